@@ -1,0 +1,16 @@
+// One screen of the demo host: a title and the lines it shows. Each screen
+// is shown in a window of its own and saved as a PNG screenshot.
+#pragma once
+
+#include <vector>
+
+#include "zr8wlib.h"
+
+struct DemoScreen {
+    CString name;   // file name stem of the screenshot
+    CString title;  // window caption
+    std::vector<CString> lines;
+};
+
+// Start-up: library load, resource chain, trace log.
+DemoScreen RunStartupScreen();

@@ -1,0 +1,159 @@
+// zr8demo.exe: a host application that exercises the library screen by
+// screen and saves a screenshot of each.
+//   zr8demo.exe [output folder]   (default: .\out)
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DemoScreen.h"
+#include "PngWriter.h"
+
+namespace {
+
+const char kWindowClass[] = "Zr8DemoScreen";
+const int kLineHeight = 24;
+
+struct ScreenWindow {
+    const DemoScreen* screen;
+    HFONT font;
+};
+
+LRESULT CALLBACK ScreenProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* state = reinterpret_cast<ScreenWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    switch (message) {
+    case WM_NCCREATE: {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        break;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = ::BeginPaint(hwnd, &paint);
+        HGDIOBJ oldFont = ::SelectObject(dc, state->font);
+        ::SetBkMode(dc, TRANSPARENT);
+        int y = 12;
+        for (const CString& text : state->screen->lines) {
+            ::TextOutA(dc, 12, y, text, text.GetLength());
+            y += kLineHeight;
+        }
+        ::SelectObject(dc, oldFont);
+        ::EndPaint(hwnd, &paint);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void PumpFor(DWORD milliseconds)
+{
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(10);
+    }
+}
+
+// Copies the whole window, frame included, as the user sees it.
+bool SaveWindowPng(HWND hwnd, const std::string& fileName)
+{
+    RECT bounds;
+    ::GetWindowRect(hwnd, &bounds);
+    int width = bounds.right - bounds.left;
+    int height = bounds.bottom - bounds.top;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC windowDc = ::GetWindowDC(hwnd);
+    HBITMAP dib = ::CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memoryDc = ::CreateCompatibleDC(windowDc);
+    HGDIOBJ oldBitmap = ::SelectObject(memoryDc, dib);
+    ::BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    ::GdiFlush();
+
+    int stride = (width * 3 + 3) & ~3;
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = static_cast<const uint8_t*>(bits) + static_cast<size_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
+            uint8_t* out = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+            out[0] = row[x * 3 + 2];
+            out[1] = row[x * 3 + 1];
+            out[2] = row[x * 3];
+        }
+    }
+    ::SelectObject(memoryDc, oldBitmap);
+    ::DeleteDC(memoryDc);
+    ::DeleteObject(dib);
+    ::ReleaseDC(hwnd, windowDc);
+    return WritePng(fileName, width, height, rgb);
+}
+
+bool ShowAndCapture(const DemoScreen& screen, const std::string& outFolder)
+{
+    ScreenWindow state = {&screen, nullptr};
+    state.font = ::CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+    int height = 12 * 2 + kLineHeight * static_cast<int>(screen.lines.size()) +
+                 ::GetSystemMetrics(SM_CYCAPTION) + 2 * ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    HWND hwnd = ::CreateWindowExA(0, kWindowClass, screen.title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                                  40, 40, 1100, height, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), &state);
+    if (hwnd == nullptr) {
+        std::fprintf(stderr, "CreateWindowEx failed: %lu\n", ::GetLastError());
+        ::DeleteObject(state.font);
+        return false;
+    }
+    ::ShowWindow(hwnd, SW_SHOWNORMAL);
+    ::UpdateWindow(hwnd);
+    PumpFor(400);
+    std::string fileName = outFolder + "\\" + static_cast<const char*>(screen.name) + ".png";
+    bool saved = SaveWindowPng(hwnd, fileName);
+    ::DestroyWindow(hwnd);
+    ::DeleteObject(state.font);
+    char fullPath[MAX_PATH];
+    ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
+    std::printf("screenshot: %s\n", fullPath);
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string outFolder = argc > 1 ? argv[1] : "out";
+    ::CreateDirectoryA(outFolder.c_str(), nullptr);
+
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ScreenProc;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kWindowClass;
+    if (!::RegisterClassA(&windowClass))
+        return 1;
+
+    std::vector<DemoScreen> screens;
+    screens.push_back(RunStartupScreen());
+
+    bool ok = true;
+    for (const DemoScreen& screen : screens)
+        ok = ShowAndCapture(screen, outFolder) && ok;
+
+    char logPath[MAX_PATH];
+    ::GetFullPathNameA("zr8demo.log", MAX_PATH, logPath, nullptr);
+    std::printf("log: %s\n", logPath);
+    return ok ? 0 : 1;
+}

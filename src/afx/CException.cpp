@@ -1,0 +1,8 @@
+#include "CException.h"
+
+CException::~CException() = default;
+
+void CException::Delete()
+{
+    delete this;
+}

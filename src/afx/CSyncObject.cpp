@@ -1,0 +1,3 @@
+#include "CSyncObject.h"
+
+CSyncObject::~CSyncObject() = default;

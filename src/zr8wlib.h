@@ -1,0 +1,6 @@
+// zr8WLIB: include this one header to use the whole library.
+#pragma once
+
+#include "afx/afx.h"
+#include "frame/CZrTrace.h"
+#include "frame/InitWinLibDLL.h"

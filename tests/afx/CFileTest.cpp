@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "afx/CFile.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+TEST(CFile, MissingFileReportsFileNotFound)
+{
+    TempFolder folder;
+    std::string name = folder.File("missing.dat");
+    CFile file;
+    CFileException error;
+    EXPECT_FALSE(file.Open(name.c_str(), CFile::modeRead | CFile::typeBinary, &error));
+    EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+    EXPECT_EQ(error.m_lOsError, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(error.m_strFileName, name.c_str());
+    EXPECT_EQ(file.m_hFile, INVALID_HANDLE_VALUE);
+
+    CFileException badPath;
+    EXPECT_FALSE(file.Open(folder.File("no\\such\\folder.dat").c_str(), CFile::modeRead, &badPath));
+    EXPECT_EQ(badPath.m_cause, CFileException::badPath);
+    EXPECT_FALSE(file.Open("", CFile::modeRead, nullptr));
+
+    // The throwing constructor carries the same cause.
+    try {
+        CFile thrown(name.c_str(), CFile::modeRead);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
+        e->Delete();
+    }
+    EXPECT_FALSE(std::filesystem::exists(name));
+}
+
+TEST(CFile, ShareModesAreEnforced)
+{
+    TempFolder folder;
+    std::string name = folder.File("shared.dat");
+    CFile owner;
+    ASSERT_TRUE(owner.Open(name.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive));
+
+    CFile second;
+    CFileException error;
+    EXPECT_FALSE(second.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
+    EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
+    EXPECT_EQ(error.m_lOsError, ERROR_SHARING_VIOLATION);
+    owner.Close();
+
+    CFile reader;
+    ASSERT_TRUE(reader.Open(name.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    CFile writer;
+    EXPECT_FALSE(writer.Open(name.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
+    EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
+    CFile otherReader;
+    EXPECT_TRUE(otherReader.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone));
+}
+
+TEST(CFile, WriteReadRoundTripWithSeekAndLength)
+{
+    TempFolder folder;
+    std::string name = folder.File("\x95\x5C.dat");  // 表.dat: trail byte 0x5C in the name
+    std::vector<unsigned char> bytes(70000);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + i / 256);
+    {
+        CFile out(name.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        out.Write(bytes.data(), 32000);
+        out.Write(bytes.data() + 32000, 38000);
+        EXPECT_EQ(out.GetLength(), 70000u);
+        EXPECT_EQ(out.GetPosition(), 70000u);
+        out.Close();
+    }
+    CFile in;
+    ASSERT_TRUE(in.Open(name.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    std::vector<unsigned char> back(bytes.size() + 10);
+    UINT total = 0;
+    while (UINT got = in.Read(back.data() + total, 32000))
+        total += got;
+    EXPECT_EQ(total, 70000u);
+    back.resize(total);
+    EXPECT_EQ(back, bytes);
+    EXPECT_EQ(in.Seek(-10, CFile::end), 69990u);
+    unsigned char tail[10];
+    EXPECT_EQ(in.Read(tail, 20), 10u);
+    EXPECT_EQ(tail[9], bytes[69999]);
+
+    // modeCreate | modeNoTruncate keeps the content; modeCreate alone empties it.
+    CFile keep(name.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
+                                 CFile::shareDenyNone);
+    EXPECT_EQ(keep.GetLength(), 70000u);
+    keep.SetLength(5);
+    EXPECT_EQ(keep.GetLength(), 5u);
+    keep.Close();
+    in.Close();
+    CFile truncate(name.c_str(), CFile::modeCreate | CFile::modeWrite);
+    EXPECT_EQ(truncate.GetLength(), 0u);
+}
+
+TEST(CFile, WriteOnAReadOnlyHandleThrows)
+{
+    TempFolder folder;
+    std::string name = folder.File("ro.dat");
+    WriteBytes(name, "abc");
+    CFile file(name.c_str(), CFile::modeRead);
+    try {
+        file.Write("x", 1);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
+        EXPECT_EQ(e->m_strFileName, name.c_str());
+        e->Delete();
+    }
+    file.Close();
+    EXPECT_EQ(ReadBytes(name), "abc");
+}
+
+TEST(CFileException, OsErrorsMapToCauses)
+{
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_DISK_FULL), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_DISK_FULL), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION),
+              CFileException::sharingViolation);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND), CFileException::fileNotFound);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_ENOUGH_MEMORY),
+              CFileException::genericException);
+}
+
+} // namespace

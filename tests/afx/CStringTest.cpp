@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "afx/CString.h"
+
+namespace {
+
+// Shift-JIS samples. 0x5C (backslash) and ASCII letters occur as trail bytes.
+const char kHyo[] = "\x95\x5C";        // 表
+const char kHyoji[] = "\x95\x5C\x8E\xA6";  // 表示
+const char kSo[] = "\x83\x5C";         // ソ
+const char kA[] = "\x83\x41";          // ア, trail byte 'A'
+const char kXya[] = "\x83\x62";        // ッ, trail byte 'b'
+const char kWideBlank[] = "\x81\x40";  // full-width blank, trail byte '@'
+
+std::string Bytes(const CString& s)
+{
+    return std::string(static_cast<const char*>(s), static_cast<size_t>(s.GetLength()));
+}
+
+TEST(CString, FormatProducesOutputOfAnyLength)
+{
+    std::string longText(100000, 'x');
+    CString s;
+    s.Format("[%s|%d|%s]", longText.c_str(), -12345, kHyoji);
+    EXPECT_EQ(Bytes(s), "[" + longText + "|-12345|" + kHyoji + "]");
+
+    std::string expected;
+    for (int i = 0; i < 300; ++i)
+        expected += std::to_string(i) + ",";
+    CString many;
+    many.Format("%s", expected.c_str());
+    EXPECT_EQ(many.GetLength(), static_cast<int>(expected.size()));
+
+    CString empty("keep");
+    empty.Format("%s", "");
+    EXPECT_TRUE(empty.IsEmpty());
+}
+
+TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLetters)
+{
+    CString path = CString("C:\\") + kHyo + "\\" + kSo;
+    EXPECT_EQ(path.Find('\\'), 2);
+    EXPECT_EQ(path.Find('\\', 3), 5);  // not the trail byte at 4
+    EXPECT_EQ(path.ReverseFind('\\'), 5);
+    EXPECT_EQ(CString(kSo).ReverseFind('\\'), -1);
+    EXPECT_EQ(CString(kHyoji).Find("\\"), -1);
+    EXPECT_EQ(CString(kHyoji).Find("\x5C\x8E"), -1);  // would straddle two characters
+
+    CString trimmed = CString("x") + kHyo;
+    trimmed.TrimRight('\\');
+    EXPECT_EQ(Bytes(trimmed), std::string("x") + kHyo);
+    CString withBlank = CString("x") + kWideBlank;
+    withBlank.TrimRight('@');
+    EXPECT_EQ(Bytes(withBlank), std::string("x") + kWideBlank);
+
+    CString mixed = CString("ab") + kA + kXya + "cd";
+    mixed.MakeUpper();
+    EXPECT_EQ(Bytes(mixed), std::string("AB") + kA + kXya + "CD");
+    mixed.MakeLower();
+    EXPECT_EQ(Bytes(mixed), std::string("ab") + kA + kXya + "cd");
+}
+
+TEST(CString, ShiftJisBytesSurviveCopyConcatenationAndExtraction)
+{
+    CString s(kHyoji);
+    CString copy = s;
+    copy += kSo;
+    copy = copy + '\\' + CString(kHyo);
+    EXPECT_EQ(Bytes(copy), std::string(kHyoji) + kSo + "\\" + kHyo);
+    EXPECT_EQ(Bytes(copy.Left(2)), kHyo);
+    EXPECT_EQ(Bytes(copy.Mid(4, 2)), kSo);
+    EXPECT_EQ(Bytes(copy.Right(2)), kHyo);
+    EXPECT_EQ(Bytes(s), kHyoji);  // the source is untouched
+}
+
+TEST(CString, ExtractionClampsIndexesAndCounts)
+{
+    CString s("abcdef");
+    EXPECT_EQ(s.Mid(-3, 2), "ab");
+    EXPECT_EQ(s.Mid(4, 100), "ef");
+    EXPECT_EQ(s.Mid(10), "");
+    EXPECT_EQ(s.Left(-1), "");
+    EXPECT_EQ(s.Left(99), "abcdef");
+    EXPECT_EQ(s.Right(2), "ef");
+    EXPECT_EQ(s.Right(-5), "");
+    EXPECT_EQ(s.GetAt(6), '\0');
+    EXPECT_EQ(s[-1], '\0');
+    s.SetAt(99, 'z');
+    EXPECT_EQ(s, "abcdef");
+}
+
+TEST(CString, ComparisonsAreBytewiseAndUnsigned)
+{
+    EXPECT_TRUE(CString("abc") == "abc");
+    EXPECT_TRUE("abd" != CString("abc"));
+    EXPECT_TRUE(CString("abc") < CString("abd"));
+    EXPECT_TRUE(CString("ab") < "abc");
+    EXPECT_TRUE(CString(kHyo) > "z");  // 0x95 is above every ASCII byte
+    EXPECT_TRUE(CString("\xB1") > CString(kWideBlank));  // half-width katakana byte vs 0x81
+    EXPECT_GT(CString(kSo).Compare(kA), 0);
+    EXPECT_EQ(CString("ABC").CompareNoCase("abc"), 0);
+    EXPECT_NE(CString(kA).CompareNoCase("\x83\x61"), 0);  // trail bytes are not folded
+    EXPECT_LT(CString("a").CompareNoCase("B"), 0);
+    EXPECT_EQ(CString().Compare(nullptr), 0);
+}
+
+TEST(CString, SelfReferencingOperationsKeepTheirText)
+{
+    CString s("abc");
+    s += s;
+    EXPECT_EQ(s, "abcabc");
+    s += static_cast<const char*>(s) + 3;
+    EXPECT_EQ(s, "abcabcabc");
+    s = static_cast<const char*>(s) + 6;
+    EXPECT_EQ(s, "abc");
+    s = s;
+    EXPECT_EQ(s, "abc");
+}
+
+TEST(CString, BufferAccessAndRelease)
+{
+    CString s("ab");
+    char* buffer = s.GetBuffer(10);
+    EXPECT_EQ(std::string(buffer), "ab");
+    std::snprintf(buffer, 11, "%s", "0123456789");
+    s.ReleaseBuffer();
+    EXPECT_EQ(s.GetLength(), 10);
+    s.GetBuffer(0);
+    s.ReleaseBuffer(4);
+    EXPECT_EQ(s, "0123");
+
+    char* fixed = s.GetBufferSetLength(3);
+    fixed[0] = kSo[0];
+    fixed[1] = kSo[1];
+    fixed[2] = 'x';
+    s.ReleaseBuffer(3);
+    EXPECT_EQ(Bytes(s), std::string(kSo) + "x");
+
+    CString empty;
+    empty.GetBuffer(5)[0] = '\0';
+    empty.ReleaseBuffer();
+    EXPECT_TRUE(empty.IsEmpty());
+    empty.ReleaseBuffer(1000);  // longer than the buffer: clamped, no overrun
+    EXPECT_LE(empty.GetLength(), 5);
+}
+
+TEST(CString, TrimmingRemovesOnlyWholeTargetCharacters)
+{
+    CString s(" \t ab c\r\n ");
+    s.TrimLeft();
+    EXPECT_EQ(s, "ab c\r\n ");
+    s.TrimRight();
+    EXPECT_EQ(s, "ab c");
+
+    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
+    wide.TrimRight(CString(kWideBlank) + " ");
+    EXPECT_EQ(Bytes(wide), std::string(kWideBlank) + "x");
+    wide.TrimLeft(kWideBlank);
+    EXPECT_EQ(wide, "x");
+
+    CString zeros("000120");
+    zeros.TrimLeft('0');
+    EXPECT_EQ(zeros, "120");
+    zeros.TrimRight("0");
+    EXPECT_EQ(zeros, "12");
+}
+
+TEST(CString, ConstructionVariants)
+{
+    EXPECT_EQ(CString('-', 3), "---");
+    EXPECT_EQ(CString('-', 0), "");
+    EXPECT_EQ(CString("abcdef", 3), "abc");
+    EXPECT_EQ(CString(static_cast<const char*>(nullptr)), "");
+    CString moved(CString("xyz"));
+    CString target;
+    target = static_cast<CString&&>(moved);
+    EXPECT_EQ(target, "xyz");
+    EXPECT_TRUE(moved.IsEmpty());
+    target.Empty();
+    EXPECT_EQ(target.GetLength(), 0);
+    EXPECT_EQ(sizeof(CString), sizeof(char*));
+}
+
+} // namespace

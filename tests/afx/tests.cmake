@@ -1,0 +1,9 @@
+zr8_add_portable_test(zr8_afx_tests
+    afx/COleDateTimeTest.cpp
+    afx/CSemaphoreTest.cpp
+    afx/CStringTest.cpp)
+
+if(WIN32)
+    zr8_add_test_executable(zr8_afx_win_tests afx/CFileTest.cpp)
+    target_link_libraries(zr8_afx_win_tests PRIVATE zr8afx)
+endif()
