@@ -35,9 +35,9 @@ DemoScreen RunStartupScreen()
 
     CZrTrace::InitLog();
     CZrTrace::WriteLog("zr8demo", "起動しました", 1);
-    CZrTrace::WriteLog(0, "ANSI コードページ %u", ::GetACP());
+    CZrTrace::WriteLog(CZrTrace::levelDebug, "ANSI コードページ %u", ::GetACP());
     CZrTrace::WriteLog("表示", "ソフト", 2);
-    CZrTrace::WriteLog(3, "%s", "エラー行の例 (レベル 3)");
+    CZrTrace::WriteLog(CZrTrace::levelError, "%s", "エラー行の例 (レベル 3)");
     CZrTrace::WriteLog("捨てられる", "レベル 4", 4);
     char logPath[MAX_PATH];
     ::GetFullPathNameA("zr8demo.log", MAX_PATH, logPath, nullptr);

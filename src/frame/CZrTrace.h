@@ -10,6 +10,11 @@
 
 class ZR8WLIB_API CZrTrace {
 public:
+    // Level names. A literal 0 as the first argument of the format overload
+    // is also a null pointer, which makes the call ambiguous with the
+    // two-text overload; levelDebug is not.
+    enum Level { levelDebug = 0, levelInfo = 1, levelWarn = 2, levelError = 3 };
+
     CZrTrace();
     ~CZrTrace();
 

@@ -114,6 +114,7 @@ TEST_F(ActiveTrace, LevelsSelectTheLoggerCallAndOthersAreDropped)
     CZrTrace::WriteLog(4, "%s", "dropped");
     CZrTrace::WriteLog(-1, "%s", "dropped");
     CZrTrace::WriteLog(nullptr, nullptr, 1);
+    CZrTrace::WriteLog(CZrTrace::levelDebug, "%s", "named");
 
     EXPECT_EQ(LogText(),
               "DEBUG d - 0\n"
@@ -121,7 +122,8 @@ TEST_F(ActiveTrace, LevelsSelectTheLoggerCallAndOthersAreDropped)
               "WARN w - 2\n"
               "ERROR e - 3\n"
               "WARN n=-42;003.1\n"
-              "INFO  - \n");
+              "INFO  - \n"
+              "DEBUG named\n");
 }
 
 TEST_F(ActiveTrace, ShiftJisArrivesIntactInTheAppenderEncoding)

@@ -27,7 +27,12 @@ public:
     }
 
     const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // Narrow names are Shift-JIS on Windows; joining them as bytes keeps
+    // std::filesystem from decoding them as UTF-8.
+    std::string File(const std::string& name) const
+    {
+        return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+    }
 
 private:
     std::filesystem::path path_;
