@@ -14,3 +14,6 @@ struct DemoScreen {
 
 // Start-up: library load, resource chain, trace log.
 DemoScreen RunStartupScreen();
+// Numbers and text: parsing, comma formatting, Shift-JIS helpers, code
+// lists, CSV output.
+DemoScreen RunNumbersScreen();
