@@ -21,9 +21,27 @@ struct Results {
     double d, dZero, dMore;
 };
 
-template <bool strict>
+// The two families, called the same way.
+struct Lenient {
+    template <typename... Args>
+    int operator()(CConv& conv, const char* text, Args... args) const
+    {
+        return conv.Convert(text, args...);
+    }
+};
+
+struct Strict {
+    template <typename... Args>
+    int operator()(CConv& conv, const char* text, Args... args) const
+    {
+        return conv.Convert2(text, args...);
+    }
+};
+
+template <typename Family>
 Results ConvertAll(const char* text, short decimals)
 {
+    Family parse;
     CConv conv;
     Results r = {};
     r.c = 0x5A;
@@ -32,23 +50,13 @@ Results ConvertAll(const char* text, short decimals)
     r.f = static_cast<float>(kDoubleMark);
     r.d = r.dZero = r.dMore = kDoubleMark;
     short more = decimals < 32767 ? static_cast<short>(decimals + 1) : decimals;
-    if (strict) {
-        r.charOk = conv.Convert2(text, &r.c);
-        r.shortOk = conv.Convert2(text, &r.s);
-        r.longOk = conv.Convert2(text, &r.l);
-        r.floatOk = conv.Convert2(text, &r.f, decimals);
-        r.doubleOk = conv.Convert2(text, &r.d, decimals);
-        r.doubleZeroOk = conv.Convert2(text, &r.dZero, 0);
-        r.doubleMoreOk = conv.Convert2(text, &r.dMore, more);
-    } else {
-        r.charOk = conv.Convert(text, &r.c);
-        r.shortOk = conv.Convert(text, &r.s);
-        r.longOk = conv.Convert(text, &r.l);
-        r.floatOk = conv.Convert(text, &r.f, decimals);
-        r.doubleOk = conv.Convert(text, &r.d, decimals);
-        r.doubleZeroOk = conv.Convert(text, &r.dZero, 0);
-        r.doubleMoreOk = conv.Convert(text, &r.dMore, more);
-    }
+    r.charOk = parse(conv, text, &r.c);
+    r.shortOk = parse(conv, text, &r.s);
+    r.longOk = parse(conv, text, &r.l);
+    r.floatOk = parse(conv, text, &r.f, decimals);
+    r.doubleOk = parse(conv, text, &r.d, decimals);
+    r.doubleZeroOk = parse(conv, text, &r.dZero, static_cast<short>(0));
+    r.doubleMoreOk = parse(conv, text, &r.dMore, more);
     return r;
 }
 
@@ -95,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     char* text = new char[length + 1];
     std::memcpy(text, bytes.c_str(), length + 1);
 
-    Results lenient = ConvertAll<false>(text, decimals);
-    Results strict = ConvertAll<true>(text, decimals);
+    Results lenient = ConvertAll<Lenient>(text, decimals);
+    Results strict = ConvertAll<Strict>(text, decimals);
     CheckFamily(lenient, decimals, text);
     CheckFamily(strict, decimals, text);
 
