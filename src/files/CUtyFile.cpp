@@ -161,18 +161,15 @@ int CUtyFile::GetSpFolderPath(unsigned short kind, char* buffer, long size)
     return ComposeSpFolder(kind, buffer, size, 0);
 }
 
+// The variants accept kind 2 only; any other kind fails like an unknown one.
 int CUtyFile::GetSpFolderPathForQV6(unsigned short kind, char* buffer, long size)
 {
-    if (kind != 2)
-        return 0;
-    return ComposeSpFolder(kind, buffer, size, 6);
+    return ComposeSpFolder(kind == 2 ? kind : 0, buffer, size, 6);
 }
 
 int CUtyFile::GetSpFolderPathForQV7(unsigned short kind, char* buffer, long size)
 {
-    if (kind != 2)
-        return 0;
-    int result = ComposeSpFolder(kind, buffer, size, 0);
+    int result = ComposeSpFolder(kind == 2 ? kind : 0, buffer, size, 0);
     size_t length = result ? std::strlen(buffer) : 0;
     if (length >= 2)
         buffer[length - 2] = '7';

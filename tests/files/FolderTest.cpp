@@ -125,7 +125,10 @@ TEST_F(FolderTest, GenerationVariantsForTheSiblingEdition)
 
     for (unsigned short kind : {1, 3, 4, 6, 7}) {
         EXPECT_EQ(files.GetSpFolderPathForQV6(kind, buffer, MAX_PATH), 0) << kind;
+        EXPECT_EQ(buffer[0], '\0');
+        std::memset(buffer, 'x', sizeof buffer);
         EXPECT_EQ(files.GetSpFolderPathForQV7(kind, buffer, MAX_PATH), 0) << kind;
+        EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '\0'));
     }
 }
 
