@@ -59,7 +59,7 @@ DemoScreen RunFoldersScreen()
     screen.lines.push_back(line);
 
     S_ENV env = {};
-    std::strncpy(env.DATAFOLDER, data, sizeof env.DATAFOLDER - 1);
+    std::memcpy(env.DATAFOLDER, data, sizeof env.DATAFOLDER);  // both MAX_PATH bytes
     short read = files.ReadTaiouToEnv(&env);
     line.Format("ReadTaiouToEnv=%d: FORMAT=%d KUMI_CODE=%d HIDUKE=%d DIRFOLDER=%s", read, env.FORMAT,
                 env.KUMI_CODE, env.HIDUKE, env.DIRFOLDER);

@@ -434,6 +434,9 @@ int CUtyFile::GetTaiouPath(S_ENV* env, char* folder, char* path)
 {
     if (env == nullptr && folder == nullptr)
         return 0;
+    // A record's folder without its terminator is no folder.
+    if (folder == nullptr && strnlen(env->DATAFOLDER, sizeof env->DATAFOLDER) == sizeof env->DATAFOLDER)
+        return 0;
     const char* chosen = folder != nullptr ? folder : env->DATAFOLDER;
     int length = std::snprintf(path, MAX_PATH, "%s%s", chosen, kTaiouFile);
     return length > 0 && length < MAX_PATH && FileExists(path);
@@ -464,7 +467,8 @@ short CUtyFile::WriteEnvToTaiou(S_ENV* env, char* folder)
     WriteInt("DELETE_MODE", env->DELETE_MODE, path);
     WriteInt("FUSEN", env->FUSEN, path);
     WriteInt("KUMI_CODE", env->KUMI_CODE, path);
-    ::WritePrivateProfileStringA(kTaiouSection, "DIRFOLDER", env->DIRFOLDER, path);
+    std::string folderText(env->DIRFOLDER, strnlen(env->DIRFOLDER, sizeof env->DIRFOLDER));
+    ::WritePrivateProfileStringA(kTaiouSection, "DIRFOLDER", folderText.c_str(), path);
     WriteInt("HIDUKE", env->HIDUKE, path);
     return 0;
 }

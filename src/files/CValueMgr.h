@@ -58,7 +58,7 @@ protected:
     static CValueMgr* pInstance;
 
 private:
-    friend class CValueMgrTestAccess;  // reaches the private getters in tests
+    friend class CValueMgrTestAccess;  // lets the tests reach GetRegInstallPath
 
     // Reads "InstallFolder" of the install-folder key for the mode
     // (HKEY_LOCAL_MACHINE\SOFTWARE\Velmora\ZR8\Registration, or

@@ -13,10 +13,6 @@ public:
     {
         return values->GetRegInstallPath(buffer, size);
     }
-    static int AddBackSlash(CValueMgr* values, char* path, long size)
-    {
-        return values->AddBackSlash(path, size);
-    }
 };
 
 namespace {
@@ -160,18 +156,6 @@ TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
     ASSERT_TRUE(demo.Set(REG_SZ, "D:\\Demo\\"));
     EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 1);
     EXPECT_STREQ(buffer, "D:\\Demo\\");
-}
-
-TEST_F(CValueMgrTest, AddBackSlashKnowsDoubleByteCharacters)
-{
-    char path[16] = "C:\\\x95\x5C";  // C:\表
-    EXPECT_EQ(CValueMgrTestAccess::AddBackSlash(values, path, sizeof path), 1);
-    EXPECT_STREQ(path, "C:\\\x95\x5C\\");
-    EXPECT_EQ(CValueMgrTestAccess::AddBackSlash(values, path, sizeof path), 1);
-    EXPECT_STREQ(path, "C:\\\x95\x5C\\");
-    char full[6] = "C:\\AB";  // length size - 1
-    EXPECT_EQ(CValueMgrTestAccess::AddBackSlash(values, full, sizeof full), 0);
-    EXPECT_STREQ(full, "C:\\AB");
 }
 
 // Earlier systems, reported by Wine to a renamed copy of the helper.

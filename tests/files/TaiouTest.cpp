@@ -55,6 +55,8 @@ TEST_F(TaiouTest, MissingFileIsReportedAndNeverCreated)
     EXPECT_EQ(std::memcmp(&option, &optionBefore, sizeof option), 0);
     EXPECT_FALSE(IsFile(taiou));
     EXPECT_EQ(files.ReadTaiouToEnv(nullptr), -1);
+    std::memset(env.DATAFOLDER, 'x', sizeof env.DATAFOLDER);  // no terminator
+    EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
     EXPECT_EQ(files.ReadTaiouToExtEnv(&env, nullptr), -1);
 }
 
