@@ -147,6 +147,7 @@ int main(int argc, char** argv)
 
     std::vector<DemoScreen> screens;
     screens.push_back(RunStartupScreen());
+    screens.push_back(RunFoldersScreen());
 
     bool ok = true;
     for (const DemoScreen& screen : screens)
