@@ -68,7 +68,7 @@ CString CsvRecord()
 DemoScreen RunNumbersScreen()
 {
     DemoScreen screen;
-    screen.name = "02-numbers";
+    screen.name = "03-numbers";
     screen.title = "zr8WLIB デモ - 数値と文字列";
     CConv conv;
     CString line;

@@ -147,6 +147,7 @@ int main(int argc, char** argv)
 
     std::vector<DemoScreen> screens;
     screens.push_back(RunStartupScreen());
+    screens.push_back(RunFoldersScreen());
     screens.push_back(RunNumbersScreen());
 
     bool ok = true;

@@ -2,6 +2,16 @@
 #pragma once
 
 #include "afx/afx.h"
+#ifdef _WIN32
+#include "files/CFileCopy.h"
+#include "files/CGetDriveType.h"
+#include "files/CLocalFile.h"
+#include "files/CSemaFile.h"
+#include "files/CUtyFile.h"
+#include "files/CValueMgr.h"
+#include "files/DirOpe.h"
+#endif
+#include "files/EnvRecords.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
 #include "text/CCheck.h"

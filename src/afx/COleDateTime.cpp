@@ -135,50 +135,48 @@ bool COleDateTime::Split(Fields& out) const
     return true;
 }
 
+int COleDateTime::Field(int Fields::*member) const
+{
+    Fields fields;
+    return Split(fields) ? fields.*member : AFX_OLE_DATETIME_ERROR;
+}
+
 int COleDateTime::GetYear() const
 {
-    Fields f;
-    return Split(f) ? f.year : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::year);
 }
 
 int COleDateTime::GetMonth() const
 {
-    Fields f;
-    return Split(f) ? f.month : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::month);
 }
 
 int COleDateTime::GetDay() const
 {
-    Fields f;
-    return Split(f) ? f.day : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::day);
 }
 
 int COleDateTime::GetHour() const
 {
-    Fields f;
-    return Split(f) ? f.hour : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::hour);
 }
 
 int COleDateTime::GetMinute() const
 {
-    Fields f;
-    return Split(f) ? f.minute : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::minute);
 }
 
 int COleDateTime::GetSecond() const
 {
-    Fields f;
-    return Split(f) ? f.second : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::second);
 }
 
 int COleDateTime::GetDayOfWeek() const
 {
-    Fields f;
-    return Split(f) ? f.dayOfWeek : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::dayOfWeek);
 }
 
 int COleDateTime::GetDayOfYear() const
 {
-    Fields f;
-    return Split(f) ? f.dayOfYear : AFX_OLE_DATETIME_ERROR;
+    return Field(&Fields::dayOfYear);
 }

@@ -21,8 +21,6 @@ public:
     int SetDate(int nYear, int nMonth, int nDay);
 
     DateTimeStatus GetStatus() const;
-    double m_dt;
-    DateTimeStatus m_status;
 
     // Each getter returns -1 (AFX_OLE_DATETIME_ERROR) when the value is not valid.
     int GetYear() const;
@@ -34,11 +32,15 @@ public:
     int GetDayOfWeek() const;  // 1 = Sunday .. 7 = Saturday
     int GetDayOfYear() const;  // 1 = January 1st
 
+    double m_dt;
+    DateTimeStatus m_status;
+
 private:
     struct Fields {
         int year, month, day, hour, minute, second, dayOfWeek, dayOfYear;
     };
     bool Split(Fields& out) const;
+    int Field(int Fields::*member) const;
 };
 
 #define AFX_OLE_DATETIME_ERROR (-1)
