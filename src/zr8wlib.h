@@ -2,5 +2,7 @@
 #pragma once
 
 #include "afx/afx.h"
+#include "calendar/CConvTime.h"
+#include "calendar/CYmd.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
