@@ -6,3 +6,11 @@
 #include "calendar/CYmd.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
+#include "text/CCheck.h"
+#include "text/CConv.h"
+#include "text/CDlgSub.h"
+#include "text/CEveryValue.h"
+#include "text/CFixDecimal.h"
+#ifdef _WIN32
+#include "text/ClTxtCnvOut.h"
+#endif

@@ -1,0 +1,934 @@
+#include "CConv.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "afx/MbcsByte.h"
+#include "text/CFixDecimal.h"
+
+namespace {
+
+// ---------------------------------------------------------------- parsing
+
+const size_t kScratchSize = 512;  // Convert's comma-free copy of the caller's text
+const size_t kNumberSize = 256;   // the normalised number text
+
+enum class Rules { lenient, strict };
+
+// Builds the normalised number text: leading blanks skipped, the sign kept,
+// the commas of the integer part left out (each must have a multiple of
+// three bytes after it), the fraction cut to `decimals` bytes. The bytes
+// kept are validated later.
+bool Normalise(const char* text, short decimals, char (&number)[kNumberSize])
+{
+    if (text[0] == '\0' || text[0] == ',')
+        return false;
+    const char* p = text;
+    while (*p == ' ')
+        ++p;
+    size_t length = 0;
+    if (*p == '-')
+        number[length++] = *p++;
+    if (*p == '\0')
+        return false;
+
+    const char* point = std::strchr(p, '.');
+    size_t integerLength = point != nullptr ? static_cast<size_t>(point - p) : std::strlen(p);
+    for (size_t i = 0; i < integerLength; ++i) {
+        if (p[i] == ',') {
+            if ((integerLength - i) % 4 != 0)
+                return false;
+            continue;
+        }
+        if (length == kNumberSize - 1)
+            return false;
+        number[length++] = p[i];
+    }
+    if (point != nullptr && decimals >= 1) {
+        size_t kept = strnlen(point + 1, static_cast<size_t>(decimals));
+        if (kept >= 1) {
+            if (length + 1 + kept > kNumberSize - 1)
+                return false;
+            number[length++] = '.';
+            std::memcpy(number + length, point + 1, kept);
+            length += kept;
+        }
+    }
+    number[length] = '\0';
+    return true;
+}
+
+// Convert's rule: every comma before the first point is dropped, wherever it
+// stands, before the text is normalised.
+bool NormaliseLenient(const char* text, short decimals, char (&number)[kNumberSize])
+{
+    size_t length = strnlen(text, kScratchSize);
+    if (length == kScratchSize)
+        return false;
+    char scratch[kScratchSize];
+    const char* point = static_cast<const char*>(std::memchr(text, '.', length));
+    size_t integerLength = point != nullptr ? static_cast<size_t>(point - text) : length;
+    size_t kept = 0;
+    for (size_t i = 0; i < integerLength; ++i) {
+        if (text[i] != ',')
+            scratch[kept++] = text[i];
+    }
+    std::memcpy(scratch + kept, text + integerLength, length - integerLength + 1);
+    return Normalise(scratch, decimals, number);
+}
+
+bool BuildNumber(Rules rules, const char* text, short decimals, char (&number)[kNumberSize])
+{
+    return rules == Rules::lenient ? NormaliseLenient(text, decimals, number)
+                                   : Normalise(text, decimals, number);
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// An optional '-' and digits. Values beyond long saturate, as strtol does.
+bool ParseLong(const char* number, long* value)
+{
+    const char* p = number;
+    bool negative = *p == '-';
+    if (negative)
+        ++p;
+    unsigned long long magnitude = 0;
+    bool overflow = false;
+    for (; *p != '\0'; ++p) {
+        if (!IsDigit(*p))
+            return false;
+        if (!overflow) {
+            overflow = __builtin_mul_overflow(magnitude, 10ULL, &magnitude) ||
+                       __builtin_add_overflow(magnitude, static_cast<unsigned>(*p - '0'), &magnitude);
+        }
+    }
+    const unsigned long long maxPositive = static_cast<unsigned long long>(LONG_MAX);
+    if (negative)
+        *value = overflow || magnitude > maxPositive ? LONG_MIN : -static_cast<long>(magnitude);
+    else
+        *value = overflow || magnitude > maxPositive ? LONG_MAX : static_cast<long>(magnitude);
+    return true;
+}
+
+const double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                               1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Correctly rounded conversion of a validated number text too long for the
+// exact path; std::from_chars reads it without regard to the locale.
+double ParseLongDecimal(const char* number)
+{
+    double value = 0.0;
+    std::from_chars(number, number + std::strlen(number), value);
+    return value;
+}
+
+// An optional '-', digits and at most one point (the first one met).
+bool ParseDouble(const char* number, double* value)
+{
+    const char* p = number;
+    bool negative = *p == '-';
+    if (negative)
+        ++p;
+    unsigned long long mantissa = 0;
+    int digits = 0;           // significant digits gathered in mantissa
+    int fractionDigits = 0;   // of those, after the point
+    bool anyDigit = false;
+    bool exact = true;        // mantissa holds every digit
+    bool inFraction = false;
+    for (; *p != '\0'; ++p) {
+        if (*p == '.') {
+            if (inFraction)
+                return false;
+            inFraction = true;
+            continue;
+        }
+        if (!IsDigit(*p))
+            return false;
+        anyDigit = true;
+        if (mantissa == 0 && *p == '0' && !inFraction)
+            continue;  // leading zeros carry nothing
+        if (digits == 19) {
+            exact = false;
+            continue;
+        }
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        ++digits;
+        if (inFraction)
+            ++fractionDigits;
+    }
+    if (!anyDigit) {
+        *value = 0.0;  // atof of "", "-" or "." is a plain zero
+        return true;
+    }
+    double magnitude;
+    if (exact && mantissa <= (1ULL << 53) && fractionDigits <= 22) {
+        // Both operands are exact, so the one division is correctly rounded.
+        magnitude = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    } else {
+        magnitude = std::fabs(ParseLongDecimal(number));
+    }
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool ReadLong(Rules rules, const char* text, long* value)
+{
+    if (text == nullptr)
+        return false;
+    if (text[0] == '\0') {
+        *value = 0;
+        return rules == Rules::lenient;
+    }
+    char number[kNumberSize];
+    return BuildNumber(rules, text, 0, number) && ParseLong(number, value);
+}
+
+bool ReadDouble(Rules rules, const char* text, short decimals, double* value)
+{
+    if (text == nullptr)
+        return false;
+    if (text[0] == '\0') {
+        *value = 0.0;
+        return rules == Rules::lenient;
+    }
+    char number[kNumberSize];
+    return BuildNumber(rules, text, decimals, number) && ParseDouble(number, value);
+}
+
+template <typename T>
+int StoreInteger(Rules rules, const char* text, T* out, long low, long high)
+{
+    long value = 0;
+    if (out == nullptr || !ReadLong(rules, text, &value) || value < low || value > high)
+        return 0;
+    *out = static_cast<T>(value);
+    return 1;
+}
+
+template <typename T>
+int StoreDecimal(Rules rules, const char* text, T* out, short decimals)
+{
+    double value = 0.0;
+    if (out == nullptr || !ReadDouble(rules, text, decimals, &value))
+        return 0;
+    *out = static_cast<T>(value);
+    return 1;
+}
+
+// ------------------------------------------------------------- formatting
+
+const double kFormatLimit = 9.99e14;
+const size_t kIntegerTextSize = 32;  // "-9,223,372,036,854,775,808" and NUL
+const size_t kDecimalWorkSize = 24;  // the CString forms keep 23 characters
+const size_t kUnbounded = std::numeric_limits<size_t>::max();
+
+// Writes the digits of magnitude backwards ending at end, in groups of three
+// separated by commas when asked; returns the first byte written.
+char* WriteGroupedBackwards(char* end, unsigned long long magnitude, bool commas)
+{
+    char* p = end;
+    int count = 0;
+    do {
+        if (commas && count != 0 && count % 3 == 0)
+            *--p = ',';
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++count;
+    } while (magnitude != 0);
+    return p;
+}
+
+void FormatLong(char* out, long value, bool commas)
+{
+    char text[kIntegerTextSize];
+    char* end = text + sizeof text;
+    // The magnitude of the most negative long is taken in unsigned arithmetic.
+    unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value)
+                                        : static_cast<unsigned long>(value);
+    char* p = WriteGroupedBackwards(end, magnitude, commas);
+    if (value < 0)
+        *--p = '-';
+    size_t length = static_cast<size_t>(end - p);
+    std::memcpy(out, p, length);
+    out[length] = '\0';
+}
+
+struct DecimalParts {
+    bool negative;
+    unsigned long long integer;
+    unsigned int fraction;  // ten-thousandths, 0 to 9999
+};
+
+DecimalParts FixDecimal(double value)
+{
+    if (CFixDecimal::CanHold(value)) {
+        CFixDecimal fixed(value);
+        bool negative = fixed < 0.0;
+        if (negative)
+            fixed = -fixed;
+        return {negative, fixed.GetIntegerPart(), fixed.GetFraction()};
+    }
+    // 1e14 up to 9.99e14: the units and four fraction digits still fit in
+    // 64 bits, only not the scaled value. Split the same way and print it.
+    unsigned long long integer = 0;
+    unsigned int fraction = 0;
+    CFixDecimal::Split(std::fabs(value), &integer, &fraction);
+    return {value < 0, integer + fraction / 10000, fraction % 10000};
+}
+
+// Writes the text of value into out, keeping at most room - 1 characters.
+void FormatDecimal(char* out, size_t room, double value, short decimals, bool commas)
+{
+    size_t length = 0;
+    auto put = [&](char c) {
+        if (length + 1 < room)
+            out[length++] = c;
+    };
+    if (!(value <= kFormatLimit && value >= -kFormatLimit)) {
+        put('0');  // out of range (or not a number)
+        out[length] = '\0';
+        return;
+    }
+    DecimalParts parts = FixDecimal(value);
+    char text[kIntegerTextSize];
+    char* end = text + sizeof text;
+    char* p = WriteGroupedBackwards(end, parts.integer, commas);
+    if (parts.negative)
+        *--p = '-';
+    for (; p != end; ++p)
+        put(*p);
+    if (decimals >= 1) {
+        put('.');
+        unsigned int divisor = 1000;
+        for (short i = 0; i < decimals; ++i) {
+            if (divisor != 0) {
+                put(static_cast<char>('0' + parts.fraction / divisor % 10));
+                divisor /= 10;
+            } else {
+                put('0');
+            }
+        }
+    }
+    out[length] = '\0';
+}
+
+// Widened, and moved half a thousandth away from zero.
+double AdjustFloat(float value)
+{
+    double widened = value;
+    if (widened > 0.0001)
+        return widened + 0.0005;
+    if (widened < -0.0001)
+        return widened - 0.0005;
+    return widened;
+}
+
+void FormatLongInto(CString& out, long value, bool commas)
+{
+    char work[kIntegerTextSize];
+    FormatLong(work, value, commas);
+    out = work;
+}
+
+void FormatDecimalInto(CString& out, double value, short decimals, bool commas)
+{
+    char work[kDecimalWorkSize];
+    FormatDecimal(work, sizeof work, value, decimals, commas);
+    out = work;
+}
+
+// ---------------------------------------------------------- double-byte
+
+const size_t kMaxHelperText = 255;
+const size_t kPathWorkSize = 260;
+
+using afx_mbcs::IsLeadByte;
+
+bool IsLead(char c)
+{
+    return IsLeadByte(static_cast<unsigned char>(c));
+}
+
+// Bytes of the blank starting at p: 1 for 0x20, 2 for 0x81 0x40, else 0.
+size_t BlankWidth(const char* p)
+{
+    if (p[0] == ' ')
+        return 1;
+    return static_cast<unsigned char>(p[0]) == 0x81 && p[1] == 0x40 ? 2 : 0;
+}
+
+size_t SkipBlanks(const char* text)
+{
+    size_t i = 0;
+    for (size_t width = BlankWidth(text); width != 0; width = BlankWidth(text + i))
+        i += width;
+    return i;
+}
+
+// Copies a CString of at most 255 bytes into work; false when it is longer.
+bool CopyShortText(const CString& text, char (&work)[kMaxHelperText + 1])
+{
+    if (text.GetLength() > static_cast<int>(kMaxHelperText))
+        return false;
+    std::memcpy(work, static_cast<const char*>(text), static_cast<size_t>(text.GetLength()) + 1);
+    return true;
+}
+
+// Where each byte of a path stands, found by one walk from its start: a
+// 0x5C (or any byte) after a lead byte is a trail byte, never a character.
+class ByteLayout {
+public:
+    ByteLayout(const char* text, size_t length)
+    {
+        for (size_t i = 0; i < length; ++i) {
+            if (IsLead(text[i]) && i + 1 < length) {
+                kinds_[i] = lead;
+                kinds_[++i] = trail;
+            } else {
+                kinds_[i] = IsLead(text[i]) ? lead : single;
+            }
+        }
+    }
+    bool IsLeadAt(size_t i) const { return kinds_[i] == lead; }
+    bool IsCharacter(const char* text, size_t i, char c) const { return kinds_[i] == single && text[i] == c; }
+    bool IsBackslash(const char* text, size_t i) const { return IsCharacter(text, i, '\\'); }
+
+private:
+    enum Kind : unsigned char { single, lead, trail };
+    Kind kinds_[kPathWorkSize] = {};
+};
+
+// Length of the directory part of a path as the C library's _splitpath
+// sees it: drive and folders, up to and including the last '\' or '/'.
+size_t DirectoryPartLength(const char* path, size_t length, const ByteLayout& layout)
+{
+    for (size_t i = length; i-- > 0;) {
+        if (layout.IsCharacter(path, i, '\\') || layout.IsCharacter(path, i, '/'))
+            return i + 1;
+    }
+    return length >= 2 && path[1] == ':' ? 2 : 0;
+}
+
+// Copies up to count bytes, taking a byte of 0x80 or above together with the
+// next one (so up to count + 1 bytes); returns the bytes written.
+size_t CopyByWideBytes(char* out, const char* src, long long count)
+{
+    size_t k = 0;
+    while (static_cast<long long>(k) < count && src[k] != '\0') {
+        if (static_cast<unsigned char>(src[k]) >= 0x80 && src[k + 1] != '\0') {
+            out[k] = src[k];
+            ++k;
+        }
+        out[k] = src[k];
+        ++k;
+    }
+    out[k] = '\0';
+    return k;
+}
+
+// A path of at most 255 bytes copied into a work buffer, its trailing
+// single-byte backslash dropped unless the path is 3 bytes long ("C:\").
+struct PathWork {
+    char text[kPathWorkSize];
+    size_t length;
+    size_t directoryLength;
+};
+
+void PreparePath(const char* path, size_t length, PathWork& work)
+{
+    std::memcpy(work.text, path, length + 1);
+    work.length = length;
+    ByteLayout layout(work.text, length);
+    if (length != 3 && length != 0 && layout.IsBackslash(work.text, length - 1))
+        work.text[--work.length] = '\0';
+    work.directoryLength = DirectoryPartLength(work.text, work.length, layout);
+}
+
+// Length of a helper's text, or kScratchSize when it is over 255 bytes.
+size_t HelperTextLength(const char* text)
+{
+    size_t length = strnlen(text, kMaxHelperText + 1);
+    return length > kMaxHelperText ? kScratchSize : length;
+}
+
+} // namespace
+
+CConv::CConv()
+{
+}
+
+CConv::~CConv()
+{
+}
+
+// ---------------------------------------------------------------- parsing
+
+int CConv::Convert(const char* text, char* out)
+{
+    return StoreInteger(Rules::lenient, text, out, SCHAR_MIN, SCHAR_MAX);
+}
+
+int CConv::Convert(const char* text, short* out)
+{
+    return StoreInteger(Rules::lenient, text, out, SHRT_MIN, SHRT_MAX);
+}
+
+int CConv::Convert(const char* text, long* out)
+{
+    return StoreInteger(Rules::lenient, text, out, LONG_MIN, LONG_MAX);
+}
+
+int CConv::Convert(const char* text, float* out, short decimals)
+{
+    return StoreDecimal(Rules::lenient, text, out, decimals);
+}
+
+int CConv::Convert(const char* text, double* out, short decimals)
+{
+    return StoreDecimal(Rules::lenient, text, out, decimals);
+}
+
+int CConv::Convert(CString text, char* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+int CConv::Convert(CString text, short* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+int CConv::Convert(CString text, long* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+int CConv::Convert(CString text, float* out, short decimals)
+{
+    return Convert(static_cast<const char*>(text), out, decimals);
+}
+
+int CConv::Convert(CString text, double* out, short decimals)
+{
+    return Convert(static_cast<const char*>(text), out, decimals);
+}
+
+int CConv::Convert2(const char* text, char* out)
+{
+    return StoreInteger(Rules::strict, text, out, SCHAR_MIN, SCHAR_MAX);
+}
+
+int CConv::Convert2(const char* text, short* out)
+{
+    return StoreInteger(Rules::strict, text, out, SHRT_MIN, SHRT_MAX);
+}
+
+int CConv::Convert2(const char* text, long* out)
+{
+    return StoreInteger(Rules::strict, text, out, LONG_MIN, LONG_MAX);
+}
+
+int CConv::Convert2(const char* text, float* out, short decimals)
+{
+    return StoreDecimal(Rules::strict, text, out, decimals);
+}
+
+int CConv::Convert2(const char* text, double* out, short decimals)
+{
+    return StoreDecimal(Rules::strict, text, out, decimals);
+}
+
+int CConv::Convert2(CString text, char* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+int CConv::Convert2(CString text, short* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+int CConv::Convert2(CString text, long* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+int CConv::Convert2(CString text, float* out, short decimals)
+{
+    return Convert2(static_cast<const char*>(text), out, decimals);
+}
+
+int CConv::Convert2(CString text, double* out, short decimals)
+{
+    return Convert2(static_cast<const char*>(text), out, decimals);
+}
+
+// ------------------------------------------------------------- formatting
+
+void CConv::CommaStr(char* out, long value)
+{
+    if (out != nullptr)
+        FormatLong(out, value, true);
+}
+
+void CConv::CommaStr(char* out, short value)
+{
+    CommaStr(out, static_cast<long>(value));
+}
+
+void CConv::CommaStr(char* out, char value)
+{
+    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+void CConv::CommaStr(char* out, double value, short decimals)
+{
+    if (out != nullptr)
+        FormatDecimal(out, kUnbounded, value, decimals, true);
+}
+
+void CConv::CommaStr(char* out, float value, short decimals)
+{
+    CommaStr(out, AdjustFloat(value), decimals);
+}
+
+void CConv::CommaStr(CString& out, long value)
+{
+    FormatLongInto(out, value, true);
+}
+
+void CConv::CommaStr(CString& out, short value)
+{
+    CommaStr(out, static_cast<long>(value));
+}
+
+void CConv::CommaStr(CString& out, char value)
+{
+    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+void CConv::CommaStr(CString& out, double value, short decimals)
+{
+    FormatDecimalInto(out, value, decimals, true);
+}
+
+void CConv::CommaStr(CString& out, float value, short decimals)
+{
+    CommaStr(out, AdjustFloat(value), decimals);
+}
+
+void CConv::NotCommaStr(char* out, long value)
+{
+    if (out != nullptr)
+        FormatLong(out, value, false);
+}
+
+void CConv::NotCommaStr(char* out, short value)
+{
+    NotCommaStr(out, static_cast<long>(value));
+}
+
+void CConv::NotCommaStr(char* out, char value)
+{
+    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+void CConv::NotCommaStr(char* out, double value, short decimals)
+{
+    if (out != nullptr)
+        FormatDecimal(out, kUnbounded, value, decimals, false);
+}
+
+void CConv::NotCommaStr(char* out, float value, short decimals)
+{
+    NotCommaStr(out, AdjustFloat(value), decimals);
+}
+
+void CConv::NotCommaStr(CString& out, long value)
+{
+    FormatLongInto(out, value, false);
+}
+
+void CConv::NotCommaStr(CString& out, short value)
+{
+    NotCommaStr(out, static_cast<long>(value));
+}
+
+void CConv::NotCommaStr(CString& out, char value)
+{
+    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+void CConv::NotCommaStr(CString& out, double value, short decimals)
+{
+    FormatDecimalInto(out, value, decimals, false);
+}
+
+void CConv::NotCommaStr(CString& out, float value, short decimals)
+{
+    NotCommaStr(out, AdjustFloat(value), decimals);
+}
+
+// ---------------------------------------------------------- double-byte
+
+void CConv::KanjiCopy(unsigned char* dest, unsigned char* src, short count)
+{
+    if (dest == nullptr)
+        return;
+    if (count <= 0 || src == nullptr) {
+        dest[0] = '\0';
+        return;
+    }
+    for (short i = 0; i < count;) {
+        if (IsLeadByte(src[i])) {
+            if (i == count - 1) {
+                dest[i] = '\0';  // the trail byte is outside the count
+                return;
+            }
+            dest[i] = src[i];
+            dest[i + 1] = src[i + 1];
+            i = static_cast<short>(i + 2);
+        } else {
+            dest[i] = src[i];
+            ++i;
+        }
+    }
+    dest[count] = '\0';
+}
+
+void CConv::KanjiCopy(char* dest, char* src, short count)
+{
+    KanjiCopy(reinterpret_cast<unsigned char*>(dest), reinterpret_cast<unsigned char*>(src), count);
+}
+
+// Bytes are examined one at a time: 0x81 followed by 0x40 is a full-width
+// blank wherever it stands.
+void CConv::DelAfterSpace(char* text)
+{
+    if (text == nullptr || text[0] == '\0')
+        return;
+    size_t i = SkipBlanks(text);
+    if (text[i] == '\0') {
+        text[0] = '\0';
+        return;
+    }
+    const size_t none = kScratchSize;
+    size_t cut = none;
+    while (text[i] != '\0') {
+        size_t width = BlankWidth(text + i);
+        if (width == 0) {
+            cut = none;
+            ++i;
+        } else {
+            if (cut == none)
+                cut = i;
+            i += width;
+        }
+    }
+    if (cut != none)
+        text[cut] = '\0';
+}
+
+void CConv::DelAfterSpace(CString& text)
+{
+    char work[kMaxHelperText + 1];
+    if (!CopyShortText(text, work)) {
+        text.Empty();
+        return;
+    }
+    DelAfterSpace(work);
+    text = work;
+}
+
+void CConv::DelBeforeSpace(char* text)
+{
+    if (text == nullptr)
+        return;
+    size_t i = SkipBlanks(text);
+    if (i != 0 && text[i] != '\0')
+        std::memmove(text, text + i, std::strlen(text + i) + 1);
+}
+
+void CConv::DelBeforeSpace(CString& text)
+{
+    char work[kMaxHelperText + 1];
+    if (!CopyShortText(text, work)) {
+        text.Empty();
+        return;
+    }
+    DelBeforeSpace(work);
+    text = work;
+}
+
+void CConv::ConvIkey(char* out, const char* text)
+{
+    if (out == nullptr)
+        return;
+    if (text == nullptr || HelperTextLength(text) > kMaxHelperText) {
+        out[0] = '\0';
+        return;
+    }
+    // The trail byte of a double-byte character is upper-cased too, as the C
+    // library's _strupr does in the C locale.
+    char work[kMaxHelperText + 1];
+    size_t length = 0;
+    for (; text[length] != '\0' && text[length] != ' '; ++length) {
+        char c = text[length];
+        work[length] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    work[length] = '\0';
+    std::memcpy(out, work, length + 1);
+}
+
+void CConv::ConvIkey(CString& out, CString text)
+{
+    char work[kMaxHelperText + 1] = "";
+    if (text.GetLength() <= static_cast<int>(kMaxHelperText))
+        ConvIkey(work, static_cast<const char*>(text));
+    out = work;
+}
+
+// Head (drive, first folder) + "..." + "\" + last part. The room reserved
+// while copying the head is not charged for the "..." and "\" added after
+// it, so the text can reach width + 3 bytes.
+void CConv::ConvDirName(char* out, char* path, short width)
+{
+    if (out == nullptr)
+        return;
+    out[0] = '\0';
+    if (width <= 0 || path == nullptr || path[0] == '\0')
+        return;
+    size_t length = HelperTextLength(path);
+    if (length > kMaxHelperText)
+        return;
+    if (static_cast<long>(length) <= width - 1) {
+        std::memcpy(out, path, length + 1);
+        return;
+    }
+    ByteLayout layout(path, length);
+    long room = width;
+    size_t copied = 0;
+    // Before the head is cut short, a lead byte whose trail byte did not fit
+    // is taken back.
+    auto cutShort = [&]() {
+        if (copied != 0 && layout.IsLeadAt(copied - 1))
+            --copied;
+        std::memcpy(out + copied, "...", 4);
+    };
+    if (path[1] == ':') {
+        if (room <= 4) {
+            std::memcpy(out, "...", 4);
+            return;
+        }
+        for (;;) {
+            out[copied] = path[copied];
+            ++copied;
+            --room;
+            if (layout.IsBackslash(path, copied - 1))
+                break;
+            if (room <= 4) {
+                cutShort();
+                return;
+            }
+        }
+    }
+    for (;;) {
+        if (room <= 4) {
+            cutShort();
+            return;
+        }
+        out[copied] = path[copied];
+        ++copied;
+        --room;
+        if (layout.IsBackslash(path, copied - 1))
+            break;
+    }
+    std::memcpy(out + copied, "...", 4);
+
+    // The head ended on a backslash well before the end of the path, so the
+    // backwards search always finds one.
+    size_t last = length - 1;
+    if (layout.IsBackslash(path, last))
+        --last;
+    size_t separator = last;
+    while (!layout.IsBackslash(path, separator))
+        --separator;
+    size_t partLength = length - separator - 1;
+    if (static_cast<long>(partLength) > room - 1)
+        return;
+    size_t end = copied + 3;
+    out[end++] = '\\';
+    std::memcpy(out + end, path + separator + 1, partLength + 1);
+}
+
+// Directory prefix + "...\" + last name, width - 1 bytes.
+void CConv::ConvDirName2(char* path, char* out, int width)
+{
+    if (out == nullptr)
+        return;
+    if (width > 0)
+        std::memset(out, 0, static_cast<size_t>(width));
+    out[0] = '\0';
+    if (path == nullptr)
+        return;
+    size_t length = HelperTextLength(path);
+    if (length > kMaxHelperText)
+        return;
+    PathWork work;
+    PreparePath(path, length, work);
+    if (static_cast<long long>(work.length) < width) {
+        std::memcpy(out, path, length + 1);
+        return;
+    }
+    const char* name = work.text + work.directoryLength;
+    long long nameLength = static_cast<long long>(work.length - work.directoryLength);
+    if (nameLength > static_cast<long long>(width) - 7) {
+        CopyByWideBytes(out, name, width);
+        return;
+    }
+    size_t prefix = CopyByWideBytes(out, work.text, width - 5 - nameLength);
+    std::memcpy(out + prefix, "...\\", 4);
+    std::memcpy(out + prefix + 4, name, static_cast<size_t>(nameLength) + 1);
+}
+
+// Directory prefix + "...\" + last name + "\", width bytes.
+void CConv::ConvDirName3(char* path, char* out, int width)
+{
+    if (out == nullptr)
+        return;
+    if (width >= 0)
+        std::memset(out, 0, static_cast<size_t>(width) + 1);
+    out[0] = '\0';
+    if (path == nullptr)
+        return;
+    size_t length = HelperTextLength(path);
+    if (length > kMaxHelperText)
+        return;
+    if (static_cast<long long>(length) <= width) {
+        std::memcpy(out, path, length + 1);
+        return;
+    }
+    // From here width < length <= 255, so every count fits a short.
+    PathWork work;
+    PreparePath(path, length, work);
+    const char* name = work.text + work.directoryLength;
+    size_t nameLength = work.length - work.directoryLength;
+    if (static_cast<long long>(nameLength) <= static_cast<long long>(width) - 8) {
+        KanjiCopy(out, work.text, static_cast<short>(width - 5 - static_cast<int>(nameLength)));
+        size_t prefix = std::strlen(out);
+        std::memcpy(out + prefix, "...\\", 4);
+        std::memcpy(out + prefix + 4, name, nameLength);
+        std::memcpy(out + prefix + 4 + nameLength, "\\", 2);
+    } else if (width >= 5) {
+        KanjiCopy(out, work.text, static_cast<short>(width - 4));
+        std::strcat(out, "...\\");
+    } else {
+        KanjiCopy(out, work.text, static_cast<short>(width));
+    }
+}

@@ -1,0 +1,199 @@
+#include "CEveryValue.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+const long long kMaxCode = 99999;
+const int kMaxDigits = 10;
+
+// The code being read in the current item.
+struct CodeText {
+    int digits = 0;
+    long long value = 0;  // exact while digits <= kMaxDigits
+
+    void Append(unsigned char digit)
+    {
+        if (++digits <= kMaxDigits)
+            value = value * 10 + (digit - '0');
+    }
+};
+
+bool IsListByte(unsigned char c)
+{
+    return (c >= '0' && c <= '9') || c == '-' || c == ',';
+}
+
+} // namespace
+
+CEveryValue::CEveryValue() : CEveryValue(kMaxCode)
+{
+}
+
+// The set starts empty, so a walk before CheckCode finds nothing.
+CEveryValue::CEveryValue(long lastCode) : m_reserved(0), m_lastCode(lastCode), m_codes()
+{
+}
+
+void CEveryValue::DeleteSpace(unsigned char* text)
+{
+    if (text == nullptr)
+        return;
+    size_t read = 0;
+    size_t write = 0;
+    while (text[read] != '\0') {
+        unsigned char c = text[read];
+        if (c == 0x20) {
+            read += 1;
+        } else if (c == 0x81 && text[read + 1] == 0x40) {
+            read += 2;
+        } else if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && text[read + 1] != '\0') {
+            text[write++] = text[read++];  // a double-byte character moves whole
+            text[write++] = text[read++];
+        } else {
+            text[write++] = text[read++];
+        }
+    }
+    text[write] = '\0';
+}
+
+short CEveryValue::CheckCode(unsigned char* text)
+{
+    static const unsigned char empty[] = "";
+    if (text != nullptr)
+        DeleteSpace(text);
+    else
+        text = const_cast<unsigned char*>(empty);
+    if (text[0] == ',')
+        return 1;
+    for (const unsigned char* p = text; *p != '\0'; ++p) {
+        if (!IsListByte(*p))
+            return 2;
+    }
+    std::memset(m_codes, 0, sizeof m_codes);
+
+    long long previous = -1;
+    CodeText code;
+    bool dash = false;
+    // Ends an item: a code, a range a-b or -b, or an open range a- or -.
+    auto closeItem = [&]() -> short {
+        if (code.digits != 0) {
+            if (code.digits > kMaxDigits)
+                return 10;
+            if (code.value < previous)
+                return 6;
+            if (!dash) {
+                if (code.value > kMaxCode)
+                    return 10;
+                AddRange(code.value, code.value);
+            } else {
+                if (previous > kMaxCode || code.value > kMaxCode)
+                    return 10;
+                AddRange(previous < 0 ? 0 : previous, code.value);
+            }
+            previous = code.value;
+        } else if (dash) {
+            if (previous > kMaxCode || m_lastCode > kMaxCode)
+                return 10;
+            AddRange(previous < 0 ? 0 : previous, m_lastCode);
+            previous = m_lastCode;
+        }
+        return 0;
+    };
+
+    for (const unsigned char* p = text; *p != '\0'; ++p) {
+        if (*p == '-') {
+            if (dash)
+                return 3;
+            if (p[1] == ',')
+                return 4;
+            if (p[1] == '-')
+                return 5;
+            dash = true;
+            if (code.digits != 0) {
+                if (code.digits > kMaxDigits)
+                    return 10;
+                if (code.value < previous)
+                    return 6;
+                previous = code.value;  // the start of the range
+                code = CodeText();
+            } else if (previous != -1) {
+                return 7;
+            }
+        } else if (*p == ',') {
+            if (p[1] == '\0')
+                return 8;
+            if (p[1] == ',')
+                return 9;
+            short result = closeItem();
+            if (result != 0)
+                return result;
+            code = CodeText();
+            dash = false;
+        } else {
+            code.Append(*p);
+        }
+    }
+    return closeItem();
+}
+
+long CEveryValue::GetFirstCode()
+{
+    return FindFrom(0);
+}
+
+long CEveryValue::GetNextCode(long code)
+{
+    if (code == m_lastCode)
+        return -1;
+    if (code < 0)
+        return FindFrom(0);
+    if (code >= static_cast<long>(kBitmapBytes) * 8)
+        return -1;
+    return FindFrom(code + 1);
+}
+
+// Codes from first to last, both within 0 to 99999; empty when last < first.
+void CEveryValue::AddRange(long long first, long long last)
+{
+    long long code = first;
+    for (; code <= last && code % 8 != 0; ++code)
+        m_codes[code / 8] |= static_cast<unsigned char>(1u << (code % 8));
+    if (code + 7 <= last) {
+        long long wholeBytes = (last + 1 - code) / 8;
+        std::memset(m_codes + code / 8, 0xFF, static_cast<size_t>(wholeBytes));
+        code += wholeBytes * 8;
+    }
+    for (; code <= last; ++code)
+        m_codes[code / 8] |= static_cast<unsigned char>(1u << (code % 8));
+}
+
+// Scans whole 64-bit words: bit (code % 64) of word (code / 64) is the
+// code's bit, read little-endian from the bytes.
+long CEveryValue::FindFrom(long start) const
+{
+    const size_t words = (kBitmapBytes + 7) / 8;
+    auto load = [this](size_t word) {
+        size_t offset = word * 8;
+        uint64_t bits = 0;
+        if (offset + 8 <= kBitmapBytes)
+            std::memcpy(&bits, m_codes + offset, 8);
+        else
+            std::memcpy(&bits, m_codes + offset, kBitmapBytes - offset);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+        bits = __builtin_bswap64(bits);
+#endif
+        return bits;
+    };
+    if (start >= static_cast<long>(kBitmapBytes) * 8)
+        return -1;
+    size_t word = static_cast<size_t>(start) / 64;
+    uint64_t bits = load(word) & (~0ULL << (start % 64));
+    while (bits == 0) {
+        if (++word == words)
+            return -1;
+        bits = load(word);
+    }
+    return static_cast<long>(word * 64 + static_cast<size_t>(__builtin_ctzll(bits)));
+}

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "afx/CFile.h"
+#include "support/TempFolder.h"
+#include "text/ClTxtCnvOut.h"
+
+namespace {
+
+// A real file that also records the size of every Write call.
+class RecordingFile : public CFile {
+public:
+    void Write(const void* lpBuf, UINT nCount) override
+    {
+        writes.push_back(nCount);
+        CFile::Write(lpBuf, nCount);
+    }
+    std::vector<UINT> writes;
+};
+
+class CsvFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        name_ = folder_.File("items.csv");
+        ASSERT_TRUE(file_.Open(name_.c_str(), CFile::modeCreate | CFile::modeWrite));
+    }
+    std::string Bytes()
+    {
+        file_.Close();
+        return ReadBytes(name_);
+    }
+
+    TempFolder folder_;
+    std::string name_;
+    RecordingFile file_;
+    ClTxtCnvOut writer_;
+};
+
+TEST_F(CsvFile, ARecordIsQuotedItemsSeparatedByCommasEndingInCrLf)
+{
+    writer_.PutKoumoku(&file_, 12L);
+    writer_.PutComma(&file_);
+    writer_.PutKoumoku(&file_, const_cast<char*>("ABC"));
+    writer_.PutComma(&file_);
+    writer_.PutKoumoku(&file_, 1234.5, static_cast<short>(2));
+    writer_.PutCR(&file_);
+    EXPECT_EQ(file_.writes, (std::vector<UINT> {1, 2, 1, 1, 1, 3, 1, 1, 1, 7, 1, 2}));
+    EXPECT_EQ(Bytes(), "\"12\",\"ABC\",\"1234.50\"\r\n");
+}
+
+TEST_F(CsvFile, NumbersHaveNoCommasAndDecimalsGetTheSmallAddition)
+{
+    writer_.PutKoumoku(&file_, -5L);
+    writer_.PutKoumoku(&file_, 1000000L);
+    writer_.PutKoumoku(&file_, -2147483647 - 1);  // int
+    writer_.PutKoumoku(&file_, static_cast<short>(-32768));
+    writer_.PutKoumoku(&file_, static_cast<char>(0xFF));
+    const struct {
+        double value;
+        short decimals;
+    } decimals[] = {{0.12345, 4}, {0.12344, 4}, {0.1234, 4}, {0.5, 4}, {0.5, 2}, {-1.2345, 4}, {2.7, 0}};
+    for (const auto& d : decimals)
+        writer_.PutKoumoku(&file_, d.value, d.decimals);
+    writer_.PutKoumoku(&file_, 0.1285f, static_cast<short>(3));  // widened, no float rounding
+    writer_.PutKoumoku(&file_, 1e15, static_cast<short>(2));
+    EXPECT_EQ(Bytes(), "\"-5\"\"1000000\"\"-2147483648\"\"-32768\"\"-1\""
+                       "\"0.1235\"\"0.1235\"\"0.1234\"\"0.5001\"\"0.50\"\"-1.2344\"\"2\""
+                       "\"0.128\"\"0\"");
+}
+
+TEST_F(CsvFile, TextsAreWrittenAsTheyAre)
+{
+    writer_.PutKoumoku(&file_, const_cast<char*>(""));
+    writer_.PutComma(&file_);
+    writer_.PutKoumoku(&file_, const_cast<char*>("a\"b,c"));
+    writer_.PutComma(&file_);
+    writer_.PutKoumoku(&file_, const_cast<char*>("\x95\x5C\x8E\xA6"));  // 表示
+    EXPECT_EQ(Bytes(), "\"\",\"a\"b,c\",\"\x95\x5C\x8E\xA6\"");
+}
+
+TEST_F(CsvFile, WriteErrorsReachTheCaller)
+{
+    file_.Close();
+    CFile reader;
+    ASSERT_TRUE(reader.Open(name_.c_str(), CFile::modeRead));
+    try {
+        writer_.PutComma(&reader);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        e->Delete();
+    }
+    reader.Close();
+    EXPECT_EQ(ReadBytes(name_), "");
+}
+
+} // namespace
