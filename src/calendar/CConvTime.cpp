@@ -1,6 +1,7 @@
 #include "CConvTime.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "afx/COleDateTime.h"
 
@@ -24,7 +25,10 @@ void CConvTime::GetHHMMTime(char* out)
 {
     short hour, minute, second;
     GetTime(&hour, &minute, &second);
-    std::snprintf(out, 6, "%02d:%02d", hour, minute);
+    char text[kWorkBufferSize];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    std::memcpy(out, text, 6);
+    out[5] = '\0';
 }
 
 void CConvTime::GetHHMMTime(CString& out)
@@ -38,7 +42,10 @@ void CConvTime::GetHHMMSSTime(char* out)
 {
     short hour, minute, second;
     GetTime(&hour, &minute, &second);
-    std::snprintf(out, 9, "%02d:%02d:%02d", hour, minute, second);
+    char text[kWorkBufferSize];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
+    std::memcpy(out, text, 9);
+    out[8] = '\0';
 }
 
 void CConvTime::GetHHMMSSTime(CString& out)

@@ -11,7 +11,7 @@ namespace {
 
 std::string Clock(int hour, int minute, int second, bool withSeconds)
 {
-    char text[16];
+    char text[40];
     if (withSeconds)
         std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
     else

@@ -78,7 +78,7 @@ TEST(CYmd, OneYearTermEnd)
 
     short y = -1, m = -1, d = -1;
     EXPECT_EQ(ymd.GetEndDate("2023", "X", "1", &y, &m, &d), 0);
-    EXPECT_EQ(ymd.GetEndDate("2023", "4", "1.5x", &y, &m, &d), 0);
+    EXPECT_EQ(ymd.GetEndDate("2023", "4", "1x", &y, &m, &d), 0);
     EXPECT_EQ(ymd.GetEndDate("2023", "0", "1", &y, &m, &d), 0);  // no month before it
     EXPECT_EQ(ymd.GetEndDate("2023", "14", "1", &y, &m, &d), 0);
     EXPECT_EQ(y, -1);
