@@ -14,3 +14,8 @@ struct DemoScreen {
 
 // Start-up: library load, resource chain, trace log.
 DemoScreen RunStartupScreen();
+// Folders: the application folders laid out at start and the 21 folder kinds.
+DemoScreen RunFoldersScreen();
+// Numbers and text: parsing, comma formatting, Shift-JIS helpers, code
+// lists, CSV output.
+DemoScreen RunNumbersScreen();

@@ -147,6 +147,8 @@ int main(int argc, char** argv)
 
     std::vector<DemoScreen> screens;
     screens.push_back(RunStartupScreen());
+    screens.push_back(RunFoldersScreen());
+    screens.push_back(RunNumbersScreen());
 
     bool ok = true;
     for (const DemoScreen& screen : screens)

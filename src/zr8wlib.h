@@ -4,6 +4,16 @@
 #include "afx/afx.h"
 #include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
+#ifdef _WIN32
+#include "files/CFileCopy.h"
+#include "files/CGetDriveType.h"
+#include "files/CLocalFile.h"
+#include "files/CSemaFile.h"
+#include "files/CUtyFile.h"
+#include "files/CValueMgr.h"
+#include "files/DirOpe.h"
+#endif
+#include "files/EnvRecords.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
 #include "text/CCheck.h"

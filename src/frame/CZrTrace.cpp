@@ -17,10 +17,18 @@
 
 namespace {
 
-// Created in this order before the module's entry point returns.
-log4cxx::LoggerPtr g_traceLogger = log4cxx::Logger::getLogger("Zr8Trace.Logger");
+// Created before the module's entry point returns.
 CSemaphore g_traceLock(1, 1, nullptr, nullptr);
 int g_configured = 0;
+
+// Looked up on first use rather than at load: log4cxx's run-time (apr)
+// crashes while starting up in a 64-bit process that Wine tells it runs on
+// Windows 98, and the library must still load there.
+const log4cxx::LoggerPtr& TraceLogger()
+{
+    static const log4cxx::LoggerPtr logger = log4cxx::Logger::getLogger("Zr8Trace.Logger");
+    return logger;
+}
 
 // log4cxx decodes narrow text with its own idea of the charset, which turns
 // Shift-JIS into question marks; decoding it here keeps the text intact.
@@ -68,16 +76,16 @@ void Emit(const CString& message, int level)
     try {
         switch (level) {
         case 0:
-            g_traceLogger->debug(WidenShiftJis(message));
+            TraceLogger()->debug(WidenShiftJis(message));
             break;
         case 1:
-            g_traceLogger->info(WidenShiftJis(message));
+            TraceLogger()->info(WidenShiftJis(message));
             break;
         case 2:
-            g_traceLogger->warn(WidenShiftJis(message));
+            TraceLogger()->warn(WidenShiftJis(message));
             break;
         case 3:
-            g_traceLogger->error(WidenShiftJis(message));
+            TraceLogger()->error(WidenShiftJis(message));
             break;
         default:
             break;

@@ -13,77 +13,76 @@ namespace {
 
 // ---------------------------------------------------------------- parsing
 
-const size_t kScratchSize = 512;  // Convert's comma-free copy of the caller's text
-const size_t kNumberSize = 256;   // the normalised number text
+const size_t kMaxConvertText = 511;  // the longest text Convert takes
+const size_t kNumberSize = 256;      // the normalised number text
 
 enum class Rules { lenient, strict };
 
-// Builds the normalised number text: leading blanks skipped, the sign kept,
-// the commas of the integer part left out (each must have a multiple of
-// three bytes after it), the fraction cut to `decimals` bytes. The bytes
-// kept are validated later.
-bool Normalise(const char* text, short decimals, char (&number)[kNumberSize])
+// Builds the normalised number text in one pass: leading blanks skipped, the
+// sign kept, the commas of the integer part left out, the fraction cut to
+// `decimals` bytes. The bytes kept are validated afterwards.
+// Strict: a text that starts with a comma fails, and every comma of the
+// integer part must have a multiple of three bytes after it.
+// Lenient: every comma before the first point is dropped first, wherever it
+// stands, and texts over 511 bytes fail.
+bool Normalise(Rules rules, const char* text, short decimals, char (&number)[kNumberSize])
 {
-    if (text[0] == '\0' || text[0] == ',')
-        return false;
+    const bool lenient = rules == Rules::lenient;
     const char* p = text;
-    while (*p == ' ')
+    auto skipCommas = [&]() {
+        while (lenient && *p == ',')
+            ++p;
+    };
+    skipCommas();
+    if (*p == '\0' || *p == ',')
+        return false;
+    while (*p == ' ') {
         ++p;
+        skipCommas();
+    }
     size_t length = 0;
-    if (*p == '-')
+    if (*p == '-') {
         number[length++] = *p++;
+        skipCommas();
+    }
     if (*p == '\0')
         return false;
 
-    const char* point = std::strchr(p, '.');
-    size_t integerLength = point != nullptr ? static_cast<size_t>(point - p) : std::strlen(p);
-    for (size_t i = 0; i < integerLength; ++i) {
-        if (p[i] == ',') {
-            if ((integerLength - i) % 4 != 0)
-                return false;
+    // A comma at position i of an integer part of n bytes needs n - i to be
+    // a multiple of 4: every comma has the position of n modulo 4.
+    unsigned commaPositions = 0;  // bit (i % 4) for each comma
+    size_t position = 0;
+    for (; *p != '\0' && *p != '.'; ++p, ++position) {
+        if (*p == ',') {
+            commaPositions |= 1u << (position % 4);
             continue;
         }
         if (length == kNumberSize - 1)
             return false;
-        number[length++] = p[i];
+        number[length++] = *p;
     }
-    if (point != nullptr && decimals >= 1) {
-        size_t kept = strnlen(point + 1, static_cast<size_t>(decimals));
+    if (!lenient && commaPositions != 0 && commaPositions != 1u << (position % 4))
+        return false;
+
+    if (*p == '.') {
+        const char* fraction = ++p;
+        size_t kept = 0;
+        while (static_cast<long>(kept) < decimals && fraction[kept] != '\0')
+            ++kept;
         if (kept >= 1) {
             if (length + 1 + kept > kNumberSize - 1)
                 return false;
             number[length++] = '.';
-            std::memcpy(number + length, point + 1, kept);
+            std::memcpy(number + length, fraction, kept);
             length += kept;
         }
+        p = fraction + kept;
     }
+    size_t textLength = static_cast<size_t>(p - text) + (*p != '\0' ? std::strlen(p) : 0);
+    if (lenient && textLength > kMaxConvertText)
+        return false;
     number[length] = '\0';
     return true;
-}
-
-// Convert's rule: every comma before the first point is dropped, wherever it
-// stands, before the text is normalised.
-bool NormaliseLenient(const char* text, short decimals, char (&number)[kNumberSize])
-{
-    size_t length = strnlen(text, kScratchSize);
-    if (length == kScratchSize)
-        return false;
-    char scratch[kScratchSize];
-    const char* point = static_cast<const char*>(std::memchr(text, '.', length));
-    size_t integerLength = point != nullptr ? static_cast<size_t>(point - text) : length;
-    size_t kept = 0;
-    for (size_t i = 0; i < integerLength; ++i) {
-        if (text[i] != ',')
-            scratch[kept++] = text[i];
-    }
-    std::memcpy(scratch + kept, text + integerLength, length - integerLength + 1);
-    return Normalise(scratch, decimals, number);
-}
-
-bool BuildNumber(Rules rules, const char* text, short decimals, char (&number)[kNumberSize])
-{
-    return rules == Rules::lenient ? NormaliseLenient(text, decimals, number)
-                                   : Normalise(text, decimals, number);
 }
 
 bool IsDigit(char c)
@@ -98,21 +97,24 @@ bool ParseLong(const char* number, long* value)
     bool negative = *p == '-';
     if (negative)
         ++p;
+    while (*p == '0')
+        ++p;
+    // Nineteen digits always fit in 64 unsigned bits; more never fit a long.
     unsigned long long magnitude = 0;
-    bool overflow = false;
-    for (; *p != '\0'; ++p) {
-        if (!IsDigit(*p))
+    size_t digits = 0;
+    for (; *p != '\0'; ++p, ++digits) {
+        unsigned digit = static_cast<unsigned char>(*p) - static_cast<unsigned>('0');
+        if (digit > 9)
             return false;
-        if (!overflow) {
-            overflow = __builtin_mul_overflow(magnitude, 10ULL, &magnitude) ||
-                       __builtin_add_overflow(magnitude, static_cast<unsigned>(*p - '0'), &magnitude);
-        }
+        if (digits < 19)
+            magnitude = magnitude * 10 + digit;
     }
     const unsigned long long maxPositive = static_cast<unsigned long long>(LONG_MAX);
+    bool overflow = digits > 19 || magnitude > maxPositive + (negative ? 1 : 0);
     if (negative)
-        *value = overflow || magnitude > maxPositive ? LONG_MIN : -static_cast<long>(magnitude);
+        *value = overflow ? LONG_MIN : static_cast<long>(0 - magnitude);
     else
-        *value = overflow || magnitude > maxPositive ? LONG_MAX : static_cast<long>(magnitude);
+        *value = overflow ? LONG_MAX : static_cast<long>(magnitude);
     return true;
 }
 
@@ -186,7 +188,7 @@ bool ReadLong(Rules rules, const char* text, long* value)
         return rules == Rules::lenient;
     }
     char number[kNumberSize];
-    return BuildNumber(rules, text, 0, number) && ParseLong(number, value);
+    return Normalise(rules, text, 0, number) && ParseLong(number, value);
 }
 
 bool ReadDouble(Rules rules, const char* text, short decimals, double* value)
@@ -198,7 +200,7 @@ bool ReadDouble(Rules rules, const char* text, short decimals, double* value)
         return rules == Rules::lenient;
     }
     char number[kNumberSize];
-    return BuildNumber(rules, text, decimals, number) && ParseDouble(number, value);
+    return Normalise(rules, text, decimals, number) && ParseDouble(number, value);
 }
 
 template <typename T>
@@ -450,11 +452,10 @@ void PreparePath(const char* path, size_t length, PathWork& work)
     work.directoryLength = DirectoryPartLength(work.text, work.length, layout);
 }
 
-// Length of a helper's text, or kScratchSize when it is over 255 bytes.
+// Length of a helper's text; anything over 255 bytes counts as 256.
 size_t HelperTextLength(const char* text)
 {
-    size_t length = strnlen(text, kMaxHelperText + 1);
-    return length > kMaxHelperText ? kScratchSize : length;
+    return strnlen(text, kMaxHelperText + 1);
 }
 
 } // namespace
@@ -718,7 +719,7 @@ void CConv::DelAfterSpace(char* text)
         text[0] = '\0';
         return;
     }
-    const size_t none = kScratchSize;
+    const size_t none = static_cast<size_t>(-1);
     size_t cut = none;
     while (text[i] != '\0') {
         size_t width = BlankWidth(text + i);

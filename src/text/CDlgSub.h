@@ -43,7 +43,7 @@ public:
 #endif
 
 private:
-    LPCTSTR m_savedHelpFile;  // the application's help file path before ChangeHelp
-    UINT m_savedHelpId;       // *m_helpIdVar before ChangeHelp
-    UINT* m_helpIdVar;        // null until ChangeHelp
+    [[maybe_unused]] LPCTSTR m_savedHelpFile;  // the application's help file path before ChangeHelp
+    [[maybe_unused]] UINT m_savedHelpId;     // *m_helpIdVar before ChangeHelp
+    [[maybe_unused]] UINT* m_helpIdVar;      // null until ChangeHelp
 };

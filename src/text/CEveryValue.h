@@ -38,7 +38,7 @@ private:
     void AddRange(long long first, long long last);
     long FindFrom(long code) const;
 
-    long m_reserved;
+    [[maybe_unused]] long m_reserved;  // 0; kept for the layout hosts compile against
     long m_lastCode;
     unsigned char m_codes[kBitmapBytes];  // bit (code % 8) of byte (code / 8)
 };

@@ -73,6 +73,8 @@ TEST(BlankTrimming, TrailingAndLeadingBlanks)
     // Bytes are examined one at a time: 0x81 0x40 is a blank wherever it
     // stands, even when the 0x81 is the trail byte of the character before.
     EXPECT_EQ(After("A\x81\x81\x40"), "A\x81");
+    // The char* form has no length limit: a blank run may start anywhere.
+    EXPECT_EQ(After(std::string(512, 'A') + "  "), std::string(512, 'A'));
 
     EXPECT_EQ(Before(SJIS_BLANK " AB"), "AB");
     EXPECT_EQ(Before("   "), "   ");

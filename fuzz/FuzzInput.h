@@ -1,0 +1,46 @@
+// Shared by the fuzz targets: parameters read from the front of an input,
+// the rest taken as text, and a check that stops the run when it fails.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+class FuzzInput {
+public:
+    FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+    // A little-endian value; missing bytes read as zero.
+    template <typename T>
+    T Take()
+    {
+        uint8_t bytes[sizeof(T)] = {};
+        size_t count = size_ < sizeof(T) ? size_ : sizeof(T);
+        if (count != 0)
+            std::memcpy(bytes, data_, count);
+        data_ += count;
+        size_ -= count;
+        T value;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    }
+
+    std::string Rest() const { return std::string(reinterpret_cast<const char*>(data_), size_); }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+};
+
+inline void Require(bool condition, const char* what, const std::string& input)
+{
+    if (condition)
+        return;
+    std::fprintf(stderr, "check failed: %s\ninput text: \"", what);
+    for (unsigned char c : input)
+        std::fprintf(stderr, c >= 0x20 && c < 0x7F && c != '"' ? "%c" : "\\x%02X", c);
+    std::fprintf(stderr, "\"\n");
+    std::abort();
+}

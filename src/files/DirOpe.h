@@ -1,0 +1,31 @@
+// DirOpe: changes the current drive and directory, and puts back the ones
+// that were current when the object was made when it is destroyed.
+#pragma once
+
+#include "afx/CString.h"
+#include "frame/WinLibApi.h"
+
+class ZR8WLIB_API DirOpe {
+public:
+    DirOpe();
+    DirOpe(const DirOpe&) = delete;
+    DirOpe& operator=(const DirOpe&) = delete;
+    ~DirOpe();
+
+    // Makes directory (which may start with a drive, "c:\temp\" or "d:")
+    // the current drive and directory. The path is upper-cased on a copy;
+    // a trailing backslash is dropped except from a drive root. 1 on
+    // success, 0 when the drive or the directory cannot be changed to.
+    int change(CString& directory);
+    // The current directory, always ending in a backslash.
+    CString get();
+    // -1 when path starts with neither a drive letter nor a backslash; 0 for
+    // a removable drive whose disk cannot be read; 1 otherwise.
+    short CheckDrive(CString& path);
+
+private:
+    int m_savedDrive;           // 1 = A, 2 = B, ...
+    char m_savedDirectory[257];
+    int m_changedDrive;         // drive named by the last change, else 0
+    char m_currentDirectory[257];
+};
