@@ -19,3 +19,5 @@ DemoScreen RunFoldersScreen();
 // Numbers and text: parsing, comma formatting, Shift-JIS helpers, code
 // lists, CSV output.
 DemoScreen RunNumbersScreen();
+// Dates: today in every era and Gregorian style, typed dates, the clock.
+DemoScreen RunDatesScreen();

@@ -149,6 +149,7 @@ int main(int argc, char** argv)
     screens.push_back(RunStartupScreen());
     screens.push_back(RunFoldersScreen());
     screens.push_back(RunNumbersScreen());
+    screens.push_back(RunDatesScreen());
 
     bool ok = true;
     for (const DemoScreen& screen : screens)

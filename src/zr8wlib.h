@@ -2,6 +2,8 @@
 #pragma once
 
 #include "afx/afx.h"
+#include "calendar/CConvTime.h"
+#include "calendar/CYmd.h"
 #ifdef _WIN32
 #include "files/CFileCopy.h"
 #include "files/CGetDriveType.h"

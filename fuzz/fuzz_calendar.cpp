@@ -1,0 +1,80 @@
+// Typed dates: every parsing operation of the date classes, with round trips
+// checked where they must hold.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "calendar/CYmd.h"
+
+namespace {
+
+void Require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+short LastEraYear(short eraCode)
+{
+    static const short kLast[4] = {45, 15, 64, 99};  // by era code, oldest first
+    return kLast[eraCode];
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    short type = static_cast<short>(data[0] % 6) - 1;  // -1 to 4: both sides of the range
+    std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const char* typed = text.c_str();
+
+    CYmd ymd;
+    char out[64];
+    std::memset(out, 'x', sizeof out);
+    int eraOk = ymd.ConvWareki(out, typed, type);
+    Require(std::strlen(out) <= 17 && (eraOk || out[0] == '\0'));
+    int gregorianOk = ymd.ConvSeireki(out, typed, type);
+    Require(std::strlen(out) <= 17 && (gregorianOk || out[0] == '\0'));
+    Require(eraOk == gregorianOk);
+
+    CString kept("kept");
+    if (!ymd.ConvSpDate(kept, typed, type, 1))
+        Require(kept == "kept");
+
+    short eraYear = -1, month = -1, day = -1, eraCode = -1;
+    int partsOk = ymd.ConvWareki(&eraYear, &month, &day, &eraCode, typed);
+
+    long value = -7;
+    int parsed = ymd.ConvSeireki(&value, typed);
+    Require(parsed == partsOk);
+    if (!parsed) {
+        Require(value == 0 || (value == -7 && std::strlen(typed) > 16));
+    } else {
+        Require(ymd.CheckDate(value) == 0);
+        // Gregorian text parses back to the same date.
+        char gregorian[32];
+        Require(ymd.ConvSeireki(gregorian, value, 0) == 1);
+        long back = 0;
+        Require(ymd.ConvSeireki(&back, gregorian) == 1 && back == value);
+        // Era parts build back the same date wherever the era accepts them.
+        Require(eraCode >= 0 && eraCode <= 3);
+        short year = static_cast<short>(value / 10000);
+        long rebuilt = 0;
+        if (eraYear <= LastEraYear(eraCode) && day <= ymd.GetMaxDay(year, month))
+            Require(ymd.ConvWareki(eraYear, month, day, eraCode, &rebuilt) == 1 && rebuilt == value);
+    }
+
+    // Field checks on the same text never fail hard.
+    size_t third = text.size() / 3;
+    std::string a = text.substr(0, third), b = text.substr(third, third), c = text.substr(2 * third);
+    int dayOk = ymd.DayCheck(a.c_str(), b.c_str(), c.c_str());
+    Require(dayOk == 0 || dayOk == 1);
+    ymd.YearCheck(typed);
+    ymd.MonthCheck(typed);
+    short endYear, endMonth, endDay;
+    ymd.GetEndDate(a.c_str(), b.c_str(), c.c_str(), &endYear, &endMonth, &endDay);
+    return 0;
+}

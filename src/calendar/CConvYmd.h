@@ -1,0 +1,88 @@
+// CConvYmd: Gregorian (seireki) and Japanese era (wareki) dates: era
+// conversion, typed-date parsing and the four display styles of each.
+//
+// Eras, newest first (era index 0-3); the era code numbers them from the
+// oldest (0) instead:
+//   index 0  H  1989/01/08-  code 3      index 2  T  1912/07/30-  code 1
+//   index 1  S  1926/12/25-  code 2      index 3  M  1868-        code 0
+// Dates after the last era stay in it (2020 is H 32).
+//
+// Styles (type):      era (ConvWareki)        Gregorian (ConvSeireki)
+//   0                 H.05/03/15              2024/03/15
+//   1                 05/03/15                24/03/15
+//   2                 03/15                   03/15
+//   3                 (era name) 5年 3月15日  2024年 3月15日
+//
+// Typed dates: an optional era letter H, M, S or T (either case), then up
+// to three numbers separated by "/" or "." (blanks allowed before a number
+// and after a separator), at most 16 bytes: "3/15" is this year, "H5/3/15",
+// "5/3/15" (years up to 64 without a letter are H), "70/3/15" (1970),
+// "2024/3/15". Every date must lie in 1868 to 2100.
+//
+// char* outputs become the empty text on failure; CString outputs keep their
+// contents; other outputs are left untouched unless stated.
+#pragma once
+
+#include "afx/CString.h"
+#include "calendar/CCheckYmd.h"
+#include "calendar/CGetYmd.h"
+
+class ZR8WLIB_API CConvYmd : public virtual CYmdBase, public virtual CGetYmd, public virtual CCheckYmd {
+public:
+    CConvYmd();
+    ~CConvYmd();
+
+    // Era index (0 newest to 3) of the date, or -1 before 1868.
+    short GetWareki(long ymd);
+
+    int ConvWareki(char* out, long ymd, short type);
+    int ConvWareki(char* out, const char* text, short type);
+    int ConvWareki(CString& out, long ymd, short type);
+    int ConvWareki(CString& out, const char* text, short type);
+    int ConvWareki(CString& out, CString text, short type);
+    // Era parts of the date (all 0 before 1868); always 1.
+    int ConvWareki(long ymd, short* eraYear, short* month, short* day, short* eraCode);
+    int ConvWareki(short* eraYear, short* month, short* day, short* eraCode, const char* text);
+    int ConvWareki(short* eraYear, short* month, short* day, short* eraCode, CString text);
+    // The Gregorian date of era parts (the era's range itself is not checked).
+    int ConvWareki(short eraYear, short month, short day, short eraCode, long* ymd);
+    // Era parts with the era letter (NUL before 1868).
+    void ConvWareki2(long ymd, short* eraYear, short* month, short* day, char* eraLetter);
+
+    int ConvSeireki(char* out, long ymd, short type);
+    int ConvSeireki(char* out, const char* text, short type);
+    int ConvSeireki(CString& out, long ymd, short type);
+    int ConvSeireki(CString& out, const char* text, short type);
+    int ConvSeireki(CString& out, CString text, short type);
+    // Parses a typed date. A text that does not parse stores 0; a text over
+    // 16 bytes leaves ymd untouched.
+    int ConvSeireki(long* ymd, const char* text);
+    int ConvSeireki(long* ymd, CString text);
+    // Splits a date without validation; always 1.
+    int ConvSeireki(long ymd, short* year, short* month, short* day);
+
+    // ConvSeireki when seireki is non-zero, else ConvWareki.
+    int ConvSpDate(char* out, const char* text, short type, short seireki);
+    int ConvSpDate(char* out, long ymd, short type, short seireki);
+    int ConvSpDate(CString& out, const char* text, short type, short seireki);
+    int ConvSpDate(CString& out, long ymd, short type, short seireki);
+
+    // Today's local date.
+    void GetNowDate(long* ymd);
+    void GetNowDate(short* eraYear, short* month, short* day, short* eraCode);
+
+private:
+    struct EraParts {
+        short eraYear;
+        short month;
+        short day;
+        short eraCode;
+        char letter;
+        const char* name;
+    };
+
+    void SplitEra(long ymd, EraParts* parts);
+    int ParseText(const char* text, long* ymd);
+    int FormatWareki(char* out, long ymd, short type);
+    int FormatSeireki(char* out, long ymd, short type);
+};

@@ -1,0 +1,5 @@
+#include "CYmd.h"
+
+CYmd::CYmd() = default;
+
+CYmd::~CYmd() = default;
