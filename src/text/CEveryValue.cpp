@@ -169,38 +169,46 @@ void CEveryValue::AddRange(long long first, long long last)
         m_codes[code / 8] |= static_cast<unsigned char>(1u << (code % 8));
 }
 
-// Short gaps are stepped over one bit at a time: the answer then follows
-// from predictable branches rather than from the loaded bits, which keeps a
-// walk through a dense set fast. Longer gaps are scanned eight bytes at a
-// time as one little-endian word: bit (code % 8) of byte (code / 8) becomes
-// bit (code - 8 * first byte) of the word.
+// The next set bit from start on. Eight bytes are read at a time as one
+// little-endian word (bit (code % 8) of byte (code / 8) becomes bit
+// (code - 8 * first byte) of the word), beginning at start's own byte, so a
+// gap of up to 56 codes costs one load. The bit at start is tested first:
+// in a dense set that predictable branch is the whole walk.
 long CEveryValue::FindFrom(long start) const
 {
     const long bits = static_cast<long>(kBitmapBytes) * 8;
-    const long kStepped = 8;
-    long code = start;
-    for (; code < start + kStepped && code < bits; ++code) {
-        if ((m_codes[code / 8] >> (code % 8)) & 1)
-            return code;
-    }
-    if (code >= bits)
+    if (start >= bits)
         return -1;
-    size_t byte = static_cast<size_t>(code) / 8;
-    unsigned rest = static_cast<unsigned>(m_codes[byte]) >> (code % 8);
-    if (rest != 0)
-        return code + __builtin_ctz(rest);
-    for (++byte; byte + 8 <= kBitmapBytes; byte += 8) {
-        uint64_t word;
-        std::memcpy(&word, m_codes + byte, 8);
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-        word = __builtin_bswap64(word);
-#endif
+    size_t byte = static_cast<size_t>(start) / 8;
+    unsigned shift = static_cast<unsigned>(start) % 8;
+    if ((m_codes[byte] >> shift) & 1)
+        return start;
+    if (byte + 8 <= kBitmapBytes) {
+        uint64_t word = LoadWord(byte) >> shift;
         if (word != 0)
-            return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctzll(word)));
+            return start + static_cast<long>(__builtin_ctzll(word));
+        byte += 8;
+        for (; byte + 8 <= kBitmapBytes; byte += 8) {
+            word = LoadWord(byte);
+            if (word != 0)
+                return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctzll(word)));
+        }
+        shift = 0;
     }
-    for (; byte < kBitmapBytes; ++byte) {
-        if (m_codes[byte] != 0)
-            return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctz(m_codes[byte])));
+    for (; byte < kBitmapBytes; ++byte, shift = 0) {
+        unsigned rest = static_cast<unsigned>(m_codes[byte]) >> shift << shift;
+        if (rest != 0)
+            return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctz(rest)));
     }
     return -1;
+}
+
+uint64_t CEveryValue::LoadWord(size_t byte) const
+{
+    uint64_t word;
+    std::memcpy(&word, m_codes + byte, 8);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    word = __builtin_bswap64(word);
+#endif
+    return word;
 }

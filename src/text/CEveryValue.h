@@ -10,6 +10,9 @@
 // above 99999, or an open range while the last code is above 99999.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "frame/WinLibApi.h"
 
 class ZR8WLIB_API CEveryValue {
@@ -37,6 +40,7 @@ private:
 
     void AddRange(long long first, long long last);
     long FindFrom(long code) const;
+    uint64_t LoadWord(size_t byte) const;
 
     [[maybe_unused]] long m_reserved;  // 0; kept for the layout hosts compile against
     long m_lastCode;
