@@ -76,10 +76,14 @@ inline std::string Describe(const LoggedMessage& m)
 
 inline std::string Describe(const ExpectedMessage& m)
 {
+    char wParam[24] = "*";
+    char lParam[24] = "*";
+    if (m.check & ExpectedMessage::checkWParam)
+        std::snprintf(wParam, sizeof wParam, "%llx", static_cast<unsigned long long>(m.wParam));
+    if (m.check & ExpectedMessage::checkLParam)
+        std::snprintf(lParam, sizeof lParam, "%llx", static_cast<unsigned long long>(m.lParam));
     char text[96];
-    std::snprintf(text, sizeof text, "%04x(%s,%s)", m.message,
-                  (m.check & ExpectedMessage::checkWParam) ? std::to_string(m.wParam).c_str() : "*",
-                  (m.check & ExpectedMessage::checkLParam) ? std::to_string(m.lParam).c_str() : "*");
+    std::snprintf(text, sizeof text, "%04x(%s,%s)", m.message, wParam, lParam);
     return text;
 }
 
