@@ -2,6 +2,7 @@
 // is shown in a window of its own and saved as a PNG screenshot.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "zr8wlib.h"
@@ -14,3 +15,7 @@ struct DemoScreen {
 
 // Start-up: library load, resource chain, trace log.
 DemoScreen RunStartupScreen();
+// Data entry: a dialog driven by the dialog item table with real keystrokes.
+// Saves its own screenshots into outFolder; the returned screen lists what
+// the dialog received. *ok becomes false when a step did not happen.
+DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);

@@ -110,7 +110,11 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // ---------------------------------------------------------------------------
 // Handle map
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bOwnsWindow(FALSE) {}
+CWnd::CWnd()
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_pfnSuperW(nullptr), m_nLeadByte(0), m_hWndOwner(nullptr),
+      m_bOwnsWindow(FALSE)
+{
+}
 
 CWnd::~CWnd()
 {
@@ -162,6 +166,8 @@ HWND CWnd::Detach()
     }
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
+    m_pfnSuperW = nullptr;
+    m_nLeadByte = 0;
     m_bOwnsWindow = FALSE;
     return hWnd;
 }
@@ -169,6 +175,7 @@ HWND CWnd::Detach()
 BOOL CWnd::SubclassAttached(HWND hWnd)
 {
     PreSubclassWindow();
+    WNDPROC unicode = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
     WNDPROC previous = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
     // NULL: not ours to change (another process). AfxWndProc: a window left
@@ -178,6 +185,7 @@ BOOL CWnd::SubclassAttached(HWND hWnd)
         return FALSE;
     }
     m_pfnSuper = previous;
+    m_pfnSuperW = unicode;
     return TRUE;
 }
 
@@ -474,9 +482,33 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_CHAR && m_pfnSuperW != nullptr && wParam <= 0xFF)
+        return DefCharToUnicode(static_cast<BYTE>(wParam), lParam);
     if (m_pfnSuper != nullptr)
         return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+// Our procedure is an ANSI one, so a double-byte character comes as two
+// WM_CHAR messages, lead byte first. Passed on one by one through
+// CallWindowProcA, each byte may be converted alone: Wine's edit, combo and
+// list controls do so (and say IsWindowUnicode FALSE). So the lead byte
+// waits for its trail byte and the pair goes on as one character through
+// the original procedure's Unicode entry, which the system converts back
+// for a procedure that is really ANSI.
+LRESULT CWnd::DefCharToUnicode(BYTE byte, LPARAM lParam)
+{
+    char bytes[2] = {static_cast<char>(m_nLeadByte), static_cast<char>(byte)};
+    if (m_nLeadByte == 0 && ::IsDBCSLeadByte(byte)) {
+        m_nLeadByte = byte;
+        return 0;
+    }
+    bool pair = m_nLeadByte != 0;
+    m_nLeadByte = 0;
+    WCHAR character;
+    if (::MultiByteToWideChar(CP_ACP, 0, pair ? bytes : bytes + 1, pair ? 2 : 1, &character, 1) != 1)
+        return 0;
+    return ::CallWindowProcW(m_pfnSuperW, m_hWnd, WM_CHAR, character, lParam);
 }
 
 LRESULT CWnd::Default()

@@ -251,8 +251,11 @@ private:
 
     BOOL SubclassAttached(HWND hWnd);
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    LRESULT DefCharToUnicode(BYTE byte, LPARAM lParam);
 
     WNDPROC m_pfnSuper;   // the window's procedure before ours; NULL when not subclassed
+    WNDPROC m_pfnSuperW;  // its Unicode entry, for characters (see DefCharToUnicode)
+    BYTE m_nLeadByte;     // lead byte of a double-byte WM_CHAR waiting for its trail byte
     HWND m_hWndOwner;     // set by SetOwner
     BOOL m_bOwnsWindow;   // made by Create/CreateEx or handed over by Attach
 };

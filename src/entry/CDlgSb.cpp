@@ -337,14 +337,8 @@ CDlgSb::StepResult CDlgSb::StepDown(UINT&)
 {
     int current = m_nCurrent;
     if (current == Count() - 1) {
-        if (m_bSheet != 0)
-            PostToSheet(WM_ZR8_NEXTPAGE);
-        if (m_bStopAtEnd != 0) {
-            PostToDialog(WM_ZR8_AFTERLAST, 0);
+        if (StopsAtEnd(WM_ZR8_NEXTPAGE, WM_ZR8_AFTERLAST))
             return stepDone;
-        }
-        if (m_bWrapNotice != 0)
-            PostToDialog(WM_ZR8_AFTERLAST, 0);
         current = 0;
     } else {
         ++current;
@@ -361,18 +355,27 @@ CDlgSb::StepResult CDlgSb::StepDown(UINT&)
     return IsEnabled(current) ? stepDone : stepRepeat;
 }
 
+// Up or Down past an end of the table: the page request to the sheet, then
+// either the end notice and a stop (true), or the notice if wanted and a wrap.
+bool CDlgSb::StopsAtEnd(UINT nSheetMsg, UINT nDialogMsg)
+{
+    if (m_bSheet != 0)
+        PostToSheet(nSheetMsg);
+    if (m_bStopAtEnd != 0) {
+        PostToDialog(nDialogMsg, 0);
+        return true;
+    }
+    if (m_bWrapNotice != 0)
+        PostToDialog(nDialogMsg, 0);
+    return false;
+}
+
 CDlgSb::StepResult CDlgSb::StepUp(UINT&)
 {
     int current = m_nCurrent;
     if (current == 0) {
-        if (m_bSheet != 0)
-            PostToSheet(WM_ZR8_PREVPAGE);
-        if (m_bStopAtEnd != 0) {
-            PostToDialog(WM_ZR8_BEFOREFIRST, 0);
+        if (StopsAtEnd(WM_ZR8_PREVPAGE, WM_ZR8_BEFOREFIRST))
             return stepDone;
-        }
-        if (m_bWrapNotice != 0)
-            PostToDialog(WM_ZR8_BEFOREFIRST, 0);
         current = Count() - 1;
     } else {
         --current;  // no radio skipping upwards

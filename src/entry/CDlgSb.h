@@ -110,6 +110,7 @@ private:
     StepResult KeyStep(UINT& nKey, int* pResult);
     StepResult StepDown(UINT& nKey);
     StepResult StepUp(UINT& nKey);
+    bool StopsAtEnd(UINT nSheetMsg, UINT nDialogMsg);
     StepResult StepEnter(UINT& nKey);
     StepResult StepRadioEnter(UINT& nKey);
     void LinkedKey(UINT nKey);

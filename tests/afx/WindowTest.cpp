@@ -340,6 +340,24 @@ TEST(Dispatch, UnhandledMessagesKeepTheWindowsOwnBehaviour)
     ::DestroyWindow(edit);
 }
 
+TEST(Dispatch, ADoubleByteCharacterTypedInTwoMessagesArrivesWhole)
+{
+    // An ANSI window procedure gets 表 as its lead byte and its trail byte
+    // (0x5C) in two WM_CHAR messages.
+    HWND edit = MakeForeignEdit();
+    CEdit sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    sub.SendMessage(WM_CHAR, 'a', 1);
+    sub.SendMessage(WM_CHAR, 0x95, 1);
+    sub.SendMessage(WM_CHAR, 0x5C, 1);
+    sub.SendMessage(WM_CHAR, 0xB1, 1);  // ｱ, a single byte
+    CString text;
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "a\x95\x5C\xB1");
+    sub.UnsubclassWindow();
+    ::DestroyWindow(edit);
+}
+
 TEST(Dispatch, WindowOperationsAreThinWrappers)
 {
     CWnd wnd;
