@@ -1,5 +1,6 @@
 #include "CDlgTemplateReader.h"
 
+#include <cstring>
 #include <new>
 
 namespace {
@@ -45,6 +46,21 @@ public:
     {
         while (m_ok && Word() != 0) {
         }
+    }
+
+    // The rest of a zero-terminated UTF-16 string whose first character has
+    // been read, kept in upper case when it is short ASCII (class names);
+    // otherwise name is left empty.
+    void ReadShortName(WORD first, char* name, size_t capacity)
+    {
+        size_t length = 0;
+        bool keep = true;
+        for (WORD c = first; m_ok && c != 0; c = Word()) {
+            keep = keep && c < 0x80 && length + 1 < capacity;
+            if (keep)
+                name[length++] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        }
+        name[keep ? length : 0] = '\0';
     }
 
     // 0x0000 (none), 0xFFFF and an ordinal, or a string. Gives the ordinal
@@ -132,6 +148,20 @@ bool WalkItems(const BYTE* data, size_t size, const Header& header, Visit visit)
     return true;
 }
 
+// Resource compilers differ: rc.exe stores the predefined classes of a
+// CONTROL statement ("Button", "Edit", ...) as atoms, windres keeps their
+// names. Both mean the same control, so the names count as their atoms;
+// every other named class stays a named class.
+WORD PredefinedClassKind(const char* name)
+{
+    static const char* const kNames[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
+    for (WORD kind = 0; kind < sizeof kNames / sizeof kNames[0]; ++kind) {
+        if (std::strcmp(name, kNames[kind]) == 0)
+            return kind;
+    }
+    return CDlgTemplateReader::kindNamed;
+}
+
 } // namespace
 
 int CDlgTemplateReader::TypeOf(WORD nKind, DWORD dwStyle)
@@ -182,8 +212,18 @@ BOOL CDlgTemplateReader::ReadItem(const BYTE* pData, size_t nSize, size_t nOffse
         cursor.Skip(12);  // extended style, x, y, cx, cy
         id = cursor.Word();
     }
-    WORD atom = 0;
-    bool predefined = cursor.SkipNameOrOrdinal(&atom);  // window class
+    // Window class: an atom, or a name.
+    WORD kind = kindNamed;
+    WORD first = cursor.Word();
+    if (first == 0xFFFF) {
+        WORD atom = cursor.Word();
+        if ((atom & 0x80) != 0)
+            kind = static_cast<WORD>(atom & 0x0F);
+    } else {
+        char name[16];
+        cursor.ReadShortName(first, name, sizeof name);
+        kind = PredefinedClassKind(name);
+    }
     WORD ordinal;
     cursor.SkipNameOrOrdinal(&ordinal);  // title
     cursor.Skip(cursor.Word());          // creation data
@@ -192,7 +232,7 @@ BOOL CDlgTemplateReader::ReadItem(const BYTE* pData, size_t nSize, size_t nOffse
         return FALSE;
     pItem->style = style;
     pItem->id = id;
-    pItem->kind = predefined && (atom & 0x80) != 0 ? static_cast<WORD>(atom & 0x0F) : static_cast<WORD>(kindNamed);
+    pItem->kind = kind;
     *pNext = cursor.Pos();
     return TRUE;
 }

@@ -4,7 +4,9 @@
 // Every read is checked against the end of the data, so a truncated or
 // malformed template gives a failure result, never a read past the end.
 // Both template forms are read: the standard one (DIALOG scripts) and the
-// extended one (DIALOGEX scripts, recognised by the words 1, 0xFFFF).
+// extended one (DIALOGEX scripts, recognised by the words 1, 0xFFFF). A
+// predefined class given by name ("Button", as windres stores a CONTROL
+// statement's class) counts as its atom.
 #pragma once
 
 #include <cstddef>
@@ -27,7 +29,7 @@ public:
         typeNone = -1  // the control is not taken
     };
     // Class kinds of a template item: the low four bits of a predefined
-    // class atom, or kindNamed for a class given by name.
+    // class atom (or its name), or kindNamed for any other class.
     enum {
         kindButton = 0,
         kindEdit = 1,

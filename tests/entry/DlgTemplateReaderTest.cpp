@@ -74,13 +74,32 @@ TEST(TemplateReader, TypeCodesFollowClassAndStyle)
         .Item(kChild, 34, kList)
         .Item(kChild, 35, kScroll)
         .Item(kChild, 36, kStatic)
-        .NamedItem(kChild | 9, 37, "BUTTON")  // a named class is never taken
-        .Item(kChild, 38, 0x0001)             // an atom without bit 0x80
-        .Item(kChild, 39, 0x00A1);            // bit 0x80 and low bits 1: an edit
+        .NamedItem(kChild, 37, "SysDateTimePick32")  // other named classes are never taken
+        .Item(kChild, 38, 0x0001)                    // an atom without bit 0x80
+        .Item(kChild, 39, 0x00A1);                   // bit 0x80 and low bits 1: an edit
     Table table(form.Bytes());
     ASSERT_EQ(table.result, 1);
     EXPECT_EQ(table.Ids(), (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 31, 32, 33, 34, 39}));
     EXPECT_EQ(table.Types(), (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 4, 0x64, 0x64, 5, 3}));
+}
+
+TEST(TemplateReader, PredefinedClassNamesCountAsTheirAtoms)
+{
+    // windres keeps a CONTROL statement's class name where rc.exe stores the atom.
+    TemplateBuilder form;
+    form.Header(0, 7)
+        .NamedItem(kChild | kGroup | 9, 1, "BUTTON")
+        .NamedItem(kChild | 3, 2, "Button")
+        .NamedItem(kChild, 3, "edit")
+        .NamedItem(kChild, 4, "ComboBox")
+        .NamedItem(kChild, 5, "ListBox")
+        .NamedItem(kChild, 6, "Static")
+        .NamedItem(kChild, 7, "BUTTONS");
+    Table table(form.Bytes());
+    ASSERT_EQ(table.result, 1);
+    EXPECT_EQ(table.Ids(), (std::vector<UINT>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(table.Types(), (std::vector<int>{2, 1, 3, 4, 5}));
+    EXPECT_EQ(table.Groups(), (std::vector<int>{0, 0, -1, -1, -1}));
 }
 
 TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
