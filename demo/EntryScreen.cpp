@@ -135,12 +135,12 @@ private:
             {"Enter", [] { SendKey(VK_RETURN); }, IDC_DEMO_AREA},
             {"Enter (一覧を開く)", [] { SendKey(VK_RETURN); }, IDC_DEMO_AREA},
             {"↓ (一覧の中で「西」へ)", [] { SendKey(VK_DOWN); }, IDC_DEMO_AREA},
-            {"画面を保存", [this] { Capture("02-entry-list", true); }, 0},
+            {"画面を保存", [this] { Capture("03-entry-1-list", true); }, 0},
             {"Enter (一覧を閉じて次へ)", [] { SendKey(VK_RETURN); }, IDC_DEMO_CROP},
             {"↓ (一覧の中で「麦」へ)", [] { SendKey(VK_DOWN); }, IDC_DEMO_CROP},
             {"F5", [] { SendKey(VK_F5); }, IDC_DEMO_CROP},
             {"→ (次の項目「登録」へ)", [] { SendKey(VK_RIGHT); }, IDOK},
-            {"画面を保存", [this] { Capture("03-entry-done", false); }, 0},
+            {"画面を保存", [this] { Capture("03-entry-2-done", false); }, 0},
             {"Enter (「登録」を押す)", [] { SendKey(VK_RETURN); }, 0},
         };
     }
@@ -218,7 +218,7 @@ private:
 DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok)
 {
     DemoScreen screen;
-    screen.name = "04-entry-log";
+    screen.name = "03-entry-3-log";
     screen.title = "zr8WLIB デモ - データ入力 (CDlgSb) の記録";
 
     EntryDemoDialog dialog(outFolder);
