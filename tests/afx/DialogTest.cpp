@@ -26,6 +26,7 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
     ScriptedDialog dialog(IDD_AFX_TWO_EDITS);
     EXPECT_EQ(dialog.m_nIDHelp, static_cast<UINT>(IDD_AFX_TWO_EDITS));
+    dialog.recorded = {WM_NCCREATE, WM_CREATE, WM_INITDIALOG};
     HWND atInit = nullptr;
     bool attachedAtInit = false;
     dialog.onInit = [&](ScriptedDialog& d) {
@@ -45,6 +46,8 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
     };
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.stepsRun, 2);
+    // The dialog object is attached from the window's first message on.
+    EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_CREATE, WM_INITDIALOG}));
     EXPECT_TRUE(attachedAtInit);
     EXPECT_FALSE(::IsWindow(atInit));
     EXPECT_EQ(dialog.m_hWnd, nullptr);
