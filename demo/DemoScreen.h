@@ -2,6 +2,7 @@
 // is shown in a window of its own and saved as a PNG screenshot.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "zr8wlib.h"
@@ -21,3 +22,7 @@ DemoScreen RunFoldersScreen();
 DemoScreen RunNumbersScreen();
 // Dates: today in every era and Gregorian style, typed dates, the clock.
 DemoScreen RunDatesScreen();
+// Data entry: a dialog driven by the dialog item table with real keystrokes.
+// Saves its own screenshots into outFolder; the returned screen lists what
+// the dialog received. *ok becomes false when a step did not happen.
+DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);

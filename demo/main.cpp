@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "DemoScreen.h"
-#include "PngWriter.h"
+#include "ScreenCapture.h"
 
 namespace {
 
@@ -58,46 +58,6 @@ void PumpFor(DWORD milliseconds)
         }
         ::Sleep(10);
     }
-}
-
-// Copies the whole window, frame included, as the user sees it.
-bool SaveWindowPng(HWND hwnd, const std::string& fileName)
-{
-    RECT bounds;
-    ::GetWindowRect(hwnd, &bounds);
-    int width = bounds.right - bounds.left;
-    int height = bounds.bottom - bounds.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC windowDc = ::GetWindowDC(hwnd);
-    HBITMAP dib = ::CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memoryDc = ::CreateCompatibleDC(windowDc);
-    HGDIOBJ oldBitmap = ::SelectObject(memoryDc, dib);
-    ::BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-    ::GdiFlush();
-
-    int stride = (width * 3 + 3) & ~3;
-    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-    for (int y = 0; y < height; ++y) {
-        const uint8_t* row = static_cast<const uint8_t*>(bits) + static_cast<size_t>(y) * stride;
-        for (int x = 0; x < width; ++x) {
-            uint8_t* out = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-            out[0] = row[x * 3 + 2];
-            out[1] = row[x * 3 + 1];
-            out[2] = row[x * 3];
-        }
-    }
-    ::SelectObject(memoryDc, oldBitmap);
-    ::DeleteDC(memoryDc);
-    ::DeleteObject(dib);
-    ::ReleaseDC(hwnd, windowDc);
-    return WritePng(fileName, width, height, rgb);
 }
 
 bool ShowAndCapture(const DemoScreen& screen, const std::string& outFolder)
@@ -152,6 +112,8 @@ int main(int argc, char** argv)
     screens.push_back(RunDatesScreen());
 
     bool ok = true;
+    screens.push_back(RunEntryScreen(outFolder, &ok));
+
     for (const DemoScreen& screen : screens)
         ok = ShowAndCapture(screen, outFolder) && ok;
 

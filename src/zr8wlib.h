@@ -23,4 +23,10 @@
 #include "text/CFixDecimal.h"
 #ifdef _WIN32
 #include "text/ClTxtCnvOut.h"
+#include "entry/CButtonSub.h"
+#include "entry/CComboSub.h"
+#include "entry/CDlgSb.h"
+#include "entry/CEditSub.h"
+#include "entry/CFep.h"
+#include "entry/CListSub.h"
 #endif

@@ -11,3 +11,25 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CFile.cpp
     afx/CFileException.cpp
     afx/CWinApp.cpp)
+
+# The window layer: windows, dialogs, controls, drawing.
+list(APPEND AFX_WINDOWS_SOURCES
+    afx/AfxWndClass.cpp
+    afx/CBitmap.cpp
+    afx/CBrush.cpp
+    afx/CButton.cpp
+    afx/CClientDC.cpp
+    afx/CComboBox.cpp
+    afx/CDC.cpp
+    afx/CDialog.cpp
+    afx/CEdit.cpp
+    afx/CFont.cpp
+    afx/CFrameWnd.cpp
+    afx/CGdiObject.cpp
+    afx/CListBox.cpp
+    afx/CPaintDC.cpp
+    afx/CPen.cpp
+    afx/CScrollBar.cpp
+    afx/CStatic.cpp
+    afx/CWindowDC.cpp
+    afx/CWnd.cpp)

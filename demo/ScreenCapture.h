@@ -1,0 +1,12 @@
+// Screenshots of the demo's windows as PNG files.
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+// The whole window, frame included, from its own window DC.
+bool SaveWindowPng(HWND hwnd, const std::string& fileName);
+// An area of the screen as the user sees it, popups (such as an open
+// combo box list) included.
+bool SaveScreenAreaPng(const RECT& area, const std::string& fileName);

@@ -1,0 +1,1278 @@
+#include "CWnd.h"
+
+#include <new>
+
+#include "AfxHandleMap.h"
+#include "AfxModule.h"
+#include "AfxWinState.h"
+#include "CDC.h"
+#include "CFont.h"
+#include "CFrameWnd.h"
+#include "CScrollBar.h"
+#include "CWinApp.h"
+
+namespace {
+
+// A foreign scroll bar control gets a CScrollBar wrapper, so that the
+// scroll handlers receive a usable object; every other window a plain CWnd.
+CWnd* MakeTemp(HWND hWnd)
+{
+    char className[16];
+    bool scrollBar = ::GetClassNameA(hWnd, className, sizeof className) > 0 &&
+                     ::lstrcmpiA(className, "ScrollBar") == 0;
+    CWnd* wrapper = scrollBar ? new (std::nothrow) CScrollBar : new (std::nothrow) CWnd;
+    if (wrapper != nullptr)
+        wrapper->m_hWnd = hWnd;
+    return wrapper;
+}
+
+void FreeTemp(CWnd* wrapper)
+{
+    wrapper->m_hWnd = nullptr;  // a wrapper never destroys what it wraps
+    delete wrapper;
+}
+
+AfxHandleMap<HWND, CWnd>& Map()
+{
+    static AfxHandleMap<HWND, CWnd> map(MakeTemp, FreeTemp);
+    return map;
+}
+
+bool IsImeWindow(HWND hWnd)
+{
+    char className[8];
+    return ::GetClassNameA(hWnd, className, sizeof className) == 3 && ::lstrcmpiA(className, "IME") == 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Per-thread state and the creation hook
+
+AfxWinThreadState& AfxGetWinThreadState()
+{
+    static thread_local AfxWinThreadState state;
+    return state;
+}
+
+LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    AfxWinThreadState& state = AfxGetWinThreadState();
+    HWND hWnd = reinterpret_cast<HWND>(wParam);
+    // The thread's IME window can be made while another window is created.
+    if (code == HCBT_CREATEWND && state.pWndInit != nullptr && !IsImeWindow(hWnd)) {
+        CWnd* pWnd = state.pWndInit;
+        state.pWndInit = nullptr;
+        if (pWnd->Attach(hWnd))
+            pWnd->SubclassAttached(hWnd);
+    }
+    return ::CallNextHookEx(state.hCbtHook, code, wParam, lParam);
+}
+
+void AfxHookWindowCreate(CWnd* pWnd)
+{
+    AfxWinThreadState& state = AfxGetWinThreadState();
+    if (state.nCbtUsers++ == 0)
+        state.hCbtHook = ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
+    state.pWndInit = pWnd;
+}
+
+bool AfxUnhookWindowCreate()
+{
+    AfxWinThreadState& state = AfxGetWinThreadState();
+    bool attached = state.pWndInit == nullptr;
+    state.pWndInit = nullptr;
+    if (--state.nCbtUsers == 0 && state.hCbtHook != nullptr) {
+        ::UnhookWindowsHookEx(state.hCbtHook);
+        state.hCbtHook = nullptr;
+    }
+    return attached;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    AfxWinThreadState& state = AfxGetWinThreadState();
+    MSG saved = state.lastSent;
+    state.lastSent = MSG();
+    state.lastSent.hwnd = hWnd;
+    state.lastSent.message = message;
+    state.lastSent.wParam = wParam;
+    state.lastSent.lParam = lParam;
+    // After WM_NCDESTROY the object may be gone: touch only the thread state.
+    LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    state.lastSent = saved;
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// Handle map
+
+CWnd::CWnd()
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_pfnSuperW(nullptr), m_nLeadByte(0), m_hWndOwner(nullptr),
+      m_bOwnsWindow(FALSE)
+{
+}
+
+CWnd::~CWnd()
+{
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
+    if (m_hWnd == nullptr)
+        return;
+    // Give the window back first: the derived parts of this object are gone.
+    BOOL owned = m_bOwnsWindow;
+    HWND hWnd = Detach();
+    if (owned)
+        ::DestroyWindow(hWnd);
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    return Map().FromHandle(hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd != nullptr ? Map().LookupPermanent(hWnd) : nullptr;
+}
+
+void CWnd::DeleteTempMap()
+{
+    Map().DeleteTemp();
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    if (hWndNew == nullptr || m_hWnd != nullptr || !::IsWindow(hWndNew) || !Map().SetPermanent(hWndNew, this))
+        return FALSE;
+    m_hWnd = hWndNew;
+    m_bOwnsWindow = TRUE;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != nullptr) {
+        // Put the original procedure back unless someone subclassed after us.
+        if (m_pfnSuper != nullptr &&
+            reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == AfxWndProc)
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        Map().RemovePermanent(hWnd, this);
+    }
+    m_hWnd = nullptr;
+    m_pfnSuper = nullptr;
+    m_pfnSuperW = nullptr;
+    m_nLeadByte = 0;
+    m_bOwnsWindow = FALSE;
+    return hWnd;
+}
+
+BOOL CWnd::SubclassAttached(HWND hWnd)
+{
+    PreSubclassWindow();
+    WNDPROC unicode = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
+    WNDPROC previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+    // NULL: not ours to change (another process). AfxWndProc: a window left
+    // subclassed by an object that is gone; its original procedure is lost.
+    if (previous == nullptr || previous == AfxWndProc) {
+        Detach();
+        return FALSE;
+    }
+    m_pfnSuper = previous;
+    m_pfnSuperW = unicode;
+    return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!Attach(hWnd))
+        return FALSE;
+    m_bOwnsWindow = FALSE;
+    return SubclassAttached(hWnd);
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hWndControl = pParent != nullptr ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
+    return hWndControl != nullptr ? SubclassWindow(hWndControl) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    return m_pfnSuper != nullptr ? Detach() : nullptr;
+}
+
+CWnd::operator HWND() const
+{
+    return m_hWnd;
+}
+
+HWND CWnd::GetSafeHwnd() const
+{
+    return m_hWnd;
+}
+
+// ---------------------------------------------------------------------------
+// Creation and destruction
+
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID)
+{
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
+{
+    if (m_hWnd != nullptr)
+        return FALSE;
+    CREATESTRUCTA cs = {};
+    cs.lpCreateParams = lpParam;
+    cs.hInstance = AfxGetInstanceHandle();
+    cs.hMenu = nIDorHMenu;
+    cs.hwndParent = hWndParent;
+    cs.cy = nHeight;
+    cs.cx = nWidth;
+    cs.y = y;
+    cs.x = x;
+    cs.style = static_cast<LONG>(dwStyle);
+    cs.lpszName = lpszWindowName;
+    cs.lpszClass = lpszClassName;
+    cs.dwExStyle = dwExStyle;
+    if (!PreCreateWindow(cs)) {
+        PostNcDestroy();
+        return FALSE;
+    }
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
+                                  cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                                  cs.lpCreateParams);
+    bool attached = AfxUnhookWindowCreate();
+    if (hWnd == nullptr) {
+        // A window that got as far as the hook has had WM_NCDESTROY, and
+        // PostNcDestroy with it; otherwise clean up here.
+        if (!attached)
+            PostNcDestroy();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd == nullptr)
+        return FALSE;
+    bool subclassed = m_pfnSuper != nullptr;
+    BOOL destroyed = ::DestroyWindow(hWnd);
+    // A window attached without our procedure never told us; a subclassed
+    // one has detached in OnNcDestroy (and the object may be gone).
+    if (!subclassed && m_hWnd == hWnd && !::IsWindow(hWnd))
+        Detach();
+    return destroyed;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (cs.lpszClass == nullptr)
+        cs.lpszClass = AfxDefaultWndClass();
+    return cs.lpszClass != nullptr;
+}
+
+void CWnd::PreSubclassWindow() {}
+
+void CWnd::PostNcDestroy() {}
+
+// ---------------------------------------------------------------------------
+// Messages
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (ReflectToChild(message, wParam, lParam, &result))
+        return result;
+    switch (message) {
+    case WM_NCCREATE:
+        return OnNcCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam));
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam));
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_NCDESTROY:
+        OnNcDestroy();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_MOVE:
+        OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_SHOWWINDOW:
+        OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
+        return 0;
+    case WM_ENABLE:
+        OnEnable(static_cast<BOOL>(wParam));
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_KEYUP:
+        OnKeyUp(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_CHAR:
+        OnChar(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SYSKEYDOWN:
+        OnSysKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SYSKEYUP:
+        OnSysKeyUp(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SYSCHAR:
+        OnSysChar(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return 0;
+    case WM_KILLFOCUS:
+        OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return 0;
+    case WM_GETDLGCODE:
+        return OnGetDlgCode();
+    case WM_MOUSEACTIVATE:
+        return OnMouseActivate(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+    case WM_SETCURSOR:
+        return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+    case WM_MOUSEMOVE:
+        OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_RBUTTONUP:
+        OnRButtonUp(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        return OnMouseWheel(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), CPoint(lParam));
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(FromHandle(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case WM_CANCELMODE:
+        OnCancelMode();
+        return 0;
+    case WM_HSCROLL:
+        OnHScroll(LOWORD(wParam), HIWORD(wParam),
+                  dynamic_cast<CScrollBar*>(FromHandle(reinterpret_cast<HWND>(lParam))));
+        return 0;
+    case WM_VSCROLL:
+        OnVScroll(LOWORD(wParam), HIWORD(wParam),
+                  dynamic_cast<CScrollBar*>(FromHandle(reinterpret_cast<HWND>(lParam))));
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam) ? 0 : Default();
+    case WM_NOTIFY:
+        return OnNotify(wParam, lParam, &result) ? result : Default();
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
+                                                    FromHandle(reinterpret_cast<HWND>(lParam)),
+                                                    message - WM_CTLCOLORMSGBOX));
+    case WM_DRAWITEM:
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        return TRUE;
+    case WM_MEASUREITEM:
+        OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        return TRUE;
+    default:
+        return Default();
+    }
+}
+
+BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    HWND hWndChild = nullptr;
+    switch (message) {
+    case WM_COMMAND:  // lParam is NULL for menus and accelerators
+    case WM_HSCROLL:  // and for the window's own scroll bars
+    case WM_VSCROLL:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        hWndChild = reinterpret_cast<HWND>(lParam);
+        break;
+    case WM_NOTIFY:
+        if (lParam != 0)
+            hWndChild = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+        break;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (item != nullptr && item->CtlType != ODT_MENU)
+            hWndChild = item->hwndItem;
+        break;
+    }
+    case WM_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item != nullptr && item->CtlType != ODT_MENU)
+            hWndChild = ::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID));
+        break;
+    }
+    default:
+        return FALSE;
+    }
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    if (pChild == nullptr || pChild == this)
+        return FALSE;
+    return pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR && m_pfnSuperW != nullptr && wParam <= 0xFF)
+        return DefCharToUnicode(static_cast<BYTE>(wParam), lParam);
+    if (m_pfnSuper != nullptr)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+// Our procedure is an ANSI one, so a double-byte character comes as two
+// WM_CHAR messages, lead byte first. Passed on one by one through
+// CallWindowProcA, each byte may be converted alone: Wine's edit, combo and
+// list controls do so (and say IsWindowUnicode FALSE). So the lead byte
+// waits for its trail byte and the pair goes on as one character through
+// the original procedure's Unicode entry, which the system converts back
+// for a procedure that is really ANSI.
+LRESULT CWnd::DefCharToUnicode(BYTE byte, LPARAM lParam)
+{
+    char bytes[2] = {static_cast<char>(m_nLeadByte), static_cast<char>(byte)};
+    if (m_nLeadByte == 0 && ::IsDBCSLeadByte(byte)) {
+        m_nLeadByte = byte;
+        return 0;
+    }
+    bool pair = m_nLeadByte != 0;
+    m_nLeadByte = 0;
+    WCHAR character;
+    if (::MultiByteToWideChar(CP_ACP, 0, pair ? bytes : bytes + 1, pair ? 2 : 1, &character, 1) != 1)
+        return 0;
+    return ::CallWindowProcW(m_pfnSuperW, m_hWnd, WM_CHAR, character, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    const MSG& current = AfxGetWinThreadState().lastSent;
+    if (m_hWnd == nullptr || current.hwnd != m_hWnd)
+        return 0;  // not inside a message of this window
+    return DefWindowProc(current.message, current.wParam, current.lParam);
+}
+
+const MSG* CWnd::GetCurrentMessage()
+{
+    return &AfxGetWinThreadState().lastSent;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    if (pMsg == nullptr)
+        return FALSE;
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        // A destroyed window has no style, which ends the walk too.
+        if (hWnd == hWndStop || (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            break;
+    }
+    return FALSE;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return m_hWnd != nullptr ? ::SendMessageA(m_hWnd, message, wParam, lParam) : 0;
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return m_hWnd != nullptr ? ::PostMessageA(m_hWnd, message, wParam, lParam) : FALSE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+// ---------------------------------------------------------------------------
+// Default handlers
+
+BOOL CWnd::OnNcCreate(LPCREATESTRUCTA)
+{
+    return static_cast<BOOL>(Default());
+}
+
+int CWnd::OnCreate(LPCREATESTRUCTA)
+{
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnDestroy()
+{
+    Default();
+}
+
+void CWnd::OnNcDestroy()
+{
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this) {
+        app->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
+    Default();
+    Detach();
+    PostNcDestroy();
+}
+
+void CWnd::OnClose()
+{
+    Default();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+
+void CWnd::OnMove(int, int)
+{
+    Default();
+}
+
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+
+void CWnd::OnWindowPosChanging(WINDOWPOS*)
+{
+    Default();
+}
+
+void CWnd::OnWindowPosChanged(WINDOWPOS*)
+{
+    Default();
+}
+
+void CWnd::OnActivate(UINT, CWnd*, BOOL)
+{
+    Default();
+}
+
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnSysKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnSysChar(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+
+UINT CWnd::OnGetDlgCode()
+{
+    return static_cast<UINT>(Default());
+}
+
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return static_cast<int>(Default());
+}
+
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnCaptureChanged(CWnd*)
+{
+    Default();
+}
+
+void CWnd::OnCancelMode()
+{
+    Default();
+}
+
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
+{
+    Default();
+}
+
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
+{
+    Default();
+}
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
+{
+    Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT)
+{
+    Default();
+}
+
+// ---------------------------------------------------------------------------
+// Relatives
+
+CWnd* CWnd::GetParent() const
+{
+    return m_hWnd != nullptr ? FromHandle(::GetParent(m_hWnd)) : nullptr;
+}
+
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+    return m_hWnd != nullptr ? FromHandle(::SetParent(m_hWnd, pWndNewParent != nullptr ? pWndNewParent->m_hWnd : nullptr))
+                             : nullptr;
+}
+
+CWnd* CWnd::GetOwner() const
+{
+    return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
+}
+
+void CWnd::SetOwner(CWnd* pOwnerWnd)
+{
+    m_hWndOwner = pOwnerWnd != nullptr ? pOwnerWnd->m_hWnd : nullptr;
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (CWnd* pWnd = GetParent(); pWnd != nullptr; pWnd = pWnd->GetParent()) {
+        if (pWnd->IsFrameWnd())
+            return dynamic_cast<CFrameWnd*>(pWnd);
+    }
+    return nullptr;
+}
+
+CFrameWnd* CWnd::GetTopLevelFrame() const
+{
+    CFrameWnd* pFrame = IsFrameWnd() ? dynamic_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
+    for (CFrameWnd* pParent = pFrame; pParent != nullptr; pParent = pParent->GetParentFrame())
+        pFrame = pParent;
+    return pFrame;
+}
+
+CWnd* CWnd::GetTopLevelParent() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    HWND hWnd = m_hWnd;
+    for (;;) {
+        bool child = (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0;
+        HWND hWndUp = child ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
+        if (hWndUp == nullptr)
+            break;
+        hWnd = hWndUp;
+    }
+    return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetTopLevelOwner() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    HWND hWnd = m_hWnd;
+    for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != nullptr;)
+        hWnd = hWndOwner;
+    return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetWindow(UINT nCmd) const
+{
+    return m_hWnd != nullptr ? FromHandle(::GetWindow(m_hWnd, nCmd)) : nullptr;
+}
+
+CWnd* CWnd::GetLastActivePopup() const
+{
+    return m_hWnd != nullptr ? FromHandle(::GetLastActivePopup(m_hWnd)) : nullptr;
+}
+
+BOOL CWnd::IsChild(const CWnd* pWnd) const
+{
+    return m_hWnd != nullptr && pWnd != nullptr ? ::IsChild(m_hWnd, pWnd->m_hWnd) : FALSE;
+}
+
+BOOL CWnd::IsFrameWnd() const
+{
+    return FALSE;
+}
+
+// ---------------------------------------------------------------------------
+// Dialog items
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return m_hWnd != nullptr ? FromHandle(::GetDlgItem(m_hWnd, nID)) : nullptr;
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return m_hWnd != nullptr ? ::GetDlgCtrlID(m_hWnd) : 0;
+}
+
+int CWnd::SetDlgCtrlID(int nID)
+{
+    return m_hWnd != nullptr ? static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID)) : 0;
+}
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return m_hWnd != nullptr ? FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl != nullptr ? pWndCtl->m_hWnd : nullptr, bPrevious))
+                             : nullptr;
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return m_hWnd != nullptr ? FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl != nullptr ? pWndCtl->m_hWnd : nullptr, bPrevious))
+                             : nullptr;
+}
+
+LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return m_hWnd != nullptr ? ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam) : 0;
+}
+
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+    if (m_hWnd != nullptr)
+        ::SetDlgItemTextA(m_hWnd, nID, lpszString);
+}
+
+int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
+{
+    return m_hWnd != nullptr ? static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount)) : 0;
+}
+
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+    if (m_hWnd != nullptr)
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
+
+UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
+{
+    return m_hWnd != nullptr ? ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned) : 0;
+}
+
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+    if (m_hWnd != nullptr)
+        ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+    return m_hWnd != nullptr ? ::IsDlgButtonChecked(m_hWnd, nIDButton) : 0;
+}
+
+// ---------------------------------------------------------------------------
+// State
+
+DWORD CWnd::GetStyle() const
+{
+    return m_hWnd != nullptr ? static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)) : 0;
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return m_hWnd != nullptr ? static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)) : 0;
+}
+
+namespace {
+
+BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD style = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
+    DWORD newStyle = (style & ~dwRemove) | dwAdd;
+    if (style == newStyle)
+        return FALSE;
+    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(newStyle));
+    if (nFlags != 0)
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return m_hWnd != nullptr ? ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags) : FALSE;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return m_hWnd != nullptr ? ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags) : FALSE;
+}
+
+CWnd* CWnd::SetFocus()
+{
+    return m_hWnd != nullptr ? FromHandle(::SetFocus(m_hWnd)) : nullptr;
+}
+
+CWnd* CWnd::GetFocus()
+{
+    return FromHandle(::GetFocus());
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return m_hWnd != nullptr ? ::EnableWindow(m_hWnd, bEnable) : FALSE;
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    return m_hWnd != nullptr ? ::IsWindowEnabled(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return m_hWnd != nullptr ? ::ShowWindow(m_hWnd, nCmdShow) : FALSE;
+}
+
+BOOL CWnd::IsWindowVisible() const
+{
+    return m_hWnd != nullptr ? ::IsWindowVisible(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::IsIconic() const
+{
+    return m_hWnd != nullptr ? ::IsIconic(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::IsZoomed() const
+{
+    return m_hWnd != nullptr ? ::IsZoomed(m_hWnd) : FALSE;
+}
+
+CWnd* CWnd::GetActiveWindow()
+{
+    return FromHandle(::GetActiveWindow());
+}
+
+CWnd* CWnd::SetActiveWindow()
+{
+    return m_hWnd != nullptr ? FromHandle(::SetActiveWindow(m_hWnd)) : nullptr;
+}
+
+CWnd* CWnd::GetForegroundWindow()
+{
+    return FromHandle(::GetForegroundWindow());
+}
+
+BOOL CWnd::SetForegroundWindow()
+{
+    return m_hWnd != nullptr ? ::SetForegroundWindow(m_hWnd) : FALSE;
+}
+
+void CWnd::BringWindowToTop()
+{
+    if (m_hWnd != nullptr)
+        ::BringWindowToTop(m_hWnd);
+}
+
+// ---------------------------------------------------------------------------
+// Position
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    if (m_hWnd != nullptr)
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
+{
+    if (lpRect != nullptr)
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return m_hWnd != nullptr ? ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr,
+                                              x, y, cx, cy, nFlags)
+                             : FALSE;
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    if (m_hWnd != nullptr)
+        ::GetWindowRect(m_hWnd, lpRect);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    if (m_hWnd != nullptr)
+        ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+    if (m_hWnd != nullptr)
+        ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    if (m_hWnd != nullptr)
+        ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+    if (m_hWnd != nullptr)
+        ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    if (m_hWnd != nullptr)
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
+{
+    if (m_hWnd != nullptr)
+        ::MapWindowPoints(m_hWnd, pwndTo != nullptr ? pwndTo->m_hWnd : nullptr, lpPoint, nCount);
+}
+
+void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
+{
+    MapWindowPoints(pwndTo, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+void CWnd::Invalidate(BOOL bErase)
+{
+    if (m_hWnd != nullptr)
+        ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    if (m_hWnd != nullptr)
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::ValidateRect(LPCRECT lpRect)
+{
+    if (m_hWnd != nullptr)
+        ::ValidateRect(m_hWnd, lpRect);
+}
+
+void CWnd::UpdateWindow()
+{
+    if (m_hWnd != nullptr)
+        ::UpdateWindow(m_hWnd);
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
+{
+    return m_hWnd != nullptr ? ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags) : FALSE;
+}
+
+CDC* CWnd::GetDC()
+{
+    return m_hWnd != nullptr ? CDC::FromHandle(::GetDC(m_hWnd)) : nullptr;
+}
+
+CDC* CWnd::GetWindowDC()
+{
+    return m_hWnd != nullptr ? CDC::FromHandle(::GetWindowDC(m_hWnd)) : nullptr;
+}
+
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    return m_hWnd != nullptr && pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
+}
+
+void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
+{
+    if (m_hWnd != nullptr)
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+}
+
+// ---------------------------------------------------------------------------
+// Text and font
+
+void CWnd::SetWindowText(LPCTSTR lpszString)
+{
+    if (m_hWnd != nullptr)
+        ::SetWindowTextA(m_hWnd, lpszString);
+}
+
+int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+{
+    return m_hWnd != nullptr ? ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount) : 0;
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    int length = GetWindowTextLength();
+    int copied = GetWindowText(rString.GetBuffer(length), length + 1);
+    rString.ReleaseBuffer(copied);
+}
+
+int CWnd::GetWindowTextLength() const
+{
+    return m_hWnd != nullptr ? ::GetWindowTextLengthA(m_hWnd) : 0;
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    if (m_hWnd != nullptr)
+        ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
+}
+
+CFont* CWnd::GetFont() const
+{
+    return m_hWnd != nullptr ? CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)))
+                             : nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Timers, capture, scroll bars
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
+{
+    return m_hWnd != nullptr ? ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer) : 0;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    return m_hWnd != nullptr ? ::KillTimer(m_hWnd, nIDEvent) : FALSE;
+}
+
+CWnd* CWnd::SetCapture()
+{
+    return m_hWnd != nullptr ? FromHandle(::SetCapture(m_hWnd)) : nullptr;
+}
+
+CWnd* CWnd::GetCapture()
+{
+    return FromHandle(::GetCapture());
+}
+
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+    return m_hWnd != nullptr ? ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw) : 0;
+}
+
+int CWnd::GetScrollPos(int nBar) const
+{
+    return m_hWnd != nullptr ? ::GetScrollPos(m_hWnd, nBar) : 0;
+}
+
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
+{
+    if (m_hWnd != nullptr)
+        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
+{
+    if (m_hWnd != nullptr)
+        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+    return m_hWnd != nullptr && lpScrollInfo != nullptr ? (::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw), TRUE)
+                                                        : FALSE;
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const
+{
+    if (m_hWnd == nullptr || lpScrollInfo == nullptr)
+        return FALSE;
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    lpScrollInfo->fMask = nMask;
+    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
+{
+    if (m_hWnd != nullptr)
+        ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow);
+}
+
+BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
+{
+    return m_hWnd != nullptr ? ::EnableScrollBar(m_hWnd, static_cast<UINT>(nSBFlags), nArrowFlags) : FALSE;
+}
+
+int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
+{
+    CWinApp* app = AfxGetApp();
+    if (lpszCaption == nullptr && app != nullptr)
+        lpszCaption = app->m_pszAppName;
+    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+}

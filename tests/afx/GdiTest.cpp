@@ -1,0 +1,152 @@
+// GDI objects and device contexts: each object releases what it acquired,
+// temporary wrappers never release anything, selections hand back the
+// previous object.
+#include <gtest/gtest.h>
+
+#include "afx/CBitmap.h"
+#include "afx/CBrush.h"
+#include "afx/CClientDC.h"
+#include "afx/CDC.h"
+#include "afx/CFont.h"
+#include "afx/CPaintDC.h"
+#include "afx/CPen.h"
+#include "afx/CWnd.h"
+#include "support/RealInput.h"
+
+namespace {
+
+TEST(GdiObjects, EachObjectDeletesWhatItHoldsWhenItEnds)
+{
+    HGDIOBJ font, pen, brush, bitmap;
+    {
+        CFont f;
+        ASSERT_TRUE(f.CreatePointFont(90, "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E"));  // ＭＳ ゴシック
+        CPen p(PS_SOLID, 2, RGB(255, 0, 0));
+        CBrush b(RGB(0, 0, 255));
+        CBitmap bm;
+        ASSERT_TRUE(bm.CreateBitmap(8, 4, 1, 32, nullptr));
+        font = f.m_hObject;
+        pen = p.m_hObject;
+        brush = b.m_hObject;
+        bitmap = bm.m_hObject;
+        EXPECT_EQ(::GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+        EXPECT_EQ(::GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+        EXPECT_EQ(::GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+        BITMAP info;
+        ASSERT_EQ(bm.GetBitmap(&info), static_cast<int>(sizeof info));
+        EXPECT_EQ(info.bmWidth, 8);
+        EXPECT_EQ(info.bmHeight, 4);
+        LOGPEN logPen;
+        ASSERT_TRUE(p.GetLogPen(&logPen));
+        EXPECT_EQ(logPen.lopnColor, RGB(255, 0, 0));
+    }
+    EXPECT_EQ(::GetObjectType(font), 0u);
+    EXPECT_EQ(::GetObjectType(pen), 0u);
+    EXPECT_EQ(::GetObjectType(brush), 0u);
+    EXPECT_EQ(::GetObjectType(bitmap), 0u);
+}
+
+TEST(GdiObjects, AttachOwnsDetachReleasesAndAReplacedObjectIsDeleted)
+{
+    HBRUSH given = ::CreateSolidBrush(RGB(1, 2, 3));
+    HGDIOBJ first;
+    {
+        CBrush brush;
+        ASSERT_TRUE(brush.Attach(given));
+        ASSERT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));  // the attached one goes
+        EXPECT_EQ(::GetObjectType(given), 0u);
+        first = brush.Detach();
+        EXPECT_EQ(brush.m_hObject, nullptr);
+        EXPECT_FALSE(brush.DeleteObject());
+    }
+    EXPECT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));  // detached: still ours
+    ::DeleteObject(first);
+}
+
+TEST(GdiObjects, TemporaryWrappersHaveTheirTypeAndNeverDelete)
+{
+    HPEN pen = ::CreatePen(PS_SOLID, 1, 0);
+    CPen* wrapper = CPen::FromHandle(pen);
+    ASSERT_NE(wrapper, nullptr);
+    EXPECT_EQ(wrapper->m_hObject, pen);
+    EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(pen)), nullptr);  // not a font
+    CGdiObject::DeleteTempMap();
+    EXPECT_EQ(::GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+    ::DeleteObject(pen);
+}
+
+TEST(DeviceContexts, SelectionsHandBackThePreviousObjectAndTheDcIsDeleted)
+{
+    HDC memory;
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        memory = dc.m_hDC;
+        CBitmap bitmap;
+        // A memory DC starts with a one-bit bitmap: make a colour one.
+        ASSERT_TRUE(bitmap.CreateBitmap(4, 4, 1, 32, nullptr));
+        HGDIOBJ original = ::GetCurrentObject(memory, OBJ_BITMAP);
+        CBitmap* previous = dc.SelectObject(&bitmap);
+        ASSERT_NE(previous, nullptr);
+        EXPECT_EQ(previous->m_hObject, original);
+        dc.FillSolidRect(CRect(0, 0, 4, 4), RGB(10, 20, 30));
+        EXPECT_EQ(dc.GetPixel(2, 2), RGB(10, 20, 30));
+        dc.SetBkColor(RGB(1, 1, 1));
+        dc.FillSolidRect(1, 1, 1, 1, RGB(200, 0, 0));
+        EXPECT_EQ(dc.GetBkColor(), RGB(1, 1, 1));  // restored
+        EXPECT_EQ(dc.GetPixel(1, 1), RGB(200, 0, 0));
+        dc.Draw3dRect(CRect(0, 0, 4, 4), RGB(255, 255, 255), RGB(128, 128, 128));
+        EXPECT_EQ(dc.GetPixel(0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(dc.GetPixel(3, 3), RGB(128, 128, 128));
+        dc.SelectObject(previous);
+        EXPECT_EQ(::GetCurrentObject(memory, OBJ_BITMAP), original);
+
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(100, "Arial"));
+        CFont* oldFont = dc.SelectObject(&font);
+        ASSERT_NE(oldFont, nullptr);
+        EXPECT_NE(oldFont->m_hObject, font.m_hObject);
+        TEXTMETRICA metrics;
+        EXPECT_TRUE(dc.GetTextMetrics(&metrics));
+        EXPECT_GT(dc.GetTextExtent("abc", 3).cx, 0);
+        dc.SelectObject(oldFont);
+    }
+    EXPECT_EQ(::GetObjectType(memory), 0u);
+}
+
+class PaintedWnd : public CWnd {
+public:
+    int paints = 0;
+    bool updateInPaint = false;
+
+protected:
+    void OnPaint() override
+    {
+        ++paints;
+        CPaintDC dc(this);
+        updateInPaint = !::IsRectEmpty(&dc.m_ps.rcPaint);
+        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
+    }
+};
+
+TEST(DeviceContexts, PaintAndClientDcsDrawIntoTheWindowAndValidateIt)
+{
+    PaintedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 100, 100, 60, 40, nullptr, nullptr));
+    wnd.Invalidate(FALSE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_TRUE(wnd.updateInPaint);
+    RECT update;
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, &update, FALSE));  // EndPaint validated it
+    {
+        CClientDC dc(&wnd);
+        ASSERT_NE(dc.m_hDC, nullptr);
+        EXPECT_EQ(dc.GetPixel(10, 10), RGB(0, 128, 0));
+        dc.SetPixel(5, 5, RGB(255, 0, 255));
+    }
+    CClientDC again(&wnd);
+    EXPECT_EQ(again.GetPixel(5, 5), RGB(255, 0, 255));
+}
+
+} // namespace

@@ -1,0 +1,594 @@
+// CWnd: the handle map, subclassing, creation and destruction, typed
+// dispatch and reflection of child notifications.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "afx/CEdit.h"
+#include "afx/CFrameWnd.h"
+#include "afx/CWinApp.h"
+#include "afx/CWnd.h"
+#include "support/MessageLog.h"
+#include "support/RealInput.h"
+
+namespace {
+
+// Records every message it receives, then handles it as a CWnd does.
+class RecordingWnd : public CWnd {
+public:
+    MessageLog log;
+    bool attachedInNcCreate = false;
+    bool postNcDestroyed = false;
+    int createResult = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        log.Add(m_hWnd, message, wParam, lParam);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    BOOL OnNcCreate(LPCREATESTRUCTA lpCreateStruct) override
+    {
+        attachedInNcCreate = m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this;
+        return CWnd::OnNcCreate(lpCreateStruct);
+    }
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct) override
+    {
+        return createResult != 0 ? createResult : CWnd::OnCreate(lpCreateStruct);
+    }
+    void PostNcDestroy() override { postNcDestroyed = true; }
+};
+
+HWND MakeForeignEdit()
+{
+    return ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+}
+
+std::string TextOf(HWND hwnd)
+{
+    char text[256] = "";
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+// --- The handle map -------------------------------------------------------
+
+TEST(HandleMap, ForeignWindowsGetOneTemporaryWrapperAndNoPermanentObject)
+{
+    HWND foreign = MakeForeignEdit();
+    ASSERT_NE(foreign, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
+    CWnd* wrapper = CWnd::FromHandle(foreign);
+    ASSERT_NE(wrapper, nullptr);
+    EXPECT_EQ(wrapper->m_hWnd, foreign);
+    EXPECT_EQ(CWnd::FromHandle(foreign), wrapper);
+    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+    // Freeing the wrappers leaves the window alone.
+    CWnd::DeleteTempMap();
+    EXPECT_TRUE(::IsWindow(foreign));
+    ::DestroyWindow(foreign);
+}
+
+TEST(HandleMap, AttachTakesThePlaceOfTheWrapperAndDetachGivesTheWindowBack)
+{
+    HWND foreign = MakeForeignEdit();
+    CWnd* wrapper = CWnd::FromHandle(foreign);
+    ASSERT_NE(wrapper, nullptr);
+    {
+        CWnd owner;
+        ASSERT_TRUE(owner.Attach(foreign));
+        EXPECT_EQ(CWnd::FromHandlePermanent(foreign), &owner);
+        EXPECT_EQ(CWnd::FromHandle(foreign), &owner);
+        CWnd second;
+        EXPECT_FALSE(second.Attach(foreign));
+        EXPECT_EQ(second.m_hWnd, nullptr);
+        EXPECT_FALSE(owner.Attach(MakeForeignEdit()));  // already holds one
+        EXPECT_EQ(owner.Detach(), foreign);
+        EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
+    }
+    EXPECT_TRUE(::IsWindow(foreign));
+    {
+        // Attach hands the window over: the object's end destroys it.
+        CWnd owner;
+        ASSERT_TRUE(owner.Attach(foreign));
+    }
+    EXPECT_FALSE(::IsWindow(foreign));
+    EXPECT_FALSE(CWnd().Attach(nullptr));
+}
+
+// --- Subclassing ----------------------------------------------------------
+
+TEST(Subclassing, RoutesMessagesThroughTheObjectAndRestoresTheOriginalProcedure)
+{
+    HWND edit = MakeForeignEdit();
+    LONG_PTR original = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    RecordingWnd sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit), &sub);
+
+    ::SetWindowTextA(edit, "abc");
+    EXPECT_EQ(TextOf(edit), "abc");  // Default() reached the edit's own procedure
+    EXPECT_EQ(sub.log.Only({WM_SETTEXT}).size(), 1u);
+
+    RecordingWnd second;
+    EXPECT_FALSE(second.SubclassWindow(edit));
+
+    EXPECT_EQ(sub.UnsubclassWindow(), edit);
+    EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), original);
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
+    EXPECT_EQ(sub.m_hWnd, nullptr);
+    sub.log.Clear();
+    ::SetWindowTextA(edit, "def");
+    EXPECT_TRUE(sub.log.Messages().empty());
+    EXPECT_EQ(TextOf(edit), "def");
+    ::DestroyWindow(edit);
+}
+
+TEST(Subclassing, ABorrowedWindowSurvivesItsObjectWithItsProcedureRestored)
+{
+    HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, parent, reinterpret_cast<HMENU>(31),
+                                  nullptr, nullptr);
+    LONG_PTR original = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    {
+        CWnd parentObject;
+        ASSERT_TRUE(parentObject.Attach(parent));
+        RecordingWnd sub;
+        EXPECT_FALSE(sub.SubclassDlgItem(32, &parentObject));
+        ASSERT_TRUE(sub.SubclassDlgItem(31, &parentObject));
+        EXPECT_EQ(sub.GetDlgCtrlID(), 31);
+        parentObject.Detach();
+    }
+    EXPECT_TRUE(::IsWindow(edit));
+    EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), original);
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
+    ::DestroyWindow(parent);
+}
+
+// --- Creation and destruction ----------------------------------------------
+
+TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessage)
+{
+    RecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "top", WS_OVERLAPPEDWINDOW, 10, 10, 200, 150, nullptr, nullptr));
+    EXPECT_TRUE(wnd.attachedInNcCreate);
+    // As Wine's conformance tests see an overlapped window being made.
+    std::vector<LoggedMessage> first(wnd.log.Messages().begin(), wnd.log.Messages().begin() + 4);
+    EXPECT_TRUE(SequenceIs(first, {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE}));
+
+    RecordingWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "child", WS_VISIBLE, CRect(0, 0, 50, 20), &wnd, 77));
+    EXPECT_EQ(child.log.Messages().front().message, static_cast<UINT>(WM_NCCREATE));
+    EXPECT_EQ(child.GetDlgCtrlID(), 77);
+    EXPECT_TRUE(child.GetStyle() & WS_CHILD);
+    EXPECT_EQ(child.GetParent(), &wnd);
+
+    HWND hwnd = wnd.m_hWnd;
+    HWND childHwnd = child.m_hWnd;
+    wnd.log.Clear();
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_TRUE(SequenceIs(wnd.log.Only({WM_DESTROY, WM_NCDESTROY}), {WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_TRUE(wnd.postNcDestroyed);
+    EXPECT_TRUE(child.postNcDestroyed);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(child.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(childHwnd), nullptr);
+    EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+TEST(Creation, AFailedCreateLeavesTheObjectDetached)
+{
+    RecordingWnd wnd;
+    wnd.createResult = -1;
+    EXPECT_FALSE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_TRUE(wnd.postNcDestroyed);
+    EXPECT_EQ(wnd.log.Messages().back().message, static_cast<UINT>(WM_NCDESTROY));
+
+    RecordingWnd noClass;
+    EXPECT_FALSE(noClass.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_TRUE(noClass.postNcDestroyed);
+    EXPECT_TRUE(noClass.log.Messages().empty());
+}
+
+TEST(Creation, AnOwnedWindowEndsWithItsObject)
+{
+    HWND hwnd;
+    {
+        CWnd wnd;
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        hwnd = wnd.m_hWnd;
+        EXPECT_TRUE(::IsWindow(hwnd));
+    }
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+}
+
+class SelfDeletingFrame : public CFrameWnd {
+public:
+    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
+    ~SelfDeletingFrame() override { *m_deleted = true; }
+
+private:
+    bool* m_deleted;
+};
+
+TEST(Creation, AFrameDeletesItselfAndItsDestructionEndsTheApplicationLoop)
+{
+    CWinApp app;
+    bool deleted = false;
+    auto* frame = new SelfDeletingFrame(&deleted);
+    ASSERT_TRUE(frame->Create(nullptr, "frame"));
+    EXPECT_TRUE(frame->IsFrameWnd());
+    app.m_pMainWnd = frame;
+    frame->DestroyWindow();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_FALSE(app.PumpMessage());  // WM_QUIT
+}
+
+// --- Typed dispatch ---------------------------------------------------------
+
+class HandlerWnd : public CWnd {
+public:
+    UINT keyChar = 0, keyRepeat = 0, keyFlags = 0;
+    CPoint click{-1, -1};
+    UINT clickFlags = 0;
+    CWnd* focusFrom = reinterpret_cast<CWnd*>(1);
+    bool focusHandled = false;
+    LPARAM currentLParam = 0;
+    UINT_PTR timer = 0;
+    UINT_PTR timerCount = 0;
+    CWnd* captureTo = reinterpret_cast<CWnd*>(1);
+
+protected:
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override
+    {
+        keyChar = nChar;
+        keyRepeat = nRepCnt;
+        keyFlags = nFlags;
+        currentLParam = GetCurrentMessage()->lParam;
+    }
+    void OnLButtonDown(UINT nFlags, CPoint point) override
+    {
+        clickFlags = nFlags;
+        click = point;
+    }
+    void OnSetFocus(CWnd* pOldWnd) override
+    {
+        focusHandled = true;
+        focusFrom = pOldWnd;
+        CWnd::OnSetFocus(pOldWnd);
+    }
+    UINT OnGetDlgCode() override { return 0x1234; }
+    void OnTimer(UINT_PTR nIDEvent) override
+    {
+        timer = nIDEvent;
+        ++timerCount;
+        KillTimer(nIDEvent);
+    }
+    void OnCaptureChanged(CWnd* pWnd) override { captureTo = pWnd; }
+};
+
+TEST(Dispatch, EachMessageReachesItsTypedHandlerWithItsParameters)
+{
+    HandlerWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    LPARAM keyData = MAKELPARAM(3, 0x401E);
+    wnd.SendMessage(WM_KEYDOWN, 'A', keyData);
+    EXPECT_EQ(wnd.keyChar, static_cast<UINT>('A'));
+    EXPECT_EQ(wnd.keyRepeat, 3u);
+    EXPECT_EQ(wnd.keyFlags, 0x401Eu);
+    EXPECT_EQ(wnd.currentLParam, keyData);
+
+    wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 7));
+    EXPECT_EQ(wnd.click, CPoint(-5, 7));
+    EXPECT_EQ(wnd.clickFlags, static_cast<UINT>(MK_LBUTTON | MK_SHIFT));
+    EXPECT_EQ(wnd.SendMessage(WM_GETDLGCODE), 0x1234);
+
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(other.m_hWnd));
+    EXPECT_EQ(wnd.focusFrom, &other);
+    HWND foreign = MakeForeignEdit();
+    wnd.SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(foreign));
+    ASSERT_NE(wnd.focusFrom, nullptr);
+    EXPECT_EQ(wnd.focusFrom->m_hWnd, foreign);
+    wnd.SendMessage(WM_SETFOCUS, 0);
+    EXPECT_EQ(wnd.focusFrom, nullptr);
+    ::DestroyWindow(foreign);
+
+    // Timers and capture through the wrappers.
+    EXPECT_EQ(wnd.SetTimer(42, 10), 42u);
+    for (DWORD start = ::GetTickCount(); wnd.timerCount == 0 && ::GetTickCount() - start < 2000;)
+        PumpPending();
+    EXPECT_EQ(wnd.timer, 42u);
+    EXPECT_EQ(wnd.timerCount, 1u);
+    wnd.SetCapture();
+    EXPECT_EQ(CWnd::GetCapture(), &wnd);
+    other.SetCapture();
+    EXPECT_EQ(wnd.captureTo, &other);
+    ::ReleaseCapture();
+}
+
+TEST(Dispatch, UnhandledMessagesKeepTheWindowsOwnBehaviour)
+{
+    HWND edit = MakeForeignEdit();
+    CEdit sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    sub.SetWindowText("12345");
+    sub.SetSel(1, 3);
+    int start = 0, end = 0;
+    sub.GetSel(start, end);
+    EXPECT_EQ(start, 1);
+    EXPECT_EQ(end, 3);
+    sub.ReplaceSel("x");
+    CString text;
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "1x45");
+    sub.LimitText(7);
+    EXPECT_EQ(sub.GetLimitText(), 7u);
+    sub.SendMessage(WM_CHAR, 'z', 1);
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "1xz45");
+    sub.UnsubclassWindow();
+    ::DestroyWindow(edit);
+}
+
+TEST(Dispatch, ADoubleByteCharacterTypedInTwoMessagesArrivesWhole)
+{
+    // An ANSI window procedure gets 表 as its lead byte and its trail byte
+    // (0x5C) in two WM_CHAR messages.
+    HWND edit = MakeForeignEdit();
+    CEdit sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    sub.SendMessage(WM_CHAR, 'a', 1);
+    sub.SendMessage(WM_CHAR, 0x95, 1);
+    sub.SendMessage(WM_CHAR, 0x5C, 1);
+    sub.SendMessage(WM_CHAR, 0xB1, 1);  // ｱ, a single byte
+    CString text;
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "a\x95\x5C\xB1");
+    sub.UnsubclassWindow();
+    ::DestroyWindow(edit);
+}
+
+TEST(Dispatch, WindowOperationsAreThinWrappers)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
+    wnd.MoveWindow(30, 40, 200, 120, TRUE);
+    CRect window;
+    wnd.GetWindowRect(&window);
+    EXPECT_EQ(window, CRect(30, 40, 230, 160));
+    CPoint point(5, 6);
+    wnd.ClientToScreen(&point);
+    CRect client;
+    wnd.GetClientRect(&client);
+    wnd.ClientToScreen(&client);
+    EXPECT_EQ(client.TopLeft() + CPoint(5, 6), point);
+    wnd.ScreenToClient(&point);
+    EXPECT_EQ(point, CPoint(5, 6));
+
+    wnd.SetScrollRange(SB_VERT, 0, 40, FALSE);
+    wnd.SetScrollPos(SB_VERT, 25);
+    int low = -1, high = -1;
+    wnd.GetScrollRange(SB_VERT, &low, &high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 40);
+    EXPECT_EQ(wnd.GetScrollPos(SB_VERT), 25);
+
+    wnd.SetWindowText("\x95\x5C\x8E\xA6");  // 表示 (second byte 0x5C)
+    EXPECT_EQ(wnd.GetWindowTextLength(), 4);
+    EXPECT_FALSE(wnd.EnableWindow(FALSE));
+    EXPECT_FALSE(wnd.IsWindowEnabled());
+    EXPECT_TRUE(wnd.ModifyStyle(WS_VSCROLL, WS_HSCROLL));
+    EXPECT_EQ(wnd.GetStyle() & (WS_VSCROLL | WS_HSCROLL), static_cast<DWORD>(WS_HSCROLL));
+    EXPECT_FALSE(wnd.ModifyStyle(0, WS_HSCROLL));  // no change
+
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(wnd.GetOwner(), nullptr);
+    wnd.SetOwner(&owner);
+    EXPECT_EQ(wnd.GetOwner(), &owner);
+    CWnd detached;
+    EXPECT_EQ(detached.GetParent(), nullptr);
+    EXPECT_EQ(detached.SendMessage(WM_NULL), 0);
+    EXPECT_FALSE(detached.PostMessage(WM_NULL));
+}
+
+// --- Reflection ---------------------------------------------------------------
+
+class ParentWnd : public CWnd {
+public:
+    std::vector<WPARAM> commands;
+    std::vector<UINT> notifies;
+    HBRUSH parentBrush = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        commands.push_back(wParam);
+        return CWnd::OnCommand(wParam, lParam);
+    }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) override
+    {
+        notifies.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
+        *pResult = 11;
+        return TRUE;
+    }
+    HBRUSH OnCtlColor(CDC*, CWnd*, UINT) override { return parentBrush; }
+};
+
+class ReflectingEdit : public CEdit {
+public:
+    bool takeChange = true;
+    std::vector<UINT> offered;  // notification codes offered to the child
+    HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        switch (message) {
+        case WM_COMMAND:
+            offered.push_back(HIWORD(wParam));
+            return takeChange && HIWORD(wParam) == EN_CHANGE;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code != 1234)
+                return FALSE;
+            *pResult = 55;
+            return TRUE;
+        case WM_CTLCOLOREDIT:
+            *pResult = reinterpret_cast<LRESULT>(childBrush);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    }
+};
+
+TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
+{
+    ParentWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    ReflectingEdit child;
+    ASSERT_TRUE(child.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 7));
+
+    // Taken by the child: the parent never hears of EN_CHANGE.
+    child.ReplaceSel("a");
+    EXPECT_NE(std::find(child.offered.begin(), child.offered.end(), static_cast<UINT>(EN_CHANGE)), child.offered.end());
+    for (WPARAM command : parent.commands)
+        EXPECT_NE(HIWORD(command), EN_CHANGE);
+    EXPECT_NE(std::find(parent.commands.begin(), parent.commands.end(), MAKEWPARAM(7, EN_UPDATE)),
+              parent.commands.end());
+
+    // Left to the parent when the child returns FALSE.
+    child.takeChange = false;
+    parent.commands.clear();
+    child.ReplaceSel("b");
+    EXPECT_NE(std::find(parent.commands.begin(), parent.commands.end(), MAKEWPARAM(7, EN_CHANGE)),
+              parent.commands.end());
+
+    NMHDR header = {child.m_hWnd, 7, 1234};
+    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 55);
+    EXPECT_TRUE(parent.notifies.empty());
+    header.code = 99;
+    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 11);
+    EXPECT_EQ(parent.notifies, std::vector<UINT>{99});
+
+    HDC dc = ::GetDC(parent.m_hWnd);
+    EXPECT_EQ(parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child.m_hWnd)),
+              reinterpret_cast<LRESULT>(child.childBrush));
+    // A menu command and a control without an object go to the parent.
+    child.offered.clear();
+    parent.commands.clear();
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(500, 0), 0);
+    EXPECT_EQ(parent.commands, std::vector<WPARAM>{MAKEWPARAM(500, 0)});
+    EXPECT_TRUE(child.offered.empty());
+    HWND plain = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 30, 50, 20, parent.m_hWnd, nullptr, nullptr, nullptr);
+    EXPECT_EQ(parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain)),
+              reinterpret_cast<LRESULT>(parent.parentBrush));
+    ::ReleaseDC(parent.m_hWnd, dc);
+}
+
+class OwnerDrawButton : public CWnd {
+public:
+    int drawn = 0;
+    UINT drawnId = 0;
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult) override
+    {
+        if (message != WM_DRAWITEM)
+            return FALSE;
+        ++drawn;
+        drawnId = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID;
+        *pResult = TRUE;
+        return TRUE;
+    }
+};
+
+class CountingParent : public CWnd {
+public:
+    int drawItems = 0;
+
+protected:
+    void OnDrawItem(int, LPDRAWITEMSTRUCT) override { ++drawItems; }
+};
+
+TEST(Reflection, AnOwnerDrawnControlDrawsItself)
+{
+    CountingParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+    OwnerDrawButton button;
+    ASSERT_TRUE(button.Create("BUTTON", "", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 90, 40), &parent, 9));
+    button.Invalidate();
+    button.UpdateWindow();
+    EXPECT_GE(button.drawn, 1);
+    EXPECT_EQ(button.drawnId, 9u);
+    EXPECT_EQ(parent.drawItems, 0);
+}
+
+// --- PreTranslateMessage in the application's loop -----------------------------
+
+class FilterEdit : public CEdit {
+public:
+    std::vector<HWND>* walk = nullptr;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            walk->push_back(m_hWnd);
+        return pMsg->message == WM_KEYDOWN && pMsg->wParam == 'X';
+    }
+};
+
+class FilterFrame : public CWnd {
+public:
+    std::vector<HWND> walk;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            walk.push_back(m_hWnd);
+        return FALSE;
+    }
+};
+
+TEST(PreTranslate, RunsFromTheFocusWindowUpToItsTopLevelWindowBeforeDispatch)
+{
+    CWinApp app;
+    FilterFrame frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "filter", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 50, 50, 300, 120,
+                               nullptr, nullptr));
+    FilterEdit edit;
+    edit.walk = &frame.walk;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &frame, 5));
+    frame.SetForegroundWindow();
+    edit.SetFocus();
+    PumpPending();
+
+    SendKey('A');
+    SendKey('X');
+    SendKey('B');
+    CString text;
+    for (DWORD start = ::GetTickCount(); text != "ab" && ::GetTickCount() - start < 3000;) {
+        MSG msg;
+        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            app.PumpMessage();
+        else
+            ::Sleep(5);
+        edit.GetWindowText(text);
+    }
+    EXPECT_EQ(text, "ab");  // X was consumed before translation
+    // A: edit then frame; X: the edit consumed it; B: edit then frame.
+    std::vector<HWND> expected = {edit.m_hWnd, frame.m_hWnd, edit.m_hWnd, edit.m_hWnd, frame.m_hWnd};
+    EXPECT_EQ(frame.walk, expected);
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+// Replaces one function that a loaded module imports (its import address
+// table entry) for the life of the object. The tests use it to stand in for
+// an IME that reports reading strings, which Wine's IME never produces.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+
+class ImportPatch {
+public:
+    ImportPatch(HMODULE module, const char* dll, const char* function, void* replacement)
+    {
+        auto* base = reinterpret_cast<BYTE*>(module);
+        auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+        for (; directory.VirtualAddress != 0 && import->Name != 0; ++import) {
+            if (::lstrcmpiA(reinterpret_cast<char*>(base + import->Name), dll) != 0)
+                continue;
+            auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
+            auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
+            for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+                if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                    continue;
+                auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+                if (std::strcmp(reinterpret_cast<char*>(byName->Name), function) == 0) {
+                    m_slot = reinterpret_cast<void**>(&slots->u1.Function);
+                    Swap(replacement);
+                    return;
+                }
+            }
+        }
+    }
+    ImportPatch(const ImportPatch&) = delete;
+    ImportPatch& operator=(const ImportPatch&) = delete;
+    ~ImportPatch()
+    {
+        if (m_slot != nullptr)
+            Swap(m_original);
+    }
+
+    bool Ok() const { return m_slot != nullptr; }
+
+private:
+    void Swap(void* value)
+    {
+        DWORD protection;
+        ::VirtualProtect(m_slot, sizeof(void*), PAGE_READWRITE, &protection);
+        if (m_original == nullptr)
+            m_original = *m_slot;
+        *m_slot = value;
+        ::VirtualProtect(m_slot, sizeof(void*), protection, &protection);
+    }
+
+    void** m_slot = nullptr;
+    void* m_original = nullptr;
+};
