@@ -6,6 +6,7 @@
 #include "text/CConv.h"
 
 #ifdef _WIN32
+#include "afx/CDialog.h"
 #include "afx/CWinApp.h"
 #endif
 
@@ -118,6 +119,20 @@ int CDlgSub::ValueCheck(CString text, float low, float high)
 }
 
 #ifdef _WIN32
+void CDlgSub::CenteringDialog(CDialog* dialog)
+{
+    if (dialog == nullptr || dialog->GetSafeHwnd() == nullptr)
+        return;
+    RECT bounds;
+    dialog->GetWindowRect(&bounds);
+    int width = bounds.right - bounds.left;
+    int height = bounds.bottom - bounds.top;
+    // Integer division rounds toward zero, also for a dialog larger than the screen.
+    int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    dialog->MoveWindow(x, y, width, height, TRUE);
+}
+
 void CDlgSub::ChangeHelp(DWORD helpId, UINT* helpIdVar)
 {
     if (helpIdVar == nullptr)

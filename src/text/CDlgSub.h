@@ -7,6 +7,8 @@
 #include "afx/CString.h"
 #include "frame/WinLibApi.h"
 
+class CDialog;
+
 class ZR8WLIB_API CDlgSub {
 public:
     CDlgSub();
@@ -36,6 +38,10 @@ public:
     int ValueCheck(CString text, float low, float high);
 
 #ifdef _WIN32
+    // Centres the dialog on the primary screen (not the work area, not the
+    // parent), keeping its size.
+    void CenteringDialog(CDialog* dialog);
+
     // Writes the low 16 bits of helpId to *helpIdVar and remembers its old
     // value and the application's help file path; the destructor puts both
     // back. A second call replaces what the first remembered.
