@@ -198,6 +198,10 @@ TEST_F(CValueMgrTest, ImportFolderIsTheRootOfTheExecutablesDrive)
     {
         HelperCopy helper(unique, "zr8files_zdrive.exe", "winxp");
         HelperResult run = helper.Run({"folders"});
+        std::string output;
+        for (const std::string& line : run.lines)
+            output += line + "\n";
+        EXPECT_EQ(run.exitCode, 0u) << output;
         EXPECT_EQ(Folder(run, 12), "1 Z:\\");
         EXPECT_EQ(Folder(run, 18), "1 " + std::string(unique) + "\\");
     }
