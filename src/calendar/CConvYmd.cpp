@@ -172,8 +172,10 @@ int CConvYmd::ParseText(const char* text, long* ymd)
     if (parts > 3)
         return 0;
 
-    // Parts are capped well above any valid value so the sum stays in range.
-    const long kCap = 100000;
+    // A value of 10^8 or more has a five-digit year, which no rule accepts;
+    // stopping there keeps the sum within a 32-bit long. A part without
+    // separators may hold a whole date (20240315, 050315).
+    const long kNoDate = 100000000;
     long value = 0;
     for (int index = 0; index < parts && *p != '\0'; ++index) {
         p = SkipBlanks(p);
@@ -181,13 +183,14 @@ int CConvYmd::ParseText(const char* text, long* ymd)
         for (; *p != '\0' && !IsSeparator(*p); ++p) {
             if (!IsDigit(*p))
                 return 0;
-            part = part * 10 + (*p - '0');
-            if (part > kCap)
-                part = kCap;
+            if (part < kNoDate)
+                part = part * 10 + (*p - '0');
         }
         if (IsSeparator(*p))
             p = SkipBlanks(p + 1);
         if (part < 1 || (index > 0 && part > 99))
+            return 0;
+        if (value >= kNoDate / 100 || part >= kNoDate)
             return 0;
         value = value * 100 + part;
     }

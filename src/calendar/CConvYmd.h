@@ -17,7 +17,8 @@
 // to three numbers separated by "/" or "." (blanks allowed before a number
 // and after a separator), at most 16 bytes: "3/15" is this year, "H5/3/15",
 // "5/3/15" (years up to 64 without a letter are H), "70/3/15" (1970),
-// "2024/3/15". Every date must lie in 1868 to 2100.
+// "2024/3/15"; digits alone are read as [year]mmdd ("20240315", "050315"),
+// but never as a day alone ("15"). Every date must lie in 1868 to 2100.
 //
 // char* outputs become the empty text on failure; CString outputs keep their
 // contents; other outputs are left untouched unless stated.
