@@ -17,9 +17,9 @@ public:
 
     // The last day of the one-year term starting on the typed date (the day
     // before the same date a year later; 1 January gives 31 December). The
-    // texts are parsed leniently (an empty text is 0). 0 when a text does
-    // not parse or the end month would fall outside 1 to 12; the outputs are
-    // then untouched.
+    // texts are parsed leniently (an empty text is 0); the date itself is not
+    // checked. 0 when a text does not parse, or for day 1 of a month that has
+    // no month 1 to 12 before it; the outputs are then untouched.
     int GetEndDate(const char* year, const char* month, const char* day, short* endYear,
                    short* endMonth, short* endDay);
     int GetEndDate(CString year, CString month, CString day, short* endYear, short* endMonth,
