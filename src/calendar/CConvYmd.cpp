@@ -316,74 +316,86 @@ int CConvYmd::FormatSeireki(char* out, long ymd, short type)
     return 1;
 }
 
-int CConvYmd::ConvWareki(char* out, long ymd, short type)
+// Every text form runs through these: a style written into a work buffer,
+// then copied out (a char* output is emptied on failure, a CString kept).
+int CConvYmd::WriteStyle(char* out, Style style, long ymd, short type)
 {
     char text[kStyleBufferSize];
-    int ok = FormatWareki(text, ymd, type);
+    int ok = (this->*style)(text, ymd, type);
     std::strcpy(out, text);
     return ok;
+}
+
+int CConvYmd::WriteStyle(CString& out, Style style, long ymd, short type)
+{
+    char text[kStyleBufferSize];
+    if (!(this->*style)(text, ymd, type))
+        return 0;
+    out = text;
+    return 1;
+}
+
+int CConvYmd::WriteParsed(char* out, Style style, const char* text, short type)
+{
+    long ymd;
+    out[0] = '\0';
+    return ParseText(text, &ymd) ? WriteStyle(out, style, ymd, type) : 0;
+}
+
+int CConvYmd::WriteParsed(CString& out, Style style, const char* text, short type)
+{
+    long ymd;
+    return ParseText(text, &ymd) ? WriteStyle(out, style, ymd, type) : 0;
+}
+
+int CConvYmd::ConvWareki(char* out, long ymd, short type)
+{
+    return WriteStyle(out, &CConvYmd::FormatWareki, ymd, type);
 }
 
 int CConvYmd::ConvWareki(char* out, const char* text, short type)
 {
-    long ymd;
-    out[0] = '\0';
-    return ParseText(text, &ymd) ? ConvWareki(out, ymd, type) : 0;
+    return WriteParsed(out, &CConvYmd::FormatWareki, text, type);
 }
 
 int CConvYmd::ConvWareki(CString& out, long ymd, short type)
 {
-    char text[kStyleBufferSize];
-    if (!FormatWareki(text, ymd, type))
-        return 0;
-    out = text;
-    return 1;
+    return WriteStyle(out, &CConvYmd::FormatWareki, ymd, type);
 }
 
 int CConvYmd::ConvWareki(CString& out, const char* text, short type)
 {
-    long ymd;
-    return ParseText(text, &ymd) ? ConvWareki(out, ymd, type) : 0;
+    return WriteParsed(out, &CConvYmd::FormatWareki, text, type);
 }
 
 int CConvYmd::ConvWareki(CString& out, CString text, short type)
 {
-    return ConvWareki(out, static_cast<const char*>(text), type);
+    return WriteParsed(out, &CConvYmd::FormatWareki, text, type);
 }
 
 int CConvYmd::ConvSeireki(char* out, long ymd, short type)
 {
-    char text[kStyleBufferSize];
-    int ok = FormatSeireki(text, ymd, type);
-    std::strcpy(out, text);
-    return ok;
+    return WriteStyle(out, &CConvYmd::FormatSeireki, ymd, type);
 }
 
 int CConvYmd::ConvSeireki(char* out, const char* text, short type)
 {
-    long ymd;
-    out[0] = '\0';
-    return ParseText(text, &ymd) ? ConvSeireki(out, ymd, type) : 0;
+    return WriteParsed(out, &CConvYmd::FormatSeireki, text, type);
 }
 
 int CConvYmd::ConvSeireki(CString& out, long ymd, short type)
 {
-    char text[kStyleBufferSize];
-    if (!FormatSeireki(text, ymd, type))
-        return 0;
-    out = text;
-    return 1;
+    return WriteStyle(out, &CConvYmd::FormatSeireki, ymd, type);
 }
 
 int CConvYmd::ConvSeireki(CString& out, const char* text, short type)
 {
-    long ymd;
-    return ParseText(text, &ymd) ? ConvSeireki(out, ymd, type) : 0;
+    return WriteParsed(out, &CConvYmd::FormatSeireki, text, type);
 }
 
 int CConvYmd::ConvSeireki(CString& out, CString text, short type)
 {
-    return ConvSeireki(out, static_cast<const char*>(text), type);
+    return WriteParsed(out, &CConvYmd::FormatSeireki, text, type);
 }
 
 int CConvYmd::ConvSpDate(char* out, const char* text, short type, short seireki)

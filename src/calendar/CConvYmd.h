@@ -84,6 +84,12 @@ private:
 
     void SplitEra(long ymd, EraParts* parts);
     int ParseText(const char* text, long* ymd);
+    typedef int (CConvYmd::*Style)(char* out, long ymd, short type);
+
     int FormatWareki(char* out, long ymd, short type);
     int FormatSeireki(char* out, long ymd, short type);
+    int WriteStyle(char* out, Style style, long ymd, short type);
+    int WriteStyle(CString& out, Style style, long ymd, short type);
+    int WriteParsed(char* out, Style style, const char* text, short type);
+    int WriteParsed(CString& out, Style style, const char* text, short type);
 };
