@@ -57,24 +57,14 @@ public:
         return found != m_permanent.end() ? found->second : nullptr;
     }
 
-    // FALSE when another object has already attached the handle. A
-    // temporary wrapper of the handle is dropped: the object takes its place.
+    // FALSE when another object has already attached the handle. The object
+    // takes the place of a temporary wrapper of the handle in FromHandle; the
+    // wrapper itself lives on until the next idle time, since whoever was
+    // handed it may still be using it.
     bool SetPermanent(Handle h, Object* object)
     {
-        Object* dropped = nullptr;
-        {
-            Hold hold(m_lock);
-            if (!m_permanent.emplace(h, object).second)
-                return false;
-            auto temp = m_temporary.find(h);
-            if (temp != m_temporary.end()) {
-                dropped = temp->second;
-                m_temporary.erase(temp);
-            }
-        }
-        if (dropped != nullptr)
-            m_freeTemp(dropped);
-        return true;
+        Hold hold(m_lock);
+        return m_permanent.emplace(h, object).second;
     }
 
     void RemovePermanent(Handle h, Object* object)

@@ -609,7 +609,7 @@ void CDlgSb::SecretLink(UINT nID, UINT nUpMsg, UINT nDownMsg, UINT nEnterMsg, UI
 
 int CDlgSb::Count() const
 {
-    if (m_phWnd == nullptr || m_pType == nullptr || m_pGroup == nullptr || m_pID == nullptr)
+    if (m_phWnd == nullptr || m_ppSub == nullptr || m_pType == nullptr || m_pGroup == nullptr || m_pID == nullptr)
         return 0;
     int count = static_cast<short>(m_nCount);
     return count > 0 ? count : 0;
@@ -652,10 +652,12 @@ int CDlgSb::FirstEnabledFrom(int nIndex) const
     return nIndex;
 }
 
+// Never to a null window: that would post to the thread's own queue.
 void CDlgSb::PostToDialog(UINT message, WPARAM wParam) const
 {
-    if (message != 0)
-        ::PostMessageA(DialogHandle(), message, wParam, 0);
+    HWND hDialog = DialogHandle();
+    if (message != 0 && hDialog != nullptr)
+        ::PostMessageA(hDialog, message, wParam, 0);
 }
 
 // The sheet: the dialog's recorded owner, else its parent.

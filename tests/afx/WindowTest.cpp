@@ -80,6 +80,8 @@ TEST(HandleMap, AttachTakesThePlaceOfTheWrapperAndDetachGivesTheWindowBack)
         ASSERT_TRUE(owner.Attach(foreign));
         EXPECT_EQ(CWnd::FromHandlePermanent(foreign), &owner);
         EXPECT_EQ(CWnd::FromHandle(foreign), &owner);
+        // A wrapper handed out before stays usable until the next idle time.
+        EXPECT_EQ(wrapper->m_hWnd, foreign);
         CWnd second;
         EXPECT_FALSE(second.Attach(foreign));
         EXPECT_EQ(second.m_hWnd, nullptr);
