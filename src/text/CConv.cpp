@@ -815,18 +815,12 @@ void CConv::ConvDirName(char* out, char* path, short width)
     ByteLayout layout(path, length);
     long room = width;
     size_t copied = 0;
-    // Before the head is cut short, a lead byte whose trail byte did not fit
-    // is taken back.
-    auto cutShort = [&]() {
-        if (copied != 0 && layout.IsLeadAt(copied - 1))
-            --copied;
-        std::memcpy(out + copied, "...", 4);
-    };
     if (path[1] == ':') {
         if (room <= 4) {
             std::memcpy(out, "...", 4);
             return;
         }
+        // The drive part is cut where the room ends, even after a lead byte.
         for (;;) {
             out[copied] = path[copied];
             ++copied;
@@ -834,14 +828,17 @@ void CConv::ConvDirName(char* out, char* path, short width)
             if (layout.IsBackslash(path, copied - 1))
                 break;
             if (room <= 4) {
-                cutShort();
+                std::memcpy(out + copied, "...", 4);
                 return;
             }
         }
     }
     for (;;) {
         if (room <= 4) {
-            cutShort();
+            // A lead byte whose trail byte did not fit is taken back.
+            if (copied != 0 && layout.IsLeadAt(copied - 1))
+                --copied;
+            std::memcpy(out + copied, "...", 4);
             return;
         }
         out[copied] = path[copied];
@@ -930,6 +927,6 @@ void CConv::ConvDirName3(char* path, char* out, int width)
         KanjiCopy(out, work.text, static_cast<short>(width - 4));
         std::strcat(out, "...\\");
     } else {
-        KanjiCopy(out, work.text, static_cast<short>(width));
+        KanjiCopy(out, work.text, static_cast<short>(width < 0 ? 0 : width));
     }
 }

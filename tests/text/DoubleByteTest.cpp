@@ -149,7 +149,8 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {"C:\\AB\\CDEFGH\\X" SJIS_SO, 14, "C:\\AB\\...\\X" SJIS_SO},
         // A lead byte whose trail byte does not fit is taken back.
         {"C:\\" SJIS_NI SJIS_HON SJIS_GO "\\Folder\\Name", 10, "C:\\" SJIS_NI "..."},
-        {"C:" SJIS_NI SJIS_HON "\\Name", 7, "C:..."},
+        // Not so in a drive part without a backslash: it is cut where the room ends.
+        {"C:" SJIS_NI SJIS_HON "\\Name", 7, "C:\x93..."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DirName(c.path, c.width), c.text) << c.path << " width " << c.width;
@@ -185,6 +186,7 @@ TEST(ConvDirName, DirectoryPrefixDotsAndLastName)
     EXPECT_EQ(DirName2("C:\\D\\\xB1\xB2\xB3\xB4\xB5\xB6\xB7\xB8", 5), "\xB1\xB2\xB3\xB4\xB5\xB6");
     EXPECT_EQ(DirName3("C:\\Data\\VeryLongName", 10), "C:\\Dat...\\");
     EXPECT_EQ(DirName3("C:\\Data\\VeryLongName", 4), "C:\\D");
+    EXPECT_EQ(DirName3("C:\\Data\\VeryLongName", -65535), "");  // not read as a short 1
     EXPECT_EQ(DirName3("C:\\" SJIS_NI SJIS_HON SJIS_GO "\\LongName", 10), "C:\\" SJIS_NI "...\\");
     // The trail byte 0x5C of a last name is neither dropped nor a separator.
     EXPECT_EQ(DirName2("C:\\Data\\Folder\\" SJIS_SO, 12), "C:\\Da...\\" SJIS_SO);
