@@ -1,6 +1,5 @@
 zr8_add_portable_test(zr8_text_tests
     text/CEveryValueTest.cpp
-    text/CheckTest.cpp
     text/CommaStrTest.cpp
     text/ConvertTest.cpp
     text/DoubleByteTest.cpp)
@@ -8,6 +7,5 @@ zr8_add_portable_test(zr8_text_tests
 # CSV output goes through the framework's CFile; the help context through
 # the application object.
 zr8_add_windows_test(zr8_text_win_tests
-    text/CDlgSubCenterTest.cpp
-    text/CDlgSubHelpTest.cpp
+    text/CDlgSubTest.cpp
     text/ClTxtCnvOutTest.cpp)
