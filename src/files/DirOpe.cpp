@@ -40,9 +40,9 @@ int DirOpe::change(CString& directory)
     m_changedDrive = 0;
     if (copy[1] == ':') {
         m_changedDrive = copy[0] - 64;
-        if (_chdrive(m_changedDrive) != 0)
-            return 0;
+        _chdrive(m_changedDrive);
     }
+    // Only the directory change is reported: a bare drive always gives 1.
     if (length == 2)
         return 1;
     return _chdir(copy) == 0 ? 1 : 0;

@@ -15,7 +15,8 @@ public:
     // Makes directory (which may start with a drive, "c:\temp\" or "d:")
     // the current drive and directory. The path is upper-cased on a copy;
     // a trailing backslash is dropped except from a drive root. 1 on
-    // success, 0 when the drive or the directory cannot be changed to.
+    // success, 0 when the directory cannot be changed to; a bare drive
+    // ("d:") only switches the drive and gives 1.
     int change(CString& directory);
     // The current directory, always ending in a backslash.
     CString get();

@@ -41,26 +41,26 @@ TEST_F(CSemaFileTest, CheckReadsTheRecord)
     EXPECT_EQ(semaphore.CheckFile(nullptr), -1);
     EXPECT_EQ(semaphore.CheckFile(""), -1);
 
-    PutFile(lock, "");
+    WriteBytes(lock, "");
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
-    PutFile(lock, "no colon at all");
+    WriteBytes(lock, "no colon at all");
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
-    PutFile(lock, Own());
+    WriteBytes(lock, Own());
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
-    PutFile(lock, ComputerName() + ":someone-else");
+    WriteBytes(lock, ComputerName() + ":someone-else");
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
-    PutFile(lock, "OTHERPC:" + UserName());
+    WriteBytes(lock, "OTHERPC:" + UserName());
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
-    PutFile(lock, ComputerName() + ":");  // no user: free
+    WriteBytes(lock, ComputerName() + ":");  // no user: free
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
     // 15 bytes of computer name are a name, 16 are not a record.
-    PutFile(lock, std::string(15, 'C') + ":" + UserName());
+    WriteBytes(lock, std::string(15, 'C') + ":" + UserName());
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
-    PutFile(lock, std::string(16, 'C') + ":" + UserName());
+    WriteBytes(lock, std::string(16, 'C') + ":" + UserName());
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -6);
-    PutFile(lock, "PC:" + std::string(256, 'u'));
+    WriteBytes(lock, "PC:" + std::string(256, 'u'));
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
-    PutFile(lock, "PC:" + std::string(257, 'u'));
+    WriteBytes(lock, "PC:" + std::string(257, 'u'));
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -6);
 }
 
@@ -70,7 +70,7 @@ TEST_F(CSemaFileTest, LockWritesTheRecordAndUnlockEmptiesIt)
         CSemaFile semaphore;
         EXPECT_EQ(semaphore.UnlockFile(), 0);  // holds nothing
         ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
-        EXPECT_EQ(FileBytes(lock), Own());
+        EXPECT_EQ(ReadBytes(lock), Own());
         EXPECT_STREQ(semaphore.GetLockedPath(), lock.c_str());
         EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
 
@@ -78,18 +78,18 @@ TEST_F(CSemaFileTest, LockWritesTheRecordAndUnlockEmptiesIt)
         std::string second = temp.File("OTHER.SEM");
         ASSERT_EQ(semaphore.LockFile(second.c_str()), 0);
         EXPECT_TRUE(IsFile(lock));
-        EXPECT_EQ(FileBytes(lock), "");
-        EXPECT_EQ(FileBytes(second), Own());
+        EXPECT_EQ(ReadBytes(lock), "");
+        EXPECT_EQ(ReadBytes(second), Own());
         ASSERT_EQ(semaphore.UnlockFile(), 0);
         EXPECT_TRUE(IsFile(second));
-        EXPECT_EQ(FileBytes(second), "");
+        EXPECT_EQ(ReadBytes(second), "");
         EXPECT_STREQ(semaphore.GetLockedPath(), "");
 
         ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
     }
     // Destroyed while holding: released.
     EXPECT_TRUE(IsFile(lock));
-    EXPECT_EQ(FileBytes(lock), "");
+    EXPECT_EQ(ReadBytes(lock), "");
 }
 
 TEST_F(CSemaFileTest, FailuresAndTheLockedPath)
@@ -98,26 +98,26 @@ TEST_F(CSemaFileTest, FailuresAndTheLockedPath)
     ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
     std::string nowhere = temp.File("no-such-folder\\DATA.SEM");
     EXPECT_EQ(semaphore.LockFile(nowhere.c_str()), -5);
-    EXPECT_EQ(FileBytes(lock), "");  // the earlier lock was released first
+    EXPECT_EQ(ReadBytes(lock), "");  // the earlier lock was released first
     EXPECT_STREQ(semaphore.GetLockedPath(), "");
     EXPECT_EQ(semaphore.LockFile(nullptr), -1);
     EXPECT_EQ(semaphore.CreateFileA(""), -1);
     EXPECT_EQ(semaphore.CreateFileA(nowhere.c_str()), -5);
 
     // Forgetting a path touches no file.
-    PutFile(lock, Own());
+    WriteBytes(lock, Own());
     semaphore.SetLockedPath(lock.c_str());
     EXPECT_STREQ(semaphore.GetLockedPath(), lock.c_str());
     semaphore.SetLockedPath(nullptr);
     EXPECT_EQ(semaphore.UnlockFile(), 0);
-    EXPECT_EQ(FileBytes(lock), Own());
+    EXPECT_EQ(ReadBytes(lock), Own());
 
     EXPECT_EQ(semaphore.CreateFileA(lock.c_str()), 0);
-    EXPECT_EQ(FileBytes(lock), "");
+    EXPECT_EQ(ReadBytes(lock), "");
     std::string fresh = temp.File("NEW.SEM");
     EXPECT_EQ(semaphore.CreateFileA(fresh.c_str()), 0);
     EXPECT_TRUE(IsFile(fresh));
-    EXPECT_EQ(FileBytes(fresh), "");
+    EXPECT_EQ(ReadBytes(fresh), "");
 
     // Held open by someone who refuses readers: cannot be checked.
     HANDLE held = ::CreateFileA(lock.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -143,7 +143,7 @@ TEST_F(CSemaFileTest, LockHeldByAnotherProcess)
         EXPECT_EQ(line, "lock 0");
     }
     ASSERT_NE(ComputerName(), "OTHERPC");
-    EXPECT_EQ(FileBytes(lock), "OTHERPC:" + UserName());
+    EXPECT_EQ(ReadBytes(lock), "OTHERPC:" + UserName());
     CSemaFile semaphore;
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
 
@@ -151,7 +151,7 @@ TEST_F(CSemaFileTest, LockHeldByAnotherProcess)
     EXPECT_EQ(holder->Wait(), 0u);
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
     EXPECT_TRUE(IsFile(lock));
-    EXPECT_EQ(FileBytes(lock), "");
+    EXPECT_EQ(ReadBytes(lock), "");
 }
 
 // A process of this computer and user that ended without unlocking left
@@ -162,7 +162,7 @@ TEST_F(CSemaFileTest, StaleLockOfThisUserIsAccepted)
     HelperResult run = helper.Run({"stale-lock=" + lock});
     EXPECT_EQ(run.exitCode, 3u);
     EXPECT_EQ(run.Value("lock"), "0");
-    EXPECT_EQ(FileBytes(lock), Own());
+    EXPECT_EQ(ReadBytes(lock), Own());
     CSemaFile semaphore;
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
 }

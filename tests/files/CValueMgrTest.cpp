@@ -165,11 +165,17 @@ TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
     struct Generation {
         const char* version;
         int osType;
+        std::string sharedDocuments;  // special folder 3 of CUtyFile
+        std::string sharedAppData;    // special folder 7
     };
-    for (Generation generation : {Generation{"winxp", 2}, Generation{"win2k", 2}, Generation{"win98", 1}}) {
+    const Generation generations[] = {
+        {"winxp", 2, shell.commonDocuments + "Velmora\\ZR8\\", shell.commonAppData + "Velmora\\ZR8\\"},
+        {"win98", 1, install, install},  // before Windows 2000: beside the executable
+    };
+    for (const Generation& generation : generations) {
         HelperCopy helper(install, std::string("zr8files_") + generation.version + ".exe", generation.version);
-        HelperResult run = helper.Run({"ostype", "folders"});
-        ASSERT_EQ(run.exitCode, 0u) << generation.version;
+        HelperResult run = helper.Run({"ostype", "folders", "spfolders"});
+        ASSERT_EQ(run.exitCode, 0u) << generation.version << ": " << run.Report();
         EXPECT_EQ(run.Value("ostype"), std::to_string(generation.osType)) << generation.version;
         // Before Vista everything lies beside the executable...
         for (int kind = 1; kind <= 21; ++kind) {
@@ -183,29 +189,32 @@ TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
         EXPECT_EQ(Folder(run, 12), "1 C:\\");
         EXPECT_EQ(Folder(run, 15), "1 ");
         EXPECT_EQ(Folder(run, 22), "1 ");
+        EXPECT_EQ(run.Value("sp 3"), "1 " + generation.sharedDocuments) << generation.version;
+        EXPECT_EQ(run.Value("sp 7"), "1 " + generation.sharedAppData) << generation.version;
     }
     // The same copy without a version setting sees Windows 7.
     HelperCopy plain(install, "zr8files_plain.exe");
     EXPECT_EQ(plain.Run({"ostype"}).Value("ostype"), "3");
 }
 
+// The drive root is the executable's own: an install folder in the build
+// tree (Wine's drive Z:, the Unix root) is not on the test tree's drive C:.
 TEST_F(CValueMgrTest, ImportFolderIsTheRootOfTheExecutablesDrive)
 {
-    // Wine's drive Z: is the Unix root; an install folder there is on Z:.
-    char unique[64];
-    std::snprintf(unique, sizeof unique, "Z:\\tmp\\zr8files-%lu", ::GetCurrentProcessId());
-    ASSERT_TRUE(::CreateDirectoryA(unique, nullptr));
+    // This build's own tree, named after this process: no other test run,
+    // whatever its Wine prefix, uses the same folder.
+    std::string install = BinFolder() + "zr8files-drive-" + std::to_string(::GetCurrentProcessId());
+    std::string drive = install.substr(0, 3);
+    ASSERT_NE(drive, root.substr(0, 3)) << "the build tree lies on the test tree's drive";
+    ASSERT_TRUE(::CreateDirectoryA(install.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
     {
-        HelperCopy helper(unique, "zr8files_zdrive.exe", "winxp");
+        HelperCopy helper(install, "zr8files_drive.exe", "winxp");
         HelperResult run = helper.Run({"folders"});
-        std::string output;
-        for (const std::string& line : run.lines)
-            output += line + "\n";
-        EXPECT_EQ(run.exitCode, 0u) << output;
-        EXPECT_EQ(Folder(run, 12), "1 Z:\\");
-        EXPECT_EQ(Folder(run, 18), "1 " + std::string(unique) + "\\");
+        EXPECT_EQ(run.exitCode, 0u) << run.Report();
+        EXPECT_EQ(Folder(run, 12), "1 " + drive);
+        EXPECT_EQ(Folder(run, 18), "1 " + install + "\\");
     }
-    EXPECT_TRUE(::RemoveDirectoryA(unique));
+    EXPECT_TRUE(::RemoveDirectoryA(install.c_str()));
 }
 
 } // namespace

@@ -41,7 +41,7 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
     std::string name = temp.File("\x95\x5C.dat");  // 表.dat
     std::string data = Pattern(1000);
     EXPECT_EQ(local.WriteFile(name.c_str(), 1000, reinterpret_cast<unsigned char*>(&data[0])), 1);
-    EXPECT_EQ(FileBytes(name), data);
+    EXPECT_EQ(ReadBytes(name), data);
     EXPECT_EQ(local.CheckFileExist(name.c_str()), 1);
     EXPECT_EQ(local.CheckFileExist(temp.File("*.dat").c_str()), 1);
     EXPECT_EQ(local.CheckFileExist(temp.File("*.txt").c_str()), 0);
@@ -63,7 +63,7 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
     EXPECT_EQ(read, -1);
     EXPECT_EQ(local.WriteFile(name.c_str(), 3, buffer.data()), 0);
     ::CloseHandle(held);
-    EXPECT_EQ(FileBytes(name), data);
+    EXPECT_EQ(ReadBytes(name), data);
     EXPECT_EQ(local.ReadFile(temp.File("missing").c_str(), 10, buffer.data(), &read), 0);
 }
 
@@ -94,19 +94,19 @@ TEST(CFileCopy, CopiesInBlocks)
     std::string source = temp.File("source.dat");
     std::string destination = temp.File("copy.dat");
     std::string data = Pattern(70000);  // blocks of 32000, 32000 and 6000
-    PutFile(source, data);
+    WriteBytes(source, data);
     EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
-    EXPECT_EQ(FileBytes(destination), data);
-    EXPECT_EQ(FileBytes(source), data);
+    EXPECT_EQ(ReadBytes(destination), data);
+    EXPECT_EQ(ReadBytes(source), data);
 
     // Exactly one block, and an empty file.
-    PutFile(source, data.substr(0, 32000));
+    WriteBytes(source, data.substr(0, 32000));
     EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
-    EXPECT_EQ(FileBytes(destination), data.substr(0, 32000));
-    PutFile(source, "");
+    EXPECT_EQ(ReadBytes(destination), data.substr(0, 32000));
+    WriteBytes(source, "");
     EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
     EXPECT_TRUE(IsFile(destination));
-    EXPECT_EQ(FileBytes(destination), "");
+    EXPECT_EQ(ReadBytes(destination), "");
 }
 
 TEST(CFileCopy, TellsOpenFailuresApart)
@@ -119,7 +119,7 @@ TEST(CFileCopy, TellsOpenFailuresApart)
     EXPECT_EQ(copier.CopyFileA(&destination[0], &missing[0]), -1231);
     EXPECT_FALSE(IsFile(destination));
 
-    PutFile(source, "payload");
+    WriteBytes(source, "payload");
     {
         HANDLE held = ::CreateFileA(source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -130,14 +130,14 @@ TEST(CFileCopy, TellsOpenFailuresApart)
     std::string folder = temp.Path().string();
     EXPECT_EQ(copier.CopyFileA(&destination[0], &folder[0]), -1232);  // a folder is no file
 
-    PutFile(destination, "old");
+    WriteBytes(destination, "old");
     {
         HANDLE held = ::CreateFileA(destination.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), -1233);
         ::CloseHandle(held);
     }
-    EXPECT_EQ(FileBytes(destination), "old");
+    EXPECT_EQ(ReadBytes(destination), "old");
     std::string nowhere = temp.File("no-folder\\copy.dat");
     EXPECT_EQ(copier.CopyFileA(&nowhere[0], &source[0]), -1234);
 }
@@ -151,11 +151,11 @@ TEST(CFileCopy, FullDisk)
     TempFolder temp;
     std::string source = temp.File("large.dat");
     std::string data = Pattern(100000);
-    PutFile(source, data);
+    WriteBytes(source, data);
     std::string destination = drive + "large.dat";
     CFileCopy copier;
     EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), -1050);
-    std::string written = FileBytes(destination);
+    std::string written = ReadBytes(destination);
     EXPECT_GE(written.size(), 32000u);
     EXPECT_LT(written.size(), data.size());
     EXPECT_EQ(written, data.substr(0, written.size()));
@@ -199,8 +199,12 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
 
         CString missing((folder + "\\missing").c_str());
         EXPECT_EQ(directory.change(missing), 0);
+        // A missing drive: only a directory change is reported.
         CString badDrive("Q:");
-        EXPECT_EQ(directory.change(badDrive), 0);
+        EXPECT_EQ(directory.change(badDrive), 1);
+        EXPECT_EQ(_getdrive(), 3);
+        CString badFolder("Q:\\DATA");
+        EXPECT_EQ(directory.change(badFolder), 0);
     }
     EXPECT_EQ(CurrentDirectory(), start);
 }

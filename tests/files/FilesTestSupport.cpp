@@ -1,7 +1,7 @@
 #include "FilesTestSupport.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <cstring>
 
 #include <shlobj.h>
 
@@ -46,18 +46,6 @@ std::string BinFolder()
     DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path, length);
     return folder.substr(0, folder.rfind('\\') + 1);
-}
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 bool IsFolder(const std::string& path)
@@ -171,25 +159,67 @@ void ShellFolderRedirect::Point(int csidl, const std::string& folder)
 
 // ------------------------------------------------------------ helper runs
 
+namespace {
+
+// This process's environment with folder put in front of PATH, as a block
+// for CreateProcessA.
+std::vector<char> EnvironmentWithPath(const std::string& folder)
+{
+    std::vector<char> block;
+    bool hasPath = false;
+    char* strings = ::GetEnvironmentStringsA();
+    for (const char* entry = strings; entry != nullptr && *entry != '\0'; entry += std::strlen(entry) + 1) {
+        std::string text = entry;
+        if (_strnicmp(entry, "PATH=", 5) == 0) {
+            text = "PATH=" + folder + ";" + text.substr(5);
+            hasPath = true;
+        }
+        block.insert(block.end(), text.c_str(), text.c_str() + text.size() + 1);
+    }
+    if (strings != nullptr)
+        ::FreeEnvironmentStringsA(strings);
+    if (!hasPath) {
+        std::string text = "PATH=" + folder;
+        block.insert(block.end(), text.c_str(), text.c_str() + text.size() + 1);
+    }
+    block.push_back('\0');
+    return block;
+}
+
+} // namespace
+
 std::string HelperResult::Value(const std::string& key) const
 {
     for (const std::string& line : lines) {
         if (line.compare(0, key.size() + 1, key + " ") == 0)
             return line.substr(key.size() + 1);
     }
-    return "(no " + key + ")";
+    return "(no " + key + ": " + Report() + ")";
+}
+
+std::string HelperResult::Report() const
+{
+    char code[32];
+    std::snprintf(code, sizeof code, "exit code 0x%lX", static_cast<unsigned long>(exitCode));
+    std::string text = code;
+    if (!failure.empty())
+        text += ", " + failure;
+    text += lines.empty() ? ", no output" : ", output:";
+    for (const std::string& line : lines)
+        text += "\n  " + line;
+    return text;
 }
 
 HelperCopy::HelperCopy(const std::string& folder, const std::string& name, const std::string& version)
     : path_(folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + name)
 {
-    ::CopyFileA((BinFolder() + kHelperName).c_str(), path_.c_str(), FALSE);
+    if (!::CopyFileA((BinFolder() + kHelperName).c_str(), path_.c_str(), FALSE))
+        failure_ = "copying the helper to " + path_ + " failed (error " + std::to_string(::GetLastError()) + ")";
     version_ = std::make_unique<ScopedRegistryValue>(HKEY_CURRENT_USER,
                                                      "Software\\Wine\\AppDefaults\\" + name, "Version");
-    if (version.empty())
-        version_->Remove();
-    else
-        version_->Set(REG_SZ, version);
+    bool versionSet = version.empty() ? version_->Remove() : version_->Set(REG_SZ, version);
+    if (!versionSet && failure_.empty())
+        failure_ = "the Windows version \"" + version + "\" could not be set for " + name;
 }
 
 HelperCopy::~HelperCopy()
@@ -200,10 +230,16 @@ HelperCopy::~HelperCopy()
 
 HelperResult HelperCopy::Run(const std::vector<std::string>& arguments) const
 {
-    RunningHelper helper(path_, arguments);
     HelperResult result;
+    if (!failure_.empty()) {
+        result.exitCode = 0xFFFFFFFF;
+        result.failure = failure_;
+        return result;
+    }
+    RunningHelper helper(path_, arguments);
     if (!helper.Started()) {
         result.exitCode = 0xFFFFFFFF;
+        result.failure = helper.Failure();
         return result;
     }
     helper.CloseInput();
@@ -219,23 +255,14 @@ RunningHelper::RunningHelper(const std::string& program, const std::vector<std::
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE childInput = nullptr;
     HANDLE childOutput = nullptr;
-    if (!::CreatePipe(&childInput, &input_, &inherit, 0))
-        return;
-    if (!::CreatePipe(&output_, &childOutput, &inherit, 0)) {
-        ::CloseHandle(childInput);
+    if (!::CreatePipe(&childInput, &input_, &inherit, 0) || !::CreatePipe(&output_, &childOutput, &inherit, 0)) {
+        failure_ = "no pipe for the helper (error " + std::to_string(::GetLastError()) + ")";
+        if (childInput != nullptr)
+            ::CloseHandle(childInput);
         return;
     }
     ::SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
     ::SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
-
-    // The copy lives outside the build folder: it finds the library DLLs
-    // through PATH.
-    std::string path = BinFolder();
-    char current[32767];
-    DWORD length = ::GetEnvironmentVariableA("PATH", current, sizeof current);
-    if (length > 0 && length < sizeof current)
-        path += ";" + std::string(current, length);
-    ::SetEnvironmentVariableA("PATH", path.c_str());
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -244,16 +271,27 @@ RunningHelper::RunningHelper(const std::string& program, const std::vector<std::
     startup.hStdOutput = childOutput;
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
     std::string line = CommandLine(program, arguments);
-    std::vector<char> buffer(line.begin(), line.end());
-    buffer.push_back('\0');
-    PROCESS_INFORMATION info = {};
-    if (::CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                         &startup, &info)) {
-        process_ = info.hProcess;
-        ::CloseHandle(info.hThread);
+    std::vector<char> environment = EnvironmentWithPath(BinFolder());
+    // Now and then Wine's new process dies in its own start-up, before the
+    // program runs, and CreateProcess fails with ERROR_INTERNAL_ERROR: the
+    // library has not run then, so start again, and say so.
+    DWORD error = 0;
+    for (int attempt = 1; attempt <= 3 && process_ == nullptr; ++attempt) {
+        std::vector<char> buffer(line.c_str(), line.c_str() + line.size() + 1);
+        PROCESS_INFORMATION info = {};
+        if (::CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, environment.data(),
+                             nullptr, &startup, &info)) {
+            process_ = info.hProcess;
+            ::CloseHandle(info.hThread);
+        } else {
+            error = ::GetLastError();
+            std::fprintf(stderr, "starting %s failed (error %lu), attempt %d of 3\n", program.c_str(),
+                         static_cast<unsigned long>(error), attempt);
+            ::Sleep(200);
+        }
     }
-    if (length > 0 && length < sizeof current)
-        ::SetEnvironmentVariableA("PATH", std::string(current, length).c_str());
+    if (process_ == nullptr)
+        failure_ = "starting " + program + " failed 3 times (error " + std::to_string(error) + ")";
     ::CloseHandle(childInput);
     ::CloseHandle(childOutput);
 }

@@ -20,9 +20,6 @@
 // The folder of the running test executable, ending in a backslash.
 std::string BinFolder();
 
-// Whole file as bytes, and writing one (folders must exist).
-std::string FileBytes(const std::string& path);
-void PutFile(const std::string& path, const std::string& bytes);
 bool IsFolder(const std::string& path);
 bool IsFile(const std::string& path);
 
@@ -78,8 +75,12 @@ private:
 struct HelperResult {
     DWORD exitCode = 0;
     std::vector<std::string> lines;
-    // The words after "key" on the first line that starts with "key ".
+    std::string failure;  // why the helper did not start; empty when it did
+    // The words after "key" on the first line that starts with "key ";
+    // when there is none, "(no key: " + Report() + ")".
     std::string Value(const std::string& key) const;
+    // Exit code, start failure and output, for assertion messages.
+    std::string Report() const;
 };
 
 // A copy of zr8_files_helper.exe in a folder, under a chosen name. With a
@@ -98,11 +99,14 @@ public:
 
 private:
     std::string path_;
+    std::string failure_;  // set when the copy or its version setting failed
     std::unique_ptr<ScopedRegistryValue> version_;
 };
 
 // A helper started and left running: lines are read as it writes them;
-// closing its input tells it to finish.
+// closing its input tells it to finish. The program finds the library's
+// DLLs through PATH, which it gets with the test's folder in front (the
+// test's own environment is left alone).
 class RunningHelper {
 public:
     RunningHelper(const std::string& program, const std::vector<std::string>& arguments);
@@ -111,6 +115,8 @@ public:
     ~RunningHelper();
 
     bool Started() const { return process_ != nullptr; }
+    // Why it did not start ("" when it did).
+    const std::string& Failure() const { return failure_; }
     // The next line of output; false at the end of the output.
     bool ReadLine(std::string& line);
     void CloseInput();
@@ -122,6 +128,7 @@ private:
     HANDLE input_ = nullptr;
     HANDLE output_ = nullptr;
     std::string pending_;
+    std::string failure_;
 };
 
 // Waits up to timeoutMs for a file to appear.

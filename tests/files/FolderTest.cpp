@@ -240,10 +240,10 @@ TEST_F(FolderTest, CreateFolderRefusesRelativeAndEmptyPaths)
 TEST_F(FolderTest, CreateFolderStopsAtAFileInTheWay)
 {
     std::string a = MakeFolder("A");
-    PutFile(a + "X", "user data");
+    WriteBytes(a + "X", "user data");
     std::string path = a + "X\\Y\\Z\\";
     EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 0);
-    EXPECT_EQ(FileBytes(a + "X"), "user data");
+    EXPECT_EQ(ReadBytes(a + "X"), "user data");
     EXPECT_TRUE(IsFolder(a));
 }
 
@@ -253,14 +253,14 @@ TEST_F(FolderTest, CreateFolderStopsAtAFileInTheWay)
 TEST_F(FolderTest, CreateFolderRollsBackWhenTheSystemRefuses)
 {
     std::string a = MakeFolder("A");
-    PutFile(a + "keep.txt", "kept");
+    WriteBytes(a + "keep.txt", "kept");
     std::string path = a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\";
     char existing[MAX_PATH] = "unchanged";
     EXPECT_EQ(files.CreateFolder(&path[0], 1, existing, sizeof existing), 0);
     EXPECT_FALSE(IsFolder(a + kHyou + "\\" + kSo));
     EXPECT_FALSE(IsFolder(a + kHyou));
     EXPECT_TRUE(IsFolder(a));
-    EXPECT_EQ(FileBytes(a + "keep.txt"), "kept");
+    EXPECT_EQ(ReadBytes(a + "keep.txt"), "kept");
     EXPECT_STREQ(existing, "unchanged");
 }
 
@@ -300,7 +300,7 @@ TEST_F(FolderTest, OpenAccessGrantsEveryoneThroughCacls)
     EXPECT_TRUE(IsFolder(root + "\\Open\\" + kHyou));
     ASSERT_TRUE(WaitForFile(log, 15000));
     ::Sleep(200);  // let the recorder finish its line
-    EXPECT_EQ(FileBytes(log),
+    EXPECT_EQ(ReadBytes(log),
               "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
     ::DeleteFileA(log.c_str());
 
@@ -319,7 +319,7 @@ TEST_F(FolderTest, FileTakesTheAccessRightsOfItsFolder)
 {
     std::string folder = MakeFolder("shared");
     std::string file = folder + "data.txt";
-    PutFile(file, "x");
+    WriteBytes(file, "x");
     std::string before = Dacl(file);
     ASSERT_FALSE(before.empty());
     // Owner and Everyone may only read the folder (Wine keeps this as the

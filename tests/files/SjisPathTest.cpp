@@ -56,18 +56,6 @@ TEST(SjisPath, AddBackSlashTellsTrailBytesFromBackslashes)
     EXPECT_STREQ(buffer, "A");
 }
 
-TEST(SjisPath, RemoveBackSlashKeepsTrailBytes)
-{
-    char buffer[16];
-    std::strcpy(buffer, "C:\\A\\");
-    EXPECT_TRUE(SjisPath::RemoveBackSlash(buffer));
-    EXPECT_STREQ(buffer, "C:\\A");
-    EXPECT_FALSE(SjisPath::RemoveBackSlash(buffer));
-    std::strcpy(buffer, kHyou);
-    EXPECT_FALSE(SjisPath::RemoveBackSlash(buffer));
-    EXPECT_EQ(std::string(buffer), kHyou);
-}
-
 TEST(SjisPath, FolderPartDropsTheFileName)
 {
     char folder[32];
@@ -117,17 +105,6 @@ TEST(SjisPath, EqualNoCaseFoldsOnlyAsciiLetters)
     // 0x83 0x61 and 0x83 0x41 are different characters.
     EXPECT_FALSE(SjisPath::EqualNoCase("\x83\x61", "\x83\x41", 2));
     EXPECT_TRUE(SjisPath::EqualNoCase("\x83\x61", "\x83\x61", 2));
-}
-
-TEST(SjisPath, StampsCompareByteByByte)
-{
-    EXPECT_TRUE(SjisPath::IsNewerStamp("2.00", "1.10"));
-    EXPECT_TRUE(SjisPath::IsNewerStamp("2.00", "10.0"));
-    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.00"));
-    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.10"));
-    EXPECT_TRUE(SjisPath::IsNewerStamp("1", ""));
-    // Unsigned bytes: a double-byte stamp sorts after ASCII.
-    EXPECT_TRUE(SjisPath::IsNewerStamp("\x82\x50", "9"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "FilesTestSupport.h"
@@ -25,21 +26,21 @@ protected:
     // The files an installer puts beside the executable.
     void Ship()
     {
-        PutFile(install + "SYSTEM.RM6", "shipped system");
-        PutFile(install + "ENV.ACD", "shipped env");
-        PutFile(install + "SYOUHIZEI.XML", "<shipped/>");
+        WriteBytes(install + "SYSTEM.RM6", "shipped system");
+        WriteBytes(install + "ENV.ACD", "shipped env");
+        WriteBytes(install + "SYOUHIZEI.XML", "<shipped/>");
         for (const char* name : kSettingsFiles)
-            PutFile(install + name, Stamped("2.00", name));
+            WriteBytes(install + name, Stamped("2.00", name));
         ::CreateDirectoryA((install + "demo").c_str(), nullptr);
         ::CreateDirectoryA((install + "demo\\AO").c_str(), nullptr);
         ::CreateDirectoryA((install + "demo\\SIRO").c_str(), nullptr);
         for (const char* name : kDemoFiles) {
-            PutFile(install + "demo\\AO\\" + name, std::string("ao ") + name);
-            PutFile(install + "demo\\SIRO\\" + name, std::string("siro ") + name);
+            WriteBytes(install + "demo\\AO\\" + name, std::string("ao ") + name);
+            WriteBytes(install + "demo\\SIRO\\" + name, std::string("siro ") + name);
         }
         for (const char* name : kTaiouFiles)
-            PutFile(install + name, std::string("shipped ") + name);
-        PutFile(install + "EsMode.acd", "mode");
+            WriteBytes(install + name, std::string("shipped ") + name);
+        WriteBytes(install + "EsMode.acd", "mode");
     }
 
     HelperResult RunHelper(const std::vector<std::string>& steps, const std::string& version = "")
@@ -107,32 +108,32 @@ TEST_F(StartupFilesTest, FirstStartLaysOutEverything)
     EXPECT_TRUE(IsFolder(PersonalProduct() + "PForm"));
     EXPECT_TRUE(IsFolder(data + "demo\\AO"));
     EXPECT_TRUE(IsFolder(data + "demo\\SIRO"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "SYSTEM.RM6"), "shipped system");
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "SYSTEM.RM6"), "shipped system");
     // This product's list leaves out ENV.ACD and CTRLTBL.INI.
     EXPECT_FALSE(IsFile(PersonalProduct() + "ENV.ACD"));
     EXPECT_FALSE(IsFile(PersonalProduct() + "CTRLTBL.INI"));
     EXPECT_FALSE(IsFile(PersonalProduct() + "SYOUHIZEI.XML"));
     for (const char* name : {"CHOHYO.INI", "PRI_MODE.INI", "CHOHYO_S.INI", "PRI_MODE_S.INI",
                              "CHOHYO_C.INI", "PRI_MODE_C.INI"})
-        EXPECT_EQ(FileBytes(PersonalProduct() + name), Stamped("2.00", name)) << name;
+        EXPECT_EQ(ReadBytes(PersonalProduct() + name), Stamped("2.00", name)) << name;
     for (const char* name : kDemoFiles) {
-        EXPECT_EQ(FileBytes(data + "demo\\AO\\" + name), std::string("ao ") + name);
-        EXPECT_EQ(FileBytes(data + "demo\\SIRO\\" + name), std::string("siro ") + name);
+        EXPECT_EQ(ReadBytes(data + "demo\\AO\\" + name), std::string("ao ") + name);
+        EXPECT_EQ(ReadBytes(data + "demo\\SIRO\\" + name), std::string("siro ") + name);
     }
-    EXPECT_EQ(FileBytes(shell.commonAppData + "Velmora\\ZR8\\EsMode.acd"), "mode");
+    EXPECT_EQ(ReadBytes(shell.commonAppData + "Velmora\\ZR8\\EsMode.acd"), "mode");
     for (const char* name : kTaiouFiles)
-        EXPECT_EQ(FileBytes(data + name), std::string("shipped ") + name);
+        EXPECT_EQ(ReadBytes(data + name), std::string("shipped ") + name);
 
     // A second start copies nothing over the user's files.
-    PutFile(PersonalProduct() + "SYSTEM.RM6", "user system");
-    PutFile(data + "demo\\AO\\DATA.RM8", "user data");
-    PutFile(data + "TAIOU.INI", "user taiou");
+    WriteBytes(PersonalProduct() + "SYSTEM.RM6", "user system");
+    WriteBytes(data + "demo\\AO\\DATA.RM8", "user data");
+    WriteBytes(data + "TAIOU.INI", "user taiou");
     run = RunHelper({"makeappfolder", "makeappfile_zr", "makeenv", "makebase=" + data});
     EXPECT_EQ(run.Value("makeappfile_zr"), "1");
     EXPECT_EQ(run.Value("makebase"), "1 1");
-    EXPECT_EQ(FileBytes(PersonalProduct() + "SYSTEM.RM6"), "user system");
-    EXPECT_EQ(FileBytes(data + "demo\\AO\\DATA.RM8"), "user data");
-    EXPECT_EQ(FileBytes(data + "TAIOU.INI"), "user taiou");
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "SYSTEM.RM6"), "user system");
+    EXPECT_EQ(ReadBytes(data + "demo\\AO\\DATA.RM8"), "user data");
+    EXPECT_EQ(ReadBytes(data + "TAIOU.INI"), "user taiou");
 }
 
 TEST_F(StartupFilesTest, SettingsFilesAreReplacedOnlyByNewerVersions)
@@ -141,31 +142,31 @@ TEST_F(StartupFilesTest, SettingsFilesAreReplacedOnlyByNewerVersions)
     ::CreateDirectoryA((shell.personal + "Velmora").c_str(), nullptr);
     ::CreateDirectoryA(PersonalProduct().c_str(), nullptr);
     // Byte-wise: 2.00 is newer than 1.10 and 10.0, not than 2.00 or 2.10.
-    PutFile(PersonalProduct() + "CHOHYO.INI", Stamped("1.10", "installed"));
-    PutFile(PersonalProduct() + "PRI_MODE.INI", Stamped("10.0", "installed"));
-    PutFile(PersonalProduct() + "CHOHYO_S.INI", Stamped("2.00", "installed"));
-    PutFile(PersonalProduct() + "PRI_MODE_S.INI", Stamped("2.10", "installed"));
-    PutFile(PersonalProduct() + "CTRLTBL.INI", "[no stamp]\r\n");
+    WriteBytes(PersonalProduct() + "CHOHYO.INI", Stamped("1.10", "installed"));
+    WriteBytes(PersonalProduct() + "PRI_MODE.INI", Stamped("10.0", "installed"));
+    WriteBytes(PersonalProduct() + "CHOHYO_S.INI", Stamped("2.00", "installed"));
+    WriteBytes(PersonalProduct() + "PRI_MODE_S.INI", Stamped("2.10", "installed"));
+    WriteBytes(PersonalProduct() + "CTRLTBL.INI", "[no stamp]\r\n");
     HelperResult run = RunHelper({"makeappfile"});
     EXPECT_EQ(run.Value("makeappfile"), "1");
-    EXPECT_EQ(FileBytes(PersonalProduct() + "CHOHYO.INI"), Stamped("2.00", "CHOHYO.INI"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "PRI_MODE.INI"), Stamped("2.00", "PRI_MODE.INI"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "CHOHYO_S.INI"), Stamped("2.00", "installed"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "PRI_MODE_S.INI"), Stamped("2.10", "installed"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "CTRLTBL.INI"), Stamped("2.00", "CTRLTBL.INI"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "ENV.ACD"), "shipped env");  // in this list
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "CHOHYO.INI"), Stamped("2.00", "CHOHYO.INI"));
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "PRI_MODE.INI"), Stamped("2.00", "PRI_MODE.INI"));
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "CHOHYO_S.INI"), Stamped("2.00", "installed"));
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "PRI_MODE_S.INI"), Stamped("2.10", "installed"));
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "CTRLTBL.INI"), Stamped("2.00", "CTRLTBL.INI"));
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "ENV.ACD"), "shipped env");  // in this list
 }
 
 TEST_F(StartupFilesTest, AShippedSettingsFileWithoutVersionFails)
 {
     Ship();
     ASSERT_EQ(RunHelper({"makeappfile"}).Value("makeappfile"), "1");
-    PutFile(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
+    WriteBytes(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
     EXPECT_EQ(RunHelper({"makeappfile"}).Value("makeappfile"), "0");
     // A missing shipped file fails too, and so does a missing demo file.
     ::DeleteFileA((install + "PRI_MODE.INI").c_str());
     EXPECT_EQ(RunHelper({"makeappfile_zr"}).Value("makeappfile_zr"), "0");
-    PutFile(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
+    WriteBytes(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
     ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
     EXPECT_EQ(RunHelper({"makeappfile_zr"}).Value("makeappfile_zr"), "0");
     EXPECT_TRUE(IsFile(SharedProduct() + "demo\\AO\\CLSDATA.ACC"));
@@ -198,7 +199,7 @@ TEST_F(StartupFilesTest, OlderSystemsGetNoSharedFoldersOrDemoData)
     EXPECT_FALSE(IsFolder(PersonalProduct() + "PForm"));
     EXPECT_FALSE(IsFolder(shell.commonDocuments + "Velmora"));
     EXPECT_FALSE(IsFolder(shell.commonAppData + "Velmora"));
-    EXPECT_EQ(FileBytes(PersonalProduct() + "SYSTEM.RM6"), "shipped system");
+    EXPECT_EQ(ReadBytes(PersonalProduct() + "SYSTEM.RM6"), "shipped system");
 
     // The same installation on Windows 7 wants the demo data.
     run = RunHelper({"no=0", "makeappfolder", "makeappfile_zr"});
@@ -208,19 +209,23 @@ TEST_F(StartupFilesTest, OlderSystemsGetNoSharedFoldersOrDemoData)
 }
 
 // The sibling edition (product number 10 and more) gets all four folders
-// and no demo folders.
+// and no demo folders, on Windows 7 and on XP alike.
 TEST_F(StartupFilesTest, SiblingEditionGetsAllFolders)
 {
-    HelperResult run = RunHelper({"no=10", "makeappfolder"});
-    EXPECT_EQ(run.Value("makeappfolder"), "1");
-    EXPECT_TRUE(IsFolder(shell.personal + "Velmora\\QV8"));
-    EXPECT_TRUE(IsFolder(shell.personal + "Velmora\\QV8\\PForm"));
-    EXPECT_TRUE(IsFolder(shell.commonAppData + "Velmora\\QV8"));
-    EXPECT_TRUE(IsFolder(shell.commonDocuments + "Velmora\\QV8"));
-    EXPECT_FALSE(IsFolder(shell.commonDocuments + "Velmora\\ZR8"));
-
-    run = RunHelper({"no=10", "makeappfolder"}, "winxp");
-    EXPECT_EQ(run.Value("makeappfolder"), "1");
+    for (const char* version : {"", "winxp"}) {
+        HelperResult run = RunHelper({"no=10", "makeappfolder"}, version);
+        EXPECT_EQ(run.Value("makeappfolder"), "1") << version;
+        EXPECT_TRUE(IsFolder(shell.personal + "Velmora\\QV8\\PForm")) << version;
+        EXPECT_TRUE(IsFolder(shell.commonAppData + "Velmora\\QV8")) << version;
+        EXPECT_TRUE(IsFolder(shell.commonDocuments + "Velmora\\QV8")) << version;
+        EXPECT_FALSE(IsFolder(shell.commonDocuments + "Velmora\\ZR8")) << version;
+        // The next system starts from nothing.
+        for (const std::string& base : {shell.personal, shell.commonAppData, shell.commonDocuments}) {
+            std::error_code error;
+            std::filesystem::remove_all(base + "Velmora", error);
+            ASSERT_FALSE(error) << base;
+        }
+    }
 }
 
 } // namespace

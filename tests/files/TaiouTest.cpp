@@ -62,7 +62,7 @@ TEST_F(TaiouTest, MissingFileIsReportedAndNeverCreated)
 
 TEST_F(TaiouTest, AbsentKeysReadAsZero)
 {
-    PutFile(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\n");
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\n");
     ASSERT_EQ(files.ReadTaiouToEnv(&env), 0);
     EXPECT_EQ(env.FORMAT, 2);
     EXPECT_EQ(env.EINOU, 0);
@@ -87,7 +87,7 @@ TEST_F(TaiouTest, AbsentKeysReadAsZero)
 
 TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
 {
-    PutFile(taiou,
+    WriteBytes(taiou,
             "; \x91\xCE\x89\x9E\x90\xDD\x92\xE8\r\n"  // ; 対応設定
             "[TAIOU_INFORMATION]\r\n"
             "EINOU=300\r\n"
@@ -119,7 +119,7 @@ TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
 
 TEST_F(TaiouTest, WritesSignedTextAndKeepsTheRestOfTheFile)
 {
-    PutFile(taiou, "[TAIOU_INFORMATION]\r\nOTHER=keep\r\n[FILE_INFORMATION]\r\nVER=1.00\r\n");
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nOTHER=keep\r\n[FILE_INFORMATION]\r\nVER=1.00\r\n");
     env.EINOU = 1;
     env.FORMAT = static_cast<signed char>(200);  // stored as -56
     env.DELETE_MODE = 0;
@@ -132,7 +132,7 @@ TEST_F(TaiouTest, WritesSignedTextAndKeepsTheRestOfTheFile)
     option.KUMI_KETA = -2;
     ASSERT_EQ(files.WriteTaiouOption(&env, &option), 0);
 
-    std::string text = FileBytes(taiou);
+    std::string text = ReadBytes(taiou);
     for (const std::string& line : std::vector<std::string> {"EINOU=1", "FORMAT=-56", "DELETE_MODE=0", "FUSEN=127", "KUMI_CODE=-1",
           "DIRFOLDER=" + kDirFolder, "HIDUKE=-128", "KUMI_KETA=-2", "OTHER=keep", "VER=1.00"})
         EXPECT_NE(text.find(line + "\r\n"), std::string::npos) << line;
@@ -140,25 +140,16 @@ TEST_F(TaiouTest, WritesSignedTextAndKeepsTheRestOfTheFile)
     EXPECT_LT(text.find("EINOU="), text.find("FORMAT="));
     EXPECT_LT(text.find("KUMI_CODE="), text.find("DIRFOLDER="));
     EXPECT_LT(text.find("DIRFOLDER="), text.find("HIDUKE="));
-
-    S_ENV back;
-    std::memset(&back, 0, sizeof back);
-    SetDataFolder(back, dataFolder);
-    ASSERT_EQ(files.ReadTaiouToEnv(&back), 0);
-    EXPECT_EQ(back.FORMAT, -56);
-    EXPECT_EQ(back.KUMI_CODE, -1);
-    EXPECT_EQ(back.HIDUKE, -128);
-    EXPECT_EQ(std::string(back.DIRFOLDER), kDirFolder);
 }
 
 TEST_F(TaiouTest, CodeSettingsRoundTripInKeyOrder)
 {
-    PutFile(taiou, "[TAIOU_INFORMATION]\r\n");
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\n");
     short* fields = &ext.AO_U_KCODE;
     for (int i = 0; i < 18; ++i)
         fields[i] = static_cast<short>(i % 2 ? -(i * 100 + 1) : i * 1000 + 7);
     ASSERT_EQ(files.WriteExtEnvToTaiou(&env, &ext), 0);
-    std::string text = FileBytes(taiou);
+    std::string text = ReadBytes(taiou);
     const char* keys[] = {"AO_U_KCODE", "AO_U_HCODE", "AO_U_BCODE", "AO_B_KCODE", "AO_B_HCODE",
                           "AO_B_BCODE", "SI_U_KCODE", "SI_U_HCODE", "SI_U_BCODE", "SI_B_KCODE",
                           "SI_B_HCODE", "SI_B_BCODE", "HO_U_KCODE", "HO_U_HCODE", "HO_U_BCODE",
@@ -182,21 +173,21 @@ TEST_F(TaiouTest, AFolderArgumentOverridesTheRecord)
 {
     TempFolder otherTemp;
     std::string other = otherTemp.Path().string() + "\\";
-    PutFile(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=1\r\nKUMI_KETA=1\r\n");
-    PutFile(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=1\r\nKUMI_KETA=1\r\n");
+    WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
     env.FORMAT = 5;
     ASSERT_EQ(files.WriteEnvToTaiou(&env, &other[0]), 0);
-    EXPECT_NE(FileBytes(other + "TAIOU.INI").find("FORMAT=5\r\n"), std::string::npos);
-    EXPECT_NE(FileBytes(taiou).find("FORMAT=1\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(taiou).find("FORMAT=1\r\n"), std::string::npos);
 
     // Reading options always uses the record's folder.
     ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
     EXPECT_EQ(option.KUMI_KETA, 1);
     option.KUMI_KETA = 4;
     ASSERT_EQ(files.WriteTaiouOption(&env, &option, &other[0]), 0);
-    EXPECT_NE(FileBytes(other + "TAIOU.INI").find("KUMI_KETA=4\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(other + "TAIOU.INI").find("KUMI_KETA=4\r\n"), std::string::npos);
     // The code settings read from the given folder, even without a record.
-    PutFile(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
+    WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
     ASSERT_EQ(files.ReadTaiouToExtEnv(nullptr, &ext, &other[0]), 0);
     EXPECT_EQ(ext.SI_U_BCODE, 77);
 }
