@@ -1,10 +1,11 @@
 // The dialog item table in a host's ordinary modal dialog, driven by real
-// keyboard and mouse input: focus and check states after each key, and the
-// messages the dialog and its sheet receive.
+// keyboard and mouse input: the focus after each key and the messages the
+// dialog and its sheet receive.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "EntryHarness.h"
-#include "EntryTestIds.h"
 
 namespace {
 
@@ -18,316 +19,137 @@ void FillForm(EntryDialog& d)
     ::SendMessageA(d.Item(IDC_FORM_LIST), LB_SETCURSEL, 0, 0);
 }
 
-std::vector<LoggedMessage> Checks(const EntryDialog& d)
+// The check messages of a radio group: the checked button, then its mates.
+std::vector<ExpectedMessage> Checks(std::initializer_list<int> ids, const std::vector<UINT>& notices = {})
 {
-    return d.log.Only({kCheckMsg});
+    std::vector<ExpectedMessage> messages;
+    for (int id : ids)
+        messages.emplace_back(kCheckMsg, id);
+    for (UINT notice : notices)
+        messages.emplace_back(notice, 0);
+    return messages;
 }
 
-TEST(TableKeys, EnterWalksTheFormAndEachKindDoesItsPart)
+UINT StyleOf(EntryDialog& d, int nID)
 {
-    EntryDialog dialog(IDD_FORM);
-    dialog.beforeInit = [](EntryDialog& d) {
-        FillForm(d);
-        ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_B, BST_CHECKED);
-    };
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.initResult, 1);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            d.log.Clear();
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            // Down from an edit skips to the group's checked button; a key
-            // move checks nothing.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_RADIO_B);
-            EXPECT_TRUE(Checks(d).empty());
-            EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_B));
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            // Enter on a radio button: checked, mates unchecked, past the group.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_CHECK);
-            EXPECT_TRUE(SequenceIs(Checks(d), {Notice(kCheckMsg, IDC_FORM_RADIO_B), Notice(kCheckMsg, IDC_FORM_RADIO_A),
-                                               Notice(kCheckMsg, IDC_FORM_RADIO_C)}));
-            EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_B));
-            EXPECT_FALSE(d.Checked(IDC_FORM_RADIO_A));
-            EXPECT_FALSE(d.Checked(IDC_FORM_CHECK));  // reached by key: not checked
-            d.log.Clear();
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_COMBO);
-            EXPECT_FALSE(d.Checked(IDC_FORM_CHECK));
-            EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            // Enter on a closed combo box opens its list; the focus stays.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_TRUE(d.Dropped(IDC_FORM_COMBO));
-            EXPECT_EQ(d.FocusID(), IDC_FORM_COMBO);
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            // Down in an open list moves in the list.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_TRUE(d.Dropped(IDC_FORM_COMBO));
-            EXPECT_EQ(d.FocusID(), IDC_FORM_COMBO);
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            // Enter again closes it and moves on.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-            EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_COMBO), CB_GETCURSEL, 0, 0), 1);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_LIST);
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            // Up and Down stay in a list box; Right moves on.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_LIST);
-            EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_LIST), LB_GETCURSEL, 0, 0), 1);
-            SendKey(VK_RIGHT);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDOK);
-            EXPECT_EQ(d.ButtonStyle(IDOK), static_cast<UINT>(BS_DEFPUSHBUTTON));
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            // The push button left behind loses the default look.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDCANCEL);
-            EXPECT_EQ(d.ButtonStyle(IDOK), static_cast<UINT>(BS_PUSHBUTTON));
-            EXPECT_EQ(d.ButtonStyle(IDCANCEL), static_cast<UINT>(BS_DEFPUSHBUTTON));
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            // Past the end with no flags: round to the first item, no notice.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            EXPECT_TRUE(d.log.Messages().empty());
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDCANCEL);
-            SendKey(VK_RETURN);  // the dialog manager presses the push button
-        },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.stepsRun, 12);
+    return static_cast<UINT>(::GetWindowLongA(d.Item(nID), GWL_STYLE) & 0x0F);
 }
 
-TEST(TableKeys, DownVisitsEachRadioButtonAndTabChecksTheOneItReaches)
+TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
 {
     EntryDialog dialog(IDD_FORM);
     dialog.beforeInit = [](EntryDialog& d) {
         FillForm(d);
         ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
     };
-    dialog.steps = {
-        [](ScriptedDialog&) { SendKey(VK_DOWN); },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_RADIO_A);  // no skipping after Down
-            EXPECT_FALSE(d.Checked(IDC_FORM_RADIO_A));
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_RADIO_B);
-            EXPECT_TRUE(d.log.Messages().empty());
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_RADIO_A);
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            SendKey(VK_TAB);  // the dialog manager's move: the table checks the button
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_RADIO_A);
-            EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_A));
-            EXPECT_FALSE(d.Checked(IDC_FORM_RADIO_C));
-            EXPECT_TRUE(SequenceIs(Checks(d), {Notice(kCheckMsg, IDC_FORM_RADIO_A), Notice(kCheckMsg, IDC_FORM_RADIO_B),
-                                               Notice(kCheckMsg, IDC_FORM_RADIO_C)}));
-            d.log.Clear();
-            SendKey(VK_TAB);
-        },
-        [](ScriptedDialog& s) {
-            // A check box reached by Tab reports "no action".
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_CHECK);
-            EXPECT_FALSE(d.Checked(IDC_FORM_CHECK));
-            EXPECT_TRUE(Checks(d).empty());
-            SendKey(VK_F5);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_TRUE(SequenceIs(d.log.Only({kFuncKeyMsg}), {Notice(kFuncKeyMsg, VK_F5)}));
-            EXPECT_EQ(d.FocusID(), IDC_FORM_CHECK);
-            d.EndDialog(IDOK);
-        },
+    auto dropped = [](bool open) { return [open](EntryDialog& d) { EXPECT_EQ(d.Dropped(IDC_FORM_COMBO), open); }; };
+    const std::vector<Beat> beats = {
+        {nullptr, IDC_FORM_NAME, {}, [](EntryDialog& d) { EXPECT_EQ(d.initResult, 1); }},
+        // Down visits every radio button; a key move checks nothing.
+        {Keys({VK_DOWN}), IDC_FORM_RADIO_A, {}, [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
+        {Keys({VK_UP}), IDC_FORM_NAME},
+        // The dialog manager's Tab: the table checks the radio button it
+        // reaches and leaves a check box alone.
+        {Keys({VK_TAB}), IDC_FORM_RADIO_A, Checks({IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_A) && !d.Checked(IDC_FORM_RADIO_C)); }},
+        {Keys({VK_TAB}), IDC_FORM_CHECK, {}, [](EntryDialog& d) { EXPECT_FALSE(d.Checked(IDC_FORM_CHECK)); }},
+        {Keys({VK_F5}), IDC_FORM_CHECK, {{kFuncKeyMsg, VK_F5}}},
+        // Enter in an edit skips to the group's checked button.
+        {[](EntryDialog& d) {
+             ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_C);
+             ::SetFocus(d.Item(IDC_FORM_NAME));
+             SendKey(VK_RETURN);
+         },
+         IDC_FORM_RADIO_C},
+        // Enter on a radio button: checked, mates unchecked, on past the group
+        // to a check box, which a key move leaves alone.
+        {Keys({VK_RETURN}), IDC_FORM_CHECK, Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C) && !d.Checked(IDC_FORM_CHECK)); }},
+        {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(false)},
+        // Enter opens a closed list, Escape closes it (the dialog stays), Space opens it again.
+        {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(true)},
+        {Keys({VK_ESCAPE}), IDC_FORM_COMBO, {}, dropped(false)},
+        {[](EntryDialog& d) {
+             // The table's own Escape step gives 0 only when it closed a list.
+             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 0);
+             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             SendKey(VK_SPACE);
+         },
+         IDC_FORM_COMBO, {}, dropped(true)},
+        // Down moves in the open list; Enter closes it and moves on.
+        {Keys({VK_DOWN}), IDC_FORM_COMBO, {}, dropped(true)},
+        {Keys({VK_RETURN}), IDC_FORM_LIST, {},
+         [](EntryDialog& d) {
+             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_COMBO), CB_GETCURSEL, 0, 0), 1);
+         }},
+        // Up and Down stay in a list box; Right moves on.
+        {Keys({VK_DOWN}), IDC_FORM_LIST, {},
+         [](EntryDialog& d) { EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_LIST), LB_GETCURSEL, 0, 0), 1); }},
+        {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_DEFPUSHBUTTON)); }},
+        // The push button left behind loses the default look.
+        {Keys({VK_DOWN}), IDCANCEL, {},
+         [](EntryDialog& d) {
+             EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_PUSHBUTTON));
+             EXPECT_EQ(StyleOf(d, IDCANCEL), UINT(BS_DEFPUSHBUTTON));
+         }},
+        // Past either end with no flags: round to the other end, no notice.
+        {Keys({VK_DOWN}), IDC_FORM_NAME},
+        {Keys({VK_UP}), IDCANCEL},
+        {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 8);
+    EXPECT_EQ(dialog.Play(beats), IDCANCEL);
 }
 
-TEST(TableKeys, EscapeClosesAnOpenListBeforeItCancelsTheDialog)
-{
-    EntryDialog dialog(IDD_FORM);
-    dialog.beforeInit = FillForm;
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            ::SetFocus(s.Item(IDC_FORM_COMBO));
-            SendKey(VK_SPACE);  // on a closed list: as Enter
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_TRUE(d.Dropped(IDC_FORM_COMBO));
-            SendKey(VK_ESCAPE);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-            EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));
-            EXPECT_EQ(d.FocusID(), IDC_FORM_COMBO);
-            // The table's own Escape step: 0 only when it closed a list.
-            EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
-            ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
-            EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 0);
-            EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-            SendKey(VK_ESCAPE);  // nothing open: the dialog manager cancels
-        },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.stepsRun, 3);
-}
-
-TEST(TableKeys, StopAtEndPostsTheNoticeAndKeepsTheFocus)
-{
-    EntryDialog dialog(IDD_FORM);
-    dialog.stop = 1;
-    dialog.beforeInit = FillForm;
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            ::SetFocus(s.Item(IDCANCEL));
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDCANCEL);
-            EXPECT_TRUE(SequenceIs(d.log.Messages(), {Notice(WM_ZR8_AFTERLAST)}));
-            d.log.Clear();
-            ::SetFocus(d.Item(IDC_FORM_NAME));
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            EXPECT_TRUE(SequenceIs(d.log.Messages(), {Notice(WM_ZR8_BEFOREFIRST)}));
-            d.EndDialog(IDOK);
-        },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 3);
-}
-
-TEST(TableKeys, APageOfASheetTellsTheSheetAndWraps)
-{
-    SheetWnd sheet;
-    ASSERT_TRUE(sheet.Make());
-    EntryDialog dialog(IDD_FORM, &sheet);
-    dialog.sheet = 1;
-    dialog.wrap = 1;
-    dialog.beforeInit = FillForm;
-    dialog.steps = {
-        [](ScriptedDialog&) { SendKey(VK_UP); },
-        [&sheet](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDCANCEL);
-            EXPECT_TRUE(SequenceIs(sheet.log.Messages(), {Notice(WM_ZR8_PREVPAGE)}));
-            EXPECT_TRUE(SequenceIs(d.log.Messages(), {Notice(WM_ZR8_BEFOREFIRST)}));
-            sheet.log.Clear();
-            d.log.Clear();
-            SendKey(VK_DOWN);
-        },
-        [&sheet](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            EXPECT_TRUE(SequenceIs(sheet.log.Messages(), {Notice(WM_ZR8_NEXTPAGE)}));
-            EXPECT_TRUE(SequenceIs(d.log.Messages(), {Notice(WM_ZR8_AFTERLAST)}));
-            d.EndDialog(IDOK);
-        },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 3);
-}
-
-TEST(TableKeys, EnterOnARadioGroupThatEndsTheTable)
+// Up before the first item, Down after the last and Enter on a radio group
+// that ends the table, under each combination of the end flags.
+TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
 {
     struct Case {
         short wrap, sheet, stop;
-        int focusAfter;
-        UINT dialogNotice, sheetNotice;
+        int downFocus;
+        std::vector<UINT> down;
+        int upFocus;
+        std::vector<UINT> up;
+        int enterFocus;
+        std::vector<UINT> enter;
     };
+    const int edit = IDC_END_EDIT, b = IDC_END_RADIO_B, c = IDC_END_RADIO_C;
     const Case cases[] = {
-        {0, 0, 0, IDC_END_EDIT, 0, 0},
-        {1, 0, 0, IDC_END_EDIT, WM_ZR8_AFTERLAST, 0},
-        {0, 0, 1, IDC_END_RADIO_B, WM_ZR8_AFTERLAST, 0},
-        {1, 1, 1, IDC_END_RADIO_B, 0, WM_ZR8_NEXTPAGE},  // the sheet request stays put
+        {0, 0, 0, edit, {}, c, {}, edit, {}},
+        {1, 0, 0, edit, {kAfterLast}, c, {kBeforeFirst}, edit, {kAfterLast}},
+        {0, 0, 1, c, {kAfterLast}, edit, {kBeforeFirst}, b, {kAfterLast}},
+        {0, 1, 0, edit, {kNextPage}, c, {kPrevPage}, b, {kNextPage}},  // the sheet's page request stays put
+        {1, 1, 1, c, {kNextPage, kAfterLast}, edit, {kPrevPage, kBeforeFirst}, b, {kNextPage}},
     };
-    for (const Case& c : cases) {
-        SheetWnd sheet;
-        ASSERT_TRUE(sheet.Make());
-        EntryDialog dialog(IDD_RADIO_END, &sheet);
-        dialog.wrap = c.wrap;
-        dialog.sheet = c.sheet;
-        dialog.stop = c.stop;
-        dialog.steps = {
-            [](ScriptedDialog& s) {
-                // Reached other than by a key: checked, with its mates cleared.
-                auto& d = static_cast<EntryDialog&>(s);
-                ::SetFocus(d.Item(IDC_END_RADIO_B));
-                EXPECT_TRUE(d.Checked(IDC_END_RADIO_B));
-            },
-            [](ScriptedDialog& s) {
-                auto& d = static_cast<EntryDialog&>(s);
-                EXPECT_EQ(d.log.Only({kCheckMsg}).size(), 3u);
-                d.log.Clear();
-                SendKey(VK_RETURN);
-            },
-            [&c, &sheet](ScriptedDialog& s) {
-                auto& d = static_cast<EntryDialog&>(s);
-                EXPECT_EQ(d.FocusID(), c.focusAfter);
-                std::vector<ExpectedMessage> expected = {Notice(kCheckMsg, IDC_END_RADIO_B),
-                                                         Notice(kCheckMsg, IDC_END_RADIO_A),
-                                                         Notice(kCheckMsg, IDC_END_RADIO_C)};
-                if (c.dialogNotice != 0)
-                    expected.push_back(Notice(c.dialogNotice));
-                EXPECT_TRUE(SequenceIs(d.log.Messages(), expected)) << c.wrap << c.sheet << c.stop;
-                std::vector<ExpectedMessage> sheetExpected;
-                if (c.sheetNotice != 0)
-                    sheetExpected.push_back(Notice(c.sheetNotice));
-                EXPECT_TRUE(SequenceIs(sheet.log.Messages(), sheetExpected));
-                d.EndDialog(IDOK);
-            },
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << "wrap " << k.wrap << " sheet " << k.sheet << " stop " << k.stop);
+        EntryDialog dialog(IDD_RADIO_END);
+        dialog.OwnBySheet();
+        dialog.wrap = k.wrap;
+        dialog.sheet = k.sheet;
+        dialog.stop = k.stop;
+        // A radio button reached other than by a key is checked, with its mates cleared.
+        const std::vector<Beat> beats = {
+            {[](EntryDialog& d) {
+                 ::SetFocus(d.Item(IDC_END_RADIO_C));
+                 SendKey(VK_DOWN);
+             },
+             k.downFocus, Checks({c, IDC_END_RADIO_A, b}, k.down)},
+            {[](EntryDialog& d) {
+                 ::SetFocus(d.Item(IDC_END_EDIT));
+                 SendKey(VK_UP);
+             },
+             k.upFocus, Checks({}, k.up)},
+            {[](EntryDialog& d) {
+                 ::SetFocus(d.Item(IDC_END_RADIO_B));
+                 SendKey(VK_RETURN);
+             },
+             k.enterFocus, Checks({b, IDC_END_RADIO_A, c, b, IDC_END_RADIO_A, c}, k.enter)},
         };
-        EXPECT_EQ(dialog.DoModal(), IDOK);
-        EXPECT_EQ(dialog.stepsRun, 3);
+        EXPECT_EQ(dialog.Play(beats), IDABORT);
     }
 }
 
@@ -335,177 +157,120 @@ TEST(TableKeys, DisabledItemsArePassedOverAndASearchWithoutTargetStays)
 {
     EntryDialog dialog(IDD_FORM);
     dialog.beforeInit = FillForm;
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            for (int id : {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK})
-                ::EnableWindow(s.Item(id), FALSE);
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_COMBO);
-            ::EnableWindow(d.Item(IDCANCEL), FALSE);
-            ::SetFocus(d.Item(IDOK));
-            SendKey(VK_DOWN);
-        },
-        [](ScriptedDialog& s) {
-            // A disabled last item: round to the first.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            for (int id : {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK})
-                ::EnableWindow(d.Item(id), FALSE);
-            HWND focus = ::GetFocus();
-            short next = -1;
-            EXPECT_EQ(d.table.CheckNextEnableItem(&next), 0);
-            EXPECT_EQ(next, 0);
-            EXPECT_EQ(d.table.DialogKeyDown(VK_DOWN), 1);
-            EXPECT_EQ(d.table.DialogKeyDown(VK_RETURN), 1);
-            EXPECT_EQ(::GetFocus(), focus);
-            EXPECT_EQ(d.table.ResetFocusPos(), 1);
-            EXPECT_EQ(::GetFocus(), focus);
-            ::EnableWindow(d.Item(IDCANCEL), TRUE);
-            d.EndDialog(IDOK);
-        },
+    auto enable = [](EntryDialog& d, std::initializer_list<int> ids, BOOL on) {
+        for (int id : ids)
+            ::EnableWindow(d.Item(id), on);
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 3);
+    const int all[] = {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK,
+                       IDC_FORM_COMBO, IDC_FORM_LIST, IDOK, IDCANCEL};
+    const std::vector<Beat> beats = {
+        {[&](EntryDialog& d) {
+             enable(d, {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK}, FALSE);
+             SendKey(VK_RETURN);
+         },
+         IDC_FORM_COMBO},
+        // A disabled last item: round to the first.
+        {[&](EntryDialog& d) {
+             enable(d, {IDCANCEL}, FALSE);
+             ::SetFocus(d.Item(IDOK));
+             SendKey(VK_DOWN);
+         },
+         IDC_FORM_NAME},
+        // Nothing enabled: every search gives up and the current item stays.
+        {[&](EntryDialog& d) {
+             enable(d, {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK}, FALSE);
+             HWND focus = ::GetFocus();
+             short next = -1;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 0);
+             EXPECT_EQ(next, 0);
+             EXPECT_EQ(d.table.DialogKeyDown(VK_DOWN), 1);
+             EXPECT_EQ(d.table.DialogKeyDown(VK_RETURN), 1);
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+             EXPECT_EQ(::GetFocus(), focus);
+             for (int id : all)
+                 ::EnableWindow(d.Item(id), TRUE);
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
+             EXPECT_EQ(next, IDC_FORM_RADIO_A);
+         },
+         0},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
-TEST(TableKeys, AnEditThatKeepsEnterTypesALineBreak)
+// An edit that keeps Enter types a line break; its changes, as every edit's,
+// reach the dialog through the relay.
+TEST(TableKeys, AnEditThatKeepsEnterAndTheChangeRelay)
 {
-    EntryDialog dialog(IDD_KEEP);
-    dialog.steps = {
-        [](ScriptedDialog&) { SendKey(VK_RETURN); },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_KEEP_MULTI);
-            SendKey('A');
-            SendKey(VK_RETURN);
-            SendKey('B');
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            char text[32] = "";
-            ::GetWindowTextA(d.Item(IDC_KEEP_MULTI), text, sizeof text);
-            EXPECT_STREQ(text, "a\r\nb");
-            EXPECT_EQ(d.FocusID(), IDC_KEEP_MULTI);  // Up moved the caret only
-            SendKey(VK_F5);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_TRUE(SequenceIs(d.log.Only({kFuncKeyMsg}), {Notice(kFuncKeyMsg, VK_F5)}));
-            EXPECT_EQ(d.FocusID(), IDC_KEEP_MULTI);
-            d.EndDialog(IDOK);
-        },
+    EntryDialog dialog(IDD_READING);
+    const std::vector<Beat> beats = {
+        {[](EntryDialog& d) {
+             ::SetFocus(d.Item(IDC_READING_KANA));
+             SendKey(VK_RETURN);
+         },
+         IDC_READING_MULTI},
+        {[](EntryDialog& d) {
+             d.commands.clear();
+             Keys({'A', VK_RETURN, 'B', VK_UP})(d);
+         },
+         IDC_READING_MULTI, {kEditChange, kEditChange, kEditChange},
+         [](EntryDialog& d) {
+             char text[32] = "";
+             HWND multi = d.Item(IDC_READING_MULTI);
+             ::GetWindowTextA(multi, text, sizeof text);
+             EXPECT_STREQ(text, "a\r\nb");  // Up moved the caret only
+             for (const LoggedMessage& m : d.log.Messages())
+                 EXPECT_TRUE(m.wParam == MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE) && m.lParam == LPARAM(multi));
+             // The notification itself stops at the edit; the others pass.
+             auto has = [&d](WPARAM w) { return std::count(d.commands.begin(), d.commands.end(), w) != 0; };
+             EXPECT_FALSE(has(MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE)));
+             EXPECT_TRUE(has(MAKEWPARAM(IDC_READING_MULTI, EN_UPDATE)));
+         }},
+        {Keys({VK_F5}), IDC_READING_MULTI, {{kFuncKeyMsg, VK_F5}}},
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 4);
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
 TEST(TableKeys, ALinkedEditSendsItsKeysToTheDialog)
 {
     EntryDialog dialog(IDD_FORM);
     dialog.beforeInit = [](EntryDialog& d) {
-        FillForm(d);
-        d.table.SecretLink(IDC_FORM_NAME, kLinkUpMsg, kLinkDownMsg, kLinkEnterMsg, kLinkSpaceMsg, kLinkFuncKeyMsg);
+        d.table.SecretLink(IDC_FORM_NAME, kLinkUp, kLinkDown, kLinkEnter, kLinkSpace, kLinkFuncKey);
     };
-    dialog.steps = {
-        [](ScriptedDialog&) {
-            SendKey(VK_SPACE);
-            SendKey(VK_RETURN);
-            SendKey(VK_F3);
-            SendKey(VK_DOWN);
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_NAME);
-            // (The space itself is still typed: its character comes from the loop's
-            // translation, before the key reaches the edit.)
-            EXPECT_TRUE(SequenceIs(d.log.Only({kLinkUpMsg, kLinkDownMsg, kLinkEnterMsg, kLinkSpaceMsg, kLinkFuncKeyMsg,
-                                               kFuncKeyMsg}),
-                                   {Notice(kLinkSpaceMsg), Notice(kLinkEnterMsg), Notice(kLinkFuncKeyMsg, VK_F3),
-                                    Notice(kLinkDownMsg), Notice(kLinkUpMsg)}));
-            d.EndDialog(IDOK);
-        },
+    // (The space itself is still typed: its character comes from the loop's
+    // translation, before the key reaches the edit.)
+    const std::vector<Beat> beats = {
+        {Keys({VK_SPACE, VK_RETURN, VK_F3, VK_DOWN, VK_UP}), IDC_FORM_NAME,
+         {ExpectedMessage(kEditChange), {kLinkSpace, 0}, {kLinkEnter, 0}, {kLinkFuncKey, VK_F3}, {kLinkDown, 0},
+          {kLinkUp, 0}}},
+        {Keys({VK_ESCAPE}), 0},  // not linked: the dialog manager cancels
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 2);
+    EXPECT_EQ(dialog.Play(beats), IDCANCEL);
 }
 
 TEST(TableKeys, TheMouseOnACheckBoxTogglesItWithoutTheTable)
 {
     EntryDialog dialog(IDD_FORM);
     dialog.beforeInit = FillForm;
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            SendClick(s.Item(IDC_FORM_CHECK), ClientCentre(s.Item(IDC_FORM_CHECK)), true);
-        },
-        [](ScriptedDialog& s) {
-            // A right click reports no focus: the current item is still the edit.
-            auto& d = static_cast<EntryDialog&>(s);
-            short next = 0;
-            EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
-            EXPECT_EQ(next, IDC_FORM_RADIO_A);
-            SendClick(d.Item(IDC_FORM_CHECK), ClientCentre(d.Item(IDC_FORM_CHECK)));
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_CHECK);
-            EXPECT_TRUE(d.Checked(IDC_FORM_CHECK));  // by the click alone
-            EXPECT_TRUE(Checks(d).empty());
-            SendClick(d.Item(IDC_FORM_CHECK), ClientCentre(d.Item(IDC_FORM_CHECK)));
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_FALSE(d.Checked(IDC_FORM_CHECK));
-            EXPECT_TRUE(Checks(d).empty());
-            SendClick(d.Item(IDC_FORM_RADIO_C), ClientCentre(d.Item(IDC_FORM_RADIO_C)));
-        },
-        [](ScriptedDialog& s) {
-            // A radio button reached by the mouse is checked by the table.
-            auto& d = static_cast<EntryDialog&>(s);
-            EXPECT_EQ(d.FocusID(), IDC_FORM_RADIO_C);
-            EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C));
-            std::vector<LoggedMessage> checks = Checks(d);
-            ASSERT_GE(checks.size(), 3u);
-            EXPECT_TRUE(SequenceIs({checks.begin(), checks.begin() + 3},
-                                   {Notice(kCheckMsg, IDC_FORM_RADIO_C), Notice(kCheckMsg, IDC_FORM_RADIO_A),
-                                    Notice(kCheckMsg, IDC_FORM_RADIO_B)}));
-            d.EndDialog(IDOK);
-        },
+    auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
+    auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
+    const std::vector<Beat> beats = {
+        // A right click reports no focus: the current item is still the edit.
+        {click(IDC_FORM_CHECK, true), IDC_FORM_NAME, {},
+         [](EntryDialog& d) {
+             short next = 0;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
+             EXPECT_EQ(next, IDC_FORM_RADIO_A);
+         }},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
+        // A radio button reached by the mouse is checked by the table, on the
+        // activation and again on the focus.
+        {click(IDC_FORM_RADIO_C), IDC_FORM_RADIO_C,
+         Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
+                 IDC_FORM_RADIO_B}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 5);
-}
-
-TEST(TableKeys, EditChangesReachTheParentThroughTheRelay)
-{
-    EntryDialog dialog(IDD_FORM);
-    dialog.beforeInit = FillForm;
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            d.log.Clear();
-            d.commands.clear();
-            SendKey('K');
-        },
-        [](ScriptedDialog& s) {
-            auto& d = static_cast<EntryDialog&>(s);
-            HWND edit = d.Item(IDC_FORM_NAME);
-            EXPECT_TRUE(SequenceIs(d.log.Only({WM_ZR8_EDITCHANGE}),
-                                   {ExpectedMessage::Params(WM_ZR8_EDITCHANGE, 0x03000000 | IDC_FORM_NAME,
-                                                            reinterpret_cast<LPARAM>(edit))}));
-            for (WPARAM command : d.commands)
-                EXPECT_FALSE(LOWORD(command) == IDC_FORM_NAME && HIWORD(command) == EN_CHANGE);
-            EXPECT_NE(std::find(d.commands.begin(), d.commands.end(), MAKEWPARAM(IDC_FORM_NAME, EN_UPDATE)),
-                      d.commands.end());
-            d.EndDialog(IDOK);
-        },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 2);
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
 } // namespace

@@ -6,28 +6,15 @@
 #include <string>
 
 #include "EntryHarness.h"
-#include "EntryTestIds.h"
 #include "ImportPatch.h"
 #include "entry/CFep.h"
 
 namespace {
 
-struct ImeState {
-    BOOL open;
-    DWORD conversion;
-    DWORD sentence;
-};
+const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
+const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
 
-ImeState ReadIme(HWND hwnd)
-{
-    HIMC himc = ::ImmGetContext(hwnd);
-    ImeState state = {::ImmGetOpenStatus(himc), 0, 0};
-    ::ImmGetConversionStatus(himc, &state.conversion, &state.sentence);
-    ::ImmReleaseContext(hwnd, himc);
-    return state;
-}
-
-void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_PHRASEPREDICT)
+void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_AUTOMATIC)
 {
     HIMC himc = ::ImmGetContext(hwnd);
     ::ImmSetOpenStatus(himc, open);
@@ -35,8 +22,19 @@ void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_P
     ::ImmReleaseContext(hwnd, himc);
 }
 
-const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
-const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
+// The open status and conversion bits; the sentence mode must be as SetIme left it.
+::testing::AssertionResult ImeIs(HWND hwnd, BOOL open, DWORD conversion)
+{
+    HIMC himc = ::ImmGetContext(hwnd);
+    DWORD gotConversion = 0, sentence = 0;
+    BOOL gotOpen = ::ImmGetOpenStatus(himc);
+    ::ImmGetConversionStatus(himc, &gotConversion, &sentence);
+    ::ImmReleaseContext(hwnd, himc);
+    if (!gotOpen == !open && gotConversion == conversion && sentence == IME_SMODE_AUTOMATIC)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "open " << gotOpen << " conversion " << gotConversion << " sentence "
+                                         << sentence;
+}
 
 class FepWindow : public ::testing::Test {
 protected:
@@ -44,54 +42,38 @@ protected:
     CWnd edit;
 };
 
-TEST_F(FepWindow, KanaFromFullWidthHiraganaIsPutBackByFepOff)
+// FepOn opens the IME in half-width katakana (saving the low four bits) or
+// full width; FepOff puts back what was saved and closes it.
+TEST_F(FepWindow, FepOnAndFepOffFromEachStartingMode)
 {
-    SetIme(edit.m_hWnd, FALSE, kHiraganaFull | IME_CMODE_ROMAN, IME_SMODE_AUTOMATIC);
-    CFep fep;
-    EXPECT_EQ(fep.FepOn(&edit, 3, 4, 1), 1);
-    ImeState on = ReadIme(edit.m_hWnd);
-    EXPECT_TRUE(on.open);
-    EXPECT_EQ(on.conversion, kHalfKatakana | IME_CMODE_ROMAN);  // bits above the low four stay
-    EXPECT_EQ(on.sentence, static_cast<DWORD>(IME_SMODE_AUTOMATIC));
-    fep.FepOff();
-    ImeState off = ReadIme(edit.m_hWnd);
-    EXPECT_FALSE(off.open);
-    EXPECT_EQ(off.conversion, kHiraganaFull | IME_CMODE_ROMAN);
-    EXPECT_EQ(off.sentence, static_cast<DWORD>(IME_SMODE_AUTOMATIC));
-}
+    struct Case {
+        DWORD before;
+        short kana;
+        DWORD on, after;
+    };
+    const Case cases[] = {
+        {kHiraganaFull | IME_CMODE_ROMAN, 1, kHalfKatakana | IME_CMODE_ROMAN, kHiraganaFull | IME_CMODE_ROMAN},
+        {0, 1, kHalfKatakana, kHalfKatakana},  // saved bits 0: nothing to put back
+        {0, 0, IME_CMODE_FULLSHAPE, IME_CMODE_FULLSHAPE},
+        {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
+    };
+    for (const Case& c : cases) {
+        SetIme(edit.m_hWnd, FALSE, c.before);
+        CFep fep;
+        EXPECT_EQ(fep.FepOn(&edit, 3, 4, c.kana), 1);
+        EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, c.on)) << c.before;
+        fep.FepOff();
+        EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, c.after)) << c.before;
+    }
 
-TEST_F(FepWindow, ASecondFepOnForgetsTheSavedBits)
-{
+    // A second FepOn leaves the IME alone but forgets the saved bits.
     SetIme(edit.m_hWnd, FALSE, kHiraganaFull);
     CFep fep;
     EXPECT_EQ(fep.KanaOn(&edit, 0, 0), 1);
-    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);  // already on: the IME is not touched
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHalfKatakana);
+    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHalfKatakana));
     fep.FepOff();
-    ImeState off = ReadIme(edit.m_hWnd);
-    EXPECT_FALSE(off.open);
-    EXPECT_EQ(off.conversion, kHalfKatakana);  // nothing left to put back
-}
-
-TEST_F(FepWindow, HalfWidthAlphanumericStartingPoints)
-{
-    // Kana from half-width alphanumeric: saved bits 0, so only closed after.
-    SetIme(edit.m_hWnd, FALSE, 0);
-    CFep kana;
-    EXPECT_EQ(kana.FepOn(&edit, 0, 0, 1), 1);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHalfKatakana);
-    kana.FepOff();
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHalfKatakana);
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
-
-    // Full width from half-width alphanumeric: the full-shape bit stays.
-    SetIme(edit.m_hWnd, FALSE, 0);
-    CFep full;
-    EXPECT_EQ(full.FepOn(&edit, 0, 0, 0), 1);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-    full.FepOff();
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHalfKatakana));
 }
 
 TEST_F(FepWindow, NoWindowNoTargetAndClosingWhatOthersOpened)
@@ -100,24 +82,21 @@ TEST_F(FepWindow, NoWindowNoTargetAndClosingWhatOthersOpened)
     CFep fep;
     EXPECT_EQ(fep.FepOn(nullptr, 0, 0, 1), 0);
     fep.FepOff();  // no target: nothing happens
-    EXPECT_TRUE(ReadIme(edit.m_hWnd).open);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHiraganaFull);
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHiraganaFull));
 
     // Once a target is recorded, FepOff in the off state still closes it.
-    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 1);
+    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 1), 1);
     fep.FepOff();
-    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
+    SetIme(edit.m_hWnd, TRUE, kHalfKatakana);
     fep.FepOff();
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHalfKatakana));
 
     // FepAbsOff closes an open IME and leaves a closed one alone.
     SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
     CFep().FepAbsOff(&edit);
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(nullptr);
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHiraganaFull);
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHiraganaFull));
 }
 
 TEST(EditIme, FocusSwitchesTheItemsImeOnAndOffInAModalDialog)
@@ -125,47 +104,29 @@ TEST(EditIme, FocusSwitchesTheItemsImeOnAndOffInAModalDialog)
     EntryDialog dialog(IDD_READING);
     dialog.beforeInit = [](EntryDialog& d) { SetIme(d.m_hWnd, TRUE, 0); };
     dialog.afterInit = [](EntryDialog& d) {
-        EXPECT_FALSE(ReadIme(d.Item(IDC_READING_MAIN)).open);  // Init closed it
+        EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));  // Init closed it
         EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0), 1);
         EXPECT_EQ(d.table.SetKana(IDC_READING_KANA, 0, 0), 1);
-        EXPECT_EQ(d.table.SetFep(IDOK, 0, 0, 0, 0, 0), 0);              // not an edit
+        EXPECT_EQ(d.table.SetFep(IDOK, 0, 0, 0, 0, 0), 0);                 // not an edit
         EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0), 0);  // no such reading field
         EXPECT_EQ(d.table.SetFep(999, 0, 0, 0, 0, 0), 0);
         // The first item had the focus before SetFep: it switches on by its own message.
-        EXPECT_FALSE(ReadIme(d.Item(IDC_READING_MAIN)).open);
+        EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));
     };
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            ImeState state = ReadIme(s.Item(IDC_READING_MAIN));
-            EXPECT_TRUE(state.open);
-            EXPECT_EQ(state.conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            EXPECT_EQ(s.FocusID(), IDC_READING_FIELD);
-            ImeState state = ReadIme(s.Item(IDC_READING_FIELD));
-            EXPECT_FALSE(state.open);
-            EXPECT_EQ(state.conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-            SetIme(s.m_hWnd, FALSE, kHiraganaFull);
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            EXPECT_EQ(s.FocusID(), IDC_READING_KANA);
-            ImeState state = ReadIme(s.Item(IDC_READING_KANA));
-            EXPECT_TRUE(state.open);
-            EXPECT_EQ(state.conversion, kHalfKatakana);
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            EXPECT_EQ(s.FocusID(), IDC_READING_FIELD);
-            ImeState state = ReadIme(s.Item(IDC_READING_FIELD));
-            EXPECT_FALSE(state.open);
-            EXPECT_EQ(state.conversion, kHiraganaFull);  // the saved bits came back
-            s.EndDialog(IDOK);
-        },
+    auto ime = [](BOOL open, DWORD conversion) {
+        return [=](EntryDialog&) { EXPECT_TRUE(ImeIs(::GetFocus(), open, conversion)); };
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 4);
+    const std::vector<Beat> beats = {
+        {nullptr, IDC_READING_MAIN, {}, ime(TRUE, IME_CMODE_FULLSHAPE)},
+        {Keys({VK_RETURN}), IDC_READING_FIELD, {}, ime(FALSE, IME_CMODE_FULLSHAPE)},
+        {[](EntryDialog& d) {
+             SetIme(d.m_hWnd, FALSE, kHiraganaFull);
+             SendKey(VK_RETURN);
+         },
+         IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
+        {Keys({VK_UP}), IDC_READING_FIELD, {}, ime(FALSE, kHiraganaFull)},  // the saved bits came back
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
 // The reading strings a real Japanese IME would report.
@@ -176,17 +137,9 @@ LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD siz
     auto found = g_readings.find(index);
     if (found == g_readings.end())
         return IMM_ERROR_NODATA;
-    LONG length = static_cast<LONG>(found->second.size());
     if (buffer != nullptr && size >= found->second.size())
         std::memcpy(buffer, found->second.data(), found->second.size());
-    return length;
-}
-
-std::string TextOf(HWND hwnd)
-{
-    char text[1100] = "";
-    ::GetWindowTextA(hwnd, text, sizeof text);
-    return text;
+    return static_cast<LONG>(found->second.size());
 }
 
 TEST(EditIme, TheReadingFieldFillsWithTheReadingUpToItsLimit)
@@ -195,63 +148,58 @@ TEST(EditIme, TheReadingFieldFillsWithTheReadingUpToItsLimit)
                       reinterpret_cast<void*>(FakeGetCompositionString));
     ASSERT_TRUE(patch.Ok());
     EntryDialog dialog(IDD_READING);
+    dialog.recorded.erase(kEditChange);  // each change of the field's text
     dialog.afterInit = [](EntryDialog& d) {
         EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0), 1);
     };
-    dialog.steps = {[](ScriptedDialog& s) {
-        HWND main = s.Item(IDC_READING_MAIN);
-        HWND field = s.Item(IDC_READING_FIELD);
+    const std::vector<Beat> beats = {{[](EntryDialog& d) {
+        HWND field = d.Item(IDC_READING_FIELD);
+        // One IME message to an edit, with the readings the IME reports; gives the field's text.
+        auto ime = [field, &d](UINT message, std::map<DWORD, std::string> readings = {}, LPARAM flags = 0,
+                               int edit = IDC_READING_MAIN) {
+            g_readings = readings;
+            ::SendMessageA(d.Item(edit), message, 0, flags);
+            char text[64] = "";
+            ::GetWindowTextA(field, text, sizeof text);
+            return std::string(text);
+        };
         ::SendMessageA(field, EM_LIMITTEXT, 10, 0);
         ::SetWindowTextA(field, "ABCDEFGH");
-
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_COMPREADSTR, "\xB1\xB2"}};  // ｱｲ being composed
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_COMPSTR | GCS_COMPREADSTR);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-        // The committed reading has 5 bytes; 2 fit under the limit of 10.
-        g_readings = {{GCS_RESULTREADSTR, "\xB1\xB2\xB3\xB4\xB5"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_RESULTSTR | GCS_RESULTREADSTR);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
+        ime(WM_IME_STARTCOMPOSITION);
+        // ｱｲ being composed; then the committed reading has 5 bytes, 2 fit under the limit of 10.
+        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_COMPREADSTR, "\xB1\xB2"}}, GCS_COMPSTR | GCS_COMPREADSTR),
+                  "ABCDEFGH\xB1\xB2");
+        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB1\xB2\xB3\xB4\xB5"}},
+                      GCS_RESULTSTR | GCS_RESULTREADSTR),
+                  "ABCDEFGH\xB1\xB2");
+        EXPECT_EQ(ime(WM_IME_ENDCOMPOSITION), "ABCDEFGH\xB1\xB2");
 
         // A full field takes nothing more; a cleared one takes it all.
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_COMPREADSTR, "\xB6"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_COMPREADSTR);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
+        ime(WM_IME_STARTCOMPOSITION);
+        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_COMPREADSTR, "\xB6"}}, GCS_COMPREADSTR), "ABCDEFGH\xB1\xB2");
+        ime(WM_IME_ENDCOMPOSITION);
         ::SetWindowTextA(field, "");
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_RESULTREADSTR, "\xB6\xB7"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_RESULTREADSTR);
-        g_readings = {{GCS_COMPREADSTR, "\xB8"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_COMPREADSTR);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7\xB8");
+        ime(WM_IME_STARTCOMPOSITION);
+        ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB6\xB7"}}, GCS_RESULTREADSTR);
+        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_COMPREADSTR, "\xB8"}}, GCS_COMPREADSTR), "\xB6\xB7\xB8");
         // lParam 0: the base text alone (the composition was cancelled).
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
+        EXPECT_EQ(ime(WM_IME_COMPOSITION), "\xB6\xB7");
+        EXPECT_EQ(ime(WM_IME_ENDCOMPOSITION), "\xB6\xB7");
 
-        // A field without a limit reports one beyond 16 bits, which reads
-        // as negative: nothing is appended.
+        // A field without a limit reports one beyond 16 bits, which reads as
+        // negative: nothing is appended.
         ::SendMessageA(field, EM_LIMITTEXT, 0, 0);
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_RESULTREADSTR, "\xB9"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_RESULTREADSTR);
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
+        ime(WM_IME_STARTCOMPOSITION);
+        ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB9"}}, GCS_RESULTREADSTR);
+        EXPECT_EQ(ime(WM_IME_ENDCOMPOSITION), "\xB6\xB7");
 
         // The other edit has no reading field: its IME messages change nothing.
-        ::SendMessageA(s.Item(IDC_READING_KANA), WM_IME_STARTCOMPOSITION, 0, 0);
-        ::SendMessageA(s.Item(IDC_READING_KANA), WM_IME_COMPOSITION, 0, GCS_RESULTREADSTR);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
+        ime(WM_IME_STARTCOMPOSITION, {}, 0, IDC_READING_KANA);
+        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB9"}}, GCS_RESULTREADSTR, IDC_READING_KANA),
+                  "\xB6\xB7");
         g_readings.clear();
-        s.EndDialog(IDOK);
-    }};
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 1);
+    }, 0}};
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
 } // namespace
