@@ -54,14 +54,14 @@ protected:
 
 class EntryDialog : public ScriptedDialog {
 public:
-    explicit EntryDialog(UINT nIDTemplate) : ScriptedDialog(nIDTemplate), templateId(nIDTemplate)
+    explicit EntryDialog(UINT nIDTemplate) : ScriptedDialog(nIDTemplate)
     {
         recorded = {kFuncKeyMsg, kCloseMsg, kCheckMsg, kLinkUp, kLinkDown, kLinkEnter, kLinkSpace, kLinkFuncKey,
                     kBeforeFirst, kAfterLast, kEditChange};
-        onInit = [this](ScriptedDialog&) {
+        onInit = [this, nIDTemplate](ScriptedDialog&) {
             if (beforeInit)
                 beforeInit(*this);
-            initResult = table.Init(this, templateId, kFuncKeyMsg, kCloseMsg, kCheckMsg, wrap, sheet, stop);
+            initResult = table.Init(this, nIDTemplate, kFuncKeyMsg, kCloseMsg, kCheckMsg, wrap, sheet, stop);
             if (afterInit)
                 afterInit(*this);
             return FALSE;  // the table has set the focus
@@ -69,7 +69,6 @@ public:
     }
 
     CDlgSb table;
-    UINT templateId;
     short wrap = 0, sheet = 0, stop = 0;
     int initResult = -1;
     Act beforeInit, afterInit;
@@ -79,7 +78,6 @@ public:
     bool Checked(int nID) const { return ::SendMessageA(Item(nID), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Dropped(int nID) const { return ::SendMessageA(Item(nID), CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
-    // Makes the dialog owned by a sheet window.
     void OwnBySheet()
     {
         sheetWnd.log = &log;
@@ -107,8 +105,7 @@ public:
             });
         }
         INT_PTR result = DoModal();
-        EXPECT_GE(stepsRun, static_cast<int>(beats.size()));
-        EXPECT_FALSE(timedOut);
+        EXPECT_TRUE(stepsRun >= static_cast<int>(beats.size()) && !timedOut);
         return result;
     }
 

@@ -36,16 +36,13 @@ void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_A
                                          << sentence;
 }
 
-class FepWindow : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr)); }
-    CWnd edit;
-};
-
 // FepOn opens the IME in half-width katakana (saving the low four bits) or
 // full width; FepOff puts back what was saved and closes it.
-TEST_F(FepWindow, FepOnAndFepOffFromEachStartingMode)
+TEST(Fep, ModeArithmeticReadBackThroughTheIme)
 {
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr));
+    HWND hwnd = edit.m_hWnd;
     struct Case {
         DWORD before;
         short kana;
@@ -58,50 +55,70 @@ TEST_F(FepWindow, FepOnAndFepOffFromEachStartingMode)
         {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
     };
     for (const Case& c : cases) {
-        SetIme(edit.m_hWnd, FALSE, c.before);
+        SetIme(hwnd, FALSE, c.before);
         CFep fep;
         EXPECT_EQ(fep.FepOn(&edit, 3, 4, c.kana), 1);
-        EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, c.on)) << c.before;
+        EXPECT_TRUE(ImeIs(hwnd, TRUE, c.on)) << c.before;
         fep.FepOff();
-        EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, c.after)) << c.before;
+        EXPECT_TRUE(ImeIs(hwnd, FALSE, c.after)) << c.before;
     }
 
     // A second FepOn leaves the IME alone but forgets the saved bits.
-    SetIme(edit.m_hWnd, FALSE, kHiraganaFull);
+    SetIme(hwnd, FALSE, kHiraganaFull);
     CFep fep;
     EXPECT_EQ(fep.KanaOn(&edit, 0, 0), 1);
     EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);
-    EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHalfKatakana));
+    EXPECT_TRUE(ImeIs(hwnd, TRUE, kHalfKatakana));
     fep.FepOff();
-    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHalfKatakana));
-}
-
-TEST_F(FepWindow, NoWindowNoTargetAndClosingWhatOthersOpened)
-{
-    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
-    CFep fep;
-    EXPECT_EQ(fep.FepOn(nullptr, 0, 0, 1), 0);
-    fep.FepOff();  // no target: nothing happens
-    EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHiraganaFull));
-
-    // Once a target is recorded, FepOff in the off state still closes it.
-    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 1), 1);
+    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHalfKatakana));
+    // FepOff in the off state still closes what others opened; without a
+    // target, nothing happens.
+    SetIme(hwnd, TRUE, kHiraganaFull);
     fep.FepOff();
-    SetIme(edit.m_hWnd, TRUE, kHalfKatakana);
-    fep.FepOff();
-    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHalfKatakana));
-
+    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
+    SetIme(hwnd, TRUE, kHiraganaFull);
+    CFep none;
+    EXPECT_EQ(none.FepOn(nullptr, 0, 0, 1), 0);
+    none.FepOff();
+    EXPECT_TRUE(ImeIs(hwnd, TRUE, kHiraganaFull));
     // FepAbsOff closes an open IME and leaves a closed one alone.
-    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(nullptr);
-    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHiraganaFull));
+    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
 }
 
-TEST(EditIme, FocusSwitchesTheItemsImeOnAndOffInAModalDialog)
+// The reading strings a real Japanese IME would report.
+std::map<DWORD, std::string> g_readings;
+
+LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
 {
+    auto found = g_readings.find(index);
+    if (found == g_readings.end())
+        return IMM_ERROR_NODATA;
+    if (buffer != nullptr && size >= found->second.size())
+        std::memcpy(buffer, found->second.data(), found->second.size());
+    return static_cast<LONG>(found->second.size());
+}
+
+// Sends one IME message to an edit, the IME reporting reading under index
+// (also the message's flags); gives the reading field's text.
+std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
+{
+    g_readings = {{index, reading}};
+    ::SendMessageA(d.Item(edit), message, 0, index);
+    char text[64] = "";
+    ::GetWindowTextA(d.Item(IDC_READING_FIELD), text, sizeof text);
+    return text;
+}
+
+TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
+{
+    ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "imm32.dll", "ImmGetCompositionStringA",
+                      reinterpret_cast<void*>(FakeGetCompositionString));
+    ASSERT_TRUE(patch.Ok());
     EntryDialog dialog(IDD_READING);
+    dialog.recorded.erase(kEditChange);  // each change of the reading field
     dialog.beforeInit = [](EntryDialog& d) { SetIme(d.m_hWnd, TRUE, 0); };
     dialog.afterInit = [](EntryDialog& d) {
         EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));  // Init closed it
@@ -125,80 +142,38 @@ TEST(EditIme, FocusSwitchesTheItemsImeOnAndOffInAModalDialog)
          },
          IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
         {Keys({VK_UP}), IDC_READING_FIELD, {}, ime(FALSE, kHiraganaFull)},  // the saved bits came back
+        {[](EntryDialog& d) {
+             HWND field = d.Item(IDC_READING_FIELD);
+             ::SendMessageA(field, EM_LIMITTEXT, 10, 0);
+             ::SetWindowTextA(field, "ABCDEFGH");
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             // ｱｲ being composed; then the committed reading has 5 bytes, 2 fit under the limit of 10.
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB1\xB2"), "ABCDEFGH\xB1\xB2");
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB1\xB2\xB3\xB4\xB5"), "ABCDEFGH\xB1\xB2");
+             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "ABCDEFGH\xB1\xB2");
+             // A full field takes nothing more; a cleared one takes it all.
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB6"), "ABCDEFGH\xB1\xB2");
+             Ime(d, WM_IME_ENDCOMPOSITION);
+             ::SetWindowTextA(field, "");
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB6\xB7");
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB8"), "\xB6\xB7\xB8");
+             // lParam 0: the base text alone (the composition was cancelled).
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION), "\xB6\xB7");
+             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "\xB6\xB7");
+             // A field without a limit reports one beyond 16 bits, which reads
+             // as negative: nothing is appended.
+             ::SendMessageA(field, EM_LIMITTEXT, 0, 0);
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9");
+             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "\xB6\xB7");
+             // An edit without a reading field: its IME messages change nothing.
+             Ime(d, WM_IME_STARTCOMPOSITION, 0, "", IDC_READING_KANA);
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9", IDC_READING_KANA), "\xB6\xB7");
+         },
+         0},
     };
-    EXPECT_EQ(dialog.Play(beats), IDABORT);
-}
-
-// The reading strings a real Japanese IME would report.
-std::map<DWORD, std::string> g_readings;
-
-LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
-{
-    auto found = g_readings.find(index);
-    if (found == g_readings.end())
-        return IMM_ERROR_NODATA;
-    if (buffer != nullptr && size >= found->second.size())
-        std::memcpy(buffer, found->second.data(), found->second.size());
-    return static_cast<LONG>(found->second.size());
-}
-
-TEST(EditIme, TheReadingFieldFillsWithTheReadingUpToItsLimit)
-{
-    ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "imm32.dll", "ImmGetCompositionStringA",
-                      reinterpret_cast<void*>(FakeGetCompositionString));
-    ASSERT_TRUE(patch.Ok());
-    EntryDialog dialog(IDD_READING);
-    dialog.recorded.erase(kEditChange);  // each change of the field's text
-    dialog.afterInit = [](EntryDialog& d) {
-        EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0), 1);
-    };
-    const std::vector<Beat> beats = {{[](EntryDialog& d) {
-        HWND field = d.Item(IDC_READING_FIELD);
-        // One IME message to an edit, with the readings the IME reports; gives the field's text.
-        auto ime = [field, &d](UINT message, std::map<DWORD, std::string> readings = {}, LPARAM flags = 0,
-                               int edit = IDC_READING_MAIN) {
-            g_readings = readings;
-            ::SendMessageA(d.Item(edit), message, 0, flags);
-            char text[64] = "";
-            ::GetWindowTextA(field, text, sizeof text);
-            return std::string(text);
-        };
-        ::SendMessageA(field, EM_LIMITTEXT, 10, 0);
-        ::SetWindowTextA(field, "ABCDEFGH");
-        ime(WM_IME_STARTCOMPOSITION);
-        // ｱｲ being composed; then the committed reading has 5 bytes, 2 fit under the limit of 10.
-        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_COMPREADSTR, "\xB1\xB2"}}, GCS_COMPSTR | GCS_COMPREADSTR),
-                  "ABCDEFGH\xB1\xB2");
-        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB1\xB2\xB3\xB4\xB5"}},
-                      GCS_RESULTSTR | GCS_RESULTREADSTR),
-                  "ABCDEFGH\xB1\xB2");
-        EXPECT_EQ(ime(WM_IME_ENDCOMPOSITION), "ABCDEFGH\xB1\xB2");
-
-        // A full field takes nothing more; a cleared one takes it all.
-        ime(WM_IME_STARTCOMPOSITION);
-        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_COMPREADSTR, "\xB6"}}, GCS_COMPREADSTR), "ABCDEFGH\xB1\xB2");
-        ime(WM_IME_ENDCOMPOSITION);
-        ::SetWindowTextA(field, "");
-        ime(WM_IME_STARTCOMPOSITION);
-        ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB6\xB7"}}, GCS_RESULTREADSTR);
-        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_COMPREADSTR, "\xB8"}}, GCS_COMPREADSTR), "\xB6\xB7\xB8");
-        // lParam 0: the base text alone (the composition was cancelled).
-        EXPECT_EQ(ime(WM_IME_COMPOSITION), "\xB6\xB7");
-        EXPECT_EQ(ime(WM_IME_ENDCOMPOSITION), "\xB6\xB7");
-
-        // A field without a limit reports one beyond 16 bits, which reads as
-        // negative: nothing is appended.
-        ::SendMessageA(field, EM_LIMITTEXT, 0, 0);
-        ime(WM_IME_STARTCOMPOSITION);
-        ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB9"}}, GCS_RESULTREADSTR);
-        EXPECT_EQ(ime(WM_IME_ENDCOMPOSITION), "\xB6\xB7");
-
-        // The other edit has no reading field: its IME messages change nothing.
-        ime(WM_IME_STARTCOMPOSITION, {}, 0, IDC_READING_KANA);
-        EXPECT_EQ(ime(WM_IME_COMPOSITION, {{GCS_RESULTREADSTR, "\xB9"}}, GCS_RESULTREADSTR, IDC_READING_KANA),
-                  "\xB6\xB7");
-        g_readings.clear();
-    }, 0}};
     EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 

@@ -8,9 +8,7 @@
 
 class TemplateBuilder {
 public:
-    static const uint32_t kSetFont = 0x40;
-    static const uint32_t kGroup = 0x00020000;
-    static const uint32_t kChild = 0x50000000;  // WS_CHILD | WS_VISIBLE
+    static const uint32_t kSetFont = 0x40, kGroup = 0x00020000, kChild = 0x50000000;  // WS_CHILD | WS_VISIBLE
 
     explicit TemplateBuilder(bool extended = false) : m_extended(extended) {}
 
@@ -18,9 +16,8 @@ public:
     TemplateBuilder& Header(uint32_t style, uint16_t count)
     {
         if (m_extended) {
-            Word(1);
-            Word(0xFFFF);
-            Dword(0);  // help ID
+            Dword(0xFFFF0001);  // version 1, signature
+            Dword(0);           // help ID
         }
         Fixed(style);
         Word(count);
@@ -38,28 +35,25 @@ public:
     }
 
     // An item of a predefined class (atom 0x80 button ... 0x85 combo box),
-    // or of the class named className.
+    // or of the class named className (its title then an ordinal).
     TemplateBuilder& Item(uint32_t style, uint32_t id, uint16_t atom, const std::vector<uint8_t>& creationData = {},
                           const std::string& className = "")
     {
         if (m_extended)
             Dword(0);  // help ID
         Fixed(style);
-        for (int i = 0; i < 4; ++i)
-            Word(5);
+        Dword(0x00050005);  // x, y
+        Dword(0x00050005);  // cx, cy
         m_extended ? Dword(id) : Word(static_cast<uint16_t>(id));
         if (className.empty()) {
-            Word(0xFFFF);
-            Word(atom);
-            String("x");  // title
+            Dword(0xFFFFu | atom << 16);
+            String("x");
         } else {
             String(className);
-            Word(0xFFFF);  // title as an ordinal
-            Word(7);
+            Dword(0x0007FFFF);
         }
         Word(static_cast<uint16_t>(creationData.size()));
-        for (uint8_t b : creationData)
-            Byte(b);
+        m_bytes.insert(m_bytes.end(), creationData.begin(), creationData.end());
         Align();
         return *this;
     }
@@ -72,42 +66,31 @@ public:
     // first starting a group) and an OK button; the first item at byte 40.
     static std::vector<uint8_t> Example(bool extended = false)
     {
-        TemplateBuilder form(extended);
-        return form.Header(kSetFont | 0x80C80000, 6)
+        return TemplateBuilder(extended)
+            .Header(kSetFont | 0x80C80000, 6)
             .Item(kChild | kGroup, 0xFFFF, 0x82)
             .Item(kChild | 0x80, 101, 0x81, {1, 2, 3, 4, 5, 6})
             .Item(kChild | kGroup | 9, 102, 0x80)
             .Item(kChild | 9, 103, 0x80)
             .Item(kChild | 9, 104, 0x80)
             .Item(kChild | 1, 1, 0x80)
-            .Bytes();
+            .m_bytes;
     }
 
-    std::vector<uint8_t>& Bytes() { return m_bytes; }
-
-    void Byte(uint8_t value) { m_bytes.push_back(value); }
-    void Word(uint16_t value)
-    {
-        Byte(static_cast<uint8_t>(value));
-        Byte(static_cast<uint8_t>(value >> 8));
-    }
+    const std::vector<uint8_t>& Bytes() const { return m_bytes; }
+    void Word(uint16_t value) { m_bytes.insert(m_bytes.end(), {uint8_t(value), uint8_t(value >> 8)}); }
     void Dword(uint32_t value)
     {
-        Word(static_cast<uint16_t>(value));
-        Word(static_cast<uint16_t>(value >> 16));
+        Word(uint16_t(value));
+        Word(uint16_t(value >> 16));
     }
     // ASCII as UTF-16, with the terminator.
     void String(const std::string& text)
     {
-        for (char c : text)
+        for (char c : text + '\0')
             Word(static_cast<uint8_t>(c));
-        Word(0);
     }
-    void Align()
-    {
-        while (m_bytes.size() % 4 != 0)
-            Byte(0);
-    }
+    void Align() { m_bytes.resize((m_bytes.size() + 3) & ~size_t(3)); }
 
 private:
     // Style and extended style, in the order of the form.

@@ -1,11 +1,16 @@
 // The dialog item table in a host's ordinary modal dialog, driven by real
 // keyboard and mouse input: the focus after each key and the messages the
-// dialog and its sheet receive.
+// dialog and its sheet receive; the operations a host calls from its
+// handlers, the message box for a radio group without a checked button, and
+// what the table's end gives back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "EntryHarness.h"
+#include "TemplateBuilder.h"
+#include "afx/AfxModule.h"
 
 namespace {
 
@@ -153,42 +158,38 @@ TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
     }
 }
 
+void Enable(EntryDialog& d, std::initializer_list<int> ids, BOOL on)
+{
+    for (int id : ids)
+        ::EnableWindow(d.Item(id), on);
+}
+
 TEST(TableKeys, DisabledItemsArePassedOverAndASearchWithoutTargetStays)
 {
     EntryDialog dialog(IDD_FORM);
-    dialog.beforeInit = FillForm;
-    auto enable = [](EntryDialog& d, std::initializer_list<int> ids, BOOL on) {
-        for (int id : ids)
-            ::EnableWindow(d.Item(id), on);
-    };
-    const int all[] = {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK,
-                       IDC_FORM_COMBO, IDC_FORM_LIST, IDOK, IDCANCEL};
     const std::vector<Beat> beats = {
-        {[&](EntryDialog& d) {
-             enable(d, {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK}, FALSE);
+        {[](EntryDialog& d) {
+             Enable(d, {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK}, FALSE);
              SendKey(VK_RETURN);
          },
          IDC_FORM_COMBO},
         // A disabled last item: round to the first.
-        {[&](EntryDialog& d) {
-             enable(d, {IDCANCEL}, FALSE);
+        {[](EntryDialog& d) {
+             Enable(d, {IDCANCEL}, FALSE);
              ::SetFocus(d.Item(IDOK));
              SendKey(VK_DOWN);
          },
          IDC_FORM_NAME},
         // Nothing enabled: every search gives up and the current item stays.
-        {[&](EntryDialog& d) {
-             enable(d, {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK}, FALSE);
-             HWND focus = ::GetFocus();
+        {[](EntryDialog& d) {
+             Enable(d, {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK}, FALSE);
              short next = -1;
              EXPECT_EQ(d.table.CheckNextEnableItem(&next), 0);
              EXPECT_EQ(next, 0);
              EXPECT_EQ(d.table.DialogKeyDown(VK_DOWN), 1);
              EXPECT_EQ(d.table.DialogKeyDown(VK_RETURN), 1);
              EXPECT_EQ(d.table.ResetFocusPos(), 1);
-             EXPECT_EQ(::GetFocus(), focus);
-             for (int id : all)
-                 ::EnableWindow(d.Item(id), TRUE);
+             Enable(d, {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_LIST}, TRUE);
              EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
              EXPECT_EQ(next, IDC_FORM_RADIO_A);
          },
@@ -269,6 +270,176 @@ TEST(TableKeys, TheMouseOnACheckBoxTogglesItWithoutTheTable)
          Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
                  IDC_FORM_RADIO_B}),
          [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
+}
+
+class TableProbe : public CDlgSb {
+public:
+    using CDlgSb::GetItem;
+};
+
+// GetItem walks a template one item at a time, giving each class kind.
+TEST(Table, GetItemWalksATemplate)
+{
+    std::vector<uint8_t> bytes = TemplateBuilder::Example();
+    auto* item = reinterpret_cast<CDlgSb::ITEM*>(bytes.data() + 40);
+    std::vector<WORD> kinds;
+    for (int i = 0; i < 6 && item != nullptr; ++i) {
+        kinds.push_back(0xEEEE);
+        item = TableProbe().GetItem(item, &kinds.back());
+    }
+    EXPECT_EQ(kinds, (std::vector<WORD>{2, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(reinterpret_cast<uint8_t*>(item), bytes.data() + bytes.size());
+}
+
+TEST(Table, InitAttachesEveryControlAndTheEndGivesThemBack)
+{
+    ScriptedDialog dialog(IDD_FORM);
+    dialog.onInit = [](ScriptedDialog& d) {
+        HWND edit = d.Item(IDC_FORM_NAME);
+        LONG_PTR editProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+        EXPECT_EQ(CDlgSb().Init(&d, 4242, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+        EXPECT_EQ(CDlgSb().Init(&d, IDD_RADIO_END, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);  // its controls are not here
+        {
+            CDlgSb table;
+            EXPECT_EQ(table.InitDll(&d, ::GetModuleHandleA(nullptr), IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 1);
+            EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
+            EXPECT_EQ(::GetFocus(), edit);
+            // A second table cannot attach to controls that are taken.
+            EXPECT_EQ(CDlgSb().Init(&d, IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+        }
+        EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
+        EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), editProc);
+        return FALSE;
+    };
+    EXPECT_EQ(dialog.DoModal(), IDABORT);
+}
+
+TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
+{
+    EntryDialog dialog(IDD_RADIO_FIRST);
+    dialog.beforeInit = [](EntryDialog& d) { ::CheckDlgButton(d.m_hWnd, IDC_FIRST_RADIO_C, BST_CHECKED); };
+    const std::vector<Beat> beats = {
+        {nullptr, IDC_FIRST_RADIO_C,
+         {{kCheckMsg, IDC_FIRST_RADIO_C}, {kCheckMsg, IDC_FIRST_RADIO_A}, {kCheckMsg, IDC_FIRST_RADIO_B}}},
+        {[](EntryDialog& d) {
+             ::SetFocus(d.Item(IDC_FIRST_EDIT));
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+             EXPECT_EQ(d.FocusID(), IDC_FIRST_EDIT);  // not a radio button: stays
+             d.table.SetFocusID(IDC_FIRST_RADIO_A);
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);  // on the group's checked button
+             short id = 0;
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
+             EXPECT_EQ(id, IDC_FIRST_RADIO_C);
+         },
+         IDC_FIRST_RADIO_C,
+         {{kCheckMsg, IDC_FIRST_RADIO_C}, {kCheckMsg, IDC_FIRST_RADIO_A}, {kCheckMsg, IDC_FIRST_RADIO_B}}},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
+}
+
+// Each message box shown while the hook is set: title, text and the marks
+// "owned", "Cancel" and "icon" where they apply; each is closed with OK.
+std::vector<std::string> g_boxes;
+HWND g_host;  // activated again once a box closes
+
+std::string TextOf(HWND hwnd)
+{
+    char text[512] = "";
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND box = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && box != g_host) {
+        std::string seen = TextOf(box) + "|", marks;
+        for (HWND c = ::GetWindow(box, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+            if ((::GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                marks += ::SendMessageA(c, STM_GETICON, 0, 0) != 0 ? " icon" : "";
+            else if (::SendMessageA(c, WM_GETDLGCODE, 0, 0) & DLGC_STATIC)
+                seen += TextOf(c);
+        }
+        marks += ::GetDlgItem(box, IDCANCEL) != nullptr ? " Cancel" : "";
+        g_boxes.push_back(seen + (::GetWindow(box, GW_OWNER) != nullptr ? " owned" : "") + marks);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CodeFor(HWND hwnd, UINT key)
+{
+    MSG query = {hwnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
+    return ::SendMessageA(hwnd, WM_GETDLGCODE, key, key != 0 ? reinterpret_cast<LPARAM>(&query) : 0);
+}
+
+TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
+{
+    EntryDialog dialog(IDD_FORM);
+    const std::vector<Beat> beats = {
+        {[](EntryDialog& d) {
+             g_host = d.m_hWnd;
+             HHOOK hook = ::SetWindowsHookExA(WH_CBT, CatchBox, nullptr, ::GetCurrentThreadId());
+             // The group does not begin the table: the box comes at once, titled
+             // "確認", saying "ｵｰﾄﾗｼﾞｵﾎﾞﾀﾝにON項目が設定されていません。", unowned, with an icon and OK.
+             d.table.SetFocusID(IDC_FORM_RADIO_B);
+             EXPECT_EQ(d.table.ResetFocusPos(), 0);
+             const std::string box = "\x8A\x6D\x94\x46|\xB5\xB0\xC4\xD7\xBC\xDE\xB5\xCE\xDE\xC0\xDD\x82\xC9\x4F\x4E"
+                                     "\x8D\x80\x96\xDA\x82\xAA\x90\xDD\x92\xE8\x82\xB3\x82\xEA\x82\xC4\x82\xA2"
+                                     "\x82\xDC\x82\xB9\x82\xF1\x81\x42 icon";
+             EXPECT_EQ(g_boxes, std::vector<std::string>{box});
+             // The first enabled item is the edit: no question arises.
+             short id = 0;
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
+             EXPECT_EQ(id, IDC_FORM_NAME);
+             // With the edit disabled the group comes first, and none is checked.
+             // (The focus leaves first: the dialog would hand it to a radio button.)
+             ::SetFocus(d.Item(IDOK));
+             ::EnableWindow(d.Item(IDC_FORM_NAME), FALSE);
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 0);
+             EXPECT_EQ(id, 0);
+             ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
+             EXPECT_EQ(id, IDC_FORM_RADIO_C);
+             EXPECT_EQ(g_boxes, std::vector<std::string>(2, box));
+             ::UnhookWindowsHookEx(hook);
+         },
+         IDOK},
+        {[](EntryDialog& d) {
+             EXPECT_EQ(d.table.CheckPullDown(), 0);
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+             EXPECT_EQ(d.table.CheckPullDown(), 1);
+             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             short id = 0;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 1);  // the combo box is current now
+             EXPECT_EQ(id, IDC_FORM_LIST);
+             d.table.ClosePull(5);
+             d.table.ClosePull(99);  // out of the table: nothing
+             d.table.SetFocusID(IDC_FORM_LIST);
+             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 1);
+             EXPECT_EQ(id, IDOK);
+             d.table.SetFocusID(IDCANCEL);
+             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 0);
+             EXPECT_EQ(id, 0);
+             d.table.SetFocusID(999);  // unknown: the current item stays
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+         },
+         IDCANCEL, {{kCloseMsg, IDC_FORM_COMBO}}},
+        // For a key message the subclass asks for exactly the keys the table
+        // takes from the dialog manager: Enter but on a push button, never
+        // Tab, Escape only on an open list.
+        {[](EntryDialog& d) {
+             for (int id : {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_CHECK, IDC_FORM_COMBO, IDC_FORM_LIST, IDCANCEL}) {
+                 EXPECT_EQ((CodeFor(d.Item(id), VK_RETURN) & DLGC_WANTMESSAGE) != 0, id != IDCANCEL) << id;
+                 EXPECT_FALSE((CodeFor(d.Item(id), VK_ESCAPE) | CodeFor(d.Item(id), VK_TAB)) & DLGC_WANTMESSAGE);
+             }
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+             EXPECT_TRUE(CodeFor(d.Item(IDC_FORM_COMBO), VK_ESCAPE) & DLGC_WANTMESSAGE);
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
+         },
+         IDCANCEL},
     };
     EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
