@@ -121,7 +121,7 @@ TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
         int enterFocus;
         std::vector<UINT> enter;
     };
-    const int edit = IDC_END_EDIT, b = IDC_END_RADIO_B, c = IDC_END_RADIO_C;
+    const int edit = IDC_END_EDIT, a = IDC_END_RADIO_A, b = IDC_END_RADIO_B, c = IDC_END_RADIO_C;
     const Case cases[] = {
         {0, 0, 0, edit, {}, c, {}, edit, {}},
         {1, 0, 0, edit, {kAfterLast}, c, {kBeforeFirst}, edit, {kAfterLast}},
@@ -138,21 +138,9 @@ TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
         dialog.stop = k.stop;
         // A radio button reached other than by a key is checked, with its mates cleared.
         const std::vector<Beat> beats = {
-            {[](EntryDialog& d) {
-                 ::SetFocus(d.Item(IDC_END_RADIO_C));
-                 SendKey(VK_DOWN);
-             },
-             k.downFocus, Checks({c, IDC_END_RADIO_A, b}, k.down)},
-            {[](EntryDialog& d) {
-                 ::SetFocus(d.Item(IDC_END_EDIT));
-                 SendKey(VK_UP);
-             },
-             k.upFocus, Checks({}, k.up)},
-            {[](EntryDialog& d) {
-                 ::SetFocus(d.Item(IDC_END_RADIO_B));
-                 SendKey(VK_RETURN);
-             },
-             k.enterFocus, Checks({b, IDC_END_RADIO_A, c, b, IDC_END_RADIO_A, c}, k.enter)},
+            {FocusThen(c, VK_DOWN), k.downFocus, Checks({c, a, b}, k.down)},
+            {FocusThen(edit, VK_UP), k.upFocus, Checks({}, k.up)},
+            {FocusThen(b, VK_RETURN), k.enterFocus, Checks({b, a, c, b, a, c}, k.enter)},
         };
         EXPECT_EQ(dialog.Play(beats), IDABORT);
     }
@@ -204,11 +192,7 @@ TEST(TableKeys, AnEditThatKeepsEnterAndTheChangeRelay)
 {
     EntryDialog dialog(IDD_READING);
     const std::vector<Beat> beats = {
-        {[](EntryDialog& d) {
-             ::SetFocus(d.Item(IDC_READING_KANA));
-             SendKey(VK_RETURN);
-         },
-         IDC_READING_MULTI},
+        {FocusThen(IDC_READING_KANA, VK_RETURN), IDC_READING_MULTI},
         {[](EntryDialog& d) {
              d.commands.clear();
              Keys({'A', VK_RETURN, 'B', VK_UP})(d);

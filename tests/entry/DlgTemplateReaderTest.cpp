@@ -71,7 +71,8 @@ TEST(TemplateReader, TypeCodesFollowClassAndStyle)
         .Named(kChild, 47, "SysDateTimePick32");  // other named classes are never taken
     Table table(form.Bytes());
     ASSERT_EQ(table.result, 1);
-    EXPECT_EQ(table.Ids(), (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 31, 32, 33, 34, 39, 40, 41, 42, 43, 44}));
+    EXPECT_EQ(table.Ids(),
+              (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 31, 32, 33, 34, 39, 40, 41, 42, 43, 44}));
     EXPECT_EQ(table.Types(), (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
 }
 

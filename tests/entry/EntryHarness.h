@@ -116,3 +116,12 @@ protected:
         return ScriptedDialog::OnCommand(wParam, lParam);
     }
 };
+
+// Gives item nID the focus as a click or a host would, then presses vk.
+inline Act FocusThen(int nID, WORD vk)
+{
+    return [=](EntryDialog& d) {
+        ::SetFocus(d.Item(nID));
+        SendKey(vk);
+    };
+}

@@ -14,8 +14,8 @@ public:
         auto* base = reinterpret_cast<BYTE*>(module);
         auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
         DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-        for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); imports != 0 && import->Name != 0;
-             ++import) {
+        auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports);
+        for (; imports != 0 && import->Name != 0; ++import) {
             if (::lstrcmpiA(reinterpret_cast<char*>(base + import->Name), dll) != 0)
                 continue;
             auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);

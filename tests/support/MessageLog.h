@@ -31,7 +31,10 @@ struct ExpectedMessage {
 
 class MessageLog {
 public:
-    void Add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) { m_messages.push_back({hwnd, message, wParam, lParam}); }
+    void Add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        m_messages.push_back({hwnd, message, wParam, lParam});
+    }
     void Clear() { m_messages.clear(); }
     const std::vector<LoggedMessage>& Messages() const { return m_messages; }
 
@@ -59,7 +62,8 @@ inline ::testing::AssertionResult SequenceIs(const std::vector<LoggedMessage>& g
     bool same = got.size() == expected.size();
     for (size_t i = 0; same && i < got.size(); ++i) {
         const ExpectedMessage& e = expected[i];
-        same = got[i].message == e.message && (!e.params || (got[i].wParam == e.wParam && got[i].lParam == e.lParam));
+        same = got[i].message == e.message &&
+               (!e.params || (got[i].wParam == e.wParam && got[i].lParam == e.lParam));
     }
     if (same)
         return ::testing::AssertionSuccess();
