@@ -14,16 +14,6 @@
 
 namespace {
 
-void FillForm(EntryDialog& d)
-{
-    for (const char* text : {"\x88\xEA", "\x93\xF1", "\x8E\x4F"}) {  // 一 二 三
-        ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        ::SendMessageA(d.Item(IDC_FORM_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
-    ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SETCURSEL, 0, 0);
-    ::SendMessageA(d.Item(IDC_FORM_LIST), LB_SETCURSEL, 0, 0);
-}
-
 // The check messages of a radio group: the checked button, then its mates.
 std::vector<ExpectedMessage> Checks(std::initializer_list<int> ids, const std::vector<UINT>& notices = {})
 {
@@ -44,7 +34,12 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
 {
     EntryDialog dialog(IDD_FORM);
     dialog.beforeInit = [](EntryDialog& d) {
-        FillForm(d);
+        for (const char* text : {"\x88\xEA", "\x93\xF1", "\x8E\x4F"}) {  // 一 二 三
+            ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+            ::SendMessageA(d.Item(IDC_FORM_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+        ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SETCURSEL, 0, 0);
+        ::SendMessageA(d.Item(IDC_FORM_LIST), LB_SETCURSEL, 0, 0);
         ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
     };
     auto dropped = [](bool open) { return [open](EntryDialog& d) { EXPECT_EQ(d.Dropped(IDC_FORM_COMBO), open); }; };
@@ -235,7 +230,6 @@ TEST(TableKeys, ALinkedEditSendsItsKeysToTheDialog)
 TEST(TableKeys, TheMouseOnACheckBoxTogglesItWithoutTheTable)
 {
     EntryDialog dialog(IDD_FORM);
-    dialog.beforeInit = FillForm;
     auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
     auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
     const std::vector<Beat> beats = {
@@ -305,8 +299,7 @@ TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
     EntryDialog dialog(IDD_RADIO_FIRST);
     dialog.beforeInit = [](EntryDialog& d) { ::CheckDlgButton(d.m_hWnd, IDC_FIRST_RADIO_C, BST_CHECKED); };
     const std::vector<Beat> beats = {
-        {nullptr, IDC_FIRST_RADIO_C,
-         {{kCheckMsg, IDC_FIRST_RADIO_C}, {kCheckMsg, IDC_FIRST_RADIO_A}, {kCheckMsg, IDC_FIRST_RADIO_B}}},
+        {nullptr, IDC_FIRST_RADIO_C, Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
         {[](EntryDialog& d) {
              ::SetFocus(d.Item(IDC_FIRST_EDIT));
              EXPECT_EQ(d.table.ResetFocusPos(), 1);
@@ -318,7 +311,7 @@ TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
              EXPECT_EQ(id, IDC_FIRST_RADIO_C);
          },
          IDC_FIRST_RADIO_C,
-         {{kCheckMsg, IDC_FIRST_RADIO_C}, {kCheckMsg, IDC_FIRST_RADIO_A}, {kCheckMsg, IDC_FIRST_RADIO_B}}},
+         Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
     };
     EXPECT_EQ(dialog.Play(beats), IDABORT);
 }

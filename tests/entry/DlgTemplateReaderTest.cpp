@@ -93,31 +93,17 @@ TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
     EXPECT_EQ(table.Groups(), (std::vector<int>{-1, 1, 1, 3, 3, -1, 5}));
 }
 
-TEST(TemplateReader, HeaderNamesFontsCreationDataAndTheCountsLowByte)
+TEST(TemplateReader, HeaderNamesAndTheCountsLowByte)
 {
     TemplateBuilder form;
-    form.Dword(TemplateBuilder::kSetFont);
-    form.Dword(0);
-    form.Word(0x0102);  // only the low byte counts: 2 items
-    for (int i = 0; i < 4; ++i)
-        form.Word(0);
-    form.String("MENU");  // a named menu
-    form.Word(0xFFFF);    // a class by ordinal
-    form.Word(0x8002);
-    form.String("title");
-    form.Word(9);
-    form.String("face name");
-    form.Align();
-    form.Item(kChild, 1, kEdit, {1, 2, 3, 4, 5, 6}).Item(kChild | 3, 2, kButton);
+    form.Header(TemplateBuilder::kSetFont, 0x0102, true).Item(kChild, 1, kEdit).Item(kChild | 3, 2, kButton);
     Table table(form.Bytes());
     ASSERT_EQ(table.result, 1);
     EXPECT_EQ(table.Ids(), (std::vector<UINT>{1, 2}));
     EXPECT_EQ(table.Types(), (std::vector<int>{3, 1}));
-
     TemplateBuilder none;
     Table empty(none.Header(0, 0x0100).Bytes());
-    EXPECT_EQ(empty.result, 1);
-    EXPECT_EQ(empty.count, 0u);
+    EXPECT_TRUE(empty.result == 1 && empty.count == 0u);
 }
 
 // Every cut of a template fails, mid-string, mid-class, mid-creation data or

@@ -2,8 +2,8 @@
 // items' IME cycle in a real modal dialog, and the reading field.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+#include <tuple>
 
 #include "EntryHarness.h"
 #include "ImportPatch.h"
@@ -43,24 +43,20 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     CWnd edit;
     ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr));
     HWND hwnd = edit.m_hWnd;
-    struct Case {
-        DWORD before;
-        short kana;
-        DWORD on, after;
-    };
-    const Case cases[] = {
+    // The conversion bits before FepOn, its kana flag, the bits while on and after FepOff.
+    const std::tuple<DWORD, short, DWORD, DWORD> cases[] = {
         {kHiraganaFull | IME_CMODE_ROMAN, 1, kHalfKatakana | IME_CMODE_ROMAN, kHiraganaFull | IME_CMODE_ROMAN},
         {0, 1, kHalfKatakana, kHalfKatakana},  // saved bits 0: nothing to put back
         {0, 0, IME_CMODE_FULLSHAPE, IME_CMODE_FULLSHAPE},
         {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
     };
-    for (const Case& c : cases) {
-        SetIme(hwnd, FALSE, c.before);
+    for (const auto& [before, kana, on, after] : cases) {
+        SetIme(hwnd, FALSE, before);
         CFep fep;
-        EXPECT_EQ(fep.FepOn(&edit, 3, 4, c.kana), 1);
-        EXPECT_TRUE(ImeIs(hwnd, TRUE, c.on)) << c.before;
+        EXPECT_EQ(fep.FepOn(&edit, 3, 4, kana), 1);
+        EXPECT_TRUE(ImeIs(hwnd, TRUE, on)) << before;
         fep.FepOff();
-        EXPECT_TRUE(ImeIs(hwnd, FALSE, c.after)) << c.before;
+        EXPECT_TRUE(ImeIs(hwnd, FALSE, after)) << before;
     }
 
     // A second FepOn leaves the IME alone but forgets the saved bits.
@@ -88,24 +84,25 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
 }
 
-// The reading strings a real Japanese IME would report.
-std::map<DWORD, std::string> g_readings;
+// The reading a real Japanese IME would report, under its index.
+DWORD g_index;
+std::string g_reading;
 
 LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
 {
-    auto found = g_readings.find(index);
-    if (found == g_readings.end())
+    if (index != g_index)
         return IMM_ERROR_NODATA;
-    if (buffer != nullptr && size >= found->second.size())
-        std::memcpy(buffer, found->second.data(), found->second.size());
-    return static_cast<LONG>(found->second.size());
+    if (buffer != nullptr && size >= g_reading.size())
+        std::memcpy(buffer, g_reading.data(), g_reading.size());
+    return static_cast<LONG>(g_reading.size());
 }
 
 // Sends one IME message to an edit, the IME reporting reading under index
 // (also the message's flags); gives the reading field's text.
 std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
 {
-    g_readings = {{index, reading}};
+    g_index = index;
+    g_reading = reading;
     ::SendMessageA(d.Item(edit), message, 0, index);
     char text[64] = "";
     ::GetWindowTextA(d.Item(IDC_READING_FIELD), text, sizeof text);

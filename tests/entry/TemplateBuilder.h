@@ -12,8 +12,9 @@ public:
 
     explicit TemplateBuilder(bool extended = false) : m_extended(extended) {}
 
-    // Header. count is written as given (only its low byte counts).
-    TemplateBuilder& Header(uint32_t style, uint16_t count)
+    // Header. count is written as given (only its low byte counts); with
+    // named, a menu by name and a window class by ordinal.
+    TemplateBuilder& Header(uint32_t style, uint16_t count, bool named = false)
     {
         if (m_extended) {
             Dword(0xFFFF0001);  // version 1, signature
@@ -21,8 +22,14 @@ public:
         }
         Fixed(style);
         Word(count);
-        for (int i = 0; i < 6; ++i)
-            Word(i < 4 ? 10 : 0);  // x, y, cx, cy; no menu, default class
+        for (int i = 0; i < 4; ++i)
+            Word(10);  // x, y, cx, cy
+        if (named) {
+            String("MENU");
+            Dword(0x8002FFFF);
+        } else {
+            Dword(0);  // no menu, default class
+        }
         String("t");
         if (style & kSetFont) {
             Word(9);  // point size
