@@ -14,7 +14,8 @@
 
 namespace {
 
-// The check messages of a radio group: the checked button, then its mates.
+// The check messages of a radio group (the checked button, then its mates),
+// then the notices.
 std::vector<ExpectedMessage> Checks(std::initializer_list<int> ids, const std::vector<UINT>& notices = {})
 {
     std::vector<ExpectedMessage> messages;
@@ -346,10 +347,11 @@ LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The dialog code as the dialog manager asks for it on a key-down.
 LRESULT CodeFor(HWND hwnd, UINT key)
 {
     MSG query = {hwnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
-    return ::SendMessageA(hwnd, WM_GETDLGCODE, key, key != 0 ? reinterpret_cast<LPARAM>(&query) : 0);
+    return ::SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query));
 }
 
 TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
