@@ -6,61 +6,58 @@
 
 #include "afx/COleDateTime.h"
 #include "calendar/CConvTime.h"
+#include "calendar/CYmd.h"
 
 namespace {
 
-std::string Clock(int hour, int minute, int second, bool withSeconds)
-{
-    char text[40];
-    if (withSeconds)
-        std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
-    else
-        std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    return text;
-}
-
-// Compares the texts with independent readings taken around the call,
-// retrying when a second boundary fell between them.
-TEST(CConvTime, TextsMatchAReadingTakenAroundTheCall)
+// Compares every form of the time and of today's date with an independent
+// reading taken around the calls, retrying when a second boundary fell
+// between them.
+TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
 {
     CConvTime clock;
+    CYmd ymd;
     for (int attempt = 0; attempt < 10; ++attempt) {
         COleDateTime before = COleDateTime::GetCurrentTime();
-        char hhmm[6], hhmmss[9];
+        char hhmm[6], hhmmss[9], full[16];
         CString hhmmText, hhmmssText;
-        short hour = -1, minute = -1, second = -1;
+        short hour = -1, minute = -1, second = -1, eraYear, month, day, code, y, m, d, c;
+        long today = 0;
         clock.GetHHMMTime(hhmm);
         clock.GetHHMMSSTime(hhmmss);
         clock.GetHHMMTime(hhmmText);
         clock.GetHHMMSSTime(hhmmssText);
         clock.GetTime(&hour, &minute, &second);
-        COleDateTime after = COleDateTime::GetCurrentTime();
-        if (before.m_dt != after.m_dt)
+        ymd.GetNowDate(&today);
+        ymd.GetNowDate(&eraYear, &month, &day, &code);
+        if (before.m_dt != COleDateTime::GetCurrentTime().m_dt)
             continue;
-        std::string full = Clock(before.GetHour(), before.GetMinute(), before.GetSecond(), true);
-        EXPECT_EQ(hhmmss, full);
-        EXPECT_EQ(std::string(hhmmssText), full);
-        EXPECT_EQ(hhmm, full.substr(0, 5));
-        EXPECT_EQ(std::string(hhmmText), full.substr(0, 5));
-        EXPECT_EQ(Clock(hour, minute, second, true), full);
+        std::snprintf(full, sizeof full, "%02d:%02d:%02d", before.GetHour(), before.GetMinute(), before.GetSecond());
+        EXPECT_STREQ(hhmmss, full);
+        EXPECT_STREQ(hhmmssText, full);
+        EXPECT_TRUE(hour == before.GetHour() && minute == before.GetMinute() && second == before.GetSecond());
+        EXPECT_EQ(std::string(hhmm), std::string(full, 5));
+        EXPECT_EQ(std::string(hhmmText), std::string(full, 5));
+        EXPECT_EQ(today, (before.GetYear() * 100L + before.GetMonth()) * 100 + before.GetDay());
+        ymd.ConvWareki(today, &y, &m, &d, &c);
+        EXPECT_TRUE(eraYear == y && month == m && day == d && code == c);
         return;
     }
     FAIL() << "the clock never held still for one reading";
 }
 
-// Run with a frozen clock (see tests.cmake): ZR8_FROZEN_CLOCK gives the time
-// the process sees, e.g. "23:59:59".
+// Runs under a frozen clock (see tests.cmake): ZR8_FROZEN_CLOCK gives the
+// time the process sees, e.g. "23:59:59".
 TEST(CConvTime, FrozenClockEdges)
 {
     const char* frozen = std::getenv("ZR8_FROZEN_CLOCK");
     if (frozen == nullptr)
         GTEST_SKIP() << "runs only under a frozen clock";
-    CConvTime clock;
     char hhmm[6], hhmmss[9];
-    clock.GetHHMMTime(hhmm);
-    clock.GetHHMMSSTime(hhmmss);
+    CConvTime().GetHHMMTime(hhmm);
+    CConvTime().GetHHMMSSTime(hhmmss);
     EXPECT_EQ(std::string(hhmmss), frozen);
-    EXPECT_EQ(std::string(hhmm), std::string(frozen).substr(0, 5));
+    EXPECT_EQ(std::string(hhmm), std::string(frozen, 5));
 }
 
 } // namespace

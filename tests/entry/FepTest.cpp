@@ -2,32 +2,19 @@
 // items' IME cycle in a real modal dialog, and the reading field.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+#include <tuple>
 
 #include "EntryHarness.h"
-#include "EntryTestIds.h"
 #include "ImportPatch.h"
 #include "entry/CFep.h"
 
 namespace {
 
-struct ImeState {
-    BOOL open;
-    DWORD conversion;
-    DWORD sentence;
-};
+const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
+const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
 
-ImeState ReadIme(HWND hwnd)
-{
-    HIMC himc = ::ImmGetContext(hwnd);
-    ImeState state = {::ImmGetOpenStatus(himc), 0, 0};
-    ::ImmGetConversionStatus(himc, &state.conversion, &state.sentence);
-    ::ImmReleaseContext(hwnd, himc);
-    return state;
-}
-
-void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_PHRASEPREDICT)
+void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_AUTOMATIC)
 {
     HIMC himc = ::ImmGetContext(hwnd);
     ::ImmSetOpenStatus(himc, open);
@@ -35,223 +22,156 @@ void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_P
     ::ImmReleaseContext(hwnd, himc);
 }
 
-const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
-const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
-
-class FepWindow : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr)); }
-    CWnd edit;
-};
-
-TEST_F(FepWindow, KanaFromFullWidthHiraganaIsPutBackByFepOff)
+// The open status and conversion bits; the sentence mode must be as SetIme left it.
+::testing::AssertionResult ImeIs(HWND hwnd, BOOL open, DWORD conversion)
 {
-    SetIme(edit.m_hWnd, FALSE, kHiraganaFull | IME_CMODE_ROMAN, IME_SMODE_AUTOMATIC);
-    CFep fep;
-    EXPECT_EQ(fep.FepOn(&edit, 3, 4, 1), 1);
-    ImeState on = ReadIme(edit.m_hWnd);
-    EXPECT_TRUE(on.open);
-    EXPECT_EQ(on.conversion, kHalfKatakana | IME_CMODE_ROMAN);  // bits above the low four stay
-    EXPECT_EQ(on.sentence, static_cast<DWORD>(IME_SMODE_AUTOMATIC));
-    fep.FepOff();
-    ImeState off = ReadIme(edit.m_hWnd);
-    EXPECT_FALSE(off.open);
-    EXPECT_EQ(off.conversion, kHiraganaFull | IME_CMODE_ROMAN);
-    EXPECT_EQ(off.sentence, static_cast<DWORD>(IME_SMODE_AUTOMATIC));
+    HIMC himc = ::ImmGetContext(hwnd);
+    DWORD gotConversion = 0, sentence = 0;
+    BOOL gotOpen = ::ImmGetOpenStatus(himc);
+    ::ImmGetConversionStatus(himc, &gotConversion, &sentence);
+    ::ImmReleaseContext(hwnd, himc);
+    if (!gotOpen == !open && gotConversion == conversion && sentence == IME_SMODE_AUTOMATIC)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "open " << gotOpen << " conversion " << gotConversion << " sentence "
+                                         << sentence;
 }
 
-TEST_F(FepWindow, ASecondFepOnForgetsTheSavedBits)
+// FepOn opens the IME in half-width katakana (saving the low four bits) or
+// full width; FepOff puts back what was saved and closes it.
+TEST(Fep, ModeArithmeticReadBackThroughTheIme)
 {
-    SetIme(edit.m_hWnd, FALSE, kHiraganaFull);
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr));
+    HWND hwnd = edit.m_hWnd;
+    // The conversion bits before FepOn, its kana flag, the bits while on and after FepOff.
+    const std::tuple<DWORD, short, DWORD, DWORD> cases[] = {
+        {kHiraganaFull | IME_CMODE_ROMAN, 1, kHalfKatakana | IME_CMODE_ROMAN, kHiraganaFull | IME_CMODE_ROMAN},
+        {0, 1, kHalfKatakana, kHalfKatakana},  // saved bits 0: nothing to put back
+        {0, 0, IME_CMODE_FULLSHAPE, IME_CMODE_FULLSHAPE},
+        {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
+    };
+    for (const auto& [before, kana, on, after] : cases) {
+        SetIme(hwnd, FALSE, before);
+        CFep fep;
+        EXPECT_EQ(fep.FepOn(&edit, 3, 4, kana), 1);
+        EXPECT_TRUE(ImeIs(hwnd, TRUE, on)) << before;
+        fep.FepOff();
+        EXPECT_TRUE(ImeIs(hwnd, FALSE, after)) << before;
+    }
+
+    // A second FepOn leaves the IME alone but forgets the saved bits.
+    SetIme(hwnd, FALSE, kHiraganaFull);
     CFep fep;
     EXPECT_EQ(fep.KanaOn(&edit, 0, 0), 1);
-    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);  // already on: the IME is not touched
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHalfKatakana);
+    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);
+    EXPECT_TRUE(ImeIs(hwnd, TRUE, kHalfKatakana));
     fep.FepOff();
-    ImeState off = ReadIme(edit.m_hWnd);
-    EXPECT_FALSE(off.open);
-    EXPECT_EQ(off.conversion, kHalfKatakana);  // nothing left to put back
-}
-
-TEST_F(FepWindow, HalfWidthAlphanumericStartingPoints)
-{
-    // Kana from half-width alphanumeric: saved bits 0, so only closed after.
-    SetIme(edit.m_hWnd, FALSE, 0);
-    CFep kana;
-    EXPECT_EQ(kana.FepOn(&edit, 0, 0, 1), 1);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHalfKatakana);
-    kana.FepOff();
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHalfKatakana);
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
-
-    // Full width from half-width alphanumeric: the full-shape bit stays.
-    SetIme(edit.m_hWnd, FALSE, 0);
-    CFep full;
-    EXPECT_EQ(full.FepOn(&edit, 0, 0, 0), 1);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-    full.FepOff();
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
-}
-
-TEST_F(FepWindow, NoWindowNoTargetAndClosingWhatOthersOpened)
-{
-    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
-    CFep fep;
-    EXPECT_EQ(fep.FepOn(nullptr, 0, 0, 1), 0);
-    fep.FepOff();  // no target: nothing happens
-    EXPECT_TRUE(ReadIme(edit.m_hWnd).open);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHiraganaFull);
-
-    // Once a target is recorded, FepOff in the off state still closes it.
-    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 1);
+    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHalfKatakana));
+    // FepOff in the off state still closes what others opened; without a
+    // target, nothing happens.
+    SetIme(hwnd, TRUE, kHiraganaFull);
     fep.FepOff();
-    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
-    fep.FepOff();
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
-
+    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
+    SetIme(hwnd, TRUE, kHiraganaFull);
+    CFep none;
+    EXPECT_EQ(none.FepOn(nullptr, 0, 0, 1), 0);
+    none.FepOff();
+    EXPECT_TRUE(ImeIs(hwnd, TRUE, kHiraganaFull));
     // FepAbsOff closes an open IME and leaves a closed one alone.
-    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
     CFep().FepAbsOff(&edit);
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(nullptr);
-    EXPECT_FALSE(ReadIme(edit.m_hWnd).open);
-    EXPECT_EQ(ReadIme(edit.m_hWnd).conversion, kHiraganaFull);
+    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
 }
 
-TEST(EditIme, FocusSwitchesTheItemsImeOnAndOffInAModalDialog)
-{
-    EntryDialog dialog(IDD_READING);
-    dialog.beforeInit = [](EntryDialog& d) { SetIme(d.m_hWnd, TRUE, 0); };
-    dialog.afterInit = [](EntryDialog& d) {
-        EXPECT_FALSE(ReadIme(d.Item(IDC_READING_MAIN)).open);  // Init closed it
-        EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0), 1);
-        EXPECT_EQ(d.table.SetKana(IDC_READING_KANA, 0, 0), 1);
-        EXPECT_EQ(d.table.SetFep(IDOK, 0, 0, 0, 0, 0), 0);              // not an edit
-        EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0), 0);  // no such reading field
-        EXPECT_EQ(d.table.SetFep(999, 0, 0, 0, 0, 0), 0);
-        // The first item had the focus before SetFep: it switches on by its own message.
-        EXPECT_FALSE(ReadIme(d.Item(IDC_READING_MAIN)).open);
-    };
-    dialog.steps = {
-        [](ScriptedDialog& s) {
-            ImeState state = ReadIme(s.Item(IDC_READING_MAIN));
-            EXPECT_TRUE(state.open);
-            EXPECT_EQ(state.conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            EXPECT_EQ(s.FocusID(), IDC_READING_FIELD);
-            ImeState state = ReadIme(s.Item(IDC_READING_FIELD));
-            EXPECT_FALSE(state.open);
-            EXPECT_EQ(state.conversion, static_cast<DWORD>(IME_CMODE_FULLSHAPE));
-            SetIme(s.m_hWnd, FALSE, kHiraganaFull);
-            SendKey(VK_RETURN);
-        },
-        [](ScriptedDialog& s) {
-            EXPECT_EQ(s.FocusID(), IDC_READING_KANA);
-            ImeState state = ReadIme(s.Item(IDC_READING_KANA));
-            EXPECT_TRUE(state.open);
-            EXPECT_EQ(state.conversion, kHalfKatakana);
-            SendKey(VK_UP);
-        },
-        [](ScriptedDialog& s) {
-            EXPECT_EQ(s.FocusID(), IDC_READING_FIELD);
-            ImeState state = ReadIme(s.Item(IDC_READING_FIELD));
-            EXPECT_FALSE(state.open);
-            EXPECT_EQ(state.conversion, kHiraganaFull);  // the saved bits came back
-            s.EndDialog(IDOK);
-        },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 4);
-}
-
-// The reading strings a real Japanese IME would report.
-std::map<DWORD, std::string> g_readings;
+// The reading a real Japanese IME would report, under its index.
+DWORD g_index;
+std::string g_reading;
 
 LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
 {
-    auto found = g_readings.find(index);
-    if (found == g_readings.end())
+    if (index != g_index)
         return IMM_ERROR_NODATA;
-    LONG length = static_cast<LONG>(found->second.size());
-    if (buffer != nullptr && size >= found->second.size())
-        std::memcpy(buffer, found->second.data(), found->second.size());
-    return length;
+    if (buffer != nullptr && size >= g_reading.size())
+        std::memcpy(buffer, g_reading.data(), g_reading.size());
+    return static_cast<LONG>(g_reading.size());
 }
 
-std::string TextOf(HWND hwnd)
+// Sends one IME message to an edit, the IME reporting reading under index
+// (also the message's flags); gives the reading field's text.
+std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
 {
-    char text[1100] = "";
-    ::GetWindowTextA(hwnd, text, sizeof text);
+    g_index = index;
+    g_reading = reading;
+    ::SendMessageA(d.Item(edit), message, 0, index);
+    char text[64] = "";
+    ::GetWindowTextA(d.Item(IDC_READING_FIELD), text, sizeof text);
     return text;
 }
 
-TEST(EditIme, TheReadingFieldFillsWithTheReadingUpToItsLimit)
+TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
 {
     ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "imm32.dll", "ImmGetCompositionStringA",
                       reinterpret_cast<void*>(FakeGetCompositionString));
     ASSERT_TRUE(patch.Ok());
     EntryDialog dialog(IDD_READING);
+    dialog.recorded.erase(kEditChange);  // each change of the reading field
+    dialog.beforeInit = [](EntryDialog& d) { SetIme(d.m_hWnd, TRUE, 0); };
     dialog.afterInit = [](EntryDialog& d) {
+        EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));  // Init closed it
         EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0), 1);
+        EXPECT_EQ(d.table.SetKana(IDC_READING_KANA, 0, 0), 1);
+        EXPECT_EQ(d.table.SetFep(IDOK, 0, 0, 0, 0, 0), 0);                 // not an edit
+        EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0), 0);  // no such reading field
+        EXPECT_EQ(d.table.SetFep(999, 0, 0, 0, 0, 0), 0);
+        // The first item had the focus before SetFep: it switches on by its own message.
+        EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));
     };
-    dialog.steps = {[](ScriptedDialog& s) {
-        HWND main = s.Item(IDC_READING_MAIN);
-        HWND field = s.Item(IDC_READING_FIELD);
-        ::SendMessageA(field, EM_LIMITTEXT, 10, 0);
-        ::SetWindowTextA(field, "ABCDEFGH");
-
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_COMPREADSTR, "\xB1\xB2"}};  // ｱｲ being composed
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_COMPSTR | GCS_COMPREADSTR);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-        // The committed reading has 5 bytes; 2 fit under the limit of 10.
-        g_readings = {{GCS_RESULTREADSTR, "\xB1\xB2\xB3\xB4\xB5"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_RESULTSTR | GCS_RESULTREADSTR);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-
-        // A full field takes nothing more; a cleared one takes it all.
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_COMPREADSTR, "\xB6"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_COMPREADSTR);
-        EXPECT_EQ(TextOf(field), "ABCDEFGH\xB1\xB2");
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        ::SetWindowTextA(field, "");
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_RESULTREADSTR, "\xB6\xB7"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_RESULTREADSTR);
-        g_readings = {{GCS_COMPREADSTR, "\xB8"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_COMPREADSTR);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7\xB8");
-        // lParam 0: the base text alone (the composition was cancelled).
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
-
-        // A field without a limit reports one beyond 16 bits, which reads
-        // as negative: nothing is appended.
-        ::SendMessageA(field, EM_LIMITTEXT, 0, 0);
-        ::SendMessageA(main, WM_IME_STARTCOMPOSITION, 0, 0);
-        g_readings = {{GCS_RESULTREADSTR, "\xB9"}};
-        ::SendMessageA(main, WM_IME_COMPOSITION, 0, GCS_RESULTREADSTR);
-        ::SendMessageA(main, WM_IME_ENDCOMPOSITION, 0, 0);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
-
-        // The other edit has no reading field: its IME messages change nothing.
-        ::SendMessageA(s.Item(IDC_READING_KANA), WM_IME_STARTCOMPOSITION, 0, 0);
-        ::SendMessageA(s.Item(IDC_READING_KANA), WM_IME_COMPOSITION, 0, GCS_RESULTREADSTR);
-        EXPECT_EQ(TextOf(field), "\xB6\xB7");
-        g_readings.clear();
-        s.EndDialog(IDOK);
-    }};
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 1);
+    auto ime = [](BOOL open, DWORD conversion) {
+        return [=](EntryDialog&) { EXPECT_TRUE(ImeIs(::GetFocus(), open, conversion)); };
+    };
+    const std::vector<Beat> beats = {
+        {nullptr, IDC_READING_MAIN, {}, ime(TRUE, IME_CMODE_FULLSHAPE)},
+        {Keys({VK_RETURN}), IDC_READING_FIELD, {}, ime(FALSE, IME_CMODE_FULLSHAPE)},
+        {[](EntryDialog& d) {
+             SetIme(d.m_hWnd, FALSE, kHiraganaFull);
+             SendKey(VK_RETURN);
+         },
+         IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
+        {Keys({VK_UP}), IDC_READING_FIELD, {}, ime(FALSE, kHiraganaFull)},  // the saved bits came back
+        {[](EntryDialog& d) {
+             HWND field = d.Item(IDC_READING_FIELD);
+             ::SendMessageA(field, EM_LIMITTEXT, 10, 0);
+             ::SetWindowTextA(field, "ABCDEFGH");
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             // ｱｲ being composed; then the committed reading has 5 bytes, 2 fit under the limit of 10.
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB1\xB2"), "ABCDEFGH\xB1\xB2");
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB1\xB2\xB3\xB4\xB5"), "ABCDEFGH\xB1\xB2");
+             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "ABCDEFGH\xB1\xB2");
+             // A full field takes nothing more; a cleared one takes it all.
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB6"), "ABCDEFGH\xB1\xB2");
+             Ime(d, WM_IME_ENDCOMPOSITION);
+             ::SetWindowTextA(field, "");
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB6\xB7");
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB8"), "\xB6\xB7\xB8");
+             // lParam 0: the base text alone (the composition was cancelled).
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION), "\xB6\xB7");
+             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "\xB6\xB7");
+             // A field without a limit reports one beyond 16 bits, which reads
+             // as negative: nothing is appended.
+             ::SendMessageA(field, EM_LIMITTEXT, 0, 0);
+             Ime(d, WM_IME_STARTCOMPOSITION);
+             Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9");
+             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "\xB6\xB7");
+             // An edit without a reading field: its IME messages change nothing.
+             Ime(d, WM_IME_STARTCOMPOSITION, 0, "", IDC_READING_KANA);
+             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9", IDC_READING_KANA), "\xB6\xB7");
+         },
+         0},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
 } // namespace

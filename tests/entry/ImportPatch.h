@@ -12,22 +12,19 @@ public:
     ImportPatch(HMODULE module, const char* dll, const char* function, void* replacement)
     {
         auto* base = reinterpret_cast<BYTE*>(module);
-        auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-        const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
-        for (; directory.VirtualAddress != 0 && import->Name != 0; ++import) {
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports);
+        for (; imports != 0 && import->Name != 0; ++import) {
             if (::lstrcmpiA(reinterpret_cast<char*>(base + import->Name), dll) != 0)
                 continue;
             auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
             auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
             for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-                if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                    continue;
                 auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-                if (std::strcmp(reinterpret_cast<char*>(byName->Name), function) == 0) {
+                if (!IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) && std::strcmp(byName->Name, function) == 0) {
                     m_slot = reinterpret_cast<void**>(&slots->u1.Function);
-                    Swap(replacement);
+                    m_original = Swap(replacement);
                     return;
                 }
             }
@@ -44,14 +41,14 @@ public:
     bool Ok() const { return m_slot != nullptr; }
 
 private:
-    void Swap(void* value)
+    void* Swap(void* value)
     {
         DWORD protection;
         ::VirtualProtect(m_slot, sizeof(void*), PAGE_READWRITE, &protection);
-        if (m_original == nullptr)
-            m_original = *m_slot;
+        void* old = *m_slot;
         *m_slot = value;
         ::VirtualProtect(m_slot, sizeof(void*), protection, &protection);
+        return old;
     }
 
     void** m_slot = nullptr;

@@ -1,5 +1,5 @@
 // Builds binary dialog templates byte by byte, in either form, for the
-// template reader's tests and fuzz seeds.
+// template reader's tests.
 #pragma once
 
 #include <cstdint>
@@ -8,118 +8,103 @@
 
 class TemplateBuilder {
 public:
-    static const uint32_t kSetFont = 0x40;
-    static const uint32_t kGroup = 0x00020000;
+    static const uint32_t kSetFont = 0x40, kGroup = 0x00020000, kChild = 0x50000000;  // WS_CHILD | WS_VISIBLE
 
     explicit TemplateBuilder(bool extended = false) : m_extended(extended) {}
 
-    // Header. count is written as given (only its low byte counts).
-    TemplateBuilder& Header(uint32_t style, uint16_t count, const std::string& title = "t",
-                            const std::string& face = "Font")
+    // Header. count is written as given (only its low byte counts); with
+    // named, a menu by name and a window class by ordinal.
+    TemplateBuilder& Header(uint32_t style, uint16_t count, bool named = false)
     {
         if (m_extended) {
-            Word(1);
-            Word(0xFFFF);
-            Dword(0);  // help ID
-            Dword(0);  // extended style
-            Dword(style);
-        } else {
-            Dword(style);
-            Dword(0);  // extended style
+            Dword(0xFFFF0001);  // version 1, signature
+            Dword(0);           // help ID
         }
+        Fixed(style);
         Word(count);
         for (int i = 0; i < 4; ++i)
             Word(10);  // x, y, cx, cy
-        Word(0);       // no menu
-        Word(0);       // default class
-        String(title);
+        if (named) {
+            String("MENU");
+            Dword(0x8002FFFF);
+        } else {
+            Dword(0);  // no menu, default class
+        }
+        String("t");
         if (style & kSetFont) {
             Word(9);  // point size
-            if (m_extended) {
-                Word(400);  // weight
-                Byte(0);    // italic
-                Byte(1);    // character set
-            }
-            String(face);
+            if (m_extended)
+                Dword(0x01000000);  // weight 0 (FW_DONTCARE), not italic, character set 1
+            String("Font");
         }
         Align();
         return *this;
     }
 
-    // An item of a predefined class (atom 0x80 button ... 0x85 combo box).
-    TemplateBuilder& Item(uint32_t style, uint32_t id, uint16_t atom, const std::string& title = "",
-                          const std::vector<uint8_t>& creationData = {})
+    // An item of a predefined class (atom 0x80 button ... 0x85 combo box),
+    // or of the class named className (its title then an ordinal).
+    TemplateBuilder& Item(uint32_t style, uint32_t id, uint16_t atom, const std::vector<uint8_t>& creationData = {},
+                          const std::string& className = "")
     {
-        Fixed(style, id);
-        Word(0xFFFF);
-        Word(atom);
-        String(title);
-        Tail(creationData);
+        if (m_extended)
+            Dword(0);  // help ID
+        Fixed(style);
+        Dword(0x00050005);  // x, y
+        Dword(0x00050005);  // cx, cy
+        m_extended ? Dword(id) : Word(static_cast<uint16_t>(id));
+        if (className.empty()) {
+            Dword(0xFFFFu | atom << 16);
+            String("x");
+        } else {
+            String(className);
+            Dword(0x0007FFFF);
+        }
+        Word(static_cast<uint16_t>(creationData.size()));
+        m_bytes.insert(m_bytes.end(), creationData.begin(), creationData.end());
+        Align();
         return *this;
     }
-
-    // An item whose class is given by name.
-    TemplateBuilder& NamedItem(uint32_t style, uint32_t id, const std::string& className)
+    TemplateBuilder& Named(uint32_t style, uint32_t id, const std::string& className)
     {
-        Fixed(style, id);
-        String(className);
-        Word(0xFFFF);  // title as an ordinal
-        Word(7);
-        Tail({});
-        return *this;
+        return Item(style, id, 0, {}, className);
     }
 
-    std::vector<uint8_t>& Bytes() { return m_bytes; }
-    size_t Size() const { return m_bytes.size(); }
-
-    void Byte(uint8_t value) { m_bytes.push_back(value); }
-    void Word(uint16_t value)
+    // A static text, an edit with creation data, three radio buttons (the
+    // first starting a group) and an OK button; the first item at byte 40.
+    static std::vector<uint8_t> Example(bool extended = false)
     {
-        Byte(static_cast<uint8_t>(value));
-        Byte(static_cast<uint8_t>(value >> 8));
+        return TemplateBuilder(extended)
+            .Header(kSetFont | 0x80C80000, 6)
+            .Item(kChild | kGroup, 0xFFFF, 0x82)
+            .Item(kChild | 0x80, 101, 0x81, {1, 2, 3, 4, 5, 6})
+            .Item(kChild | kGroup | 9, 102, 0x80)
+            .Item(kChild | 9, 103, 0x80)
+            .Item(kChild | 9, 104, 0x80)
+            .Item(kChild | 1, 1, 0x80)
+            .m_bytes;
     }
+
+    const std::vector<uint8_t>& Bytes() const { return m_bytes; }
+    void Word(uint16_t value) { m_bytes.insert(m_bytes.end(), {uint8_t(value), uint8_t(value >> 8)}); }
     void Dword(uint32_t value)
     {
-        Word(static_cast<uint16_t>(value));
-        Word(static_cast<uint16_t>(value >> 16));
+        Word(uint16_t(value));
+        Word(uint16_t(value >> 16));
     }
     // ASCII as UTF-16, with the terminator.
     void String(const std::string& text)
     {
-        for (char c : text)
+        for (char c : text + '\0')
             Word(static_cast<uint8_t>(c));
-        Word(0);
     }
-    void Align()
-    {
-        while (m_bytes.size() % 4 != 0)
-            Byte(0);
-    }
+    void Align() { m_bytes.resize((m_bytes.size() + 3) & ~size_t(3)); }
 
 private:
-    void Fixed(uint32_t style, uint32_t id)
+    // Style and extended style, in the order of the form.
+    void Fixed(uint32_t style)
     {
-        if (m_extended) {
-            Dword(0);  // help ID
-            Dword(0);  // extended style
-            Dword(style);
-        } else {
-            Dword(style);
-            Dword(0);
-        }
-        for (int i = 0; i < 4; ++i)
-            Word(5);
-        if (m_extended)
-            Dword(id);
-        else
-            Word(static_cast<uint16_t>(id));
-    }
-    void Tail(const std::vector<uint8_t>& creationData)
-    {
-        Word(static_cast<uint16_t>(creationData.size()));
-        for (uint8_t b : creationData)
-            Byte(b);
-        Align();
+        Dword(m_extended ? 0 : style);
+        Dword(m_extended ? style : 0);
     }
 
     bool m_extended;

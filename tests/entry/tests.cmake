@@ -3,8 +3,7 @@ zr8_add_portable_test(zr8_entry_template_tests entry/DlgTemplateReaderTest.cpp)
 
 # The table, its subclasses and the IME control in real modal dialogs.
 zr8_add_windows_test(zr8_entry_tests
-    entry/DlgSbKeysTest.cpp
-    entry/DlgSbTableTest.cpp
+    entry/DlgSbTest.cpp
     entry/FepTest.cpp
     entry/EntryDialogs.rc)
 if(WIN32)

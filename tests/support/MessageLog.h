@@ -19,23 +19,14 @@ struct LoggedMessage {
     LPARAM lParam;
 };
 
-// An expected entry: the message, and the parameters that are checked.
+// An expected entry: the message alone, or the message and both parameters.
 struct ExpectedMessage {
-    enum { anyParams = 0, checkWParam = 1, checkLParam = 2, checkBoth = 3 };
+    ExpectedMessage(UINT msg) : message(msg) {}
+    ExpectedMessage(UINT msg, WPARAM w, LPARAM l = 0) : message(msg), wParam(w), lParam(l), params(true) {}
     UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    int check;
-    HWND hwnd;  // NULL: any window
-
-    ExpectedMessage(UINT msg, int flags = anyParams, WPARAM w = 0, LPARAM l = 0, HWND h = nullptr)
-        : message(msg), wParam(w), lParam(l), check(flags), hwnd(h)
-    {
-    }
-    static ExpectedMessage Params(UINT msg, WPARAM w, LPARAM l, HWND h = nullptr)
-    {
-        return ExpectedMessage(msg, checkBoth, w, l, h);
-    }
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    bool params = false;
 };
 
 class MessageLog {
@@ -53,10 +44,8 @@ public:
         std::vector<LoggedMessage> kept;
         for (const LoggedMessage& logged : m_messages) {
             for (UINT message : messages) {
-                if (logged.message == message) {
+                if (logged.message == message)
                     kept.push_back(logged);
-                    break;
-                }
             }
         }
         return kept;
@@ -66,27 +55,6 @@ private:
     std::vector<LoggedMessage> m_messages;
 };
 
-inline std::string Describe(const LoggedMessage& m)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, "%04x(%llx,%llx)", m.message, static_cast<unsigned long long>(m.wParam),
-                  static_cast<unsigned long long>(m.lParam));
-    return text;
-}
-
-inline std::string Describe(const ExpectedMessage& m)
-{
-    char wParam[24] = "*";
-    char lParam[24] = "*";
-    if (m.check & ExpectedMessage::checkWParam)
-        std::snprintf(wParam, sizeof wParam, "%llx", static_cast<unsigned long long>(m.wParam));
-    if (m.check & ExpectedMessage::checkLParam)
-        std::snprintf(lParam, sizeof lParam, "%llx", static_cast<unsigned long long>(m.lParam));
-    char text[96];
-    std::snprintf(text, sizeof text, "%04x(%s,%s)", m.message, wParam, lParam);
-    return text;
-}
-
 // The whole log must equal the expected sequence.
 inline ::testing::AssertionResult SequenceIs(const std::vector<LoggedMessage>& got,
                                              const std::vector<ExpectedMessage>& expected)
@@ -94,17 +62,22 @@ inline ::testing::AssertionResult SequenceIs(const std::vector<LoggedMessage>& g
     bool same = got.size() == expected.size();
     for (size_t i = 0; same && i < got.size(); ++i) {
         const ExpectedMessage& e = expected[i];
-        same = got[i].message == e.message && (e.hwnd == nullptr || got[i].hwnd == e.hwnd) &&
-               (!(e.check & ExpectedMessage::checkWParam) || got[i].wParam == e.wParam) &&
-               (!(e.check & ExpectedMessage::checkLParam) || got[i].lParam == e.lParam);
+        same = got[i].message == e.message &&
+               (!e.params || (got[i].wParam == e.wParam && got[i].lParam == e.lParam));
     }
     if (same)
         return ::testing::AssertionSuccess();
-    std::string text = "expected:";
+    auto text = [](UINT message, WPARAM w, LPARAM l, bool params) {
+        char one[64];
+        std::snprintf(one, sizeof one, params ? " %04x(%llx,%llx)" : " %04x", message, static_cast<unsigned long long>(w),
+                 static_cast<unsigned long long>(l));
+        return std::string(one);
+    };
+    std::string report = "expected:";
     for (const ExpectedMessage& e : expected)
-        text += " " + Describe(e);
-    text += "\n     got:";
+        report += text(e.message, e.wParam, e.lParam, e.params);
+    report += "\n     got:";
     for (const LoggedMessage& m : got)
-        text += " " + Describe(m);
-    return ::testing::AssertionFailure() << text;
+        report += text(m.message, m.wParam, m.lParam, true);
+    return ::testing::AssertionFailure() << report;
 }

@@ -17,25 +17,12 @@ inline void SendKey(WORD vk)
     ::SendInput(2, input, sizeof(INPUT));
 }
 
-// vk pressed while modifier (VK_SHIFT, VK_CONTROL) is held.
-inline void SendKeyWith(WORD modifier, WORD vk)
+// A click of the left (or right) button at the centre of hwnd's client area.
+inline void SendClick(HWND hwnd, bool right = false)
 {
-    INPUT input[4] = {};
-    for (INPUT& one : input)
-        one.type = INPUT_KEYBOARD;
-    input[0].ki.wVk = modifier;
-    input[1].ki.wVk = vk;
-    input[2].ki.wVk = vk;
-    input[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    input[3].ki.wVk = modifier;
-    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(4, input, sizeof(INPUT));
-}
-
-// A click of the left (or right) button at a point of hwnd's client area.
-inline void SendClick(HWND hwnd, POINT client, bool right = false)
-{
-    POINT screen = client;
+    RECT rect;
+    ::GetClientRect(hwnd, &rect);
+    POINT screen = {rect.right / 2, rect.bottom / 2};
     ::ClientToScreen(hwnd, &screen);
     int width = ::GetSystemMetrics(SM_CXSCREEN);
     int height = ::GetSystemMetrics(SM_CYSCREEN);
@@ -49,14 +36,6 @@ inline void SendClick(HWND hwnd, POINT client, bool right = false)
     input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     input[2].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     ::SendInput(3, input, sizeof(INPUT));
-}
-
-// The centre of a control, in its own client coordinates.
-inline POINT ClientCentre(HWND hwnd)
-{
-    RECT rect;
-    ::GetClientRect(hwnd, &rect);
-    return POINT{rect.right / 2, rect.bottom / 2};
 }
 
 // Handles every message that is waiting (and posted ones they cause).

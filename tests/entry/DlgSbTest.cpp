@@ -1,0 +1,419 @@
+// The dialog item table in a host's ordinary modal dialog, driven by real
+// keyboard and mouse input: the focus after each key and the messages the
+// dialog and its sheet receive; the operations a host calls from its
+// handlers, the message box for a radio group without a checked button, and
+// what the table's end gives back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "EntryHarness.h"
+#include "TemplateBuilder.h"
+#include "afx/AfxModule.h"
+
+namespace {
+
+// The check messages of a radio group (the checked button, then its mates),
+// then the notices.
+std::vector<ExpectedMessage> Checks(std::initializer_list<int> ids, const std::vector<UINT>& notices = {})
+{
+    std::vector<ExpectedMessage> messages;
+    for (int id : ids)
+        messages.emplace_back(kCheckMsg, id);
+    for (UINT notice : notices)
+        messages.emplace_back(notice, 0);
+    return messages;
+}
+
+UINT StyleOf(EntryDialog& d, int nID)
+{
+    return static_cast<UINT>(::GetWindowLongA(d.Item(nID), GWL_STYLE) & 0x0F);
+}
+
+TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
+{
+    EntryDialog dialog(IDD_FORM);
+    dialog.beforeInit = [](EntryDialog& d) {
+        for (const char* text : {"\x88\xEA", "\x93\xF1", "\x8E\x4F"}) {  // 一 二 三
+            ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+            ::SendMessageA(d.Item(IDC_FORM_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+        ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SETCURSEL, 0, 0);
+        ::SendMessageA(d.Item(IDC_FORM_LIST), LB_SETCURSEL, 0, 0);
+        ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
+    };
+    auto dropped = [](bool open) { return [open](EntryDialog& d) { EXPECT_EQ(d.Dropped(IDC_FORM_COMBO), open); }; };
+    const std::vector<Beat> beats = {
+        {nullptr, IDC_FORM_NAME, {}, [](EntryDialog& d) { EXPECT_EQ(d.initResult, 1); }},
+        // Down visits every radio button; a key move checks nothing.
+        {Keys({VK_DOWN}), IDC_FORM_RADIO_A, {}, [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
+        {Keys({VK_UP}), IDC_FORM_NAME},
+        // The dialog manager's Tab: the table checks the radio button it
+        // reaches and leaves a check box alone.
+        {Keys({VK_TAB}), IDC_FORM_RADIO_A, Checks({IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_A) && !d.Checked(IDC_FORM_RADIO_C)); }},
+        {Keys({VK_TAB}), IDC_FORM_CHECK, {}, [](EntryDialog& d) { EXPECT_FALSE(d.Checked(IDC_FORM_CHECK)); }},
+        {Keys({VK_F5}), IDC_FORM_CHECK, {{kFuncKeyMsg, VK_F5}}},
+        // Enter in an edit skips to the group's checked button.
+        {[](EntryDialog& d) {
+             ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_C);
+             ::SetFocus(d.Item(IDC_FORM_NAME));
+             SendKey(VK_RETURN);
+         },
+         IDC_FORM_RADIO_C},
+        // Enter on a radio button: checked, mates unchecked, on past the group
+        // to a check box, which a key move leaves alone.
+        {Keys({VK_RETURN}), IDC_FORM_CHECK, Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C) && !d.Checked(IDC_FORM_CHECK)); }},
+        {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(false)},
+        // Enter opens a closed list, Escape closes it (the dialog stays), Space opens it again.
+        {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(true)},
+        {Keys({VK_ESCAPE}), IDC_FORM_COMBO, {}, dropped(false)},
+        {[](EntryDialog& d) {
+             // The table's own Escape step gives 0 only when it closed a list.
+             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 0);
+             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             SendKey(VK_SPACE);
+         },
+         IDC_FORM_COMBO, {}, dropped(true)},
+        // Down moves in the open list; Enter closes it and moves on.
+        {Keys({VK_DOWN}), IDC_FORM_COMBO, {}, dropped(true)},
+        {Keys({VK_RETURN}), IDC_FORM_LIST, {},
+         [](EntryDialog& d) {
+             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_COMBO), CB_GETCURSEL, 0, 0), 1);
+         }},
+        // Up and Down stay in a list box; Right moves on.
+        {Keys({VK_DOWN}), IDC_FORM_LIST, {},
+         [](EntryDialog& d) { EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_LIST), LB_GETCURSEL, 0, 0), 1); }},
+        {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_DEFPUSHBUTTON)); }},
+        // The push button left behind loses the default look.
+        {Keys({VK_DOWN}), IDCANCEL, {},
+         [](EntryDialog& d) {
+             EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_PUSHBUTTON));
+             EXPECT_EQ(StyleOf(d, IDCANCEL), UINT(BS_DEFPUSHBUTTON));
+         }},
+        // Past either end with no flags: round to the other end, no notice.
+        {Keys({VK_DOWN}), IDC_FORM_NAME},
+        {Keys({VK_UP}), IDCANCEL},
+        {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
+    };
+    EXPECT_EQ(dialog.Play(beats), IDCANCEL);
+}
+
+// Up before the first item, Down after the last and Enter on a radio group
+// that ends the table, under each combination of the end flags.
+TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
+{
+    struct Case {
+        short wrap, sheet, stop;
+        int downFocus;
+        std::vector<UINT> down;
+        int upFocus;
+        std::vector<UINT> up;
+        int enterFocus;
+        std::vector<UINT> enter;
+    };
+    const int edit = IDC_END_EDIT, a = IDC_END_RADIO_A, b = IDC_END_RADIO_B, c = IDC_END_RADIO_C;
+    const Case cases[] = {
+        {0, 0, 0, edit, {}, c, {}, edit, {}},
+        {1, 0, 0, edit, {kAfterLast}, c, {kBeforeFirst}, edit, {kAfterLast}},
+        {0, 0, 1, c, {kAfterLast}, edit, {kBeforeFirst}, b, {kAfterLast}},
+        {0, 1, 0, edit, {kNextPage}, c, {kPrevPage}, b, {kNextPage}},  // the sheet's page request stays put
+        {1, 1, 1, c, {kNextPage, kAfterLast}, edit, {kPrevPage, kBeforeFirst}, b, {kNextPage}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << "wrap " << k.wrap << " sheet " << k.sheet << " stop " << k.stop);
+        EntryDialog dialog(IDD_RADIO_END);
+        dialog.OwnBySheet();
+        dialog.wrap = k.wrap;
+        dialog.sheet = k.sheet;
+        dialog.stop = k.stop;
+        // A radio button reached other than by a key is checked, with its mates cleared.
+        const std::vector<Beat> beats = {
+            {FocusThen(c, VK_DOWN), k.downFocus, Checks({c, a, b}, k.down)},
+            {FocusThen(edit, VK_UP), k.upFocus, Checks({}, k.up)},
+            {FocusThen(b, VK_RETURN), k.enterFocus, Checks({b, a, c, b, a, c}, k.enter)},
+        };
+        EXPECT_EQ(dialog.Play(beats), IDABORT);
+    }
+}
+
+void Enable(EntryDialog& d, std::initializer_list<int> ids, BOOL on)
+{
+    for (int id : ids)
+        ::EnableWindow(d.Item(id), on);
+}
+
+TEST(TableKeys, DisabledItemsArePassedOverAndASearchWithoutTargetStays)
+{
+    EntryDialog dialog(IDD_FORM);
+    const std::vector<Beat> beats = {
+        {[](EntryDialog& d) {
+             Enable(d, {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK}, FALSE);
+             SendKey(VK_RETURN);
+         },
+         IDC_FORM_COMBO},
+        // A disabled last item: round to the first.
+        {[](EntryDialog& d) {
+             Enable(d, {IDCANCEL}, FALSE);
+             ::SetFocus(d.Item(IDOK));
+             SendKey(VK_DOWN);
+         },
+         IDC_FORM_NAME},
+        // Nothing enabled: every search gives up and the current item stays.
+        {[](EntryDialog& d) {
+             Enable(d, {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK}, FALSE);
+             short next = -1;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 0);
+             EXPECT_EQ(next, 0);
+             EXPECT_EQ(d.table.DialogKeyDown(VK_DOWN), 1);
+             EXPECT_EQ(d.table.DialogKeyDown(VK_RETURN), 1);
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+             Enable(d, {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_LIST}, TRUE);
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
+             EXPECT_EQ(next, IDC_FORM_RADIO_A);
+         },
+         0},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
+}
+
+// Which keys an edit hands on: a linked edit sends its keys to the dialog as
+// messages, an edit that keeps Enter types a line break; the changes of
+// every edit reach the dialog through the relay.
+TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
+{
+    EntryDialog dialog(IDD_READING);
+    dialog.beforeInit = [](EntryDialog& d) {
+        d.table.SecretLink(IDC_READING_MAIN, kLinkUp, kLinkDown, kLinkEnter, kLinkSpace, kLinkFuncKey);
+    };
+    const std::vector<Beat> beats = {
+        // (The space itself is still typed: its character comes from the
+        // loop's translation, before the key reaches the edit.)
+        {Keys({VK_SPACE, VK_RETURN, VK_F3, VK_DOWN, VK_UP}), IDC_READING_MAIN,
+         {ExpectedMessage(kEditChange), {kLinkSpace, 0}, {kLinkEnter, 0}, {kLinkFuncKey, VK_F3}, {kLinkDown, 0},
+          {kLinkUp, 0}}},
+        {FocusThen(IDC_READING_KANA, VK_RETURN), IDC_READING_MULTI},
+        {[](EntryDialog& d) {
+             d.commands.clear();
+             Keys({'A', VK_RETURN, 'B', VK_UP})(d);
+         },
+         IDC_READING_MULTI, {kEditChange, kEditChange, kEditChange},
+         [](EntryDialog& d) {
+             char text[32] = "";
+             HWND multi = d.Item(IDC_READING_MULTI);
+             ::GetWindowTextA(multi, text, sizeof text);
+             EXPECT_STREQ(text, "a\r\nb");  // Up moved the caret only
+             for (const LoggedMessage& m : d.log.Messages())
+                 EXPECT_TRUE(m.wParam == MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE) && m.lParam == LPARAM(multi));
+             // The notification itself stops at the edit; the others pass.
+             auto has = [&d](WPARAM w) { return std::count(d.commands.begin(), d.commands.end(), w) != 0; };
+             EXPECT_FALSE(has(MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE)));
+             EXPECT_TRUE(has(MAKEWPARAM(IDC_READING_MULTI, EN_UPDATE)));
+         }},
+        {Keys({VK_F5}), IDC_READING_MULTI, {{kFuncKeyMsg, VK_F5}}},
+        {Keys({VK_ESCAPE}), 0},  // the dialog manager cancels
+    };
+    EXPECT_EQ(dialog.Play(beats), IDCANCEL);
+}
+
+TEST(TableKeys, TheMouseOnACheckBoxTogglesItWithoutTheTable)
+{
+    EntryDialog dialog(IDD_FORM);
+    auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
+    auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
+    const std::vector<Beat> beats = {
+        // A right click reports no focus: the current item is still the edit.
+        {click(IDC_FORM_CHECK, true), IDC_FORM_NAME, {},
+         [](EntryDialog& d) {
+             short next = 0;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
+             EXPECT_EQ(next, IDC_FORM_RADIO_A);
+         }},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
+        // A radio button reached by the mouse is checked by the table, on the
+        // activation and again on the focus.
+        {click(IDC_FORM_RADIO_C), IDC_FORM_RADIO_C,
+         Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
+                 IDC_FORM_RADIO_B}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
+}
+
+class TableProbe : public CDlgSb {
+public:
+    using CDlgSb::GetItem;
+};
+
+// GetItem walks a template one item at a time, giving each class kind.
+TEST(Table, GetItemWalksATemplate)
+{
+    std::vector<uint8_t> bytes = TemplateBuilder::Example();
+    auto* item = reinterpret_cast<CDlgSb::ITEM*>(bytes.data() + 40);
+    std::vector<WORD> kinds;
+    for (int i = 0; i < 6 && item != nullptr; ++i) {
+        kinds.push_back(0xEEEE);
+        item = TableProbe().GetItem(item, &kinds.back());
+    }
+    EXPECT_EQ(kinds, (std::vector<WORD>{2, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(reinterpret_cast<uint8_t*>(item), bytes.data() + bytes.size());
+}
+
+TEST(Table, InitAttachesEveryControlAndTheEndGivesThemBack)
+{
+    ScriptedDialog dialog(IDD_FORM);
+    dialog.onInit = [](ScriptedDialog& d) {
+        HWND edit = d.Item(IDC_FORM_NAME);
+        LONG_PTR editProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+        EXPECT_EQ(CDlgSb().Init(&d, 4242, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+        EXPECT_EQ(CDlgSb().Init(&d, IDD_RADIO_END, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);  // its controls are not here
+        {
+            CDlgSb table;
+            EXPECT_EQ(table.InitDll(&d, ::GetModuleHandleA(nullptr), IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 1);
+            EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
+            EXPECT_EQ(::GetFocus(), edit);
+            // A second table cannot attach to controls that are taken.
+            EXPECT_EQ(CDlgSb().Init(&d, IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+        }
+        EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
+        EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), editProc);
+        return FALSE;
+    };
+    EXPECT_EQ(dialog.DoModal(), IDABORT);
+}
+
+TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
+{
+    EntryDialog dialog(IDD_RADIO_FIRST);
+    dialog.beforeInit = [](EntryDialog& d) { ::CheckDlgButton(d.m_hWnd, IDC_FIRST_RADIO_C, BST_CHECKED); };
+    const std::vector<Beat> beats = {
+        {nullptr, IDC_FIRST_RADIO_C, Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
+        {[](EntryDialog& d) {
+             ::SetFocus(d.Item(IDC_FIRST_EDIT));
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+             EXPECT_EQ(d.FocusID(), IDC_FIRST_EDIT);  // not a radio button: stays
+             d.table.SetFocusID(IDC_FIRST_RADIO_A);
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);  // on the group's checked button
+             short id = 0;
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
+             EXPECT_EQ(id, IDC_FIRST_RADIO_C);
+         },
+         IDC_FIRST_RADIO_C,
+         Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
+}
+
+// Each message box shown while the hook is set: title, text and the marks
+// "owned", "Cancel" and "icon" where they apply; each is closed with OK.
+std::vector<std::string> g_boxes;
+HWND g_host;  // activated again once a box closes
+
+std::string TextOf(HWND hwnd)
+{
+    char text[512] = "";
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND box = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && box != g_host) {
+        std::string seen = TextOf(box) + "|", marks;
+        for (HWND c = ::GetWindow(box, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+            if ((::GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                marks += ::SendMessageA(c, STM_GETICON, 0, 0) != 0 ? " icon" : "";
+            else if (::SendMessageA(c, WM_GETDLGCODE, 0, 0) & DLGC_STATIC)
+                seen += TextOf(c);
+        }
+        marks += ::GetDlgItem(box, IDCANCEL) != nullptr ? " Cancel" : "";
+        g_boxes.push_back(seen + (::GetWindow(box, GW_OWNER) != nullptr ? " owned" : "") + marks);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The dialog code as the dialog manager asks for it on a key-down.
+LRESULT CodeFor(HWND hwnd, UINT key)
+{
+    MSG query = {hwnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
+    return ::SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query));
+}
+
+TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
+{
+    EntryDialog dialog(IDD_FORM);
+    const std::vector<Beat> beats = {
+        {[](EntryDialog& d) {
+             g_host = d.m_hWnd;
+             HHOOK hook = ::SetWindowsHookExA(WH_CBT, CatchBox, nullptr, ::GetCurrentThreadId());
+             // The group does not begin the table: the box comes at once, titled
+             // "確認", saying "ｵｰﾄﾗｼﾞｵﾎﾞﾀﾝにON項目が設定されていません。", unowned, with an icon and OK.
+             d.table.SetFocusID(IDC_FORM_RADIO_B);
+             EXPECT_EQ(d.table.ResetFocusPos(), 0);
+             const std::string box = "\x8A\x6D\x94\x46|\xB5\xB0\xC4\xD7\xBC\xDE\xB5\xCE\xDE\xC0\xDD\x82\xC9\x4F\x4E"
+                                     "\x8D\x80\x96\xDA\x82\xAA\x90\xDD\x92\xE8\x82\xB3\x82\xEA\x82\xC4\x82\xA2"
+                                     "\x82\xDC\x82\xB9\x82\xF1\x81\x42 icon";
+             EXPECT_EQ(g_boxes, std::vector<std::string>{box});
+             // The first enabled item is the edit: no question arises.
+             short id = 0;
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
+             EXPECT_EQ(id, IDC_FORM_NAME);
+             // With the edit disabled the group comes first, and none is checked.
+             // (The focus leaves first: the dialog would hand it to a radio button.)
+             ::SetFocus(d.Item(IDOK));
+             ::EnableWindow(d.Item(IDC_FORM_NAME), FALSE);
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 0);
+             EXPECT_EQ(id, 0);
+             ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
+             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
+             EXPECT_EQ(id, IDC_FORM_RADIO_C);
+             EXPECT_EQ(g_boxes, std::vector<std::string>(2, box));
+             ::UnhookWindowsHookEx(hook);
+         },
+         IDOK},
+        {[](EntryDialog& d) {
+             EXPECT_EQ(d.table.CheckPullDown(), 0);
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+             EXPECT_EQ(d.table.CheckPullDown(), 1);
+             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             short id = 0;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 1);  // the combo box is current now
+             EXPECT_EQ(id, IDC_FORM_LIST);
+             d.table.ClosePull(5);
+             d.table.ClosePull(99);  // out of the table: nothing
+             d.table.SetFocusID(IDC_FORM_LIST);
+             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 1);
+             EXPECT_EQ(id, IDOK);
+             d.table.SetFocusID(IDCANCEL);
+             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 0);
+             EXPECT_EQ(id, 0);
+             d.table.SetFocusID(999);  // unknown: the current item stays
+             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+         },
+         IDCANCEL, {{kCloseMsg, IDC_FORM_COMBO}}},
+        // For a key message the subclass asks for exactly the keys the table
+        // takes from the dialog manager: Enter but on a push button, never
+        // Tab, Escape only on an open list.
+        {[](EntryDialog& d) {
+             for (int id : {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_CHECK, IDC_FORM_COMBO, IDC_FORM_LIST, IDCANCEL}) {
+                 EXPECT_EQ((CodeFor(d.Item(id), VK_RETURN) & DLGC_WANTMESSAGE) != 0, id != IDCANCEL) << id;
+                 EXPECT_FALSE((CodeFor(d.Item(id), VK_ESCAPE) | CodeFor(d.Item(id), VK_TAB)) & DLGC_WANTMESSAGE);
+             }
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
+             EXPECT_TRUE(CodeFor(d.Item(IDC_FORM_COMBO), VK_ESCAPE) & DLGC_WANTMESSAGE);
+             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
+         },
+         IDCANCEL},
+    };
+    EXPECT_EQ(dialog.Play(beats), IDABORT);
+}
+
+} // namespace
