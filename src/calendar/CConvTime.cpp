@@ -6,8 +6,22 @@
 #include "afx/COleDateTime.h"
 
 namespace {
+
 const size_t kWorkBufferSize = 24;
+
+// One reading as "hh:mm:ss", of which the first length bytes go to out
+// ("hh:mm" is its first five).
+void WriteClock(CConvTime& clock, char* out, size_t length)
+{
+    short hour, minute, second;
+    clock.GetTime(&hour, &minute, &second);
+    char text[kWorkBufferSize];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
+    std::memcpy(out, text, length);
+    out[length] = '\0';
 }
+
+} // namespace
 
 CConvTime::CConvTime() = default;
 
@@ -23,12 +37,7 @@ void CConvTime::GetTime(short* hour, short* minute, short* second)
 
 void CConvTime::GetHHMMTime(char* out)
 {
-    short hour, minute, second;
-    GetTime(&hour, &minute, &second);
-    char text[kWorkBufferSize];
-    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    std::memcpy(out, text, 6);
-    out[5] = '\0';
+    WriteClock(*this, out, 5);
 }
 
 void CConvTime::GetHHMMTime(CString& out)
@@ -40,12 +49,7 @@ void CConvTime::GetHHMMTime(CString& out)
 
 void CConvTime::GetHHMMSSTime(char* out)
 {
-    short hour, minute, second;
-    GetTime(&hour, &minute, &second);
-    char text[kWorkBufferSize];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
-    std::memcpy(out, text, 9);
-    out[8] = '\0';
+    WriteClock(*this, out, 8);
 }
 
 void CConvTime::GetHHMMSSTime(CString& out)

@@ -522,17 +522,9 @@ int CDlgSb::ResetFocusPos()
         m_nCurrent = 0;
     short group = m_pGroup[m_nCurrent];
     if (m_pType[m_nCurrent] == Reader::typeRadioButton && group != Reader::noGroup) {
-        int checked = 0;
-        for (int i = 0; i < count; ++i) {
-            if (m_pGroup[i] != group) {
-                ShowNoCheckedRadio();
-                return 0;
-            }
-            if (static_cast<short>(::SendMessageA(m_phWnd[i], BM_GETCHECK, 0, 0)) > 0) {
-                checked = i;
-                break;
-            }
-        }
+        int checked = CheckedRadioFrom(0, group, 0);
+        if (checked < 0)
+            return 0;
         m_nCurrent = checked;
     }
     if (!IsEnabled(m_nCurrent))
@@ -577,17 +569,9 @@ int CDlgSb::CheckPageEnableItem(short* pID)
     int result = first;
     short group = m_pGroup[first];
     if (m_pType[first] == Reader::typeRadioButton && group != Reader::noGroup) {
-        int count = Count();
-        for (int i = first; i < count; ++i) {
-            if (m_pGroup[i] != group) {
-                ShowNoCheckedRadio();
-                return 0;
-            }
-            if (static_cast<short>(::SendMessageA(m_phWnd[i], BM_GETCHECK, 0, 0)) > 0) {
-                result = i;
-                break;
-            }
-        }
+        result = CheckedRadioFrom(first, group, first);
+        if (result < 0)
+            return 0;
     }
     if (pID != nullptr)
         *pID = static_cast<short>(m_pID[result] & 0xFFFF);
@@ -613,6 +597,23 @@ int CDlgSb::Count() const
         return 0;
     int count = static_cast<short>(m_nCount);
     return count > 0 ? count : 0;
+}
+
+// The first checked radio button from nFrom on while the items belong to
+// group; fallback when the table ends first. An item of another group
+// before a checked one tells the user and gives -1.
+int CDlgSb::CheckedRadioFrom(int nFrom, short group, int fallback) const
+{
+    int count = Count();
+    for (int i = nFrom; i < count; ++i) {
+        if (m_pGroup[i] != group) {
+            ShowNoCheckedRadio();
+            return -1;
+        }
+        if (static_cast<short>(::SendMessageA(m_phWnd[i], BM_GETCHECK, 0, 0)) > 0)
+            return i;
+    }
+    return fallback;
 }
 
 bool CDlgSb::IsEnabled(int nIndex) const

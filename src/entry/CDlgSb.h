@@ -122,6 +122,7 @@ private:
     bool IsDropped(int nIndex) const;
     bool IsCombo(int nIndex) const;
     int FirstEnabledFrom(int nIndex) const;
+    int CheckedRadioFrom(int nFrom, short group, int fallback) const;
     void PostToDialog(UINT message, WPARAM wParam) const;
     void PostToSheet(UINT message) const;
     HWND DialogHandle() const;
