@@ -1,0 +1,2 @@
+# The BMP header checks: portable, so they also run natively under ASan + UBSan.
+zr8_add_portable_test(zr8_progress_header_tests progress/DibHeaderTest.cpp)
