@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "BmpBuilder.h"
-#include "entry/ImportPatch.h"
+#include "support/ImportPatch.h"
 #include "progress/CDIB.h"
 #include "support/TempFolder.h"
 
