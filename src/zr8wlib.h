@@ -16,6 +16,7 @@
 #include "files/EnvRecords.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
+#include "grid/GdiLayout.h"
 #include "progress/CDibHeader.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
@@ -30,5 +31,6 @@
 #include "entry/CEditSub.h"
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
+#include "grid/CGdi.h"
 #include "progress/CDIB.h"
 #endif
