@@ -33,4 +33,5 @@
 #include "entry/CListSub.h"
 #include "grid/CGdi.h"
 #include "progress/CDIB.h"
+#include "progress/CScaleDlg.h"
 #endif

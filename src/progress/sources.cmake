@@ -2,4 +2,5 @@
 list(APPEND WLIB_PORTABLE_SOURCES
     progress/CDibHeader.cpp)
 list(APPEND WLIB_WINDOWS_SOURCES
-    progress/CDIB.cpp)
+    progress/CDIB.cpp
+    progress/CScaleDlg.cpp)
