@@ -479,33 +479,28 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10InStepsOfFive)
 
     // Driven ticks through the same procedure: a whole walk and the wrap.
     dialog.SubScaleStop();
-    TIMERPROC tick = g_setTimers[0].proc;
-    UINT_PTR id = g_setTimers[0].result;
     dialog.SubScaleRestart();
     ASSERT_EQ(g_setTimers.size(), 2u);
-    id = g_setTimers[1].result;
-    tick(nullptr, WM_TIMER, id + 1, 0);  // not the running timer: nothing
-    int before = BlockColumns(dialog).first;
+    TIMERPROC tick = g_setTimers[1].proc;
+    UINT_PTR id = g_setTimers[1].result;
+    ::InvalidateRect(Item(dialog, IDC_ZR8_SCALE_SUB), nullptr, TRUE);
+    ::UpdateWindow(Item(dialog, IDC_ZR8_SCALE_SUB));
+    ASSERT_EQ(BlockColumns(dialog).first, -1) << "the bar erased";
+    tick(nullptr, WM_TIMER, id + 1, 0);
+    EXPECT_EQ(BlockColumns(dialog).first, -1) << "a tick of another timer draws nothing";
+    // After the restart the position goes on from where it was: walk past
+    // the next 0 and one whole round after it.
     std::vector<int> walk;
-    for (int i = 0; i < 23; ++i) {
+    for (int i = 0; i < 44; ++i) {
         tick(nullptr, WM_TIMER, id, 0);
         walk.push_back(BlockColumns(dialog).first);
     }
-    EXPECT_NE(before, -1);
-    // After the restart the position goes on; find the tick that drew 0.
-    int zero = -1;
-    for (int i = 0; i < 23; ++i) {
-        if (walk[i] == 1) {
-            zero = i;
-            break;
-        }
-    }
-    ASSERT_GE(zero, 0);
-    for (int step = 0; step <= 20 && zero + step < 23; ++step)
-        EXPECT_EQ(walk[zero + step], 1 + step * unit) << "step " << step;
-    if (zero + 21 < 23) {
-        EXPECT_EQ(walk[zero + 21], 1) << "after 100 the walk starts again at 0";
-    }
+    int zero = 1;
+    while (zero < 22 && !(walk[zero] == 1 && walk[zero - 1] != 1))
+        ++zero;
+    ASSERT_LT(zero, 22) << "the walk returns to 0";
+    for (int step = 0; step <= 21; ++step)
+        EXPECT_EQ(walk[zero + step], 1 + step % 21 * unit) << "step " << step << ": 0, 5, ..., 100, 0";
     dialog.Term();
     EXPECT_FALSE(g_killTimers.empty());
     EXPECT_EQ(g_killTimers.back(), id) << "Term stops the timer";
