@@ -7,6 +7,7 @@ DemoScreen RunDatesScreen()
     DemoScreen screen;
     screen.name = "04-dates";
     screen.title = "zr8WLIB デモ - 日付";
+    screen.description = "今日の日付を和暦と西暦の各書式で、入力された日付の解析、時刻";
     CYmd ymd;
     CString line;
 

@@ -1,5 +1,8 @@
-// One screen of the demo host: a title and the lines it shows. Each screen
-// is shown in a window of its own and saved as a PNG screenshot.
+// One screen of the demo host: a title, a one-line description and the
+// lines it shows. Each screen is shown in a window of its own and saved as a
+// PNG screenshot; screenshots a screen saves by itself (a live dialog, say)
+// are listed in shots. demo/out/index.html lists every screenshot with its
+// title and description, in the order of the screens.
 #pragma once
 
 #include <string>
@@ -7,10 +10,19 @@
 
 #include "zr8wlib.h"
 
+// A screenshot a screen saved itself.
+struct DemoShot {
+    CString name;         // file name stem (name.png in the output folder)
+    CString title;
+    CString description;  // one line: what the picture shows
+};
+
 struct DemoScreen {
-    CString name;   // file name stem of the screenshot
-    CString title;  // window caption
+    CString name;         // file name stem of the screenshot
+    CString title;        // window caption
+    CString description;  // one line for the index: what the screen shows
     std::vector<CString> lines;
+    std::vector<DemoShot> shots;  // saved by the screen before its own window
 };
 
 // Start-up: library load, resource chain, trace log.
@@ -26,3 +38,13 @@ DemoScreen RunDatesScreen();
 // Saves its own screenshots into outFolder; the returned screen lists what
 // the dialog received. *ok becomes false when a step did not happen.
 DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);
+// Progress: a long job under the progress dialog (CScaleDlg), its main and
+// walking sub bar taken mid-way, then "中止" clicked with real input.
+DemoScreen RunProgressScreen(const std::string& outFolder, bool* ok);
+// Images: a generated BMP loaded and drawn by CDIB, and the code each kind
+// of bad file gets.
+DemoScreen RunImageScreen(const std::string& outFolder, bool* ok);
+
+// Writes index.html into outFolder: every screenshot of the screens with its
+// title and description. False when the file cannot be written.
+bool WriteDemoIndex(const std::vector<DemoScreen>& screens, const std::string& outFolder);

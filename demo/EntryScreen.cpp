@@ -220,10 +220,15 @@ DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok)
     DemoScreen screen;
     screen.name = "05-entry-3-log";
     screen.title = "zr8WLIB デモ - データ入力 (CDlgSb) の記録";
+    screen.description = "Enter と矢印キーで項目を移るダイアログに実際のキー入力を送った記録";
 
     EntryDemoDialog dialog(outFolder);
     INT_PTR result = dialog.DoModal();
     screen.lines = dialog.log;
+    screen.shots.push_back({"05-entry-1-list", "zr8WLIB デモ - データ入力 (CDlgSb): コンボの一覧",
+                            "Enter でコンボボックスの一覧を開いたところ (実際のキー入力)"});
+    screen.shots.push_back({"05-entry-2-done", "zr8WLIB デモ - データ入力 (CDlgSb): 入力後",
+                            "全項目を入力し終えたダイアログ、フォーカスと IME の状態"});
 
     CString line;
     line.Format("DoModal の結果: %s", result == IDOK ? "IDOK (登録)" : "想定外");

@@ -37,6 +37,7 @@ DemoScreen RunFoldersScreen()
     DemoScreen screen;
     screen.name = "02-folders";
     screen.title = "zr8WLIB デモ - フォルダー";
+    screen.description = "起動時に作るアプリケーションフォルダーと 21 種のフォルダー";
     CString line;
 
     CValueMgr* values = CValueMgr::Instance();

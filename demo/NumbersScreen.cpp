@@ -70,6 +70,7 @@ DemoScreen RunNumbersScreen()
     DemoScreen screen;
     screen.name = "03-numbers";
     screen.title = "zr8WLIB デモ - 数値と文字列";
+    screen.description = "数値文字列の解析とカンマ編集、Shift-JIS 文字列、コード範囲、CSV 出力";
     CConv conv;
     CString line;
 

@@ -19,6 +19,7 @@ DemoScreen RunStartupScreen()
     DemoScreen screen;
     screen.name = "01-startup";
     screen.title = "zr8WLIB デモ - 起動";
+    screen.description = "ライブラリの読み込み、リソースチェーンへの登録、トレースログの開始";
     CString line;
 
     HMODULE library = ::GetModuleHandleA("zr8wlib.dll");

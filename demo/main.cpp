@@ -113,9 +113,12 @@ int main(int argc, char** argv)
 
     bool ok = true;
     screens.push_back(RunEntryScreen(outFolder, &ok));
+    screens.push_back(RunProgressScreen(outFolder, &ok));
+    screens.push_back(RunImageScreen(outFolder, &ok));
 
     for (const DemoScreen& screen : screens)
         ok = ShowAndCapture(screen, outFolder) && ok;
+    ok = WriteDemoIndex(screens, outFolder) && ok;
 
     char logPath[MAX_PATH];
     ::GetFullPathNameA("zr8demo.log", MAX_PATH, logPath, nullptr);
