@@ -1,118 +1,87 @@
-// CDIB under Wine: every load code from a file made for it, the object's
-// state after each, pixels read back after drawing, and the palette that
-// drawing selects (seen through the library's gdi32 imports).
+// CDIB under Wine: each load code from a file made for it (or a failing
+// system call), the object's state after it, pixels read back after
+// drawing, and the palette drawing selects (seen through gdi32 imports).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "BmpBuilder.h"
-#include "support/ImportPatch.h"
 #include "progress/CDIB.h"
+#include "support/ImportPatch.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-const COLORREF kMarker = 0x00ABCDEF;  // RGB(0xEF, 0xCD, 0xAB)
+const uint32_t kMarker = 0xEFCDAB;  // 0xRRGGBB
 
 // A 32-bit top-down memory surface filled with the marker colour.
-class Surface {
-public:
-    Surface(int width, int height) : m_width(width), m_height(height)
+struct Surface {
+    Surface(int width, int height) : width(width)
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = ::SelectObject(m_dc, m_bitmap);
-        for (int i = 0; i < width * height; ++i)
-            m_bits[i] = 0x00EFCDAB;  // 0xRRGGBB of kMarker
+        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
+        dc = ::CreateCompatibleDC(nullptr);
+        bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+        old = ::SelectObject(dc, bitmap);
+        std::fill(bits, bits + width * height, kMarker);
+        count = width * height;
     }
     ~Surface()
     {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
+        ::SelectObject(dc, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
     }
-    HDC Dc() const { return m_dc; }
-    // 0x00RRGGBB
-    uint32_t Pixel(int x, int y) const
+    uint32_t At(int x, int y) const
     {
         ::GdiFlush();
-        return m_bits[y * m_width + x] & 0xFFFFFF;
+        return bits[y * width + x] & 0xFFFFFF;
     }
-    bool AllMarker() const
+    bool Untouched() const
     {
         ::GdiFlush();
-        for (int i = 0; i < m_width * m_height; ++i) {
-            if ((m_bits[i] & 0xFFFFFF) != 0x00EFCDAB)
-                return false;
-        }
-        return true;
+        return std::all_of(bits, bits + count, [](uint32_t pixel) { return pixel == kMarker; });
     }
 
-private:
-    int m_width;
-    int m_height;
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-    uint32_t* m_bits = nullptr;
+    int width;
+    int count;
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+    uint32_t* bits = nullptr;
 };
 
-class DibFiles : public ::testing::Test {
-protected:
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        std::string path = m_folder.File(name);
-        WriteBytes(path, bytes);
-        return path;
-    }
-    short Load(CDIB& dib, const std::string& path, short* bitCount = nullptr)
-    {
-        std::vector<char> name(path.begin(), path.end());
-        name.push_back('\0');
-        return dib.LoadDIB(name.data(), bitCount);
-    }
-
-    TempFolder m_folder;
-};
-
-BmpSpec Spec(uint16_t bits, int32_t width, int32_t height)
+BmpSpec Spec(uint16_t bits, int32_t width, int32_t height, long extra = 0)
 {
     BmpSpec spec;
     spec.bitCount = bits;
     spec.width = width;
     spec.height = height;
     spec.colours = BmpRamp(bits <= 8 ? 1 << bits : 0);
+    spec.extraBytes = extra;
     return spec;
 }
 
-// A file whose bytes follow the good one but for a change.
-std::string Changed(std::string bytes, size_t at, const std::string& with)
-{
-    return bytes.replace(at, with.size(), with);
-}
+class DibFiles : public ::testing::Test {
+protected:
+    short Load(CDIB& dib, const std::string& bytes, short* bitCount = nullptr)
+    {
+        std::string path = m_folder.File("image.bmp");
+        WriteBytes(path, bytes);
+        return dib.LoadDIB(&path[0], bitCount);
+    }
+    TempFolder m_folder;
+};
 
 TEST_F(DibFiles, EachBadFileGivesItsCodeAndLeavesNoImage)
 {
     std::string good = MakeBmp(Spec(24, 4, 3));
     BmpSpec rle = Spec(8, 4, 3);
     rle.compression = 1;
-    BmpSpec core = Spec(24, 4, 3);
-    core.infoSize = 12;
-    BmpSpec truncated = Spec(24, 40, 30);
-    truncated.extraBytes = -100;
-    BmpSpec wide = Spec(24, 32001, 1);
-    wide.extraBytes = -96000;
-    BmpSpec tall = Spec(24, 100, 32001);
-    tall.extraBytes = -(300LL * 32001 - 300);
     const struct {
         const char* what;
         std::string bytes;  // empty: no file
@@ -120,102 +89,86 @@ TEST_F(DibFiles, EachBadFileGivesItsCodeAndLeavesNoImage)
     } cases[] = {
         {"missing", "", -30},
         {"14 bytes", good.substr(0, 14), -31},
-        {"39 bytes after the file header", good.substr(0, 53), -31},
-        {"not BM", Changed(good, 0, "MB"), -31},
-        {"pixel rows cut short", MakeBmp(truncated), -44},
+        {"not BM", "MB" + good.substr(2), -31},
+        {"pixel rows cut short", MakeBmp(Spec(24, 40, 30, -100)), -44},
         {"RLE8", MakeBmp(rle), -43},
-        {"12-byte core header", MakeBmp(core), -43},
-        {"bit count 2", Changed(good, 28, std::string("\x02\x00", 2)), -43},
-        {"32001 wide", MakeBmp(wide), -40},
-        {"100 x 32001", MakeBmp(tall), -41},
+        {"bit count 2", good.substr(0, 28) + std::string("\x02\x00", 2) + good.substr(30), -43},
+        {"32001 wide", MakeBmp(Spec(24, 32001, 1, -96000)), -40},
+        {"100 x 32001", MakeBmp(Spec(24, 100, 32001, -(300L * 32001 - 300))), -41},
     };
     for (const auto& c : cases) {
         CDIB dib;
-        // A good image first: a failed load must release it.
-        ASSERT_EQ(Load(dib, Write("good.bmp", good)), 0);
-        std::string path = c.bytes.empty() ? m_folder.File("missing.bmp") : Write("case.bmp", c.bytes);
+        ASSERT_EQ(Load(dib, good), 0) << "a good image first: the failed load must release it";
         short bitCount = 77;
-        EXPECT_EQ(Load(dib, path, &bitCount), c.expected) << c.what;
+        std::string missing = m_folder.File("missing.bmp");
+        EXPECT_EQ(c.bytes.empty() ? dib.LoadDIB(&missing[0], &bitCount) : Load(dib, c.bytes, &bitCount), c.expected)
+            << c.what;
         EXPECT_EQ(bitCount, 77) << c.what;
-        EXPECT_EQ(dib.GetDIBWidth(), 0) << c.what;
-        EXPECT_EQ(dib.GetDIBHeight(), 0) << c.what;
+        EXPECT_EQ(dib.GetDIBWidth() | dib.GetDIBHeight(), 0) << c.what;
         Surface surface(8, 8);
-        dib.DispDIB(surface.Dc(), 0, 0);
-        EXPECT_TRUE(surface.AllMarker()) << c.what << ": drew after a failed load";
+        dib.DispDIB(surface.dc, 0, 0);
+        EXPECT_TRUE(surface.Untouched()) << c.what << ": drew after a failed load";
     }
+    EXPECT_EQ(CDIB().LoadDIB(nullptr, nullptr), -30);
 }
 
 TEST_F(DibFiles, PropertiesAfterAGoodLoad)
 {
     CDIB dib;
-    EXPECT_EQ(dib.GetDIBWidth(), 0);
-    EXPECT_EQ(dib.GetDIBHeight(), 0);
-    const struct {
-        uint16_t bits;
-        int32_t width;
-        int32_t height;
-    } table[] = {{1, 33, 7}, {4, 9, 2}, {8, 5, 3}, {16, 3, 2}, {24, 32000, 1}, {24, 1, 32000}, {32, 2, -6}};
+    EXPECT_EQ(dib.GetDIBWidth() | dib.GetDIBHeight(), 0);
+    const int table[][3] = {{1, 33, 7}, {4, 9, 2}, {8, 5, 3}, {16, 3, 2}, {24, 32000, 1}, {24, 1, 32000}, {32, 2, -6}};
     for (const auto& e : table) {
         short bitCount = 0;
-        ASSERT_EQ(Load(dib, Write("image.bmp", MakeBmp(Spec(e.bits, e.width, e.height))), &bitCount), 0) << e.bits;
-        EXPECT_EQ(bitCount, e.bits);
-        EXPECT_EQ(dib.GetDIBWidth(), e.width);
-        EXPECT_EQ(dib.GetDIBHeight(), e.height < 0 ? -e.height : e.height);
+        ASSERT_EQ(Load(dib, MakeBmp(Spec(static_cast<uint16_t>(e[0]), e[1], e[2])), &bitCount), 0) << e[0];
+        EXPECT_EQ(bitCount, e[0]);
+        EXPECT_EQ(dib.GetDIBWidth(), e[1]);
+        EXPECT_EQ(dib.GetDIBHeight(), std::abs(e[2]));
     }
-    EXPECT_EQ(Load(dib, Write("image.bmp", MakeBmp(Spec(24, 4, 4))), nullptr), 0) << "a null bit count is allowed";
 }
 
 TEST_F(DibFiles, DrawsEveryDepthPixelForPixelAtItsPoint)
 {
-    const int width = 11;
-    const int height = 6;
     for (uint16_t bits : {1, 4, 8, 24}) {
-        for (int32_t signedHeight : {height, -height}) {
-            BmpSpec spec = Spec(bits, width, signedHeight);
-            int colours = static_cast<int>(spec.colours.size());
+        for (int32_t height : {6, -6}) {
+            BmpSpec spec = Spec(bits, 11, height);
+            uint32_t colours = static_cast<uint32_t>(spec.colours.size());
             spec.pixel = [bits, colours](int x, int y) {
-                return bits == 24 ? static_cast<uint32_t>(x * 20 << 16 | y * 40 << 8 | (x + y) * 7)
-                                  : static_cast<uint32_t>((x * 5 + y * 3) % colours);
+                uint32_t mixed = static_cast<uint32_t>(x * 20 << 16 | y * 40 << 8 | (x + y) * 7);
+                return bits == 24 ? mixed : static_cast<uint32_t>(x * 5 + y * 3) % colours;
             };
             CDIB dib;
-            ASSERT_EQ(Load(dib, Write("draw.bmp", MakeBmp(spec))), 0);
+            ASSERT_EQ(Load(dib, MakeBmp(spec)), 0);
             Surface surface(20, 12);
-            dib.DispDIB(surface.Dc(), 3, 2);
+            dib.DispDIB(surface.dc, 3, 2);
             for (int y = 0; y < 12; ++y) {
                 for (int x = 0; x < 20; ++x) {
-                    bool inside = x >= 3 && x < 3 + width && y >= 2 && y < 2 + height;
-                    uint32_t expected = 0x00EFCDAB;
-                    if (inside) {
+                    uint32_t expected = kMarker;
+                    if (x >= 3 && x < 14 && y >= 2 && y < 8) {
                         uint32_t value = spec.pixel(x - 3, y - 2);
                         expected = bits == 24 ? value : spec.colours[value];
                     }
-                    ASSERT_EQ(surface.Pixel(x, y), expected)
-                        << bits << " bits, height " << signedHeight << ", at " << x << "," << y;
+                    ASSERT_EQ(surface.At(x, y), expected) << bits << " bits, height " << height << ", at " << x << "," << y;
                 }
             }
         }
     }
 }
 
-// What the library selects into the device context while drawing.
-struct PaletteSelection {
+// The palettes the library selects while drawing: handle, background flag
+// and colours.
+struct Selection {
     HPALETTE palette;
     BOOL background;
-    int entries;
     std::vector<PALETTEENTRY> colours;
 };
-std::vector<PaletteSelection> g_selections;
+std::vector<Selection> g_selections;
 
 HPALETTE WINAPI RecordSelectPalette(HDC dc, HPALETTE palette, BOOL background)
 {
-    PaletteSelection selection = {palette, background, 0, {}};
     WORD entries = 0;
     ::GetObjectA(palette, sizeof entries, &entries);
-    selection.entries = entries;
-    selection.colours.resize(entries);
-    if (entries != 0)
-        ::GetPaletteEntries(palette, 0, entries, selection.colours.data());
-    g_selections.push_back(selection);
+    g_selections.push_back({palette, background, std::vector<PALETTEENTRY>(entries)});
+    ::GetPaletteEntries(palette, 0, entries, g_selections.back().colours.data());
     return ::SelectPalette(dc, palette, background);
 }
 
@@ -224,106 +177,76 @@ TEST_F(DibFiles, PaletteFromTheColourTableSelectedAsBackgroundAndPutBack)
     ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "gdi32.dll", "SelectPalette",
                       reinterpret_cast<void*>(RecordSelectPalette));
     ASSERT_TRUE(patch.Ok());
-    const struct {
-        uint16_t bits;
-        uint32_t coloursUsed;
-        int tableEntries;
-        int paletteEntries;  // 0: none selected
-    } table[] = {{1, 0, 2, 2}, {4, 0, 16, 16}, {8, 0, 256, 256}, {8, 20, 20, 20}, {24, 0, 0, 0}, {24, 3, 3, 3}};
+    // bits, colours used, table entries (= palette entries)
+    const int table[][3] = {{1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {8, 20, 20}, {24, 0, 0}, {24, 3, 3}};
     for (const auto& e : table) {
-        BmpSpec spec = Spec(e.bits, 4, 2);
-        spec.colours = BmpRamp(e.tableEntries);
-        spec.coloursUsed = e.coloursUsed;
+        BmpSpec spec = Spec(static_cast<uint16_t>(e[0]), 4, 2);
+        spec.coloursUsed = static_cast<uint32_t>(e[1]);
+        spec.colours = BmpRamp(e[2]);
         CDIB dib;
-        ASSERT_EQ(Load(dib, Write("palette.bmp", MakeBmp(spec))), 0);
+        ASSERT_EQ(Load(dib, MakeBmp(spec)), 0);
         Surface surface(4, 2);
-        HPALETTE original = static_cast<HPALETTE>(::GetCurrentObject(surface.Dc(), OBJ_PAL));
+        HGDIOBJ original = ::GetCurrentObject(surface.dc, OBJ_PAL);
         g_selections.clear();
-        dib.DispDIB(surface.Dc(), 0, 0);
-        if (e.paletteEntries == 0) {
-            EXPECT_TRUE(g_selections.empty()) << e.bits << " bits: a palette-less image selects none";
-            EXPECT_FALSE(surface.AllMarker()) << "and is drawn all the same";
+        dib.DispDIB(surface.dc, 0, 0);
+        EXPECT_FALSE(surface.Untouched()) << e[0] << " bits drawn";
+        if (e[2] == 0) {
+            EXPECT_TRUE(g_selections.empty()) << "a palette-less image selects none";
             continue;
         }
-        ASSERT_EQ(g_selections.size(), 2u) << e.bits << " bits, " << e.coloursUsed << " used";
-        EXPECT_EQ(g_selections[0].entries, e.paletteEntries);
-        EXPECT_TRUE(g_selections[0].background);
-        for (int i = 0; i < e.paletteEntries; ++i) {
-            const PALETTEENTRY& entry = g_selections[0].colours[i];
-            uint32_t rgb = static_cast<uint32_t>(entry.peRed) << 16 | entry.peGreen << 8 | entry.peBlue;
-            ASSERT_EQ(rgb, spec.colours[i]) << "entry " << i;
-            ASSERT_EQ(entry.peFlags, 0);
+        ASSERT_EQ(g_selections.size(), 2u) << e[0] << " bits, " << e[1] << " used";
+        ASSERT_EQ(g_selections[0].colours.size(), static_cast<size_t>(e[2]));
+        for (int i = 0; i < e[2]; ++i) {
+            const PALETTEENTRY& c = g_selections[0].colours[i];
+            ASSERT_EQ(static_cast<uint32_t>(c.peRed << 16 | c.peGreen << 8 | c.peBlue | c.peFlags << 24),
+                      spec.colours[i]) << "entry " << i;
         }
+        EXPECT_TRUE(g_selections[0].background && g_selections[1].background);
         EXPECT_EQ(g_selections[1].palette, original) << "the previous palette goes back";
-        EXPECT_TRUE(g_selections[1].background);
-        EXPECT_EQ(::GetCurrentObject(surface.Dc(), OBJ_PAL), original);
     }
 }
 
-HPALETTE WINAPI FailCreatePalette(const LOGPALETTE*)
-{
-    return nullptr;
-}
-
-HGLOBAL WINAPI FailGlobalAlloc(UINT, SIZE_T)
-{
-    return nullptr;
-}
-
+HPALETTE WINAPI FailCreatePalette(const LOGPALETTE*) { return nullptr; }
+HGLOBAL WINAPI FailGlobalAlloc(UINT, SIZE_T) { return nullptr; }
 // The file seems to end after its header: the block read comes up short.
 int g_reads = 0;
 BOOL WINAPI ShortReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read, LPOVERLAPPED overlapped)
 {
-    if (++g_reads > 1) {
-        *read = 0;
-        return TRUE;
-    }
-    return ::ReadFile(file, buffer, count, read, overlapped);
+    *read = 0;
+    return ++g_reads > 1 || ::ReadFile(file, buffer, count, read, overlapped);
 }
 
 TEST_F(DibFiles, FailuresOfTheSystemGiveTheirCodes)
 {
-    std::string path = Write("palette.bmp", MakeBmp(Spec(8, 6, 5)));
-    {
-        ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "gdi32.dll", "CreatePalette",
-                          reinterpret_cast<void*>(FailCreatePalette));
-        ASSERT_TRUE(patch.Ok());
-        CDIB dib;
-        EXPECT_EQ(Load(dib, path), -42);
-        EXPECT_EQ(dib.GetDIBWidth(), 6) << "the size stays when the palette fails";
-        EXPECT_EQ(dib.GetDIBHeight(), 5);
-        Surface surface(8, 8);
-        dib.DispDIB(surface.Dc(), 0, 0);
-        EXPECT_TRUE(surface.AllMarker()) << "but nothing is drawn";
-    }
-    {
-        ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "kernel32.dll", "GlobalAlloc",
-                          reinterpret_cast<void*>(FailGlobalAlloc));
-        ASSERT_TRUE(patch.Ok());
-        CDIB dib;
-        EXPECT_EQ(Load(dib, path), -1);
-        EXPECT_EQ(dib.GetDIBWidth(), 0);
-    }
-    {
-        ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "kernel32.dll", "ReadFile",
-                          reinterpret_cast<void*>(ShortReadFile));
-        ASSERT_TRUE(patch.Ok());
+    std::string file = MakeBmp(Spec(8, 6, 5));
+    const struct {
+        const char* module;
+        const char* function;
+        void* replacement;
+        short expected;
+        short width;  // kept after the failure
+    } cases[] = {{"zr8afx.dll", "CreatePalette", reinterpret_cast<void*>(FailCreatePalette), -42, 6},
+                 {"zr8wlib.dll", "GlobalAlloc", reinterpret_cast<void*>(FailGlobalAlloc), -1, 0},
+                 {"zr8afx.dll", "ReadFile", reinterpret_cast<void*>(ShortReadFile), -32, 0}};
+    for (const auto& c : cases) {
+        ImportPatch patch(::GetModuleHandleA(c.module), c.function[0] == 'C' ? "gdi32.dll" : "kernel32.dll",
+                          c.function, c.replacement);
+        ASSERT_TRUE(patch.Ok()) << c.function;
         g_reads = 0;
         CDIB dib;
-        EXPECT_EQ(Load(dib, path), -32);
-        EXPECT_EQ(dib.GetDIBWidth(), 0);
+        EXPECT_EQ(Load(dib, file), c.expected) << c.function;
+        EXPECT_EQ(dib.GetDIBWidth(), c.width) << c.function;
+        Surface surface(8, 8);
+        dib.DispDIB(surface.dc, 0, 0);
+        EXPECT_TRUE(surface.Untouched()) << c.function << ": nothing drawn";
     }
-    {
-        // Another reader holds the file without sharing: it cannot be opened.
-        HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        CDIB dib;
-        EXPECT_EQ(Load(dib, path), -30);
-        ::CloseHandle(held);
-        EXPECT_EQ(Load(dib, path), 0) << "and can once it is free";
-    }
+    // Another reader holds the file without sharing: it cannot be opened.
+    std::string path = m_folder.File("image.bmp");
+    HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     CDIB dib;
-    EXPECT_EQ(dib.LoadDIB(nullptr, nullptr), -30);
+    EXPECT_EQ(dib.LoadDIB(&path[0], nullptr), -30);
+    ::CloseHandle(held);
+    EXPECT_EQ(dib.LoadDIB(&path[0], nullptr), 0);
 }
 
 } // namespace
