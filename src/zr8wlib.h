@@ -17,6 +17,7 @@
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
 #include "grid/GdiLayout.h"
+#include "grid/TermBarLayout.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
 #include "text/CDlgSub.h"
@@ -31,4 +32,6 @@
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
 #include "grid/CGdi.h"
+#include "grid/CSetTerm.h"
+#include "grid/CStaticDisp.h"
 #endif
