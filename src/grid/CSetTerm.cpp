@@ -1,5 +1,7 @@
 #include "CSetTerm.h"
 
+#include <new>
+
 #include "afx/CClientDC.h"
 #include "grid/CGdi.h"
 #include "grid/TermBarLayout.h"
@@ -31,6 +33,8 @@ void DrawLabels(CDC* pDC, const char* labels, int from, int to, int x, int y, sh
 }
 
 } // namespace
+
+IMPLEMENT_DYNCREATE(CSetTerm, CWnd)
 
 CSetTerm::CSetTerm() : CSetTerm(nullptr) {}
 

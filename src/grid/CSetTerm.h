@@ -11,7 +11,8 @@
 //
 // Modes: 0 a range (Enter anchors the start, Left/Right move the end, Enter
 // again completes; Esc drops the anchor), 1 a single month, 2 a range from
-// cell 0. Other modes are taken as 0. Gaining the focus collapses a range
+// cell 0. Dynamically creatable by the class name "CSetTerm" (no font).
+// Other modes are taken as 0. Gaining the focus collapses a range
 // to its last month (mode 2 keeps cell 0 as its start).
 #pragma once
 
@@ -22,6 +23,8 @@
 #include "frame/WinLibApi.h"
 
 class ZR8WLIB_API CSetTerm : public CWnd {
+    DECLARE_DYNCREATE(CSetTerm)
+
 public:
     enum Mode : short { modeRange = 0, modeSingle = 1, modeFromFirst = 2 };
     enum { controlId = 800 };

@@ -10,6 +10,7 @@
 #include "afx/CPaintDC.h"
 #include "grid/CSetTerm.h"
 #include "grid/Canvas.h"
+#include "support/GdiObjectCount.h"
 #include "support/MessageLog.h"
 #include "support/RealInput.h"
 
@@ -261,6 +262,40 @@ TEST_F(TermBar, StateChangesRepaintOnTheParentAndThePlainParentPaintsTheBar)
     parent.Invalidate();
     parent.UpdateWindow();
     EXPECT_EQ(screen.GetPixel(x0 + 2 * unit * 3 + unit, bottom - 3), kRed);
+}
+
+TEST_F(TermBar, IsCreatableByItsClassNameAndWorksWithoutAFont)
+{
+    CRuntimeClass* record = CRuntimeClass::FromName("CSetTerm");
+    ASSERT_EQ(record, RUNTIME_CLASS(CSetTerm));
+    EXPECT_EQ(record->m_pBaseClass, RUNTIME_CLASS(CWnd));
+    std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CSetTerm"));
+    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(made->IsKindOf(RUNTIME_CLASS(CSetTerm)));
+    CSetTerm* plain = static_cast<CSetTerm*>(made.get());
+    ASSERT_TRUE(plain->Create(&parent, CRect(5, 5, 6, 6), 1, 4, 2, 2, kDone));
+    EXPECT_GT(plain->GetHeight(), 7);  // measured in the screen DC's own font
+    ::SendMessageA(plain->m_hWnd, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(plain->GetStart(), 3);
+}
+
+TEST_F(TermBar, NoGdiObjectOutlivesRepaintsOrWindows)
+{
+    GdiObjectCount count;
+    ASSERT_GT(count.Patched(), 0u);
+    Make(0, 2, 5);
+    Canvas canvas(420, 80);
+    for (int i = 0; i < 10000; ++i)
+        bar->ShowWindow(canvas.Dc());
+    for (int i = 0; i < 1000; ++i) {
+        Make(i % 3, 2, 5);
+        Key(VK_RIGHT);  // repaints on the parent
+        bar->SetFocus();
+    }
+    bar.reset();
+    parent.bar = nullptr;
+    EXPECT_GT(count.Created(), 20000u);
+    EXPECT_EQ(count.Outstanding(), 0u);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "grid/CStaticDisp.h"
 #include "grid/Canvas.h"
+#include "support/GdiObjectCount.h"
 
 namespace {
 
@@ -94,6 +95,23 @@ TEST(StaticDisp, SetTextWithoutADcKeepsTheTextAndDrawsNothing)
     EXPECT_EQ(label.Text(), std::string(254, 'x'));
     label.SetText(nullptr, nullptr);
     EXPECT_EQ(label.Text(), "");
+}
+
+TEST(StaticDisp, NoGdiObjectOutlivesRepaints)
+{
+    CFont font;
+    ASSERT_TRUE(MakeGothic(font, 12));
+    Canvas canvas(160, 40);
+    GdiObjectCount count;
+    ASSERT_GT(count.Patched(), 0u);
+    for (short frame = 0; frame < 3; ++frame) {
+        Probe label(frame, &font, kBox, frame);
+        label.SetText("\x8C\x88\x8E\x5A", canvas.Dc());
+        for (int i = 0; i < 10000 / 3; ++i)
+            label.Disp(canvas.Dc());
+    }
+    EXPECT_GT(count.Created(), 10000u);
+    EXPECT_EQ(count.Outstanding(), 0u);
 }
 
 } // namespace
