@@ -17,6 +17,7 @@
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
 #include "grid/GdiLayout.h"
+#include "grid/TermBarLayout.h"
 #include "progress/CDibHeader.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
@@ -32,6 +33,8 @@
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
 #include "grid/CGdi.h"
+#include "grid/CSetTerm.h"
+#include "grid/CStaticDisp.h"
 #include "progress/CDIB.h"
 #include "progress/CScaleDlg.h"
 #endif
