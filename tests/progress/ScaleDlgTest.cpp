@@ -38,7 +38,8 @@ struct Snapshot {
         HBITMAP bitmap = ::CreateCompatibleBitmap(source, width, height);
         HGDIOBJ old = ::SelectObject(memory, bitmap);
         ::BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         pixels.resize(static_cast<size_t>(width) * height);
         ::SelectObject(memory, old);
         ::GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
@@ -107,7 +108,9 @@ protected:
     {
         static bool linked = (InitWinLibDLL(), true);
         (void)linked;
-        WNDCLASSA probeClass = {0, ProbeProc, 0, 0, ::GetModuleHandleA(nullptr)};
+        WNDCLASSA probeClass = {};
+        probeClass.lpfnWndProc = ProbeProc;
+        probeClass.hInstance = ::GetModuleHandleA(nullptr);
         probeClass.lpszClassName = "Zr8ScaleProbe";
         ::RegisterClassA(&probeClass);
         m_probe = ::CreateWindowA("Zr8ScaleProbe", "", 0, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
