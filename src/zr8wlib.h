@@ -4,6 +4,7 @@
 #include "afx/afx.h"
 #include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
+#include "controls/CDateEraList.h"
 #ifdef _WIN32
 #include "files/CFileCopy.h"
 #include "files/CGetDriveType.h"
@@ -29,4 +30,9 @@
 #include "entry/CEditSub.h"
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
+#include "controls/CDateCtrlEx.h"
+#include "controls/CEditNum.h"
+#include "controls/CEditStr.h"
+#include "controls/CEditStrEx.h"
+#include "controls/CRetCombo.h"
 #endif
