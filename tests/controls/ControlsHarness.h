@@ -1,9 +1,8 @@
-// A frame window holding a host window in which the controls live. The
-// host records the messages the controls send it; the frame records the
-// Ctrl+Q request. Input goes through the message queue and is handled by a
-// framework message loop (PreTranslateMessage, then dispatch); keys come
-// as a keyboard with TranslateMessage delivers them: a key-down, the
-// character if any, a key-up.
+// A frame holding a host window in which the controls live; the host
+// records what the controls send it, the frame the Ctrl+Q request. Input
+// is posted to the queue and handled as a framework message loop does
+// (PreTranslateMessage, then dispatch); a key comes as a keyboard with
+// TranslateMessage delivers it: key-down, character (if any), key-up.
 #pragma once
 
 #include <set>
@@ -50,10 +49,13 @@ public:
     // Notifications and commands as the host's handlers see them.
     std::set<UINT> recorded = {WM_MOUSEWHEEL, WM_ZR8_DATEKEY};
     std::set<UINT> notices;  // WM_NOTIFY codes recorded
+    std::set<UINT> arrived;  // every WM_NOTIFY code, before a control takes it
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        if (message == WM_NOTIFY)
+            arrived.insert(reinterpret_cast<NMHDR*>(lParam)->code);
         if ((message >= 0x7001 && message <= 0x7007) || (recorded.count(message) != 0 && message != WM_COMMAND)) {
             POINT* point = reinterpret_cast<POINT*>(lParam);
             out->Add(m_hWnd, message, wParam, message == kRClickMsg ? MAKELPARAM(point->x, point->y) : lParam);

@@ -125,27 +125,17 @@ TEST_F(EditTest, NumericFilterListedKeysAndRepeatedChange)
 // The same protocol for all three edits.
 TEST_F(EditTest, MessagesToParentAndFrame)
 {
-    const std::function<int(CEdit&, HWND)> inits[] = {
-        [&](CEdit& e, HWND h) {
-            return static_cast<CEditNum&>(e).Init(&host, nullptr, kKeyMsg, kChangeMsg, h, nullptr, 0, kShiftUpMsg,
-                                                  0, kRClickMsg, kFocusMsg, 0);
-        },
-        [&](CEdit& e, HWND h) {
-            return static_cast<CEditStr&>(e).Init(&host, nullptr, kKeyMsg, kChangeMsg, h, nullptr, 0, kShiftUpMsg,
-                                                  kRClickMsg, 0, kFocusMsg, 0);
-        },
-        [&](CEdit& e, HWND h) {
-            return static_cast<CEditStrEx&>(e).Init(&host, nullptr, kKeyMsg, kChangeMsg, h, nullptr, 0,
-                                                    kShiftUpMsg, kRClickMsg, 0, kFocusMsg, 0, 0);
-        },
-    };
-    for (int i = 0; i < 3; ++i) {
-        HWND edit = Child("EDIT", 10, 10);  // the edit draws its border inside its client area
-        CEditNum num;
-        CEditStr str;
-        CEditStrEx strEx;
-        CEdit* edits[] = {&num, &str, &strEx};
-        ASSERT_EQ(inits[i](*edits[i], edit), 1);
+    CEditNum num;
+    CEditStr str;
+    CEditStrEx strEx;
+    HWND edits[3] = {Child("EDIT", 10, 10), Child("EDIT", 10, 10), Child("EDIT", 10, 10)};
+    ASSERT_EQ(num.Init(&host, nullptr, kKeyMsg, kChangeMsg, edits[0], nullptr, 0, kShiftUpMsg, 0, kRClickMsg,
+                       kFocusMsg, 0), 1);
+    ASSERT_EQ(str.Init(&host, nullptr, kKeyMsg, kChangeMsg, edits[1], nullptr, 0, kShiftUpMsg, kRClickMsg, 0,
+                       kFocusMsg, 0), 1);
+    ASSERT_EQ(strEx.Init(&host, nullptr, kKeyMsg, kChangeMsg, edits[2], nullptr, 0, kShiftUpMsg, kRClickMsg, 0,
+                         kFocusMsg, 0, 0), 1);
+    for (HWND edit : edits) {
         ::SetFocus(edit);
         ::PostMessageA(edit, WM_KEYUP, VK_SHIFT, 0xC0000001);
         Key(edit, VK_CONTROL);
@@ -158,18 +148,15 @@ TEST_F(EditTest, MessagesToParentAndFrame)
         ::PostMessageA(edit, WM_RBUTTONDOWN, MK_SHIFT, MAKELPARAM(3, 4));  // no right button in the flags
         ::PostMessageA(edit, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -120), MAKELPARAM(300, 200));
         Pump();
-        EXPECT_TRUE(SequenceIs(host.log.Messages(),
-                               {{static_cast<UINT>(kFocusMsg), 0},
-                                {static_cast<UINT>(kShiftUpMsg), 0},
-                                {WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)},
-                                {static_cast<UINT>(kRClickMsg), 0, MAKELPARAM(13, 14)},
-                                // The edit's own processing passes the wheel on too.
-                                {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -120), MAKELPARAM(300, 200)},
-                                {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -120), MAKELPARAM(300, 200)}}))
-            << i;
-        EXPECT_EQ(Text(edit), i == 0 ? "" : "q") << i;
+        // The edit draws its border inside its client area; its own processing passes the wheel on too.
+        const ExpectedMessage wheel(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -120), MAKELPARAM(300, 200));
+        EXPECT_TRUE(SequenceIs(host.log.Messages(), {{static_cast<UINT>(kFocusMsg), 0},
+                                                     {static_cast<UINT>(kShiftUpMsg), 0},
+                                                     {WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)},
+                                                     {static_cast<UINT>(kRClickMsg), 0, MAKELPARAM(13, 14)},
+                                                     wheel, wheel}));
+        EXPECT_EQ(Text(edit), edit == edits[0] ? "" : "q");
         host.log.Clear();
-        ::DestroyWindow(edit);
     }
 }
 
