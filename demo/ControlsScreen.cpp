@@ -5,9 +5,11 @@
 // the dialog received make the screen returned for the log screenshot.
 //
 // Wine 8's date picker never asks its parent for the year field (it sends
-// no DTN_FORMAT, DTN_WMKEYDOWN): there the field stays empty, and the
-// dialog shows below the control what the control answers when asked as
-// the Windows picker asks; the era-year keys are handed over the same way.
+// no DTN_FORMAT, DTN_WMKEYDOWN): there the field stays empty, and since
+// Wine takes the row's height from the first field's text, month and day
+// are drawn cut off at the top. The dialog shows below the control what
+// the control answers when asked as the Windows picker asks; the era-year
+// keys are handed over the same way.
 #include <cstdio>
 #include <functional>
 #include <vector>
