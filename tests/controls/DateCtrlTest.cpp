@@ -8,6 +8,7 @@
 // does not open the calendar.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ControlsHarness.h"
@@ -70,11 +71,9 @@ TEST_F(DateCtrlTest, WinePickerDiffersFromWindows)
     ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     Key(h, VK_LEFT);
     Key(h, '5', '5');
-    EXPECT_TRUE(host.arrived.count(NM_SETFOCUS) == 1 && host.arrived.count(DTN_FORMATA) == 0 &&
-                host.arrived.count(DTN_FORMATW) == 0 && host.arrived.count(DTN_FORMATQUERYA) == 0 &&
-                host.arrived.count(DTN_FORMATQUERYW) == 0 && host.arrived.count(DTN_WMKEYDOWNA) == 0 &&
-                host.arrived.count(DTN_WMKEYDOWNW) == 0)
-        << "Wine's picker asks for the callback field now";
+    EXPECT_EQ(host.arrived.count(NM_SETFOCUS), 1u);
+    for (UINT code : {DTN_FORMATA, DTN_FORMATW, DTN_FORMATQUERYA, DTN_FORMATQUERYW, DTN_WMKEYDOWNA, DTN_WMKEYDOWNW})
+        EXPECT_EQ(host.arrived.count(code), 0u) << "Wine's picker asks for the callback field now";
     HWND calendar = reinterpret_cast<HWND>(::SendMessageA(h, DTM_GETMONTHCAL, 0, 0));
     EXPECT_TRUE(calendar != nullptr && !::IsWindowVisible(calendar));
     COleDateTime low(2000, 1, 1, 0, 0, 0), high(2030, 12, 31, 0, 0, 0);
@@ -204,20 +203,18 @@ TEST_F(DateCtrlTest, KeysThatReachTheParent)
     ::SetFocus(h);
     for (UINT key : {VK_RETURN, VK_TAB, VK_ESCAPE, VK_F5, VK_UP, VK_DOWN, VK_F10, VK_F24})
         Key(h, key);
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    BYTE saved[256];
-    std::copy(keys, keys + 256, saved);
-    keys[VK_CONTROL] = 0x80;  // Ctrl alone: the picker's own keys
-    ::SetKeyboardState(keys);
-    Key(h, VK_UP);
-    Key(h, VK_F5);
-    keys[VK_CONTROL] = 0;
-    keys[VK_SHIFT] = 0x80;  // Shift: the function keys, Tab and Escape still go
-    ::SetKeyboardState(keys);
-    Key(h, VK_UP);
-    Key(h, VK_TAB);
-    ::SetKeyboardState(saved);
+    auto holding = [&](BYTE vk, std::initializer_list<UINT> pressed) {
+        BYTE keys[256], saved[256];
+        ::GetKeyboardState(saved);
+        std::copy(saved, saved + 256, keys);
+        keys[vk] = 0x80;
+        ::SetKeyboardState(keys);
+        for (UINT key : pressed)
+            Key(h, key);
+        ::SetKeyboardState(saved);
+    };
+    holding(VK_CONTROL, {VK_UP, VK_F5});  // Ctrl alone: the picker's own keys
+    holding(VK_SHIFT, {VK_UP, VK_TAB});   // Shift: the function keys, Tab and Escape still go
     const UINT k = WM_ZR8_DATEKEY;
     EXPECT_TRUE(SequenceIs(host.log.Messages(), {{k, VK_RETURN, 1}, {k, VK_TAB, 1}, {k, VK_ESCAPE, 1}, {k, VK_F5, 1},
                                                  {k, VK_UP, 1}, {k, VK_DOWN, 1}, {k, VK_F24, 1}, {k, VK_TAB, 1}}));
