@@ -38,6 +38,10 @@ DemoScreen RunDatesScreen();
 // Saves its own screenshots into outFolder; the returned screen lists what
 // the dialog received. *ok becomes false when a step did not happen.
 DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);
+// Input controls: numeric, string, long-text edits, the return combo and
+// the date control in a host dialog driven with real keystrokes. Saves its
+// own screenshots; the returned screen lists what the dialog received.
+DemoScreen RunControlsScreen(const std::string& outFolder, bool* ok);
 // Progress: a long job under the progress dialog (CScaleDlg), its main and
 // walking sub bar taken mid-way, then "中止" clicked with real input.
 DemoScreen RunProgressScreen(const std::string& outFolder, bool* ok);
