@@ -1,6 +1,7 @@
 // demo/out/index.html: one page with every screenshot, its title and what
 // it shows, in the order the demo ran its screens.
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "DemoScreen.h"
@@ -70,14 +71,30 @@ bool WriteDemoIndex(const std::vector<DemoScreen>& screens, const std::string& o
         "</style>\n</head>\n<body>\n<h1>zr8WLIB: every screen</h1>\n"
         "<p>Screenshots taken by the demo host (<code>scripts/demo</code>) under Wine, in the order it shows them.</p>\n";
     int count = 0;
+    std::set<std::string> listed;
     for (const DemoScreen& screen : screens) {
         for (const DemoShot& shot : screen.shots) {
             page += Figure(shot.name, shot.title, shot.description);
+            listed.insert(std::string(shot.name) + ".png");
             ++count;
         }
         page += Figure(screen.name, screen.title, screen.description);
+        listed.insert(std::string(screen.name) + ".png");
         ++count;
     }
+    // Screenshots a screen saved without listing them still appear.
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((outFolder + "\\*.png").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found)) {
+        std::string file = found.cFileName;
+        if (listed.count(file) == 0) {
+            CString stem(file.substr(0, file.size() - 4).c_str());
+            page += Figure(stem, stem, "");
+            ++count;
+        }
+    }
+    if (search != INVALID_HANDLE_VALUE)
+        ::FindClose(search);
     page += "</body>\n</html>\n";
     std::string fileName = outFolder + "\\index.html";
     FILE* out = std::fopen(fileName.c_str(), "wb");
