@@ -3,7 +3,9 @@
 
 #include "AfxDll.h"
 #include "AfxTypes.h"
+#include "CObject.h"
 #include "COleDateTime.h"
+#include "CRuntimeClass.h"
 #include "CSemaphore.h"
 #include "CSingleLock.h"
 #include "CString.h"
@@ -31,6 +33,7 @@
 #include "CGdiObject.h"
 #include "CListBox.h"
 #include "CPaintDC.h"
+#include "CPalette.h"
 #include "CPen.h"
 #include "CPoint.h"
 #include "CRect.h"

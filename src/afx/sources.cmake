@@ -1,5 +1,7 @@
 list(APPEND AFX_PORTABLE_SOURCES
+    afx/CObject.cpp
     afx/COleDateTime.cpp
+    afx/CRuntimeClass.cpp
     afx/CSemaphore.cpp
     afx/CSingleLock.cpp
     afx/CString.cpp
@@ -28,6 +30,7 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CGdiObject.cpp
     afx/CListBox.cpp
     afx/CPaintDC.cpp
+    afx/CPalette.cpp
     afx/CPen.cpp
     afx/CScrollBar.cpp
     afx/CStatic.cpp
