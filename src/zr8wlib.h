@@ -18,6 +18,7 @@
 #include "frame/InitWinLibDLL.h"
 #include "grid/GdiLayout.h"
 #include "grid/TermBarLayout.h"
+#include "progress/CDibHeader.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
 #include "text/CDlgSub.h"
@@ -34,4 +35,6 @@
 #include "grid/CGdi.h"
 #include "grid/CSetTerm.h"
 #include "grid/CStaticDisp.h"
+#include "progress/CDIB.h"
+#include "progress/CScaleDlg.h"
 #endif
