@@ -1,6 +1,7 @@
 // The term bar's labels and hit test, natively.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "grid/TermBarLayout.h"
@@ -31,6 +32,7 @@ TEST(TermBarLayout, ClicksOutsideTheCellsTakeTheFirstOrTheClosingCell)
     for (const auto& x : xs)
         EXPECT_EQ(TermBarLayout::CellAt(x[0], width, 7), x[1]) << "x " << x[0];
     EXPECT_EQ(TermBarLayout::CellAt(40, width, 0), 12);
+    EXPECT_EQ(TermBarLayout::CellAt(INT_MAX, INT_MIN, 7), 0);  // no overflow at the limits
     EXPECT_EQ(TermBarLayout::ClampCell(-1) + TermBarLayout::ClampCell(13), 12);
 }
 
