@@ -23,6 +23,7 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CClientDC.cpp
     afx/CComboBox.cpp
     afx/CDC.cpp
+    afx/CDateTimeCtrl.cpp
     afx/CDialog.cpp
     afx/CEdit.cpp
     afx/CFont.cpp
