@@ -48,7 +48,7 @@ TEST(Convert, LenientAndStrictCommasSideBySide)
         {"1234,567", 1, 1, 1234567},  // only the bytes after a comma are counted
         {",,,", 0, 0, 0},           {"  -1,234", 1, 1, -1234}, {" 5", 1, 1, 5},
         {"12.9", 1, 1, 12},         {"12.ab", 1, 1, 12},       {"-0", 1, 1, 0},
-        {" ,5", 1, 0, 5},  // commas after the leading blanks too
+        {" ,5", 1, 0, 5},  {" ,-5", 1, 0, -5},  {" , 5", 1, 0, 5},  // commas after the leading blanks too
     };
     for (const Case& c : cases)
         Expect(c.text, c.lenient, c.strict, c.value);
