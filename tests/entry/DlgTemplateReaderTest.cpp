@@ -48,7 +48,7 @@ TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrder)
 TEST(TemplateReader, TypeCodesFollowClassAndStyle)
 {
     TemplateBuilder form;
-    form.Header(0, 28);
+    form.Header(0, 30);
     for (uint32_t style : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11})
         form.Item(kChild | style, 10 + style, kButton);
     form.Item(kChild | 0x1004, 30, kEdit)  // ES_MULTILINE | ES_WANTRETURN
