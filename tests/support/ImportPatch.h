@@ -1,6 +1,6 @@
 // Replaces one function that a loaded module imports (its import address
-// table entry) for the life of the object. The tests use it to stand in for
-// an IME that reports reading strings, which Wine's IME never produces.
+// table entry) for the life of the object: to stand in for an IME that
+// reports reading strings (Wine's never does), or to count file writes.
 #pragma once
 
 #include <windows.h>
