@@ -30,6 +30,9 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CPaintDC.cpp
     afx/CPen.cpp
     afx/CScrollBar.cpp
+    afx/CSpinButtonCtrl.cpp
     afx/CStatic.cpp
+    afx/CToolTipCtrl.cpp
     afx/CWindowDC.cpp
     afx/CWnd.cpp)
+list(APPEND AFX_WINDOWS_LIBRARIES comctl32)

@@ -1,0 +1,2 @@
+list(APPEND WLIB_WINDOWS_SOURCES
+    buttons/CFlatButton.cpp)
