@@ -518,7 +518,8 @@ void CFlatButton::OnPaint()
 {
     CPaintDC dc(this);
     DrawContent(&dc, FALSE, FALSE);
-    if (CursorInside())
+    // A disabled button shows no hover: nothing would take the frame away.
+    if (m_bEnabled && CursorInside())
         DrawFrame(FrameRaised, m_nFrameState != FrameRaised);
 }
 

@@ -1,2 +1,3 @@
 list(APPEND WLIB_WINDOWS_SOURCES
-    buttons/CFlatButton.cpp)
+    buttons/CFlatButton.cpp
+    buttons/COwnerBtn.cpp)
