@@ -1,3 +1,4 @@
 list(APPEND WLIB_WINDOWS_SOURCES
     buttons/CFlatButton.cpp
-    buttons/COwnerBtn.cpp)
+    buttons/COwnerBtn.cpp
+    buttons/CMenuBar.cpp)
