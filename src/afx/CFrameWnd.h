@@ -15,6 +15,8 @@
 #define AFX_IDW_STATUS_BAR 0xE801   // the status bar's child-window ID
 
 class ZR8AFX_API CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+
 public:
     CFrameWnd();
 

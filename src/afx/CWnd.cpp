@@ -14,6 +14,8 @@
 #include "CToolTipCtrl.h"
 #include "CWinApp.h"
 
+IMPLEMENT_DYNCREATE(CWnd, CObject)
+
 namespace {
 
 // A foreign scroll bar control gets a CScrollBar wrapper, so that the

@@ -36,6 +36,7 @@
 
 #include "AfxDll.h"
 #include "AfxTypes.h"
+#include "CObject.h"
 #include "CPoint.h"
 #include "CRect.h"
 #include "CString.h"
@@ -46,7 +47,9 @@ class CFrameWnd;
 class CScrollBar;
 struct tagTOOLINFOA;
 
-class ZR8AFX_API CWnd {
+class ZR8AFX_API CWnd : public CObject {
+    DECLARE_DYNCREATE(CWnd)
+
 public:
     CWnd();
     CWnd(const CWnd&) = delete;
