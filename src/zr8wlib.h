@@ -31,4 +31,8 @@
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
 #include "grid/CGdi.h"
+#include "buttons/CFlatButton.h"
+#include "buttons/CMenuBar.h"
+#include "buttons/COwnerBtn.h"
+#include "buttons/ClUtyToolTipMgr.h"
 #endif

@@ -24,11 +24,13 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CComboBox.cpp
     afx/CDC.cpp
     afx/CDialog.cpp
+    afx/CDocument.cpp
     afx/CEdit.cpp
     afx/CFont.cpp
     afx/CFrameWnd.cpp
     afx/CGdiObject.cpp
     afx/CListBox.cpp
+    afx/CMultiDocTemplate.cpp
     afx/CPaintDC.cpp
     afx/CPen.cpp
     afx/CScrollBar.cpp

@@ -39,6 +39,8 @@ LPCSTR IdName(short nID)
 
 } // namespace
 
+IMPLEMENT_DYNCREATE(COwnerBtn, CButton)
+
 COwnerBtn::COwnerBtn() : m_nKind(FourByName), m_nStretch(0), m_lWidth(0), m_lHeight(0), m_pImages{}
 {
 }

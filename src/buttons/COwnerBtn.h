@@ -18,6 +18,7 @@
 class CBitmap;
 
 class ZR8WLIB_API COwnerBtn : public CButton {
+    DECLARE_DYNCREATE(COwnerBtn)
 public:
     // Image set kinds.
     enum { FourByName = 0, ThreeByName = 1, FourById = 2, ThreeById = 3 };

@@ -12,3 +12,4 @@
 #define IDC_TIP_TEXT 5002
 #define IDC_TIP_PICTURE 5003
 #define IDC_TIP_MISSING 5009
+#define IDS_TEST_DOCUMENT 3201    // a document template's texts
