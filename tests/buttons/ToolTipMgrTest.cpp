@@ -173,7 +173,7 @@ TEST_F(ToolTipMgrTest, PictureStaticShowsTheHostBitmapAtItsSize)
 TEST_F(ToolTipMgrTest, PictureFilesDrawTheImageThroughTheMask)
 {
     TempFolder folder;
-    std::string mask = folder.Path() + "\\mask.bmp", image = folder.Path() + "\\image.bmp";
+    std::string mask = folder.Path().string() + "\\mask.bmp", image = folder.Path().string() + "\\image.bmp";
     // Left half: white mask, black image (the background stays); right half:
     // black mask, red image (red).
     WriteBmp(mask, 20, 8, RGB(255, 255, 255), RGB(0, 0, 0));
@@ -191,7 +191,7 @@ TEST_F(ToolTipMgrTest, PictureFilesDrawTheImageThroughTheMask)
     }
     {
         // A mask that does not load: the picture static shrinks to nothing.
-        std::string none = folder.Path() + "\\none.bmp";
+        std::string none = folder.Path().string() + "\\none.bmp";
         ClUtyToolTipMgr manager;
         EXPECT_EQ(manager.Init(host.frame, table, 4, &none[0], &image[0]), 1);
         EXPECT_EQ(manager.GetMaskBitmap(), nullptr);

@@ -4,6 +4,9 @@ zr8_add_windows_test(zr8_buttons_tests
     buttons/ButtonsEnvironment.cpp
     buttons/FlatButtonTest.cpp
     buttons/OwnerBtnTest.cpp
+    buttons/MenuBarTest.cpp
+    buttons/ToolTipMgrTest.cpp
+    buttons/LeakTest.cpp
     buttons/ButtonsTest.rc)
 if(WIN32)
     add_dependencies(zr8_buttons_tests zr8_button_faces)
