@@ -499,9 +499,11 @@ void CMenuBar::OnPaint()
     CPaintDC dc(this);
     int oldMode = dc.SetBkMode(TRANSPARENT);
     HGDIOBJ oldFont = m_pFont != nullptr ? ::SelectObject(dc, m_pFont->GetSafeHandle()) : nullptr;
+    // The hot slot keeps its look through a repaint.
     for (int slot = 0; slot < m_nVisible && m_nFirst + slot < GetBtnCount(); ++slot) {
-        DrawButton(&dc, slot, FALSE);
-        DrawFrame(&dc, slot, HotFlat);
+        bool hot = slot == m_nHot;
+        DrawButton(&dc, slot, hot && m_nHotState == HotSunken);
+        DrawFrame(&dc, slot, hot ? m_nHotState : HotFlat);
     }
     if (oldFont != nullptr)
         ::SelectObject(dc, oldFont);

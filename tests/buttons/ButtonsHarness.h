@@ -29,8 +29,6 @@ public:
         if (message == WM_COMMAND || message == WM_USER + 23001 || message == WM_KEYDOWN ||
             message == WM_SYSKEYDOWN || (buttonMessage != 0 && message == buttonMessage))
             received.push_back({message, wParam, lParam});
-        if (message == WM_COMMAND)
-            return 0;
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
 

@@ -12,6 +12,7 @@
 
 #include "ButtonsHarness.h"
 #include "ButtonsTestIds.h"
+#include "afx/CDC.h"
 #include "afx/CDocument.h"
 #include "afx/CMultiDocTemplate.h"
 #include "buttons/CMenuBar.h"
@@ -102,8 +103,9 @@ TEST_F(MenuBarTest, SlotsAndTheSpinControlFollowTheBarHeight)
 {
     AddFive();
     EXPECT_EQ(bar.GetBtnCount(), 5);
-    EXPECT_EQ(bar.GetButtonSize(), CSize(35, 35));
-    EXPECT_EQ(bar.GetMiniBarSize(), CSize(39, 179));
+    // Captions shown and sized to: twice the icon width at least.
+    EXPECT_EQ(bar.GetButtonSize(), CSize(64, 35));
+    EXPECT_EQ(bar.GetMiniBarSize(), CSize(68, 179));
     // 5 x 35 + 4 > 150: (150 - 44) / 35 = 3 slots, range 0 ... 2.
     EXPECT_TRUE(bar.IsScrollMode());
     EXPECT_EQ(bar.GetVisibleCount(), 3);
@@ -120,14 +122,18 @@ TEST_F(MenuBarTest, SlotsAndTheSpinControlFollowTheBarHeight)
     EXPECT_EQ(bar.GetBtnNo(CPoint(10, 2 * 35 + 5)), 2);
     EXPECT_EQ(bar.GetBtnNo(CPoint(10, 3 * 35 + 5)), -1);  // below the visible slots
 
-    // The spin control scrolls; its end code does not.
-    bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2), reinterpret_cast<LPARAM>(spin->GetSafeHwnd()));
-    EXPECT_EQ(bar.GetFirstVisible(), 2);
+    // Lower: (120 - 44) / 35 = 2 slots, range 0 ... 3. The spin control
+    // scrolls; its end code does not.
+    bar.MoveWindow(0, 0, 60, 120);
+    EXPECT_EQ(bar.GetVisibleCount(), 2);
+    bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), reinterpret_cast<LPARAM>(spin->GetSafeHwnd()));
+    EXPECT_EQ(bar.GetFirstVisible(), 3);
     bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(spin->GetSafeHwnd()));
-    EXPECT_EQ(bar.GetFirstVisible(), 2);
+    EXPECT_EQ(bar.GetFirstVisible(), 3);
     // Fewer buttons: the first visible comes back to the last full page.
     bar.RemoveBtn(3, 1);
-    EXPECT_EQ(bar.GetFirstVisible(), 1);
+    EXPECT_EQ(bar.GetFirstVisible(), 2);
+    EXPECT_EQ(bar.GetSpinCtrl()->GetPos() & 0xFFFF, 2);
     EXPECT_EQ(bar.GetIcon(3), icons[4]);
 
     // Tall enough for all: no spin control.
@@ -138,7 +144,7 @@ TEST_F(MenuBarTest, SlotsAndTheSpinControlFollowTheBarHeight)
     EXPECT_FALSE(spin->IsWindowVisible());
 
     EXPECT_EQ(bar.SetButtonSize(CSize(32 + 5, 40)), 0);
-    EXPECT_EQ(bar.GetButtonSize(), CSize(35, 35));
+    EXPECT_EQ(bar.GetButtonSize(), CSize(64, 35));
     EXPECT_EQ(bar.SetButtonSize(CSize(40, 38)), 1);
     EXPECT_EQ(bar.GetButtonSize().cx, 40);
 }
@@ -315,7 +321,8 @@ TEST_F(MenuBarTest, ToolTipsCoverTheirSlots)
     EXPECT_EQ(tip->GetToolCount(), 1);
     TOOLINFOA info;
     ASSERT_TRUE(tip->GetToolInfo(info, &bar, CMenuBar::ToolIdBase + 1));
-    EXPECT_EQ(CRect(info.rect), CRect(0, 35, 35, 70));
+    CSize button = bar.GetButtonSize();
+    EXPECT_EQ(CRect(info.rect), CRect(0, button.cy, button.cx, 2 * button.cy));
     EXPECT_EQ(tip->GetDelayTime(TTDT_INITIAL), 500);
     EXPECT_EQ(tip->GetDelayTime(TTDT_AUTOPOP), 30000);
     EXPECT_EQ(tip->GetStyle() & 0x43, 0x43u);

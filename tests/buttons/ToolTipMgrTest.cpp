@@ -129,7 +129,7 @@ TEST_F(ToolTipMgrTest, RegistersTheTableAndSubclassesTheStatics)
         EXPECT_NE(CWnd::FromHandlePermanent(text), nullptr);
         EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
 
-        // A click on the text static: relayed, then the tip shown again.
+        // A click on the text static: relayed, and the tip shown again.
         std::vector<UINT> told;
         g_tipMessages = &told;
         g_tipProc = reinterpret_cast<WNDPROC>(
@@ -149,7 +149,9 @@ TEST_F(ToolTipMgrTest, RegistersTheTableAndSubclassesTheStatics)
         EXPECT_GE(at(WM_LBUTTONDOWN), 0);
         EXPECT_GE(at(WM_LBUTTONUP), 0);
         ASSERT_GE(at(TTM_UPDATE), 0);
-        EXPECT_GT(at(TTM_UPDATE), at(WM_LBUTTONUP));
+        // The static notifies the click as the button goes down.
+        EXPECT_GT(at(TTM_UPDATE), at(WM_LBUTTONDOWN));
+        EXPECT_EQ(told[static_cast<size_t>(at(TTM_UPDATE)) - 1], static_cast<UINT>(TTM_ACTIVATE));
     }
     // The manager gave the statics back.
     EXPECT_EQ(CWnd::FromHandlePermanent(text), nullptr);
