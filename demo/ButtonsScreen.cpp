@@ -156,17 +156,28 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
         bar.AddBtn(icons[i], captions[i], 0, nullptr);
     bar.SetToolTip(0, "仕訳を入力します");
 
+    // The first flat button hovered until its tooltip shows.
+    flats[0]->SetToolTipsText("伝票を印刷します");
+    flats[0]->EnableToolTips(TRUE);
     PumpFor(200);
-    MoveCursor(flats[0]->GetSafeHwnd(), 20, 20);  // hover the first flat button
-    PumpFor(200);
-    MoveCursor(edit, 30, 10);  // then the edit, until its tip shows
+    MoveCursor(flats[0]->GetSafeHwnd(), 20, 20);
+    PumpFor(100);
+    MoveCursor(flats[0]->GetSafeHwnd(), 22, 21);
     PumpFor(900);
-    // Hover frames go when the cursor leaves; show the first one for the picture.
-    flats[0]->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
-    PumpFor(50);
     RECT tipRect = {};
-    HWND tip = tipManager.GetToolTipCtrl()->GetSafeHwnd();
-    bool tipShown = tip != nullptr && ::IsWindowVisible(tip);
+    HWND tip = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM found) {
+            char className[32] = "";
+            ::GetClassNameA(hWnd, className, sizeof className);
+            if (::lstrcmpiA(className, TOOLTIPS_CLASSA) != 0 || !::IsWindowVisible(hWnd))
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tip));
+    bool tipShown = tip != nullptr;
     if (tipShown)
         ::GetWindowRect(tip, &tipRect);
     *ok = Save(hFrame, outFolder, "07-buttons-1-bars", tipShown ? &tipRect : nullptr) && *ok;
@@ -177,6 +188,8 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
                 bar.IsScrollMode() ? "あり" : "なし");
     screen.lines.push_back(line);
     screen.lines.push_back(tipShown ? "ツールチップ: 表示された" : "ツールチップ: 表示されなかった");
+    line.Format("先頭のフラットボタンの枠: %d (0 平ら、1 浮き出し、2 へこみ)", flats[0]->GetFrameState());
+    screen.lines.push_back(line);
     MoveCursor(hFrame, 630, 350);
     PumpFor(50);
     ::DestroyWindow(hFrame);
