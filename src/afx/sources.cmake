@@ -23,6 +23,7 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CClientDC.cpp
     afx/CComboBox.cpp
     afx/CDC.cpp
+    afx/CDateTimeCtrl.cpp
     afx/CDialog.cpp
     afx/CDocument.cpp
     afx/CEdit.cpp
@@ -32,6 +33,7 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CListBox.cpp
     afx/CMultiDocTemplate.cpp
     afx/CPaintDC.cpp
+    afx/CPalette.cpp
     afx/CPen.cpp
     afx/CScrollBar.cpp
     afx/CSpinButtonCtrl.cpp
