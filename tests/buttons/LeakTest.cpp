@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 #include "ButtonsHarness.h"
 #include "ButtonsTestIds.h"
 #include "buttons/CFlatButton.h"
@@ -17,6 +19,11 @@ namespace {
 
 const int kCycles = 1000;
 const int kRepaints = 10000;
+
+void Report(const char* what, const GdiObjectCount& count)
+{
+    std::printf("%s: %zu GDI objects created, %zu outstanding\n", what, count.Created(), count.Outstanding());
+}
 
 void Repaint(HWND hWnd, int times)
 {
@@ -60,6 +67,7 @@ TEST_F(LeakTest, FlatButtonsLeaveNoGdiObjects)
     }
     ::DeleteObject(bitmap);
     EXPECT_GT(count.Created(), 0u);
+    Report("flat buttons", count);
     EXPECT_EQ(count.Outstanding(), 0u);
 }
 
@@ -81,6 +89,7 @@ TEST_F(LeakTest, BitmapButtonsLeaveNoGdiObjects)
         EXPECT_EQ(count.Outstanding(), 3u);  // its three images
     }
     EXPECT_GT(count.Created(), static_cast<size_t>(kCycles));
+    Report("bitmap buttons", count);
     EXPECT_EQ(count.Outstanding(), 0u);
 }
 
@@ -101,6 +110,7 @@ TEST_F(LeakTest, MenuBarsLeaveNoGdiObjects)
         Repaint(bar.GetSafeHwnd(), kRepaints);
     }
     EXPECT_GT(count.Created(), static_cast<size_t>(kCycles));
+    Report("menu bars", count);
     EXPECT_EQ(count.Outstanding(), 0u);
 }
 
@@ -121,6 +131,7 @@ TEST_F(LeakTest, ToolTipManagersLeaveNoGdiObjects)
         Repaint(picture, kRepaints);
     }
     EXPECT_GT(count.Created(), static_cast<size_t>(kCycles));
+    Report("tooltip managers", count);
     EXPECT_EQ(count.Outstanding(), 0u);
     ::DestroyWindow(picture);
 }
