@@ -42,6 +42,10 @@ DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);
 // the date control in a host dialog driven with real keystrokes. Saves its
 // own screenshots; the returned screen lists what the dialog received.
 DemoScreen RunControlsScreen(const std::string& outFolder, bool* ok);
+// Buttons and bars: flat buttons, bitmap buttons in each state, the menu
+// bar with its spin control, a tooltip, and the catalogue of the 80 stock
+// faces. Saves its own screenshots into outFolder.
+DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok);
 // Progress: a long job under the progress dialog (CScaleDlg), its main and
 // walking sub bar taken mid-way, then "中止" clicked with real input.
 DemoScreen RunProgressScreen(const std::string& outFolder, bool* ok);

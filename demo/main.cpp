@@ -114,6 +114,7 @@ int main(int argc, char** argv)
     bool ok = true;
     screens.push_back(RunEntryScreen(outFolder, &ok));
     screens.push_back(RunControlsScreen(outFolder, &ok));
+    screens.push_back(RunButtonsScreen(outFolder, &ok));
     screens.push_back(RunProgressScreen(outFolder, &ok));
     screens.push_back(RunImageScreen(outFolder, &ok));
 

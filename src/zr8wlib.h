@@ -43,4 +43,8 @@
 #include "grid/CStaticDisp.h"
 #include "progress/CDIB.h"
 #include "progress/CScaleDlg.h"
+#include "buttons/CFlatButton.h"
+#include "buttons/CMenuBar.h"
+#include "buttons/COwnerBtn.h"
+#include "buttons/ClUtyToolTipMgr.h"
 #endif
