@@ -16,8 +16,8 @@ struct MtrxBox {
 
 class CMtrxLayout {
 public:
-    static const int kMaxLines = 4;
-    static const int kMaxColumns = 512;
+    static constexpr int kMaxLines = 4;
+    static constexpr int kMaxColumns = 512;
 
     // Scroll codes of WM_HSCROLL (the SB_ values).
     enum { kLineLeft = 0, kLineRight = 1, kPageLeft = 2, kPageRight = 3, kThumbTrack = 5 };

@@ -423,10 +423,17 @@ void CMtrxModel::SetCurSel(long index, int notify, short toTop, int show)
 // ---------------------------------------------------------------------------
 // Data changes
 
+// After the data shrank: the cursor stays on a row the owner has, and a
+// view left wholly past the end shows the last rows again.
 void CMtrxModel::KeepCurrentInData()
 {
     if (current_ >= count_)
         current_ = std::max(count_ - 1, 0L);
+    if (top_ > count_) {
+        top_ = std::max(0L, count_ - visibleRows_ + 1);
+        bottom_ = top_ + visibleRows_ - 1;
+        ApplyScrollPos();
+    }
 }
 
 // Rows past a shrunken data count leave the selection and the pending range,
@@ -558,7 +565,7 @@ void CMtrxModel::KeyDown(unsigned key)
     case kKeyEnter:
         if (keyThrough_ == 1)
             sink_->SendOwner(keyMsg_, key, 0);
-        else
+        else if (count_ > 0)  // an empty list has no row to activate
             sink_->SendOwner(enterMsg_, 0, current_);
         return;
     case kKeyCtrl:

@@ -68,11 +68,11 @@ struct MtrxInitArgs {
 
 class CMtrxModel {
 public:
-    static const int kMaxLines = 4;
-    static const int kMaxColumns = 512;
+    static constexpr int kMaxLines = 4;
+    static constexpr int kMaxColumns = 512;
     // Data counts are kept below this so that index arithmetic never
     // overflows a 32-bit long.
-    static const long kMaxCount = 0x7FFF0000L;
+    static constexpr long kMaxCount = 0x7FFF0000L;
 
     // Scroll codes (the SB_ values) and key codes the model acts on.
     enum ScrollCode { kLineUp = 0, kLineDown = 1, kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kThumbTrack = 5 };
@@ -148,6 +148,7 @@ public:
     short NoMoreData() const { return noMoreData_; }
     short ThumbTrack() const { return thumbTrack_; }
     unsigned RowMsg() const { return rowMsg_; }
+    unsigned RButtonMsg() const { return rButtonMsg_; }
     int CellCapacity() const { return cellCapacity_; }
     short LineTextCount(int line) const { return line >= 0 && line < kMaxLines ? lineTextCounts_[line] : 0; }
     short PositionCount(int line) const { return line >= 0 && line < kMaxLines ? positionCounts_[line] : 0; }
