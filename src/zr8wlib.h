@@ -16,6 +16,7 @@
 #include "files/EnvRecords.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
+#include "grid/GdiLayout.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
 #include "text/CDlgSub.h"
@@ -29,4 +30,5 @@
 #include "entry/CEditSub.h"
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
+#include "grid/CGdi.h"
 #endif

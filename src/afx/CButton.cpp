@@ -1,5 +1,7 @@
 #include "CButton.h"
 
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+
 CButton::CButton() {}
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

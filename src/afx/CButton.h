@@ -4,6 +4,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
+
 public:
     CButton();
 

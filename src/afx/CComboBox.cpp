@@ -1,5 +1,7 @@
 #include "CComboBox.h"
 
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
 CComboBox::CComboBox() {}
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

@@ -4,6 +4,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
+
 public:
     CComboBox();
 

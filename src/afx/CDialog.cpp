@@ -4,6 +4,8 @@
 #include "AfxWinState.h"
 #include "CWinApp.h"
 
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
 namespace {
 
 LRESULT CALLBACK AfxMsgFilterHook(int code, WPARAM wParam, LPARAM lParam)

@@ -14,6 +14,8 @@
 class CDataExchange;
 
 class ZR8AFX_API CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+
 public:
     CDialog();
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);

@@ -1,5 +1,7 @@
 #include "CEdit.h"
 
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
+
 CEdit::CEdit() {}
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

@@ -4,6 +4,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
+
 public:
     CEdit();
 

@@ -3,6 +3,8 @@
 #include "AfxModule.h"
 #include "AfxWndClass.h"
 
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 CFrameWnd::CFrameWnd() {}

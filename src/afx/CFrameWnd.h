@@ -6,6 +6,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+
 public:
     CFrameWnd();
 

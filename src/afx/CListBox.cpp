@@ -1,5 +1,7 @@
 #include "CListBox.h"
 
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
 CListBox::CListBox() {}
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

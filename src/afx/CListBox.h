@@ -4,6 +4,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
+
 public:
     CListBox();
 

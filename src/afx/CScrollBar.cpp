@@ -1,5 +1,7 @@
 #include "CScrollBar.h"
 
+IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
+
 CScrollBar::CScrollBar() {}
 
 BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

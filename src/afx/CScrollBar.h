@@ -4,6 +4,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CScrollBar : public CWnd {
+    DECLARE_DYNAMIC(CScrollBar)
+
 public:
     CScrollBar();
 

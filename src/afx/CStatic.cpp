@@ -1,5 +1,7 @@
 #include "CStatic.h"
 
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
 CStatic::CStatic() {}
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

@@ -4,6 +4,8 @@
 #include "CWnd.h"
 
 class ZR8AFX_API CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
+
 public:
     CStatic();
 

@@ -11,6 +11,8 @@
 #include "CScrollBar.h"
 #include "CWinApp.h"
 
+IMPLEMENT_DYNCREATE(CWnd, CObject)
+
 namespace {
 
 // A foreign scroll bar control gets a CScrollBar wrapper, so that the

@@ -36,6 +36,7 @@
 
 #include "AfxDll.h"
 #include "AfxTypes.h"
+#include "CObject.h"
 #include "CPoint.h"
 #include "CRect.h"
 #include "CString.h"
@@ -45,7 +46,9 @@ class CFont;
 class CFrameWnd;
 class CScrollBar;
 
-class ZR8AFX_API CWnd {
+class ZR8AFX_API CWnd : public CObject {
+    DECLARE_DYNCREATE(CWnd)
+
 public:
     CWnd();
     CWnd(const CWnd&) = delete;

@@ -3,7 +3,9 @@
 
 #include "AfxDll.h"
 #include "AfxTypes.h"
+#include "CObject.h"
 #include "COleDateTime.h"
+#include "CRuntimeClass.h"
 #include "CSemaphore.h"
 #include "CSingleLock.h"
 #include "CString.h"

@@ -1,5 +1,7 @@
 list(APPEND AFX_PORTABLE_SOURCES
+    afx/CObject.cpp
     afx/COleDateTime.cpp
+    afx/CRuntimeClass.cpp
     afx/CSemaphore.cpp
     afx/CSingleLock.cpp
     afx/CString.cpp

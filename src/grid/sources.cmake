@@ -1,5 +1,13 @@
-# Grids and drawing: the matrix list's view model and the input matrix's
-# layout are portable; the windows are not.
+# Grids and drawing: the drawing helper, the term bar, the static display.
+list(APPEND WLIB_PORTABLE_SOURCES
+    grid/GdiLayout.cpp)
+list(APPEND WLIB_WINDOWS_SOURCES
+    grid/CGdi.cpp)
+
+# The matrix list and the input matrix: the view model and the layout
+# arithmetic are portable, the windows are not.
 list(APPEND WLIB_PORTABLE_SOURCES
     grid/CMtrxLayout.cpp
     grid/CMtrxModel.cpp)
+list(APPEND WLIB_WINDOWS_SOURCES
+    grid/CMtrxLst.cpp)

@@ -11,6 +11,7 @@
 #include "afx/CPaintDC.h"
 #include "afx/CPen.h"
 #include "afx/CWnd.h"
+#include "support/GdiObjectCount.h"
 #include "support/RealInput.h"
 
 namespace {
@@ -44,6 +45,28 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsWhenItEnds)
     EXPECT_EQ(::GetObjectType(pen), 0u);
     EXPECT_EQ(::GetObjectType(brush), 0u);
     EXPECT_EQ(::GetObjectType(bitmap), 0u);
+}
+
+// The leak counter of the painted classes' tests must see the framework's
+// own creates and deletes, or every leak test would pass unseen.
+TEST(GdiObjects, TheLeakCounterSeesWhatTheFrameworkCreatesAndDeletes)
+{
+    GdiObjectCount count;
+    ASSERT_GT(count.Patched(), 0u);
+    {
+        CPen pen(PS_SOLID, 1, RGB(1, 2, 3));
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateBitmap(2, 2, 1, 32, nullptr));
+        EXPECT_EQ(2u, count.Outstanding());
+        HGDIOBJ stock = ::GetStockObject(BLACK_PEN);
+        CPen borrowed;
+        borrowed.Attach(stock);
+        borrowed.Detach();
+    }
+    EXPECT_EQ(0u, count.Outstanding());
+    EXPECT_EQ(2u, count.Created());
+    CBrush leaked(RGB(4, 5, 6));
+    EXPECT_EQ(1u, count.Outstanding());
 }
 
 TEST(GdiObjects, AttachOwnsDetachReleasesAndAReplacedObjectIsDeleted)

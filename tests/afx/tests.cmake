@@ -1,7 +1,8 @@
 zr8_add_portable_test(zr8_afx_tests
     afx/COleDateTimeTest.cpp
     afx/CSemaphoreTest.cpp
-    afx/CStringTest.cpp)
+    afx/CStringTest.cpp
+    afx/RuntimeClassTest.cpp)
 
 if(WIN32)
     zr8_add_test_executable(zr8_afx_win_tests afx/CFileTest.cpp)

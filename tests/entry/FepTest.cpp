@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "EntryHarness.h"
-#include "ImportPatch.h"
+#include "support/ImportPatch.h"
 #include "entry/CFep.h"
 
 namespace {

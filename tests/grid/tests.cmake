@@ -1,3 +1,11 @@
+# Column layout and text placement: portable, also under ASan + UBSan.
+zr8_add_portable_test(zr8_grid_layout_tests grid/GdiLayoutTest.cpp)
+
+# The drawing helper, the term bar and the static display on memory DCs and
+# real windows.
+zr8_add_windows_test(zr8_grid_draw_tests
+    grid/CGdiTest.cpp)
+
 # The matrix list's view model and the input matrix's layout: portable, so
 # they also run natively under ASan + UBSan.
 zr8_add_portable_test(zr8_grid_model_tests grid/MtrxModelTest.cpp grid/MtrxLayoutTest.cpp)

@@ -1,0 +1,72 @@
+// Run-time class records: the class list, IsKindOf, creation by name.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "afx/CObject.h"
+
+namespace {
+
+class Shape : public CObject {
+    DECLARE_DYNAMIC(Shape)
+};
+IMPLEMENT_DYNAMIC(Shape, CObject)
+
+class Square : public Shape {
+    DECLARE_DYNCREATE(Square)
+
+public:
+    int side = 7;
+};
+IMPLEMENT_DYNCREATE(Square, Shape)
+
+TEST(RuntimeClass, RecordsNameSizeAndBase)
+{
+    Square square;
+    CRuntimeClass* record = square.GetRuntimeClass();
+    EXPECT_STREQ("Square", record->m_lpszClassName);
+    EXPECT_EQ(static_cast<int>(sizeof(Square)), record->m_nObjectSize);
+    EXPECT_EQ(RUNTIME_CLASS(Shape), record->m_pBaseClass);
+    EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(Shape)->m_pBaseClass);
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(CObject)->m_pBaseClass);
+}
+
+TEST(RuntimeClass, IsKindOfWalksTheBasesOnly)
+{
+    Square square;
+    EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(Square)));
+    EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(Shape)));
+    EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(CObject)));
+    std::unique_ptr<CObject> shape(new Shape);
+    EXPECT_FALSE(shape->IsKindOf(RUNTIME_CLASS(Square)));
+}
+
+TEST(RuntimeClass, CreatesByNameOnlyWhatIsDynamicallyCreatable)
+{
+    EXPECT_EQ(RUNTIME_CLASS(Square), CRuntimeClass::FromName("Square"));
+    EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName("CObject"));
+    std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("Square"));
+    ASSERT_NE(nullptr, made);
+    ASSERT_TRUE(made->IsKindOf(RUNTIME_CLASS(Square)));
+    EXPECT_EQ(7, static_cast<Square*>(made.get())->side);
+
+    EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("Shape"));    // dynamic, not creatable
+    EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("square"));   // names are exact
+    EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("Squar"));
+    EXPECT_EQ(nullptr, CRuntimeClass::FromName(nullptr));
+}
+
+#ifdef _WIN32
+TEST(RuntimeClass, FindsTheFrameworkWindowClasses)
+{
+    CRuntimeClass* frame = CRuntimeClass::FromName("CFrameWnd");
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(frame->IsDerivedFrom(CRuntimeClass::FromName("CWnd")));
+    EXPECT_TRUE(CRuntimeClass::FromName("CButton")->IsDerivedFrom(CRuntimeClass::FromName("CObject")));
+    std::unique_ptr<CObject> made(frame->CreateObject());
+    ASSERT_NE(nullptr, made);
+    EXPECT_EQ(frame, made->GetRuntimeClass());
+}
+#endif
+
+}  // namespace
