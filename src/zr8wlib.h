@@ -16,7 +16,10 @@
 #include "files/EnvRecords.h"
 #include "frame/CZrTrace.h"
 #include "frame/InitWinLibDLL.h"
+#include "grid/CMtrxLayout.h"
+#include "grid/CMtrxModel.h"
 #include "grid/GdiLayout.h"
+#include "grid/MtrxRecords.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
 #include "text/CDlgSub.h"
@@ -31,4 +34,6 @@
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
 #include "grid/CGdi.h"
+#include "grid/CInterMtrx.h"
+#include "grid/CMtrxLst.h"
 #endif

@@ -10,4 +10,5 @@ list(APPEND WLIB_PORTABLE_SOURCES
     grid/CMtrxLayout.cpp
     grid/CMtrxModel.cpp)
 list(APPEND WLIB_WINDOWS_SOURCES
+    grid/CInterMtrx.cpp
     grid/CMtrxLst.cpp)
