@@ -26,3 +26,7 @@ DemoScreen RunDatesScreen();
 // Saves its own screenshots into outFolder; the returned screen lists what
 // the dialog received. *ok becomes false when a step did not happen.
 DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);
+// Journal: an input matrix of 100,000 rows scrolled with real input.
+// Saves its own screenshots into outFolder; *ok becomes false when a step
+// did not happen.
+DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok);

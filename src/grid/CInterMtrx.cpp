@@ -372,9 +372,10 @@ void CInterMtrx::HScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pBar*/)
             m_pParent->ScrollWindow(dx, 0, &footerRect, &footerRect);
         ScrollWindow(dx, 0, &scrolled, &scrolled);
     } else {
-        m_pParent->InvalidateRect(&titleRect, FALSE);
+        // The parent's background is erased too: a band may show fewer cells now.
+        m_pParent->InvalidateRect(&titleRect, TRUE);
         if (m_layout.FootRows() > 0)
-            m_pParent->InvalidateRect(&footerRect, FALSE);
+            m_pParent->InvalidateRect(&footerRect, TRUE);
         InvalidateRect(&scrolled, FALSE);
     }
     if (m_pHScroll != nullptr) {

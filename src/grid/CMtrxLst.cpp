@@ -521,24 +521,55 @@ void CMtrxLst::OnPaint()
     if (m_pGdi == nullptr || m_model.RowHeight() <= 0)
         return;
     m_pPaintDC = &dc;
+    // The list's font stays selected while the rows are painted, and the
+    // drawer uses the DC's font: selecting a font costs more than drawing a
+    // cell's text, so it is done once per paint rather than once per cell.
+    HGDIOBJ oldFont = m_pFont != nullptr ? ::SelectObject(dc.m_hDC, m_pFont->m_hObject) : nullptr;
+    m_pGdi->SetFont(nullptr);
     long current = m_model.Current();
     if (m_model.IsVisible(current))
         EraseCursorFrame(&dc, current);
     long height = m_model.RowHeight();
     long top = m_model.Top();
     long count = m_model.Count();
+    long first = std::max(0L, update.top / height);
+    long last = std::min<long>(update.bottom / height, m_model.VisibleRows() - 1);
+    // With one line per row the column lines of all rows are drawn at once:
+    // the same pixels as row by row, one pen per column instead of one per cell.
+    bool gridLater = m_model.Lines() == 1 && m_model.PositionCount(1) == 0 && m_model.PositionCount(2) == 0 &&
+                     m_model.PositionCount(3) == 0;
     bool blank = false;
     for (long row = update.top / height; row <= update.bottom / height; ++row) {
-        DrawRow(&dc, row, blank ? -(top + row) : top + row);
+        DrawRow(&dc, row, blank ? -(top + row) : top + row, gridLater);
         if (top + row >= count - 1)
             blank = true;
     }
+    if (gridLater && first <= last) {
+        DrawColumnLines(&dc, static_cast<int>(first * height), static_cast<int>((last + 1) * height));
+        if (m_model.SelectMode() && m_model.Marking()) {
+            for (long row = first; row <= last; ++row) {
+                if (top + row < count && m_model.IsMarked(top + row))
+                    m_model.RefreshMark(top + row, 1);
+            }
+        }
+    }
     if (m_model.IsVisible(current) && m_model.CursorShown())
         DrawCursorFrame(&dc, current);
+    m_pGdi->SetFont(m_pFont);
+    if (oldFont != nullptr)
+        ::SelectObject(dc.m_hDC, oldFont);
     m_pPaintDC = nullptr;
 }
 
-void CMtrxLst::DrawRow(CDC* pDC, long row, long index)
+void CMtrxLst::DrawColumnLines(CDC* pDC, int top, int bottom)
+{
+    int positions = m_model.PositionCount(0);
+    const short* xs = m_model.Positions(0);
+    for (int p = 0; p < positions; ++p)
+        m_pGdi->Line(pDC, xs[p], top, xs[p], bottom, 1, m_pColours->crGrid);
+}
+
+void CMtrxLst::DrawRow(CDC* pDC, long row, long index, bool gridLater)
 {
     if (row < 0 || row >= m_model.VisibleRows())
         return;
@@ -554,7 +585,7 @@ void CMtrxLst::DrawRow(CDC* pDC, long row, long index)
         m_pGdi->Line(pDC, 0, y0 + k * lineHeight, right, y0 + k * lineHeight, 1, m_pColours->crGrid);
     if (m_model.SelectMode())
         DrawSelectButton(pDC, row);
-    for (int line = 0; line < CMtrxModel::kMaxLines; ++line) {
+    for (int line = 0; line < CMtrxModel::kMaxLines && !gridLater; ++line) {
         int positions = m_model.PositionCount(line);
         const short* xs = m_model.Positions(line);
         int lineTop = y0 + line * lineHeight;
@@ -575,7 +606,7 @@ void CMtrxLst::DrawRow(CDC* pDC, long row, long index)
         for (int line = 0; line < m_model.Lines(); ++line)
             DrawTexts(pDC, row, line);
     }
-    if (marked)
+    if (marked && !gridLater)
         m_model.RefreshMark(index, 1);
 }
 

@@ -132,7 +132,10 @@ private:
 
     void Construct(CFont* font, MTRX_COLOR* colours, short screenPoint);
     unsigned long RowColour(long index) const;
-    void DrawRow(CDC* pDC, long row, long index);
+    // Steps of one row; with gridLater the column lines and the mark are
+    // left to the caller (OnPaint draws them once for all rows it paints).
+    void DrawRow(CDC* pDC, long row, long index, bool gridLater = false);
+    void DrawColumnLines(CDC* pDC, int top, int bottom);
     void DrawTexts(CDC* pDC, long row, int line);
     void DrawSelectButton(CDC* pDC, long row);
     void DrawCursorFrame(CDC* pDC, long index);
