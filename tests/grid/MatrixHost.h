@@ -158,7 +158,7 @@ struct MatrixHost {
     }
 
     // Creates and lays out the list from the record.
-    bool Open(bool focusCursor = false)
+    bool Open(bool focusCursor = false, bool paintBands = true)
     {
         list = new CInterMtrx(&font, &colours, 0);
         if (focusCursor)
@@ -167,8 +167,10 @@ struct MatrixHost {
         if (!list->Create(&owner) || list->Initial(&record) != 1)
             return false;
         list->ReSize(0, 0);
-        owner.Invalidate();
-        owner.UpdateWindow();
+        if (paintBands) {
+            owner.Invalidate();
+            owner.UpdateWindow();
+        }
         list->UpdateWindow();
         return true;
     }
