@@ -1,5 +1,6 @@
 // The dates screen: today in the four era styles and the four Gregorian
-// styles, a few typed dates parsed, and the clock.
+// styles, a few typed dates parsed, today again with today's era added to
+// the era table, and the clock.
 #include "DemoScreen.h"
 
 DemoScreen RunDatesScreen()
@@ -31,6 +32,22 @@ DemoScreen RunDatesScreen()
         line.Format("入力 \"%s\" → %ld  %s", typed, value, static_cast<const char*>(shown));
         screen.lines.push_back(line);
     }
+
+    // Today's era as a host adds it at start-up (the four defaults first).
+    CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', "明治");
+    CConvYmd::AddEra(1912, 15, 7, 29, 1, 'T', "大正");
+    CConvYmd::AddEra(1926, 64, 12, 24, 2, 'S', "昭和");
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', "平成");
+    CConvYmd::AddEra(2019, 99, 4, 30, 4, 'R', "令和");
+    for (long date : {today, 20190430L, 20190501L}) {
+        CString reiwa, style0;
+        ymd.ConvWareki(style0, date, 0);
+        ymd.ConvWareki(reiwa, date, 3);
+        line.Format("令和を追加: %ld → \"%s\"  \"%s\"", date, static_cast<const char*>(style0),
+                    static_cast<const char*>(reiwa));
+        screen.lines.push_back(line);
+    }
+    CConvYmd::ResetEras();
 
     CConvTime clock;
     CString now;

@@ -17,8 +17,18 @@ void Require(bool condition)
 
 short LastEraYear(short eraCode)
 {
-    static const short kLast[4] = {45, 15, 64, 99};  // by era code, oldest first
+    static const short kLast[5] = {45, 15, 64, 99, 99};  // by era code, oldest first
     return kLast[eraCode];
+}
+
+// The four default eras added again, then today's era (code 4, letter R).
+void UseExtendedTable()
+{
+    CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', "\x96\xBE\x8E\xA1");
+    CConvYmd::AddEra(1912, 15, 7, 29, 1, 'T', "\x91\xE5\x90\xB3");
+    CConvYmd::AddEra(1926, 64, 12, 24, 2, 'S', "\x8F\xBA\x98\x61");
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', "\x95\xBD\x90\xAC");
+    CConvYmd::AddEra(2019, 99, 4, 30, 4, 'R', "\x97\xDF\x98\x61");
 }
 
 } // namespace
@@ -28,6 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 1)
         return 0;
     short type = static_cast<short>(data[0] % 6) - 1;  // -1 to 4: both sides of the range
+    bool extended = data[0] / 6 % 2 != 0;                 // the default table or today's era added
+    if (extended)
+        UseExtendedTable();
     std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     const char* typed = text.c_str();
 
@@ -60,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         long back = 0;
         Require(ymd.ConvSeireki(&back, gregorian) == 1 && back == value);
         // Era parts build back the same date wherever the era accepts them.
-        Require(eraCode >= 0 && eraCode <= 3);
+        Require(eraCode >= 0 && eraCode <= (extended ? 4 : 3));
         short year = static_cast<short>(value / 10000);
         long rebuilt = 0;
         if (eraYear <= LastEraYear(eraCode) && day <= ymd.GetMaxDay(year, month))
@@ -76,5 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ymd.MonthCheck(typed);
     short endYear, endMonth, endDay;
     ymd.GetEndDate(a.c_str(), b.c_str(), c.c_str(), &endYear, &endMonth, &endDay);
+    CConvYmd::ResetEras();
     return 0;
 }

@@ -20,6 +20,8 @@
 #include "grid/CMtrxModel.h"
 #include "grid/GdiLayout.h"
 #include "grid/MtrxRecords.h"
+#include "grid/TermBarLayout.h"
+#include "progress/CDibHeader.h"
 #include "text/CCheck.h"
 #include "text/CConv.h"
 #include "text/CDlgSub.h"
@@ -36,4 +38,8 @@
 #include "grid/CGdi.h"
 #include "grid/CInterMtrx.h"
 #include "grid/CMtrxLst.h"
+#include "grid/CSetTerm.h"
+#include "grid/CStaticDisp.h"
+#include "progress/CDIB.h"
+#include "progress/CScaleDlg.h"
 #endif

@@ -6,6 +6,7 @@
 #include "CBitmap.h"
 #include "CBrush.h"
 #include "CFont.h"
+#include "CPalette.h"
 #include "CPen.h"
 
 namespace {
@@ -28,6 +29,9 @@ CGdiObject* MakeTemp(HGDIOBJ hObject)
         break;
     case OBJ_BITMAP:
         wrapper = new (std::nothrow) CBitmap;
+        break;
+    case OBJ_PAL:
+        wrapper = new (std::nothrow) CPalette;
         break;
     default:
         wrapper = new (std::nothrow) CGdiObject;

@@ -1,4 +1,4 @@
-// CGdiObject: owns one GDI object (font, pen, brush, bitmap) and deletes it
+// CGdiObject: owns one GDI object (font, pen, brush, bitmap, palette) and deletes it
 // when it ends, whether it created the object or was given it by Attach.
 // FromHandle wraps a handle that no object owns in a temporary object that
 // never deletes it (valid until the next idle time).

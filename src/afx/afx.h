@@ -33,6 +33,7 @@
 #include "CGdiObject.h"
 #include "CListBox.h"
 #include "CPaintDC.h"
+#include "CPalette.h"
 #include "CPen.h"
 #include "CPoint.h"
 #include "CRect.h"

@@ -30,6 +30,7 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CGdiObject.cpp
     afx/CListBox.cpp
     afx/CPaintDC.cpp
+    afx/CPalette.cpp
     afx/CPen.cpp
     afx/CScrollBar.cpp
     afx/CStatic.cpp

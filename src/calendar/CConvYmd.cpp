@@ -1,11 +1,16 @@
 #include "CConvYmd.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstring>
 
 #include "afx/COleDateTime.h"
 
 namespace {
+
+const size_t kMaxEras = 16;
+const size_t kMaxEraName = 8;  // bytes: four double-byte characters
 
 struct EraRecord {
     short firstYear;    // Gregorian year that is year 1 of the era
@@ -14,33 +19,59 @@ struct EraRecord {
     short changeDay;
     short eraCode;
     char letter;
-    const char* name;  // Shift-JIS
+    char name[kMaxEraName + 1];  // Shift-JIS
 };
 
-const EraRecord kEras[4] = {
+// Newest era first; the host may replace the table once at start-up.
+struct EraTable {
+    EraRecord eras[kMaxEras];
+    size_t count;
+    bool custom;
+};
+
+const EraRecord kDefaultEras[4] = {
     {1989, 99, 1, 7, 3, 'H', "\x95\xBD\x90\xAC"},    // 平成
     {1926, 64, 12, 24, 2, 'S', "\x8F\xBA\x98\x61"},  // 昭和
     {1912, 15, 7, 29, 1, 'T', "\x91\xE5\x90\xB3"},   // 大正
     {1868, 45, 12, 31, 0, 'M', "\x96\xBE\x8E\xA1"},  // 明治
 };
 
+EraTable& Eras()
+{
+    static EraTable table = [] {
+        EraTable defaults {};
+        std::copy(std::begin(kDefaultEras), std::end(kDefaultEras), defaults.eras);
+        defaults.count = 4;
+        defaults.custom = false;
+        return defaults;
+    }();
+    return table;
+}
+
 const size_t kMaxTypedLength = 16;
 const size_t kStyleBufferSize = 32;  // the longest style is 17 bytes
 
+char UpperCase(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 const EraRecord* EraByLetter(char letter)
 {
-    for (const EraRecord& era : kEras) {
-        if (era.letter == letter)
-            return &era;
+    const EraTable& table = Eras();
+    for (size_t index = 0; index < table.count; ++index) {
+        if (table.eras[index].letter == letter)
+            return &table.eras[index];
     }
     return nullptr;
 }
 
 const EraRecord* EraByCode(short code)
 {
-    for (const EraRecord& era : kEras) {
-        if (era.eraCode == code)
-            return &era;
+    const EraTable& table = Eras();
+    for (size_t index = 0; index < table.count; ++index) {
+        if (table.eras[index].eraCode == code)
+            return &table.eras[index];
     }
     return nullptr;
 }
@@ -71,17 +102,50 @@ CConvYmd::~CConvYmd() = default;
 // ---------------------------------------------------------------------------
 // Eras
 
+void CConvYmd::AddEra(short firstYear, short lastEraYear, short changeMonth, short changeDay, short eraCode,
+                      char letter, const char* name)
+{
+    EraTable& table = Eras();
+    size_t count = table.custom ? table.count : 0;
+    letter = UpperCase(letter);
+    bool valid = name != nullptr && std::strlen(name) <= kMaxEraName && letter >= 'A' && letter <= 'Z' &&
+                 firstYear >= 1868 && firstYear <= 2100 && lastEraYear >= 1 && lastEraYear <= 999 &&
+                 eraCode >= 0 && changeMonth >= 1 && changeMonth <= 12 && changeDay >= 1 &&
+                 changeDay <= CGetYmd().GetMaxDay(firstYear, changeMonth) && count < kMaxEras &&
+                 (count == 0 || firstYear > table.eras[0].firstYear);
+    for (size_t index = 0; valid && index < count; ++index)
+        valid = table.eras[index].letter != letter && table.eras[index].eraCode != eraCode;
+    if (!valid)
+        return;
+    std::copy_backward(table.eras, table.eras + count, table.eras + count + 1);
+    EraRecord& era = table.eras[0];
+    era = EraRecord {firstYear, lastEraYear, changeMonth, changeDay, eraCode, letter, ""};
+    std::strcpy(era.name, name);
+    table.count = count + 1;
+    table.custom = true;
+}
+
+void CConvYmd::ResetEras()
+{
+    EraTable& table = Eras();
+    std::copy(std::begin(kDefaultEras), std::end(kDefaultEras), table.eras);
+    table.count = 4;
+    table.custom = false;
+}
+
 short CConvYmd::GetWareki(long ymd)
 {
     short year, month, day;
     SeparateSeirekiYMD(ymd, &year, &month, &day);
     long fullYear = ymd / 10000;  // the short may have wrapped
-    for (short index = 0; index < 4; ++index) {
-        const EraRecord& era = kEras[index];
+    const EraTable& table = Eras();
+    short oldest = static_cast<short>(table.count - 1);
+    for (short index = 0; index <= oldest; ++index) {
+        const EraRecord& era = table.eras[index];
         if (fullYear > era.firstYear)
             return index;
         if (fullYear == era.firstYear) {
-            if (index == 3)
+            if (index == oldest)
                 return index;
             bool beforeChange = month < era.changeMonth ||
                                 (month == era.changeMonth && day <= era.changeDay);
@@ -100,7 +164,7 @@ void CConvYmd::SplitEra(long ymd, EraParts* parts)
         *parts = EraParts {0, 0, 0, 0, '\0', ""};
         return;
     }
-    const EraRecord& era = kEras[index];
+    const EraRecord& era = Eras().eras[index];
     parts->eraYear = static_cast<short>(year + 1 - era.firstYear);
     parts->month = month;
     parts->day = day;
@@ -154,9 +218,8 @@ int CConvYmd::ParseText(const char* text, long* ymd)
     const char* p = SkipBlanks(text);
 
     char letter = '\0';
-    char upper = (*p >= 'a' && *p <= 'z') ? static_cast<char>(*p - 'a' + 'A') : *p;
-    if (upper == 'H' || upper == 'M' || upper == 'S' || upper == 'T') {
-        letter = upper;
+    if (EraByLetter(UpperCase(*p)) != nullptr) {
+        letter = UpperCase(*p);
         p = SkipBlanks(p + 1);
         if (IsSeparator(*p))
             ++p;
@@ -208,7 +271,7 @@ int CConvYmd::ParseText(const char* text, long* ymd)
             return 0;
         date = static_cast<long>(COleDateTime::GetCurrentTime().GetYear()) * 10000 + value;
     } else {
-        if (year <= 64 && letter == '\0')
+        if (year <= 64 && letter == '\0' && EraByLetter('H') != nullptr)
             letter = 'H';
         if (letter != '\0') {
             const EraRecord* era = EraByLetter(letter);
@@ -269,7 +332,7 @@ int CConvYmd::ConvSeireki(long ymd, short* year, short* month, short* day)
 int CConvYmd::FormatWareki(char* out, long ymd, short type)
 {
     out[0] = '\0';
-    if (type < 0 || type > 3 || CheckDate(ymd) != 0)
+    if (type < 0 || type > 3 || CheckDate(ymd) != 0 || GetWareki(ymd) < 0)
         return 0;
     EraParts parts;
     SplitEra(ymd, &parts);

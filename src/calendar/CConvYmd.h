@@ -5,7 +5,9 @@
 // oldest (0) instead:
 //   index 0  H  1989/01/08-  code 3      index 2  T  1912/07/30-  code 1
 //   index 1  S  1926/12/25-  code 2      index 3  M  1868-        code 0
-// Dates after the last era stay in it (2020 is H 32).
+// Dates after the last era stay in it (2020 is H 32). A host that must show
+// later eras extends the table once at start-up with AddEra (see there);
+// every operation then uses the extended table.
 //
 // Styles (type):      era (ConvWareki)        Gregorian (ConvSeireki)
 //   0                 H.05/03/15              2024/03/15
@@ -13,11 +15,12 @@
 //   2                 03/15                   03/15
 //   3                 (era name) 5年 3月15日  2024年 3月15日
 //
-// Typed dates: an optional era letter H, M, S or T (either case), then up
-// to three numbers separated by "/" or "." (blanks allowed before a number
-// and after a separator), at most 16 bytes: "3/15" is this year, "H5/3/15",
-// "5/3/15" (years up to 64 without a letter are H), "70/3/15" (1970),
-// "2024/3/15"; digits alone are read as [year]mmdd ("20240315", "050315"),
+// Typed dates: an optional era letter (H, M, S, T or another of the table;
+// either case), then up to three numbers separated by "/" or "." (blanks
+// allowed before a number and after a separator), at most 16 bytes: "3/15"
+// is this year, "H5/3/15", "5/3/15" (years up to 64 without a letter are H
+// while the table has H), "70/3/15" (1970), "2024/3/15"; digits alone are
+// read as [year]mmdd ("20240315", "050315"),
 // but never as a day alone ("15"). Every date must lie in 1868 to 2100.
 //
 // char* outputs become the empty text on failure; CString outputs keep their
@@ -33,7 +36,23 @@ public:
     CConvYmd();
     ~CConvYmd();
 
-    // Era index (0 newest to 3) of the date, or -1 before 1868.
+    // The era table. The first accepted AddEra replaces the four default
+    // eras; each call puts one era in front of the earlier ones, so callers
+    // add the oldest first. The era begins after changeMonth/changeDay of
+    // firstYear (the oldest era's whole first year belongs to it); typed
+    // era years up to lastEraYear are accepted. A call changes nothing when
+    // name is null or over 8 bytes, letter is not A-Z (a-z is upper-cased),
+    // firstYear is outside 1868-2100 or not later than the newest era's,
+    // lastEraYear is outside 1-999, the change date is not a day of
+    // firstYear, eraCode is negative, letter or eraCode is taken already, or
+    // the table holds 16 eras. Dates before the oldest era have no era
+    // parts and no era text. Not thread-safe: call it before using dates.
+    static void AddEra(short firstYear, short lastEraYear, short changeMonth, short changeDay, short eraCode,
+                       char letter, const char* name);
+    // Back to the four default eras.
+    static void ResetEras();
+
+    // Era index (0 newest) of the date, or -1 before the oldest era.
     short GetWareki(long ymd);
 
     int ConvWareki(char* out, long ymd, short type);

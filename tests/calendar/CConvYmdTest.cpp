@@ -134,4 +134,149 @@ TEST(CConvYmd, DatesFromEraParts)
     }
 }
 
+
+// Every era-table result of a set of dates, typed texts and era parts, as
+// one text to compare tables by.
+std::string EraResults()
+{
+    const long dates[] = {18671231, 18680101, 19120729, 19120730, 19261224, 19261225, 19890107, 19890108,
+                          19930315, 20190430, 20190501, 20261206, 21001231};
+    const char* texts[] = {"H5/3/15", "s64/1/7", "T15/12/24", "M45/7/29", "5/3/15", "R1/5/1", "S65/1/1", "70/3/15"};
+    CYmd ymd;
+    std::string all;
+    char out[32];
+    for (long date : dates) {
+        short parts[4] = {};
+        char letter = 'x';
+        all += std::to_string(ymd.GetWareki(date)) + ";";
+        for (short type = 0; type < 4; ++type)
+            all += std::to_string(ymd.ConvWareki(out, date, type)) + out + ";";
+        ymd.ConvWareki(date, &parts[0], &parts[1], &parts[2], &parts[3]);
+        ymd.ConvWareki2(date, &parts[0], &parts[1], &parts[2], &letter);
+        all += std::to_string(parts[0] * 1000 + parts[3]) + letter + ";";
+    }
+    for (const char* text : texts) {
+        long value = -1;
+        all += std::to_string(ymd.ConvSeireki(&value, text)) + std::to_string(value) + ";";
+    }
+    for (short code = -1; code < 6; ++code) {
+        long value = -1;
+        all += std::to_string(ymd.ConvWareki(short(31), short(4), short(30), code, &value)) + std::to_string(value);
+    }
+    return all;
+}
+
+void AddDefaultEras()
+{
+    CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', kMeiji.c_str());
+    CConvYmd::AddEra(1912, 15, 7, 29, 1, 'T', kTaisho.c_str());
+    CConvYmd::AddEra(1926, 64, 12, 24, 2, 'S', kShowa.c_str());
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
+}
+
+const std::string kReiwa = "\x97\xDF\x98\x61";  // 令和
+
+struct EraTable : ::testing::Test {
+    void TearDown() override { CConvYmd::ResetEras(); }
+};
+
+TEST_F(EraTable, TheDefaultErasAddedAgainChangeNothing)
+{
+    const std::string defaults = EraResults();
+    AddDefaultEras();
+    EXPECT_EQ(EraResults(), defaults);
+    CConvYmd::AddEra(2019, 99, 4, 30, 4, 'R', kReiwa.c_str());
+    EXPECT_NE(EraResults(), defaults);
+    CConvYmd::ResetEras();
+    EXPECT_EQ(EraResults(), defaults);
+}
+
+TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
+{
+    AddDefaultEras();
+    CConvYmd::AddEra(2019, 99, 4, 30, 4, 'r', kReiwa.c_str());
+    CYmd ymd;
+    char out[32];
+    EXPECT_EQ(ymd.ConvWareki(out, 20190430L, 0), 1);
+    EXPECT_STREQ(out, "H.31/04/30");
+    EXPECT_EQ(ymd.ConvWareki(out, 20190501L, 0), 1);
+    EXPECT_STREQ(out, "R.01/05/01");
+    EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 3), 1);
+    EXPECT_EQ(out, kReiwa + " 8" + kNen + "12" + kGatsu + " 6" + kNichi);
+    EXPECT_EQ(ymd.GetWareki(20190501), 0);
+    EXPECT_EQ(ymd.GetWareki(20190430), 1);
+    EXPECT_EQ(ymd.GetWareki(18680101), 4);
+    for (const char* text : {"R1/5/1", "r01.05.01", "r.1.5.1"}) {
+        long value = 0;
+        EXPECT_EQ(ymd.ConvSeireki(&value, text), 1) << text;
+        EXPECT_EQ(value, 20190501) << text;
+    }
+    long value = 0;
+    EXPECT_EQ(ymd.ConvSeireki(&value, "R1/4/30"), 1);  // the era's range itself is not checked
+    EXPECT_EQ(ymd.ConvSeireki(&value, "5/3/15"), 1);   // a year without a letter stays H
+    EXPECT_EQ(value, 19930315);
+    short parts[4] = {};
+    char letter = 0;
+    EXPECT_EQ(ymd.ConvWareki(&parts[0], &parts[1], &parts[2], &parts[3], "2026/12/6"), 1);
+    EXPECT_EQ(parts[0] * 10000 + parts[1] * 100 + parts[2], 81206);
+    EXPECT_EQ(parts[3], 4);
+    ymd.ConvWareki2(20261206, &parts[0], &parts[1], &parts[2], &letter);
+    EXPECT_EQ(letter, 'R');
+    EXPECT_EQ(ymd.ConvWareki(short(8), short(12), short(6), short(4), &value), 1);
+    EXPECT_EQ(value, 20261206);
+    EXPECT_EQ(ymd.ConvWareki(short(100), short(1), short(1), short(4), &value), 0);  // past the last era year
+    EXPECT_EQ(ymd.ConvSeireki(&value, "R82/1/1"), 1);
+    EXPECT_EQ(ymd.ConvSeireki(&value, "R83/1/1"), 0);  // 2101
+    CConvYmd::ResetEras();
+    EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
+    EXPECT_STREQ(out, "H.38/12/06");
+    EXPECT_EQ(ymd.ConvSeireki(&value, "R1/5/1"), 0);
+}
+
+// A call with bad input changes nothing; the table of this test keeps only
+// the eras from H on, so earlier dates have no era.
+TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
+{
+    CConvYmd::AddEra(1989, 0, 1, 7, 3, 'H', kHeisei.c_str());  // refused: no default is replaced yet
+    CYmd ymd;
+    EXPECT_EQ(ymd.GetWareki(19261225), 1);
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
+    const struct {
+        short firstYear, lastEraYear, changeMonth, changeDay, eraCode;
+        char letter;
+        const char* name;
+    } refused[] = {
+        {2019, 99, 4, 30, 4, 'R', nullptr},       {2019, 99, 4, 30, 4, 'R', "123456789"},
+        {2019, 99, 4, 30, 4, '1', "R"},           {1989, 99, 4, 30, 4, 'R', "R"},
+        {1988, 99, 4, 30, 4, 'R', "R"},           {2101, 99, 4, 30, 4, 'R', "R"},
+        {2019, 0, 4, 30, 4, 'R', "R"},            {2019, 1000, 4, 30, 4, 'R', "R"},
+        {2019, 99, 0, 30, 4, 'R', "R"},           {2019, 99, 13, 30, 4, 'R', "R"},
+        {2019, 99, 4, 0, 4, 'R', "R"},            {2019, 99, 4, 31, 4, 'R', "R"},
+        {2019, 99, 2, 29, 4, 'R', "R"},           {2019, 99, 4, 30, -1, 'R', "R"},
+        {2019, 99, 4, 30, 3, 'R', "R"},           {2019, 99, 4, 30, 4, 'h', "R"},
+    };
+    char out[32] = "junk";
+    for (const auto& era : refused) {
+        CConvYmd::AddEra(era.firstYear, era.lastEraYear, era.changeMonth, era.changeDay, era.eraCode, era.letter,
+                         era.name);
+        EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
+        EXPECT_STREQ(out, "H.38/12/06") << era.firstYear << " " << era.changeMonth << "/" << era.changeDay;
+    }
+    EXPECT_EQ(ymd.ConvWareki(out, 19890101L, 0), 1);  // the oldest era holds its whole first year
+    EXPECT_STREQ(out, "H.01/01/01");
+    EXPECT_EQ(ymd.GetWareki(19881231), -1);
+    EXPECT_EQ(ymd.ConvWareki(out, 19881231L, 3), 0);
+    EXPECT_STREQ(out, "");
+    long value = -1;
+    EXPECT_EQ(ymd.ConvSeireki(&value, "S64/1/7"), 0);
+    EXPECT_EQ(ymd.ConvSeireki(&value, "5/3/15"), 1);  // still H
+    EXPECT_EQ(value, 19930315);
+    // Sixteen eras at most: 2019 to 2033 fill the table, 2034 is refused.
+    const char letters[] = "ABCDEFGIJKLMNOPQ";
+    for (short year = 2019; year <= 2034; ++year)
+        CConvYmd::AddEra(year, 99, 1, 1, year, letters[year - 2019], "X");
+    EXPECT_EQ(ymd.ConvWareki(out, 20400101L, 0), 1);
+    EXPECT_STREQ(out, "P.08/01/01");
+}
+
 } // namespace

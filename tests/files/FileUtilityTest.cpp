@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -243,6 +244,29 @@ TEST(CGetDriveType, KindsOfDrives)
     CString c("C:\\");
     ASSERT_EQ(directory.change(c), 1);
     EXPECT_EQ(drives.GetCurrentDriveType(), 2);
+}
+
+// The drives of the CTest fixture: a floppy with a medium, a floppy without
+// one, a network drive and a CD-ROM (Wine types them from its registry).
+TEST(CGetDriveType, EveryKindOfDrive)
+{
+    const char* letters = std::getenv("ZR8_TYPED_DRIVES");
+    ASSERT_TRUE(letters != nullptr && std::strlen(letters) == 4) << "run through CTest: the drives are typed for it";
+    const struct {
+        UINT system;
+        short kind;
+        short check;
+    } drives[] = {{DRIVE_REMOVABLE, 1, 1}, {DRIVE_REMOVABLE, 1, 0}, {DRIVE_REMOTE, 3, 1}, {DRIVE_CDROM, 4, 1}};
+    CGetDriveType types;
+    DirOpe directory;
+    for (int i = 0; i < 4; ++i) {
+        char lower = static_cast<char>(letters[i] - 'A' + 'a'), root[] = {letters[i], ':', '\\', '\0'};
+        ASSERT_EQ(::GetDriveTypeA(root), drives[i].system) << root << ": the fixture did not type it";
+        EXPECT_EQ(types.GetDriveTypeA(static_cast<short>(letters[i])), drives[i].kind) << root;
+        EXPECT_EQ(types.GetDriveTypeA(static_cast<short>(lower)), drives[i].kind) << root;
+        CString path((std::string(1, lower) + ":\\data").c_str());
+        EXPECT_EQ(directory.CheckDrive(path), drives[i].check) << root;
+    }
 }
 
 } // namespace

@@ -24,6 +24,15 @@ TEST(SjisPath, TrailByteIsFoundByWalkingFromTheStart)
     EXPECT_FALSE(SjisPath::IsTrailByteAt("\x95\x0A\\", 1));
 }
 
+TEST(SjisPath, LeadAndTrailByteRanges)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        auto c = static_cast<unsigned char>(byte);
+        EXPECT_EQ(SjisPath::IsLeadByte(c), (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) << byte;
+        EXPECT_EQ(SjisPath::IsTrailByte(c), (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC)) << byte;
+    }
+}
+
 TEST(SjisPath, AddBackSlashTellsTrailBytesFromBackslashes)
 {
     char buffer[16];

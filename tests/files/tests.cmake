@@ -18,14 +18,15 @@ if(WIN32)
     add_dependencies(zr8_files_tests zr8_files_helper)
 
     # Drive R: is a 64 KiB tmpfs while the tests run (disk full, and a
-    # folder creation that runs out of room half-way).
-    set(scratch_folder "${CMAKE_BINARY_DIR}/scratch-drive")
-    set(scratch_script "${CMAKE_CURRENT_SOURCE_DIR}/files/scratch-drive.sh")
-    add_test(NAME zr8_files_scratch_mount COMMAND bash "${scratch_script}" mount "${scratch_folder}" R)
-    add_test(NAME zr8_files_scratch_unmount COMMAND bash "${scratch_script}" unmount "${scratch_folder}" R)
-    set_tests_properties(zr8_files_scratch_mount PROPERTIES FIXTURES_SETUP zr8_scratch_drive)
-    set_tests_properties(zr8_files_scratch_unmount PROPERTIES FIXTURES_CLEANUP zr8_scratch_drive)
+    # folder creation that runs out of room half-way); F, G, N and O are a
+    # floppy, a floppy without a medium, a network drive and a CD-ROM.
+    set(drives_folder "${CMAKE_BINARY_DIR}/test-drives")
+    set(drives_script "${CMAKE_CURRENT_SOURCE_DIR}/files/drives.sh")
+    add_test(NAME zr8_files_drives_mount COMMAND bash "${drives_script}" mount "${drives_folder}")
+    add_test(NAME zr8_files_drives_unmount COMMAND bash "${drives_script}" unmount "${drives_folder}")
+    set_tests_properties(zr8_files_drives_mount PROPERTIES FIXTURES_SETUP zr8_test_drives)
+    set_tests_properties(zr8_files_drives_unmount PROPERTIES FIXTURES_CLEANUP zr8_test_drives)
     set_tests_properties(zr8_files_tests PROPERTIES
-        FIXTURES_REQUIRED zr8_scratch_drive
-        ENVIRONMENT "ZR8_SCRATCH_DRIVE=R")
+        FIXTURES_REQUIRED zr8_test_drives
+        ENVIRONMENT "ZR8_SCRATCH_DRIVE=R;ZR8_TYPED_DRIVES=FGNO")
 endif()

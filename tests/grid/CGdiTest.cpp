@@ -8,6 +8,7 @@
 
 #include "grid/CGdi.h"
 #include "grid/Canvas.h"
+#include "support/GdiObjectCount.h"
 
 namespace {
 
@@ -376,6 +377,18 @@ TEST_F(GdiDraw, FillRectIncludesTheRightAndBottomEdges)
     EXPECT_EQ(canvas.Pixel(21, 16), kWhite);
     EXPECT_EQ(canvas.Pixel(20, 17), kWhite);
     EXPECT_EQ(canvas.CountOutsideNot(kWhite, CRect(10, 10, 21, 17)), 0);
+}
+
+TEST_F(GdiDraw, NoGdiObjectOutlivesTenThousandRoundsOfEveryOperation)
+{
+    GdiObjectCount count;
+    ASSERT_GT(count.Patched(), 0u);
+    auto operations = AllOperations();
+    for (int i = 0; i < 10000; ++i)
+        for (const auto& op : operations)
+            op.second(gdi, canvas.Dc());
+    EXPECT_GT(count.Created(), 10000u * operations.size());
+    EXPECT_EQ(count.Outstanding(), 0u);
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 # Column layout and text placement: portable, also under ASan + UBSan.
-zr8_add_portable_test(zr8_grid_layout_tests grid/GdiLayoutTest.cpp)
+zr8_add_portable_test(zr8_grid_layout_tests grid/GdiLayoutTest.cpp grid/TermBarLayoutTest.cpp)
 
 # The drawing helper, the term bar and the static display on memory DCs and
 # real windows.
 zr8_add_windows_test(zr8_grid_draw_tests
-    grid/CGdiTest.cpp)
+    grid/CGdiTest.cpp
+    grid/CSetTermTest.cpp
+    grid/CStaticDispTest.cpp)
 
 # The matrix list's view model and the input matrix's layout: portable, so
 # they also run natively under ASan + UBSan.

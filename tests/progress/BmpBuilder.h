@@ -1,0 +1,124 @@
+// Builds BMP files in memory for the image tests, the fuzz seeds, the demo
+// and the benchmark: any header values, with pixels from a function.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct BmpSpec {
+    int32_t width = 4;
+    int32_t height = 3;  // negative: rows stored top-down
+    uint16_t bitCount = 24;
+    uint32_t compression = 0;
+    uint32_t coloursUsed = 0;
+    uint32_t infoSize = 40;
+    // Colour table entries as 0x00RRGGBB; written as RGBQUAD (blue first).
+    std::vector<uint32_t> colours;
+    // The value of pixel (x, y), y counted from the top: a colour index, or
+    // 0x00RRGGBB for 16 (5-5-5), 24 and 32 bits.
+    std::function<uint32_t(int, int)> pixel = [](int, int) { return 0u; };
+    // Bytes added to (or, negative, cut from) the end of the file.
+    long extraBytes = 0;
+    // Bytes between the colour table and the bits.
+    uint32_t gapBytes = 0;
+    // Overrides the file header's bits offset when non-zero (the bits stay
+    // where they are).
+    uint32_t bitsOffset = 0;
+    // Overrides the width written in the information header when non-zero
+    // (the rows are built for width).
+    int32_t headerWidth = 0;
+};
+
+inline void PutLe(std::string& out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+inline uint32_t BmpRowBytes(int32_t width, int bitCount)
+{
+    return static_cast<uint32_t>((static_cast<uint64_t>(width) * bitCount + 31) / 32 * 4);
+}
+
+inline std::string MakeBmp(const BmpSpec& spec)
+{
+    int rows = spec.height < 0 ? -spec.height : spec.height;
+    uint32_t rowBytes = BmpRowBytes(spec.width, spec.bitCount);
+    uint32_t tableBytes = 4 * static_cast<uint32_t>(spec.colours.size());
+    uint32_t natural = 14 + spec.infoSize + tableBytes + spec.gapBytes;
+    uint32_t offset = spec.bitsOffset != 0 ? spec.bitsOffset : natural;
+    std::string bits(static_cast<size_t>(rowBytes) * rows, '\0');
+    for (int y = 0; y < rows; ++y) {
+        int stored = spec.height < 0 ? y : rows - 1 - y;
+        auto* row = reinterpret_cast<unsigned char*>(&bits[static_cast<size_t>(stored) * rowBytes]);
+        for (int x = 0; x < spec.width; ++x) {
+            uint32_t value = spec.pixel(x, y);
+            switch (spec.bitCount) {
+            case 1:
+                row[x / 8] |= static_cast<unsigned char>((value & 1) << (7 - x % 8));
+                break;
+            case 4:
+                row[x / 2] |= static_cast<unsigned char>((value & 15) << (x % 2 == 0 ? 4 : 0));
+                break;
+            case 8:
+                row[x] = static_cast<unsigned char>(value);
+                break;
+            case 16: {
+                uint32_t packed = ((value >> 19) & 31) << 10 | ((value >> 11) & 31) << 5 | ((value >> 3) & 31);
+                row[x * 2] = static_cast<unsigned char>(packed);
+                row[x * 2 + 1] = static_cast<unsigned char>(packed >> 8);
+                break;
+            }
+            case 24:
+            case 32: {
+                int step = spec.bitCount / 8;
+                row[x * step] = static_cast<unsigned char>(value);
+                row[x * step + 1] = static_cast<unsigned char>(value >> 8);
+                row[x * step + 2] = static_cast<unsigned char>(value >> 16);
+                break;
+            }
+            default:
+                break;
+            }
+        }
+    }
+    std::string out;
+    out += "BM";
+    PutLe(out, 14 + spec.infoSize + tableBytes + static_cast<uint32_t>(bits.size()), 4);
+    PutLe(out, 0, 4);
+    PutLe(out, offset, 4);
+    std::string info;
+    PutLe(info, spec.infoSize, 4);
+    PutLe(info, static_cast<uint32_t>(spec.headerWidth != 0 ? spec.headerWidth : spec.width), 4);
+    PutLe(info, static_cast<uint32_t>(spec.height), 4);
+    PutLe(info, 1, 2);
+    PutLe(info, spec.bitCount, 2);
+    PutLe(info, spec.compression, 4);
+    PutLe(info, static_cast<uint32_t>(bits.size()), 4);
+    PutLe(info, 2835, 4);
+    PutLe(info, 2835, 4);
+    PutLe(info, spec.coloursUsed, 4);
+    PutLe(info, 0, 4);
+    info.resize(spec.infoSize, '\0');
+    out += info;
+    for (uint32_t colour : spec.colours)
+        PutLe(out, colour, 4);  // 0x00RRGGBB little-endian is blue, green, red, 0
+    out.resize(natural, '\0');
+    out += bits;
+    if (spec.extraBytes >= 0)
+        out.append(static_cast<size_t>(spec.extraBytes), '\x5A');
+    else
+        out.resize(out.size() - static_cast<size_t>(-spec.extraBytes));
+    return out;
+}
+
+// A colour table of count entries that differ from each other.
+inline std::vector<uint32_t> BmpRamp(int count)
+{
+    std::vector<uint32_t> colours;
+    for (int i = 0; i < count; ++i)
+        colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | (255 - i) << 8 | (i * 11 % 256)));
+    return colours;
+}
