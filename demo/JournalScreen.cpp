@@ -1,9 +1,10 @@
 // The demo's journal screen: an input matrix of 100,000 generated journal
 // rows (era dates, amounts with commas) with a title band, a footer of
 // totals, two frozen columns and the rest scrolled sideways, and a select
-// column. Driven with real input: a click on a row, the scroll box dragged
-// to the middle, keys, Space to select a row, clicks on the horizontal
-// scroll bar's arrow, the box dragged to the end. Screenshots on the way.
+// column, under a term bar (CSetTerm). Driven with real input: a click on a
+// row, the scroll box dragged to the middle, keys, Space to select a row,
+// clicks on the horizontal scroll bar's arrow, the box dragged to the end.
+// Screenshots on the way.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ long Amount(long index)
 class JournalHost : public CWnd {
 public:
     CInterMtrx* list = nullptr;
+    CSetTerm* term = nullptr;
     std::vector<CString> log;
     long added = 0;
 
@@ -76,11 +78,20 @@ public:
     }
 
 protected:
+    // The term bar is painted by this window over its own child, so children
+    // are not clipped; the list's area is left to the list.
     BOOL OnEraseBkgnd(CDC* pDC) override
     {
-        RECT client;
+        RECT client, listRect;
         GetClientRect(&client);
+        if (list != nullptr && list->m_hWnd != nullptr) {
+            list->GetWindowRect(&listRect);
+            ScreenToClient(&listRect);
+            ::SelectClipRgn(pDC->m_hDC, nullptr);
+            ::ExcludeClipRect(pDC->m_hDC, listRect.left, listRect.top, listRect.right, listRect.bottom);
+        }
         pDC->FillSolidRect(&client, ::GetSysColor(COLOR_3DFACE));
+        ::SelectClipRgn(pDC->m_hDC, nullptr);
         return TRUE;
     }
 
@@ -102,11 +113,8 @@ protected:
         case WM_PAINT:
             if (list != nullptr) {
                 CPaintDC dc(this);
-                // Room for the month-range bar above the list.
-                RECT bar = {12, 8, 700, 36};
-                dc.Draw3dRect(&bar, 0x808080, 0xFFFFFF);
-                ::SetBkMode(dc.m_hDC, TRANSPARENT);
-                dc.TextOut(20, 14, "期間バー (CSetTerm) の場所", 26);
+                if (term != nullptr)
+                    term->ShowWindow(&dc);
                 list->ShowUpDown(&dc);
                 return 0;
             }
@@ -242,8 +250,12 @@ DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok)
     RECT outer = {0, 0, 900, 560};
     ::AdjustWindowRect(&outer, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE);
     JournalHost host;
-    host.CreateEx(0, nullptr, static_cast<const char*>(screen.title), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 40, 40,
+    host.CreateEx(0, nullptr, static_cast<const char*>(screen.title), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 40, 40,
                   outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr);
+    // The accounting term above the list: April to March, April ... September chosen.
+    CSetTerm term(&font);
+    bool termMade = term.Create(&host, CRect(12, 10, 12, 10), CSetTerm::modeRange, 4, 0, 5, WM_APP + 46) != 0;
+    host.term = &term;
     CInterMtrx list(&font, nullptr, 0);
     host.list = &list;
     SETINITIAL record = {};
@@ -262,7 +274,7 @@ DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok)
     record.nSelMsg = kSelMsg;
     record.bNoMoreData = 1;
     long selection[10];
-    bool made = list.Create(&host) && list.Initial(&record) == 1;
+    bool made = termMade && list.Create(&host) && list.Initial(&record) == 1;
     list.SetBtn(10, selection, static_cast<short>(kAddedMsg), static_cast<short>(kEmptiedMsg));
     list.SetHScroll(kFrozen);
     list.ReSize(0, 0);
@@ -302,10 +314,12 @@ DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok)
     line.Format("スクロールボックスを中央へ: 先頭行 %ld、カーソル %ld、選択 %ld 行 (行 %ld)、先頭の横スクロール列 %d",
                 middleTop, list.GetCurSel(), host.added, selection[0], list.GetCurRow());
     screen.lines.push_back(line);
+    long selectedInMiddle = selection[0];
     std::string middle = outFolder + "\\06-journal-1-middle.png";
     bool saved = SaveWindowPng(host.m_hWnd, middle);
 
-    // To the end: the box dragged to the bottom, a click on the last row.
+    // To the end: the box dragged to the bottom, a click on the last row
+    // (a click beside the select column also clears the selection).
     DragScrollBox(list.m_hWnd, 1.0);
     Click(RowPoint(list, kRows - 1 - list.GetTopIndex()));
     Key(VK_NEXT);
@@ -317,16 +331,21 @@ DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok)
     std::string end = outFolder + "\\06-journal-2-end.png";
     saved = SaveWindowPng(host.m_hWnd, end) && saved;
     screen.lines.push_back("画面: 06-journal-1-middle.png, 06-journal-2-end.png");
-    screen.lines.push_back("期間バー (CSetTerm) はまだ本体にないため、その場所だけ空けてある");
+    line.Format("期間バー CSetTerm: 開始 %d、終了 %d (4月始まり)", term.GetStart(), term.GetEnd());
+    screen.lines.push_back(line);
 
-    bool reachedMiddle = middleTop > kRows / 4 && middleTop < kRows * 3 / 4 && selection[0] == middleTop + 11;
+    bool reachedMiddle = middleTop > kRows / 4 && middleTop < kRows * 3 / 4 && selectedInMiddle == middleTop + 11;
     bool reachedEnd = list.GetCurSel() == kRows - 1;
     if (!made || !saved || !reachedMiddle || !reachedEnd || host.added != 1) {
         *ok = false;
-        screen.lines.push_back("失敗: 期待どおりに動かなかった手順がある");
+        line.Format("失敗: 作成 %d、保存 %d、中央 %d、末尾 %d、選択通知 %ld", made, saved, reachedMiddle, reachedEnd,
+                    host.added);
+        screen.lines.push_back(line);
     }
     host.list = nullptr;
+    host.term = nullptr;
     list.DestroyWindow();
+    term.DestroyWindow();
     host.DestroyWindow();
     return screen;
 }
