@@ -8,13 +8,14 @@
 
 #include <string>
 
-#include "MtrxRecords.h"
+#include "frame/WinLibApi.h"
+#include "grid/MtrxRecords.h"
 
 struct MtrxBox {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-class CMtrxLayout {
+class ZR8WLIB_API CMtrxLayout {
 public:
     static constexpr int kMaxLines = 4;
     static constexpr int kMaxColumns = 512;

@@ -16,8 +16,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame/WinLibApi.h"
+
 // What the model asks of its window.
-class CMtrxModelSink {
+class ZR8WLIB_API CMtrxModelSink {
 public:
     virtual ~CMtrxModelSink() = default;
     // Owner messages: sent (waiting for the owner) or posted.
@@ -66,7 +68,7 @@ struct MtrxInitArgs {
     int clientHeight = 0;
 };
 
-class CMtrxModel {
+class ZR8WLIB_API CMtrxModel {
 public:
     static constexpr int kMaxLines = 4;
     static constexpr int kMaxColumns = 512;
