@@ -83,12 +83,11 @@ protected:
 inline void Pump()
 {
     MSG msg;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 3; ++round, ::Sleep(5)) {
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
-        ::Sleep(5);
     }
 }
 
@@ -96,11 +95,9 @@ inline void Pump()
 template <typename Done>
 bool PumpUntil(Done done, DWORD milliseconds = 2000)
 {
-    DWORD start = ::GetTickCount();
-    while (!done()) {
+    for (DWORD start = ::GetTickCount(); !done(); Pump()) {
         if (::GetTickCount() - start > milliseconds)
             return false;
-        Pump();
     }
     return true;
 }
@@ -134,17 +131,11 @@ struct MatrixHost {
         record.lDataCount = 100;
         record.nLines = 1;
         record.line[0] = {3, codes, titles};
-        record.nLeft = 4;
-        record.nRight = 4;
-        record.nTop = 4;
-        record.nRowMsg = kRowMsg;
-        record.nEnterMsg = kEnterMsg;
-        record.nKeyMsg = kKeyMsg;
-        record.nSelMsg = kSelMsg;
-        record.nRButtonMsg = kRButtonMsg;
-        record.nCellMsg = kCellMsg;
-        record.nFocusMsg = kFocusMsg;
-        record.nAppendMsg = kAppendMsg;
+        record.nLeft = record.nRight = record.nTop = 4;
+        UINT* messages[] = {&record.nRowMsg,     &record.nEnterMsg, &record.nKeyMsg,   &record.nSelMsg,
+                            &record.nRButtonMsg, &record.nCellMsg,  &record.nFocusMsg, &record.nAppendMsg};
+        for (UINT i = 0; i < 8; ++i)
+            *messages[i] = kRowMsg + i;
         record.nShiftUpMsg = kShiftMsg;
         record.bNoMoreData = 1;
     }
@@ -200,44 +191,47 @@ struct MatrixHost {
 };
 
 // Real input: events go through the system's input queue.
+inline void Inputs(std::vector<INPUT> input)
+{
+    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+}
+
+inline INPUT Mouse(DWORD flags, DWORD data = 0)
+{
+    INPUT one = {};
+    one.type = INPUT_MOUSE;
+    one.mi.dwFlags = flags;
+    one.mi.mouseData = data;
+    return one;
+}
+
 inline void ClickAt(HWND hwnd, int x, int y, int clicks = 1, bool right = false)
 {
     POINT screen = {x, y};
     ::ClientToScreen(hwnd, &screen);
     ::SetCursorPos(screen.x, screen.y);
-    for (int i = 0; i < clicks; ++i) {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-        input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-        ::SendInput(2, input, sizeof(INPUT));
-    }
-}
-
-inline void KeyChord(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> input;
-    for (WORD vk : keys) {
-        INPUT one = {};
-        one.type = INPUT_KEYBOARD;
-        one.ki.wVk = vk;
-        input.push_back(one);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT one = {};
-        one.type = INPUT_KEYBOARD;
-        one.ki.wVk = *--it;
-        one.ki.dwFlags = KEYEVENTF_KEYUP;
-        input.push_back(one);
-    }
-    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+    for (int i = 0; i < clicks; ++i)
+        Inputs({Mouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                Mouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)});
 }
 
 inline void Wheel(int delta)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
-    input.mi.mouseData = static_cast<DWORD>(delta);
-    ::SendInput(1, &input, sizeof(INPUT));
+    Inputs({Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta))});
+}
+
+// The keys pressed in order and released in reverse order.
+inline void KeyChord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> input;
+    for (int up = 0; up < 2; ++up) {
+        for (size_t i = 0; i < keys.size(); ++i) {
+            INPUT one = {};
+            one.type = INPUT_KEYBOARD;
+            one.ki.wVk = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
+            one.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            input.push_back(one);
+        }
+    }
+    Inputs(input);
 }

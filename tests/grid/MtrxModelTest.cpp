@@ -88,13 +88,8 @@ TEST(MtrxModelKeys, DownAndUpAtTheEdgesOfTheView)
     EXPECT_EQ(f.sink.log, (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
     f.sink.Clear();
     f.model.KeyDown(0x26);  // up from 9 (not the top row): a cursor move
-    f.model.KeyDown(0x26);
-    f.model.KeyDown(0x26);
-    f.model.KeyDown(0x26);
-    f.model.KeyDown(0x26);
-    f.model.KeyDown(0x26);
-    f.model.KeyDown(0x26);
-    f.model.KeyDown(0x26);
+    for (int i = 0; i < 7; ++i)
+        f.model.KeyDown(0x26);
     ExpectView(f.model, {1, 10, 1});
     f.sink.Clear();
     f.model.KeyDown(0x26);  // on the top row: one row scrolls back
@@ -105,9 +100,7 @@ TEST(MtrxModelKeys, DownAndUpAtTheEdgesOfTheView)
     EXPECT_TRUE(f.sink.log.empty());
 
     ModelFixture end;
-    end.model.Init(end.Args(25, 1));
-    end.model.Size(300, 199);
-    end.sink.Clear();
+    end.Start(end.Args(25, 1));
     end.model.KeyDown(0x28);  // the last data row: nothing
     ExpectView(end.model, {16, 25, 24});
     EXPECT_TRUE(end.sink.log.empty());
