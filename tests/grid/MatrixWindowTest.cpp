@@ -10,6 +10,7 @@
 
 #include "../support/GdiObjectCount.h"
 #include "MatrixHost.h"
+#include "MatrixTestIds.h"
 
 namespace {
 
@@ -180,6 +181,46 @@ TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
     // A box position sent without a drag (no track position) is taken as sent.
     host.list->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4464));
     EXPECT_EQ(host.list->GetTopIndex(), 4464);
+}
+
+TEST(MatrixWindow, BitmapsStampedIntoCells)
+{
+    GdiObjectCount count;
+    {
+        MatrixHost host;
+        ASSERT_TRUE(host.Open());
+        EXPECT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP + 1), 0);  // no such bitmap
+        for (int i = 0; i < 40; ++i)
+            ASSERT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1) << i;
+        EXPECT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 0);  // the table holds 40
+        const int h = host.RowHeight();
+        const short* xs = host.Model().Positions(0);
+        COLORREF back = host.colours.crOddBack;
+        // Row 3, cell 1, at the left: the black half darkens, the white half leaves the cell.
+        host.list->ShowBitMap(3, IDB_MATRIX_STAMP, 0, 1, 0);
+        EXPECT_EQ(host.Pixel(xs[1] + 2, 3 * h + 2), 0u);
+        EXPECT_EQ(host.Pixel(xs[1] + 2 + 7, 3 * h + 2 + 11), 0u);
+        EXPECT_EQ(host.Pixel(xs[1] + 2 + 8, 3 * h + 2), back);
+        EXPECT_EQ(host.Pixel(xs[1] + 2, 3 * h + 2 + 12), back);
+        // Toward the right edge, one pixel lower.
+        host.list->ShowBitMap(5, IDB_MATRIX_STAMP, 0, 2, 1);
+        int x = xs[2] + (xs[3] - xs[2] - 16) - 4 + 2;
+        EXPECT_EQ(host.Pixel(x, 5 * h + 3), 0u);
+        EXPECT_EQ(host.Pixel(x - 1, 5 * h + 3), back);
+        EXPECT_EQ(host.Pixel(x, 5 * h + 2), back);
+        // Not remembered: a repaint takes it away. Rows off the view, lines
+        // past the row's lines and unknown bitmaps draw nothing.
+        host.Repaint();
+        EXPECT_EQ(host.Pixel(xs[1] + 2, 3 * h + 2), back);
+        host.list->ShowBitMap(500, IDB_MATRIX_STAMP, 0, 1, 0);
+        host.list->ShowBitMap(3, IDB_MATRIX_STAMP, 1, 1, 0);
+        host.list->ShowBitMap(3, IDB_MATRIX_STAMP + 1, 0, 1, 0);
+        EXPECT_EQ(host.Pixel(xs[1] + 2, 3 * h + 2), back);
+        host.list->TermBitMap();
+        EXPECT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1);  // room again
+        host.list->TermBitMap();
+    }
+    EXPECT_EQ(count.Outstanding(), 0u);
 }
 
 TEST(MatrixLayoutWindow, WorkedExamplesInAParent)

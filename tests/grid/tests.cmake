@@ -14,4 +14,4 @@ zr8_add_portable_test(zr8_grid_model_tests grid/MtrxModelTest.cpp grid/MtrxLayou
 
 # The matrix list and input matrix as windows: owner messages under real
 # input, painted pixels, scrolling cost, layout, GDI objects.
-zr8_add_windows_test(zr8_grid_matrix_tests grid/MatrixWindowTest.cpp)
+zr8_add_windows_test(zr8_grid_matrix_tests grid/MatrixWindowTest.cpp grid/MatrixBitmaps.rc)
