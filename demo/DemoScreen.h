@@ -26,6 +26,14 @@ DemoScreen RunDatesScreen();
 // Saves its own screenshots into outFolder; the returned screen lists what
 // the dialog received. *ok becomes false when a step did not happen.
 DemoScreen RunEntryScreen(const std::string& outFolder, bool* ok);
+// Input controls: numeric, string, long-text edits, the return combo and
+// the date control in a host dialog driven with real keystrokes. Saves its
+// own screenshots; the returned screen lists what the dialog received.
+DemoScreen RunControlsScreen(const std::string& outFolder, bool* ok);
+// Buttons and bars: flat buttons, bitmap buttons in each state, the menu
+// bar with its spin control, a tooltip, and the catalogue of the 80 stock
+// faces. Saves its own screenshots into outFolder.
+DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok);
 // Journal: an input matrix of 100,000 rows scrolled with real input.
 // Saves its own screenshots into outFolder; *ok becomes false when a step
 // did not happen.

@@ -113,6 +113,8 @@ int main(int argc, char** argv)
 
     bool ok = true;
     screens.push_back(RunEntryScreen(outFolder, &ok));
+    screens.push_back(RunControlsScreen(outFolder, &ok));
+    screens.push_back(RunButtonsScreen(outFolder, &ok));
     screens.push_back(RunJournalScreen(outFolder, &ok));
 
     for (const DemoScreen& screen : screens)

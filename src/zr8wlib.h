@@ -4,6 +4,7 @@
 #include "afx/afx.h"
 #include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
+#include "controls/CDateEraList.h"
 #ifdef _WIN32
 #include "files/CFileCopy.h"
 #include "files/CGetDriveType.h"
@@ -35,6 +36,11 @@
 #include "entry/CEditSub.h"
 #include "entry/CFep.h"
 #include "entry/CListSub.h"
+#include "controls/CDateCtrlEx.h"
+#include "controls/CEditNum.h"
+#include "controls/CEditStr.h"
+#include "controls/CEditStrEx.h"
+#include "controls/CRetCombo.h"
 #include "grid/CGdi.h"
 #include "grid/CInterMtrx.h"
 #include "grid/CMtrxLst.h"
@@ -42,4 +48,8 @@
 #include "grid/CStaticDisp.h"
 #include "progress/CDIB.h"
 #include "progress/CScaleDlg.h"
+#include "buttons/CFlatButton.h"
+#include "buttons/CMenuBar.h"
+#include "buttons/COwnerBtn.h"
+#include "buttons/ClUtyToolTipMgr.h"
 #endif

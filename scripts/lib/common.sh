@@ -3,8 +3,24 @@ ZR8_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 ZR8_WINEPREFIX="${ZR8_WINEPREFIX:-/opt/zr8wlib-wine}"
 ZR8_DEPS_PREFIX="${ZR8_DEPS_PREFIX:-/opt/zr8wlib-deps/current}"
 
+# Generates ja_JP.UTF-8 when it is missing (as root, with the locales
+# package). It must exist before any shell sets LC_ALL to it, or bash warns
+# "setlocale: LC_ALL: cannot change locale" and Wine falls back to code page 1252.
+zr8_generate_locale() {
+    locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+    if [ "$(id -u)" -ne 0 ] || [ ! -f /etc/locale.gen ] || ! command -v locale-gen >/dev/null; then
+        echo "ja_JP.UTF-8 is missing: run scripts/setup as root" >&2
+        return 1
+    fi
+    echo "setup: generating ja_JP.UTF-8"
+    sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+}
+
 # Wine with the project's prefix, a Japanese ANSI code page and no debug noise.
 zr8_wine_env() {
+    zr8_generate_locale || return 1
     export WINEPREFIX="$ZR8_WINEPREFIX"
     export WINEDEBUG=-all
     export WINEARCH=win64

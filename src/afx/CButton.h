@@ -21,4 +21,11 @@ public:
     HBITMAP GetBitmap() const;
     HICON SetIcon(HICON hIcon);
     HICON GetIcon() const;
+
+    // Owner-drawn buttons (BS_OWNERDRAW) draw themselves here: the parent
+    // reflects WM_DRAWITEM to the button's object.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };

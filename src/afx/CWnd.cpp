@@ -1,5 +1,7 @@
 #include "CWnd.h"
 
+#include <commctrl.h>
+
 #include <new>
 
 #include "AfxHandleMap.h"
@@ -9,6 +11,7 @@
 #include "CFont.h"
 #include "CFrameWnd.h"
 #include "CScrollBar.h"
+#include "CToolTipCtrl.h"
 #include "CWinApp.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CObject)
@@ -38,6 +41,36 @@ AfxHandleMap<HWND, CWnd>& Map()
 {
     static AfxHandleMap<HWND, CWnd> map(MakeTemp, FreeTemp);
     return map;
+}
+
+// The thread's tooltip control and the tool it shows for a window with
+// tooltips enabled.
+struct ToolTipThreadState {
+    HWND hToolTip;
+    HWND hWndHit;     // hwnd of the current tool's record; NULL = no tool
+    UINT_PTR nIdHit;  // uId of that record
+    INT_PTR nHit;     // OnToolHitTest's answer for it
+};
+
+ToolTipThreadState& ToolTipState()
+{
+    static thread_local ToolTipThreadState state = {nullptr, nullptr, 0, -1};
+    return state;
+}
+
+void DropToolTipHit(ToolTipThreadState& state)
+{
+    if (state.hWndHit == nullptr)
+        return;
+    TOOLINFOA toolInfo = {};
+    toolInfo.cbSize = TTTOOLINFOA_V2_SIZE;
+    toolInfo.hwnd = state.hWndHit;
+    toolInfo.uId = state.nIdHit;
+    if (::IsWindow(state.hToolTip))
+        ::SendMessageA(state.hToolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&toolInfo));
+    state.hWndHit = nullptr;
+    state.nIdHit = 0;
+    state.nHit = -1;
 }
 
 bool IsImeWindow(HWND hWnd)
@@ -114,7 +147,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 CWnd::CWnd()
     : m_hWnd(nullptr), m_pfnSuper(nullptr), m_pfnSuperW(nullptr), m_nLeadByte(0), m_hWndOwner(nullptr),
-      m_bOwnsWindow(FALSE)
+      m_bOwnsWindow(FALSE), m_bToolTips(FALSE)
 {
 }
 
@@ -318,6 +351,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnDestroy();
         return 0;
     case WM_NCDESTROY:
+        if (ToolTipState().hWndHit == m_hWnd)
+            DropToolTipHit(ToolTipState());
         OnNcDestroy();
         return 0;
     case WM_CLOSE:
@@ -526,9 +561,81 @@ const MSG* CWnd::GetCurrentMessage()
     return &AfxGetWinThreadState().lastSent;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    FilterToolTipMessage(pMsg);
     return FALSE;
+}
+
+// ---------------------------------------------------------------------------
+// Tooltips
+
+BOOL CWnd::EnableToolTips(BOOL bEnable)
+{
+    ToolTipThreadState& state = ToolTipState();
+    if (!bEnable) {
+        if (m_bToolTips && state.hWndHit != nullptr &&
+            (state.hWndHit == m_hWnd || ::IsChild(m_hWnd, state.hWndHit)))
+            DropToolTipHit(state);
+        m_bToolTips = FALSE;
+        return TRUE;
+    }
+    if (!::IsWindow(state.hToolTip)) {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        // Ownerless, so that it lives as long as the thread, not a window.
+        state.hToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                           nullptr, nullptr, nullptr);
+        state.hWndHit = nullptr;
+        state.nHit = -1;
+        if (state.hToolTip == nullptr)
+            return FALSE;
+    }
+    m_bToolTips = TRUE;
+    return TRUE;
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
+{
+    if (m_hWnd == nullptr || pTI == nullptr || pTI->cbSize < TTTOOLINFOA_V2_SIZE)
+        return -1;
+    HWND hWndChild = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (hWndChild == nullptr || hWndChild == m_hWnd)
+        return -1;
+    pTI->hwnd = m_hWnd;
+    pTI->uId = reinterpret_cast<UINT_PTR>(hWndChild);
+    pTI->uFlags |= TTF_IDISHWND | TTF_NOTBUTTON | TTF_CENTERTIP;
+    pTI->lpszText = LPSTR_TEXTCALLBACKA;
+    return ::GetDlgCtrlID(hWndChild);
+}
+
+void CWnd::FilterToolTipMessage(MSG* pMsg)
+{
+    if (!m_bToolTips || pMsg == nullptr || pMsg->message < WM_MOUSEFIRST || pMsg->message > WM_MOUSELAST)
+        return;
+    ToolTipThreadState& state = ToolTipState();
+    if (!::IsWindow(state.hToolTip) || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
+        return;
+    CPoint point(pMsg->pt);
+    ScreenToClient(&point);
+    TOOLINFOA toolInfo = {};
+    toolInfo.cbSize = TTTOOLINFOA_V2_SIZE;
+    INT_PTR hit = OnToolHitTest(point, &toolInfo);
+    bool same = hit != -1 && hit == state.nHit && toolInfo.hwnd == state.hWndHit && toolInfo.uId == state.nIdHit;
+    if (!same) {
+        DropToolTipHit(state);
+        if (hit != -1) {
+            toolInfo.uFlags &= ~(TTF_NOTBUTTON | TTF_ALWAYSTIP);
+            if (::SendMessageA(state.hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&toolInfo))) {
+                state.hWndHit = toolInfo.hwnd;
+                state.nIdHit = toolInfo.uId;
+                state.nHit = hit;
+            }
+        }
+        ::SendMessageA(state.hToolTip, TTM_ACTIVATE, TRUE, 0);
+    }
+    ::SendMessageA(state.hToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
 }
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)

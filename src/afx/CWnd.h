@@ -45,6 +45,7 @@ class CDC;
 class CFont;
 class CFrameWnd;
 class CScrollBar;
+struct tagTOOLINFOA;
 
 class ZR8AFX_API CWnd : public CObject {
     DECLARE_DYNCREATE(CWnd)
@@ -191,6 +192,17 @@ public:
 
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
+    // Tooltips. The thread has one tooltip control. A window that enabled
+    // tooltips has its mouse messages (seen by PreTranslateMessage) hit-tested
+    // with OnToolHitTest; a new hit becomes the control's one tool and every
+    // mouse message is relayed to it. TRUE unless the control cannot be made.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // The tool at a client point: fills *pTI (hwnd, uId, uFlags, rect,
+    // lpszText) and returns its ID, or -1. The default answers for a visible
+    // child window at the point, with its text by callback.
+    virtual INT_PTR OnToolHitTest(CPoint point, tagTOOLINFOA* pTI) const;
+    void FilterToolTipMessage(MSG* pMsg);
+
     HWND m_hWnd;
 
 protected:
@@ -261,6 +273,7 @@ private:
     BYTE m_nLeadByte;     // lead byte of a double-byte WM_CHAR waiting for its trail byte
     HWND m_hWndOwner;     // set by SetOwner
     BOOL m_bOwnsWindow;   // made by Create/CreateEx or handed over by Attach
+    BOOL m_bToolTips;     // EnableToolTips
 };
 
 // The window procedure of every CWnd window.

@@ -26,6 +26,7 @@
 #include "CClientDC.h"
 #include "CComboBox.h"
 #include "CDC.h"
+#include "CDateTimeCtrl.h"
 #include "CDialog.h"
 #include "CEdit.h"
 #include "CFont.h"

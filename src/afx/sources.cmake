@@ -23,16 +23,22 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CClientDC.cpp
     afx/CComboBox.cpp
     afx/CDC.cpp
+    afx/CDateTimeCtrl.cpp
     afx/CDialog.cpp
+    afx/CDocument.cpp
     afx/CEdit.cpp
     afx/CFont.cpp
     afx/CFrameWnd.cpp
     afx/CGdiObject.cpp
     afx/CListBox.cpp
+    afx/CMultiDocTemplate.cpp
     afx/CPaintDC.cpp
     afx/CPalette.cpp
     afx/CPen.cpp
     afx/CScrollBar.cpp
+    afx/CSpinButtonCtrl.cpp
     afx/CStatic.cpp
+    afx/CToolTipCtrl.cpp
     afx/CWindowDC.cpp
     afx/CWnd.cpp)
+list(APPEND AFX_WINDOWS_LIBRARIES comctl32)

@@ -3,9 +3,15 @@
 #include <new>
 
 #include "afx/CDynLinkLibrary.h"
+#include "WinLibModule.h"
 
 namespace {
 AFX_EXTENSION_MODULE g_winLibModule = {FALSE, nullptr, nullptr};
+}
+
+AFX_EXTENSION_MODULE& WinLibModule()
+{
+    return g_winLibModule;
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)

@@ -29,13 +29,15 @@ void Labels(short firstMonth, char (&labels)[kLabelBytes + 1])
 
 short CellAt(int x, int width, short unit)
 {
-    if (x > width - 2)
-        x = width - 2;
-    if (x < 2)
-        x = 2;
-    x -= 2;
+    // Wide enough that no width or x overflows.
+    long long at = x;
+    if (at > static_cast<long long>(width) - 2)
+        at = static_cast<long long>(width) - 2;
+    if (at < 2)
+        at = 2;
+    at -= 2;
     for (short cell = 0; cell < kCellCount; ++cell) {
-        if (2 * unit * cell <= x && x < 2 * unit * (cell + 1))
+        if (2LL * unit * cell <= at && at < 2LL * unit * (cell + 1))
             return cell;
     }
     return kClosingCell;

@@ -138,6 +138,35 @@ short CEveryValue::CheckCode(unsigned char* text)
     return closeItem();
 }
 
+// The next set bit from start on. First the rest of start's own byte, bit
+// by bit: in a dense set each test is a branch that the processor predicts
+// from the set's pattern, so the walk runs ahead of the loads, where a count
+// of trailing zeros would make every code wait for the load before it. Past
+// that byte, eight bytes are read at a time as one little-endian word (bit
+// (code % 8) of byte (code / 8) becomes bit (code - 8 * first byte) of the
+// word), so a gap of 64 codes costs one load.
+inline long CEveryValue::FindFrom(size_t start) const
+{
+    if (start >= static_cast<size_t>(kBitmapBytes) * 8)
+        return -1;
+    size_t byte = start / 8;
+    unsigned rest = static_cast<unsigned>(m_codes[byte]) >> (start % 8);
+    for (size_t code = start; rest != 0; rest >>= 1, ++code) {
+        if (rest & 1)
+            return static_cast<long>(code);
+    }
+    for (++byte; byte + 8 <= kBitmapBytes; byte += 8) {
+        uint64_t word = LoadWord(byte);
+        if (word != 0)
+            return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctzll(word)));
+    }
+    for (; byte < kBitmapBytes; ++byte) {
+        if (m_codes[byte] != 0)
+            return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctz(m_codes[byte])));
+    }
+    return -1;
+}
+
 long CEveryValue::GetFirstCode()
 {
     return FindFrom(0);
@@ -147,11 +176,15 @@ long CEveryValue::GetNextCode(long code)
 {
     if (code == m_lastCode)
         return -1;
-    if (code < 0)
-        return FindFrom(0);
-    if (code >= static_cast<long>(kBitmapBytes) * 8)
-        return -1;
-    return FindFrom(code + 1);
+    // Unsigned: -1 gives 0, and the code after the greatest long is no
+    // overflow. A code below -1 searches the whole set, as -1 does.
+    size_t start = static_cast<unsigned long>(code) + 1;
+    if (start < static_cast<size_t>(kBitmapBytes) * 8) {
+        if ((m_codes[start / 8] >> (start % 8)) & 1)
+            return static_cast<long>(start);  // every code set: the whole walk
+        return FindFrom(start);
+    }
+    return code < 0 ? FindFrom(0) : -1;
 }
 
 // Codes from first to last, both within 0 to 99999; empty when last < first.
@@ -167,40 +200,6 @@ void CEveryValue::AddRange(long long first, long long last)
     }
     for (; code <= last; ++code)
         m_codes[code / 8] |= static_cast<unsigned char>(1u << (code % 8));
-}
-
-// The next set bit from start on. Eight bytes are read at a time as one
-// little-endian word (bit (code % 8) of byte (code / 8) becomes bit
-// (code - 8 * first byte) of the word), beginning at start's own byte, so a
-// gap of up to 56 codes costs one load. The bit at start is tested first:
-// in a dense set that predictable branch is the whole walk.
-long CEveryValue::FindFrom(long start) const
-{
-    const long bits = static_cast<long>(kBitmapBytes) * 8;
-    if (start >= bits)
-        return -1;
-    size_t byte = static_cast<size_t>(start) / 8;
-    unsigned shift = static_cast<unsigned>(start) % 8;
-    if ((m_codes[byte] >> shift) & 1)
-        return start;
-    if (byte + 8 <= kBitmapBytes) {
-        uint64_t word = LoadWord(byte) >> shift;
-        if (word != 0)
-            return start + static_cast<long>(__builtin_ctzll(word));
-        byte += 8;
-        for (; byte + 8 <= kBitmapBytes; byte += 8) {
-            word = LoadWord(byte);
-            if (word != 0)
-                return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctzll(word)));
-        }
-        shift = 0;
-    }
-    for (; byte < kBitmapBytes; ++byte, shift = 0) {
-        unsigned rest = static_cast<unsigned>(m_codes[byte]) >> shift << shift;
-        if (rest != 0)
-            return static_cast<long>(byte * 8 + static_cast<size_t>(__builtin_ctz(rest)));
-    }
-    return -1;
 }
 
 uint64_t CEveryValue::LoadWord(size_t byte) const

@@ -39,7 +39,7 @@ private:
     enum { kBitmapBytes = 12501 };  // codes 0 to 100007
 
     void AddRange(long long first, long long last);
-    long FindFrom(long code) const;
+    long FindFrom(size_t start) const;
     uint64_t LoadWord(size_t byte) const;
 
     [[maybe_unused]] long m_reserved;  // 0; kept for the layout hosts compile against

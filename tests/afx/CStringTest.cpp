@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afx/CString.h"
 
@@ -93,16 +94,32 @@ TEST(CString, ExtractionClampsIndexesAndCounts)
 
 TEST(CString, ComparisonsAreBytewiseAndUnsigned)
 {
-    EXPECT_TRUE(CString("abc") == "abc");
-    EXPECT_TRUE("abd" != CString("abc"));
-    EXPECT_TRUE(CString("abc") < CString("abd"));
-    EXPECT_TRUE(CString("ab") < "abc");
+    // Each operator with either side as the plain text, on less, equal and greater.
+    for (const auto& [a, b, sign] : {std::make_tuple("abc", "abd", -1), std::make_tuple("abc", "abc", 0),
+                                     std::make_tuple("abc", "ab", 1)}) {
+        const bool expected[] = {sign == 0, sign != 0, sign < 0, sign > 0, sign <= 0, sign >= 0};
+        const CString x(a), y(b);
+        const bool both[] = {x == y, x != y, x < y, x > y, x <= y, x >= y};
+        const bool left[] = {a == y, a != y, a < y, a > y, a <= y, a >= y};
+        const bool right[] = {x == b, x != b, x < b, x > b, x <= b, x >= b};
+        for (int op = 0; op < 6; ++op) {
+            EXPECT_EQ(both[op], expected[op]) << a << " " << b << " operator " << op;
+            EXPECT_EQ(left[op], expected[op]) << a << " " << b << " operator " << op;
+            EXPECT_EQ(right[op], expected[op]) << a << " " << b << " operator " << op;
+        }
+    }
     EXPECT_TRUE(CString(kHyo) > "z");  // 0x95 is above every ASCII byte
     EXPECT_TRUE(CString("\xB1") > CString(kWideBlank));  // half-width katakana byte vs 0x81
     EXPECT_GT(CString(kSo).Compare(kA), 0);
     EXPECT_EQ(CString("ABC").CompareNoCase("abc"), 0);
     EXPECT_NE(CString(kA).CompareNoCase("\x83\x61"), 0);  // trail bytes are not folded
     EXPECT_LT(CString("a").CompareNoCase("B"), 0);
+    // After a lead byte (0x81-0x9F, 0xE0-0xFC) the next byte is compared as it is.
+    for (int byte = 1; byte < 256; ++byte) {
+        bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        const char lower[] = {static_cast<char>(byte), 'a', '\0'}, upper[] = {static_cast<char>(byte), 'A', '\0'};
+        EXPECT_EQ(CString(lower).CompareNoCase(upper) != 0, lead) << byte;
+    }
     EXPECT_EQ(CString().Compare(nullptr), 0);
 }
 

@@ -30,7 +30,8 @@ TEST(CYmd, LeapYearsAndMonthLengths)
         EXPECT_EQ(ymd.GetMaxDay(y[0], 2), 28 + y[1]) << y[0];
     }
     // Any year: February may have 29 days.
-    const short lengths[][2] = {{1, 31}, {2, 29}, {4, 30}, {12, 31}, {0, 0}, {13, 0}, {-1, 0}};
+    const short lengths[][2] = {{1, 31}, {2, 29}, {3, 31}, {4, 30}, {5, 31},  {6, 30}, {7, 31}, {8, 31},
+                                {9, 30}, {10, 31}, {11, 30}, {12, 31}, {0, 0}, {13, 0}, {-1, 0}};
     for (const auto& m : lengths) {
         EXPECT_EQ(ymd.GetMaxDay(m[0]), m[1]) << m[0];
         EXPECT_EQ(ymd.GetMaxDay(2023, m[0]), m[0] == 2 ? 28 : m[1]) << m[0];

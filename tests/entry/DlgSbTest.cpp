@@ -55,6 +55,14 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
          [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_A) && !d.Checked(IDC_FORM_RADIO_C)); }},
         {Keys({VK_TAB}), IDC_FORM_CHECK, {}, [](EntryDialog& d) { EXPECT_FALSE(d.Checked(IDC_FORM_CHECK)); }},
         {Keys({VK_F5}), IDC_FORM_CHECK, {{kFuncKeyMsg, VK_F5}}},
+        // A checked button that is disabled passes the skip on past its group.
+        {[](EntryDialog& d) {
+             ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A);
+             ::EnableWindow(d.Item(IDC_FORM_RADIO_A), FALSE);
+             ::SetFocus(d.Item(IDC_FORM_NAME));
+             SendKey(VK_RETURN);
+         },
+         IDC_FORM_CHECK, {}, [](EntryDialog& d) { ::EnableWindow(d.Item(IDC_FORM_RADIO_A), TRUE); }},
         // Enter in an edit skips to the group's checked button.
         {[](EntryDialog& d) {
              ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_C);

@@ -48,10 +48,11 @@ TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrder)
 TEST(TemplateReader, TypeCodesFollowClassAndStyle)
 {
     TemplateBuilder form;
-    form.Header(0, 28);
+    form.Header(0, 30);
     for (uint32_t style : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11})
         form.Item(kChild | style, 10 + style, kButton);
     form.Item(kChild | 0x1004, 30, kEdit)  // ES_MULTILINE | ES_WANTRETURN
+        .Item(kChild | 0x0001, 29, kEdit)  // ES_CENTER
         .Item(kChild, 31, kCombo)
         .Item(kChild | 0x10, 32, kCombo)  // CBS_OWNERDRAWFIXED
         .Item(kChild | 0x20, 33, kCombo)  // CBS_OWNERDRAWVARIABLE
@@ -68,12 +69,13 @@ TEST(TemplateReader, TypeCodesFollowClassAndStyle)
         .Named(kChild, 44, "ListBox")
         .Named(kChild, 45, "Static")
         .Named(kChild, 46, "BUTTONS")
-        .Named(kChild, 47, "SysDateTimePick32");  // other named classes are never taken
+        .Named(kChild, 47, "SysDateTimePick32")  // other named classes are never taken
+        .Named(kChild, 48, "BUTTON0123456789");  // sixteen characters: too long for a class
     Table table(form.Bytes());
     ASSERT_EQ(table.result, 1);
     EXPECT_EQ(table.Ids(),
-              (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 31, 32, 33, 34, 39, 40, 41, 42, 43, 44}));
-    EXPECT_EQ(table.Types(), (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
+              (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 29, 31, 32, 33, 34, 39, 40, 41, 42, 43, 44}));
+    EXPECT_EQ(table.Types(), (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 3, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
 }
 
 TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
 #include "files/CSemaFile.h"
 
 namespace {
@@ -131,15 +131,13 @@ TEST_F(CSemaFileTest, FailuresAndTheLockedPath)
 TEST_F(CSemaFileTest, LockHeldByAnotherProcess)
 {
     std::string install = temp.Path().string();
-    HelperCopy helper(install, "zr8files_lock.exe");
-    std::unique_ptr<RunningHelper> holder;
+    HelperProgram holder(install, "zr8files_lock.exe");
     {
         ScopedRegistryValue computer(HKEY_LOCAL_MACHINE, kComputerKey, "ComputerName");
         ASSERT_TRUE(computer.Set(REG_SZ, "OTHERPC"));
-        holder = std::make_unique<RunningHelper>(helper.Path(), std::vector<std::string> {"lock=" + lock});
-        ASSERT_TRUE(holder->Started());
+        ASSERT_TRUE(holder.Start({"lock=" + lock})) << holder.Failure();
         std::string line;
-        ASSERT_TRUE(holder->ReadLine(line));
+        ASSERT_TRUE(holder.ReadLine(line));
         EXPECT_EQ(line, "lock 0");
     }
     ASSERT_NE(ComputerName(), "OTHERPC");
@@ -147,8 +145,7 @@ TEST_F(CSemaFileTest, LockHeldByAnotherProcess)
     CSemaFile semaphore;
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
 
-    holder->CloseInput();
-    EXPECT_EQ(holder->Wait(), 0u);
+    EXPECT_EQ(holder.Finish(), 0u);
     EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
     EXPECT_TRUE(IsFile(lock));
     EXPECT_EQ(ReadBytes(lock), "");
@@ -158,7 +155,7 @@ TEST_F(CSemaFileTest, LockHeldByAnotherProcess)
 // its record behind: the same computer and user may go on.
 TEST_F(CSemaFileTest, StaleLockOfThisUserIsAccepted)
 {
-    HelperCopy helper(temp.Path().string(), "zr8files_crash.exe");
+    HelperProgram helper(temp.Path().string(), "zr8files_crash.exe");
     HelperResult run = helper.Run({"stale-lock=" + lock});
     EXPECT_EQ(run.exitCode, 3u);
     EXPECT_EQ(run.Value("lock"), "0");

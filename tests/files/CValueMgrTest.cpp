@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
 #include "files/CValueMgr.h"
 
 // Reaches the private operations (the class names it as a friend).
@@ -173,7 +173,7 @@ TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
         {"win98", 1, install, install},  // before Windows 2000: beside the executable
     };
     for (const Generation& generation : generations) {
-        HelperCopy helper(install, std::string("zr8files_") + generation.version + ".exe", generation.version);
+        HelperProgram helper(install, std::string("zr8files_") + generation.version + ".exe", generation.version);
         HelperResult run = helper.Run({"ostype", "folders", "spfolders"});
         ASSERT_EQ(run.exitCode, 0u) << generation.version << ": " << run.Report();
         EXPECT_EQ(run.Value("ostype"), std::to_string(generation.osType)) << generation.version;
@@ -193,7 +193,7 @@ TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
         EXPECT_EQ(run.Value("sp 7"), "1 " + generation.sharedAppData) << generation.version;
     }
     // The same copy without a version setting sees Windows 7.
-    HelperCopy plain(install, "zr8files_plain.exe");
+    HelperProgram plain(install, "zr8files_plain.exe");
     EXPECT_EQ(plain.Run({"ostype"}).Value("ostype"), "3");
 }
 
@@ -208,7 +208,7 @@ TEST_F(CValueMgrTest, ImportFolderIsTheRootOfTheExecutablesDrive)
     ASSERT_NE(drive, root.substr(0, 3)) << "the build tree lies on the test tree's drive";
     ASSERT_TRUE(::CreateDirectoryA(install.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
     {
-        HelperCopy helper(install, "zr8files_drive.exe", "winxp");
+        HelperProgram helper(install, "zr8files_drive.exe", "winxp");
         HelperResult run = helper.Run({"folders"});
         EXPECT_EQ(run.exitCode, 0u) << run.Report();
         EXPECT_EQ(Folder(run, 12), "1 " + drive);

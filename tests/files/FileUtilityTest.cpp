@@ -7,7 +7,8 @@
 
 #include <direct.h>
 
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
+#include "support/ImportPatch.h"
 #include "files/CFileCopy.h"
 #include "files/CGetDriveType.h"
 #include "files/CLocalFile.h"
@@ -21,6 +22,15 @@ std::string Pattern(size_t size)
     for (size_t i = 0; i < size; ++i)
         bytes[i] = static_cast<char>((i * 31 + i / 251) & 0xFF);
     return bytes;
+}
+
+// The sizes the framework's file class writes, in order.
+std::vector<DWORD> g_writes;
+
+BOOL WINAPI RecordingWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped)
+{
+    g_writes.push_back(size);
+    return ::WriteFile(file, data, size, written, overlapped);
 }
 
 std::string ScratchDrive()
@@ -94,9 +104,16 @@ TEST(CFileCopy, CopiesInBlocks)
     CFileCopy copier;
     std::string source = temp.File("source.dat");
     std::string destination = temp.File("copy.dat");
-    std::string data = Pattern(70000);  // blocks of 32000, 32000 and 6000
+    std::string data = Pattern(70000);
     WriteBytes(source, data);
-    EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
+    {
+        ImportPatch writes(::GetModuleHandleA("zr8afx.dll"), "kernel32.dll", "WriteFile",
+                           reinterpret_cast<void*>(&RecordingWriteFile));
+        ASSERT_TRUE(writes.Ok());
+        g_writes.clear();
+        EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
+        EXPECT_EQ(g_writes, (std::vector<DWORD> {32000, 32000, 6000}));
+    }
     EXPECT_EQ(ReadBytes(destination), data);
     EXPECT_EQ(ReadBytes(source), data);
 

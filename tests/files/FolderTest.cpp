@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
 
 #include <sddl.h>
 #include "files/CUtyFile.h"
@@ -289,11 +289,11 @@ TEST_F(FolderTest, CreateFolderRollsBackWhenTheDiskIsFull)
 TEST_F(FolderTest, OpenAccessGrantsEveryoneThroughCacls)
 {
     std::string install = MakeFolder("install");
-    HelperCopy recorder(install, "cacls.exe");
+    HelperProgram recorder(install, "cacls.exe");
     std::string log = install + "cacls-log.txt";
     std::string target = root + "\\Open\\" + kHyou + "\\";
     {
-        HelperCopy helper(install, "zr8files_app.exe");
+        HelperProgram helper(install, "zr8files_app.exe");
         HelperResult run = helper.Run({"createfolder=" + target});
         EXPECT_EQ(run.Value("createfolder"), "1");
     }
@@ -307,7 +307,7 @@ TEST_F(FolderTest, OpenAccessGrantsEveryoneThroughCacls)
     // Not on Windows 98.
     std::string other = root + "\\Open98\\";
     {
-        HelperCopy helper(install, "zr8files_win98.exe", "win98");
+        HelperProgram helper(install, "zr8files_win98.exe", "win98");
         HelperResult run = helper.Run({"createfolder=" + other});
         EXPECT_EQ(run.Value("createfolder"), "1");
     }
@@ -331,7 +331,7 @@ TEST_F(FolderTest, FileTakesTheAccessRightsOfItsFolder)
     // Windows 98 has no access rights: success, nothing changed.
     std::string install = MakeFolder("install");
     {
-        HelperCopy helper(install, "zr8files_win98.exe", "win98");
+        HelperProgram helper(install, "zr8files_win98.exe", "win98");
         EXPECT_EQ(helper.Run({"setsecurity=" + file}).Value("setsecurity"), "1");
     }
     EXPECT_EQ(Dacl(file), before);

@@ -91,6 +91,7 @@ TEST(SjisPath, FolderPartDropsTheFileName)
     EXPECT_FALSE(SjisPath::GetFolderPart("file.txt", folder, sizeof folder));
     EXPECT_FALSE(SjisPath::GetFolderPart("", folder, sizeof folder));
     EXPECT_FALSE(SjisPath::GetFolderPart(nullptr, folder, sizeof folder));
+    EXPECT_FALSE(SjisPath::GetFolderPart("C:\\AB\\f", nullptr, sizeof folder));
     // "C:\AB\" needs 7 bytes with its terminator.
     EXPECT_FALSE(SjisPath::GetFolderPart("C:\\AB\\f", folder, 6));
     EXPECT_TRUE(SjisPath::GetFolderPart("C:\\AB\\f", folder, 7));
@@ -111,6 +112,8 @@ TEST(SjisPath, EqualNoCaseFoldsOnlyAsciiLetters)
     EXPECT_TRUE(SjisPath::EqualNoCase("C:\\Work\\", "c:\\WORK\\", 8));
     EXPECT_TRUE(SjisPath::EqualNoCase("abX", "ABy", 2));
     EXPECT_FALSE(SjisPath::EqualNoCase("abX", "ABy", 3));
+    EXPECT_TRUE(SjisPath::EqualNoCase("az", "AZ", 2));  // both ends of the alphabet, either side
+    EXPECT_TRUE(SjisPath::EqualNoCase("AZ", "az", 2));
     // 0x83 0x61 and 0x83 0x41 are different characters.
     EXPECT_FALSE(SjisPath::EqualNoCase("\x83\x61", "\x83\x41", 2));
     EXPECT_TRUE(SjisPath::EqualNoCase("\x83\x61", "\x83\x61", 2));

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
 #include "files/CUtyFile.h"
 
 namespace {
@@ -45,7 +45,7 @@ protected:
 
     HelperResult RunHelper(const std::vector<std::string>& steps, const std::string& version = "")
     {
-        HelperCopy helper(install, version.empty() ? "zr8files_app.exe" : "zr8files_" + version + ".exe",
+        HelperProgram helper(install, version.empty() ? "zr8files_app.exe" : "zr8files_" + version + ".exe",
                           version);
         return helper.Run(steps);
     }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
 #include "files/CUtyFile.h"
 
 namespace {

@@ -8,7 +8,7 @@ if(WIN32)
     target_link_libraries(zr8_files_helper PRIVATE zr8wlib zr8afx)
 
     zr8_add_windows_test(zr8_files_tests
-        files/FilesTestSupport.cpp
+        support/FilesHarness.cpp
         files/CValueMgrTest.cpp
         files/FolderTest.cpp
         files/TaiouTest.cpp
@@ -21,7 +21,7 @@ if(WIN32)
     # folder creation that runs out of room half-way); F, G, N and O are a
     # floppy, a floppy without a medium, a network drive and a CD-ROM.
     set(drives_folder "${CMAKE_BINARY_DIR}/test-drives")
-    set(drives_script "${CMAKE_CURRENT_SOURCE_DIR}/files/drives.sh")
+    set(drives_script "${CMAKE_CURRENT_SOURCE_DIR}/support/drives.sh")
     add_test(NAME zr8_files_drives_mount COMMAND bash "${drives_script}" mount "${drives_folder}")
     add_test(NAME zr8_files_drives_unmount COMMAND bash "${drives_script}" unmount "${drives_folder}")
     set_tests_properties(zr8_files_drives_mount PROPERTIES FIXTURES_SETUP zr8_test_drives)

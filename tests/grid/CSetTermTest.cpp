@@ -1,6 +1,6 @@
-// The term bar on a plain parent window: its size from the font, its keys
-// and mouse in every mode, the completion message and the focus hand-back
-// (as message sequences of the parent), and its painting.
+// The term bar on a plain parent window: size from the font, keys and mouse
+// in every mode, the completion message and the focus hand-back (as the
+// parent's message sequence), painting, creation by name, GDI balance.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -17,11 +17,8 @@
 namespace {
 
 const UINT kDone = WM_USER + 77;
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kYellow = RGB(255, 255, 0);
-const COLORREF kSilver = RGB(192, 192, 192);
+const COLORREF kBlack = RGB(0, 0, 0), kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0);
+const COLORREF kYellow = RGB(255, 255, 0), kSilver = RGB(192, 192, 192);
 
 // A plain window that paints the bar and logs what it receives.
 class Parent : public CWnd {
@@ -50,9 +47,10 @@ protected:
         ASSERT_TRUE(MakeGothic(font, 12));
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "term", WS_POPUP | WS_VISIBLE, 40, 40, 420, 100, nullptr, nullptr));
         parent.SetForegroundWindow();
-        TEXTMETRICA tm = MetricsOf(::GetDC(nullptr), static_cast<HFONT>(font.m_hObject));
+        TEXTMETRICA tm = MetricsOf(CClientDC(nullptr).m_hDC, font);
         unit = tm.tmAveCharWidth + 1;
         height = tm.tmHeight;
+        bottom = 20 + height + 5;
     }
     void TearDown() override
     {
@@ -70,11 +68,10 @@ protected:
         parent.log.Clear();
     }
     void Key(UINT vk) { ::SendMessageA(bar->m_hWnd, WM_KEYDOWN, vk, 0); }
-    void Mouse(UINT message, int x, WPARAM keys = 0)
+    void Mouse(UINT message, int cell, WPARAM keys = MK_LBUTTON)  // at the middle of a cell
     {
-        ::SendMessageA(bar->m_hWnd, message, keys, MAKELPARAM(static_cast<WORD>(x), 5));
+        ::SendMessageA(bar->m_hWnd, message, keys, MAKELPARAM(static_cast<WORD>(2 + (2 * cell + 1) * unit), 5));
     }
-    int CellX(int cell) { return 2 + 2 * unit * cell + unit; }  // middle of a cell, in the bar
     int Completions() { return static_cast<int>(parent.log.Only({kDone}).size()); }
     ::testing::AssertionResult Cells(short start, short end)
     {
@@ -82,11 +79,12 @@ protected:
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "cells " << bar->GetStart() << ".." << bar->GetEnd();
     }
+    int UnderlineX(int cell) { return 12 + 2 * unit * cell + unit; }
 
     CFont font;
     Parent parent;
     std::unique_ptr<CSetTerm> bar;
-    int unit = 0, height = 0;
+    int unit = 0, height = 0, bottom = 0;
 };
 
 TEST_F(TermBar, CreateSizesTheBarFromTheFontAndHoldsCellsByMode)
@@ -95,22 +93,19 @@ TEST_F(TermBar, CreateSizesTheBarFromTheFontAndHoldsCellsByMode)
     CRect rect;
     ::GetWindowRect(bar->m_hWnd, &rect);
     parent.ScreenToClient(&rect);
-    EXPECT_EQ(rect, CRect(10, 20, 10 + 26 * unit + 4, 20 + height + 5));
+    EXPECT_EQ(rect, CRect(10, 20, 10 + 26 * unit + 4, bottom));
     EXPECT_EQ(bar->GetDlgCtrlID(), 800);
     EXPECT_EQ(bar->GetStyle() & (WS_CHILD | WS_VISIBLE | WS_POPUP), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(bar->GetHeight(), height + 7);
     EXPECT_TRUE(Cells(3, 7));
-    Make(1, 3, 7);
-    EXPECT_TRUE(Cells(3, 3));
-    Make(2, 3, 7);
-    EXPECT_TRUE(Cells(0, 7));
-    Make(0, -4, 40);
-    EXPECT_TRUE(Cells(0, 12));
-    Make(2, 0, 6);
+    const short modes[][5] = {{1, 3, 7, 3, 3}, {0, -4, 40, 0, 12}, {2, 3, 7, 0, 7}};  // given, then held
+    for (const auto& m : modes) {
+        Make(m[0], m[1], m[2]);
+        EXPECT_TRUE(Cells(m[3], m[4])) << "mode " << m[0];
+    }
     bar->SetFocus();  // a range from the first cell keeps its start
-    EXPECT_TRUE(Cells(0, 6));
-
-    CSetTerm orphan(&font);  // no parent: no child window
+    EXPECT_TRUE(Cells(0, 7));
+    CSetTerm orphan(&font);
     EXPECT_FALSE(orphan.Create(nullptr, CRect(0, 0, 1, 1), 0, 4, 1, 1, kDone));
 }
 
@@ -142,15 +137,14 @@ TEST_F(TermBar, KeysMoveCellsByModeAndEnterCompletes)
         {0, 3, 3, {VK_LEFT}, 2, 2, 0},
         {0, 0, 0, {VK_LEFT}, 0, 0, 0},
         {0, 12, 12, {VK_RIGHT}, 12, 12, 0},
-        {0, 3, 3, {VK_RETURN}, 3, 3, 0},                         // anchors only
-        {0, 3, 3, {VK_RETURN, VK_LEFT}, 3, 3, 0},                // anchored, end = start
+        {0, 3, 3, {VK_RETURN, VK_LEFT}, 3, 3, 0},  // anchored, end = start
         {0, 3, 3, {VK_RETURN, VK_RIGHT, VK_RIGHT, VK_LEFT}, 3, 4, 0},
         {0, 3, 3, {VK_RETURN, VK_RIGHT, VK_ESCAPE, VK_RIGHT}, 5, 5, 0},  // Esc drops the anchor
         {0, 3, 3, {VK_RETURN, VK_RETURN}, 3, 3, 1},
         {0, 3, 3, {VK_SPACE, VK_F2, VK_UP}, 3, 3, 0},
         {1, 3, 3, {VK_RIGHT, VK_RIGHT}, 5, 5, 0},
         {1, 3, 3, {VK_LEFT, VK_ESCAPE}, 2, 2, 0},
-        {1, 3, 3, {VK_RETURN}, 3, 3, 1},                          // completes unchanged too
+        {1, 3, 3, {VK_RETURN}, 3, 3, 1},  // completes unchanged too
         {2, 0, 3, {VK_RIGHT}, 0, 4, 0},
         {2, 0, 2, {VK_LEFT, VK_LEFT, VK_LEFT, VK_ESCAPE}, 0, 0, 0},
         {2, 0, 11, {VK_RIGHT, VK_RIGHT, VK_RETURN}, 0, 12, 1},
@@ -159,8 +153,8 @@ TEST_F(TermBar, KeysMoveCellsByModeAndEnterCompletes)
         Make(c.mode, c.start, c.end);
         for (UINT vk : c.keys)
             Key(vk);
-        EXPECT_TRUE(Cells(c.wantStart, c.wantEnd)) << "mode " << c.mode << " case from " << c.start;
-        EXPECT_EQ(Completions(), c.completions) << "mode " << c.mode;
+        EXPECT_TRUE(Cells(c.wantStart, c.wantEnd)) << "mode " << c.mode << " from " << c.start;
+        EXPECT_EQ(Completions(), c.completions) << "mode " << c.mode << " from " << c.start;
     }
     Make(0, 3, 3, 0);  // no message: the focus still goes back
     bar->SetFocus();
@@ -170,55 +164,44 @@ TEST_F(TermBar, KeysMoveCellsByModeAndEnterCompletes)
     EXPECT_EQ(::GetFocus(), parent.m_hWnd);
 }
 
-TEST_F(TermBar, DraggingARangeCapturesTheMouseAndIgnoresCellsBeforeTheStart)
+TEST_F(TermBar, MousePicksAMonthARangeByDraggingOrARangeFromTheFirstCell)
 {
     Make(0, 3, 3);
     bar->SetFocus();
     parent.log.Clear();
-    Mouse(WM_LBUTTONDOWN, CellX(5), MK_LBUTTON);
+    Mouse(WM_LBUTTONDOWN, 5);
     EXPECT_TRUE(Cells(5, 5));
     EXPECT_EQ(::GetCapture(), bar->m_hWnd);
-    Mouse(WM_MOUSEMOVE, CellX(8), MK_LBUTTON);
+    Mouse(WM_MOUSEMOVE, 8);
+    Mouse(WM_MOUSEMOVE, 2);  // before the start: ignored
     EXPECT_TRUE(Cells(5, 8));
-    Mouse(WM_MOUSEMOVE, CellX(2), MK_LBUTTON);
-    EXPECT_TRUE(Cells(5, 8));
-    Mouse(WM_LBUTTONUP, CellX(2));
+    Mouse(WM_LBUTTONUP, 2, 0);
     EXPECT_TRUE(SequenceIs(parent.log.Only({kDone, WM_SETFOCUS}), {{kDone, 0, 0}, WM_SETFOCUS}));
     EXPECT_EQ(::GetCapture(), nullptr);
 
-    // A move without the button ends the drag; later moves change nothing.
-    Make(0, 3, 3);
-    Mouse(WM_LBUTTONDOWN, -30, MK_LBUTTON);  // left of the cells: cell 0
-    EXPECT_TRUE(Cells(0, 0));
-    Mouse(WM_MOUSEMOVE, CellX(4));
+    Make(0, 3, 3);  // a move without the button ends the drag
+    Mouse(WM_LBUTTONDOWN, -3);  // left of the cells: cell 0
+    Mouse(WM_MOUSEMOVE, 4, 0);
     EXPECT_EQ(::GetCapture(), nullptr);
-    Mouse(WM_MOUSEMOVE, CellX(6), MK_LBUTTON);
+    Mouse(WM_MOUSEMOVE, 6);
     EXPECT_TRUE(Cells(0, 0));
-}
 
-TEST_F(TermBar, ClicksPickAMonthOrARangeFromTheFirstCell)
-{
     Make(1, 3, 3);
-    Mouse(WM_LBUTTONDOWN, 5000, MK_LBUTTON);  // right of the cells: the closing cell
-    EXPECT_TRUE(Cells(12, 12));
-    EXPECT_EQ(::GetCapture(), nullptr);
-    Mouse(WM_LBUTTONUP, 5000);
-    EXPECT_EQ(Completions(), 1);
-    parent.log.Clear();
-    ::SetFocus(nullptr);
-    Mouse(WM_LBUTTONDOWN, 5000, MK_LBUTTON);  // the same cell again: nothing to report
-    Mouse(WM_LBUTTONUP, 5000);
-    EXPECT_EQ(Completions(), 0);
-    EXPECT_EQ(::GetFocus(), parent.m_hWnd);
-
+    for (int click = 0; click < 2; ++click) {  // the second click changes nothing: no report
+        Mouse(WM_LBUTTONDOWN, 40);  // right of the cells: the closing cell
+        EXPECT_EQ(::GetCapture(), nullptr);
+        Mouse(WM_LBUTTONUP, 40, 0);
+        EXPECT_TRUE(Cells(12, 12));
+        EXPECT_EQ(Completions(), 1);
+    }
     Make(2, 0, 3);
-    Mouse(WM_LBUTTONDOWN, CellX(9), MK_LBUTTON);
+    Mouse(WM_LBUTTONDOWN, 9);
+    Mouse(WM_LBUTTONUP, 9, 0);
     EXPECT_TRUE(Cells(0, 9));
-    Mouse(WM_LBUTTONUP, CellX(9));
     EXPECT_EQ(Completions(), 1);
 }
 
-TEST_F(TermBar, PaintsLabelsChosenCellsAndUnderlineAndRestoresTheDc)
+TEST_F(TermBar, PaintsLabelsChosenCellsAndUnderlineOnTheParentAndRestoresTheDc)
 {
     Make(0, 2, 4);
     Canvas canvas(420, 80);
@@ -230,48 +213,35 @@ TEST_F(TermBar, PaintsLabelsChosenCellsAndUnderlineAndRestoresTheDc)
     EXPECT_EQ(::GetTextColor(dc), RGB(1, 2, 3));
     EXPECT_EQ(::GetBkColor(dc), RGB(4, 5, 6));
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font);
-
-    const int x0 = 12, y0 = 22, cell = 2 * unit, bottom = 20 + height + 5;
-    auto cellArea = [&](int c) { return CRect(x0 + cell * c, y0, x0 + cell * (c + 1), y0 + height); };
     for (int c = 0; c < 13; ++c) {
         bool chosen = c >= 2 && c <= 4;
-        EXPECT_EQ(canvas.Count(kYellow, cellArea(c)) > 0, chosen) << "cell " << c;
-        EXPECT_EQ(canvas.Count(kSilver, cellArea(c)) > 0, !chosen) << "cell " << c;
-        EXPECT_EQ(canvas.Pixel(x0 + cell * c + unit, bottom - 3), chosen ? kRed : kBlack) << "cell " << c;
+        CRect cell(12 + 2 * unit * c, 22, 12 + 2 * unit * (c + 1), 22 + height);
+        EXPECT_EQ(canvas.Count(kYellow, cell) > 0, chosen) << "cell " << c;
+        EXPECT_EQ(canvas.Count(kSilver, cell) > 0, !chosen) << "cell " << c;
+        EXPECT_EQ(canvas.Pixel(UnderlineX(c), bottom - 3), chosen ? kRed : kBlack) << "cell " << c;
     }
-    EXPECT_EQ(canvas.Pixel(x0 + cell * 5 - 2, bottom - 3), kRed);
-    EXPECT_EQ(canvas.Pixel(x0 + cell * 5 + 2, bottom - 3), kBlack);  // past the pen's round end
     EXPECT_EQ(canvas.Pixel(10, 30), RGB(128, 128, 128));  // sunken frame
     EXPECT_EQ(canvas.Pixel(10 + 26 * unit + 4, 30), RGB(255, 255, 255));
-
     bar->SetFocus();  // the face turns blue
     bar->ShowWindow(canvas.Dc());
-    EXPECT_EQ(canvas.Pixel(x0 + unit, bottom - 3), kBlue);
-}
+    EXPECT_EQ(canvas.Pixel(UnderlineX(0), bottom - 3), kBlue);
 
-TEST_F(TermBar, StateChangesRepaintOnTheParentAndThePlainParentPaintsTheBar)
-{
-    Make(0, 2, 2);
-    const int x0 = 12, bottom = 20 + height + 5;
-    CClientDC screen(&parent);
+    CClientDC screen(&parent);  // state changes repaint on the parent
     Key(VK_RIGHT);
-    EXPECT_EQ(screen.GetPixel(x0 + 2 * unit * 3 + unit, bottom - 3), kRed);
-    EXPECT_EQ(screen.GetPixel(x0 + 2 * unit * 2 + unit, bottom - 3), kBlack);
-
+    EXPECT_EQ(screen.GetPixel(UnderlineX(5), bottom - 3), kRed);
+    EXPECT_EQ(screen.GetPixel(UnderlineX(4), bottom - 3), kBlue);
     screen.FillSolidRect(CRect(0, 0, 420, 100), RGB(255, 255, 255));
     parent.Invalidate();
-    parent.UpdateWindow();
-    EXPECT_EQ(screen.GetPixel(x0 + 2 * unit * 3 + unit, bottom - 3), kRed);
+    parent.UpdateWindow();  // and the plain parent paints it
+    EXPECT_EQ(screen.GetPixel(UnderlineX(5), bottom - 3), kRed);
 }
 
 TEST_F(TermBar, IsCreatableByItsClassNameAndWorksWithoutAFont)
 {
-    CRuntimeClass* record = CRuntimeClass::FromName("CSetTerm");
-    ASSERT_EQ(record, RUNTIME_CLASS(CSetTerm));
-    EXPECT_EQ(record->m_pBaseClass, RUNTIME_CLASS(CWnd));
+    ASSERT_EQ(CRuntimeClass::FromName("CSetTerm"), RUNTIME_CLASS(CSetTerm));
+    EXPECT_EQ(RUNTIME_CLASS(CSetTerm)->m_pBaseClass, RUNTIME_CLASS(CWnd));
     std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CSetTerm"));
-    ASSERT_NE(made, nullptr);
-    ASSERT_TRUE(made->IsKindOf(RUNTIME_CLASS(CSetTerm)));
+    ASSERT_TRUE(made != nullptr && made->IsKindOf(RUNTIME_CLASS(CSetTerm)));
     CSetTerm* plain = static_cast<CSetTerm*>(made.get());
     ASSERT_TRUE(plain->Create(&parent, CRect(5, 5, 6, 6), 1, 4, 2, 2, kDone));
     EXPECT_GT(plain->GetHeight(), 7);  // measured in the screen DC's own font
@@ -292,8 +262,8 @@ TEST_F(TermBar, NoGdiObjectOutlivesRepaintsOrWindows)
         Key(VK_RIGHT);  // repaints on the parent
         bar->SetFocus();
     }
-    bar.reset();
     parent.bar = nullptr;
+    bar.reset();
     EXPECT_GT(count.Created(), 20000u);
     EXPECT_EQ(count.Outstanding(), 0u);
 }

@@ -1,11 +1,10 @@
-// A 32-bit memory device context over a DIB section whose pixels the tests
-// read directly, and the two fonts the drawing tests use.
+// A 32-bit memory DC over a DIB section whose pixels the tests read, and the
+// font the drawing tests use.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <cstring>
 
 #include "afx/CDC.h"
 #include "afx/CFont.h"
@@ -15,12 +14,7 @@ public:
     Canvas(int width, int height) : m_width(width), m_height(height)
     {
         BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         m_bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         m_bits = static_cast<uint32_t*>(bits);
@@ -40,12 +34,11 @@ public:
     bool Ok() const { return m_bits != nullptr && m_dc.m_hDC != nullptr; }
     CDC* Dc() { return &m_dc; }
     HDC Hdc() const { return m_dc.m_hDC; }
-
-    void Clear(COLORREF colour)
+    void Clear(COLORREF c)
     {
         ::GdiFlush();
         for (int i = 0; i < m_width * m_height; ++i)
-            m_bits[i] = ToDib(colour);
+            m_bits[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
     }
     COLORREF Pixel(int x, int y) const
     {
@@ -55,39 +48,28 @@ public:
         uint32_t v = m_bits[y * m_width + x];
         return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
     }
-    // Pixels of the colour inside the rectangle (right and bottom exclusive).
-    int Count(COLORREF colour, RECT area) const
+    // Pixels of the colour (or, with other, of any other colour) in the
+    // area; an empty area is the whole canvas.
+    int Count(COLORREF colour, RECT area, bool other = false) const
     {
+        if (::IsRectEmpty(&area))
+            area = {0, 0, m_width, m_height};
         int n = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                n += Pixel(x, y) == colour;
+                n += (Pixel(x, y) == colour) != other;
         return n;
     }
-    // Pixels that differ from the colour anywhere outside the rectangle.
-    int CountOutsideNot(COLORREF colour, RECT area) const
+    int Differences(const Canvas& other) const
     {
         int n = 0;
         for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x) {
-                POINT p = {x, y};
-                n += !::PtInRect(&area, p) && Pixel(x, y) != colour;
-            }
-        return n;
-    }
-    // Number of pixels that differ from the other canvas (same size).
-    int Differences(const Canvas& other) const
-    {
-        ::GdiFlush();
-        int n = 0;
-        for (int i = 0; i < m_width * m_height; ++i)
-            n += (m_bits[i] & 0xFFFFFF) != (other.m_bits[i] & 0xFFFFFF);
+            for (int x = 0; x < m_width; ++x)
+                n += Pixel(x, y) != other.Pixel(x, y);
         return n;
     }
 
 private:
-    static uint32_t ToDib(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
     int m_width, m_height;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_oldBitmap = nullptr;
@@ -95,7 +77,7 @@ private:
     CDC m_dc;
 };
 
-// ＭＳ ゴシック at a pixel height, without smoothing so that pixels are exact.
+// ＭＳ ゴシック at a pixel height, unsmoothed so that pixels are exact.
 inline bool MakeGothic(CFont& font, int height)
 {
     return font.CreateFont(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
@@ -103,18 +85,18 @@ inline bool MakeGothic(CFont& font, int height)
                            "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E") != FALSE;
 }
 
-inline TEXTMETRICA MetricsOf(HDC dc, HFONT font)
+inline TEXTMETRICA MetricsOf(HDC dc, const CFont& font)
 {
-    HGDIOBJ old = ::SelectObject(dc, font);
+    HGDIOBJ old = ::SelectObject(dc, font.m_hObject);
     TEXTMETRICA tm = {};
     ::GetTextMetricsA(dc, &tm);
     ::SelectObject(dc, old);
     return tm;
 }
 
-inline int WidthOf(HDC dc, HFONT font, const char* text)
+inline int WidthOf(HDC dc, const CFont& font, const char* text)
 {
-    HGDIOBJ old = ::SelectObject(dc, font);
+    HGDIOBJ old = ::SelectObject(dc, font.m_hObject);
     SIZE size = {};
     ::GetTextExtentPoint32A(dc, text, ::lstrlenA(text), &size);
     ::SelectObject(dc, old);

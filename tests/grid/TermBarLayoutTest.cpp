@@ -1,6 +1,7 @@
 // The term bar's labels and hit test, natively.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "grid/TermBarLayout.h"
@@ -11,37 +12,28 @@ std::string LabelsFrom(short firstMonth)
 {
     char labels[TermBarLayout::kLabelBytes + 1];
     TermBarLayout::Labels(firstMonth, labels);
-    return std::string(labels);
+    return labels;
 }
 
 TEST(TermBarLayout, LabelsCountUpFromTheFirstMonthWrapAfterTwelveAndCloseWithKetsu)
 {
-    const std::string closing = "\x8C\x88";  // 決
-    EXPECT_EQ(LabelsFrom(4), " 4 5 6 7 8 9101112 1 2 3" + closing);
+    EXPECT_EQ(LabelsFrom(4), " 4 5 6 7 8 9101112 1 2 3\x8C\x88");  // 決
     EXPECT_EQ(LabelsFrom(4).substr(2 * 9, 2), " 1");
-    EXPECT_EQ(LabelsFrom(1), " 1 2 3 4 5 6 7 8 9101112" + closing);
-    EXPECT_EQ(LabelsFrom(12), "12 1 2 3 4 5 6 7 8 91011" + closing);
-    // Outside 1 ... 12: modulo 12, never wider than two bytes a cell.
-    EXPECT_EQ(LabelsFrom(0), LabelsFrom(12));
-    EXPECT_EQ(LabelsFrom(16), LabelsFrom(4));
-    EXPECT_EQ(LabelsFrom(-8), LabelsFrom(4));
-    EXPECT_EQ(LabelsFrom(32767).size(), 26u);
+    EXPECT_EQ(LabelsFrom(12), "12 1 2 3 4 5 6 7 8 91011\x8C\x88");
+    for (short outside : {0, 16, -8, 32767})  // modulo 12, never wider than a cell
+        EXPECT_EQ(LabelsFrom(outside), LabelsFrom(TermBarLayout::NormalMonth(outside))) << outside;
+    EXPECT_EQ(TermBarLayout::NormalMonth(0) * 100 + TermBarLayout::NormalMonth(16), 1204);
 }
 
 TEST(TermBarLayout, ClicksOutsideTheCellsTakeTheFirstOrTheClosingCell)
 {
-    const short unit = 7;          // cells 14 pixels wide
-    const int width = 26 * 7 + 4;  // as the bar is made
-    struct Case {
-        int x;
-        short cell;
-    } cases[] = {{-50, 0}, {0, 0}, {2, 0}, {15, 0}, {16, 1}, {2 + 14 * 9, 9}, {2 + 14 * 12 - 1, 11},
-                 {2 + 14 * 12, 12}, {width - 2, 12}, {width + 100, 12}};
-    for (const Case& c : cases)
-        EXPECT_EQ(TermBarLayout::CellAt(c.x, width, unit), c.cell) << "x " << c.x;
+    const int width = 26 * 7 + 4;  // unit 7: cells 14 pixels wide
+    const int xs[][2] = {{-50, 0}, {2, 0}, {15, 0}, {16, 1}, {128, 9}, {169, 11}, {170, 12}, {184, 12}, {999, 12}};
+    for (const auto& x : xs)
+        EXPECT_EQ(TermBarLayout::CellAt(x[0], width, 7), x[1]) << "x " << x[0];
     EXPECT_EQ(TermBarLayout::CellAt(40, width, 0), 12);
-    EXPECT_EQ(TermBarLayout::ClampCell(-1), 0);
-    EXPECT_EQ(TermBarLayout::ClampCell(13), 12);
+    EXPECT_EQ(TermBarLayout::CellAt(INT_MAX, INT_MIN, 7), 0);  // no overflow at the limits
+    EXPECT_EQ(TermBarLayout::ClampCell(-1) + TermBarLayout::ClampCell(13), 12);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Replaces one function that a loaded module imports (its import address
-// table entry) for the life of the object. The tests use it to stand in for
-// an IME that reports reading strings (which Wine's IME never produces) and
-// to count the GDI objects a DLL creates and deletes.
+// table entry) for the life of the object: to stand in for an IME that
+// reports reading strings (Wine's never does), to count file writes, or to
+// count the GDI objects a DLL creates and deletes.
 #pragma once
 
 #include <windows.h>

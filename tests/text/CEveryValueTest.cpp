@@ -54,7 +54,7 @@ TEST(CodeSet, EveryErrorCode)
         {"1-2-3", 3}, {"1-,2", 4},  {"1--2", 5},   {"5,3", 6}, {"5-3", 6}, {"5,3-7", 6},
         {"3,-7", 7},  {"1,", 8},    {"1,,2", 9},   {"100000", 10}, {"99999", 0}, {"12345678901", 10},
         {"4294967296", 10},  // would wrap to 0 in a 32-bit long
-        {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10},
+        {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10}, {"0000000001-3", 0},
     };
     for (const auto& c : cases) {
         DefaultCodes codes;
@@ -75,13 +75,23 @@ TEST(CodeSet, EveryErrorCode)
     unsigned char text[] = " 1\x81\x40," "\x81\x81\x40" " 2";
     codes.DeleteSpace(text);
     EXPECT_STREQ(reinterpret_cast<char*>(text), "1," "\x81\x81\x40" "2");
+    // A blank after a lead byte (0x81-0x9F, 0xE0-0xFC) is its trail byte and stays.
+    for (int byte = 0x21; byte < 256; ++byte) {
+        bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        unsigned char pair[] = {static_cast<unsigned char>(byte), ' ', '1', '\0'};
+        codes.DeleteSpace(pair);
+        EXPECT_EQ(pair[1], lead ? ' ' : '1') << std::hex << byte;
+    }
+    unsigned char last[] = "1\x93 ";  // the last character's trail byte too
+    codes.DeleteSpace(last);
+    EXPECT_STREQ(reinterpret_cast<char*>(last), "1\x93 ");
 }
 
 TEST(CodeSet, TheWalkStopsOnlyAtTheLastCodeItself)
 {
     CEveryValue codes(5);
     EXPECT_EQ(Check(codes, "3,8,9"), 0);
-    const long steps[][2] = {{3, 8}, {5, -1}, {8, 9}, {9, -1}, {-1, 3}, {100007, -1}};
+    const long steps[][2] = {{3, 8}, {5, -1}, {8, 9}, {9, -1}, {-1, 3}, {100007, -1}, {100008, -1}};
     for (const auto& step : steps)
         EXPECT_EQ(codes.GetNextCode(step[0]), step[1]) << "after " << step[0];
 }

@@ -83,6 +83,8 @@ TEST(CommaStr, FloatsAreMovedHalfAThousandthAwayFromZero)
     ExpectText("-0.129", -0.1285f, static_cast<short>(3));
     ExpectText("0.1240", 0.12345f, static_cast<short>(4));
     ExpectText("0.0000", 0.00005f, static_cast<short>(4));  // too small to be moved
+    ExpectText("0.0011", 0.0006f, static_cast<short>(4));   // moved from a ten-thousandth on
+    ExpectText("-0.0011", -0.0006f, static_cast<short>(4));
 }
 
 TEST(CFixDecimal, HoldsFourDigitsExactlyBelow1e14)
@@ -93,6 +95,9 @@ TEST(CFixDecimal, HoldsFourDigitsExactlyBelow1e14)
     EXPECT_EQ(carried.GetFraction(), 0u);
     EXPECT_TRUE(CFixDecimal(-0.00005) < 0.0);
     EXPECT_EQ((-CFixDecimal(1.23456)).GetScaled(), -12346);
+    EXPECT_EQ(CFixDecimal(-1.5).GetScaled(), -15000);
+    EXPECT_EQ(CFixDecimal().GetScaled(), 0);
+    EXPECT_EQ(CFixDecimal().GetIntegerPart(), 0u);
     for (double outside : {1e14, -1e14, std::nan("")})
         EXPECT_THROW(CFixDecimal{outside}, CFixDecimal::RangeError);
 }

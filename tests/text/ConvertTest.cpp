@@ -48,9 +48,11 @@ TEST(Convert, LenientAndStrictCommasSideBySide)
         {"1234,567", 1, 1, 1234567},  // only the bytes after a comma are counted
         {",,,", 0, 0, 0},           {"  -1,234", 1, 1, -1234}, {" 5", 1, 1, 5},
         {"12.9", 1, 1, 12},         {"12.ab", 1, 1, 12},       {"-0", 1, 1, 0},
+        {" ,5", 1, 0, 5},  {" ,-5", 1, 0, -5},  {" , 5", 1, 0, 5},  // commas after the leading blanks too
     };
     for (const Case& c : cases)
         Expect(c.text, c.lenient, c.strict, c.value);
+    Expect("", 1, 0, 0.0, static_cast<short>(2));
     // Signs, blanks and stray bytes fail in both families.
     for (const char* text : {"- 12", "+5", "5 ", "   ", "-", "12a", "\t5", "\x81\x40" "5", "1 2", "--5", "5-"})
         Expect(text, 0, 0, 0L);
@@ -133,10 +135,13 @@ TEST(RangeCheck, IntegerBoundsCutTheFractionDecimalBoundsAtThreeDigits)
 
 TEST(RangeCheck, CheckSpaceAcceptsOnlyBlanks)
 {
-    for (const char* blank : {"", "   ", "\x81\x40\x81\x40", " \x81\x40 "})
-        EXPECT_EQ(CCheck().CheckSpace(blank), 1) << blank;
+    for (const char* blank : {static_cast<const char*>(nullptr), "", "   ", "\x81\x40\x81\x40", " \x81\x40 "})
+        EXPECT_EQ(CCheck().CheckSpace(blank), 1) << (blank != nullptr ? blank : "(null)");
     for (const char* text : {" A", "\x81\x41", "\t", "\x81"})
         EXPECT_EQ(CCheck().CheckSpace(text), 0) << text;
+    // An empty or missing text is never inside a range.
+    EXPECT_EQ(CCheck().DataCheck("", -10L, 10L), 0);
+    EXPECT_EQ(CCheck().DataCheck(static_cast<const char*>(nullptr), -10L, 10L), 0);
 }
 
 } // namespace

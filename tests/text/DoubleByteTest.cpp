@@ -42,6 +42,18 @@ TEST(KanjiCopy, CopiesCountBytesWithoutSplittingALeadByte)
     EXPECT_STREQ(reinterpret_cast<char*>(dest), "X");
 }
 
+// Lead bytes are 0x81-0x9F and 0xE0-0xFC: such a byte is never copied
+// without its trail byte.
+TEST(KanjiCopy, EveryLeadByteAndNoOther)
+{
+    for (int byte = 1; byte < 256; ++byte) {
+        bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        char src[] = {static_cast<char>(byte), 'A', 'B', '\0'}, dest[4] = "##";
+        CConv().KanjiCopy(dest, src, 1);
+        EXPECT_EQ(dest[0], lead ? '\0' : src[0]) << std::hex << byte;
+    }
+}
+
 TEST(BlankTrimming, TrailingAndLeadingBlanks)
 {
     const struct { std::string text, after, before; } cases[] = {
@@ -108,7 +120,7 @@ std::string DirName(int form, const char* path, int width)
 
 TEST(ConvDirName, HeadDotsAndLastPart)
 {
-    const std::string tooLong(256, 'a');
+    const std::string tooLong(256, 'a'), longest = "C:\\" + std::string(252, 'a');
     const char* path = "C:\\Data\\Folder\\Sub\\Last\\";
     const struct { int form; const char* path; int width; const char* text; } cases[] = {
         {1, "C:\\Program Files\\Common\\Data\\Book", 30, "C:\\Program Files\\...\\Book"},
@@ -127,6 +139,10 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {3, "C:\\Data\\VeryLongName", 10, "C:\\Dat...\\"}, {3, "C:\\Data\\VeryLongName", 4, "C:\\D"},
         {3, "C:\\Data\\VeryLongName", -65535, ""},  // not read as a short 1
         {1, tooLong.c_str(), 300, ""}, {2, tooLong.c_str(), 10, ""}, {3, tooLong.c_str(), 10, ""},
+        {1, longest.c_str(), 300, longest.c_str()}, {2, longest.c_str(), 300, longest.c_str()},
+        {3, longest.c_str(), 300, longest.c_str()},  // 255 bytes are allowed
+        {2, "ABCDEFGHIJKL", 5, "ABCDE"},  // no folder part at all
+        {2, "C:\\Data\\Folder\\Name", 10, "Name"}, {2, "C:\\Data\\Folder\\Name", 11, "C:...\\Name"},
         // A 0x5C trail byte is never a folder separator, nor dropped.
         {1, "C:\\" SJIS_SO SJIS_FU "\\Data\\Last", 14, "C:\\" SJIS_SO SJIS_FU "\\...\\Last"},
         {1, "C:\\AB\\CDEFGH\\X" SJIS_SO, 14, "C:\\AB\\...\\X" SJIS_SO},
@@ -137,9 +153,17 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {3, "C:\\" SJIS_NI SJIS_HON SJIS_GO "\\LongName", 10, "C:\\" SJIS_NI "...\\"},
         // ...but not in a drive part without a backslash: it is cut where the room ends.
         {1, "C:" SJIS_NI SJIS_HON "\\Name", 7, "C:\x93..."},
+        {1, SJIS_NI SJIS_HON "\\Folder\\Name", 5, "..."}, {1, SJIS_NI SJIS_HON "\\Folder\\Name", 6, SJIS_NI "..."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DirName(c.form, c.path, c.width), c.text) << "form " << c.form << ' ' << c.path;
+    // Without a path (or room) the output is still the empty text.
+    char out[2] = "#";
+    CConv().ConvDirName2(nullptr, out, 0);
+    EXPECT_STREQ(out, "");
+    out[0] = '#';
+    CConv().ConvDirName3(nullptr, out, -1);
+    EXPECT_STREQ(out, "");
 }
 
 } // namespace

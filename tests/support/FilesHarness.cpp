@@ -1,15 +1,12 @@
-#include "FilesTestSupport.h"
+#include "support/FilesHarness.h"
 
 #include <cstdio>
 #include <cstring>
-
-#include <shlobj.h>
 
 namespace {
 
 const char kUserShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kHelperName[] = "zr8_files_helper.exe";
 
 struct RedirectedFolder {
     int csidl;
@@ -25,6 +22,11 @@ const RedirectedFolder kRedirected[] = {
     {CSIDL_COMMON_DOCUMENTS, HKEY_LOCAL_MACHINE, "Common Documents", "Public"},
 };
 
+DWORD Attributes(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str());
+}
+
 // Quotes each argument. The run-time library splits the command line byte
 // by byte: backslashes before the closing quote are doubled, including a
 // 0x5C trail byte (so "...\x95\x5C\\" arrives whole).
@@ -38,26 +40,52 @@ std::string CommandLine(const std::string& program, const std::vector<std::strin
     return line;
 }
 
+// This process's environment with the test's folder in front of PATH, so
+// that the helper finds the library's DLLs.
+std::vector<char> EnvironmentWithPath()
+{
+    std::vector<char> block;
+    std::string path = "PATH=" + BinFolder();
+    char* strings = ::GetEnvironmentStringsA();
+    for (const char* entry = strings; entry != nullptr && *entry != '\0'; entry += std::strlen(entry) + 1) {
+        if (_strnicmp(entry, "PATH=", 5) == 0)
+            path += std::string(";") + (entry + 5);
+        else
+            block.insert(block.end(), entry, entry + std::strlen(entry) + 1);
+    }
+    if (strings != nullptr)
+        ::FreeEnvironmentStringsA(strings);
+    block.insert(block.end(), path.c_str(), path.c_str() + path.size() + 1);
+    block.push_back('\0');
+    return block;
+}
+
 } // namespace
 
 std::string BinFolder()
 {
     char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
+    std::string folder(path, ::GetModuleFileNameA(nullptr, path, MAX_PATH));
     return folder.substr(0, folder.rfind('\\') + 1);
 }
 
 bool IsFolder(const std::string& path)
 {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return Attributes(path) != INVALID_FILE_ATTRIBUTES && (Attributes(path) & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool IsFile(const std::string& path)
 {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return Attributes(path) != INVALID_FILE_ATTRIBUTES && (Attributes(path) & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool WaitForFile(const std::string& path, DWORD timeoutMs)
+{
+    for (DWORD start = ::GetTickCount(); !IsFile(path); ::Sleep(50)) {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+    }
+    return true;
 }
 
 // ------------------------------------------------------ ScopedRegistryValue
@@ -66,13 +94,12 @@ ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& key, cons
     : root_(root), key_(key), name_(name)
 {
     HKEY handle = nullptr;
+    DWORD bytes = 0;
     if (::RegOpenKeyExA(root_, key_.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
         return;
-    DWORD bytes = 0;
     if (::RegQueryValueExA(handle, name_.c_str(), nullptr, &type_, nullptr, &bytes) == ERROR_SUCCESS) {
         data_.resize(bytes);
-        existed_ = ::RegQueryValueExA(handle, name_.c_str(), nullptr, &type_, data_.data(), &bytes) ==
-                   ERROR_SUCCESS;
+        existed_ = ::RegQueryValueExA(handle, name_.c_str(), nullptr, &type_, data_.data(), &bytes) == 0;
         data_.resize(bytes);
     }
     ::RegCloseKey(handle);
@@ -94,31 +121,24 @@ ScopedRegistryValue::~ScopedRegistryValue()
 
 bool ScopedRegistryValue::Set(DWORD type, const std::string& data)
 {
-    // Create the missing keys one level at a time, to remove them later.
-    size_t position = 0;
-    while (position != std::string::npos) {
-        position = key_.find('\\', position + 1);
-        std::string partial = key_.substr(0, position);
-        HKEY probe = nullptr;
-        if (::RegOpenKeyExA(root_, partial.c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
-            ::RegCloseKey(probe);
-            continue;
-        }
-        HKEY created = nullptr;
-        if (::RegCreateKeyExA(root_, partial.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created,
-                              nullptr) != ERROR_SUCCESS)
+    // Missing keys are created one level at a time, to be removed later.
+    for (size_t end = key_.find('\\'); ; end = key_.find('\\', end + 1)) {
+        std::string partial = key_.substr(0, end);
+        HKEY handle = nullptr;
+        DWORD disposition = 0;
+        if (::RegCreateKeyExA(root_, partial.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
+                              &disposition) != ERROR_SUCCESS)
             return false;
-        ::RegCloseKey(created);
-        createdKeys_.push_back(partial);
+        if (disposition == REG_CREATED_NEW_KEY)
+            createdKeys_.push_back(partial);
+        if (end == std::string::npos) {
+            LONG status = ::RegSetValueExA(handle, name_.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
+                                           static_cast<DWORD>(data.size() + 1));
+            ::RegCloseKey(handle);
+            return status == ERROR_SUCCESS;
+        }
+        ::RegCloseKey(handle);
     }
-    HKEY handle = nullptr;
-    if (::RegOpenKeyExA(root_, key_.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS)
-        return false;
-    LONG status = ::RegSetValueExA(handle, name_.c_str(), 0, type,
-                                   reinterpret_cast<const BYTE*>(data.c_str()),
-                                   static_cast<DWORD>(data.size() + 1));
-    ::RegCloseKey(handle);
-    return status == ERROR_SUCCESS;
 }
 
 bool ScopedRegistryValue::Remove()
@@ -142,10 +162,10 @@ ShellFolderRedirect::ShellFolderRedirect(const std::string& root)
         ::CreateDirectoryA(path.c_str(), nullptr);
         *targets[i] = path + "\\";
         // The shell copies what it finds into "Shell Folders": set and put back both.
-        values_.push_back(std::make_unique<ScopedRegistryValue>(folder.root, kShellFolders, folder.value));
-        values_.back()->Set(REG_SZ, path);
-        values_.push_back(std::make_unique<ScopedRegistryValue>(folder.root, kUserShellFolders, folder.value));
-        values_.back()->Set(REG_EXPAND_SZ, path);
+        for (const char* key : {kShellFolders, kUserShellFolders}) {
+            values_.push_back(std::make_unique<ScopedRegistryValue>(folder.root, key, folder.value));
+            values_.back()->Set(key == kShellFolders ? REG_SZ : REG_EXPAND_SZ, path);
+        }
     }
 }
 
@@ -157,36 +177,7 @@ void ShellFolderRedirect::Point(int csidl, const std::string& folder)
     }
 }
 
-// ------------------------------------------------------------ helper runs
-
-namespace {
-
-// This process's environment with folder put in front of PATH, as a block
-// for CreateProcessA.
-std::vector<char> EnvironmentWithPath(const std::string& folder)
-{
-    std::vector<char> block;
-    bool hasPath = false;
-    char* strings = ::GetEnvironmentStringsA();
-    for (const char* entry = strings; entry != nullptr && *entry != '\0'; entry += std::strlen(entry) + 1) {
-        std::string text = entry;
-        if (_strnicmp(entry, "PATH=", 5) == 0) {
-            text = "PATH=" + folder + ";" + text.substr(5);
-            hasPath = true;
-        }
-        block.insert(block.end(), text.c_str(), text.c_str() + text.size() + 1);
-    }
-    if (strings != nullptr)
-        ::FreeEnvironmentStringsA(strings);
-    if (!hasPath) {
-        std::string text = "PATH=" + folder;
-        block.insert(block.end(), text.c_str(), text.c_str() + text.size() + 1);
-    }
-    block.push_back('\0');
-    return block;
-}
-
-} // namespace
+// ------------------------------------------------------------ the helper
 
 std::string HelperResult::Value(const std::string& key) const
 {
@@ -199,126 +190,82 @@ std::string HelperResult::Value(const std::string& key) const
 
 std::string HelperResult::Report() const
 {
-    char code[32];
-    std::snprintf(code, sizeof code, "exit code 0x%lX", static_cast<unsigned long>(exitCode));
-    std::string text = code;
-    if (!failure.empty())
-        text += ", " + failure;
+    std::string text = "exit code " + std::to_string(exitCode) + (failure.empty() ? "" : ", " + failure);
     text += lines.empty() ? ", no output" : ", output:";
     for (const std::string& line : lines)
         text += "\n  " + line;
     return text;
 }
 
-HelperCopy::HelperCopy(const std::string& folder, const std::string& name, const std::string& version)
-    : path_(folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + name)
+HelperProgram::HelperProgram(const std::string& folder, const std::string& name, const std::string& version)
+    : path_(folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + name),
+      version_(std::make_unique<ScopedRegistryValue>(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\" + name,
+                                                     "Version"))
 {
-    if (!::CopyFileA((BinFolder() + kHelperName).c_str(), path_.c_str(), FALSE))
+    if (!::CopyFileA((BinFolder() + "zr8_files_helper.exe").c_str(), path_.c_str(), FALSE))
         failure_ = "copying the helper to " + path_ + " failed (error " + std::to_string(::GetLastError()) + ")";
-    version_ = std::make_unique<ScopedRegistryValue>(HKEY_CURRENT_USER,
-                                                     "Software\\Wine\\AppDefaults\\" + name, "Version");
-    bool versionSet = version.empty() ? version_->Remove() : version_->Set(REG_SZ, version);
-    if (!versionSet && failure_.empty())
+    else if (!(version.empty() ? version_->Remove() : version_->Set(REG_SZ, version)))
         failure_ = "the Windows version \"" + version + "\" could not be set for " + name;
 }
 
-HelperCopy::~HelperCopy()
+HelperProgram::~HelperProgram()
 {
+    Finish();
+    for (HANDLE handle : {process_, output_})
+        if (handle != nullptr)
+            ::CloseHandle(handle);
     version_.reset();
     ::DeleteFileA(path_.c_str());
 }
 
-HelperResult HelperCopy::Run(const std::vector<std::string>& arguments) const
-{
-    HelperResult result;
-    if (!failure_.empty()) {
-        result.exitCode = 0xFFFFFFFF;
-        result.failure = failure_;
-        return result;
-    }
-    RunningHelper helper(path_, arguments);
-    if (!helper.Started()) {
-        result.exitCode = 0xFFFFFFFF;
-        result.failure = helper.Failure();
-        return result;
-    }
-    helper.CloseInput();
-    std::string line;
-    while (helper.ReadLine(line))
-        result.lines.push_back(line);
-    result.exitCode = helper.Wait();
-    return result;
-}
-
-RunningHelper::RunningHelper(const std::string& program, const std::vector<std::string>& arguments)
+bool HelperProgram::Start(const std::vector<std::string>& arguments)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE childInput = nullptr;
-    HANDLE childOutput = nullptr;
-    if (!::CreatePipe(&childInput, &input_, &inherit, 0) || !::CreatePipe(&output_, &childOutput, &inherit, 0)) {
+    HANDLE childInput = nullptr, childOutput = nullptr;
+    if (failure_.empty() &&
+        (!::CreatePipe(&childInput, &input_, &inherit, 0) || !::CreatePipe(&output_, &childOutput, &inherit, 0)))
         failure_ = "no pipe for the helper (error " + std::to_string(::GetLastError()) + ")";
+    if (!failure_.empty()) {
         if (childInput != nullptr)
             ::CloseHandle(childInput);
-        return;
+        return false;
     }
     ::SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
     ::SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
-
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = childInput;
     startup.hStdOutput = childOutput;
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-    std::string line = CommandLine(program, arguments);
-    std::vector<char> environment = EnvironmentWithPath(BinFolder());
+    std::string line = CommandLine(path_, arguments);
+    std::vector<char> environment = EnvironmentWithPath();
     // Now and then Wine's new process dies in its own start-up, before the
-    // program runs, and CreateProcess fails with ERROR_INTERNAL_ERROR: the
-    // library has not run then, so start again, and say so.
+    // program runs (ERROR_INTERNAL_ERROR): the library has not run, so start again.
     DWORD error = 0;
     for (int attempt = 1; attempt <= 3 && process_ == nullptr; ++attempt) {
         std::vector<char> buffer(line.c_str(), line.c_str() + line.size() + 1);
         PROCESS_INFORMATION info = {};
-        if (::CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, environment.data(),
-                             nullptr, &startup, &info)) {
+        if (::CreateProcessA(path_.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, environment.data(), nullptr,
+                             &startup, &info)) {
             process_ = info.hProcess;
             ::CloseHandle(info.hThread);
         } else {
             error = ::GetLastError();
-            std::fprintf(stderr, "starting %s failed (error %lu), attempt %d of 3\n", program.c_str(),
-                         static_cast<unsigned long>(error), attempt);
+            std::fprintf(stderr, "starting %s failed (error %lu), attempt %d of 3\n", path_.c_str(), error, attempt);
             ::Sleep(200);
         }
     }
     if (process_ == nullptr)
-        failure_ = "starting " + program + " failed 3 times (error " + std::to_string(error) + ")";
+        failure_ = "starting " + path_ + " failed 3 times (error " + std::to_string(error) + ")";
     ::CloseHandle(childInput);
     ::CloseHandle(childOutput);
+    return process_ != nullptr;
 }
 
-RunningHelper::~RunningHelper()
+bool HelperProgram::ReadLine(std::string& line)
 {
-    if (process_ != nullptr) {
-        Wait();
-        ::CloseHandle(process_);
-    }
-    if (input_ != nullptr)
-        ::CloseHandle(input_);
-    if (output_ != nullptr)
-        ::CloseHandle(output_);
-}
-
-bool RunningHelper::ReadLine(std::string& line)
-{
-    for (;;) {
-        size_t end = pending_.find('\n');
-        if (end != std::string::npos) {
-            line = pending_.substr(0, end);
-            pending_.erase(0, end + 1);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            return true;
-        }
+    for (size_t end; (end = pending_.find('\n')) == std::string::npos;) {
         char chunk[512];
         DWORD read = 0;
         if (output_ == nullptr || !::ReadFile(output_, chunk, sizeof chunk, &read, nullptr) || read == 0) {
@@ -328,21 +275,19 @@ bool RunningHelper::ReadLine(std::string& line)
         }
         pending_.append(chunk, read);
     }
+    size_t end = pending_.find('\n');
+    line = pending_.substr(0, end > 0 && pending_[end - 1] == '\r' ? end - 1 : end);
+    pending_.erase(0, end + 1);
+    return true;
 }
 
-void RunningHelper::CloseInput()
+DWORD HelperProgram::Finish()
 {
-    if (input_ != nullptr) {
+    if (input_ != nullptr)
         ::CloseHandle(input_);
-        input_ = nullptr;
-    }
-}
-
-DWORD RunningHelper::Wait()
-{
+    input_ = nullptr;
     if (process_ == nullptr)
         return 0xFFFFFFFF;
-    CloseInput();
     if (::WaitForSingleObject(process_, 30000) != WAIT_OBJECT_0)
         ::TerminateProcess(process_, 0xDEAD);
     DWORD code = 0;
@@ -350,21 +295,27 @@ DWORD RunningHelper::Wait()
     return code;
 }
 
-bool WaitForFile(const std::string& path, DWORD timeoutMs)
+HelperResult HelperProgram::Run(const std::vector<std::string>& arguments)
 {
-    DWORD start = ::GetTickCount();
-    while (!IsFile(path)) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::Sleep(50);
+    HelperResult result;
+    if (Start(arguments)) {
+        if (input_ != nullptr)
+            ::CloseHandle(input_);
+        input_ = nullptr;
+        for (std::string line; ReadLine(line);)
+            result.lines.push_back(line);
     }
-    return true;
+    result.exitCode = Finish();
+    result.failure = failure_;
+    ::CloseHandle(process_);
+    ::CloseHandle(output_);
+    process_ = output_ = nullptr;
+    return result;
 }
 
 // ---------------------------------------------------------- FolderTreeTest
 
-FolderTreeTest::FolderTreeTest()
-    : root(temp.Path().string()), shell(root), values(CValueMgr::Instance())
+FolderTreeTest::FolderTreeTest() : root(temp.Path().string()), shell(root), values(CValueMgr::Instance())
 {
     char name[] = "";
     values->Set(name, 0);
