@@ -56,3 +56,7 @@ DemoScreen RunImageScreen(const std::string& outFolder, bool* ok);
 // Writes index.html into outFolder: every screenshot of the screens with its
 // title and description. False when the file cannot be written.
 bool WriteDemoIndex(const std::vector<DemoScreen>& screens, const std::string& outFolder);
+// Journal: an input matrix of 100,000 rows scrolled with real input.
+// Saves its own screenshots into outFolder; *ok becomes false when a step
+// did not happen.
+DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok);

@@ -117,6 +117,7 @@ int main(int argc, char** argv)
     screens.push_back(RunButtonsScreen(outFolder, &ok));
     screens.push_back(RunProgressScreen(outFolder, &ok));
     screens.push_back(RunImageScreen(outFolder, &ok));
+    screens.push_back(RunJournalScreen(outFolder, &ok));
 
     for (const DemoScreen& screen : screens)
         ok = ShowAndCapture(screen, outFolder) && ok;

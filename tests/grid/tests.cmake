@@ -7,3 +7,11 @@ zr8_add_windows_test(zr8_grid_draw_tests
     grid/CGdiTest.cpp
     grid/CSetTermTest.cpp
     grid/CStaticDispTest.cpp)
+
+# The matrix list's view model and the input matrix's layout: portable, so
+# they also run natively under ASan + UBSan.
+zr8_add_portable_test(zr8_grid_model_tests grid/MtrxModelTest.cpp grid/MtrxLayoutTest.cpp)
+
+# The matrix list and input matrix as windows: owner messages under real
+# input, painted pixels, scrolling cost, layout, GDI objects.
+zr8_add_windows_test(zr8_grid_matrix_tests grid/MatrixWindowTest.cpp grid/MatrixBitmaps.rc)

@@ -1,0 +1,287 @@
+#include "CMtrxLayout.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool IsLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+} // namespace
+
+CMtrxLayout::CMtrxLayout()
+{
+    std::memset(positions_, 0, sizeof positions_);
+    std::memset(listPositions_, 0, sizeof listPositions_);
+}
+
+void CMtrxLayout::SetLines(short lines, const MTRX_LINE* line)
+{
+    lines_ = std::clamp<short>(lines, 0, kMaxLines);
+    for (int j = 0; j < kMaxLines; ++j) {
+        line_[j] = j < lines_ ? line[j] : MTRX_LINE{0, nullptr, nullptr};
+        if (line_[j].nColumns < 0 || line_[j].pTitles == nullptr)
+            line_[j].nColumns = 0;
+    }
+}
+
+void CMtrxLayout::SetMargins(int left, int right, int top, int extraBottom, short footRows)
+{
+    leftMargin_ = left;
+    rightMargin_ = right;
+    topOffset_ = top;
+    extraBottom_ = extraBottom;
+    footRows_ = std::max<short>(footRows, 0);
+}
+
+void CMtrxLayout::SetSideMargins(int right, int left)
+{
+    if (right != 0 || left != 0) {
+        rightMargin_ = right;
+        leftMargin_ = left;
+    }
+}
+
+void CMtrxLayout::SetHScroll(short frozen)
+{
+    hmode_ = true;
+    frozen_ = first_ = std::max<short>(frozen, 0);
+    visible_ = 1;
+}
+
+int CMtrxLayout::TitleLength(int line, int column) const
+{
+    const char* title = line_[line].pTitles != nullptr ? line_[line].pTitles[column] : nullptr;
+    return title != nullptr ? static_cast<int>(std::strlen(title)) : 0;
+}
+
+int CMtrxLayout::CellCapacity() const
+{
+    int capacity = 0;
+    for (int j = 0; j < lines_; ++j)
+        capacity = std::max<int>(capacity, line_[j].nColumns);
+    return capacity;
+}
+
+void CMtrxLayout::Compute(const Metrics& m)
+{
+    aveCharWidth_ = m.aveCharWidth;
+    charHeight_ = m.charHeight;
+    int a = m.aveCharWidth;
+    int band = m.charHeight + 2;
+
+    list_.left = leftMargin_;
+    list_.top = topOffset_ + lines_ * band;
+    list_.right = m.parentWidth - rightMargin_;
+    list_.bottom = m.parentHeight - footRows_ * band - (hmode_ ? 2 + m.cyHScroll : 0);
+    footer_ = {list_.left, list_.bottom, list_.right, list_.bottom + footRows_ * band};
+    title_ = {list_.left, topOffset_, list_.right, list_.top};
+
+    int available = (list_.right - list_.left + 1) - m.cxVScroll - (selectButton_ ? 2 * a : 0);
+    int clientWidth = list_.right - list_.left - m.cxVScroll;
+    int c0 = line_[0].nColumns;
+
+    std::fill(shown_, shown_ + kMaxLines, 0);
+    if (hmode_) {
+        frozen_ = std::min<short>(frozen_, static_cast<short>(c0));
+        int frozenWidth = 0;
+        for (int i = 0; i < frozen_; ++i)
+            frozenWidth += TitleLength(0, i) * a;
+        int columnWidth = frozen_ < c0 ? TitleLength(0, frozen_) * a : 0;
+        int visible = columnWidth > 0 ? (available - frozenWidth) / columnWidth : c0 - frozen_;
+        // At least one scrolled column stays on screen, however narrow the list.
+        visible = std::max(visible, std::min(1, c0 - frozen_));
+        int first = first_;
+        if (visible + first >= c0) {
+            first = c0 - visible;
+            if (first < frozen_) {
+                first = frozen_;
+                visible = c0 - frozen_;
+            }
+        }
+        first_ = static_cast<short>(first);
+        visible_ = static_cast<short>(visible);
+        for (int j = 0; j < lines_; ++j) {
+            if (line_[j].nColumns > 0)
+                shown_[j] = static_cast<short>(std::min<int>(frozen_ + visible_, line_[j].nColumns));
+        }
+        uniform_ = true;
+    } else {
+        for (int j = 0; j < lines_; ++j)
+            shown_[j] = line_[j].nColumns;
+        uniform_ = true;
+        for (int j = 1; j < kMaxLines && uniform_; ++j) {
+            if (line_[j].nColumns != c0) {
+                uniform_ = false;
+                break;
+            }
+            for (int i = 0; i < c0; ++i) {
+                if (TitleLength(j, i) != TitleLength(0, i)) {
+                    uniform_ = false;
+                    break;
+                }
+            }
+        }
+    }
+
+    layoutLines_ = 0;
+    for (int j = 0; j < kMaxLines && shown_[j] > 0; ++j) {
+        int n = shown_[j];
+        int total = 0;
+        for (int i = 0; i < n; ++i)
+            total += TitleLength(j, i);
+        double scale = total > 0 ? static_cast<double>(available) / total : 0.0;
+        short* pos = positions_[j];
+        pos[0] = static_cast<short>(selectButton_ ? 2 * a : 0);
+        if (total > 0 && scale >= a) {
+            double k = uniform_ ? scale : static_cast<double>(static_cast<int>(scale));
+            for (int i = 0; i < n; ++i)
+                pos[i + 1] = static_cast<short>(pos[i] + static_cast<int>(TitleLength(j, i) * k));
+        } else {
+            int fixed = 0;
+            long long stretchLength = 0;
+            for (int i = 0; i < n; ++i) {
+                short code = line_[j].pCodes != nullptr ? line_[j].pCodes[i] : 0;
+                if (code < 16)
+                    fixed += TitleLength(j, i) * a;
+                else
+                    stretchLength += TitleLength(j, i);
+            }
+            long long remaining = available - fixed;
+            for (int i = 0; i < n; ++i) {
+                short code = line_[j].pCodes != nullptr ? line_[j].pCodes[i] : 0;
+                long long width = 0;
+                if (code < 16)
+                    width = TitleLength(j, i) * a;
+                else if (stretchLength > 0)
+                    width = remaining * TitleLength(j, i) / stretchLength;
+                pos[i + 1] = static_cast<short>(pos[i] + width);
+            }
+        }
+        if (hmode_) {
+            int shift = clientWidth - pos[n];
+            for (int i = 1; i <= n; ++i)
+                pos[i] = static_cast<short>(pos[i] + shift);
+        } else {
+            pos[n] = static_cast<short>(clientWidth);
+        }
+        layoutLines_ = static_cast<short>(j + 1);
+    }
+
+    for (int j = 0; j < layoutLines_; ++j) {
+        for (int i = 0; i <= shown_[j]; ++i) {
+            listPositions_[j][i] = positions_[j][i];
+            positions_[j][i] = static_cast<short>(positions_[j][i] + leftMargin_);
+        }
+    }
+
+    if (hmode_) {
+        int x = layoutLines_ > 0 ? positions_[0][frozen_] : list_.left;
+        hbar_ = {x, footer_.bottom - extraBottom_ + 2, list_.right - m.cxVScroll, 0};
+        hbar_.bottom = hbar_.top + m.cyHScroll;
+        title_.left = footer_.left = x;
+        title_.right = footer_.right = list_.right - m.cxVScroll;
+    }
+}
+
+bool CMtrxLayout::HScrollStep(unsigned code, unsigned pos)
+{
+    if (!hmode_)
+        return false;
+    int c0 = line_[0].nColumns;
+    int visible = visible_;
+    int first = first_;
+    switch (code) {
+    case kLineLeft:
+        if (first != frozen_)
+            --first;
+        break;
+    case kLineRight:
+        if (first + visible < c0)
+            ++first;
+        break;
+    case kPageLeft:
+        first = first >= frozen_ + visible ? first - visible : frozen_;
+        break;
+    case kPageRight:
+        first = first + 2 * visible < c0 ? first + visible : c0 - visible;
+        break;
+    case kThumbTrack:
+        first = frozen_ + static_cast<int>(std::min<unsigned>(pos, 0x7FFF));
+        break;
+    default:
+        break;
+    }
+    // A thumb position past the end shows the last page.
+    first = std::max<int>(frozen_, std::min(first, std::max<int>(frozen_, c0 - visible)));
+    if (first == first_)
+        return false;
+    first_ = static_cast<short>(first);
+    return true;
+}
+
+std::string CMtrxLayout::CompactTitle(const char* title, int cellWidth, int aveCharWidth)
+{
+    std::string text = title != nullptr ? title : "";
+    if (aveCharWidth <= 0 || cellWidth >= static_cast<int>(text.size()) * aveCharWidth)
+        return text;
+    std::string compact;
+    for (size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(c) && i + 1 < text.size()) {
+            if (!(c == 0x81 && static_cast<unsigned char>(text[i + 1]) == 0x40))
+                compact.append(text, i, 2);
+            i += 2;
+        } else {
+            if (c != ' ')
+                compact.push_back(static_cast<char>(c));
+            ++i;
+        }
+    }
+    int room = cellWidth / aveCharWidth;
+    int length = static_cast<int>(compact.size());
+    if (length < room) {
+        int before = (room - length) / 2;
+        compact = std::string(before, ' ') + compact + std::string(room - length - before, ' ');
+    }
+    return compact;
+}
+
+int CMtrxLayout::TitleColumn(int line, int display) const
+{
+    if (line < 0 || line >= kMaxLines || display < 0 || display >= line_[line].nColumns)
+        return -1;
+    if (!hmode_ || display < frozen_)
+        return display;
+    if (display - frozen_ >= visible_)
+        return -1;
+    int column = first_ + (display - frozen_);
+    return column < line_[line].nColumns ? column : -1;
+}
+
+bool CMtrxLayout::FooterCellBox(const MTRX_FOOTCELL& cell, MtrxBox* box) const
+{
+    int line = cell.nLine;
+    if (line < 0 || line >= layoutLines_ || cell.nRow < 0 || cell.nRow >= footRows_)
+        return false;
+    int first = cell.nFirst;
+    int last = cell.nLast;
+    if (hmode_ && first >= frozen_) {
+        if (first < first_ || first >= first_ + visible_)
+            return false;
+        first = first - first_ + frozen_;
+        last = last - first_ + frozen_;
+    }
+    last = std::min(last, shown_[line] - 1);
+    if (first < 0 || first > last)
+        return false;
+    int band = charHeight_ + 2;
+    box->top = footer_.top + 1 + cell.nRow * band;
+    box->bottom = box->top + band;
+    box->left = positions_[line][first] - 1;
+    box->right = positions_[line][last + 1] - 2;
+    return true;
+}

@@ -1,0 +1,198 @@
+// The input matrix's layout arithmetic: band rectangles, column widths for
+// wide and narrow lists, stretchable columns, uniform lines, horizontal
+// scrolling with frozen columns, title compaction and footer cells.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "grid/CMtrxLayout.h"
+
+namespace {
+
+struct LineSpec {
+    std::vector<const char*> titles;
+    std::vector<short> codes;
+};
+
+// Holds the arrays a layout points to.
+struct Layout {
+    std::vector<std::vector<char*>> titles;
+    std::vector<std::vector<short>> codes;
+    MTRX_LINE lines[4] = {};
+    CMtrxLayout layout;
+
+    explicit Layout(const std::vector<LineSpec>& specs)
+    {
+        titles.resize(specs.size());
+        codes.resize(specs.size());
+        for (size_t j = 0; j < specs.size(); ++j) {
+            for (const char* t : specs[j].titles)
+                titles[j].push_back(const_cast<char*>(t));
+            codes[j] = specs[j].codes;
+            codes[j].resize(titles[j].size(), 0);
+            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), titles[j].data()};
+        }
+        layout.SetLines(static_cast<short>(specs.size()), lines);
+    }
+
+    // W = parentWidth + 1 - 16 with margins 0 and no select button.
+    std::vector<short> Positions(int parentWidth, int line = 0, int a = 8)
+    {
+        CMtrxLayout::Metrics m;
+        m.parentWidth = parentWidth;
+        m.parentHeight = 400;
+        m.aveCharWidth = a;
+        m.charHeight = 16;
+        m.cxVScroll = 16;
+        m.cyHScroll = 16;
+        layout.Compute(m);
+        const short* p = layout.Positions(line);
+        return std::vector<short>(p, p + layout.Shown(line) + 1);
+    }
+};
+
+TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
+{
+    struct Case {
+        const char* what;
+        int parentWidth;
+        std::vector<short> codes;
+        std::vector<short> positions;
+    } cases[] = {
+        // W = 650: scale 108.33, truncated to 108 (one line is never uniform);
+        // the last column takes the rest up to the client width 649.
+        {"wide", 665, {0, 0, 0}, {0, 108, 324, 649}},
+        // W = 40: scale 6.67 < 8: fixed columns 8 and 24, the stretchable one the 8 left.
+        {"narrow, stretch", 55, {0, 16, 0}, {0, 8, 16, 39}},
+        {"narrow, two stretch", 55, {16, 16, 1}, {0, 5, 15, 39}},
+        {"narrow, no stretch", 55, {0, 1, 2}, {0, 8, 24, 39}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Layout l({{{"A", "BB", "CCC"}, c.codes}});
+        EXPECT_EQ(l.Positions(c.parentWidth), c.positions);
+        EXPECT_EQ(l.layout.LayoutLines(), 1);
+    }
+}
+
+TEST(MtrxLayout, UniformLinesKeepTheFraction)
+{
+    LineSpec line = {{"ab", "abc", "a"}, {}};
+    Layout four({line, line, line, line});  // W = 653, scale 108.83
+    EXPECT_EQ(four.Positions(668), (std::vector<short>{0, 217, 543, 652}));
+    EXPECT_TRUE(four.layout.Uniform());
+    EXPECT_EQ(four.layout.LayoutLines(), 4);
+    Layout three({line, line, line});
+    EXPECT_EQ(three.Positions(668), (std::vector<short>{0, 216, 540, 652}));
+    EXPECT_FALSE(three.layout.Uniform());
+    Layout differ({line, line, line, {{"ab", "abcd", "a"}, {}}});
+    EXPECT_EQ(differ.Positions(668), (std::vector<short>{0, 216, 540, 652}));
+    EXPECT_EQ(differ.Positions(668, 3), (std::vector<short>{0, 186, 558, 652}));
+}
+
+TEST(MtrxLayout, BandsMarginsAndSelectButton)
+{
+    Layout l({{{"A", "BB", "CCC"}, {}}, {{"D", "EE"}, {}}});
+    l.layout.SetMargins(10, 20, 5, 4, 2);
+    l.layout.SetSelectButton(true);
+    CMtrxLayout::Metrics m = {500, 400, 8, 16, 16, 16};
+    l.layout.Compute(m);
+    const MtrxBox& list = l.layout.ListBox();
+    EXPECT_EQ((std::vector<int>{list.left, list.top, list.right, list.bottom}),
+              (std::vector<int>{10, 5 + 2 * 18, 480, 400 - 2 * 18}));
+    EXPECT_EQ(l.layout.ListWindowBottom(), 360);
+    EXPECT_EQ(l.layout.TitleBand().top, 5);
+    EXPECT_EQ(l.layout.TitleBand().bottom, 41);
+    EXPECT_EQ(l.layout.FooterBand().top, 364);
+    EXPECT_EQ(l.layout.FooterBand().bottom, 400);
+    // W = 471 - 16 - 16 = 439, scale 73.2: k = 73; the select button leads.
+    const short* p = l.layout.ListPositions(0);
+    EXPECT_EQ((std::vector<short>{p[0], p[1], p[2], p[3]}), (std::vector<short>{16, 89, 235, 454}));
+    // Parent coordinates carry the left margin.
+    EXPECT_EQ(l.layout.Positions(0)[1], 99);
+    EXPECT_EQ(l.layout.Positions(1)[2], 464);
+    // A replacement of the side margins, and a zero pair that keeps them.
+    l.layout.SetSideMargins(0, 0);
+    EXPECT_EQ(l.layout.LeftMargin(), 10);
+    l.layout.SetSideMargins(30, 0);
+    EXPECT_EQ(l.layout.LeftMargin(), 0);
+    EXPECT_EQ(l.layout.RightMargin(), 30);
+    EXPECT_EQ(l.layout.CellCapacity(), 3);
+
+    MTRX_FOOTCELL cell = {1, 0, 1, 2, 2, const_cast<char*>("1,234")};
+    MtrxBox box;
+    ASSERT_TRUE(l.layout.FooterCellBox(cell, &box));
+    EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}),
+              (std::vector<int>{99 - 1, 364 + 1 + 18, 464 - 2, 364 + 1 + 36}));
+    cell.nRow = 2;  // past the footer rows
+    EXPECT_FALSE(l.layout.FooterCellBox(cell, &box));
+}
+
+TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
+{
+    Layout l({{{"No..", "Date......", "Amount....", "Tax.......", "Note......", "Code......"}, {}}});
+    l.layout.SetMargins(0, 0, 0, 0, 1);
+    l.layout.SetHScroll(1);
+    // W = 300: frozen 32 pixels, columns of 80: three scrolled columns.
+    EXPECT_EQ(l.Positions(315), (std::vector<short>{0, 35, 123, 211, 299}));
+    EXPECT_EQ(l.layout.VisibleScrolled(), 3);
+    EXPECT_EQ(l.layout.HScrollMax(), 2);
+    const MtrxBox& bar = l.layout.HScrollBarBox();
+    EXPECT_EQ((std::vector<int>{bar.left, bar.top, bar.right, bar.bottom}),
+              (std::vector<int>{35, 382 + 2, 299, 400}));
+    EXPECT_EQ(l.layout.ListBox().bottom, 400 - 18 - 18);
+    struct Step {
+        unsigned code, pos;
+        bool moved;
+        short first;
+    } steps[] = {
+        {CMtrxLayout::kLineLeft, 0, false, 1},  {CMtrxLayout::kLineRight, 0, true, 2},
+        {CMtrxLayout::kLineRight, 0, true, 3},  {CMtrxLayout::kLineRight, 0, false, 3},
+        {CMtrxLayout::kPageLeft, 0, true, 1},   {CMtrxLayout::kPageRight, 0, true, 3},
+        {CMtrxLayout::kThumbTrack, 1, true, 2}, {CMtrxLayout::kThumbTrack, 90, true, 3},
+        {4 /* thumb position */, 0, false, 3},  {CMtrxLayout::kPageLeft, 0, true, 1},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.code * 100 + s.pos);
+        EXPECT_EQ(l.layout.HScrollStep(s.code, s.pos), s.moved);
+        EXPECT_EQ(l.layout.FirstScrolled(), s.first);
+    }
+    EXPECT_EQ(l.layout.TitleColumn(0, 0), 0);
+    l.layout.HScrollStep(CMtrxLayout::kLineRight, 0);
+    EXPECT_EQ(l.layout.TitleColumn(0, 1), 2);
+    EXPECT_EQ(l.layout.TitleColumn(0, 3), 4);
+    EXPECT_EQ(l.layout.TitleColumn(0, 4), -1);
+    // Footer cells of scrolled columns follow the scroll.
+    MTRX_FOOTCELL total = {0, 0, 3, 3, 2, const_cast<char*>("9")};
+    MtrxBox box;
+    ASSERT_TRUE(l.layout.FooterCellBox(total, &box));
+    EXPECT_EQ(box.left, 123 - 1);
+    total.nFirst = total.nLast = 1;  // scrolled off to the left
+    EXPECT_FALSE(l.layout.FooterCellBox(total, &box));
+    // A wider list shows every column: the first scrolled column comes back.
+    l.Positions(715);
+    EXPECT_EQ(l.layout.FirstScrolled(), 1);
+    EXPECT_EQ(l.layout.VisibleScrolled(), 5);
+}
+
+TEST(MtrxLayout, TitlesCompactedInNarrowCells)
+{
+    struct Case {
+        const char* title;
+        int cellWidth;
+        const char* shown;
+    } cases[] = {
+        {"A B", 24, "A B"},
+        {"A B", 16, "AB"},
+        {"A B", 23, "AB"},
+        {"\x93\xFA\x81\x40\x95\x74", 40, "\x93\xFA\x95\x74 "},  // 日　付 -> 日付, padded to 5
+        {"  AB", 31, "AB "},
+        // 0x81 0x40 inside "\x82\x81" + "@" is no full-width space.
+        {"\x82\x81\x40 ", 16, "\x82\x81\x40"},
+        {"", 0, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CMtrxLayout::CompactTitle(c.title, c.cellWidth, 8), c.shown) << c.title << " " << c.cellWidth;
+}
+
+} // namespace
