@@ -54,10 +54,13 @@ protected:
         int left = box.left < 0 ? 0 : box.left;
         if (frame) {
             Line(left, box.bottom, left, box.top, kWhite), Line(left, box.top, box.right, box.top, kWhite);
-            Line(box.right, box.top, box.right, box.bottom, kGrey), Line(box.right, box.bottom, left, box.bottom, kGrey);
+            Line(box.right, box.top, box.right, box.bottom, kGrey);
+            Line(box.right, box.bottom, left, box.bottom, kGrey);
         }
-        if (separator > 0)
-            Line(separator, box.top, separator, box.bottom, kGrey), Line(separator + 1, box.top, separator + 1, box.bottom, kWhite);
+        if (separator > 0) {
+            Line(separator, box.top, separator, box.bottom, kGrey);
+            Line(separator + 1, box.top, separator + 1, box.bottom, kWhite);
+        }
     }
     // A row in the test's colours: back, text, embossing, top-left, bottom-right.
     void DrawRow(CDC* d, CRect box, short count, const char* const* texts, const short* widths, const short* alignments,
@@ -132,8 +135,11 @@ TEST_F(GdiDraw, TextsAreTransparentInTheHelpersFontEmbossedOneDownAndAlignedInTh
     const char* wide = "ABCDEFGHIJ";
     const CRect box(10, 4, 110, 44), narrow(20, 10, 20 + Width(wide) / 2, 18);  // inner box of box: 11, 5, 98 x 38
     int free = 98 - Width("Ab"), y = 5 + (38 - MetricsOf(canvas.Hdc(), large).tmHeight) / 2;
-    auto draw = [&] { gdi.DispString(dc, CPoint(5, 3), kTexts[1], kRed), gdi.DispString3D(dc, {90, 20}, "Xy", kGrey, kBlue); };
-    EXPECT_EQ(Differences(draw, [&] { Text(5, 3, kTexts[1], kRed), Text(91, 21, "Xy", kGrey), Text(90, 20, "Xy", kBlue); }), 0);
+    auto draw = [&] {
+        gdi.DispString(dc, {5, 3}, kTexts[1], kRed), gdi.DispString3D(dc, {90, 20}, "Xy", kGrey, kBlue);
+    };
+    auto expected = [&] { Text(5, 3, kTexts[1], kRed), Text(91, 21, "Xy", kGrey), Text(90, 20, "Xy", kBlue); };
+    EXPECT_EQ(Differences(draw, expected), 0);
     const struct {
         short alignment;
         CRect box;
@@ -176,7 +182,9 @@ TEST_F(GdiDraw, RowsDrawTextsSeparatorsAndFramePerStyleFromTheDcOrigin)
     EXPECT_EQ(Differences([&] { gdi.DispTitle(dc, kRow, 2, kTexts, 0, kBack, kRed, kGreen, kWhite, kGrey); },
                           [&] { DrawRow(reference.Dc(), kRow, 2, kTexts, titleWidths, centred, 3); }),
               0);
-    auto list = [&] { gdi.DispListBoxItem(dc, kRow, 2, kTexts, kWidths, kAlignments, kBack, kRed, kGreen, kWhite, kGrey); };
+    auto list = [&] {
+        gdi.DispListBoxItem(dc, kRow, 2, kTexts, kWidths, kAlignments, kBack, kRed, kGreen, kWhite, kGrey);
+    };
     EXPECT_EQ(Differences(list, [&] { DrawRow(reference.Dc(), kRow, 2, kTexts, kWidths, kAlignments, 0); }), 0);
     short left = -1, right = -1;
     gap = (100 - 10 * ave) / 2;
