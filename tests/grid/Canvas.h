@@ -1,79 +1,56 @@
-// A 32-bit memory DC over a DIB section whose pixels the tests read, and the
-// font the drawing tests use.
+// A memory DC over a screen-compatible bitmap whose pixels the tests read, and
+// the font the drawing tests use.
 #pragma once
 
 #include <windows.h>
-
-#include <cstdint>
 
 #include "afx/CDC.h"
 #include "afx/CFont.h"
 
 class Canvas {
 public:
-    Canvas(int width, int height) : m_width(width), m_height(height)
+    Canvas(int width, int height) : m_size{0, 0, width, height}
     {
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        m_bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = static_cast<uint32_t*>(bits);
+        HDC screen = ::GetDC(nullptr);
+        m_bitmap = ::CreateCompatibleBitmap(screen, width, height);
+        ::ReleaseDC(nullptr, screen);
         m_dc.Attach(::CreateCompatibleDC(nullptr));
-        m_oldBitmap = ::SelectObject(m_dc.m_hDC, m_bitmap);
+        m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
         Clear(RGB(255, 255, 255));
     }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
     ~Canvas()
     {
-        ::SelectObject(m_dc.m_hDC, m_oldBitmap);
+        ::SelectObject(m_dc.m_hDC, m_old);
         m_dc.DeleteDC();
         ::DeleteObject(m_bitmap);
     }
-
-    bool Ok() const { return m_bits != nullptr && m_dc.m_hDC != nullptr; }
     CDC* Dc() { return &m_dc; }
     HDC Hdc() const { return m_dc.m_hDC; }
-    void Clear(COLORREF c)
+    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.m_hDC, x, y); }
+    void Clear(COLORREF colour) { Fill(m_size, colour); }
+    void Fill(RECT area, COLORREF colour)
     {
-        ::GdiFlush();
-        for (int i = 0; i < m_width * m_height; ++i)
-            m_bits[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        HBRUSH brush = ::CreateSolidBrush(colour);
+        ::FillRect(m_dc.m_hDC, &area, brush);
+        ::DeleteObject(brush);
     }
-    COLORREF Pixel(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-            return CLR_INVALID;
-        ::GdiFlush();
-        uint32_t v = m_bits[y * m_width + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    // Pixels of the colour (or, with other, of any other colour) in the
-    // area; an empty area is the whole canvas.
-    int Count(COLORREF colour, RECT area, bool other = false) const
+    // Pixels in the area (empty: everywhere) of the colour, with other of any
+    // other colour; against another canvas, the pixels that differ from it.
+    int Count(COLORREF colour, RECT area = RECT(), bool other = false, const Canvas* against = nullptr) const
     {
         if (::IsRectEmpty(&area))
-            area = {0, 0, m_width, m_height};
+            area = m_size;
         int n = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                n += (Pixel(x, y) == colour) != other;
-        return n;
-    }
-    int Differences(const Canvas& other) const
-    {
-        int n = 0;
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x)
-                n += Pixel(x, y) != other.Pixel(x, y);
+                n += against != nullptr ? Pixel(x, y) != against->Pixel(x, y) : (Pixel(x, y) == colour) != other;
         return n;
     }
 
 private:
-    int m_width, m_height;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_oldBitmap = nullptr;
-    uint32_t* m_bits = nullptr;
+    RECT m_size;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
     CDC m_dc;
 };
 
@@ -85,20 +62,16 @@ inline bool MakeGothic(CFont& font, int height)
                            "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E") != FALSE;
 }
 
-inline TEXTMETRICA MetricsOf(HDC dc, const CFont& font)
+// The font's metrics, and the width of a text in it.
+inline TEXTMETRICA MetricsOf(HDC dc, const CFont& font, const char* text = "", int* width = nullptr)
 {
     HGDIOBJ old = ::SelectObject(dc, font.m_hObject);
     TEXTMETRICA tm = {};
-    ::GetTextMetricsA(dc, &tm);
-    ::SelectObject(dc, old);
-    return tm;
-}
-
-inline int WidthOf(HDC dc, const CFont& font, const char* text)
-{
-    HGDIOBJ old = ::SelectObject(dc, font.m_hObject);
     SIZE size = {};
+    ::GetTextMetricsA(dc, &tm);
     ::GetTextExtentPoint32A(dc, text, ::lstrlenA(text), &size);
     ::SelectObject(dc, old);
-    return size.cx;
+    if (width != nullptr)
+        *width = size.cx;
+    return tm;
 }
