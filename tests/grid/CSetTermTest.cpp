@@ -9,6 +9,7 @@
 #include "afx/CClientDC.h"
 #include "afx/CPaintDC.h"
 #include "grid/CSetTerm.h"
+#include "grid/CStaticDisp.h"
 #include "grid/Canvas.h"
 #include "support/GdiObjectCount.h"
 #include "support/MessageLog.h"
@@ -174,6 +175,27 @@ TEST_F(TermBar, PaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObject)
     parent.bar = nullptr;
     bar.reset();
     EXPECT_GT(count.Created(), 10u);
+    EXPECT_EQ(count.Outstanding(), 0u);
+}
+
+// 10,000 repaints of each painted class and 1,000 windows of the bar leave
+// no pen, brush, font or DC behind.
+TEST_F(TermBar, ManyRepaintsAndWindowsKeepNoGdiObject)
+{
+    GdiObjectCount count;
+    Canvas canvas(420, 80);
+    CStaticDisp label(1, &font, CRect(10, 5, 150, 35), 0);
+    label.SetText("\x8C\x88\x8E\x5A", canvas.Dc());
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        Make(static_cast<short>(cycle % 3), 1, 3);
+        for (int repaint = 0; repaint < 10; ++repaint) {
+            bar->ShowWindow(canvas.Dc());
+            label.Disp(canvas.Dc());
+        }
+    }
+    parent.bar = nullptr;
+    bar.reset();
+    EXPECT_GT(count.Created(), 20000u);
     EXPECT_EQ(count.Outstanding(), 0u);
 }
 
