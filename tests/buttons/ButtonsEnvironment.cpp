@@ -1,7 +1,7 @@
-// The process stands for a host: an application object whose main window
-// the tests set, the library's resources linked into the chain, and the
-// test program's own module linked as an extension of the host (so that
-// its bitmaps are found through the chain, as a host's resource DLL's are).
+// The process stands for a host: an application object, the library's
+// resources in the chain, and the test program's own module linked in as an
+// extension of the host (its bitmaps found through the chain, as a host's
+// resource DLL's are).
 #include <gtest/gtest.h>
 
 #include "afx/CDynLinkLibrary.h"
@@ -18,11 +18,7 @@ public:
         AfxInitExtensionModule(m_hostModule, ::GetModuleHandleA(nullptr));
         m_hostLink = new CDynLinkLibrary(m_hostModule);
     }
-    void TearDown() override
-    {
-        delete m_hostLink;
-        m_hostLink = nullptr;
-    }
+    void TearDown() override { delete m_hostLink; }
 
 private:
     AFX_EXTENSION_MODULE m_hostModule = {FALSE, nullptr, nullptr};

@@ -1,8 +1,9 @@
-// Shared by the button tests: a host frame window that is active and
-// records the commands and messages it gets, real mouse input through the
-// system's input queue, a message pump that walks PreTranslateMessage as
-// the framework's loops do, bounded waits, and pixel capture.
+// Shared by the button tests: an active host frame that records the
+// commands and messages it gets, real mouse input, a message pump that walks
+// PreTranslateMessage as the framework's loops do, bounded waits, pixels.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <windows.h>
 
@@ -12,7 +13,6 @@
 #include "afx/CFrameWnd.h"
 #include "afx/CWnd.h"
 
-// Messages a frame received that the tests look at.
 struct ReceivedMessage {
     UINT message;
     WPARAM wParam;
@@ -31,7 +31,6 @@ public:
             received.push_back({message, wParam, lParam});
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
-
     int Count(UINT message) const
     {
         int count = 0;
@@ -41,14 +40,13 @@ public:
     }
 };
 
-// A visible, active frame at a fixed place; destroyed (and deleted, as
-// frames delete themselves) by the destructor of the holder.
+// A visible, active frame (frames delete themselves when destroyed).
 class FrameHolder {
 public:
-    explicit FrameHolder(int width = 400, int height = 300)
+    FrameHolder()
     {
         frame = new HostFrame;
-        frame->Create(nullptr, "buttons", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 40 + width, 40 + height));
+        frame->Create(nullptr, "buttons", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 440, 340));
         hWnd = frame->GetSafeHwnd();
         Activate();
     }
@@ -66,45 +64,37 @@ public:
     HWND hWnd;
 };
 
-// Handles the waiting messages, each first offered to PreTranslateMessage.
 inline void Pump()
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (CWnd::WalkPreTranslateTree(nullptr, &msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
     }
 }
 
-// Pumps until the condition holds or the time runs out; the condition's
-// last answer.
+// Pumps until the condition holds or the time runs out; its last answer.
 inline bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 2000)
 {
-    DWORD start = ::GetTickCount();
-    for (;;) {
+    for (DWORD start = ::GetTickCount();; ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT)) {
         Pump();
         if (condition())
             return true;
         if (::GetTickCount() - start > timeoutMs)
             return condition();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
 
-inline void PumpFor(DWORD ms)
-{
-    WaitFor([] { return false; }, ms);
-}
+inline void PumpFor(DWORD ms) { WaitFor([] { return false; }, ms); }
 
 // Real mouse input at a client point of hWnd.
-inline void MouseEvent(HWND hWnd, POINT client, DWORD flags)
+inline void MouseEvent(HWND hWnd, int x, int y, DWORD flags)
 {
-    POINT screen = client;
+    POINT screen = {x, y};
     ::ClientToScreen(hWnd, &screen);
-    int width = ::GetSystemMetrics(SM_CXSCREEN);
-    int height = ::GetSystemMetrics(SM_CYSCREEN);
+    int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dx = (screen.x * 65536 + width / 2) / width;
@@ -113,36 +103,26 @@ inline void MouseEvent(HWND hWnd, POINT client, DWORD flags)
     ::SendInput(1, &input, sizeof input);
     Pump();
 }
+inline void MouseMove(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, 0); }
+inline void MouseDown(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENTF_LEFTDOWN); }
+inline void MouseUp(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENTF_LEFTUP); }
 
-inline void MouseMove(HWND hWnd, int x, int y) { MouseEvent(hWnd, {x, y}, 0); }
-inline void MouseDown(HWND hWnd, int x, int y) { MouseEvent(hWnd, {x, y}, MOUSEEVENTF_LEFTDOWN); }
-inline void MouseUp(HWND hWnd, int x, int y) { MouseEvent(hWnd, {x, y}, MOUSEEVENTF_LEFTUP); }
-
-// The pixels of a window's client area (row-major, COLORREF), after it
-// painted.
-inline std::vector<COLORREF> CaptureClient(HWND hWnd, int width, int height)
+// Pixels (row-major) of a window's client area after it painted, or of a
+// bitmap when one is given.
+inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hBitmap = nullptr)
 {
-    ::UpdateWindow(hWnd);
-    std::vector<COLORREF> pixels(static_cast<size_t>(width) * height);
-    HDC hdc = ::GetDC(hWnd);
+    if (hWnd != nullptr)
+        ::UpdateWindow(hWnd);
+    HDC hdc = hBitmap != nullptr ? ::CreateCompatibleDC(nullptr) : ::GetDC(hWnd);
+    HGDIOBJ old = hBitmap != nullptr ? ::SelectObject(hdc, hBitmap) : nullptr;
+    std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            pixels[static_cast<size_t>(y) * width + x] = ::GetPixel(hdc, x, y);
-    ::ReleaseDC(hWnd, hdc);
-    return pixels;
-}
-
-// The pixels of a bitmap, as CaptureClient gives them.
-inline std::vector<COLORREF> BitmapPixels(HBITMAP hBitmap, int width, int height)
-{
-    std::vector<COLORREF> pixels(static_cast<size_t>(width) * height);
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(hdc, hBitmap);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels[static_cast<size_t>(y) * width + x] = ::GetPixel(hdc, x, y);
-    ::SelectObject(hdc, old);
-    ::DeleteDC(hdc);
+            pixels.push_back(::GetPixel(hdc, x, y));
+    if (hBitmap != nullptr)
+        ::SelectObject(hdc, old), ::DeleteDC(hdc);
+    else
+        ::ReleaseDC(hWnd, hdc);
     return pixels;
 }
 
@@ -154,33 +134,28 @@ inline COLORREF PixelAt(HWND hWnd, int x, int y)
     return color;
 }
 
-// A solid 32-bit bitmap of one colour.
+// A solid 32-bit bitmap of one colour, and a square opaque icon of one colour.
 inline HBITMAP SolidBitmap(int width, int height, COLORREF color)
 {
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    HDC hdc = ::CreateCompatibleDC(screen);
-    HGDIOBJ old = ::SelectObject(hdc, bitmap);
-    HBRUSH brush = ::CreateSolidBrush(color);
-    RECT rect = {0, 0, width, height};
-    ::FillRect(hdc, &rect, brush);
-    ::DeleteObject(brush);
-    ::SelectObject(hdc, old);
-    ::DeleteDC(hdc);
-    ::ReleaseDC(nullptr, screen);
-    return bitmap;
+    std::vector<DWORD> bits(static_cast<size_t>(width) * height,
+                            0xFF000000u | GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color));
+    return ::CreateBitmap(width, height, 1, 32, bits.data());
 }
 
-// A square icon of one colour, fully opaque.
 inline HICON SolidIcon(int size, COLORREF color)
 {
-    ICONINFO info = {};
-    info.fIcon = TRUE;
-    info.hbmColor = SolidBitmap(size, size, color);
     std::vector<BYTE> zeros(static_cast<size_t>((size + 15) / 16 * 2) * size, 0);
-    info.hbmMask = ::CreateBitmap(size, size, 1, 1, zeros.data());  // all zero: opaque
+    ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(size, size, 1, 1, zeros.data()), SolidBitmap(size, size, color)};
     HICON icon = ::CreateIconIndirect(&info);
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
     return icon;
 }
+
+// A test with an active host frame and the cursor away from its controls.
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override { MouseMove(host.hWnd, 390, 290); }
+    void TearDown() override { MouseMove(host.hWnd, 390, 290); }
+    FrameHolder host;
+};

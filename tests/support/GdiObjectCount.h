@@ -124,6 +124,14 @@ private:
         HANDLE image = ::LoadImageA(instance, name, type, cx, cy, flags);
         return type == IMAGE_BITMAP ? Track(image) : image;
     }
+    // GetIconInfo hands over copies of the icon's bitmaps for the caller to delete.
+    static BOOL WINAPI MyGetIconInfo(HICON icon, ICONINFO* info)
+    {
+        BOOL got = ::GetIconInfo(icon, info);
+        if (got)
+            Track(info->hbmMask), Track(info->hbmColor);
+        return got;
+    }
     static BOOL WINAPI MyDeleteObject(HGDIOBJ object) { return Untrack(object, ::DeleteObject(object)); }
     static BOOL WINAPI MyDeleteDC(HDC dc) { return Untrack(dc, ::DeleteDC(dc)); }
 
@@ -156,6 +164,7 @@ private:
             {"gdi32.dll", "DeleteDC", reinterpret_cast<void*>(MyDeleteDC)},
             {"user32.dll", "LoadBitmapA", reinterpret_cast<void*>(MyLoadBitmapA)},
             {"user32.dll", "LoadImageA", reinterpret_cast<void*>(MyLoadImageA)},
+            {"user32.dll", "GetIconInfo", reinterpret_cast<void*>(MyGetIconInfo)},
         };
         for (const Entry& entry : entries) {
             auto patch = std::make_unique<ImportPatch>(module, entry.dll, entry.name, entry.replacement);
