@@ -81,20 +81,31 @@ struct ModelFixture {
     {
         MtrxInitArgs args;
         args.count = count;
-        args.lines = 1;
         args.startAtEnd = startAtEnd;
-        args.rowMsg = kRowMsg;
-        args.enterMsg = kEnterMsg;
-        args.keyMsg = kKeyMsg;
-        args.selMsg = kSelMsg;
-        args.rButtonMsg = kRButtonMsg;
-        args.cellMsg = 0;
-        args.focusMsg = kFocusMsg;
-        args.appendMsg = 0;
+        args.lines = 1;
         args.maxColumns = 3;
         args.charHeight = 14;
         args.aveCharWidth = 8;
+        unsigned* messages[] = {&args.rowMsg, &args.enterMsg, &args.keyMsg, &args.selMsg, &args.rButtonMsg};
+        for (unsigned i = 0; i < 5; ++i)
+            *messages[i] = kRowMsg + i;
+        args.focusMsg = kFocusMsg;
         return args;
+    }
+
+    // The log since the last call.
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> got;
+        got.swap(sink.log);
+        return got;
+    }
+    // Key presses in order; kUp marks a release.
+    static const unsigned kUp = 0x1000;
+    void Keys(std::initializer_list<unsigned> keys)
+    {
+        for (unsigned key : keys)
+            (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key);
     }
 
     // Init, then the first sizing to 300 x (rows x 20 - 1): `rows` visible rows.
