@@ -17,7 +17,7 @@ struct BmpSpec {
     // Colour table entries as 0x00RRGGBB; written as RGBQUAD (blue first).
     std::vector<uint32_t> colours;
     // The value of pixel (x, y), y counted from the top: a colour index, or
-    // 0x00RRGGBB for 16 (5-5-5), 24 and 32 bits.
+    // 0x00RRGGBB for 24 and 32 bits (16-bit rows stay 0).
     std::function<uint32_t(int, int)> pixel = [](int, int) { return 0u; };
     // Bytes added to (or, negative, cut from) the end of the file.
     long extraBytes = 0;
@@ -65,12 +65,6 @@ inline std::string MakeBmp(const BmpSpec& spec)
             case 8:
                 row[x] = static_cast<unsigned char>(value);
                 break;
-            case 16: {
-                uint32_t packed = ((value >> 19) & 31) << 10 | ((value >> 11) & 31) << 5 | ((value >> 3) & 31);
-                row[x * 2] = static_cast<unsigned char>(packed);
-                row[x * 2 + 1] = static_cast<unsigned char>(packed >> 8);
-                break;
-            }
             case 24:
             case 32: {
                 int step = spec.bitCount / 8;
