@@ -75,12 +75,12 @@ int main()
     char folder[MAX_PATH];
     ::GetTempPathA(MAX_PATH, folder);
     std::string path = std::string(folder) + "zr8_dib_bench.bmp";
-    BmpSpec spec;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.bitCount = 24;
-    spec.pixel = [](int x, int y) { return static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 | ((x ^ y) & 0xFF)); };
-    if (!WriteFile(path, MakeBmp(spec))) {
+    BmpFile bmp;
+    bmp.width = kWidth;
+    bmp.height = kHeight;
+    bmp.bitCount = 24;
+    bmp.pixel = [](int x, int y) { return static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 | ((x ^ y) & 0xFF)); };
+    if (!WriteFile(path, MakeBmp(bmp))) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return 1;
     }

@@ -98,18 +98,18 @@ DemoScreen RunImageScreen(const std::string& outFolder, bool* ok)
     std::string folder = std::string(temp) + "zr8demo-bmp\\";
     ::CreateDirectoryA(folder.c_str(), nullptr);
 
-    BmpSpec field;
+    BmpFile field;
     field.width = 420;
     field.height = 220;
     field.pixel = FieldPixel;
-    BmpSpec ramp;
+    BmpFile ramp;
     ramp.bitCount = 8;
     ramp.width = 160;
     ramp.height = 160;
     for (int i = 0; i < 256; ++i)
         ramp.colours.push_back(static_cast<uint32_t>(i << 16 | (255 - i) << 8 | (i * 3 % 256)));
     ramp.pixel = [](int x, int y) { return static_cast<uint32_t>((x + y) * 255 / 318); };
-    BmpSpec mono;
+    BmpFile mono;
     mono.bitCount = 1;
     mono.width = 160;
     mono.height = 160;
@@ -119,7 +119,7 @@ DemoScreen RunImageScreen(const std::string& outFolder, bool* ok)
     CDIB images[3];
     const struct {
         const char* file;
-        BmpSpec spec;
+        BmpFile bmp;
         const char* label;
     } good[] = {{"field24.bmp", field, "24 ビット・パレットなし"},
                 {"ramp8.bmp", ramp, "8 ビット・256 色"},
@@ -129,7 +129,7 @@ DemoScreen RunImageScreen(const std::string& outFolder, bool* ok)
     CString line;
     for (int i = 0; i < 3; ++i) {
         short bits = 0;
-        short result = Load(images[i], WriteTemp(folder, good[i].file, MakeBmp(good[i].spec)), &bits);
+        short result = Load(images[i], WriteTemp(folder, good[i].file, MakeBmp(good[i].bmp)), &bits);
         line.Format("%-12s LoadDIB = %d  幅 %d 高さ %d  %d ビット", good[i].file, result, images[i].GetDIBWidth(),
                     images[i].GetDIBHeight(), bits);
         screen.lines.push_back(line);
@@ -139,9 +139,9 @@ DemoScreen RunImageScreen(const std::string& outFolder, bool* ok)
     }
 
     std::string sample = MakeBmp(ramp);
-    BmpSpec rle = ramp;
+    BmpFile rle = ramp;
     rle.compression = 1;
-    BmpSpec wide = field;
+    BmpFile wide = field;
     wide.width = 32001;
     wide.height = 1;
     wide.extraBytes = -96000;

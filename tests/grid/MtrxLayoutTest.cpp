@@ -9,7 +9,7 @@
 
 namespace {
 
-struct LineSpec {
+struct LineTitles {
     std::vector<const char*> titles;
     std::vector<short> codes;
 };
@@ -21,18 +21,18 @@ struct Layout {
     MTRX_LINE lines[4] = {};
     CMtrxLayout layout;
 
-    explicit Layout(const std::vector<LineSpec>& specs)
+    explicit Layout(const std::vector<LineTitles>& described)
     {
-        titles.resize(specs.size());
-        codes.resize(specs.size());
-        for (size_t j = 0; j < specs.size(); ++j) {
-            for (const char* t : specs[j].titles)
+        titles.resize(described.size());
+        codes.resize(described.size());
+        for (size_t j = 0; j < described.size(); ++j) {
+            for (const char* t : described[j].titles)
                 titles[j].push_back(const_cast<char*>(t));
-            codes[j] = specs[j].codes;
+            codes[j] = described[j].codes;
             codes[j].resize(titles[j].size(), 0);
             lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), titles[j].data()};
         }
-        layout.SetLines(static_cast<short>(specs.size()), lines);
+        layout.SetLines(static_cast<short>(described.size()), lines);
     }
 
     // W = parentWidth + 1 - 16 with margins 0 and no select button.
@@ -77,7 +77,7 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
 
 TEST(MtrxLayout, UniformLinesKeepTheFraction)
 {
-    LineSpec line = {{"ab", "abc", "a"}, {}};
+    LineTitles line = {{"ab", "abc", "a"}, {}};
     Layout four({line, line, line, line});  // W = 653, scale 108.83
     EXPECT_EQ(four.Positions(668), (std::vector<short>{0, 217, 543, 652}));
     EXPECT_TRUE(four.layout.Uniform());

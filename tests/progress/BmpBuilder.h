@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct BmpSpec {
+struct BmpFile {
     int32_t width = 4;
     int32_t height = 3;  // negative: rows stored top-down
     uint16_t bitCount = 24;
@@ -42,20 +42,20 @@ inline uint32_t BmpRowBytes(int32_t width, int bitCount)
     return static_cast<uint32_t>((static_cast<uint64_t>(width) * bitCount + 31) / 32 * 4);
 }
 
-inline std::string MakeBmp(const BmpSpec& spec)
+inline std::string MakeBmp(const BmpFile& bmp)
 {
-    int rows = spec.height < 0 ? -spec.height : spec.height;
-    uint32_t rowBytes = BmpRowBytes(spec.width, spec.bitCount);
-    uint32_t tableBytes = 4 * static_cast<uint32_t>(spec.colours.size());
-    uint32_t natural = 14 + spec.infoSize + tableBytes + spec.gapBytes;
-    uint32_t offset = spec.bitsOffset != 0 ? spec.bitsOffset : natural;
+    int rows = bmp.height < 0 ? -bmp.height : bmp.height;
+    uint32_t rowBytes = BmpRowBytes(bmp.width, bmp.bitCount);
+    uint32_t tableBytes = 4 * static_cast<uint32_t>(bmp.colours.size());
+    uint32_t natural = 14 + bmp.infoSize + tableBytes + bmp.gapBytes;
+    uint32_t offset = bmp.bitsOffset != 0 ? bmp.bitsOffset : natural;
     std::string bits(static_cast<size_t>(rowBytes) * rows, '\0');
     for (int y = 0; y < rows; ++y) {
-        int stored = spec.height < 0 ? y : rows - 1 - y;
+        int stored = bmp.height < 0 ? y : rows - 1 - y;
         auto* row = reinterpret_cast<unsigned char*>(&bits[static_cast<size_t>(stored) * rowBytes]);
-        for (int x = 0; x < spec.width; ++x) {
-            uint32_t value = spec.pixel(x, y);
-            switch (spec.bitCount) {
+        for (int x = 0; x < bmp.width; ++x) {
+            uint32_t value = bmp.pixel(x, y);
+            switch (bmp.bitCount) {
             case 1:
                 row[x / 8] |= static_cast<unsigned char>((value & 1) << (7 - x % 8));
                 break;
@@ -67,7 +67,7 @@ inline std::string MakeBmp(const BmpSpec& spec)
                 break;
             case 24:
             case 32: {
-                int step = spec.bitCount / 8;
+                int step = bmp.bitCount / 8;
                 row[x * step] = static_cast<unsigned char>(value);
                 row[x * step + 1] = static_cast<unsigned char>(value >> 8);
                 row[x * step + 2] = static_cast<unsigned char>(value >> 16);
@@ -80,31 +80,31 @@ inline std::string MakeBmp(const BmpSpec& spec)
     }
     std::string out;
     out += "BM";
-    PutLe(out, 14 + spec.infoSize + tableBytes + static_cast<uint32_t>(bits.size()), 4);
+    PutLe(out, 14 + bmp.infoSize + tableBytes + static_cast<uint32_t>(bits.size()), 4);
     PutLe(out, 0, 4);
     PutLe(out, offset, 4);
     std::string info;
-    PutLe(info, spec.infoSize, 4);
-    PutLe(info, static_cast<uint32_t>(spec.headerWidth != 0 ? spec.headerWidth : spec.width), 4);
-    PutLe(info, static_cast<uint32_t>(spec.height), 4);
+    PutLe(info, bmp.infoSize, 4);
+    PutLe(info, static_cast<uint32_t>(bmp.headerWidth != 0 ? bmp.headerWidth : bmp.width), 4);
+    PutLe(info, static_cast<uint32_t>(bmp.height), 4);
     PutLe(info, 1, 2);
-    PutLe(info, spec.bitCount, 2);
-    PutLe(info, spec.compression, 4);
+    PutLe(info, bmp.bitCount, 2);
+    PutLe(info, bmp.compression, 4);
     PutLe(info, static_cast<uint32_t>(bits.size()), 4);
     PutLe(info, 2835, 4);
     PutLe(info, 2835, 4);
-    PutLe(info, spec.coloursUsed, 4);
+    PutLe(info, bmp.coloursUsed, 4);
     PutLe(info, 0, 4);
-    info.resize(spec.infoSize, '\0');
+    info.resize(bmp.infoSize, '\0');
     out += info;
-    for (uint32_t colour : spec.colours)
+    for (uint32_t colour : bmp.colours)
         PutLe(out, colour, 4);  // 0x00RRGGBB little-endian is blue, green, red, 0
     out.resize(natural, '\0');
     out += bits;
-    if (spec.extraBytes >= 0)
-        out.append(static_cast<size_t>(spec.extraBytes), '\x5A');
+    if (bmp.extraBytes >= 0)
+        out.append(static_cast<size_t>(bmp.extraBytes), '\x5A');
     else
-        out.resize(out.size() - static_cast<size_t>(-spec.extraBytes));
+        out.resize(out.size() - static_cast<size_t>(-bmp.extraBytes));
     return out;
 }
 

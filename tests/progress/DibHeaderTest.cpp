@@ -22,37 +22,37 @@ TEST(DibHeader, EachBadFileGivesItsCode)
 {
     const struct {
         const char* what;
-        void (*change)(BmpSpec&);
+        void (*change)(BmpFile&);
         short expected;
     } cases[] = {
-        {"good", [](BmpSpec&) {}, 0},
-        {"12-byte header", [](BmpSpec& s) { s.infoSize = 12; }, -43},
-        {"RLE8", [](BmpSpec& s) { s.bitCount = 8; s.colours = BmpRamp(256); s.compression = 1; }, -43},
-        {"bit count 2", [](BmpSpec& s) { s.bitCount = 2; }, -43},
-        {"3 colours at 1 bit", [](BmpSpec& s) { s.bitCount = 1; s.colours = BmpRamp(3); s.coloursUsed = 3; }, -43},
-        {"257 colours", [](BmpSpec& s) { s.coloursUsed = 257; }, -43},
-        {"width 32001", [](BmpSpec& s) { s.width = 32001; s.height = 1; s.extraBytes = -96003; }, -40},
-        {"width 0", [](BmpSpec& s) { s.width = 0; }, -40},
-        {"width -5", [](BmpSpec& s) { s.headerWidth = -5; }, -40},
-        {"height -32001", [](BmpSpec& s) { s.width = 1; s.height = -32001; s.extraBytes = -128000; }, -41},
-        {"height 0", [](BmpSpec& s) { s.height = 0; }, -41},
-        {"a row short by 1 byte", [](BmpSpec& s) { s.extraBytes = -1; }, -44},
-        {"colour table cut", [](BmpSpec& s) { s.bitCount = 8; s.colours = BmpRamp(256); s.extraBytes = -600; }, -44},
-        {"bits inside the table", [](BmpSpec& s) { s.bitCount = 4; s.colours = BmpRamp(16); s.bitsOffset = 86; }, -44},
-        {"bits before the header's end", [](BmpSpec& s) { s.bitsOffset = 4; }, -44},
-        {"bits beyond the file", [](BmpSpec& s) { s.bitsOffset = 0xFFFFFFF0u; }, -44},
-        {"32000 x 32000 x 32 bits", [](BmpSpec& s) { s.bitCount = 32; s.headerWidth = 32000; s.height = 1; }, -44},
-        {"gap before the bits", [](BmpSpec& s) { s.gapBytes = 64; }, 0},
-        {"bytes after the bits", [](BmpSpec& s) { s.extraBytes = 7; }, 0},
+        {"good", [](BmpFile&) {}, 0},
+        {"12-byte header", [](BmpFile& s) { s.infoSize = 12; }, -43},
+        {"RLE8", [](BmpFile& s) { s.bitCount = 8; s.colours = BmpRamp(256); s.compression = 1; }, -43},
+        {"bit count 2", [](BmpFile& s) { s.bitCount = 2; }, -43},
+        {"3 colours at 1 bit", [](BmpFile& s) { s.bitCount = 1; s.colours = BmpRamp(3); s.coloursUsed = 3; }, -43},
+        {"257 colours", [](BmpFile& s) { s.coloursUsed = 257; }, -43},
+        {"width 32001", [](BmpFile& s) { s.width = 32001; s.height = 1; s.extraBytes = -96003; }, -40},
+        {"width 0", [](BmpFile& s) { s.width = 0; }, -40},
+        {"width -5", [](BmpFile& s) { s.headerWidth = -5; }, -40},
+        {"height -32001", [](BmpFile& s) { s.width = 1; s.height = -32001; s.extraBytes = -128000; }, -41},
+        {"height 0", [](BmpFile& s) { s.height = 0; }, -41},
+        {"a row short by 1 byte", [](BmpFile& s) { s.extraBytes = -1; }, -44},
+        {"colour table cut", [](BmpFile& s) { s.bitCount = 8; s.colours = BmpRamp(256); s.extraBytes = -600; }, -44},
+        {"bits inside the table", [](BmpFile& s) { s.bitCount = 4; s.colours = BmpRamp(16); s.bitsOffset = 86; }, -44},
+        {"bits before the header's end", [](BmpFile& s) { s.bitsOffset = 4; }, -44},
+        {"bits beyond the file", [](BmpFile& s) { s.bitsOffset = 0xFFFFFFF0u; }, -44},
+        {"32000 x 32000 x 32 bits", [](BmpFile& s) { s.bitCount = 32; s.headerWidth = 32000; s.height = 1; }, -44},
+        {"gap before the bits", [](BmpFile& s) { s.gapBytes = 64; }, 0},
+        {"bytes after the bits", [](BmpFile& s) { s.extraBytes = 7; }, 0},
     };
     for (const auto& c : cases) {
-        BmpSpec spec;
-        c.change(spec);
+        BmpFile bmp;
+        c.change(bmp);
         CDibHeader header;
-        EXPECT_EQ(Check(MakeBmp(spec), &header), c.expected) << c.what;
-        EXPECT_EQ(header.width, c.expected == 0 ? spec.width : 0) << c.what;
+        EXPECT_EQ(Check(MakeBmp(bmp), &header), c.expected) << c.what;
+        EXPECT_EQ(header.width, c.expected == 0 ? bmp.width : 0) << c.what;
     }
-    std::string good = MakeBmp(BmpSpec());
+    std::string good = MakeBmp(BmpFile());
     CDibHeader header;
     EXPECT_EQ(Check(good.substr(0, 14), &header), -31) << "14 bytes";
     EXPECT_EQ(Check(good.substr(0, 53), &header), -31) << "39 bytes after the file header";
@@ -68,14 +68,14 @@ TEST(DibHeader, LayoutOfGoodFiles)
     const int table[][6] = {{1, 33, 2, 0, 2, 8},   {4, 9, 2, 0, 16, 8}, {8, 5, 3, 0, 256, 8}, {8, 5, 3, 20, 20, 8},
                             {16, 3, 2, 0, 0, 8},   {24, 5, -4, 0, 0, 16}, {32, 2, 1, 5, 5, 8}};
     for (const auto& row : table) {
-        BmpSpec spec;
-        spec.bitCount = static_cast<uint16_t>(row[0]);
-        spec.width = row[1];
-        spec.height = row[2];
-        spec.coloursUsed = static_cast<uint32_t>(row[3]);
-        spec.colours = BmpRamp(row[4]);
+        BmpFile bmp;
+        bmp.bitCount = static_cast<uint16_t>(row[0]);
+        bmp.width = row[1];
+        bmp.height = row[2];
+        bmp.coloursUsed = static_cast<uint32_t>(row[3]);
+        bmp.colours = BmpRamp(row[4]);
         CDibHeader header;
-        ASSERT_EQ(Check(MakeBmp(spec), &header), 0) << row[0];
+        ASSERT_EQ(Check(MakeBmp(bmp), &header), 0) << row[0];
         EXPECT_EQ(header.height, std::abs(row[2]));
         EXPECT_EQ(header.topDown, row[2] < 0);
         EXPECT_EQ(header.bitCount, row[0]);
@@ -91,13 +91,13 @@ TEST(DibHeader, SeedFilesAreGood)
 {
     const char* folder = std::getenv("ZR8_DIB_SEED_FOLDER");
     for (int bits : {1, 4, 8, 24, -24}) {
-        BmpSpec spec;
-        spec.bitCount = static_cast<uint16_t>(std::abs(bits));
-        spec.width = 7;
-        spec.height = bits < 0 ? -5 : 5;
-        spec.colours = BmpRamp(bits > 0 && bits <= 8 ? 1 << bits : 0);
-        spec.pixel = [](int x, int y) { return 0x102030u * static_cast<uint32_t>(x * 3 + y); };
-        std::string file = MakeBmp(spec);
+        BmpFile bmp;
+        bmp.bitCount = static_cast<uint16_t>(std::abs(bits));
+        bmp.width = 7;
+        bmp.height = bits < 0 ? -5 : 5;
+        bmp.colours = BmpRamp(bits > 0 && bits <= 8 ? 1 << bits : 0);
+        bmp.pixel = [](int x, int y) { return 0x102030u * static_cast<uint32_t>(x * 3 + y); };
+        std::string file = MakeBmp(bmp);
         CDibHeader header;
         EXPECT_EQ(Check(file, &header), 0) << bits;
         std::string name = bits < 0 ? "seed-24bit-top-down.bmp" : "seed-" + std::to_string(bits) + "bit.bmp";

@@ -42,19 +42,19 @@ std::vector<uint32_t> Draw(CDIB& dib)
     return pixels;
 }
 
-BmpSpec Spec(uint16_t bits, int32_t width, int32_t height, long extra = 0)
+BmpFile BmpOf(uint16_t bits, int32_t width, int32_t height, long extra = 0)
 {
-    BmpSpec spec;
-    spec.bitCount = bits;
-    spec.width = width;
-    spec.height = height;
-    spec.colours = BmpRamp(bits <= 8 ? 1 << bits : 0);
-    spec.extraBytes = extra;
-    spec.pixel = [bits](int x, int y) {
+    BmpFile bmp;
+    bmp.bitCount = bits;
+    bmp.width = width;
+    bmp.height = height;
+    bmp.colours = BmpRamp(bits <= 8 ? 1 << bits : 0);
+    bmp.extraBytes = extra;
+    bmp.pixel = [bits](int x, int y) {
         return bits > 8 ? static_cast<uint32_t>(x * 20 << 16 | y * 40 << 8 | (x + y) * 7)
                         : static_cast<uint32_t>(x * 5 + y * 3) % (1u << bits);
     };
-    return spec;
+    return bmp;
 }
 
 class DibFiles : public ::testing::Test {
@@ -82,7 +82,7 @@ BOOL WINAPI ShortReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read,
 // Each failure after a good load: its code, no image left, nothing drawn.
 TEST_F(DibFiles, EachFailureGivesItsCodeAndLeavesNoImage)
 {
-    std::string good = MakeBmp(Spec(8, 6, 5));
+    std::string good = MakeBmp(BmpOf(8, 6, 5));
     ImportPatch noView(::GetModuleHandleA("zr8wlib.dll"), "kernel32.dll", "MapViewOfFile",
                        reinterpret_cast<void*>(FailMapView));  // read, not viewed: a short read shows
     const struct {
@@ -94,13 +94,13 @@ TEST_F(DibFiles, EachFailureGivesItsCodeAndLeavesNoImage)
         short expected;
         short width;           // kept after the failure
     } cases[] = {{"missing", "", nullptr, nullptr, nullptr, -30, 0},
-                 {"pixel rows cut short", MakeBmp(Spec(24, 40, 30, -100)), nullptr, nullptr, nullptr, -44, 0},
+                 {"pixel rows cut short", MakeBmp(BmpOf(24, 40, 30, -100)), nullptr, nullptr, nullptr, -44, 0},
                  {"no palette", good, "zr8afx.dll", "CreatePalette", reinterpret_cast<void*>(FailCreatePalette), -42, 6},
                  {"no memory", good, "zr8wlib.dll", "GlobalAlloc", reinterpret_cast<void*>(FailGlobalAlloc), -1, 0},
                  {"short read", good, "zr8afx.dll", "ReadFile", reinterpret_cast<void*>(ShortReadFile), -32, 0}};
     for (const auto& c : cases) {
         CDIB dib;
-        ASSERT_EQ(Load(dib, MakeBmp(Spec(24, 4, 3))), 0) << c.what;
+        ASSERT_EQ(Load(dib, MakeBmp(BmpOf(24, 4, 3))), 0) << c.what;
         std::unique_ptr<ImportPatch> patch;
         if (c.function != nullptr)
             patch.reset(new ImportPatch(::GetModuleHandleA(c.module), c.function[0] == 'C' ? "gdi32.dll" : "kernel32.dll",
@@ -154,23 +154,23 @@ TEST_F(DibFiles, DrawsEachDepthWithItsPalette)
                             {24, 6, 0, 0, 12}, {24, -6, 3, 3, 0}, {32, 6, 0, 0, 0}};
     for (const auto& e : table) {
         GdiObjectCount gdi;
-        BmpSpec spec = Spec(static_cast<uint16_t>(e[0]), 11, e[1]);
-        spec.coloursUsed = static_cast<uint32_t>(e[2]);
-        spec.colours = BmpRamp(e[3]);
-        spec.gapBytes = static_cast<uint32_t>(e[4]);
+        BmpFile bmp = BmpOf(static_cast<uint16_t>(e[0]), 11, e[1]);
+        bmp.coloursUsed = static_cast<uint32_t>(e[2]);
+        bmp.colours = BmpRamp(e[3]);
+        bmp.gapBytes = static_cast<uint32_t>(e[4]);
         if (e[0] == 8)
-            spec.pixel = [&e](int x, int y) { return static_cast<uint32_t>(x * 5 + y * 3) % e[3]; };
+            bmp.pixel = [&e](int x, int y) { return static_cast<uint32_t>(x * 5 + y * 3) % e[3]; };
         g_selections.clear();
         {
             CDIB dib;
             short bitCount = 0;
-            ASSERT_EQ(Load(dib, MakeBmp(spec), &bitCount), 0) << e[0];
+            ASSERT_EQ(Load(dib, MakeBmp(bmp), &bitCount), 0) << e[0];
             EXPECT_EQ(bitCount * 100 + dib.GetDIBWidth() * 10 + dib.GetDIBHeight(), e[0] * 100 + 116) << e[0];
             std::vector<uint32_t> pixels = Draw(dib);
             for (int i = 0; i < 240; ++i) {
                 int x = i % 20 - 3, y = i / 20 - 2;
-                uint32_t value = x >= 0 && x < 11 && y >= 0 && y < 6 ? spec.pixel(x, y) : kMarker;
-                ASSERT_EQ(pixels[i], value == kMarker || e[0] > 8 ? value : spec.colours[value])
+                uint32_t value = x >= 0 && x < 11 && y >= 0 && y < 6 ? bmp.pixel(x, y) : kMarker;
+                ASSERT_EQ(pixels[i], value == kMarker || e[0] > 8 ? value : bmp.colours[value])
                     << e[0] << " bits, height " << e[1] << ", at " << x << "," << y;
             }
         }
@@ -184,7 +184,7 @@ TEST_F(DibFiles, DrawsEachDepthWithItsPalette)
         for (int i = 0; i < e[3]; ++i) {
             const PALETTEENTRY& c = g_selections[0].colours[i];
             ASSERT_EQ(static_cast<uint32_t>(c.peRed << 16 | c.peGreen << 8 | c.peBlue | c.peFlags << 24),
-                      spec.colours[i]) << "entry " << i;
+                      bmp.colours[i]) << "entry " << i;
         }
         EXPECT_TRUE(g_selections[0].background && g_selections[1].background);
         EXPECT_NE(g_selections[1].palette, g_selections[0].palette) << "the previous palette goes back";
