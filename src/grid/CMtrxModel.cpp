@@ -614,20 +614,26 @@ void CMtrxModel::KeyUp(unsigned key)
 // ---------------------------------------------------------------------------
 // Mouse
 
-void CMtrxModel::LButtonDown(int x, int y)
+// The visible row of data under a click at y, or -1. A click on the append
+// row below the data sends the append message and also gives -1.
+long CMtrxModel::ClickedRow(int y)
 {
     if (rowHeight_ <= 0)
-        return;
+        return -1;
     long row = RowOf(y, rowHeight_);
     if (appendMsg_ != 0 && top_ + row == count_) {
         sink_->SendOwner(appendMsg_, 0, 0);
-        return;
+        return -1;
     }
     if (row < 0 || row >= visibleRows_ || top_ + row >= count_)
-        return;
-    if (selectMode_ && !MarkOnClick(x, top_ + row))
-        return;
-    bool wasCurrent = current_ == top_ + row;
+        return -1;
+    return row;
+}
+
+// Takes the focus and puts the cursor on a clicked row; the partly visible
+// bottom row is scrolled into view first.
+void CMtrxModel::MoveCursorToClicked(long row)
+{
     sink_->TakeFocus();
     if (top_ + row == bottom_) {
         VScroll(kLineDown, 0);
@@ -635,6 +641,17 @@ void CMtrxModel::LButtonDown(int x, int y)
     } else {
         MoveCursor(current_, top_ + row);
     }
+}
+
+void CMtrxModel::LButtonDown(int x, int y)
+{
+    long row = ClickedRow(y);
+    if (row < 0)
+        return;
+    if (selectMode_ && !MarkOnClick(x, top_ + row))
+        return;
+    bool wasCurrent = current_ == top_ + row;
+    MoveCursorToClicked(row);
     if (selectMode_ && x > selectButtonWidth_ && wasCurrent)
         DrawCursorIfShown(current_);
     if (cellMsg_ != 0) {
@@ -647,22 +664,10 @@ void CMtrxModel::LButtonDown(int x, int y)
 
 void CMtrxModel::LButtonDblClk(int x, int y)
 {
-    if (rowHeight_ <= 0)
+    long row = ClickedRow(y);
+    if (row < 0)
         return;
-    long row = RowOf(y, rowHeight_);
-    if (appendMsg_ != 0 && top_ + row == count_) {
-        sink_->SendOwner(appendMsg_, 0, 0);
-        return;
-    }
-    if (row < 0 || row >= visibleRows_ || top_ + row >= count_)
-        return;
-    sink_->TakeFocus();
-    if (top_ + row == bottom_) {
-        VScroll(kLineDown, 0);
-        MoveCursor(current_, bottom_ - 1);
-    } else {
-        MoveCursor(current_, top_ + row);
-    }
+    MoveCursorToClicked(row);
     SendIf(cellMsg_, static_cast<uintptr_t>(CellHit(x, y)), current_);
     sink_->SendOwner(enterMsg_, 1, current_);
 }

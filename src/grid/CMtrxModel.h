@@ -178,6 +178,8 @@ private:
     void SetScrollBar();
     void ApplyScrollPos();
     void MoveCursor(long oldIndex, long newIndex);
+    long ClickedRow(int y);
+    void MoveCursorToClicked(long row);
     void DrawCursorIfShown(long index);
     void PageMove(bool down);
     void SendMoreDataIfAtEnd();
