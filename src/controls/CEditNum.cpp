@@ -278,14 +278,9 @@ void CEditNum::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         zr8controls::Report(m_pParent, m_nKeyMsg, nChar, 0);
         return;
     }
-    if (nChar == VK_CONTROL) {
-        m_bCtrl = 1;
-    } else if (m_bCtrl == 1) {
-        m_bCtrl = 0;
-        if (zr8controls::IsCtrlQ(nChar)) {
-            zr8controls::SendCtrlQ(m_pParent);
-            return;
-        }
+    if (zr8controls::CtrlQTyped(&m_bCtrl, nChar)) {
+        zr8controls::SendCtrlQ(m_pParent);
+        return;
     }
     CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
 }

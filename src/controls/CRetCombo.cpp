@@ -84,13 +84,8 @@ void CRetCombo::ReportBoth(WPARAM wParam, LPARAM lParam, bool secondFirst)
 
 void CRetCombo::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar == VK_CONTROL) {
-        m_bCtrl = 1;
-    } else if (m_bCtrl == 1) {
-        m_bCtrl = 0;
-        if (zr8controls::IsCtrlQ(nChar) && zr8controls::SendCtrlQ(m_pParent))
-            return;
-    }
+    if (zr8controls::CtrlQTyped(&m_bCtrl, nChar) && zr8controls::SendCtrlQ(m_pParent))
+        return;
     bool open = ListOpen();
     if (zr8controls::IsListed(m_pKeys, m_nKeys, nChar) && !(open && MovesInList(nChar)) && nChar != VK_RETURN &&
         nChar != VK_ESCAPE) {

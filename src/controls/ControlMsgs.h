@@ -45,6 +45,20 @@ inline bool IsCtrlQ(UINT nKey)
     return nKey == 0x51 || nKey == 0x71;
 }
 
+// Follows a control's Ctrl flag: Ctrl sets it and the next key clears it;
+// true when that next key is Q.
+inline bool CtrlQTyped(int* pCtrlDown, UINT nKey)
+{
+    if (nKey == VK_CONTROL) {
+        *pCtrlDown = 1;
+        return false;
+    }
+    if (*pCtrlDown != 1)
+        return false;
+    *pCtrlDown = 0;
+    return IsCtrlQ(nKey);
+}
+
 // The Ctrl+Q request to pParent's frame window; false when it has none.
 inline bool SendCtrlQ(CWnd* pParent)
 {
