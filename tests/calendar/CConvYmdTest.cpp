@@ -11,8 +11,9 @@
 namespace {
 
 // Shift-JIS era names and 年 月 日.
-const std::string kReiwa = "\x97\xDF\x98\x61", kHeisei = "\x95\xBD\x90\xAC", kShowa = "\x8F\xBA\x98\x61", kTaisho = "\x91\xE5\x90\xB3",
-                  kMeiji = "\x96\xBE\x8E\xA1", kNen = "\x94\x4E", kGatsu = "\x8C\x8E", kNichi = "\x93\xFA";
+const std::string kReiwa = "\x97\xDF\x98\x61", kHeisei = "\x95\xBD\x90\xAC", kShowa = "\x8F\xBA\x98\x61",
+                  kTaisho = "\x91\xE5\x90\xB3", kMeiji = "\x96\xBE\x8E\xA1", kNen = "\x94\x4E", kGatsu = "\x8C\x8E",
+                  kNichi = "\x93\xFA";
 
 void AddDefaultEras()
 {

@@ -1,7 +1,6 @@
 zr8_add_portable_test(zr8_text_tests
     text/CEveryValueTest.cpp
-    text/CommaStrTest.cpp
-    text/ConvertTest.cpp
+    text/NumberTextTest.cpp
     text/DoubleByteTest.cpp)
 
 # CSV output goes through the framework's CFile; the help context through
