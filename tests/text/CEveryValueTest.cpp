@@ -45,6 +45,12 @@ TEST(CodeSet, ListsGiveTheirCodesInOrder)
     EXPECT_EQ(Walk(all), (std::vector<long> {1, 63, 64, 127, 128, 99998, 99999}));
     EXPECT_EQ(Check(all, "-"), 0);
     EXPECT_EQ(Walk(all).size(), 100000u);
+    // The walk stops only at the last code itself.
+    CEveryValue five(5);
+    EXPECT_EQ(Check(five, "3,8,9"), 0);
+    const long steps[][2] = {{3, 8}, {5, -1}, {8, 9}, {9, -1}, {-1, 3}, {100007, -1}, {100008, -1}};
+    for (const auto& step : steps)
+        EXPECT_EQ(five.GetNextCode(step[0]), step[1]) << "after " << step[0];
 }
 
 TEST(CodeSet, EveryErrorCode)
@@ -85,15 +91,6 @@ TEST(CodeSet, EveryErrorCode)
     unsigned char last[] = "1\x93 ";  // the last character's trail byte too
     codes.DeleteSpace(last);
     EXPECT_STREQ(reinterpret_cast<char*>(last), "1\x93 ");
-}
-
-TEST(CodeSet, TheWalkStopsOnlyAtTheLastCodeItself)
-{
-    CEveryValue codes(5);
-    EXPECT_EQ(Check(codes, "3,8,9"), 0);
-    const long steps[][2] = {{3, 8}, {5, -1}, {8, 9}, {9, -1}, {-1, 3}, {100007, -1}, {100008, -1}};
-    for (const auto& step : steps)
-        EXPECT_EQ(codes.GetNextCode(step[0]), step[1]) << "after " << step[0];
 }
 
 } // namespace

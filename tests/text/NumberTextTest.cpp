@@ -87,10 +87,7 @@ TEST(CommaStr, FourDigitFixedPointRoundedHalfUpAtTheFifth)
     };
     for (const auto& f : floats)
         ExpectText(f.text, f.value, f.decimals);
-}
-
-TEST(CFixDecimal, HoldsFourDigitsExactlyBelow1e14)
-{
+    // The fixed-point value itself holds four digits exactly below 1e14.
     CFixDecimal carried(2.99996);
     EXPECT_EQ(carried.GetScaled(), 30000);
     EXPECT_EQ(carried.GetIntegerPart(), 3u);
@@ -224,24 +221,21 @@ void ExpectInside(Bound low, Bound high, std::initializer_list<std::pair<const c
     }
 }
 
-TEST(RangeCheck, IntegerBoundsCutTheFractionDecimalBoundsAtThreeDigits)
+TEST(RangeCheck, BoundsCutTheFractionOrAtThreeDigitsAndOnlyBlanksAreSpace)
 {
     // Empty is never inside, even with 0 in range; commas are lenient.
     ExpectInside(0L, 1000L, {{"", 0}, {"1,0,01", 0}, {"1,000", 1}, {"1000.9", 1}, {"5a", 0}});
     ExpectInside<short>(-5, 5, {{"-5", 1}, {"-6", 0}});
     ExpectInside(-0.001, 1.234, {{"-0.0019", 1}, {"1.2345", 1}, {"1.235", 0}});
     ExpectInside(0.1f, 1.0f, {{"0.1", 0}, {"0.5", 1}});  // the widened bound lies above 0.1
-}
-
-TEST(RangeCheck, CheckSpaceAcceptsOnlyBlanks)
-{
-    for (const char* blank : {static_cast<const char*>(nullptr), "", "   ", "\x81\x40\x81\x40", " \x81\x40 "})
-        EXPECT_EQ(CCheck().CheckSpace(blank), 1) << (blank != nullptr ? blank : "(null)");
-    for (const char* text : {" A", "\x81\x41", "\t", "\x81"})
-        EXPECT_EQ(CCheck().CheckSpace(text), 0) << text;
-    // An empty or missing text is never inside a range.
-    EXPECT_EQ(CCheck().DataCheck("", -10L, 10L), 0);
     EXPECT_EQ(CCheck().DataCheck(static_cast<const char*>(nullptr), -10L, 10L), 0);
+    // CheckSpace accepts only blanks (and no text at all).
+    const std::pair<const char*, int> blanks[] = {
+        {nullptr, 1}, {"", 1}, {"   ", 1}, {"\x81\x40\x81\x40", 1}, {" \x81\x40 ", 1},
+        {" A", 0},    {"\x81\x41", 0}, {"\t", 0}, {"\x81", 0},
+    };
+    for (const auto& [text, blank] : blanks)
+        EXPECT_EQ(CCheck().CheckSpace(text), blank) << (text != nullptr ? text : "(null)");
 }
 
 } // namespace
