@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(CConvYmd, DefaultEras, ::testing::Values(false, true));
 
 // Both sides of each era change, the first day of the oldest era, dates
 // after the last era (which stay in it) and dates before the first.
-TEST_P(DefaultEras, EraBoundariesAndDatesAfterTheLastEra)
+TEST_P(DefaultEras, EraBoundariesDatesAfterTheLastEraAndFromEraParts)
 {
     // Date, era index (newest first; -1 for none), era code (oldest first),
     // era year and date, style 0.
@@ -64,6 +64,16 @@ TEST_P(DefaultEras, EraBoundariesAndDatesAfterTheLastEra)
         EXPECT_EQ(code, eraCode) << date;
         ymd.ConvWareki2(date, &eraYear, &month, &day, &letter);
         EXPECT_EQ(letter, style0[0]);
+    }
+    // Era year, month, day, era code: the date, or 0 when refused (the
+    // era's own range is not checked, only its last year).
+    const long parts[][5] = {{31, 4, 30, 3, 20190430}, {1, 1, 1, 3, 19890101}, {4, 2, 29, 3, 19920229},
+                             {1, 2, 29, 3, 0},         {65, 1, 1, 2, 0},       {0, 1, 1, 3, 0},
+                             {1, 13, 1, 3, 0},         {1, 1, 0, 3, 0},        {1, 1, 1, 4, 0}};
+    for (const auto& p : parts) {
+        long value = -1;
+        EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
+        EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
     }
 }
 
@@ -143,22 +153,6 @@ TEST_P(DefaultEras, TypedDateGrammar)
     EXPECT_EQ(ymd.ConvWareki(out, "1993/3/15", 0), 1);
     EXPECT_STREQ(out, "H.05/03/15");
 }
-
-TEST_P(DefaultEras, DatesFromEraParts)
-{
-    // era year, month, day, era code: the date, or 0 when refused (the
-    // era's own range is not checked, only its last year).
-    const long parts[][5] = {{31, 4, 30, 3, 20190430}, {1, 1, 1, 3, 19890101}, {4, 2, 29, 3, 19920229},
-                             {1, 2, 29, 3, 0},         {65, 1, 1, 2, 0},       {0, 1, 1, 3, 0},
-                             {1, 13, 1, 3, 0},         {1, 1, 0, 3, 0},        {1, 1, 1, 4, 0}};
-    CYmd ymd;
-    for (const auto& p : parts) {
-        long value = -1;
-        EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
-        EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
-    }
-}
-
 
 TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
 {
