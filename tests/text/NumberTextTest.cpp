@@ -116,27 +116,24 @@ TEST(CDlgSub, CommaStrForwardersDropTheFraction)
     EXPECT_EQ(text(-2.7f, 1), "-2");
 }
 
-template <typename T, typename Text>
-int Parse(bool strict, Text text, T* out, short decimals)
-{
-    CConv conv;
-    if constexpr (std::is_floating_point_v<T>)
-        return strict ? conv.Convert2(text, out, decimals) : conv.Convert(text, out, decimals);
-    else
-        return strict ? conv.Convert2(text, out) : conv.Convert(text, out);
-}
-
 // Convert (lenient) and Convert2 (strict), each through const char* and
 // CString; the output is written only on success.
 template <typename T>
 void Expect(const std::string& text, int lenient, int strict, T value, short decimals = 0)
 {
+    CConv conv;
+    auto parse = [&](bool isStrict, auto source, T* out) {
+        if constexpr (std::is_floating_point_v<T>)
+            return isStrict ? conv.Convert2(source, out, decimals) : conv.Convert(source, out, decimals);
+        else
+            return isStrict ? conv.Convert2(source, out) : conv.Convert(source, out);
+    };
     for (int form = 0; form < 4; ++form) {
         bool isStrict = (form & 1) != 0;
         int expected = isStrict ? strict : lenient;
         T out = T(7);
-        int result = (form & 2) != 0 ? Parse(isStrict, CString(text.c_str()), &out, decimals)
-                                     : Parse(isStrict, text.c_str(), &out, decimals);
+        int result = (form & 2) != 0 ? parse(isStrict, CString(text.c_str()), &out)
+                                     : parse(isStrict, text.c_str(), &out);
         EXPECT_EQ(result, expected) << (isStrict ? "Convert2 of \"" : "Convert of \"") << text << '"';
         EXPECT_EQ(out, expected != 0 ? value : T(7)) << text << " decimals " << decimals;
     }
