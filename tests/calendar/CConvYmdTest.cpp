@@ -207,11 +207,8 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
     CYmd ymd;
     EXPECT_EQ(ymd.GetWareki(19261225), 1);
     CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
-    const struct {
-        short firstYear, lastEraYear, changeMonth, changeDay, eraCode;
-        char letter;
-        const char* name;
-    } refused[] = {
+    // First year, last era year, change month and day, era code, letter, name.
+    const std::tuple<short, short, short, short, short, char, const char*> refused[] = {
         {2019, 99, 4, 30, 4, 'R', nullptr},       {2019, 99, 4, 30, 4, 'R', "123456789"},
         {2019, 99, 4, 30, 4, '1', "R"},           {1989, 99, 4, 30, 4, 'R', "R"},
         {1988, 99, 4, 30, 4, 'R', "R"},           {2101, 99, 4, 30, 4, 'R', "R"},
@@ -223,10 +220,9 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
     };
     char out[32] = "junk";
     for (const auto& era : refused) {
-        CConvYmd::AddEra(era.firstYear, era.lastEraYear, era.changeMonth, era.changeDay, era.eraCode, era.letter,
-                         era.name);
+        std::apply(CConvYmd::AddEra, era);
         EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
-        EXPECT_STREQ(out, "H.38/12/06") << era.firstYear << " " << era.changeMonth << "/" << era.changeDay;
+        EXPECT_STREQ(out, "H.38/12/06") << std::get<0>(era) << " " << std::get<2>(era) << "/" << std::get<3>(era);
     }
     EXPECT_EQ(ymd.ConvWareki(out, 19890101L, 0), 1);  // the oldest era holds its whole first year
     EXPECT_STREQ(out, "H.01/01/01");
