@@ -80,67 +80,52 @@ public:
     std::vector<UINT> writes;
 };
 
-class CsvFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        name_ = folder_.File("items.csv");
-        ASSERT_TRUE(file_.Open(name_.c_str(), CFile::modeCreate | CFile::modeWrite));
-    }
-    std::string Bytes()
-    {
-        file_.Close();
-        return ReadBytes(name_);
-    }
-
-    TempFolder folder_;
-    std::string name_;
-    RecordingFile file_;
-    ClTxtCnvOut writer_;
-};
-
-TEST_F(CsvFile, ARecordIsQuotedItemsSeparatedByCommasEndingInCrLfNumbersWithoutCommas)
+// One record of quoted items separated by commas and ended by CR LF, then
+// numbers, which have no commas; decimals get the small addition. A write
+// error reaches the caller.
+TEST(ClTxtCnvOut, RecordsNumbersAndWriteErrors)
 {
-    writer_.PutKoumoku(&file_, 12L);
+    TempFolder folder;
+    const std::string name = folder.File("items.csv");
+    RecordingFile file;
+    ClTxtCnvOut writer;
+    ASSERT_TRUE(file.Open(name.c_str(), CFile::modeCreate | CFile::modeWrite));
+    writer.PutKoumoku(&file, 12L);
     for (const char* text : {"a\"b,c", "", "\x95\x5C\x8E\xA6" /* 表示 */}) {
-        writer_.PutComma(&file_);
-        writer_.PutKoumoku(&file_, const_cast<char*>(text));
+        writer.PutComma(&file);
+        writer.PutKoumoku(&file, const_cast<char*>(text));
     }
-    writer_.PutComma(&file_);
-    writer_.PutKoumoku(&file_, 1234.5, static_cast<short>(2));
-    writer_.PutCR(&file_);
-    EXPECT_EQ(file_.writes, (std::vector<UINT> {1, 2, 1, 1, 1, 5, 1, 1, 1, 0, 1, 1, 1, 4, 1, 1, 1, 7, 1, 2}));
-    // Decimals get the small addition.
-    writer_.PutKoumoku(&file_, -5L);
-    writer_.PutKoumoku(&file_, 1000000L);
-    writer_.PutKoumoku(&file_, -2147483647 - 1);  // int
-    writer_.PutKoumoku(&file_, static_cast<short>(-32768));
-    writer_.PutKoumoku(&file_, static_cast<char>(0xFF));
+    writer.PutComma(&file);
+    writer.PutKoumoku(&file, 1234.5, static_cast<short>(2));
+    writer.PutCR(&file);
+    EXPECT_EQ(file.writes, (std::vector<UINT> {1, 2, 1, 1, 1, 5, 1, 1, 1, 0, 1, 1, 1, 4, 1, 1, 1, 7, 1, 2}));
+    writer.PutKoumoku(&file, -5L);
+    writer.PutKoumoku(&file, 1000000L);
+    writer.PutKoumoku(&file, -2147483647 - 1);  // int
+    writer.PutKoumoku(&file, static_cast<short>(-32768));
+    writer.PutKoumoku(&file, static_cast<char>(0xFF));
     const struct { double value; short decimals; } decimals[] = {
         {0.12345, 4}, {0.12344, 4}, {0.1234, 4}, {0.5, 4}, {0.5, 2}, {-1.2345, 4}, {2.7, 0}};
     for (const auto& d : decimals)
-        writer_.PutKoumoku(&file_, d.value, d.decimals);
-    writer_.PutKoumoku(&file_, 0.1285f, static_cast<short>(3));  // widened, no float rounding
-    writer_.PutKoumoku(&file_, 1e15, static_cast<short>(2));
-    EXPECT_EQ(Bytes(), "\"12\",\"a\"b,c\",\"\",\"\x95\x5C\x8E\xA6\",\"1234.50\"\r\n"
-                       "\"-5\"\"1000000\"\"-2147483648\"\"-32768\"\"-1\""
-                       "\"0.1235\"\"0.1235\"\"0.1234\"\"0.5001\"\"0.50\"\"-1.2344\"\"2\""
-                       "\"0.128\"\"0\"");
-}
-
-TEST_F(CsvFile, WriteErrorsReachTheCaller)
-{
-    file_.Close();
+        writer.PutKoumoku(&file, d.value, d.decimals);
+    writer.PutKoumoku(&file, 0.1285f, static_cast<short>(3));  // widened, no float rounding
+    writer.PutKoumoku(&file, 1e15, static_cast<short>(2));
+    file.Close();
+    const std::string written = "\"12\",\"a\"b,c\",\"\",\"\x95\x5C\x8E\xA6\",\"1234.50\"\r\n"
+                                "\"-5\"\"1000000\"\"-2147483648\"\"-32768\"\"-1\""
+                                "\"0.1235\"\"0.1235\"\"0.1234\"\"0.5001\"\"0.50\"\"-1.2344\"\"2\""
+                                "\"0.128\"\"0\"";
+    EXPECT_EQ(ReadBytes(name), written);
     CFile reader;
-    ASSERT_TRUE(reader.Open(name_.c_str(), CFile::modeRead));
+    ASSERT_TRUE(reader.Open(name.c_str(), CFile::modeRead));
     try {
-        writer_.PutComma(&reader);
+        writer.PutComma(&reader);
         ADD_FAILURE() << "no exception";
     } catch (CFileException* e) {
         e->Delete();
     }
     reader.Close();
-    EXPECT_EQ(ReadBytes(name_), "");
+    EXPECT_EQ(ReadBytes(name), written);
 }
 
 } // namespace
