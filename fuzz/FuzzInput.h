@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 class FuzzInput {
 public:
@@ -43,4 +44,20 @@ inline void Require(bool condition, const char* what, const std::string& input)
         std::fprintf(stderr, c >= 0x20 && c < 0x7F && c != '"' ? "%c" : "\\x%02X", c);
     std::fprintf(stderr, "\"\n");
     std::abort();
+}
+
+// Shift-JIS lead bytes.
+inline bool IsLead(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// A terminated copy of exactly the text's size, so that the sanitizers see
+// any read past its end.
+template <typename Char = char>
+std::vector<Char> Terminated(const std::string& text)
+{
+    std::vector<Char> copy(text.begin(), text.end());
+    copy.push_back('\0');
+    return copy;
 }

@@ -1,6 +1,7 @@
 // CEveryValue::CheckCode on any text and last code, then the walk with
 // GetFirstCode / GetNextCode. Input: last code (int32, little-endian), then
 // the code list.
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,13 +9,6 @@
 #include "text/CEveryValue.h"
 
 namespace {
-
-const long kMaxWalk = 100008;
-
-bool IsLead(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 // The codes from GetFirstCode on, up to the -1 that ends the walk.
 std::vector<long> Walk(CEveryValue& codes, const std::string& text)
@@ -24,7 +18,7 @@ std::vector<long> Walk(CEveryValue& codes, const std::string& text)
         Require(code >= 0 && code <= 99999, "a code outside 0 to 99999", text);
         Require(found.empty() || code > found.back(), "the walk did not ascend", text);
         found.push_back(code);
-        Require(static_cast<long>(found.size()) <= kMaxWalk, "the walk does not end", text);
+        Require(found.size() <= 100008u, "the walk does not end", text);
     }
     return found;
 }
@@ -38,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string text = input.Rest();
     std::string list = text.c_str();  // up to the first NUL
 
-    std::vector<unsigned char> buffer(list.begin(), list.end());
-    buffer.push_back('\0');
+    auto buffer = Terminated<unsigned char>(list);
     CEveryValue codes(lastCode);
     short result = codes.CheckCode(buffer.data());
     Require(result >= 0 && result <= 10, "an unknown result", text);
@@ -50,13 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string expected;
     for (size_t i = 0; i < list.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(list[i]);
-        if (c == 0x20)
-            continue;
-        if (c == 0x81 && i + 1 < list.size() && static_cast<unsigned char>(list[i + 1]) == 0x40) {
+        if (c == 0x81 && i + 1 < list.size() && list[i + 1] == 0x40) {
             ++i;
             continue;
         }
-        expected += list[i];
+        if (c != 0x20)
+            expected += list[i];
         if (IsLead(c) && i + 1 < list.size())
             expected += list[++i];
     }
@@ -78,31 +70,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (lastCode != -1)
         Require(codes.GetNextCode(-1) == codes.GetFirstCode(), "GetNextCode(-1) is not the first", text);
 
-    // A list of plain codes gives exactly those codes.
+    // A list of plain codes gives exactly those codes, up to the last code.
     if (result == 0 && kept.find('-') == std::string::npos) {
         std::vector<long> listed;
-        long value = -1;
-        for (char c : kept + ",") {
-            if (c == ',') {
-                if (value != -1 && (listed.empty() || listed.back() != value))
-                    listed.push_back(value);
-                value = -1;
-            } else {
-                value = (value == -1 ? 0 : value * 10) + (c - '0');
-            }
+        for (size_t at = 0; at < kept.size(); at = kept.find(',', at) + 1) {
+            long code = std::strtol(kept.c_str() + at, nullptr, 10);
+            if (listed.empty() || listed.back() != code)
+                listed.push_back(code);
+            if (code == lastCode || kept.find(',', at) == std::string::npos)
+                break;
         }
-        std::vector<long> reachable;
-        for (long code : listed) {
-            reachable.push_back(code);
-            if (code == lastCode)
-                break;  // the walk ends there
-        }
-        Require(walked == reachable, "plain codes walk differently", text);
+        Require(walked == listed, "plain codes walk differently", text);
     }
 
     // Checking again gives the same result and the same set.
-    std::vector<unsigned char> again(kept.begin(), kept.end());
-    again.push_back('\0');
+    auto again = Terminated<unsigned char>(kept);
     Require(codes.CheckCode(again.data()) == result, "a second check differs", text);
     Require(Walk(codes, text) == walked, "a second check gives another set", text);
     return 0;

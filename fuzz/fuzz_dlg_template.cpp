@@ -2,63 +2,48 @@
 // walks single items from an offset the input chooses. The sanitizers catch
 // any read past the data; the checks below catch tables that break the
 // reader's promises.
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
+#include <iterator>
+#include <string>
 
+#include "FuzzInput.h"
 #include "entry/CDlgTemplateReader.h"
-
-namespace {
-
-bool ValidType(int type)
-{
-    switch (type) {
-    case CDlgTemplateReader::typePushButton:
-    case CDlgTemplateReader::typeCheckBox:
-    case CDlgTemplateReader::typeRadioButton:
-    case CDlgTemplateReader::typeEdit:
-    case CDlgTemplateReader::typeComboBox:
-    case CDlgTemplateReader::typeListBox:
-    case CDlgTemplateReader::typeOwnerDrawCombo:
-    case CDlgTemplateReader::typeEditKeepsEnter:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    using Reader = CDlgTemplateReader;
+    const int types[] = {Reader::typePushButton, Reader::typeCheckBox, Reader::typeRadioButton, Reader::typeEdit,
+                         Reader::typeComboBox,   Reader::typeListBox,  Reader::typeOwnerDrawCombo,
+                         Reader::typeEditKeepsEnter};
+    const std::string input(reinterpret_cast<const char*>(data), size);
     UINT count = 0;
     UINT* ids = nullptr;
-    BYTE* types = nullptr;
+    BYTE* itemTypes = nullptr;
     short* groups = nullptr;
-    if (CDlgTemplateReader::ReadTable(data, size, &count, &ids, &types, &groups)) {
-        if (count > 255)
-            std::abort();
+    if (Reader::ReadTable(data, size, &count, &ids, &itemTypes, &groups)) {
+        Require(count <= 255, "at most 255 items", input);
         for (UINT i = 0; i < count; ++i) {
-            // A group is numbered by an item at or before its members.
-            if (!ValidType(types[i]) || ids[i] > 0xFFFF || groups[i] < -1 || groups[i] > static_cast<int>(i))
-                std::abort();
-            bool grouped = types[i] == CDlgTemplateReader::typeCheckBox ||
-                           types[i] == CDlgTemplateReader::typeRadioButton;
-            if (!grouped && groups[i] != -1)
-                std::abort();
+            int type = itemTypes[i];
+            Require(std::find(std::begin(types), std::end(types), type) != std::end(types), "item type", input);
+            Require(ids[i] <= 0xFFFF, "item id", input);
+            // A group is numbered by an item at or before its members; only
+            // check boxes and radio buttons have one.
+            bool grouped = type == Reader::typeCheckBox || type == Reader::typeRadioButton;
+            bool inGroup = groups[i] >= -1 && groups[i] <= static_cast<int>(i) && (grouped || groups[i] == -1);
+            Require(inGroup, "item group", input);
         }
-        CDlgTemplateReader::FreeTable(ids, types, groups);
+        Reader::FreeTable(ids, itemTypes, groups);
     }
 
     if (size >= 3) {
         size_t offset = (data[0] | (data[1] << 8)) % size;
-        CDlgTemplateReader::ItemInfo item;
+        Reader::ItemInfo item;
         size_t next = 0;
-        if (CDlgTemplateReader::ReadItem(data, size, offset, data[2] & 1, &item, &next)) {
-            // An item is at least its fixed part long and ends within the data
-            // but for its alignment padding.
-            if (next < offset + 18 || next > ((size + 3) & ~size_t(3)) || next % 4 != 0)
-                std::abort();
-        }
+        // An item is at least its fixed part long and ends within the data
+        // but for its alignment padding.
+        if (Reader::ReadItem(data, size, offset, data[2] & 1, &item, &next))
+            Require(next >= offset + 18 && next <= ((size + 3) & ~size_t(3)) && next % 4 == 0, "item end", input);
     }
     return 0;
 }

@@ -11,11 +11,6 @@
 
 namespace {
 
-bool IsLead(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 size_t BlankAt(const std::string& text, size_t i)
 {
     if (text[i] == ' ')
@@ -43,32 +38,22 @@ void CheckKanjiCopy(const std::string& bytes, short count)
 
 void CheckTrimming(const std::string& text)
 {
-    std::vector<char> after(text.begin(), text.end());
-    after.push_back('\0');
+    std::vector<char> after = Terminated(text), before = Terminated(text);
     CConv().DelAfterSpace(after.data());
+    CConv().DelBeforeSpace(before.data());
     std::string trimmed(after.data());
-    Require(text.compare(0, trimmed.size(), trimmed) == 0, "DelAfterSpace changed more than the end", text);
     size_t lead = 0;
     while (lead < text.size() && BlankAt(text, lead) != 0)
         lead += BlankAt(text, lead);
-    if (lead == text.size()) {
-        Require(trimmed.empty(), "a text of blanks did not become empty", text);
-    } else {
-        Require(trimmed.size() > lead, "DelAfterSpace cut into the text", text);
-        Require(trimmed.back() != ' ', "DelAfterSpace left a trailing blank", text);
-        Require(trimmed.size() < 2 || trimmed.compare(trimmed.size() - 2, 2, "\x81\x40") != 0,
-                "DelAfterSpace left a trailing full-width blank", text);
-        // Only blanks were cut off.
-        for (size_t i = trimmed.size(); i < text.size(); i += BlankAt(text, i))
-            Require(BlankAt(text, i) != 0, "DelAfterSpace cut a non-blank", text);
-    }
-
-    std::vector<char> before(text.begin(), text.end());
-    before.push_back('\0');
-    CConv().DelBeforeSpace(before.data());
-    std::string moved(before.data());
-    Require(moved == (lead == text.size() ? text : text.substr(lead)), "DelBeforeSpace result", text);
-
+    Require(std::string(before.data()) == text.substr(lead == text.size() ? 0 : lead), "DelBeforeSpace", text);
+    Require(text.compare(0, trimmed.size(), trimmed) == 0, "DelAfterSpace changed more than the end", text);
+    Require(trimmed.size() > lead || (lead == text.size() && trimmed.empty()), "DelAfterSpace cut into it", text);
+    // Only blanks were cut off, and none is left at the end.
+    for (size_t i = trimmed.size(); i < text.size(); i += BlankAt(text, i))
+        Require(BlankAt(text, i) != 0, "DelAfterSpace cut a non-blank", text);
+    Require(trimmed.empty() || trimmed.back() != ' ', "DelAfterSpace left a trailing blank", text);
+    Require(trimmed.size() < 2 || trimmed.compare(trimmed.size() - 2, 2, "\x81\x40") != 0,
+            "DelAfterSpace left a trailing full-width blank", text);
     CString afterString(text.c_str());
     CConv().DelAfterSpace(afterString);
     Require(afterString == (text.size() > 255 ? "" : trimmed.c_str()), "CString DelAfterSpace", text);
@@ -79,48 +64,41 @@ void CheckIkey(const std::string& text)
     std::vector<char> out(text.size() > 255 ? 1 : text.size() + 1, '#');
     CConv().ConvIkey(out.data(), text.c_str());
     std::string key(out.data());
-    if (text.size() > 255) {
-        Require(key.empty(), "ConvIkey of a long text is not empty", text);
-        return;
-    }
-    std::string word = text.substr(0, text.find(' '));
-    Require(key.size() == word.size(), "ConvIkey is not the first word", text);
+    std::string word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
+    Require(key.size() == word.size(), "ConvIkey is not the first word (empty beyond 255 bytes)", text);
     for (size_t i = 0; i < word.size(); ++i) {
         char c = word[i];
         Require(key[i] == (c >= 'a' && c <= 'z' ? c - 32 : c), "ConvIkey changed a byte wrongly", text);
     }
 }
 
+// Per form: the output's room, the longest text for a path that does not
+// fit (ConvDirName2 may also give the whole path) and the longest path that
+// is copied as it is.
 void CheckDirNames(const std::string& path, short width)
 {
-    std::vector<char> copy(path.begin(), path.end());
-    copy.push_back('\0');
-    bool inContract = path.size() <= 255;
-
-    std::vector<char> out1(width > 0 ? static_cast<size_t>(width) + 4 : 1, '#');
-    CConv().ConvDirName(out1.data(), copy.data(), width);
-    size_t length1 = std::strlen(out1.data());
-    Require(inContract || length1 == 0, "ConvDirName of a long path", path);
-    if (inContract && width > 0 && static_cast<long>(path.size()) <= width - 1)
-        Require(path == out1.data(), "ConvDirName changed a path that fits", path);
-    else
-        Require(length1 <= static_cast<size_t>(width > 0 ? width + 3 : 0), "ConvDirName too long", path);
-
-    std::vector<char> out2(width > 0 ? static_cast<size_t>(width) + 2 : 1, '#');
-    CConv().ConvDirName2(copy.data(), out2.data(), width);
-    size_t length2 = std::strlen(out2.data());
-    Require(inContract || length2 == 0, "ConvDirName2 of a long path", path);
-    Require(path == out2.data() || length2 <= static_cast<size_t>(width > 0 ? width + 1 : 0),
-            "ConvDirName2 too long", path);
-
-    std::vector<char> out3(width >= 0 ? static_cast<size_t>(width) + 1 : 1, '#');
-    CConv().ConvDirName3(copy.data(), out3.data(), width);
-    size_t length3 = std::strlen(out3.data());
-    Require(inContract || length3 == 0, "ConvDirName3 of a long path", path);
-    if (inContract && static_cast<long>(path.size()) <= width)
-        Require(path == out3.data(), "ConvDirName3 changed a path that fits", path);
-    else
-        Require(length3 <= static_cast<size_t>(width > 0 ? width : 0), "ConvDirName3 too long", path);
+    std::vector<char> copy = Terminated(path);
+    const struct { int form; long room, longest, fits; } forms[] = {
+        {1, width > 0 ? width + 4 : 1, width > 0 ? width + 3 : 0, width > 0 ? width - 1 : -1},
+        {2, width > 0 ? width + 2 : 1, width > 0 ? width + 1 : 0, -1},
+        {3, width >= 0 ? width + 1 : 1, width > 0 ? width : 0, width},
+    };
+    for (const auto& f : forms) {
+        std::vector<char> out(static_cast<size_t>(f.room), '#');
+        if (f.form == 1)
+            CConv().ConvDirName(out.data(), copy.data(), width);
+        else if (f.form == 2)
+            CConv().ConvDirName2(copy.data(), out.data(), width);
+        else
+            CConv().ConvDirName3(copy.data(), out.data(), width);
+        size_t length = std::strlen(out.data());
+        Require(path.size() <= 255 || length == 0, "ConvDirName of a long path", path);
+        if (path.size() <= 255 && static_cast<long>(path.size()) <= f.fits)
+            Require(path == out.data(), "ConvDirName changed a path that fits", path);
+        else
+            Require(length <= static_cast<size_t>(f.longest) || (f.form == 2 && path == out.data()),
+                    "ConvDirName too long", path);
+    }
 }
 
 } // namespace

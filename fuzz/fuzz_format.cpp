@@ -13,43 +13,32 @@
 
 namespace {
 
-std::string Describe(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g with %d decimals", value, decimals);
-    return text;
-}
-
 void CheckDecimal(double value, short decimals)
 {
-    std::string what = Describe(value, decimals);
+    char what[64];
+    std::snprintf(what, sizeof what, "%.17g with %d decimals", value, decimals);
     size_t kept = decimals > 0 ? static_cast<size_t>(decimals) : 0;
-    bool wide = std::fabs(value) >= 1e14;
     // 21 + decimals bytes, one more for negative values from 1e14 with commas.
-    std::vector<char> comma(21 + kept + (wide && value < 0 ? 1 : 0));
+    std::vector<char> comma(21 + kept + (std::fabs(value) >= 1e14 && value < 0 ? 1 : 0));
     std::vector<char> plain(21 + kept);
     CConv conv;
     conv.CommaStr(comma.data(), value, decimals);
     conv.NotCommaStr(plain.data(), value, decimals);
-
     if (!(std::fabs(value) <= 9.99e14)) {
-        Require(std::strcmp(comma.data(), "0") == 0 && std::strcmp(plain.data(), "0") == 0,
-                "out of range is not 0", what);
+        Require(std::strcmp(comma.data(), "0") == 0 && std::strcmp(plain.data(), "0") == 0, "out of range not 0", what);
         return;
     }
     double commaValue = 0, plainValue = 0;
-    short parseDecimals = static_cast<short>(decimals > 0 ? decimals : 0);
-    Require(conv.Convert2(comma.data(), &commaValue, parseDecimals) == 1, "CommaStr text not readable", what);
-    Require(conv.Convert2(plain.data(), &plainValue, parseDecimals) == 1, "NotCommaStr text not readable", what);
+    Require(conv.Convert2(comma.data(), &commaValue, static_cast<short>(kept)) == 1, "CommaStr unreadable", what);
+    Require(conv.Convert2(plain.data(), &plainValue, static_cast<short>(kept)) == 1, "NotCommaStr unreadable", what);
     Require(commaValue == plainValue, "the two texts differ in value", what);
     Require(std::strchr(plain.data(), ',') == nullptr, "NotCommaStr wrote a comma", what);
     // Fixed to four digits half up, then cut: never more than one unit of
     // the last printed digit away (plus the double's own spacing).
     double unit = std::pow(10.0, -(kept < 4 ? static_cast<int>(kept) : 4));
-    double slack = unit + 0.00005 + std::fabs(value) * 4e-16;
-    Require(std::fabs(commaValue - value) <= slack, "the text is too far from the value", what);
-    Require(commaValue == 0 || std::signbit(commaValue) == std::signbit(value) ||
-                std::fabs(value) < 0.00005, "the sign flipped", what);
+    Require(std::fabs(commaValue - value) <= unit + 0.00005 + std::fabs(value) * 4e-16, "too far from the value", what);
+    Require(commaValue == 0 || std::signbit(commaValue) == std::signbit(value) || std::fabs(value) < 0.00005,
+            "the sign flipped", what);
     // The CString form keeps the first 23 characters of the same text.
     CString text;
     conv.CommaStr(text, value, decimals);
@@ -58,19 +47,16 @@ void CheckDecimal(double value, short decimals)
 
 void CheckLong(long value)
 {
-    char comma[32], plain[32];
+    char comma[32], plain[32], expected[32];
     CConv conv;
     conv.CommaStr(comma, value);
     conv.NotCommaStr(plain, value);
-    std::string what = std::to_string(value);
-    long commaValue = 0, plainValue = 0;
-    Require(conv.Convert2(comma, &commaValue) == 1 && commaValue == value, "CommaStr(long) does not read back", what);
-    Require(conv.Convert2(plain, &plainValue) == 1 && plainValue == value, "NotCommaStr(long) read back", what);
-    char expected[32];
     std::snprintf(expected, sizeof expected, "%ld", value);
-    Require(std::strcmp(plain, expected) == 0, "NotCommaStr differs from %ld", what);
+    long commaValue = 0;
+    Require(conv.Convert2(comma, &commaValue) == 1 && commaValue == value, "CommaStr(long) read back", expected);
+    Require(std::strcmp(plain, expected) == 0, "NotCommaStr differs from %ld", expected);
     if (value >= INT32_MIN && value <= INT32_MAX)
-        Require(std::strlen(comma) <= 14, "CommaStr(long) over 15 bytes", what);
+        Require(std::strlen(comma) <= 14, "CommaStr(long) over 15 bytes", expected);
 }
 
 } // namespace

@@ -19,10 +19,11 @@ namespace {
 
 enum : unsigned { kRow = 1, kEnter, kKey, kSel, kRButton, kCell, kFocus, kAppend, kMore, kShift, kAdded, kEmptied };
 
+std::string input;  // the current run's, for the failure report
+
 class CheckingSink : public CMtrxModelSink {
 public:
     const CMtrxModel* model = nullptr;
-    std::string input;
 
     void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Owner(m, w, l); }
     void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Owner(m, w, l); }
@@ -55,60 +56,116 @@ private:
     }
 };
 
-void CheckInvariants(const CMtrxModel& m, const std::string& input)
+// A list's entries other than -1 are rows of the data, each listed once.
+void CheckRows(const long* list, size_t size, long count, const char* inside, const char* unique)
+{
+    std::vector<long> rows;
+    for (size_t i = 0; i < size; ++i) {
+        Require(list[i] == -1 || (list[i] >= 0 && list[i] < count), inside, input);
+        if (list[i] != -1)
+            rows.push_back(list[i]);
+    }
+    std::sort(rows.begin(), rows.end());
+    Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), unique, input);
+}
+
+void CheckInvariants(const CMtrxModel& m)
 {
     long count = m.Count();
-    Require(count >= 0 && count <= CMtrxModel::kMaxCount, "count in range", input);
-    Require(m.Top() >= 0 && m.Top() <= count, "top on the data", input);
-    if (m.VisibleRows() > 0)
-        Require(m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1", input);
-    if (count > 0)
-        Require(m.Current() >= 0 && m.Current() < count, "current within the data", input);
-    else
-        Require(m.Current() == 0, "current 0 without data", input);
-    if (!m.SelectMode())
+    bool select = m.SelectMode();
+    const struct { bool holds; const char* what; } checks[] = {
+        {count >= 0 && count <= CMtrxModel::kMaxCount, "count in range"},
+        {m.Top() >= 0 && m.Top() <= count, "top on the data"},
+        {m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1"},
+        {count > 0 ? m.Current() >= 0 && m.Current() < count : m.Current() == 0, "current on the data"},
+        {!select || (m.Anchor() >= -1 && m.Anchor() < count), "anchor within the data"},
+    };
+    for (const auto& check : checks)
+        Require(check.holds, check.what, input);
+    if (!select)
         return;
     // Each list holds a row once (a row being dragged over may also be in the
     // selection list; the commit skips it).
-    auto unique = [&](std::vector<long> rows, const char* what) {
-        std::sort(rows.begin(), rows.end());
-        Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), what, input);
-    };
-    std::vector<long> selected;
-    for (int slot = 0; slot < m.SelectCapacity(); ++slot) {
-        long row = m.SelectList()[slot];
-        Require(row == -1 || (row >= 0 && row < count), "selected row within the data", input);
-        if (row != -1)
-            selected.push_back(row);
-    }
-    std::vector<long> pending;
-    for (long row : m.Pending()) {
-        Require(row == -1 || (row >= 0 && row < count), "pending row within the data", input);
-        if (row != -1)
-            pending.push_back(row);
-    }
-    unique(selected, "selected rows unique");
-    unique(pending, "pending rows unique");
-    Require(m.Anchor() >= -1 && m.Anchor() < count, "anchor within the data", input);
+    CheckRows(m.SelectList(), m.SelectCapacity(), count, "selected row within the data", "selected rows unique");
+    CheckRows(m.Pending().data(), m.Pending().size(), count, "pending row within the data", "pending rows unique");
 }
 
 const unsigned kKeys[] = {0x0D, 0x10, 0x11, 0x20, 0x21, 0x22, 0x26, 0x28, 0x41, 0x51, 0x71, 0x09};
+
+unsigned Key(int a)
+{
+    return kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])];
+}
+
+// Events of two operation codes each.
+void KeyDown(CMtrxModel& m, bool, int16_t a, int16_t)
+{
+    m.KeyDown(Key(a));
+}
+
+void VScroll(CMtrxModel& m, bool high, int16_t a, int16_t b)
+{
+    m.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint16_t>(b) | (high ? 0xFFFF0000u : 0u));
+}
+
+// One event per operation code; the top bit of the code picks a variant.
+using Event = void (*)(CMtrxModel& m, bool high, int16_t a, int16_t b);
+const Event kEvents[] = {
+    KeyDown,
+    KeyDown,
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDown(a % 320, b % 260); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDblClk(a % 320, b % 260); },
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) { m.MouseMove(a % 320, b % 300, !high); },
+    [](CMtrxModel& m, bool, int16_t, int16_t) { m.LButtonUp(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.Wheel(a); },
+    VScroll,
+    VScroll,
+    [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.Size(uint16_t(a) % 2000, uint16_t(b) % 2000); },
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
+        m.ExchangeDataCount(high ? static_cast<uint32_t>(a) * 65537u : static_cast<uint16_t>(a) % 400, b & 1);
+    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.AddData(a); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.DeleteData(a); },
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
+        m.SetCurSel(high ? a : a % 400, b & 1, static_cast<short>((b >> 1) & 3), (b >> 3) & 1);
+    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.UpdateDraw(a); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) {
+        if (a & 1)
+            m.SetFocus((a & 2) != 0);
+        else
+            m.KillFocus();
+    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) {
+        if (a & 1)
+            m.PagePrev();
+        else
+            m.PageNext();
+    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) {
+        int l, t, r, btm;
+        if (m.GetRowLineRect(static_cast<short>(a % 6), static_cast<short>(b % 8), &l, &t, &r, &btm))
+            Require(l <= r + 2 && m.IsVisible(m.Current()), "cell rectangle of a visible row", input);
+        m.CellHit(a, b);
+    },
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    std::string input(reinterpret_cast<const char*>(data), size);
+    input.assign(reinterpret_cast<const char*>(data), size);
     CheckingSink sink;
-    sink.input = input;
     CMtrxModel model(&sink);
     sink.model = &model;
 
     MtrxInitArgs args;
     uint32_t rawCount = in.Take<uint32_t>();
     // Mostly small data sets, sometimes huge ones.
-    args.count = (rawCount & 0x80000000u) ? static_cast<long>(rawCount & 0x7FFFFFFF) : static_cast<long>(rawCount % 300);
+    args.count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
     uint8_t shape = in.Take<uint8_t>();
     args.lines = static_cast<short>(shape % 6);  // 0 and 5 are bad input
     args.startAtEnd = (shape >> 3) & 1;
@@ -116,12 +173,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     args.keyThrough = (shape >> 5) & 1;
     args.focusCursor = (shape >> 6) & 1;
     args.moreData = (shape >> 7) & 1;
+    args.cellMsg = (shape & 0x04) ? kCell : 0;
     args.rowMsg = kRow;
     args.enterMsg = kEnter;
     args.keyMsg = kKey;
     args.selMsg = kSel;
     args.rButtonMsg = kRButton;
-    args.cellMsg = (shape & 0x04) ? kCell : 0;
     args.focusMsg = kFocus;
     args.appendMsg = kAppend;
     args.moreDataMsg = kMore;
@@ -134,26 +191,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     model.Init(args);
 
     short positionCounts[4] = {5, 3, 0, 0};
-    short line0[5] = {0, 40, 120, 200, 300};
-    short line1[3] = {0, 150, 300};
-    short aligns[4] = {0, 1, 2, 17};
+    short alignCounts[4] = {4, 2, 0, 0};
+    const short line0[5] = {0, 40, 120, 200, 300}, line1[3] = {0, 150, 300}, aligns[4] = {0, 1, 2, 17};
     const short* positions[4] = {line0, line1, nullptr, nullptr};
     const short* alignments[4] = {aligns, aligns, nullptr, nullptr};
-    short alignCounts[4] = {4, 2, 0, 0};
     model.SetColumnLayout(2, positionCounts, positions, alignCounts, alignments);
 
     uint8_t capacity = in.Take<uint8_t>() % 12;
-    std::unique_ptr<long[]> list;
-    if (capacity > 0) {
-        list.reset(new long[capacity]);
+    std::unique_ptr<long[]> list(capacity > 0 ? new long[capacity] : nullptr);
+    if (capacity > 0)
         model.InitSelect(capacity, list.get(), kAdded, kEmptied);
-    }
     if (in.Take<uint8_t>() & 1) {
         model.SetHScroll(1);
         model.SetScrollColumn(2, 3);
     }
     model.Size(300, 200);
-    CheckInvariants(model, input);
+    CheckInvariants(model);
 
     for (int events = 0; events < 400; ++events) {
         uint8_t op = in.Take<uint8_t>();
@@ -161,77 +214,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;  // input exhausted
         int16_t a = in.Take<int16_t>();
         int16_t b = in.Take<int16_t>();
-        switch (op % 20) {
-        case 0:
-        case 1:
-            model.KeyDown(kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])]);
-            break;
-        case 2:
-            model.KeyUp(kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])]);
-            break;
-        case 3:
-            model.LButtonDown(a % 320, b % 260);
-            break;
-        case 4:
-            model.LButtonDblClk(a % 320, b % 260);
-            break;
-        case 5:
-            model.MouseMove(a % 320, b % 300, (op & 0x80) == 0);
-            break;
-        case 6:
-            model.LButtonUp();
-            break;
-        case 7:
-            model.Wheel(a);
-            break;
-        case 8:
-        case 9:
-            model.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint32_t>(static_cast<uint16_t>(b)) |
-                                                           (op & 0x80 ? 0xFFFF0000u : 0u));
-            break;
-        case 10:
-            model.Timer();
-            break;
-        case 11:
-            model.Size(static_cast<uint16_t>(a) % 2000, static_cast<uint16_t>(b) % 2000);
-            break;
-        case 12:
-            model.ExchangeDataCount(op & 0x80 ? static_cast<uint32_t>(a) * 65537u : static_cast<uint16_t>(a) % 400,
-                                    b & 1);
-            break;
-        case 13:
-            model.AddData(a);
-            break;
-        case 14:
-            model.DeleteData(a);
-            break;
-        case 15:
-            model.SetCurSel(op & 0x80 ? a : a % 400, b & 1, static_cast<short>((b >> 1) & 3), (b >> 3) & 1);
-            break;
-        case 16:
-            model.UpdateDraw(a);
-            break;
-        case 17:
-            if (a & 1)
-                model.SetFocus((a & 2) != 0);
-            else
-                model.KillFocus();
-            break;
-        case 18:
-            if (a & 1)
-                model.PagePrev();
-            else
-                model.PageNext();
-            break;
-        case 19: {
-            int l, t, r, btm;
-            if (model.GetRowLineRect(static_cast<short>(a % 6), static_cast<short>(b % 8), &l, &t, &r, &btm))
-                Require(l <= r + 2 && model.IsVisible(model.Current()), "cell rectangle of a visible row", input);
-            model.CellHit(a, b);
-            break;
-        }
-        }
-        CheckInvariants(model, input);
+        kEvents[op % 20](model, (op & 0x80) != 0, a, b);
+        CheckInvariants(model);
     }
     return 0;
 }

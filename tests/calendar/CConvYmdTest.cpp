@@ -11,12 +11,37 @@
 namespace {
 
 // Shift-JIS era names and 年 月 日.
-const std::string kHeisei = "\x95\xBD\x90\xAC", kShowa = "\x8F\xBA\x98\x61", kTaisho = "\x91\xE5\x90\xB3",
-                  kMeiji = "\x96\xBE\x8E\xA1", kNen = "\x94\x4E", kGatsu = "\x8C\x8E", kNichi = "\x93\xFA";
+const std::string kReiwa = "\x97\xDF\x98\x61", kHeisei = "\x95\xBD\x90\xAC", kShowa = "\x8F\xBA\x98\x61",
+                  kTaisho = "\x91\xE5\x90\xB3", kMeiji = "\x96\xBE\x8E\xA1", kNen = "\x94\x4E", kGatsu = "\x8C\x8E",
+                  kNichi = "\x93\xFA";
+
+void AddDefaultEras()
+{
+    CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', kMeiji.c_str());
+    CConvYmd::AddEra(1912, 15, 7, 29, 1, 'T', kTaisho.c_str());
+    CConvYmd::AddEra(1926, 64, 12, 24, 2, 'S', kShowa.c_str());
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
+}
+
+struct EraTable : ::testing::Test {
+    void TearDown() override { CConvYmd::ResetEras(); }
+};
+
+// Each case runs with the default table and with the four defaults added
+// again, which must change nothing.
+struct DefaultEras : EraTable, ::testing::WithParamInterface<bool> {
+    void SetUp() override
+    {
+        if (GetParam())
+            AddDefaultEras();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(CConvYmd, DefaultEras, ::testing::Values(false, true));
 
 // Both sides of each era change, the first day of the oldest era, dates
 // after the last era (which stay in it) and dates before the first.
-TEST(CConvYmd, EraBoundariesAndDatesAfterTheLastEra)
+TEST_P(DefaultEras, EraBoundariesDatesAfterTheLastEraAndFromEraParts)
 {
     // Date, era index (newest first; -1 for none), era code (oldest first),
     // era year and date, style 0.
@@ -40,9 +65,19 @@ TEST(CConvYmd, EraBoundariesAndDatesAfterTheLastEra)
         ymd.ConvWareki2(date, &eraYear, &month, &day, &letter);
         EXPECT_EQ(letter, style0[0]);
     }
+    // Era year, month, day, era code: the date, or 0 when refused (the
+    // era's own range is not checked, only its last year).
+    const long parts[][5] = {{31, 4, 30, 3, 20190430}, {1, 1, 1, 3, 19890101}, {4, 2, 29, 3, 19920229},
+                             {1, 2, 29, 3, 0},         {65, 1, 1, 2, 0},       {0, 1, 1, 3, 0},
+                             {1, 13, 1, 3, 0},         {1, 1, 0, 3, 0},        {1, 1, 1, 4, 0}};
+    for (const auto& p : parts) {
+        long value = -1;
+        EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
+        EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
+    }
 }
 
-TEST(CConvYmd, FourStylesOfEachKindByteForByte)
+TEST_P(DefaultEras, FourStylesOfEachKindByteForByte)
 {
     // Date, type, seireki, the text ("" for a failure: a char* output is
     // emptied, a CString kept).
@@ -70,7 +105,7 @@ TEST(CConvYmd, FourStylesOfEachKindByteForByte)
 
 // Accepted texts give the date; rejected ones store 0, empty a char* output
 // and keep a CString.
-TEST(CConvYmd, TypedDateGrammar)
+TEST_P(DefaultEras, TypedDateGrammar)
 {
     // Month and day alone are this year; a trailing separator ends the parts.
     const long thisYear = COleDateTime::GetCurrentTime().GetYear() * 10000L;
@@ -119,102 +154,33 @@ TEST(CConvYmd, TypedDateGrammar)
     EXPECT_STREQ(out, "H.05/03/15");
 }
 
-TEST(CConvYmd, DatesFromEraParts)
-{
-    // era year, month, day, era code: the date, or 0 when refused (the
-    // era's own range is not checked, only its last year).
-    const long parts[][5] = {{31, 4, 30, 3, 20190430}, {1, 1, 1, 3, 19890101}, {4, 2, 29, 3, 19920229},
-                             {1, 2, 29, 3, 0},         {65, 1, 1, 2, 0},       {0, 1, 1, 3, 0},
-                             {1, 13, 1, 3, 0},         {1, 1, 0, 3, 0},        {1, 1, 1, 4, 0}};
-    CYmd ymd;
-    for (const auto& p : parts) {
-        long value = -1;
-        EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
-        EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
-    }
-}
-
-
-// Every era-table result of a set of dates, typed texts and era parts, as
-// one text to compare tables by.
-std::string EraResults()
-{
-    const long dates[] = {18671231, 18680101, 19120729, 19120730, 19261224, 19261225, 19890107, 19890108,
-                          19930315, 20190430, 20190501, 20261206, 21001231};
-    const char* texts[] = {"H5/3/15", "s64/1/7", "T15/12/24", "M45/7/29", "5/3/15", "R1/5/1", "S65/1/1", "70/3/15"};
-    CYmd ymd;
-    std::string all;
-    char out[32];
-    for (long date : dates) {
-        short parts[4] = {};
-        char letter = 'x';
-        all += std::to_string(ymd.GetWareki(date)) + ";";
-        for (short type = 0; type < 4; ++type)
-            all += std::to_string(ymd.ConvWareki(out, date, type)) + out + ";";
-        ymd.ConvWareki(date, &parts[0], &parts[1], &parts[2], &parts[3]);
-        ymd.ConvWareki2(date, &parts[0], &parts[1], &parts[2], &letter);
-        all += std::to_string(parts[0] * 1000 + parts[3]) + letter + ";";
-    }
-    for (const char* text : texts) {
-        long value = -1;
-        all += std::to_string(ymd.ConvSeireki(&value, text)) + std::to_string(value) + ";";
-    }
-    for (short code = -1; code < 6; ++code) {
-        long value = -1;
-        all += std::to_string(ymd.ConvWareki(short(31), short(4), short(30), code, &value)) + std::to_string(value);
-    }
-    return all;
-}
-
-void AddDefaultEras()
-{
-    CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', kMeiji.c_str());
-    CConvYmd::AddEra(1912, 15, 7, 29, 1, 'T', kTaisho.c_str());
-    CConvYmd::AddEra(1926, 64, 12, 24, 2, 'S', kShowa.c_str());
-    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
-}
-
-const std::string kReiwa = "\x97\xDF\x98\x61";  // 令和
-
-struct EraTable : ::testing::Test {
-    void TearDown() override { CConvYmd::ResetEras(); }
-};
-
-TEST_F(EraTable, TheDefaultErasAddedAgainChangeNothing)
-{
-    const std::string defaults = EraResults();
-    AddDefaultEras();
-    EXPECT_EQ(EraResults(), defaults);
-    CConvYmd::AddEra(2019, 99, 4, 30, 4, 'R', kReiwa.c_str());
-    EXPECT_NE(EraResults(), defaults);
-    CConvYmd::ResetEras();
-    EXPECT_EQ(EraResults(), defaults);
-}
-
 TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
 {
     AddDefaultEras();
     CConvYmd::AddEra(2019, 99, 4, 30, 4, 'r', kReiwa.c_str());
     CYmd ymd;
-    char out[32];
-    EXPECT_EQ(ymd.ConvWareki(out, 20190430L, 0), 1);
-    EXPECT_STREQ(out, "H.31/04/30");
-    EXPECT_EQ(ymd.ConvWareki(out, 20190501L, 0), 1);
-    EXPECT_STREQ(out, "R.01/05/01");
-    EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 3), 1);
-    EXPECT_EQ(out, kReiwa + " 8" + kNen + "12" + kGatsu + " 6" + kNichi);
-    EXPECT_EQ(ymd.GetWareki(20190501), 0);
-    EXPECT_EQ(ymd.GetWareki(20190430), 1);
-    EXPECT_EQ(ymd.GetWareki(18680101), 4);
-    for (const char* text : {"R1/5/1", "r01.05.01", "r.1.5.1"}) {
-        long value = 0;
-        EXPECT_EQ(ymd.ConvSeireki(&value, text), 1) << text;
-        EXPECT_EQ(value, 20190501) << text;
+    // Date, style, text, era index.
+    const std::tuple<long, short, std::string, short> shown[] = {
+        {20190430, 0, "H.31/04/30", 1}, {20190501, 0, "R.01/05/01", 0}, {18680101, 0, "M.01/01/01", 4},
+        {20261206, 3, kReiwa + " 8" + kNen + "12" + kGatsu + " 6" + kNichi, 0},
+    };
+    for (const auto& [date, type, text, index] : shown) {
+        char out[32];
+        EXPECT_EQ(ymd.ConvWareki(out, date, type), 1);
+        EXPECT_EQ(out, text);
+        EXPECT_EQ(ymd.GetWareki(date), index) << date;
     }
-    long value = 0;
-    EXPECT_EQ(ymd.ConvSeireki(&value, "R1/4/30"), 1);  // the era's range itself is not checked
-    EXPECT_EQ(ymd.ConvSeireki(&value, "5/3/15"), 1);   // a year without a letter stays H
-    EXPECT_EQ(value, 19930315);
+    // The era's range itself is not checked, only its last year; a year
+    // without a letter stays H.
+    const std::pair<const char*, long> typed[] = {
+        {"R1/5/1", 20190501},  {"r01.05.01", 20190501}, {"r.1.5.1", 20190501}, {"R1/4/30", 20190430},
+        {"5/3/15", 19930315},  {"R82/1/1", 21000101},   {"R83/1/1", 0},
+    };
+    for (const auto& [text, date] : typed) {
+        long value = 0;
+        EXPECT_EQ(ymd.ConvSeireki(&value, text), date != 0 ? 1 : 0) << text;
+        EXPECT_EQ(value, date) << text;
+    }
     short parts[4] = {};
     char letter = 0;
     EXPECT_EQ(ymd.ConvWareki(&parts[0], &parts[1], &parts[2], &parts[3], "2026/12/6"), 1);
@@ -222,12 +188,12 @@ TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
     EXPECT_EQ(parts[3], 4);
     ymd.ConvWareki2(20261206, &parts[0], &parts[1], &parts[2], &letter);
     EXPECT_EQ(letter, 'R');
+    long value = 0;
     EXPECT_EQ(ymd.ConvWareki(short(8), short(12), short(6), short(4), &value), 1);
     EXPECT_EQ(value, 20261206);
     EXPECT_EQ(ymd.ConvWareki(short(100), short(1), short(1), short(4), &value), 0);  // past the last era year
-    EXPECT_EQ(ymd.ConvSeireki(&value, "R82/1/1"), 1);
-    EXPECT_EQ(ymd.ConvSeireki(&value, "R83/1/1"), 0);  // 2101
     CConvYmd::ResetEras();
+    char out[32];
     EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
     EXPECT_STREQ(out, "H.38/12/06");
     EXPECT_EQ(ymd.ConvSeireki(&value, "R1/5/1"), 0);
@@ -241,11 +207,8 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
     CYmd ymd;
     EXPECT_EQ(ymd.GetWareki(19261225), 1);
     CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
-    const struct {
-        short firstYear, lastEraYear, changeMonth, changeDay, eraCode;
-        char letter;
-        const char* name;
-    } refused[] = {
+    // First year, last era year, change month and day, era code, letter, name.
+    const std::tuple<short, short, short, short, short, char, const char*> refused[] = {
         {2019, 99, 4, 30, 4, 'R', nullptr},       {2019, 99, 4, 30, 4, 'R', "123456789"},
         {2019, 99, 4, 30, 4, '1', "R"},           {1989, 99, 4, 30, 4, 'R', "R"},
         {1988, 99, 4, 30, 4, 'R', "R"},           {2101, 99, 4, 30, 4, 'R', "R"},
@@ -257,10 +220,9 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
     };
     char out[32] = "junk";
     for (const auto& era : refused) {
-        CConvYmd::AddEra(era.firstYear, era.lastEraYear, era.changeMonth, era.changeDay, era.eraCode, era.letter,
-                         era.name);
+        std::apply(CConvYmd::AddEra, era);
         EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
-        EXPECT_STREQ(out, "H.38/12/06") << era.firstYear << " " << era.changeMonth << "/" << era.changeDay;
+        EXPECT_STREQ(out, "H.38/12/06") << std::get<0>(era) << " " << std::get<2>(era) << "/" << std::get<3>(era);
     }
     EXPECT_EQ(ymd.ConvWareki(out, 19890101L, 0), 1);  // the oldest era holds its whole first year
     EXPECT_STREQ(out, "H.01/01/01");

@@ -1,5 +1,4 @@
 zr8_add_portable_test(zr8_calendar_tests
-    calendar/CCheckYmdTest.cpp
     calendar/CConvTimeTest.cpp
     calendar/CConvYmdTest.cpp
     calendar/CYmdTest.cpp)

@@ -40,17 +40,13 @@ TEST(KanjiCopy, CopiesCountBytesWithoutSplittingALeadByte)
     EXPECT_EQ(std::memcmp(dest, "A\0B\0", 4), 0);
     CDlgSub().KanjiCopy(dest, reinterpret_cast<unsigned char*>(const_cast<char*>("X" SJIS_NI)), 2);
     EXPECT_STREQ(reinterpret_cast<char*>(dest), "X");
-}
-
-// Lead bytes are 0x81-0x9F and 0xE0-0xFC: such a byte is never copied
-// without its trail byte.
-TEST(KanjiCopy, EveryLeadByteAndNoOther)
-{
+    // Lead bytes are 0x81-0x9F and 0xE0-0xFC: such a byte is never copied
+    // without its trail byte.
     for (int byte = 1; byte < 256; ++byte) {
         bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        char src[] = {static_cast<char>(byte), 'A', 'B', '\0'}, dest[4] = "##";
-        CConv().KanjiCopy(dest, src, 1);
-        EXPECT_EQ(dest[0], lead ? '\0' : src[0]) << std::hex << byte;
+        char one[] = {static_cast<char>(byte), 'A', '\0'}, copied[3] = "##";
+        CConv().KanjiCopy(copied, one, 1);
+        EXPECT_EQ(copied[0], lead ? '\0' : one[0]) << std::hex << byte;
     }
 }
 

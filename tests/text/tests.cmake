@@ -1,11 +1,9 @@
 zr8_add_portable_test(zr8_text_tests
     text/CEveryValueTest.cpp
-    text/CommaStrTest.cpp
-    text/ConvertTest.cpp
+    text/NumberTextTest.cpp
     text/DoubleByteTest.cpp)
 
 # CSV output goes through the framework's CFile; the help context through
 # the application object.
 zr8_add_windows_test(zr8_text_win_tests
-    text/CDlgSubTest.cpp
-    text/ClTxtCnvOutTest.cpp)
+    text/WindowsTextTest.cpp)
