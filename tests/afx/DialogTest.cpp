@@ -15,6 +15,17 @@
 
 namespace {
 
+class KeepOpenDialog : public ScriptedDialog {
+public:
+    using ScriptedDialog::ScriptedDialog;
+    int oks = 0;
+
+protected:
+    void OnOK() override { ++oks; }
+};
+
+// Enter ends the dialog through OnOK unless a host's OnOK keeps it open;
+// Escape cancels.
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
     ScriptedDialog dialog(IDD_AFX_TWO_EDITS);
@@ -45,33 +56,17 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
     EXPECT_FALSE(::IsWindow(atInit));
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 
-    ScriptedDialog cancelled(IDD_AFX_TWO_EDITS);
-    cancelled.steps = {[](ScriptedDialog&) { SendKey(VK_ESCAPE); }};
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.stepsRun, 1);
-}
-
-class KeepOpenDialog : public ScriptedDialog {
-public:
-    using ScriptedDialog::ScriptedDialog;
-    int oks = 0;
-
-protected:
-    void OnOK() override { ++oks; }
-};
-
-TEST(Dialog, OnOKAndEndDialogDecideTheResult)
-{
-    KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
-    dialog.steps = {
+    KeepOpenDialog kept(IDD_AFX_TWO_EDITS);
+    kept.steps = {
         [](ScriptedDialog&) { SendKey(VK_RETURN); },
         [](ScriptedDialog& d) {
             EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));  // OnOK kept it open
-            d.EndDialog(42);
+            SendKey(VK_ESCAPE);
         },
     };
-    EXPECT_EQ(dialog.DoModal(), 42);
-    EXPECT_EQ(dialog.oks, 1);
+    EXPECT_EQ(kept.DoModal(), IDCANCEL);
+    EXPECT_EQ(kept.oks, 1);
+    EXPECT_EQ(kept.stepsRun, 2);
 
     CDialog missing(4242);
     EXPECT_EQ(missing.DoModal(), -1);
