@@ -129,7 +129,7 @@ TEST(Subclassing, RoutesMessagesThroughTheObjectAndRestoresTheOriginalProcedure)
 
 // --- Creation and destruction ----------------------------------------------
 
-TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessage)
+TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessageAndDetachedAfterTheLast)
 {
     RecordingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "top", WS_OVERLAPPEDWINDOW, 10, 10, 200, 150, nullptr, nullptr));
@@ -157,16 +157,14 @@ TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessage)
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(childHwnd), nullptr);
     EXPECT_FALSE(::IsWindow(hwnd));
-}
 
-TEST(Creation, AFailedCreateLeavesTheObjectDetached)
-{
-    RecordingWnd wnd;
-    wnd.createResult = -1;
-    EXPECT_FALSE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_TRUE(wnd.postNcDestroyed);
-    EXPECT_EQ(wnd.log.Messages().back().message, static_cast<UINT>(WM_NCDESTROY));
+    // A failed create leaves the object detached.
+    RecordingWnd failed;
+    failed.createResult = -1;
+    EXPECT_FALSE(failed.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(failed.m_hWnd, nullptr);
+    EXPECT_TRUE(failed.postNcDestroyed);
+    EXPECT_EQ(failed.log.Messages().back().message, static_cast<UINT>(WM_NCDESTROY));
 
     RecordingWnd noClass;
     EXPECT_FALSE(noClass.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
@@ -215,10 +213,10 @@ protected:
     void OnCaptureChanged(CWnd* pWnd) override { captureTo = pWnd; }
 };
 
-TEST(Dispatch, EachMessageReachesItsTypedHandlerWithItsParameters)
+TEST(Dispatch, EachMessageReachesItsTypedHandlerAndTheOperationsReachTheWindow)
 {
     HandlerWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
     LPARAM keyData = MAKELPARAM(3, 0x401E);
     wnd.SendMessage(WM_KEYDOWN, 'A', keyData);
     EXPECT_EQ(wnd.keyChar, static_cast<UINT>('A'));
@@ -254,40 +252,8 @@ TEST(Dispatch, EachMessageReachesItsTypedHandlerWithItsParameters)
     other.SetCapture();
     EXPECT_EQ(wnd.captureTo, &other);
     ::ReleaseCapture();
-}
 
-// Unhandled messages keep the edit's own behaviour, and a double-byte
-// character typed in two WM_CHAR messages (lead byte, then trail byte 0x5C
-// of 表) arrives whole.
-TEST(Dispatch, ASubclassedEditKeepsItsOwnBehaviour)
-{
-    HWND edit = MakeForeignEdit();
-    CEdit sub;
-    ASSERT_TRUE(sub.SubclassWindow(edit));
-    sub.SetWindowText("12345");
-    sub.SetSel(1, 3);
-    int start = 0, end = 0;
-    sub.GetSel(start, end);
-    EXPECT_EQ(start, 1);
-    EXPECT_EQ(end, 3);
-    sub.ReplaceSel("x");
-    CString text;
-    sub.GetWindowText(text);
-    EXPECT_EQ(text, "1x45");
-    sub.LimitText(8);
-    EXPECT_EQ(sub.GetLimitText(), 8u);
-    for (UINT c : {UINT('z'), 0x95u, 0x5Cu, 0xB1u})  // ｱ, a single byte
-        sub.SendMessage(WM_CHAR, c, 1);
-    sub.GetWindowText(text);
-    EXPECT_EQ(text, "1xz\x95\x5C\xB1" "45");
-    sub.UnsubclassWindow();
-    ::DestroyWindow(edit);
-}
-
-TEST(Dispatch, WindowOperationsAreThinWrappers)
-{
-    CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
+    // The window operations.
     wnd.MoveWindow(30, 40, 200, 120, TRUE);
     CRect window;
     wnd.GetWindowRect(&window);
@@ -317,15 +283,41 @@ TEST(Dispatch, WindowOperationsAreThinWrappers)
     EXPECT_EQ(wnd.GetStyle() & (WS_VSCROLL | WS_HSCROLL), static_cast<DWORD>(WS_HSCROLL));
     EXPECT_FALSE(wnd.ModifyStyle(0, WS_HSCROLL));  // no change
 
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(wnd.GetOwner(), nullptr);
-    wnd.SetOwner(&owner);
-    EXPECT_EQ(wnd.GetOwner(), &owner);
+    wnd.SetOwner(&other);
+    EXPECT_EQ(wnd.GetOwner(), &other);
     CWnd detached;
     EXPECT_EQ(detached.GetParent(), nullptr);
     EXPECT_EQ(detached.SendMessage(WM_NULL), 0);
     EXPECT_FALSE(detached.PostMessage(WM_NULL));
+}
+
+// Unhandled messages keep the edit's own behaviour, and a double-byte
+// character typed in two WM_CHAR messages (lead byte, then trail byte 0x5C
+// of 表) arrives whole.
+TEST(Dispatch, ASubclassedEditKeepsItsOwnBehaviour)
+{
+    HWND edit = MakeForeignEdit();
+    CEdit sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    sub.SetWindowText("12345");
+    sub.SetSel(1, 3);
+    int start = 0, end = 0;
+    sub.GetSel(start, end);
+    EXPECT_EQ(start, 1);
+    EXPECT_EQ(end, 3);
+    sub.ReplaceSel("x");
+    CString text;
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "1x45");
+    sub.LimitText(8);
+    EXPECT_EQ(sub.GetLimitText(), 8u);
+    for (UINT c : {UINT('z'), 0x95u, 0x5Cu, 0xB1u})  // ｱ, a single byte
+        sub.SendMessage(WM_CHAR, c, 1);
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "1xz\x95\x5C\xB1" "45");
+    sub.UnsubclassWindow();
+    ::DestroyWindow(edit);
 }
 
 // --- Reflection ---------------------------------------------------------------
