@@ -345,11 +345,16 @@ protected:
     void OnDrawItem(int, LPDRAWITEMSTRUCT) override { ++drawItems; }
 };
 
-class ReflectingEdit : public CEdit {
+// Takes EN_CHANGE (while takeChange), notification 1234, its colour and
+// its own drawing.
+template <class Base>
+class Reflecting : public Base {
 public:
     bool takeChange = true;
     std::vector<UINT> offered;  // notification codes offered to the child
     HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    int drawn = 0;
+    UINT drawnId = 0;
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
@@ -366,26 +371,14 @@ protected:
         case WM_CTLCOLOREDIT:
             *pResult = reinterpret_cast<LRESULT>(childBrush);
             return TRUE;
+        case WM_DRAWITEM:
+            ++drawn;
+            drawnId = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID;
+            *pResult = TRUE;
+            return TRUE;
         default:
             return FALSE;
         }
-    }
-};
-
-class OwnerDrawButton : public CWnd {
-public:
-    int drawn = 0;
-    UINT drawnId = 0;
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult) override
-    {
-        if (message != WM_DRAWITEM)
-            return FALSE;
-        ++drawn;
-        drawnId = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID;
-        *pResult = TRUE;
-        return TRUE;
     }
 };
 
@@ -393,7 +386,7 @@ TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
 {
     ParentWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
-    ReflectingEdit child;
+    Reflecting<CEdit> child;
     ASSERT_TRUE(child.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 7));
 
     // Taken by the child: the parent never hears of EN_CHANGE.
@@ -433,7 +426,7 @@ TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
     ::ReleaseDC(parent.m_hWnd, dc);
 
     // An owner-drawn control draws itself.
-    OwnerDrawButton button;
+    Reflecting<CWnd> button;
     ASSERT_TRUE(button.Create("BUTTON", "", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 50, 90, 80), &parent, 9));
     button.Invalidate();
     button.UpdateWindow();
