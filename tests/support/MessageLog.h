@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -43,10 +44,8 @@ public:
     {
         std::vector<LoggedMessage> kept;
         for (const LoggedMessage& logged : m_messages) {
-            for (UINT message : messages) {
-                if (logged.message == message)
-                    kept.push_back(logged);
-            }
+            if (std::find(messages.begin(), messages.end(), logged.message) != messages.end())
+                kept.push_back(logged);
         }
         return kept;
     }
