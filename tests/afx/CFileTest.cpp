@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(CFile, MissingFileReportsFileNotFound)
+TEST(CFile, ErrorsCarryTheirCauseAndTheFileName)
 {
     TempFolder folder;
     std::string name = folder.File("missing.dat");
@@ -34,6 +34,20 @@ TEST(CFile, MissingFileReportsFileNotFound)
         e->Delete();
     }
     EXPECT_FALSE(std::filesystem::exists(name));
+
+    // Writing through a read-only handle throws with the file's name.
+    WriteBytes(name, "abc");
+    CFile readOnly(name.c_str(), CFile::modeRead);
+    try {
+        readOnly.Write("x", 1);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
+        EXPECT_EQ(e->m_strFileName, name.c_str());
+        e->Delete();
+    }
+    readOnly.Close();
+    EXPECT_EQ(ReadBytes(name), "abc");
 }
 
 TEST(CFile, ShareModesAreEnforced)
@@ -102,33 +116,17 @@ TEST(CFile, WriteReadRoundTripWithSeekAndLength)
     EXPECT_EQ(truncate.GetLength(), 0u);
 }
 
-TEST(CFile, WriteOnAReadOnlyHandleThrows)
-{
-    TempFolder folder;
-    std::string name = folder.File("ro.dat");
-    WriteBytes(name, "abc");
-    CFile file(name.c_str(), CFile::modeRead);
-    try {
-        file.Write("x", 1);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
-        EXPECT_EQ(e->m_strFileName, name.c_str());
-        e->Delete();
-    }
-    file.Close();
-    EXPECT_EQ(ReadBytes(name), "abc");
-}
-
 TEST(CFileException, OsErrorsMapToCauses)
 {
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_DISK_FULL), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_DISK_FULL), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION),
-              CFileException::sharingViolation);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND), CFileException::fileNotFound);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_ENOUGH_MEMORY),
-              CFileException::genericException);
+    const std::pair<LONG, int> rows[] = {
+        {ERROR_DISK_FULL, CFileException::diskFull},
+        {ERROR_HANDLE_DISK_FULL, CFileException::diskFull},
+        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
+        {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
+        {ERROR_NOT_ENOUGH_MEMORY, CFileException::genericException},
+    };
+    for (const auto& [error, cause] : rows)
+        EXPECT_EQ(CFileException::OsErrorToException(error), cause) << error;
 }
 
 } // namespace

@@ -1,37 +1,39 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 
 #include "afx/COleDateTime.h"
 
 namespace {
 
-TEST(COleDateTime, FieldsOfKnownDates)
+// Each date made from its fields has its value (days since 1899-12-30, the
+// time of day counting away from it), and the value gives the fields back.
+TEST(COleDateTime, FieldsAndValuesOfKnownDates)
 {
-    COleDateTime t(2026, 12, 5, 17, 30, 45);
-    EXPECT_EQ(t.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(t.GetYear(), 2026);
-    EXPECT_EQ(t.GetMonth(), 12);
-    EXPECT_EQ(t.GetDay(), 5);
-    EXPECT_EQ(t.GetHour(), 17);
-    EXPECT_EQ(t.GetMinute(), 30);
-    EXPECT_EQ(t.GetSecond(), 45);
-    EXPECT_EQ(t.GetDayOfWeek(), 7);  // a Saturday
-    EXPECT_EQ(t.GetDayOfYear(), 339);
-
-    EXPECT_DOUBLE_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).m_dt, 0.0);
-    EXPECT_DOUBLE_EQ(COleDateTime(2000, 1, 1, 0, 0, 0).m_dt, 36526.0);
-    EXPECT_DOUBLE_EQ(COleDateTime(1899, 12, 29, 6, 0, 0).m_dt, -1.25);
-
-    COleDateTime early(-1.25);
-    EXPECT_EQ(early.GetDay(), 29);
-    EXPECT_EQ(early.GetHour(), 6);
-
-    COleDateTime leap(2024, 2, 29, 23, 59, 59);
-    EXPECT_EQ(leap.GetDay(), 29);
-    EXPECT_EQ(leap.GetSecond(), 59);
-    EXPECT_EQ(leap.GetDayOfYear(), 60);
-    EXPECT_EQ(COleDateTime(1912, 7, 30, 0, 0, 0).GetDayOfWeek(), 3);  // a Tuesday
+    struct Row {
+        int fields[6], dayOfWeek, dayOfYear;  // Sunday is day 1
+        double value;
+    };
+    const Row rows[] = {
+        {{2026, 12, 5, 17, 30, 45}, 7, 339, 46361.7296875},
+        {{1899, 12, 30, 0, 0, 0}, 7, 364, 0.0},
+        {{2000, 1, 1, 0, 0, 0}, 7, 1, 36526.0},
+        {{1899, 12, 29, 6, 0, 0}, 6, 363, -1.25},
+        {{2024, 2, 29, 23, 59, 59}, 5, 60, 45351 + 86399 / 86400.0},
+        {{1912, 7, 30, 0, 0, 0}, 3, 212, 4595.0},
+    };
+    for (const Row& r : rows) {
+        const int* f = r.fields;
+        COleDateTime made(f[0], f[1], f[2], f[3], f[4], f[5]);
+        EXPECT_EQ(made.GetStatus(), COleDateTime::valid);
+        EXPECT_DOUBLE_EQ(made.m_dt, r.value) << f[0];
+        COleDateTime t(r.value);
+        const int got[] = {t.GetYear(), t.GetMonth(), t.GetDay(), t.GetHour(), t.GetMinute(), t.GetSecond()};
+        EXPECT_TRUE(std::equal(got, got + 6, f)) << r.value;
+        EXPECT_EQ(t.GetDayOfWeek(), r.dayOfWeek) << r.value;
+        EXPECT_EQ(t.GetDayOfYear(), r.dayOfYear) << r.value;
+    }
 }
 
 TEST(COleDateTime, InvalidValuesReportErrors)

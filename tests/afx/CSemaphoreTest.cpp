@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(CSemaphore, OneHolderAtATime)
+TEST(CSemaphore, OneHolderAtATimeAndAWaiterWakesWhenReleased)
 {
     CSemaphore semaphore(1, 1);
     {
@@ -29,15 +29,13 @@ TEST(CSemaphore, OneHolderAtATime)
     LONG previous = -1;
     EXPECT_TRUE(semaphore.Unlock(1, &previous));
     EXPECT_EQ(previous, 0);
-}
 
-TEST(CSemaphore, WaiterWakesWhenReleased)
-{
-    CSemaphore semaphore(0, 1);
+    // A waiter wakes when the count is released.
+    CSemaphore empty(0, 1);
     BOOL acquired = FALSE;
-    std::thread waiter([&] { acquired = semaphore.Lock(INFINITE); });
+    std::thread waiter([&] { acquired = empty.Lock(INFINITE); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_TRUE(semaphore.Unlock());
+    EXPECT_TRUE(empty.Unlock());
     waiter.join();
     EXPECT_TRUE(acquired);
 }

@@ -63,7 +63,7 @@ TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLetters)
     EXPECT_EQ(Bytes(mixed), std::string("ab") + kA + kXya + "cd");
 }
 
-TEST(CString, ShiftJisBytesSurviveCopyConcatenationAndExtraction)
+TEST(CString, CopyConcatenationAndExtractionKeepShiftJisAndClamp)
 {
     CString s(kHyoji);
     CString copy = s;
@@ -74,22 +74,20 @@ TEST(CString, ShiftJisBytesSurviveCopyConcatenationAndExtraction)
     EXPECT_EQ(Bytes(copy.Mid(4, 2)), kSo);
     EXPECT_EQ(Bytes(copy.Right(2)), kHyo);
     EXPECT_EQ(Bytes(s), kHyoji);  // the source is untouched
-}
 
-TEST(CString, ExtractionClampsIndexesAndCounts)
-{
-    CString s("abcdef");
-    EXPECT_EQ(s.Mid(-3, 2), "ab");
-    EXPECT_EQ(s.Mid(4, 100), "ef");
-    EXPECT_EQ(s.Mid(10), "");
-    EXPECT_EQ(s.Left(-1), "");
-    EXPECT_EQ(s.Left(99), "abcdef");
-    EXPECT_EQ(s.Right(2), "ef");
-    EXPECT_EQ(s.Right(-5), "");
-    EXPECT_EQ(s.GetAt(6), '\0');
-    EXPECT_EQ(s[-1], '\0');
-    s.SetAt(99, 'z');
-    EXPECT_EQ(s, "abcdef");
+    // Indexes and counts are clamped.
+    CString t("abcdef");
+    EXPECT_EQ(t.Mid(-3, 2), "ab");
+    EXPECT_EQ(t.Mid(4, 100), "ef");
+    EXPECT_EQ(t.Mid(10), "");
+    EXPECT_EQ(t.Left(-1), "");
+    EXPECT_EQ(t.Left(99), "abcdef");
+    EXPECT_EQ(t.Right(2), "ef");
+    EXPECT_EQ(t.Right(-5), "");
+    EXPECT_EQ(t.GetAt(6), '\0');
+    EXPECT_EQ(t[-1], '\0');
+    t.SetAt(99, 'z');
+    EXPECT_EQ(t, "abcdef");
 }
 
 TEST(CString, ComparisonsAreBytewiseAndUnsigned)
@@ -121,19 +119,6 @@ TEST(CString, ComparisonsAreBytewiseAndUnsigned)
         EXPECT_EQ(CString(lower).CompareNoCase(upper) != 0, lead) << byte;
     }
     EXPECT_EQ(CString().Compare(nullptr), 0);
-}
-
-TEST(CString, SelfReferencingOperationsKeepTheirText)
-{
-    CString s("abc");
-    s += s;
-    EXPECT_EQ(s, "abcabc");
-    s += static_cast<const char*>(s) + 3;
-    EXPECT_EQ(s, "abcabcabc");
-    s = static_cast<const char*>(s) + 6;
-    EXPECT_EQ(s, "abc");
-    s = s;
-    EXPECT_EQ(s, "abc");
 }
 
 TEST(CString, BufferAccessAndRelease)
@@ -184,7 +169,7 @@ TEST(CString, TrimmingRemovesOnlyWholeTargetCharacters)
     EXPECT_EQ(zeros, "12");
 }
 
-TEST(CString, ConstructionVariants)
+TEST(CString, ConstructionAndSelfReference)
 {
     EXPECT_EQ(CString('-', 3), "---");
     EXPECT_EQ(CString('-', 0), "");
@@ -198,6 +183,17 @@ TEST(CString, ConstructionVariants)
     target.Empty();
     EXPECT_EQ(target.GetLength(), 0);
     EXPECT_EQ(sizeof(CString), sizeof(char*));
+
+    // Operations on the string's own text.
+    CString s("abc");
+    s += s;
+    EXPECT_EQ(s, "abcabc");
+    s += static_cast<const char*>(s) + 3;
+    EXPECT_EQ(s, "abcabcabc");
+    s = static_cast<const char*>(s) + 6;
+    EXPECT_EQ(s, "abc");
+    s = s;
+    EXPECT_EQ(s, "abc");
 }
 
 } // namespace

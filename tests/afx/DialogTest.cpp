@@ -15,13 +15,17 @@
 
 namespace {
 
-std::string TextOf(HWND hwnd)
-{
-    char text[256] = "";
-    ::GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
+class KeepOpenDialog : public ScriptedDialog {
+public:
+    using ScriptedDialog::ScriptedDialog;
+    int oks = 0;
 
+protected:
+    void OnOK() override { ++oks; }
+};
+
+// Enter ends the dialog through OnOK unless a host's OnOK keeps it open;
+// Escape cancels.
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
     ScriptedDialog dialog(IDD_AFX_TWO_EDITS);
@@ -52,33 +56,17 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
     EXPECT_FALSE(::IsWindow(atInit));
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 
-    ScriptedDialog cancelled(IDD_AFX_TWO_EDITS);
-    cancelled.steps = {[](ScriptedDialog&) { SendKey(VK_ESCAPE); }};
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.stepsRun, 1);
-}
-
-class KeepOpenDialog : public ScriptedDialog {
-public:
-    using ScriptedDialog::ScriptedDialog;
-    int oks = 0;
-
-protected:
-    void OnOK() override { ++oks; }
-};
-
-TEST(Dialog, OnOKAndEndDialogDecideTheResult)
-{
-    KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
-    dialog.steps = {
+    KeepOpenDialog kept(IDD_AFX_TWO_EDITS);
+    kept.steps = {
         [](ScriptedDialog&) { SendKey(VK_RETURN); },
         [](ScriptedDialog& d) {
             EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));  // OnOK kept it open
-            d.EndDialog(42);
+            SendKey(VK_ESCAPE);
         },
     };
-    EXPECT_EQ(dialog.DoModal(), 42);
-    EXPECT_EQ(dialog.oks, 1);
+    EXPECT_EQ(kept.DoModal(), IDCANCEL);
+    EXPECT_EQ(kept.oks, 1);
+    EXPECT_EQ(kept.stepsRun, 2);
 
     CDialog missing(4242);
     EXPECT_EQ(missing.DoModal(), -1);
@@ -101,55 +89,71 @@ TEST(Dialog, TemplatesAreFoundThroughTheResourceChain)
     EXPECT_EQ(abortText, "\x92\x86\x8E\x7E");  // 中止
 }
 
-// PreTranslateMessage runs inside the dialog box's own modal loop.
-class WalkEdit : public CEdit {
-public:
-    std::vector<HWND>* walk = nullptr;
+// Records the key-downs it is offered in g_walk, and eats X when told to.
+std::vector<HWND> g_walk;
 
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message != WM_KEYDOWN)
-            return FALSE;
-        walk->push_back(m_hWnd);
-        return pMsg->wParam == 'X';
-    }
-};
-
-class WalkDialog : public ScriptedDialog {
+template <class Base>
+class Walker : public Base {
 public:
-    using ScriptedDialog::ScriptedDialog;
-    std::vector<HWND> walk;
-    WalkEdit edit;
+    using Base::Base;
+    bool eatX = false;
 
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
         if (pMsg->message == WM_KEYDOWN)
-            walk.push_back(m_hWnd);
-        return ScriptedDialog::PreTranslateMessage(pMsg);
+            g_walk.push_back(this->m_hWnd);
+        return (eatX && pMsg->message == WM_KEYDOWN && pMsg->wParam == 'X') || Base::PreTranslateMessage(pMsg);
     }
 };
 
-TEST(Dialog, PreTranslateMessageRunsInsideTheModalLoop)
+// A X B typed into edit: X is eaten before translation, and each key
+// walked from the edit up to top.
+void ExpectWalked(HWND edit, HWND top)
 {
-    WalkDialog dialog(IDD_AFX_TWO_EDITS);
-    dialog.edit.walk = &dialog.walk;
-    dialog.onInit = [](ScriptedDialog& d) {
-        auto& self = static_cast<WalkDialog&>(d);
-        EXPECT_TRUE(self.edit.SubclassDlgItem(IDC_AFX_FIRST, &d));
+    EXPECT_EQ(TextOf(edit), "ab");
+    EXPECT_EQ(g_walk, (std::vector<HWND>{edit, top, edit, edit, top}));
+    g_walk.clear();
+}
+
+TEST(Dialog, PreTranslateMessageRunsInTheApplicationLoopAndInsideTheModalLoop)
+{
+    CWinApp app;
+    Walker<CWnd> frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "filter", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 50, 50, 300, 120,
+                               nullptr, nullptr));
+    Walker<CEdit> edit;
+    edit.eatX = true;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &frame, 5));
+    frame.SetForegroundWindow();
+    edit.SetFocus();
+    PumpPending();
+    g_walk.clear();
+    for (WORD key : {'A', 'X', 'B'})
+        SendKey(key);
+    for (DWORD start = ::GetTickCount(); TextOf(edit.m_hWnd) != "ab" && ::GetTickCount() - start < 3000;) {
+        MSG msg;
+        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            app.PumpMessage();
+        else
+            ::Sleep(5);
+    }
+    ExpectWalked(edit.m_hWnd, frame.m_hWnd);
+    frame.DestroyWindow();
+
+    Walker<ScriptedDialog> dialog(IDD_AFX_TWO_EDITS);
+    Walker<CEdit> dialogEdit;
+    dialogEdit.eatX = true;
+    dialog.onInit = [&dialogEdit](ScriptedDialog& d) {
+        EXPECT_TRUE(dialogEdit.SubclassDlgItem(IDC_AFX_FIRST, &d));
         return TRUE;
     };
     dialog.steps = {
         [](ScriptedDialog&) {
-            SendKey('A');
-            SendKey('X');
-            SendKey('B');
+            for (WORD key : {'A', 'X', 'B'})
+                SendKey(key);
         },
         [](ScriptedDialog& d) {
-            auto& self = static_cast<WalkDialog&>(d);
-            EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "ab");
-            HWND edit = d.Item(IDC_AFX_FIRST);
-            std::vector<HWND> expected = {edit, d.m_hWnd, edit, edit, d.m_hWnd};
-            EXPECT_EQ(self.walk, expected);
+            ExpectWalked(d.Item(IDC_AFX_FIRST), d.m_hWnd);
             SendKey(VK_TAB);  // the dialog manager still works after the filter
         },
         [](ScriptedDialog& d) {
@@ -187,10 +191,22 @@ TEST(Dialog, AModelessDialogGetsTheDialogKeysThroughTheApplicationLoop)
     EXPECT_FALSE(::IsWindow(hwnd));  // made by the object, ended with it
 }
 
+class SelfDeletingFrame : public CFrameWnd {
+public:
+    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
+    ~SelfDeletingFrame() override { *m_deleted = true; }
+
+private:
+    bool* m_deleted;
+};
+
+// A dialog owned by the main frame; the frame deletes itself and its
+// destruction ends the application loop.
 TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
 {
     CWinApp app;
-    auto* frame = new CFrameWnd;
+    bool deleted = false;
+    auto* frame = new SelfDeletingFrame(&deleted);
     ASSERT_TRUE(frame->Create(nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300)));
     app.m_pMainWnd = frame;
     ScriptedDialog dialog(IDD_AFX_TWO_EDITS);  // no parent: owned by the main window
@@ -208,9 +224,12 @@ TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
     }};
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.stepsRun, 1);
-    frame->DestroyWindow();  // deletes the frame
+    frame->DestroyWindow();
+    EXPECT_TRUE(deleted);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
-    EXPECT_FALSE(app.PumpMessage());  // and ends the loop
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_FALSE(app.PumpMessage());  // WM_QUIT
 }
 
 } // namespace

@@ -12,12 +12,15 @@
 #include "afx/CPen.h"
 #include "afx/CWnd.h"
 #include "support/GdiObjectCount.h"
-#include "support/RealInput.h"
 
 namespace {
 
-TEST(GdiObjects, EachObjectDeletesWhatItHoldsWhenItEnds)
+// The leak counter of the painted classes' tests must see the framework's
+// own creates and deletes, or every leak test would pass unseen.
+TEST(GdiObjects, EachObjectDeletesWhatItHoldsAndTheLeakCounterSeesIt)
 {
+    GdiObjectCount count;
+    ASSERT_GT(count.Patched(), 0u);
     HGDIOBJ font, pen, brush, bitmap;
     {
         CFont f;
@@ -26,6 +29,7 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsWhenItEnds)
         CBrush b(RGB(0, 0, 255));
         CBitmap bm;
         ASSERT_TRUE(bm.CreateBitmap(8, 4, 1, 32, nullptr));
+        EXPECT_EQ(4u, count.Outstanding());
         font = f.m_hObject;
         pen = p.m_hObject;
         brush = b.m_hObject;
@@ -40,36 +44,21 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsWhenItEnds)
         LOGPEN logPen;
         ASSERT_TRUE(p.GetLogPen(&logPen));
         EXPECT_EQ(logPen.lopnColor, RGB(255, 0, 0));
-    }
-    EXPECT_EQ(::GetObjectType(font), 0u);
-    EXPECT_EQ(::GetObjectType(pen), 0u);
-    EXPECT_EQ(::GetObjectType(brush), 0u);
-    EXPECT_EQ(::GetObjectType(bitmap), 0u);
-}
-
-// The leak counter of the painted classes' tests must see the framework's
-// own creates and deletes, or every leak test would pass unseen.
-TEST(GdiObjects, TheLeakCounterSeesWhatTheFrameworkCreatesAndDeletes)
-{
-    GdiObjectCount count;
-    ASSERT_GT(count.Patched(), 0u);
-    {
-        CPen pen(PS_SOLID, 1, RGB(1, 2, 3));
-        CBitmap bitmap;
-        ASSERT_TRUE(bitmap.CreateBitmap(2, 2, 1, 32, nullptr));
-        EXPECT_EQ(2u, count.Outstanding());
-        HGDIOBJ stock = ::GetStockObject(BLACK_PEN);
         CPen borrowed;
-        borrowed.Attach(stock);
+        borrowed.Attach(::GetStockObject(BLACK_PEN));
         borrowed.Detach();
     }
     EXPECT_EQ(0u, count.Outstanding());
-    EXPECT_EQ(2u, count.Created());
+    EXPECT_EQ(4u, count.Created());
+    for (HGDIOBJ gone : {font, pen, brush, bitmap})
+        EXPECT_EQ(::GetObjectType(gone), 0u);
     CBrush leaked(RGB(4, 5, 6));
     EXPECT_EQ(1u, count.Outstanding());
 }
 
-TEST(GdiObjects, AttachOwnsDetachReleasesAndAReplacedObjectIsDeleted)
+// Attach owns, Detach releases, a replaced object is deleted; temporary
+// wrappers have their type and never delete.
+TEST(GdiObjects, AttachDetachAndTemporaryWrappers)
 {
     HBRUSH given = ::CreateSolidBrush(RGB(1, 2, 3));
     HGDIOBJ first;
@@ -84,10 +73,7 @@ TEST(GdiObjects, AttachOwnsDetachReleasesAndAReplacedObjectIsDeleted)
     }
     EXPECT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));  // detached: still ours
     ::DeleteObject(first);
-}
 
-TEST(GdiObjects, TemporaryWrappersHaveTheirTypeAndNeverDelete)
-{
     HPEN pen = ::CreatePen(PS_SOLID, 1, 0);
     CPen* wrapper = CPen::FromHandle(pen);
     ASSERT_NE(wrapper, nullptr);

@@ -2,12 +2,10 @@
 // dispatch and reflection of child notifications.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
 #include <string>
 
 #include "afx/CEdit.h"
-#include "afx/CFrameWnd.h"
-#include "afx/CWinApp.h"
 #include "afx/CWnd.h"
 #include "support/MessageLog.h"
 #include "support/RealInput.h"
@@ -45,16 +43,11 @@ HWND MakeForeignEdit()
     return ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
 }
 
-std::string TextOf(HWND hwnd)
-{
-    char text[256] = "";
-    ::GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
 // --- The handle map -------------------------------------------------------
 
-TEST(HandleMap, ForeignWindowsGetOneTemporaryWrapperAndNoPermanentObject)
+// A foreign window gets one temporary wrapper until an object attaches;
+// an attached object owns the window until it detaches.
+TEST(HandleMap, TemporaryWrappersAttachAndDetach)
 {
     HWND foreign = MakeForeignEdit();
     ASSERT_NE(foreign, nullptr);
@@ -64,17 +57,6 @@ TEST(HandleMap, ForeignWindowsGetOneTemporaryWrapperAndNoPermanentObject)
     EXPECT_EQ(wrapper->m_hWnd, foreign);
     EXPECT_EQ(CWnd::FromHandle(foreign), wrapper);
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
-    // Freeing the wrappers leaves the window alone.
-    CWnd::DeleteTempMap();
-    EXPECT_TRUE(::IsWindow(foreign));
-    ::DestroyWindow(foreign);
-}
-
-TEST(HandleMap, AttachTakesThePlaceOfTheWrapperAndDetachGivesTheWindowBack)
-{
-    HWND foreign = MakeForeignEdit();
-    CWnd* wrapper = CWnd::FromHandle(foreign);
-    ASSERT_NE(wrapper, nullptr);
     {
         CWnd owner;
         ASSERT_TRUE(owner.Attach(foreign));
@@ -85,13 +67,16 @@ TEST(HandleMap, AttachTakesThePlaceOfTheWrapperAndDetachGivesTheWindowBack)
         CWnd second;
         EXPECT_FALSE(second.Attach(foreign));
         EXPECT_EQ(second.m_hWnd, nullptr);
-        EXPECT_FALSE(owner.Attach(MakeForeignEdit()));  // already holds one
+        HWND other = MakeForeignEdit();
+        EXPECT_FALSE(owner.Attach(other));  // already holds one
+        ::DestroyWindow(other);
         EXPECT_EQ(owner.Detach(), foreign);
         EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
     }
+    // Neither the detached object nor freeing the wrappers ends the window.
+    CWnd::DeleteTempMap();
     EXPECT_TRUE(::IsWindow(foreign));
     {
-        // Attach hands the window over: the object's end destroys it.
         CWnd owner;
         ASSERT_TRUE(owner.Attach(foreign));
     }
@@ -103,10 +88,16 @@ TEST(HandleMap, AttachTakesThePlaceOfTheWrapperAndDetachGivesTheWindowBack)
 
 TEST(Subclassing, RoutesMessagesThroughTheObjectAndRestoresTheOriginalProcedure)
 {
-    HWND edit = MakeForeignEdit();
+    HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, parent, reinterpret_cast<HMENU>(31),
+                                  nullptr, nullptr);
     LONG_PTR original = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    CWnd parentObject;
+    ASSERT_TRUE(parentObject.Attach(parent));
     RecordingWnd sub;
-    ASSERT_TRUE(sub.SubclassWindow(edit));
+    EXPECT_FALSE(sub.SubclassDlgItem(32, &parentObject));
+    ASSERT_TRUE(sub.SubclassDlgItem(31, &parentObject));
+    EXPECT_EQ(sub.GetDlgCtrlID(), 31);
     EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
     EXPECT_EQ(CWnd::FromHandlePermanent(edit), &sub);
 
@@ -125,33 +116,20 @@ TEST(Subclassing, RoutesMessagesThroughTheObjectAndRestoresTheOriginalProcedure)
     ::SetWindowTextA(edit, "def");
     EXPECT_TRUE(sub.log.Messages().empty());
     EXPECT_EQ(TextOf(edit), "def");
-    ::DestroyWindow(edit);
-}
 
-TEST(Subclassing, ABorrowedWindowSurvivesItsObjectWithItsProcedureRestored)
-{
-    HWND parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, parent, reinterpret_cast<HMENU>(31),
-                                  nullptr, nullptr);
-    LONG_PTR original = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    // A borrowed window survives its object, with its procedure restored.
     {
-        CWnd parentObject;
-        ASSERT_TRUE(parentObject.Attach(parent));
-        RecordingWnd sub;
-        EXPECT_FALSE(sub.SubclassDlgItem(32, &parentObject));
-        ASSERT_TRUE(sub.SubclassDlgItem(31, &parentObject));
-        EXPECT_EQ(sub.GetDlgCtrlID(), 31);
-        parentObject.Detach();
+        RecordingWnd borrower;
+        ASSERT_TRUE(borrower.SubclassWindow(edit));
     }
     EXPECT_TRUE(::IsWindow(edit));
     EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), original);
     EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
-    ::DestroyWindow(parent);
 }
 
 // --- Creation and destruction ----------------------------------------------
 
-TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessage)
+TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessageAndDetachedAfterTheLast)
 {
     RecordingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "top", WS_OVERLAPPEDWINDOW, 10, 10, 200, 150, nullptr, nullptr));
@@ -179,59 +157,19 @@ TEST(Creation, TheObjectIsAttachedBeforeTheFirstMessage)
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(childHwnd), nullptr);
     EXPECT_FALSE(::IsWindow(hwnd));
-}
 
-TEST(Creation, AFailedCreateLeavesTheObjectDetached)
-{
-    RecordingWnd wnd;
-    wnd.createResult = -1;
-    EXPECT_FALSE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_TRUE(wnd.postNcDestroyed);
-    EXPECT_EQ(wnd.log.Messages().back().message, static_cast<UINT>(WM_NCDESTROY));
+    // A failed create leaves the object detached.
+    RecordingWnd failed;
+    failed.createResult = -1;
+    EXPECT_FALSE(failed.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(failed.m_hWnd, nullptr);
+    EXPECT_TRUE(failed.postNcDestroyed);
+    EXPECT_EQ(failed.log.Messages().back().message, static_cast<UINT>(WM_NCDESTROY));
 
     RecordingWnd noClass;
     EXPECT_FALSE(noClass.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_TRUE(noClass.postNcDestroyed);
     EXPECT_TRUE(noClass.log.Messages().empty());
-}
-
-TEST(Creation, AnOwnedWindowEndsWithItsObject)
-{
-    HWND hwnd;
-    {
-        CWnd wnd;
-        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-        hwnd = wnd.m_hWnd;
-        EXPECT_TRUE(::IsWindow(hwnd));
-    }
-    EXPECT_FALSE(::IsWindow(hwnd));
-    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
-}
-
-class SelfDeletingFrame : public CFrameWnd {
-public:
-    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
-    ~SelfDeletingFrame() override { *m_deleted = true; }
-
-private:
-    bool* m_deleted;
-};
-
-TEST(Creation, AFrameDeletesItselfAndItsDestructionEndsTheApplicationLoop)
-{
-    CWinApp app;
-    bool deleted = false;
-    auto* frame = new SelfDeletingFrame(&deleted);
-    ASSERT_TRUE(frame->Create(nullptr, "frame"));
-    EXPECT_TRUE(frame->IsFrameWnd());
-    app.m_pMainWnd = frame;
-    frame->DestroyWindow();
-    EXPECT_TRUE(deleted);
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
-    MSG msg;
-    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    EXPECT_FALSE(app.PumpMessage());  // WM_QUIT
 }
 
 // --- Typed dispatch ---------------------------------------------------------
@@ -242,7 +180,6 @@ public:
     CPoint click{-1, -1};
     UINT clickFlags = 0;
     CWnd* focusFrom = reinterpret_cast<CWnd*>(1);
-    bool focusHandled = false;
     LPARAM currentLParam = 0;
     UINT_PTR timer = 0;
     UINT_PTR timerCount = 0;
@@ -263,7 +200,6 @@ protected:
     }
     void OnSetFocus(CWnd* pOldWnd) override
     {
-        focusHandled = true;
         focusFrom = pOldWnd;
         CWnd::OnSetFocus(pOldWnd);
     }
@@ -277,10 +213,10 @@ protected:
     void OnCaptureChanged(CWnd* pWnd) override { captureTo = pWnd; }
 };
 
-TEST(Dispatch, EachMessageReachesItsTypedHandlerWithItsParameters)
+TEST(Dispatch, EachMessageReachesItsTypedHandlerAndTheOperationsReachTheWindow)
 {
     HandlerWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
     LPARAM keyData = MAKELPARAM(3, 0x401E);
     wnd.SendMessage(WM_KEYDOWN, 'A', keyData);
     EXPECT_EQ(wnd.keyChar, static_cast<UINT>('A'));
@@ -316,54 +252,8 @@ TEST(Dispatch, EachMessageReachesItsTypedHandlerWithItsParameters)
     other.SetCapture();
     EXPECT_EQ(wnd.captureTo, &other);
     ::ReleaseCapture();
-}
 
-TEST(Dispatch, UnhandledMessagesKeepTheWindowsOwnBehaviour)
-{
-    HWND edit = MakeForeignEdit();
-    CEdit sub;
-    ASSERT_TRUE(sub.SubclassWindow(edit));
-    sub.SetWindowText("12345");
-    sub.SetSel(1, 3);
-    int start = 0, end = 0;
-    sub.GetSel(start, end);
-    EXPECT_EQ(start, 1);
-    EXPECT_EQ(end, 3);
-    sub.ReplaceSel("x");
-    CString text;
-    sub.GetWindowText(text);
-    EXPECT_EQ(text, "1x45");
-    sub.LimitText(7);
-    EXPECT_EQ(sub.GetLimitText(), 7u);
-    sub.SendMessage(WM_CHAR, 'z', 1);
-    sub.GetWindowText(text);
-    EXPECT_EQ(text, "1xz45");
-    sub.UnsubclassWindow();
-    ::DestroyWindow(edit);
-}
-
-TEST(Dispatch, ADoubleByteCharacterTypedInTwoMessagesArrivesWhole)
-{
-    // An ANSI window procedure gets 表 as its lead byte and its trail byte
-    // (0x5C) in two WM_CHAR messages.
-    HWND edit = MakeForeignEdit();
-    CEdit sub;
-    ASSERT_TRUE(sub.SubclassWindow(edit));
-    sub.SendMessage(WM_CHAR, 'a', 1);
-    sub.SendMessage(WM_CHAR, 0x95, 1);
-    sub.SendMessage(WM_CHAR, 0x5C, 1);
-    sub.SendMessage(WM_CHAR, 0xB1, 1);  // ｱ, a single byte
-    CString text;
-    sub.GetWindowText(text);
-    EXPECT_EQ(text, "a\x95\x5C\xB1");
-    sub.UnsubclassWindow();
-    ::DestroyWindow(edit);
-}
-
-TEST(Dispatch, WindowOperationsAreThinWrappers)
-{
-    CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
+    // The window operations.
     wnd.MoveWindow(30, 40, 200, 120, TRUE);
     CRect window;
     wnd.GetWindowRect(&window);
@@ -393,15 +283,41 @@ TEST(Dispatch, WindowOperationsAreThinWrappers)
     EXPECT_EQ(wnd.GetStyle() & (WS_VSCROLL | WS_HSCROLL), static_cast<DWORD>(WS_HSCROLL));
     EXPECT_FALSE(wnd.ModifyStyle(0, WS_HSCROLL));  // no change
 
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(wnd.GetOwner(), nullptr);
-    wnd.SetOwner(&owner);
-    EXPECT_EQ(wnd.GetOwner(), &owner);
+    wnd.SetOwner(&other);
+    EXPECT_EQ(wnd.GetOwner(), &other);
     CWnd detached;
     EXPECT_EQ(detached.GetParent(), nullptr);
     EXPECT_EQ(detached.SendMessage(WM_NULL), 0);
     EXPECT_FALSE(detached.PostMessage(WM_NULL));
+}
+
+// Unhandled messages keep the edit's own behaviour, and a double-byte
+// character typed in two WM_CHAR messages (lead byte, then trail byte 0x5C
+// of 表) arrives whole.
+TEST(Dispatch, ASubclassedEditKeepsItsOwnBehaviour)
+{
+    HWND edit = MakeForeignEdit();
+    CEdit sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    sub.SetWindowText("12345");
+    sub.SetSel(1, 3);
+    int start = 0, end = 0;
+    sub.GetSel(start, end);
+    EXPECT_EQ(start, 1);
+    EXPECT_EQ(end, 3);
+    sub.ReplaceSel("x");
+    CString text;
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "1x45");
+    sub.LimitText(8);
+    EXPECT_EQ(sub.GetLimitText(), 8u);
+    for (UINT c : {UINT('z'), 0x95u, 0x5Cu, 0xB1u})  // ｱ, a single byte
+        sub.SendMessage(WM_CHAR, c, 1);
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "1xz\x95\x5C\xB1" "45");
+    sub.UnsubclassWindow();
+    ::DestroyWindow(edit);
 }
 
 // --- Reflection ---------------------------------------------------------------
@@ -410,6 +326,7 @@ class ParentWnd : public CWnd {
 public:
     std::vector<WPARAM> commands;
     std::vector<UINT> notifies;
+    int drawItems = 0;
     HBRUSH parentBrush = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
 
 protected:
@@ -425,13 +342,19 @@ protected:
         return TRUE;
     }
     HBRUSH OnCtlColor(CDC*, CWnd*, UINT) override { return parentBrush; }
+    void OnDrawItem(int, LPDRAWITEMSTRUCT) override { ++drawItems; }
 };
 
-class ReflectingEdit : public CEdit {
+// Takes EN_CHANGE (while takeChange), notification 1234, its colour and
+// its own drawing.
+template <class Base>
+class Reflecting : public Base {
 public:
     bool takeChange = true;
     std::vector<UINT> offered;  // notification codes offered to the child
     HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    int drawn = 0;
+    UINT drawnId = 0;
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
@@ -448,6 +371,11 @@ protected:
         case WM_CTLCOLOREDIT:
             *pResult = reinterpret_cast<LRESULT>(childBrush);
             return TRUE;
+        case WM_DRAWITEM:
+            ++drawn;
+            drawnId = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID;
+            *pResult = TRUE;
+            return TRUE;
         default:
             return FALSE;
         }
@@ -457,8 +385,8 @@ protected:
 TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
 {
     ParentWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
-    ReflectingEdit child;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+    Reflecting<CEdit> child;
     ASSERT_TRUE(child.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 7));
 
     // Taken by the child: the parent never hears of EN_CHANGE.
@@ -496,101 +424,15 @@ TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
     EXPECT_EQ(parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain)),
               reinterpret_cast<LRESULT>(parent.parentBrush));
     ::ReleaseDC(parent.m_hWnd, dc);
-}
 
-class OwnerDrawButton : public CWnd {
-public:
-    int drawn = 0;
-    UINT drawnId = 0;
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult) override
-    {
-        if (message != WM_DRAWITEM)
-            return FALSE;
-        ++drawn;
-        drawnId = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID;
-        *pResult = TRUE;
-        return TRUE;
-    }
-};
-
-class CountingParent : public CWnd {
-public:
-    int drawItems = 0;
-
-protected:
-    void OnDrawItem(int, LPDRAWITEMSTRUCT) override { ++drawItems; }
-};
-
-TEST(Reflection, AnOwnerDrawnControlDrawsItself)
-{
-    CountingParent parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
-    OwnerDrawButton button;
-    ASSERT_TRUE(button.Create("BUTTON", "", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 90, 40), &parent, 9));
+    // An owner-drawn control draws itself.
+    Reflecting<CWnd> button;
+    ASSERT_TRUE(button.Create("BUTTON", "", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 50, 90, 80), &parent, 9));
     button.Invalidate();
     button.UpdateWindow();
     EXPECT_GE(button.drawn, 1);
     EXPECT_EQ(button.drawnId, 9u);
     EXPECT_EQ(parent.drawItems, 0);
-}
-
-// --- PreTranslateMessage in the application's loop -----------------------------
-
-class FilterEdit : public CEdit {
-public:
-    std::vector<HWND>* walk = nullptr;
-
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message == WM_KEYDOWN)
-            walk->push_back(m_hWnd);
-        return pMsg->message == WM_KEYDOWN && pMsg->wParam == 'X';
-    }
-};
-
-class FilterFrame : public CWnd {
-public:
-    std::vector<HWND> walk;
-
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message == WM_KEYDOWN)
-            walk.push_back(m_hWnd);
-        return FALSE;
-    }
-};
-
-TEST(PreTranslate, RunsFromTheFocusWindowUpToItsTopLevelWindowBeforeDispatch)
-{
-    CWinApp app;
-    FilterFrame frame;
-    ASSERT_TRUE(frame.CreateEx(0, nullptr, "filter", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 50, 50, 300, 120,
-                               nullptr, nullptr));
-    FilterEdit edit;
-    edit.walk = &frame.walk;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &frame, 5));
-    frame.SetForegroundWindow();
-    edit.SetFocus();
-    PumpPending();
-
-    SendKey('A');
-    SendKey('X');
-    SendKey('B');
-    CString text;
-    for (DWORD start = ::GetTickCount(); text != "ab" && ::GetTickCount() - start < 3000;) {
-        MSG msg;
-        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            app.PumpMessage();
-        else
-            ::Sleep(5);
-        edit.GetWindowText(text);
-    }
-    EXPECT_EQ(text, "ab");  // X was consumed before translation
-    // A: edit then frame; X: the edit consumed it; B: edit then frame.
-    std::vector<HWND> expected = {edit.m_hWnd, frame.m_hWnd, edit.m_hWnd, edit.m_hWnd, frame.m_hWnd};
-    EXPECT_EQ(frame.walk, expected);
 }
 
 } // namespace

@@ -104,9 +104,6 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
              EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_PUSHBUTTON));
              EXPECT_EQ(StyleOf(d, IDCANCEL), UINT(BS_DEFPUSHBUTTON));
          }},
-        // Past either end with no flags: round to the other end, no notice.
-        {Keys({VK_DOWN}), IDC_FORM_NAME},
-        {Keys({VK_UP}), IDCANCEL},
         {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
     };
     EXPECT_EQ(dialog.Play(beats), IDCANCEL);
@@ -156,12 +153,32 @@ void Enable(EntryDialog& d, std::initializer_list<int> ids, BOOL on)
         ::EnableWindow(d.Item(id), on);
 }
 
-TEST(TableKeys, DisabledItemsArePassedOverAndASearchWithoutTargetStays)
+// The mouse on a check box toggles it without the table; then disabled
+// items are passed over, and a search without a target stays.
+TEST(TableKeys, TheMouseAndDisabledItems)
 {
     EntryDialog dialog(IDD_FORM);
+    auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
+    auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
     const std::vector<Beat> beats = {
+        // A right click reports no focus: the current item is still the edit.
+        {click(IDC_FORM_CHECK, true), IDC_FORM_NAME, {},
+         [](EntryDialog& d) {
+             short next = 0;
+             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
+             EXPECT_EQ(next, IDC_FORM_RADIO_A);
+         }},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
+        // A radio button reached by the mouse is checked by the table, on the
+        // activation and again on the focus.
+        {click(IDC_FORM_RADIO_C), IDC_FORM_RADIO_C,
+         Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
+                 IDC_FORM_RADIO_B}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
         {[](EntryDialog& d) {
              Enable(d, {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK}, FALSE);
+             ::SetFocus(d.Item(IDC_FORM_NAME));
              SendKey(VK_RETURN);
          },
          IDC_FORM_COMBO},
@@ -212,10 +229,8 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
          },
          IDC_READING_MULTI, {kEditChange, kEditChange, kEditChange},
          [](EntryDialog& d) {
-             char text[32] = "";
              HWND multi = d.Item(IDC_READING_MULTI);
-             ::GetWindowTextA(multi, text, sizeof text);
-             EXPECT_STREQ(text, "a\r\nb");  // Up moved the caret only
+             EXPECT_EQ(TextOf(multi), "a\r\nb");  // Up moved the caret only
              for (const LoggedMessage& m : d.log.Messages())
                  EXPECT_TRUE(m.wParam == MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE) && m.lParam == LPARAM(multi));
              // The notification itself stops at the edit; the others pass.
@@ -227,31 +242,6 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
         {Keys({VK_ESCAPE}), 0},  // the dialog manager cancels
     };
     EXPECT_EQ(dialog.Play(beats), IDCANCEL);
-}
-
-TEST(TableKeys, TheMouseOnACheckBoxTogglesItWithoutTheTable)
-{
-    EntryDialog dialog(IDD_FORM);
-    auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
-    auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
-    const std::vector<Beat> beats = {
-        // A right click reports no focus: the current item is still the edit.
-        {click(IDC_FORM_CHECK, true), IDC_FORM_NAME, {},
-         [](EntryDialog& d) {
-             short next = 0;
-             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
-             EXPECT_EQ(next, IDC_FORM_RADIO_A);
-         }},
-        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
-        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
-        // A radio button reached by the mouse is checked by the table, on the
-        // activation and again on the focus.
-        {click(IDC_FORM_RADIO_C), IDC_FORM_RADIO_C,
-         Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
-                 IDC_FORM_RADIO_B}),
-         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
-    };
-    EXPECT_EQ(dialog.Play(beats), IDABORT);
 }
 
 class TableProbe : public CDlgSb {
@@ -322,13 +312,6 @@ TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
 // "owned", "Cancel" and "icon" where they apply; each is closed with OK.
 std::vector<std::string> g_boxes;
 HWND g_host;  // activated again once a box closes
-
-std::string TextOf(HWND hwnd)
-{
-    char text[512] = "";
-    ::GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
 
 LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam)
 {

@@ -45,10 +45,12 @@ TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrder)
     }
 }
 
+// The header names a menu and a class and sets a font; only the count's
+// low byte counts.
 TEST(TemplateReader, TypeCodesFollowClassAndStyle)
 {
     TemplateBuilder form;
-    form.Header(0, 30);
+    form.Header(TemplateBuilder::kSetFont, 0x0100 + 30, true);
     for (uint32_t style : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11})
         form.Item(kChild | style, 10 + style, kButton);
     form.Item(kChild | 0x1004, 30, kEdit)  // ES_MULTILINE | ES_WANTRETURN
@@ -76,6 +78,9 @@ TEST(TemplateReader, TypeCodesFollowClassAndStyle)
     EXPECT_EQ(table.Ids(),
               (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 29, 31, 32, 33, 34, 39, 40, 41, 42, 43, 44}));
     EXPECT_EQ(table.Types(), (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 3, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
+    TemplateBuilder none;
+    Table empty(none.Header(0, 0x0100).Bytes());
+    EXPECT_TRUE(empty.result == 1 && empty.count == 0u);
 }
 
 TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
@@ -93,19 +98,6 @@ TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
     Table table(form.Bytes());
     ASSERT_EQ(table.result, 1);
     EXPECT_EQ(table.Groups(), (std::vector<int>{-1, 1, 1, 3, 3, -1, 5}));
-}
-
-TEST(TemplateReader, HeaderNamesAndTheCountsLowByte)
-{
-    TemplateBuilder form;
-    form.Header(TemplateBuilder::kSetFont, 0x0102, true).Item(kChild, 1, kEdit).Item(kChild | 3, 2, kButton);
-    Table table(form.Bytes());
-    ASSERT_EQ(table.result, 1);
-    EXPECT_EQ(table.Ids(), (std::vector<UINT>{1, 2}));
-    EXPECT_EQ(table.Types(), (std::vector<int>{3, 1}));
-    TemplateBuilder none;
-    Table empty(none.Header(0, 0x0100).Bytes());
-    EXPECT_TRUE(empty.result == 1 && empty.count == 0u);
 }
 
 // Every cut of a template fails, mid-string, mid-class, mid-creation data or

@@ -81,7 +81,8 @@ public:
     void OwnBySheet()
     {
         sheetWnd.log = &log;
-        sheetWnd.CreateEx(0, nullptr, "sheet", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr);
+        // Hidden: a sheet that took the activation would race the dialog for it.
+        sheetWnd.CreateEx(0, nullptr, "sheet", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr);
         m_pParentWnd = &sheetWnd;
     }
 

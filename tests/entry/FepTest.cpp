@@ -104,9 +104,7 @@ std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* readi
     g_index = index;
     g_reading = reading;
     ::SendMessageA(d.Item(edit), message, 0, index);
-    char text[64] = "";
-    ::GetWindowTextA(d.Item(IDC_READING_FIELD), text, sizeof text);
-    return text;
+    return TextOf(d.Item(IDC_READING_FIELD));
 }
 
 TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)

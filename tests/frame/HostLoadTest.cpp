@@ -33,7 +33,7 @@ TEST(HostLoad, InitWinLibDLLLinksTheLibraryIntoTheResourceChain)
     EXPECT_GT(::SizeofResource(library, found), 0u);
 }
 
-TEST(HostLoad, ExtensionRegistrationFailsWithoutAModule)
+TEST(HostLoad, ExtensionRegistrationNeedsAModuleAndLoadStringUsesTheChain)
 {
     AFX_EXTENSION_MODULE state = {FALSE, nullptr, nullptr};
     EXPECT_FALSE(AfxInitExtensionModule(state, nullptr));
@@ -42,10 +42,8 @@ TEST(HostLoad, ExtensionRegistrationFailsWithoutAModule)
     EXPECT_TRUE(AfxInitExtensionModule(state, ::GetModuleHandleA(nullptr)));
     EXPECT_TRUE(state.bInitialized);
     EXPECT_EQ(state.hResource, ::GetModuleHandleA(nullptr));
-}
 
-TEST(HostLoad, LoadStringGivesShiftJisFromTheChain)
-{
+    // LoadString gives Shift-JIS from the chain.
     CString text;
     ASSERT_TRUE(text.LoadString(100));
     EXPECT_EQ(text, "\x95\x5C\x8E\xA6\x83\x5C\\");  // 表示ソ and a backslash

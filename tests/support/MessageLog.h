@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -43,10 +44,8 @@ public:
     {
         std::vector<LoggedMessage> kept;
         for (const LoggedMessage& logged : m_messages) {
-            for (UINT message : messages) {
-                if (logged.message == message)
-                    kept.push_back(logged);
-            }
+            if (std::find(messages.begin(), messages.end(), logged.message) != messages.end())
+                kept.push_back(logged);
         }
         return kept;
     }
@@ -55,29 +54,24 @@ private:
     std::vector<LoggedMessage> m_messages;
 };
 
-// The whole log must equal the expected sequence.
+// The whole log must equal the expected sequence: both are written out as
+// text (a logged message's parameters only where the expected entry has
+// them) and compared, so a mismatch prints both.
 inline ::testing::AssertionResult SequenceIs(const std::vector<LoggedMessage>& got,
                                              const std::vector<ExpectedMessage>& expected)
 {
-    bool same = got.size() == expected.size();
-    for (size_t i = 0; same && i < got.size(); ++i) {
-        const ExpectedMessage& e = expected[i];
-        same = got[i].message == e.message &&
-               (!e.params || (got[i].wParam == e.wParam && got[i].lParam == e.lParam));
-    }
-    if (same)
-        return ::testing::AssertionSuccess();
     auto text = [](UINT message, WPARAM w, LPARAM l, bool params) {
         char one[64];
-        std::snprintf(one, sizeof one, params ? " %04x(%llx,%llx)" : " %04x", message, static_cast<unsigned long long>(w),
-                 static_cast<unsigned long long>(l));
+        std::snprintf(one, sizeof one, params ? " %04x(%llx,%llx)" : " %04x", message,
+                      static_cast<unsigned long long>(w), static_cast<unsigned long long>(l));
         return std::string(one);
     };
-    std::string report = "expected:";
+    std::string want, seen;
     for (const ExpectedMessage& e : expected)
-        report += text(e.message, e.wParam, e.lParam, e.params);
-    report += "\n     got:";
-    for (const LoggedMessage& m : got)
-        report += text(m.message, m.wParam, m.lParam, true);
-    return ::testing::AssertionFailure() << report;
+        want += text(e.message, e.wParam, e.lParam, e.params);
+    for (size_t i = 0; i < got.size(); ++i)
+        seen += text(got[i].message, got[i].wParam, got[i].lParam, i >= expected.size() || expected[i].params);
+    if (want == seen)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected:" << want << "\n     got:" << seen;
 }

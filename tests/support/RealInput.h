@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 inline void SendKey(WORD vk)
 {
     INPUT input[2] = {};
@@ -46,4 +48,12 @@ inline void PumpPending()
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+}
+
+// A window's text, as the user sees it.
+inline std::string TextOf(HWND hwnd)
+{
+    char text[512] = "";
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    return text;
 }

@@ -1,7 +1,7 @@
 // A host dialog driven by a script: after OnInitDialog, one step runs per
-// timer tick while DoModal's own loop is running. A timer message is
-// handled only when no input or posted message is waiting, so each step
-// sees the effects of the keys the previous step sent. The dialog ends
+// timer tick while DoModal's own loop is running, once the dialog is active
+// and no input is waiting, so each step sees the effects of the keys the
+// previous step sent. The dialog ends
 // after the last step (or when a step ends it), and in any case after a
 // time limit.
 #pragma once
@@ -50,7 +50,10 @@ protected:
             if (wParam == kLimitTimer) {
                 timedOut = true;
                 EndDialog(-2);
+            } else if (!Settled() && m_waits++ < 50) {
+                // Not yet: the next tick looks again.
             } else if (stepsRun < static_cast<int>(steps.size())) {
+                m_waits = 0;
                 steps[stepsRun++](*this);
             } else {
                 KillTimer(kStepTimer);
@@ -62,6 +65,12 @@ protected:
     }
 
 private:
+    // Under load the window system's activation can come in after the
+    // first tick, and a step must not look at what the last one's input
+    // has yet to do: both wait (a second at most).
+    bool Settled() const { return ::GetForegroundWindow() == m_hWnd && HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }
+
+    int m_waits = 0;
     static const UINT_PTR kStepTimer = 0x7E57;
     static const UINT_PTR kLimitTimer = 0x7E58;
 };
