@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../support/GdiObjectCount.h"
+#include "../support/ImportPatch.h"
 #include "../support/MessageLog.h"
 #include "../support/RealInput.h"
 #include "Canvas.h"
@@ -50,14 +51,14 @@ public:
     bool logRows = false;
     long rowRequests = 0;
 
-    // Texts of row i: its number, a name, and an empty third column.
+    // Texts of row i: its number, a name, and empty columns after them.
     void Answer(long index)
     {
         char number[32], name[32];
         std::snprintf(number, sizeof number, "%ld", index);
         std::snprintf(name, sizeof name, "R%ld", index);
         char empty[1] = "";
-        char* texts[3] = {number, name, empty};
+        char* texts[5] = {number, name, empty, empty, empty};  // as many as the widest line
         list->ShowData(index, 0, texts, 0);
     }
 
@@ -107,6 +108,7 @@ bool PumpUntil(Done done, DWORD milliseconds = 2000)
 
 struct MatrixHost {
     LoggingFrame* frame = nullptr;  // deletes itself with its window
+    CWnd panel;                     // between frame and owner: the owner's parent is no frame
     OwnerWnd owner;
     CFont font;
     CInterMtrx* list = nullptr;
@@ -129,8 +131,10 @@ struct MatrixHost {
         ::AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
         frame->Create(nullptr, "matrix", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                       CRect(10, 10, 10 + outer.right - outer.left, 10 + outer.bottom - outer.top));
+        panel.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, width, height), frame,
+                       2);
         owner.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, width, height),
-                       frame, 1);
+                       &panel, 1);
         record.lDataCount = 100;
         record.nLines = 1;
         record.line[0] = {3, codes, titles};
@@ -213,6 +217,14 @@ std::vector<LoggedMessage> Owned(const MatrixHost& host)
             kept.push_back(m);
     }
     return kept;
+}
+
+UINT g_timerMs = 0;
+
+UINT_PTR WINAPI RecordingSetTimer(HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC proc)
+{
+    g_timerMs = ms;
+    return ::SetTimer(hwnd, id, ms, proc);
 }
 
 int Mid(const short* xs, int column)
@@ -373,7 +385,10 @@ TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
     // A box position sent without a drag (no track position) is taken as sent.
     host.list->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4464));
     EXPECT_EQ(host.list->GetTopIndex(), 4464);
-    // A drag below the list runs the auto-scroll timer (id 1); the release kills it.
+    // A drag below the list runs the auto-scroll timer (id 1, 100 ms); the release kills it.
+    ImportPatch timer(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
+                      reinterpret_cast<void*>(RecordingSetTimer));
+    ASSERT_TRUE(timer.Ok());
     for (bool stopped : {false, true}) {
         host.list->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, host.RowHeight() + 3));
         host.list->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 30 * host.RowHeight()));
@@ -382,6 +397,18 @@ TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
         EXPECT_EQ(::KillTimer(host.Hwnd(), 1), !stopped);
         host.list->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 30 * host.RowHeight()));
     }
+    EXPECT_EQ(g_timerMs, 100u);
+    // The box dragged past 65535 by real input: the 32-bit track position counts.
+    host.frame->SetForegroundWindow();
+    SCROLLBARINFO bar = {};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(::GetScrollBarInfo(host.Hwnd(), OBJID_VSCROLL, &bar));
+    int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+    ::SetCursorPos(x, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2);
+    ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    ::SetCursorPos(x, (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2);
+    ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return host.list->GetTopIndex() > 65535; }));
 }
 
 TEST(MatrixLayoutWindow, WorkedExamplesInAParent)
@@ -431,6 +458,26 @@ TEST(MatrixLayoutWindow, HorizontalScrollMovesColumnsBandsAndBar)
     ASSERT_TRUE(host.Open());
     host.list->SetHScroll(1);
     host.list->ReSize(0, 0);
+    // A one-column scroll leaves the list's pixels where a full repaint draws
+    // them; not yet next to the last column line, where the shift carries the
+    // frames' right edges, nor in the two bottom pixel rows, left unshifted.
+    Canvas scrolled(300, 300), repainted(300, 300);
+    auto shot = [&](Canvas& into) {
+        host.list->UpdateWindow();
+        CClientDC dc(host.list);
+        ::BitBlt(into.Hdc(), 0, 0, 300, 300, dc.m_hDC, 0, 0, SRCCOPY);
+    };
+    host.Repaint();
+    host.list->HScroll(SB_LINERIGHT, 0, nullptr);
+    shot(scrolled);
+    host.Repaint();
+    shot(repainted);
+    CRect area;
+    host.list->GetClientRect(&area);
+    area.right = host.Model().Positions(0)[3] - 2;
+    area.bottom -= 2;
+    EXPECT_EQ(scrolled.Count(0, area, false, &repainted), 0);
+    host.list->HScroll(SB_LINELEFT, 0, nullptr);
     EXPECT_EQ(host.list->GetCurRow(), 1);
     short visible = host.list->GetScrollMax();
     ASSERT_GE(visible, 1);
