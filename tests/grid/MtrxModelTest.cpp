@@ -23,8 +23,8 @@ public:
     std::vector<std::string> log;
 
     void Clear() { log.clear(); }
-    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Add((std::string("send ") + Name(m)).c_str(), w, l); }
-    void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Add((std::string("post ") + Name(m)).c_str(), w, l); }
+    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Add(("send " + Name(m)).c_str(), w, l); }
+    void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Add(("post " + Name(m)).c_str(), w, l); }
     void SendCtrlQ() override { log.push_back("ctrlq"); }
     void SetScrollRange(long maxPos) override { Add("range", maxPos); }
     void SetScrollPos(long pos) override { Add("pos", pos); }
