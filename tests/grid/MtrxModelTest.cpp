@@ -3,7 +3,7 @@
 // their parameters, scrolling, cursor frames, marks, capture and timer.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -57,22 +57,15 @@ private:
     {
         static const char* const names[] = {"row", "enter", "key", "sel", "rbutton", "cell", "focus", "append",
                                             "more", "shift", "added", "emptied"};
-        if (m >= kRowMsg && m <= kEmptiedMsg)
-            return names[m - kRowMsg];
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%x", m);
-        return hex;
+        return m >= kRowMsg && m <= kEmptiedMsg ? names[m - kRowMsg] : "?";
     }
 
     template <typename... T>
     void Add(const char* what, T... values)
     {
         std::string entry = what;
-        for (long long value : {static_cast<long long>(values)...}) {
-            char number[32];
-            std::snprintf(number, sizeof number, " %lld", value);
-            entry += number;
-        }
+        for (long long value : {static_cast<long long>(values)...})
+            entry += " " + std::to_string(value);
         log.push_back(entry);
     }
 };
