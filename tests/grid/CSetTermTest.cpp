@@ -141,18 +141,18 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
     EXPECT_EQ(::GetFocus(), parent.m_hWnd);
 }
 
-TEST_F(TermBar, PaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObject)
+TEST_F(TermBar, PaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObjectOverManyWindows)
 {
     GdiObjectCount count;
     Make(0, 2, 4);
     Canvas canvas(420, 80);
     HDC dc = canvas.Hdc();
-    HGDIOBJ font = ::GetCurrentObject(dc, OBJ_FONT);
+    HGDIOBJ dcFont = ::GetCurrentObject(dc, OBJ_FONT);
     ::SetTextColor(dc, RGB(1, 2, 3));
     ::SetBkColor(dc, RGB(4, 5, 6));
     bar->ShowWindow(canvas.Dc());
     EXPECT_EQ(::GetTextColor(dc) * 10 + (::GetBkColor(dc) == RGB(4, 5, 6)), RGB(1, 2, 3) * 10 + 1);
-    EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font);
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), dcFont);
     for (int c = 0; c < 13; ++c) {
         bool chosen = c >= 2 && c <= 4;
         CRect cell(12 + 2 * unit * c, 22, 12 + 2 * unit * (c + 1), 22 + height);
@@ -172,18 +172,9 @@ TEST_F(TermBar, PaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObject)
     parent.Invalidate();
     parent.UpdateWindow();  // and the plain parent paints it
     EXPECT_EQ(Underline(&screen, 5), kRed);
-    parent.bar = nullptr;
-    bar.reset();
-    EXPECT_GT(count.Created(), 10u);
-    EXPECT_EQ(count.Outstanding(), 0u);
-}
 
-// 10,000 repaints of each painted class and 1,000 windows of the bar leave
-// no pen, brush, font or DC behind.
-TEST_F(TermBar, ManyRepaintsAndWindowsKeepNoGdiObject)
-{
-    GdiObjectCount count;
-    Canvas canvas(420, 80);
+    // 10,000 repaints of each painted class and 1,000 windows of the bar leave
+    // no pen, brush, font or DC behind.
     CStaticDisp label(1, &font, CRect(10, 5, 150, 35), 0);
     label.SetText("\x8C\x88\x8E\x5A", canvas.Dc());
     for (int cycle = 0; cycle < 1000; ++cycle) {

@@ -27,11 +27,6 @@ TEST(StaticDisp, FramesAreSunkenRaisedOrNoneAndTheTextIsAlignedInsideTheFrame)
     HDC dc = reference.Hdc();
     ::SetBkMode(dc, TRANSPARENT);
     int width = 0, y = 6 + (28 - MetricsOf(dc, font, text, &width).tmHeight) / 2, free = 136 - width;
-    auto fill = [dc](RECT r, COLORREF colour) {
-        HBRUSH brush = ::CreateSolidBrush(colour);
-        ::FillRect(dc, &r, brush);
-        ::DeleteObject(brush);
-    };
     struct Case {
         short frame, alignment;
         COLORREF topLeft, bottomRight;
@@ -40,8 +35,11 @@ TEST(StaticDisp, FramesAreSunkenRaisedOrNoneAndTheTextIsAlignedInsideTheFrame)
                  {5, 0, kLight, kShadow, 12 + free / 2}, {2, 7, kFace, kFace, 12}};
     for (const Case& c : cases) {  // the box 10, 5 ... 150, 35, right and bottom edges included
         Probe(c.frame, &font, CRect(10, 5, 150, 35), c.alignment).SetText(text, canvas.Dc());
-        fill({10, 5, 151, 36}, kFace), fill({10, 5, 150, 6}, c.topLeft), fill({10, 5, 11, 35}, c.topLeft);
-        fill({10, 35, 150, 36}, c.bottomRight), fill({150, 5, 151, 35}, c.bottomRight);
+        reference.Fill({10, 5, 151, 36}, kFace);
+        reference.Fill({10, 5, 150, 6}, c.topLeft);
+        reference.Fill({10, 5, 11, 35}, c.topLeft);
+        reference.Fill({10, 35, 150, 36}, c.bottomRight);
+        reference.Fill({150, 5, 151, 35}, c.bottomRight);
         HGDIOBJ old = ::SelectObject(dc, font.m_hObject);
         ::TextOutA(dc, c.x, y, text, 4);
         ::SelectObject(dc, old);

@@ -36,16 +36,9 @@ struct Layout {
     }
 
     // W = parentWidth + 1 - 16 with margins 0 and no select button.
-    std::vector<short> Positions(int parentWidth, int line = 0, int a = 8)
+    std::vector<short> Positions(int parentWidth, int line = 0)
     {
-        CMtrxLayout::Metrics m;
-        m.parentWidth = parentWidth;
-        m.parentHeight = 400;
-        m.aveCharWidth = a;
-        m.charHeight = 16;
-        m.cxVScroll = 16;
-        m.cyHScroll = 16;
-        layout.Compute(m);
+        layout.Compute({parentWidth, 400, 8, 16, 16, 16});
         const short* p = layout.Positions(line);
         return std::vector<short>(p, p + layout.Shown(line) + 1);
     }
@@ -95,8 +88,7 @@ TEST(MtrxLayout, BandsMarginsAndSelectButton)
     Layout l({{{"A", "BB", "CCC"}, {}}, {{"D", "EE"}, {}}});
     l.layout.SetMargins(10, 20, 5, 4, 2);
     l.layout.SetSelectButton(true);
-    CMtrxLayout::Metrics m = {500, 400, 8, 16, 16, 16};
-    l.layout.Compute(m);
+    l.layout.Compute({500, 400, 8, 16, 16, 16});
     const MtrxBox& list = l.layout.ListBox();
     EXPECT_EQ((std::vector<int>{list.left, list.top, list.right, list.bottom}),
               (std::vector<int>{10, 5 + 2 * 18, 480, 400 - 2 * 18}));
