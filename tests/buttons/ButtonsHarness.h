@@ -102,13 +102,7 @@ inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hB
     return pixels;
 }
 
-inline COLORREF PixelAt(HWND hWnd, int x, int y)
-{
-    HDC hdc = ::GetDC(hWnd);
-    COLORREF color = ::GetPixel(hdc, x, y);
-    ::ReleaseDC(hWnd, hdc);
-    return color;
-}
+inline COLORREF PixelAt(HWND hWnd, int x, int y) { return Pixels(hWnd, x + 1, y + 1).back(); }
 
 // A solid 32-bit bitmap of one colour, and a square opaque icon of one colour.
 inline HBITMAP SolidBitmap(int width, int height, COLORREF color)

@@ -162,10 +162,8 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     } probes[] = {{c, 7, 7, red}, {c, 22, 22, red}, {c, 6, 7, face}, {c, 23, 22, face}, {l, 3, 7, red},
                   {l, 18, 22, red}, {l, 19, 7, face}, {b, 9, 12, green}, {b, 19, 17, green}, {b, 8, 12, face},
                   {b, 20, 17, face}};
-    for (const Probe& p : probes) {
-        ::UpdateWindow(p.hWnd);
+    for (const Probe& p : probes)
         EXPECT_EQ(PixelAt(p.hWnd, p.x, p.y), p.color) << p.x << "," << p.y;
-    }
     // Disabled without a disabled image: the image itself; then the one given.
     centred.EnableButton(0);
     bitmap.EnableButton(0);

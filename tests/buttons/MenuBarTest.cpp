@@ -36,17 +36,11 @@ public:
 // Real key strokes: the held key (0 for none) down, the key pressed, released.
 void Keys(WORD held, WORD vk)
 {
-    std::vector<INPUT> input;
     WORD keys[4] = {held, vk, vk, held};
     for (int i = 0; i < 4; ++i) {
-        INPUT one = {};
-        one.type = INPUT_KEYBOARD;
-        one.ki.wVk = keys[i];
-        one.ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
         if (keys[i] != 0)
-            input.push_back(one);
+            ::keybd_event(static_cast<BYTE>(keys[i]), 0, i >= 2 ? KEYEVENTF_KEYUP : 0, 0);
     }
-    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
     PumpFor(60);
 }
 

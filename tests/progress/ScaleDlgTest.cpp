@@ -26,7 +26,7 @@ const UINT kProbe = WM_USER + 77;
 // Row y of a window's client area; as many pixels as it is wide.
 std::vector<COLORREF> Row(HWND hwnd, int y)
 {
-    RECT client;
+    RECT client = {};
     ::GetClientRect(hwnd, &client);
     HDC dc = ::GetDC(hwnd);
     std::vector<COLORREF> row;
@@ -39,7 +39,7 @@ std::vector<COLORREF> Row(HWND hwnd, int y)
 // The first and last column in the bar colour on the middle row; -1 none.
 std::pair<int, int> BlueSpan(HWND bar)
 {
-    RECT client;
+    RECT client = {};
     ::GetClientRect(bar, &client);
     std::vector<COLORREF> row = Row(bar, client.bottom / 2);
     std::pair<int, int> found(-1, -1);
@@ -175,6 +175,7 @@ TEST_F(ScaleDialog, BarsAtTheirPercentagesAndPositionsThenFullAtTerm)
     PumpPending();
     HWND bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
     int width = static_cast<int>(Row(bar, 0).size());
+    ASSERT_GT(width, 20) << "the library's bar";
     for (short percent : {0, 7, 37, 60, 100}) {
         dialog.DispScale(percent);
         // The top inner row, above the text: blue up to the split, white after.
