@@ -36,6 +36,7 @@ class OwnerBtnTest : public HostTest {};
 TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
 {
     COwnerBtn probe;
+    HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
     std::istringstream faces(kFaces);
     int count = 0;
     for (std::string face; faces >> face; ++count) {
@@ -44,8 +45,8 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
             std::string name = face + suffix;
             SCOPED_TRACE(name);
             // In the library, in Japanese, 24 bits deep.
-            HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
-            HRSRC resource = ::FindResourceExA(library, RT_BITMAP, name.c_str(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+            HRSRC resource =
+                ::FindResourceExA(library, RT_BITMAP, name.c_str(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
             ASSERT_NE(resource, nullptr);
             auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(library, resource)));
             EXPECT_EQ(header->biBitCount, 24);
