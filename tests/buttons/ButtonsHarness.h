@@ -40,30 +40,6 @@ public:
     }
 };
 
-// A visible, active frame (frames delete themselves when destroyed).
-class FrameHolder {
-public:
-    FrameHolder()
-    {
-        frame = new HostFrame;
-        frame->Create(nullptr, "buttons", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 440, 340));
-        hWnd = frame->GetSafeHwnd();
-        Activate();
-    }
-    ~FrameHolder()
-    {
-        if (::IsWindow(hWnd))
-            ::DestroyWindow(hWnd);
-    }
-    void Activate()
-    {
-        ::SetForegroundWindow(hWnd);
-        ::SetActiveWindow(hWnd);
-    }
-    HostFrame* frame;
-    HWND hWnd;
-};
-
 inline void Pump()
 {
     MSG msg;
@@ -126,13 +102,7 @@ inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hB
     return pixels;
 }
 
-inline COLORREF PixelAt(HWND hWnd, int x, int y)
-{
-    HDC hdc = ::GetDC(hWnd);
-    COLORREF color = ::GetPixel(hdc, x, y);
-    ::ReleaseDC(hWnd, hdc);
-    return color;
-}
+inline COLORREF PixelAt(HWND hWnd, int x, int y) { return Pixels(hWnd, x + 1, y + 1).back(); }
 
 // A solid 32-bit bitmap of one colour, and a square opaque icon of one colour.
 inline HBITMAP SolidBitmap(int width, int height, COLORREF color)
@@ -152,10 +122,21 @@ inline HICON SolidIcon(int size, COLORREF color)
     return icon;
 }
 
-// A test with an active host frame and the cursor away from its controls.
+// A test with an active host frame (it deletes itself when destroyed) and
+// the cursor away from its controls.
 class HostTest : public ::testing::Test {
 protected:
-    void SetUp() override { MouseMove(host.hWnd, 390, 290); }
-    void TearDown() override { MouseMove(host.hWnd, 390, 290); }
-    FrameHolder host;
+    HostTest()
+    {
+        frame->Create(nullptr, "buttons", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 440, 340));
+        host = frame->GetSafeHwnd();
+        ::SetForegroundWindow(host);
+        ::SetActiveWindow(host);
+    }
+    ~HostTest() override { ::DestroyWindow(host); }
+    void SetUp() override { MouseMove(host, 390, 290); }
+    void TearDown() override { MouseMove(host, 390, 290); }
+
+    HostFrame* frame = new HostFrame;
+    HWND host = nullptr;
 };

@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        ASSERT_TRUE(button.Create("印刷", WS_VISIBLE, CRect(20, 20, 20 + kWidth, 20 + kHeight), host.frame,
+        ASSERT_TRUE(button.Create("印刷", WS_VISIBLE, CRect(20, 20, 20 + kWidth, 20 + kHeight), frame,
                                   IDC_FLAT_PROMPTED));
         hWnd = button.GetSafeHwnd();
         Pump();
@@ -60,28 +60,38 @@ TEST_F(FlatButtonTest, ReleaseInsideAfterAPressOnTheButtonIsTheOnlyClick)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         button.EnableButton(c.enabled);
-        host.frame->received.clear();
+        frame->received.clear();
         for (const char* step = c.path; *step != '\0'; step += step[2] != '\0' ? 3 : 2) {
             int x = step[1] == 'i' ? 50 : 200, y = step[1] == 'i' ? 15 : 150;
             MouseEvent(hWnd, x, y, step[0] == 'd' ? MOUSEEVENTF_LEFTDOWN : step[0] == 'u' ? MOUSEEVENTF_LEFTUP : 0);
             PumpFor(30);
         }
-        ASSERT_EQ(host.frame->Count(WM_COMMAND), c.commands);
+        ASSERT_EQ(frame->Count(WM_COMMAND), c.commands);
         if (c.commands == 1) {
-            EXPECT_EQ(host.frame->received[0].wParam, MAKEWPARAM(IDC_FLAT_PROMPTED, 0));
-            EXPECT_EQ(host.frame->received[0].lParam, reinterpret_cast<LPARAM>(hWnd));
+            EXPECT_EQ(frame->received[0].wParam, MAKEWPARAM(IDC_FLAT_PROMPTED, 0));
+            EXPECT_EQ(frame->received[0].lParam, reinterpret_cast<LPARAM>(hWnd));
         }
         EXPECT_EQ(button.GetFrameState(), c.stateAfter);
         EXPECT_NE(::GetCapture(), hWnd);
-        MouseUp(host.hWnd, 390, 290);
+        MouseUp(host, 390, 290);
         EXPECT_TRUE(WaitState(0));
     }
 }
 
-TEST_F(FlatButtonTest, HoverFrameComesWithTheCursorAndTheTimerTakesItAway)
+TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindow)
 {
     COLORREF face = ::GetSysColor(COLOR_BTNFACE), light = ::GetSysColor(COLOR_BTNHIGHLIGHT),
              shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    CStatic statusBar;
+    ASSERT_TRUE(statusBar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 280, 400, 300), frame, AFX_IDW_STATUS_BAR));
+    CFlatButton plain;
+    ASSERT_TRUE(plain.Create("plain", WS_VISIBLE, CRect(200, 20, 260, 50), frame, IDC_FLAT_PLAIN));
+    AfxGetApp()->m_pMainWnd = frame;
+    auto status = [&] {
+        char text[64] = "";
+        statusBar.GetWindowText(text, sizeof text);
+        return std::string(text);
+    };
     EXPECT_EQ(PixelAt(hWnd, 0, 0), face);
     {
         ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
@@ -93,6 +103,7 @@ TEST_F(FlatButtonTest, HoverFrameComesWithTheCursorAndTheTimerTakesItAway)
     }
     ASSERT_EQ(g_timers.size(), 1u);
     EXPECT_EQ(g_timers[0], (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(hWnd), 3000, 100}));
+    EXPECT_TRUE(WaitFor([&] { return status() == "印刷します"; }));
     // Raised: light top and left, shadow right and bottom; sunken the other way.
     for (int state : {1, 2}) {
         if (state == 2)
@@ -102,13 +113,22 @@ TEST_F(FlatButtonTest, HoverFrameComesWithTheCursorAndTheTimerTakesItAway)
         EXPECT_EQ(PixelAt(hWnd, kWidth - 1, 5), state == 1 ? shadow : light);
         EXPECT_EQ(PixelAt(hWnd, 5, kHeight - 1), state == 1 ? shadow : light);
     }
+    // The button sees the cursor outside only while it holds the capture.
+    MouseMove(hWnd, 150, 10);
+    EXPECT_TRUE(WaitFor([&] { return status() == "レディ"; }));
+    MouseMove(hWnd, 40, 10);
     MouseUp(hWnd, 40, 10);
     ASSERT_TRUE(WaitState(1));
     // Straight out of the frame: the button sees no move, the timer notices.
-    MouseMove(host.hWnd, -30, -30);
+    MouseMove(host, -30, -30);
     ASSERT_TRUE(WaitState(0));
     EXPECT_EQ(PixelAt(hWnd, 0, 0), face);
     EXPECT_FALSE(::KillTimer(hWnd, CFlatButton::HoverTimerId)) << "the hover timer still runs";
+    statusBar.SetWindowText("unchanged");
+    MouseMove(plain.GetSafeHwnd(), 10, 10);  // no string for its ID
+    PumpFor(150);
+    EXPECT_EQ(status(), "unchanged");
+    AfxGetApp()->m_pMainWnd = nullptr;
 
     // No hover while another top-level window is active.
     HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 50, 50, 0, 0, 0, 0);
@@ -123,41 +143,15 @@ TEST_F(FlatButtonTest, HoverFrameComesWithTheCursorAndTheTimerTakesItAway)
     ::DestroyWindow(other);
 }
 
-TEST_F(FlatButtonTest, StatusPromptWhileHoveredAndIdlePromptAfter)
-{
-    CStatic statusBar;
-    ASSERT_TRUE(statusBar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 280, 400, 300), host.frame, AFX_IDW_STATUS_BAR));
-    CFlatButton plain;
-    ASSERT_TRUE(plain.Create("plain", WS_VISIBLE, CRect(200, 20, 260, 50), host.frame, IDC_FLAT_PLAIN));
-    AfxGetApp()->m_pMainWnd = host.frame;
-    auto status = [&] {
-        char text[64] = "";
-        statusBar.GetWindowText(text, sizeof text);
-        return std::string(text);
-    };
-    MouseMove(hWnd, 40, 10);
-    EXPECT_TRUE(WaitFor([&] { return status() == "印刷します"; }));
-    // The button sees the cursor outside only while it holds the capture.
-    MouseDown(hWnd, 40, 10);
-    MouseMove(hWnd, 150, 10);
-    EXPECT_TRUE(WaitFor([&] { return status() == "レディ"; }));
-    MouseUp(hWnd, 150, 10);
-    statusBar.SetWindowText("unchanged");
-    MouseMove(plain.GetSafeHwnd(), 10, 10);  // no string for its ID
-    PumpFor(150);
-    EXPECT_EQ(status(), "unchanged");
-    AfxGetApp()->m_pMainWnd = nullptr;
-}
-
 TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
 {
     const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0), face = ::GetSysColor(COLOR_BTNFACE);
     HICON redIcon = SolidIcon(16, red), blueIcon = SolidIcon(16, blue);
     HBITMAP greenBitmap = SolidBitmap(11, 6, green), blueBitmap = SolidBitmap(11, 6, blue);
     CFlatButton centred, left, bitmap;
-    ASSERT_TRUE(centred.Create(redIcon, WS_VISIBLE | BS_ICON, CRect(200, 100, 230, 130), host.frame, 1));
-    ASSERT_TRUE(left.Create(redIcon, WS_VISIBLE | BS_ICON | BS_LEFT, CRect(250, 100, 280, 130), host.frame, 2));
-    ASSERT_TRUE(bitmap.Create(greenBitmap, WS_VISIBLE | BS_BITMAP, CRect(300, 100, 330, 130), host.frame, 3));
+    ASSERT_TRUE(centred.Create(redIcon, WS_VISIBLE | BS_ICON, CRect(200, 100, 230, 130), frame, 1));
+    ASSERT_TRUE(left.Create(redIcon, WS_VISIBLE | BS_ICON | BS_LEFT, CRect(250, 100, 280, 130), frame, 2));
+    ASSERT_TRUE(bitmap.Create(greenBitmap, WS_VISIBLE | BS_BITMAP, CRect(300, 100, 330, 130), frame, 3));
     HWND c = centred.GetSafeHwnd(), l = left.GetSafeHwnd(), b = bitmap.GetSafeHwnd();
     // In (3,3)-(27,27): the 16 x 16 icon at (7,7)-(23,23), or 4 left; the
     // 11 x 6 bitmap at (9,12)-(20,18).
@@ -168,13 +162,11 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     } probes[] = {{c, 7, 7, red}, {c, 22, 22, red}, {c, 6, 7, face}, {c, 23, 22, face}, {l, 3, 7, red},
                   {l, 18, 22, red}, {l, 19, 7, face}, {b, 9, 12, green}, {b, 19, 17, green}, {b, 8, 12, face},
                   {b, 20, 17, face}};
-    for (const Probe& p : probes) {
-        ::UpdateWindow(p.hWnd);
+    for (const Probe& p : probes)
         EXPECT_EQ(PixelAt(p.hWnd, p.x, p.y), p.color) << p.x << "," << p.y;
-    }
     // Disabled without a disabled image: the image itself; then the one given.
-    for (CFlatButton* button : {&centred, &bitmap})
-        button->EnableButton(0);
+    centred.EnableButton(0);
+    bitmap.EnableButton(0);
     EXPECT_EQ(Pixels(c, 11, 11).back(), red);
     EXPECT_EQ(Pixels(b, 13, 15).back(), green);
     centred.SetDisIcon(blueIcon);
@@ -189,7 +181,7 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     ::DestroyIcon(redIcon), ::DestroyIcon(blueIcon), ::DeleteObject(greenBitmap), ::DeleteObject(blueBitmap);
 }
 
-TEST_F(FlatButtonTest, ShortenedCaptionEndsInDotsAndNeverSplitsACharacter)
+TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
 {
     CClientDC dc(&button);
     HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(SYSTEM_FONT));
@@ -221,10 +213,8 @@ TEST_F(FlatButtonTest, ShortenedCaptionEndsInDotsAndNeverSplitsACharacter)
     int longLeft = leftmostInk();
     EXPECT_GE(longLeft, 3);
     EXPECT_LE(longLeft, 5);
-}
 
-TEST_F(FlatButtonTest, ToolTipTextByCallbackCutToItsField)
-{
+    // The tooltip's text by callback, cut to its field.
     EXPECT_EQ(button.EnableToolTips(1), 1);
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -242,11 +232,11 @@ TEST_F(FlatButtonTest, ToolTipTextByCallbackCutToItsField)
     std::string split = "ab";
     while (split.size() < 82)
         split += "印";
-    struct Case {
+    struct Tip {
         std::string text;
         size_t expected;
-    } cases[] = {{"印刷します", 10}, {std::string(100, 'x'), 79}, {split, 78}};
-    for (const Case& c : cases) {
+    } tips[] = {{"印刷します", 10}, {std::string(100, 'x'), 79}, {split, 78}};
+    for (const Tip& c : tips) {
         button.SetToolTipsText(c.text.c_str());
         NMTTDISPINFOA request = {};
         request.hdr.idFrom = IDC_FLAT_PROMPTED;

@@ -36,17 +36,11 @@ public:
 // Real key strokes: the held key (0 for none) down, the key pressed, released.
 void Keys(WORD held, WORD vk)
 {
-    std::vector<INPUT> input;
     WORD keys[4] = {held, vk, vk, held};
     for (int i = 0; i < 4; ++i) {
-        INPUT one = {};
-        one.type = INPUT_KEYBOARD;
-        one.ki.wVk = keys[i];
-        one.ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
         if (keys[i] != 0)
-            input.push_back(one);
+            ::keybd_event(static_cast<BYTE>(keys[i]), 0, i >= 2 ? KEYEVENTF_KEYUP : 0, 0);
     }
-    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
     PumpFor(60);
 }
 
@@ -55,10 +49,10 @@ protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        host.frame->buttonMessage = kButtonMessage;
+        frame->buttonMessage = kButtonMessage;
         for (COLORREF color : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0), RGB(0, 255, 255)})
             icons.push_back(SolidIcon(32, color));
-        ASSERT_EQ(bar.Create(WS_VISIBLE, CRect(0, 0, 60, 150), host.frame, kBarId, kButtonMessage, 1), 1);
+        ASSERT_EQ(bar.Create(WS_VISIBLE, CRect(0, 0, 60, 150), frame, kBarId, kButtonMessage, 1), 1);
         bar.SetIconSize(CSize(32, 32));
         hWnd = bar.GetSafeHwnd();
     }
@@ -188,6 +182,30 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
     bar.AddBtn(icons[1], "", 202, nullptr);  // command
     bar.AddBtn(icons[2], "", 0, nullptr);    // neither: the message
     bar.SetFocus();
+    // The hot slot is raised, then sunken; a release elsewhere fires nothing.
+    MouseMove(hWnd, 10, 45);
+    MouseMove(hWnd, 11, 45);
+    EXPECT_EQ(bar.GetHotButton(), 1);
+    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+    EXPECT_EQ(::GetCapture(), hWnd);
+    EXPECT_EQ(PixelAt(hWnd, 0, 40), RGB(0, 0, 0));  // raised outline
+    MouseDown(hWnd, 11, 45);
+    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotSunken);
+    MouseMove(hWnd, 11, 2 * 35 + 10);  // pressed over another slot
+    EXPECT_EQ(bar.GetHotButton(), 1);
+    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+    MouseUp(hWnd, 11, 2 * 35 + 10);
+    EXPECT_EQ(bar.GetHotButton(), 2);  // the slot under the cursor
+    // Pressed on it, released outside the bar: nothing fired, the capture let go.
+    MouseDown(hWnd, 11, 2 * 35 + 10);
+    MouseMove(hWnd, 200, 45);
+    MouseUp(hWnd, 200, 45);
+    EXPECT_EQ(frame->Count(WM_COMMAND) + frame->Count(kButtonMessage), 0);
+    EXPECT_EQ(bar.GetHotButton(), -1);
+    EXPECT_NE(::GetCapture(), hWnd);
+    EXPECT_EQ(PixelAt(hWnd, 0, 40), ::GetSysColor(COLOR_BTNSHADOW));  // flat again
+    EXPECT_EQ(doc.opened, 0);
+
     struct Case {
         int slot;
         BOOL sendCommand;
@@ -200,12 +218,12 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slot * 2 + c.sendCommand);
         bar.SetSendComID(c.sendCommand);
-        host.frame->received.clear();
+        frame->received.clear();
         doc.opened = 0;
         ClickSlot(c.slot);
         EXPECT_EQ(doc.opened, c.opened);
         int fired = 0;
-        for (const ReceivedMessage& m : host.frame->received) {
+        for (const ReceivedMessage& m : frame->received) {
             if (m.message == WM_COMMAND || m.message == kButtonMessage) {
                 ++fired;
                 EXPECT_EQ(m.message, c.fired.message);
@@ -221,39 +239,10 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
     bar.MoveWindow(0, 0, 60, 100);
     bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2),
                     reinterpret_cast<LPARAM>(bar.GetSpinCtrl()->GetSafeHwnd()));
-    host.frame->received.clear();
+    frame->received.clear();
     ClickSlot(0);
-    ASSERT_EQ(host.frame->Count(kButtonMessage), 1);
-    EXPECT_EQ(host.frame->received.back().lParam, 2);
-}
-
-TEST_F(MenuBarTest, HotSlotIsRaisedThenSunkenAndAReleaseElsewhereFiresNothing)
-{
-    bar.MoveWindow(0, 0, 60, 300);
-    AddFive();
-    bar.SetFocus();
-    MouseMove(hWnd, 10, 45);
-    MouseMove(hWnd, 11, 45);
-    EXPECT_EQ(bar.GetHotButton(), 1);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
-    EXPECT_EQ(::GetCapture(), hWnd);
-    EXPECT_EQ(PixelAt(hWnd, 0, 40), RGB(0, 0, 0));  // raised outline
-    MouseDown(hWnd, 11, 45);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotSunken);
-    MouseMove(hWnd, 11, 3 * 35 + 10);  // pressed over another slot
-    EXPECT_EQ(bar.GetHotButton(), 1);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
-    host.frame->received.clear();
-    MouseUp(hWnd, 11, 3 * 35 + 10);
-    EXPECT_EQ(bar.GetHotButton(), 3);  // the slot under the cursor
-    // Pressed on it, released outside the bar: nothing fired, the capture let go.
-    MouseDown(hWnd, 11, 3 * 35 + 10);
-    MouseMove(hWnd, 200, 45);
-    MouseUp(hWnd, 200, 45);
-    EXPECT_EQ(host.frame->Count(kButtonMessage), 0);
-    EXPECT_EQ(bar.GetHotButton(), -1);
-    EXPECT_NE(::GetCapture(), hWnd);
-    EXPECT_EQ(PixelAt(hWnd, 0, 40), ::GetSysColor(COLOR_BTNSHADOW));  // flat again
+    ASSERT_EQ(frame->Count(kButtonMessage), 1);
+    EXPECT_EQ(frame->received.back().lParam, 2);
 }
 
 TEST_F(MenuBarTest, KeysReachTheOwner)
@@ -270,10 +259,10 @@ TEST_F(MenuBarTest, KeysReachTheOwner)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
-        host.frame->received.clear();
+        frame->received.clear();
         Keys(c.held, c.key);
         std::vector<UINT> got;
-        for (const ReceivedMessage& m : host.frame->received) {
+        for (const ReceivedMessage& m : frame->received) {
             if (m.wParam == c.key)
                 got.push_back((HIWORD(m.lParam) & KF_UP) != 0 ? 0 : m.message);  // a release: 0
         }

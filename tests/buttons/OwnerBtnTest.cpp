@@ -1,63 +1,62 @@
-// COwnerBtn: the 240 stock faces through the host's resource chain, the
+// COwnerBtn: the 240 stock faces in the library (looked up there first), the
 // size rule of fixed-size creation, the image drawn in each state (pixels
 // against the face bitmap) and the stretching of pull-down buttons.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "ButtonsHarness.h"
 #include "ButtonsTestIds.h"
-#include "afx/AfxModule.h"
 #include "afx/CBitmap.h"
 #include "buttons/COwnerBtn.h"
 
 namespace {
 
-const char* const kFaces[80] = {
-    "BALL", "BALLDEL", "BANBUN", "BAUTO", "BBUKKEN", "BBUMON", "BCALC", "BCALL", "BCANCEL", "BCHK",
-    "BCLR", "BCOPY", "BDEL", "BDEN", "BDETAIL", "BDOCTOR", "BEDIT", "BEND", "BEXCEL", "BEXEC",
-    "BFUDOUSAN", "BGENKA", "BGET", "BGRA1", "BGRA2", "BGRA3", "BGRAPH", "BGROUP", "BGYOUDEL", "BGYOUINS",
-    "BHCOPY", "BHELP", "BHIMOKU", "BHIRITU", "BHOJYO", "BIKKATU", "BIKUSEI", "BINITIAL", "BINS", "BJUMP",
-    "BKAE", "BKAIJYO", "BKAMOKU", "BKENSAKU", "BKIHON", "BKIJUN", "BLIST", "BMARK", "BMEMO", "BMODE",
-    "BMOTO", "BNEW", "BNEWDEN", "BNEWKU", "BNEXT", "BNEXTDAY", "BNOTE", "BOKIMARI", "BOUTPUT", "BPREV",
-    "BPREVDAY", "BPRN", "BRENDO", "BREPLACE", "BSENTAKU", "BSETEI", "BSIBORI", "BSIWAKE", "BSIWAKE2", "BSUM",
-    "BSYUBETU", "BTINSYAKU", "BTOTAL", "BUKEIRE", "BUPRN", "BV3", "BWCOPY", "BWRITE", "BZENNEN", "BZIREI"};
+// The 80 stock faces, each as _UP, _DOWN and _MASK.
+const char kFaces[] =
+    "BALL BALLDEL BANBUN BAUTO BBUKKEN BBUMON BCALC BCALL BCANCEL BCHK BCLR BCOPY BDEL BDEN BDETAIL BDOCTOR "
+    "BEDIT BEND BEXCEL BEXEC BFUDOUSAN BGENKA BGET BGRA1 BGRA2 BGRA3 BGRAPH BGROUP BGYOUDEL BGYOUINS BHCOPY "
+    "BHELP BHIMOKU BHIRITU BHOJYO BIKKATU BIKUSEI BINITIAL BINS BJUMP BKAE BKAIJYO BKAMOKU BKENSAKU BKIHON "
+    "BKIJUN BLIST BMARK BMEMO BMODE BMOTO BNEW BNEWDEN BNEWKU BNEXT BNEXTDAY BNOTE BOKIMARI BOUTPUT BPREV "
+    "BPREVDAY BPRN BRENDO BREPLACE BSENTAKU BSETEI BSIBORI BSIWAKE BSIWAKE2 BSUM BSYUBETU BTINSYAKU BTOTAL "
+    "BUKEIRE BUPRN BV3 BWCOPY BWRITE BZENNEN BZIREI";
 
 // A stock face as LoadBitmap gives it from the library's module.
-std::vector<COLORREF> FacePixels(const char* name, int width = 46, int height = 21)
+std::vector<COLORREF> FacePixels(const char* name)
 {
     HBITMAP bitmap = ::LoadBitmapA(::GetModuleHandleA("zr8wlib.dll"), name);
-    std::vector<COLORREF> pixels = Pixels(nullptr, width, height, bitmap);
+    std::vector<COLORREF> pixels = Pixels(nullptr, 46, 21, bitmap);
     ::DeleteObject(bitmap);
     return pixels;
 }
 
-TEST(OwnerBtnFaces, EveryFaceIsThereInThreeStatesWithItsSizeAndDepth)
+class OwnerBtnTest : public HostTest {};
+
+TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
 {
     COwnerBtn probe;
-    for (std::string face : kFaces) {
+    HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
+    std::istringstream faces(kFaces);
+    int count = 0;
+    for (std::string face; faces >> face; ++count) {
         CSize size(face == "BNEXT" || face == "BPREV" ? 23 : 46, 21);
         for (const char* suffix : {"_UP", "_DOWN", "_MASK"}) {
             std::string name = face + suffix;
             SCOPED_TRACE(name);
-            // Found through the host's chain, in the library, in Japanese, 24 bits deep.
-            HINSTANCE found = AfxFindResourceHandle(name.c_str(), RT_BITMAP);
-            ASSERT_EQ(found, ::GetModuleHandleA("zr8wlib.dll"));
-            HRSRC resource = ::FindResourceExA(found, RT_BITMAP, name.c_str(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+            // In the library, in Japanese, 24 bits deep.
+            HRSRC resource =
+                ::FindResourceExA(library, RT_BITMAP, name.c_str(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
             ASSERT_NE(resource, nullptr);
-            auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(found, resource)));
+            auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(library, resource)));
             EXPECT_EQ(header->biBitCount, 24);
             EXPECT_EQ(probe.GetBitmapSize(name.c_str()), size);
         }
     }
+    EXPECT_EQ(count, 80);
     EXPECT_EQ(probe.GetBitmapSize("BNOSUCHFACE_UP"), CSize(0, 0));
     EXPECT_EQ(probe.GetBitmapSize(static_cast<short>(IDB_TEST_NORMAL)), CSize(46, 21));
-}
 
-class OwnerBtnTest : public HostTest {};
-
-TEST_F(OwnerBtnTest, FixedSizeNeedsEveryImageExactlyTheButtonSize)
-{
     struct Case {
         int width, height;
         const char* face;
@@ -68,26 +67,23 @@ TEST_F(OwnerBtnTest, FixedSizeNeedsEveryImageExactlyTheButtonSize)
         SCOPED_TRACE(c.face + std::to_string(c.width));
         std::string face = c.face;
         COwnerBtn button;
-        EXPECT_EQ(button.Create(WS_CHILD, CRect(10, 10, 10 + c.width, 10 + c.height), host.frame, 77,
+        EXPECT_EQ(button.Create(WS_CHILD, CRect(10, 10, 10 + c.width, 10 + c.height), frame, 77,
                                 (face + "_DOWN").c_str(), (face + "_UP").c_str(), (face + "_MASK").c_str()),
                   c.result);
         EXPECT_EQ(button.GetSafeHwnd() != nullptr, c.result != 0);
     }
-    COwnerBtn byId;
-    EXPECT_EQ(byId.Create(WS_CHILD, CRect(0, 0, 46, 21), host.frame, 78, IDB_TEST_PRESSED, IDB_TEST_NORMAL,
-                          IDB_TEST_FOCUS, IDB_TEST_DISABLED), -1);
 }
 
-TEST_F(OwnerBtnTest, EachStateShowsItsImage)
+TEST_F(OwnerBtnTest, EachStateShowsItsImageAndPullDownButtonsStretchTheirFaces)
 {
     std::vector<COLORREF> up = FacePixels("BPRN_UP"), down = FacePixels("BPRN_DOWN"), mask = FacePixels("BPRN_MASK");
     ASSERT_NE(up, down);
     ASSERT_NE(up, mask);
     COwnerBtn three, four;
-    ASSERT_EQ(three.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 56, 31), host.frame, 81, "BPRN_DOWN", "BPRN_UP",
+    ASSERT_EQ(three.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 56, 31), frame, 81, "BPRN_DOWN", "BPRN_UP",
                            "BPRN_MASK"), -1);
     // By ID from the host's module in the chain; its focus image is another face.
-    ASSERT_EQ(four.Create(WS_CHILD | WS_VISIBLE, CRect(70, 10, 116, 31), host.frame, 82, IDB_TEST_PRESSED,
+    ASSERT_EQ(four.Create(WS_CHILD | WS_VISIBLE, CRect(70, 10, 116, 31), frame, 82, IDB_TEST_PRESSED,
                           IDB_TEST_NORMAL, IDB_TEST_FOCUS, IDB_TEST_DISABLED), -1);
     HWND h3 = three.GetSafeHwnd(), h4 = four.GetSafeHwnd();
     Pump();
@@ -109,14 +105,12 @@ TEST_F(OwnerBtnTest, EachStateShowsItsImage)
     four.SetFocus();
     Pump();
     EXPECT_EQ(Pixels(h4, 46, 21), FacePixels("BEND_UP"));
-}
 
-TEST_F(OwnerBtnTest, PullDownButtonsStretchTheirFaces)
-{
-    std::vector<COLORREF> up = FacePixels("BSUM_UP");
-    COwnerBtn pullDown;
-    RECT rect = {10, 40, 102, 82};
-    ASSERT_EQ(pullDown.CreatePullDownButton(WS_CHILD | WS_VISIBLE, rect, host.frame, 83, "BSUM_DOWN", "BSUM_UP",
+    // Pull-down: each face pixel drawn as two by two.
+    up = FacePixels("BSUM_UP");
+    COwnerBtn pullDown, missing;
+    RECT rect = {10, 40, 102, 82}, other = {120, 40, 170, 70};
+    ASSERT_EQ(pullDown.CreatePullDownButton(WS_CHILD | WS_VISIBLE, rect, frame, 83, "BSUM_DOWN", "BSUM_UP",
                                             "BSUM_MASK"), -1);
     std::vector<COLORREF> shown = Pixels(pullDown.GetSafeHwnd(), 92, 42);
     int mismatches = 0;
@@ -125,9 +119,7 @@ TEST_F(OwnerBtnTest, PullDownButtonsStretchTheirFaces)
             mismatches += shown[static_cast<size_t>(y) * 92 + x] != up[static_cast<size_t>(y / 2) * 46 + x / 2];
     EXPECT_EQ(mismatches, 0);
     // A missing face still gives a button, with an empty image.
-    COwnerBtn missing;
-    RECT other = {120, 40, 170, 70};
-    EXPECT_EQ(missing.CreatePullDownButton(WS_CHILD | WS_VISIBLE, other, host.frame, 84, "BNONE_DOWN", "BNONE_UP",
+    EXPECT_EQ(missing.CreatePullDownButton(WS_CHILD | WS_VISIBLE, other, frame, 84, "BNONE_DOWN", "BNONE_UP",
                                            "BNONE_MASK"), -1);
     ASSERT_NE(missing.GetImage(COwnerBtn::ImageNormal), nullptr);
     EXPECT_EQ(missing.GetImage(COwnerBtn::ImageNormal)->GetSafeHandle(), nullptr);

@@ -9,13 +9,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "ButtonsHarness.h"
 #include "ButtonsTestIds.h"
 #include "afx/CBitmap.h"
 #include "buttons/ClUtyToolTipMgr.h"
+#include "progress/BmpBuilder.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -34,26 +35,14 @@ LRESULT CALLBACK SpyTipProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return ::CallWindowProcA(g_tipProc, hWnd, message, wParam, lParam);
 }
 
-// A 24-bit BMP file of two halves: left colour, right colour.
-void WriteBmp(const std::string& path, int width, int height, COLORREF left, COLORREF right)
+// A 20 x 8 BMP file of two halves: left colour, right colour (0xRRGGBB).
+void WriteBmp(const std::string& path, uint32_t left, uint32_t right)
 {
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof file + sizeof info + stride * height), 0, 0,
-                             sizeof file + sizeof info};
-    std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<char*>(&info), sizeof info);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            COLORREF c = x < width / 2 ? left : right;
-            bytes += {static_cast<char>(GetBValue(c)), static_cast<char>(GetGValue(c)), static_cast<char>(GetRValue(c))};
-        }
-        bytes.append(static_cast<size_t>(stride - width * 3), '\0');
-    }
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(out, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), out);
-    std::fclose(out);
+    BmpFile bmp;
+    bmp.width = 20;
+    bmp.height = 8;
+    bmp.pixel = [=](int x, int) { return x < 10 ? left : right; };
+    std::ofstream(path, std::ios::binary) << MakeBmp(bmp);
 }
 
 class ToolTipMgrTest : public HostTest {
@@ -61,18 +50,18 @@ protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 100, 20, host.hWnd,
+        edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 100, 20, host,
                                  reinterpret_cast<HMENU>(IDC_TIP_EDIT), nullptr, nullptr);
-        text = ::CreateWindowExA(0, "STATIC", "label", WS_CHILD | WS_VISIBLE, 10, 40, 100, 20, host.hWnd,
+        text = ::CreateWindowExA(0, "STATIC", "label", WS_CHILD | WS_VISIBLE, 10, 40, 100, 20, host,
                                  reinterpret_cast<HMENU>(IDC_TIP_TEXT), nullptr, nullptr);
-        picture = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 100, 50, 10, host.hWnd,
+        picture = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 100, 50, 10, host,
                                     reinterpret_cast<HMENU>(IDC_TIP_PICTURE), nullptr, nullptr);
     }
     CRect PictureRect()
     {
         CRect rect;
         ::GetWindowRect(picture, &rect);
-        ::MapWindowPoints(nullptr, host.hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        ::MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
 
@@ -91,13 +80,13 @@ TEST_F(ToolTipMgrTest, RegistersTheTableSubclassesTheStaticsAndShowsThePicture)
     LONG editStyle = ::GetWindowLongA(edit, GWL_STYLE);
     {
         ClUtyToolTipMgr manager;
-        ASSERT_EQ(manager.Init(host.frame, table, 4), 1);
+        ASSERT_EQ(manager.Init(frame, table, 4), 1);
         CToolTipCtrl* tip = manager.GetToolTipCtrl();
         ASSERT_NE(tip->GetSafeHwnd(), nullptr);
         EXPECT_EQ(tip->GetStyle() & 0x43, 0x43u);  // always tip, no prefix, balloon
         EXPECT_EQ(tip->GetToolCount(), 3);
         for (int i : {0, 2, 3}) {
-            HWND control = ::GetDlgItem(host.hWnd, table[i].id);
+            HWND control = ::GetDlgItem(host, table[i].id);
             char buffer[80] = "";
             TOOLINFOA info = {TTTOOLINFOA_V2_SIZE, 0, control, reinterpret_cast<UINT_PTR>(control), {}, 0, buffer, 0,
                               nullptr};
@@ -156,14 +145,14 @@ TEST_F(ToolTipMgrTest, PictureFilesDrawTheImageThroughTheMask)
     std::string mask = folder.Path().string() + "\\mask.bmp", image = folder.Path().string() + "\\image.bmp";
     // Left half: white mask, black image (the background stays); right half:
     // black mask, red image (red).
-    WriteBmp(mask, 20, 8, RGB(255, 255, 255), RGB(0, 0, 0));
-    WriteBmp(image, 20, 8, RGB(0, 0, 0), RGB(255, 0, 0));
+    WriteBmp(mask, 0xFFFFFF, 0);
+    WriteBmp(image, 0, 0xFF0000);
     {
         ClUtyToolTipMgr manager;
-        ASSERT_EQ(manager.Init(host.frame, table, 4, &mask[0], &image[0]), 1);
+        ASSERT_EQ(manager.Init(frame, table, 4, &mask[0], &image[0]), 1);
         ASSERT_NE(manager.GetMaskBitmap(), nullptr);
         ASSERT_NE(manager.GetImageBitmap(), nullptr);
-        COLORREF background = PixelAt(host.hWnd, 200, 200);
+        COLORREF background = PixelAt(host, 200, 200);
         ::InvalidateRect(picture, nullptr, TRUE);
         std::vector<COLORREF> shown = Pixels(picture, 20, 8);
         EXPECT_EQ(shown[3 * 20 + 2], background);
@@ -173,7 +162,7 @@ TEST_F(ToolTipMgrTest, PictureFilesDrawTheImageThroughTheMask)
         // A mask that does not load: the picture static shrinks to nothing.
         std::string none = folder.Path().string() + "\\none.bmp";
         ClUtyToolTipMgr manager;
-        EXPECT_EQ(manager.Init(host.frame, table, 4, &none[0], &image[0]), 1);
+        EXPECT_EQ(manager.Init(frame, table, 4, &none[0], &image[0]), 1);
         EXPECT_EQ(manager.GetMaskBitmap(), nullptr);
         EXPECT_TRUE(PictureRect().IsRectEmpty());
     }

@@ -37,64 +37,39 @@ inline void PutLe(std::string& out, uint32_t value, int bytes)
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-inline uint32_t BmpRowBytes(int32_t width, int bitCount)
-{
-    return static_cast<uint32_t>((static_cast<uint64_t>(width) * bitCount + 31) / 32 * 4);
-}
-
 inline std::string MakeBmp(const BmpFile& bmp)
 {
     int rows = bmp.height < 0 ? -bmp.height : bmp.height;
-    uint32_t rowBytes = BmpRowBytes(bmp.width, bmp.bitCount);
+    auto rowBytes = static_cast<uint32_t>((static_cast<uint64_t>(bmp.width) * bmp.bitCount + 31) / 32 * 4);
     uint32_t tableBytes = 4 * static_cast<uint32_t>(bmp.colours.size());
     uint32_t natural = 14 + bmp.infoSize + tableBytes + bmp.gapBytes;
-    uint32_t offset = bmp.bitsOffset != 0 ? bmp.bitsOffset : natural;
     std::string bits(static_cast<size_t>(rowBytes) * rows, '\0');
     for (int y = 0; y < rows; ++y) {
         int stored = bmp.height < 0 ? y : rows - 1 - y;
         auto* row = reinterpret_cast<unsigned char*>(&bits[static_cast<size_t>(stored) * rowBytes]);
         for (int x = 0; x < bmp.width; ++x) {
             uint32_t value = bmp.pixel(x, y);
-            switch (bmp.bitCount) {
-            case 1:
-                row[x / 8] |= static_cast<unsigned char>((value & 1) << (7 - x % 8));
-                break;
-            case 4:
-                row[x / 2] |= static_cast<unsigned char>((value & 15) << (x % 2 == 0 ? 4 : 0));
-                break;
-            case 8:
-                row[x] = static_cast<unsigned char>(value);
-                break;
-            case 24:
-            case 32: {
-                int step = bmp.bitCount / 8;
-                row[x * step] = static_cast<unsigned char>(value);
-                row[x * step + 1] = static_cast<unsigned char>(value >> 8);
-                row[x * step + 2] = static_cast<unsigned char>(value >> 16);
-                break;
-            }
-            default:
-                break;
+            int bit = x * bmp.bitCount;
+            if (bmp.bitCount <= 8) {
+                // Packed from the high bits of each byte.
+                uint32_t mask = (1u << bmp.bitCount) - 1;
+                row[bit / 8] |= static_cast<unsigned char>((value & mask) << (8 - bmp.bitCount - bit % 8));
+            } else if (bmp.bitCount >= 24) {
+                for (int i = 0; i < 3; ++i)
+                    row[bit / 8 + i] = static_cast<unsigned char>(value >> (8 * i));
             }
         }
     }
-    std::string out;
-    out += "BM";
+    std::string out = "BM";
     PutLe(out, 14 + bmp.infoSize + tableBytes + static_cast<uint32_t>(bits.size()), 4);
     PutLe(out, 0, 4);
-    PutLe(out, offset, 4);
+    PutLe(out, bmp.bitsOffset != 0 ? bmp.bitsOffset : natural, 4);
+    // The information header: planes 1 and the bit count share a field; 2835 pixels a metre.
     std::string info;
-    PutLe(info, bmp.infoSize, 4);
-    PutLe(info, static_cast<uint32_t>(bmp.headerWidth != 0 ? bmp.headerWidth : bmp.width), 4);
-    PutLe(info, static_cast<uint32_t>(bmp.height), 4);
-    PutLe(info, 1, 2);
-    PutLe(info, bmp.bitCount, 2);
-    PutLe(info, bmp.compression, 4);
-    PutLe(info, static_cast<uint32_t>(bits.size()), 4);
-    PutLe(info, 2835, 4);
-    PutLe(info, 2835, 4);
-    PutLe(info, bmp.coloursUsed, 4);
-    PutLe(info, 0, 4);
+    for (uint32_t field : {bmp.infoSize, static_cast<uint32_t>(bmp.headerWidth != 0 ? bmp.headerWidth : bmp.width),
+                           static_cast<uint32_t>(bmp.height), 1u | bmp.bitCount << 16, bmp.compression,
+                           static_cast<uint32_t>(bits.size()), 2835u, 2835u, bmp.coloursUsed, 0u})
+        PutLe(info, field, 4);
     info.resize(bmp.infoSize, '\0');
     out += info;
     for (uint32_t colour : bmp.colours)

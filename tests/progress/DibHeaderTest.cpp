@@ -1,6 +1,5 @@
 // The BMP header checks natively (ASan + UBSan): each code from a file built
-// to give it, the layout of good files, and the fuzz seeds.
-#include <cstdio>
+// to give it, and the layout of good files.
 #include <cstdlib>
 
 #include <gtest/gtest.h>
@@ -82,29 +81,6 @@ TEST(DibHeader, LayoutOfGoodFiles)
         EXPECT_EQ(header.colourCount, row[4]);
         EXPECT_EQ(header.rowBytes, static_cast<uint64_t>(row[5]));
         EXPECT_EQ(header.bitsBytes, static_cast<uint64_t>(row[5] * std::abs(row[2])));
-    }
-}
-
-// Good 1-, 4-, 8- and 24-bit files: with ZR8_DIB_SEED_FOLDER set they are
-// written there as the fuzz target's seeds.
-TEST(DibHeader, SeedFilesAreGood)
-{
-    const char* folder = std::getenv("ZR8_DIB_SEED_FOLDER");
-    for (int bits : {1, 4, 8, 24, -24}) {
-        BmpFile bmp;
-        bmp.bitCount = static_cast<uint16_t>(std::abs(bits));
-        bmp.width = 7;
-        bmp.height = bits < 0 ? -5 : 5;
-        bmp.colours = BmpRamp(bits > 0 && bits <= 8 ? 1 << bits : 0);
-        bmp.pixel = [](int x, int y) { return 0x102030u * static_cast<uint32_t>(x * 3 + y); };
-        std::string file = MakeBmp(bmp);
-        CDibHeader header;
-        EXPECT_EQ(Check(file, &header), 0) << bits;
-        std::string name = bits < 0 ? "seed-24bit-top-down.bmp" : "seed-" + std::to_string(bits) + "bit.bmp";
-        if (FILE* out = folder != nullptr ? std::fopen((std::string(folder) + "/" + name).c_str(), "wb") : nullptr) {
-            std::fwrite(file.data(), 1, file.size(), out);
-            std::fclose(out);
-        }
     }
 }
 
