@@ -371,6 +371,15 @@ void CInterMtrx::HScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pBar*/)
         if (m_layout.FootRows() > 0)
             m_pParent->ScrollWindow(dx, 0, &footerRect, &footerRect);
         ScrollWindow(dx, 0, &scrolled, &scrolled);
+        // The shift also carries the row frames' right edges, which belong at
+        // the area's right, and leaves the two bottom pixel rows unshifted:
+        // both strips are painted afresh.
+        int areaRight = GetModel().AreaRight();
+        CRect edges(std::max<int>(scrolled.left, std::min(areaRight, areaRight + dx) - 2), 0, client.right,
+                    client.bottom);
+        CRect bottomRows(scrolled.left, client.bottom - 2, client.right, client.bottom);
+        InvalidateRect(&edges, FALSE);
+        InvalidateRect(&bottomRows, FALSE);
     } else {
         // The parent's background is erased too: a band may show fewer cells now.
         m_pParent->InvalidateRect(&titleRect, TRUE);

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "grid/CGdi.h"
+#include "grid/GridDlgCode.h"
 
 namespace {
 
@@ -368,6 +369,12 @@ void CMtrxLst::OnKillFocus(CWnd* pNewWnd)
 {
     CWnd::OnKillFocus(pNewWnd);
     m_model.KillFocus();
+}
+
+// Characters too, so that a letter typed for the owner is no mnemonic of the dialog.
+UINT CMtrxLst::OnGetDlgCode()
+{
+    return GridDlgCode(GetCurrentMessage(), DLGC_WANTARROWS | DLGC_WANTCHARS);
 }
 
 BOOL CMtrxLst::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)

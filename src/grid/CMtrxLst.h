@@ -87,6 +87,7 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnSetFocus(CWnd* pOldWnd) override;
     void OnKillFocus(CWnd* pNewWnd) override;
+    UINT OnGetDlgCode() override;
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
 
 private:

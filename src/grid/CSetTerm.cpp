@@ -4,6 +4,7 @@
 
 #include "afx/CClientDC.h"
 #include "grid/CGdi.h"
+#include "grid/GridDlgCode.h"
 #include "grid/TermBarLayout.h"
 
 namespace {
@@ -213,6 +214,11 @@ void CSetTerm::OnKillFocus(CWnd* /*pNewWnd*/)
 {
     m_bUnfocused = 1;
     Repaint();
+}
+
+UINT CSetTerm::OnGetDlgCode()
+{
+    return GridDlgCode(GetCurrentMessage(), DLGC_WANTARROWS);
 }
 
 void CSetTerm::SetCells(short nStart, short nEnd)

@@ -56,6 +56,7 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnSetFocus(CWnd* pOldWnd) override;
     void OnKillFocus(CWnd* pNewWnd) override;
+    UINT OnGetDlgCode() override;
 
     int m_bUnfocused;   // 0 while the bar's window has the focus
     CWnd* m_pParent;    // owner: message, painting, focus after a choice

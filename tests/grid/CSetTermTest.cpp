@@ -135,8 +135,10 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
     bar->SetFocus();
     PumpPending();
     parent.log.Clear();
-    for (const Op& op : {Enter, R, R, Enter})
-        Send(op.message, op.arg);
+    for (UINT key : {VK_RETURN, VK_RIGHT, VK_RIGHT, VK_RETURN}) {  // through the dialog manager, as in a dialog
+        MSG msg = {bar->m_hWnd, WM_KEYDOWN, key, 0};
+        ::IsDialogMessageA(parent.m_hWnd, &msg);
+    }
     EXPECT_TRUE(SequenceIs(parent.log.Only({kDone, WM_SETFOCUS}), {{kDone, 0, 0}, WM_SETFOCUS}));
     EXPECT_EQ(::GetFocus(), parent.m_hWnd);
 }
