@@ -20,6 +20,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -45,12 +46,16 @@ class Plan:
 
 
 def _run(command, timeout=None, env=None, cwd=ROOT):
-    try:
-        done = subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              stdin=subprocess.DEVNULL, timeout=timeout, env=env)
-        return done.returncode, done.stdout.decode(errors="replace")
-    except subprocess.TimeoutExpired:
-        return -1, "timeout"
+    # Output goes to a file, not a pipe: Wine's helper processes inherit it
+    # and outlive the program, and a pipe would stay open until the timeout.
+    with tempfile.TemporaryFile() as output:
+        try:
+            code = subprocess.run(command, cwd=cwd, stdout=output, stderr=subprocess.STDOUT,
+                                  stdin=subprocess.DEVNULL, timeout=timeout, env=env).returncode
+        except subprocess.TimeoutExpired:
+            return -1, "timeout"
+        output.seek(0)
+        return code, output.read().decode(errors="replace")
 
 
 def _wine_env():
@@ -105,6 +110,8 @@ def _outcome(plan, prefix):
             code, log = _run(["wine", program, "--gtest_brief=1"] + arguments, TIMEOUT, _wine_env(), folder)
         else:
             code, log = _run([program, "--gtest_brief=1"] + arguments, TIMEOUT, cwd=folder)
+        if code == -1 and log == "timeout":
+            return "caught (timed out)"
         if code != 0:
             return _failed_tests(log)
     return "MISSED"
