@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "BmpBuilder.h"
+#include "afx/CPalette.h"
 #include "progress/CDIB.h"
 #include "support/GdiObjectCount.h"
 #include "support/ImportPatch.h"
@@ -128,10 +129,11 @@ std::vector<Selection> g_selections;
 
 HPALETTE WINAPI RecordSelectPalette(HDC dc, HPALETTE palette, BOOL background)
 {
-    WORD entries = 0;
-    ::GetObjectA(palette, sizeof entries, &entries);
+    // Read through the framework's palette class, which the library's palette is.
+    const CPalette* read = CPalette::FromHandle(palette);
+    int entries = read->GetEntryCount();
     g_selections.push_back({palette, background, std::vector<PALETTEENTRY>(entries)});
-    ::GetPaletteEntries(palette, 0, entries, g_selections.back().colours.data());
+    read->GetPaletteEntries(0, static_cast<UINT>(entries), g_selections.back().colours.data());
     return ::SelectPalette(dc, palette, background);
 }
 
