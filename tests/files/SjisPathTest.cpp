@@ -34,14 +34,10 @@ TEST(SjisPath, AddAndRemoveBackSlash)
         int result;
         const char* after;
     } rows[] = {
-        {"C:\\\x95\x5C", 16, 1, "C:\\\x95\x5C\\"},
-        {"C:\\\x95\x5C\\", 16, 1, "C:\\\x95\x5C\\"},
-        {"\x83\x5C", 4, 1, "\x83\x5C\\"},
+        {"C:\\\x95\x5C", 16, 1, "C:\\\x95\x5C\\"}, {"C:\\\x95\x5C\\", 16, 1, "C:\\\x95\x5C\\"},
+        {"\x83\x5C", 4, 1, "\x83\x5C\\"}, {"C:\\AB", 7, 1, "C:\\AB\\"},
         {"C:\\AB", 6, 0, "C:\\AB"},  // no room for the backslash and the terminator
-        {"C:\\AB", 7, 1, "C:\\AB\\"},
-        {"", 16, 0, ""},
-        {"A", 0, 0, "A"},
-        {"A", -5, 0, "A"},
+        {"", 16, 0, ""}, {"A", 0, 0, "A"}, {"A", -5, 0, "A"},
     };
     for (const auto& row : rows) {
         char buffer[16];
@@ -63,19 +59,12 @@ TEST(SjisPath, FolderPartDropsTheFileName)
         size_t size;
         const char* folder;  // nullptr: no folder part
     } rows[] = {
-        {"C:\\A\\B", 32, "C:\\A\\"},
-        {"C:\\A\\B\\", 32, "C:\\A\\B\\"},
-        {"C:\\Windows", 32, "C:\\"},
-        {"C:", 32, "C:\\"},
-        {"\\\\server\\share\\f.txt", 32, "\\\\server\\share\\"},
+        {"C:\\A\\B", 32, "C:\\A\\"}, {"C:\\A\\B\\", 32, "C:\\A\\B\\"}, {"C:\\Windows", 32, "C:\\"}, {"C:", 32, "C:\\"},
+        {"\\\\server\\share\\f.txt", 32, "\\\\server\\share\\"}, {"file.txt", 32, nullptr}, {"", 32, nullptr},
         {"C:\\\x95\x5C\\x", 32, "C:\\\x95\x5C\\"},  // 表 ends the folder name
         {"C:\\D\\\x83\x5C", 32, "C:\\D\\"},          // a file name ending in ソ
-        {"file.txt", 32, nullptr},
-        {"", 32, nullptr},
-        {"C:\\AB\\f", 6, nullptr},  // "C:\AB\" needs 7 bytes with its terminator
-        {"C:\\AB\\f", 7, "C:\\AB\\"},
-        {"C:\\AB", 3, nullptr},
-        {"C:\\AB", 4, "C:\\"},
+        // "C:\AB\" needs 7 bytes with its terminator.
+        {"C:\\AB\\f", 6, nullptr}, {"C:\\AB\\f", 7, "C:\\AB\\"}, {"C:\\AB", 3, nullptr}, {"C:\\AB", 4, "C:\\"},
     };
     for (const auto& row : rows) {
         char folder[32] = "";
@@ -87,7 +76,7 @@ TEST(SjisPath, FolderPartDropsTheFileName)
     EXPECT_FALSE(SjisPath::GetFolderPart("C:\\AB\\f", nullptr, sizeof folder));
 }
 
-TEST(SjisPath, CaseFoldsOnlyAsciiLetters)
+TEST(SjisPath, CaseFoldsOnlyAsciiLettersAndStampsCompareBytes)
 {
     // The trail bytes of 0x83 0x61 and 0x82 0xE1 must not change.
     char text[] = "c:\\temp\\\x83\x61x\x82\xE1z";
@@ -100,16 +89,16 @@ TEST(SjisPath, CaseFoldsOnlyAsciiLetters)
         size_t count;
         bool equal;
     } rows[] = {
-        {"C:\\Work\\", "c:\\WORK\\", 8, true},
-        {"abX", "ABy", 2, true},
-        {"abX", "ABy", 3, false},
-        {"az", "AZ", 2, true},  // both ends of the alphabet, either side
-        {"AZ", "az", 2, true},
-        {"\x83\x61", "\x83\x41", 2, false},  // different characters
-        {"\x83\x61", "\x83\x61", 2, true},
+        {"C:\\Work\\", "c:\\WORK\\", 8, true}, {"abX", "ABy", 2, true}, {"abX", "ABy", 3, false},
+        {"az", "AZ", 2, true}, {"AZ", "az", 2, true},  // both ends of the alphabet, either side
+        {"\x83\x61", "\x83\x41", 2, false}, {"\x83\x61", "\x83\x61", 2, true},  // different characters, the same
     };
     for (const auto& row : rows)
         EXPECT_EQ(SjisPath::EqualNoCase(row.a, row.b, row.count), row.equal) << row.a << " " << row.count;
+    // Version stamps compare byte-wise.
+    EXPECT_TRUE(SjisPath::IsNewerStamp("2.00", "10.0"));
+    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.00"));
+    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.10"));
 }
 
 } // namespace

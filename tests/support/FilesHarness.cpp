@@ -87,13 +87,14 @@ Helper::~Helper()
     ::DeleteFileA(path_.c_str());
 }
 
-// The helper's output goes to a new file beside it (an old one may still
-// be on its way out); it starts in the test's folder, where it finds the
-// library's DLLs.
+// The helper's output goes to a new file in the test's folder, outside the
+// test's tree: a program the library starts may hold it open for a while
+// after the helper ended. The helper starts in the test's folder too, where
+// it finds the library's DLLs.
 void Helper::Start(const std::vector<std::string>& steps)
 {
     static int runs = 0;
-    output_ = path_ + "." + std::to_string(++runs) + ".out";
+    output_ = BinFolder() + "zr8files-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++runs);
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -120,11 +121,6 @@ void Helper::Start(const std::vector<std::string>& steps)
     ::CloseHandle(startup.hStdOutput);
 }
 
-std::string Helper::Output() const
-{
-    return WaitForText(output_, 30000);
-}
-
 std::string Helper::Finish()
 {
     ::CloseHandle(input_);
@@ -139,12 +135,6 @@ std::string Helper::Finish()
     std::string text = WaitForText(output_, 0);
     ::DeleteFileA(output_.c_str());
     return text;
-}
-
-std::string Helper::Run(const std::vector<std::string>& steps)
-{
-    Start(steps);
-    return Finish();
 }
 
 FolderTreeTest::FolderTreeTest()

@@ -57,9 +57,13 @@ public:
 
     void Start(const std::vector<std::string>& steps);
     std::string Finish();
-    std::string Run(const std::vector<std::string>& steps);
+    std::string Run(const std::vector<std::string>& steps)
+    {
+        Start(steps);
+        return Finish();
+    }
     // What it printed so far, waiting up to 30 s for a first line.
-    std::string Output() const;
+    std::string Output() const { return WaitForText(output_, 30000); }
 
     DWORD exitCode = 0xFFFFFFFF;
 
