@@ -50,34 +50,25 @@ ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& key, cons
     existed_ = ::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, data_.data(),
                               &bytes) == ERROR_SUCCESS;
     data_.resize(bytes);
-    // The first missing key is created with the value, to be removed with everything below it.
-    for (size_t end = 0; createdKey_.empty() && end != std::string::npos;) {
-        end = key.find('\\', end + 1);
-        HKEY handle = nullptr;
-        if (::RegOpenKeyExA(root, key.substr(0, end).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-            createdKey_ = key.substr(0, end);
-        ::RegCloseKey(handle);
-    }
     set = ::RegSetKeyValueA(root, key.c_str(), name.c_str(), type, data.c_str(),
                             static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
 ScopedRegistryValue::~ScopedRegistryValue()
 {
-    if (!createdKey_.empty())
-        ::RegDeleteTreeA(root_, createdKey_.c_str());
-    else if (existed_)
+    if (existed_)
         ::RegSetKeyValueA(root_, key_.c_str(), name_.c_str(), type_, data_.data(), static_cast<DWORD>(data_.size()));
     else
         ::RegDeleteKeyValueA(root_, key_.c_str(), name_.c_str());
 }
 
 Helper::Helper(const std::string& folder, const std::string& name, const std::string& version)
-    : path_(folder + (folder.back() == '\\' ? "" : "\\") + name)
+    : path_(folder + (folder.back() == '\\' ? "" : "\\") + name), versionKey_("Software\\Wine\\AppDefaults\\" + name)
 {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, versionKey_.c_str());
     if (!version.empty())
-        version_ = std::make_unique<ScopedRegistryValue>(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\" + name,
-                                                         "Version", version);
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, versionKey_.c_str(), "Version", REG_SZ, version.c_str(),
+                          static_cast<DWORD>(version.size() + 1));
     ::CopyFileA((BinFolder() + "zr8_files_helper.exe").c_str(), path_.c_str(), FALSE);
 }
 
@@ -85,6 +76,7 @@ Helper::~Helper()
 {
     Finish();
     ::DeleteFileA(path_.c_str());
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, versionKey_.c_str());
 }
 
 // The helper's output goes to a new file in the test's folder, outside the

@@ -27,8 +27,8 @@ bool IsFile(const std::string& path);
 // The text of a file once it has any, waiting up to timeoutMs ("" if none by then).
 std::string WaitForText(const std::string& path, DWORD timeoutMs);
 
-// One registry value set for the lifetime of the object, then put back as
-// it was (old data, or no value); keys created for it are removed again.
+// One registry value (of a key that exists) set for the lifetime of the
+// object, then put back as it was: old data, or no value.
 class ScopedRegistryValue {
 public:
     ScopedRegistryValue(HKEY root, const std::string& key, const std::string& name, const std::string& data,
@@ -39,7 +39,7 @@ public:
 
 private:
     HKEY root_;
-    std::string key_, name_, createdKey_;
+    std::string key_, name_;
     bool existed_ = false;
     DWORD type_ = 0;
     std::vector<BYTE> data_;
@@ -47,7 +47,7 @@ private:
 
 // zr8_files_helper.exe copied into folder under name, with Wine reporting
 // the Windows version ("winxp", "win98"; "" for its default) to that copy
-// only. Start runs it with a list of steps; Finish closes its input (a
+// only (its own key under AppDefaults, removed again). Start runs it with a list of steps; Finish closes its input (a
 // helper holding a lock lets go then), waits at most 30 s and returns what
 // it printed, one "step result..." line per step.
 class Helper {
@@ -68,8 +68,7 @@ public:
     DWORD exitCode = 0xFFFFFFFF;
 
 private:
-    std::string path_, output_;
-    std::unique_ptr<ScopedRegistryValue> version_;
+    std::string path_, versionKey_, output_;
     HANDLE process_ = nullptr;
     HANDLE input_ = nullptr;
 };
