@@ -73,10 +73,10 @@ TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
     ASSERT_EQ(values->GetOSType(), 3);  // Wine reports Windows 7 by default
     const std::string common = commonDocuments + "Velmora\\ZR8\\";
     const std::string product = personal + "Velmora\\ZR8\\";
+    // Kinds 0-22: none for 0 and 22 (and -1), an empty Excel folder (15).
     const std::string expected[23] = {
-        "",       common,   product,  product,  product,  common + "DMenu\\", product,     product,
-        product,  common,   product,  personal, personal, personal,           personal,    "",
-        personal, personal, BinFolder(), personal, personal, common,           ""};
+        "", common, product, product, product, common + "DMenu\\", product, product, product, common, product,
+        personal, personal, personal, personal, "", personal, personal, BinFolder(), personal, personal, common, ""};
     for (short kind = -1; kind <= 22; ++kind)
         EXPECT_EQ(FolderName(kind), "1 " + expected[kind < 0 ? 0 : kind]) << "kind " << kind;
 
@@ -169,7 +169,8 @@ TEST_F(FolderTest, SpecialFoldersByProductNumber)
         {0, 0, 5, BinFolder() + "PForm\\", MAX_PATH}, {0, 0, 6, forms, MAX_PATH},
         {0, 0, 7, commonAppData + "Velmora\\ZR8\\", MAX_PATH}, {0, 0, 0, fail, 16}, {0, 0, 8, fail, 16},
         // The folder and its terminator fit exactly, or the call fails.
-        {0, 0, 2, zr8, exact}, {0, 0, 2, fail, exact - 1}, {0, 0, 6, forms, formsExact}, {0, 0, 6, fail, formsExact - 1},
+        {0, 0, 2, zr8, exact}, {0, 0, 2, fail, exact - 1},
+        {0, 0, 6, forms, formsExact}, {0, 0, 6, fail, formsExact - 1},
         // The variants know kind 2 only.
         {0, 6, 2, zr8, MAX_PATH}, {0, 7, 2, personal + "Velmora\\ZR7\\", MAX_PATH}, {0, 6, 3, fail, MAX_PATH},
         {0, 7, 7, fail, MAX_PATH}, {10, 0, 2, personal + "Velmora\\QV8\\", MAX_PATH},
