@@ -1,129 +1,72 @@
 // zr8_files_helper.exe: a second program for the folder and file tests. The
 // tests copy it into a temporary install folder (under a name of their
 // choosing, so that Wine can report another Windows version to it) and run
-// it with a list of steps; it prints one line per step.
-//
-// Steps (in order of the arguments):
-//   no=N  mode=M        CValueMgr::Set / SetMode
-//   ostype              "ostype T"
-//   folders             "folder K R path" for kinds 0-22
-//   spfolders           "sp K R path" for kinds 0-8
-//   makeappfolder | makeappfile | makeappfile_zr | makeenv   "<step> R"
-//   makebase=F          "makebase R existed"
-//   createfolder=P      CreateFolder(P, 1): "createfolder R"
-//   setsecurity=P       "setsecurity R"
-//   lock=P              LockFile(P), "lock R", then holds it until its input
-//                       closes, and unlocks on the way out
-//   stale-lock=P        LockFile(P), "lock R", then ends at once with exit
-//                       code 3, leaving the lock file behind as a crash would
-//
-// Started under the name cacls.exe it only appends its command line to
-// cacls-log.txt beside itself, to show how the library started it.
+// it with a list of steps "name" or "name=value"; each step but no=N prints
+// "name result [text]". lock=P holds the lock until the program's input
+// closes; stale-lock=P ends at once with exit code 3, leaving the lock file
+// behind as a crash would. Started under the name cacls.exe it only appends
+// its command line to cacls-log.txt beside itself.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "zr8wlib.h"
 
-namespace {
-
-std::string OwnPath()
-{
-    char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
-}
-
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
-void RecordCommandLine(const std::string& self)
-{
-    std::string log = self.substr(0, self.rfind('\\') + 1) + "cacls-log.txt";
-    FILE* out = std::fopen(log.c_str(), "ab");
-    if (out == nullptr)
-        return;
-    std::fprintf(out, "%s\n", ::GetCommandLineA());
-    std::fclose(out);
-}
-
-void WaitForInputToClose()
-{
-    char buffer[64];
-    DWORD read = 0;
-    HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
-    while (::ReadFile(input, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    }
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    std::string self = OwnPath();
-    std::string name = self.substr(self.rfind('\\') + 1);
-    if (_stricmp(name.c_str(), "cacls.exe") == 0) {
-        RecordCommandLine(self);
+    char self[MAX_PATH];
+    std::string path(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH));
+    std::string folder = path.substr(0, path.rfind('\\') + 1);
+    if (_stricmp(path.c_str() + folder.size(), "cacls.exe") == 0) {
+        FILE* log = std::fopen((folder + "cacls-log.txt").c_str(), "ab");
+        std::fprintf(log, "%s\n", ::GetCommandLineA());
+        std::fclose(log);
         return 0;
     }
-
     CValueMgr* values = CValueMgr::Instance();
     CUtyFile files;
+    CSemaFile lock;
+    char product[] = "ZR8 helper";
+    // Each step gets its value (as a number too) and may fill text.
+    const std::map<std::string, std::function<int(char*, int, char*)>> steps = {
+        {"no", [&](char*, int n, char*) { values->Set(product, n); return 0; }},
+        {"ostype", [&](char*, int, char*) { return values->GetOSType(); }},
+        {"folder", [&](char*, int n, char* text) { return values->GetFolderName(n, text); }},
+        {"sp", [&](char*, int n, char* text) { return files.GetSpFolderPath(n, text, MAX_PATH); }},
+        {"makeappfolder", [&](char*, int, char*) { return files.MakeAppFolder(); }},
+        {"makeappfile", [&](char*, int, char*) { return files.MakeAppFile(); }},
+        {"makeappfile_zr", [&](char*, int, char*) { return files.MakeAppFile_ZR(); }},
+        {"makeenv", [&](char*, int, char*) { return files.MakeAppEnvFile(); }},
+        {"createfolder", [&](char* value, int, char*) { return files.CreateFolder(value, 1, nullptr, 0); }},
+        {"setsecurity", [&](char* value, int, char*) { return files.SetFileSecurityByOwnerFolder(value); }},
+        {"lock", [&](char* value, int, char*) { return lock.LockFile(value); }},
+        {"stale-lock", [&](char* value, int, char*) { return lock.LockFile(value); }},
+        {"makebase", [&](char* value, int, char* text) {
+             int existed = -1;
+             int result = files.MakeBaseFolderFile(value, &existed);
+             std::sprintf(text, "%d", existed);
+             return result;
+         }},
+    };
     for (int i = 1; i < argc; ++i) {
         std::string step = argv[i];
-        std::string value = step.substr(step.find('=') + 1);
-        char path[MAX_PATH] = {};
-        std::snprintf(path, sizeof path, "%s", value.c_str());
-        if (StartsWith(step, "no=")) {
-            char product[] = "ZR8 helper";
-            values->Set(product, std::atol(value.c_str()));
-        } else if (StartsWith(step, "mode=")) {
-            values->SetMode(static_cast<short>(std::atoi(value.c_str())));
-        } else if (step == "ostype") {
-            std::printf("ostype %d\n", values->GetOSType());
-        } else if (step == "folders") {
-            for (short kind = 0; kind <= 22; ++kind) {
-                char folder[MAX_PATH] = "untouched";
-                int result = values->GetFolderName(kind, folder);
-                std::printf("folder %d %d %s\n", kind, result, folder);
-            }
-        } else if (step == "spfolders") {
-            for (unsigned short kind = 0; kind <= 8; ++kind) {
-                char folder[MAX_PATH];
-                int result = files.GetSpFolderPath(kind, folder, MAX_PATH);
-                std::printf("sp %d %d %s\n", kind, result, folder);
-            }
-        } else if (step == "makeappfolder") {
-            std::printf("makeappfolder %d\n", files.MakeAppFolder());
-        } else if (step == "makeappfile") {
-            std::printf("makeappfile %d\n", files.MakeAppFile());
-        } else if (step == "makeappfile_zr") {
-            std::printf("makeappfile_zr %d\n", files.MakeAppFile_ZR());
-        } else if (step == "makeenv") {
-            std::printf("makeenv %d\n", files.MakeAppEnvFile());
-        } else if (StartsWith(step, "makebase=")) {
-            int existed = -1;
-            int result = files.MakeBaseFolderFile(path, &existed);
-            std::printf("makebase %d %d\n", result, existed);
-        } else if (StartsWith(step, "createfolder=")) {
-            std::printf("createfolder %d\n", files.CreateFolder(path, 1, nullptr, 0));
-        } else if (StartsWith(step, "setsecurity=")) {
-            std::printf("setsecurity %d\n", files.SetFileSecurityByOwnerFolder(path));
-        } else if (StartsWith(step, "lock=") || StartsWith(step, "stale-lock=")) {
-            CSemaFile lock;
-            std::printf("lock %d\n", lock.LockFile(path));
-            std::fflush(stdout);
-            if (StartsWith(step, "stale-lock="))
-                ::TerminateProcess(::GetCurrentProcess(), 3);
-            WaitForInputToClose();
-        } else {
-            std::printf("unknown %s\n", step.c_str());
+        std::string name = step.substr(0, step.find('='));
+        char value[MAX_PATH] = {};
+        std::snprintf(value, sizeof value, "%s", step.substr(step.find('=') + 1).c_str());
+        char text[MAX_PATH] = "";
+        if (steps.count(name) == 0)
             return 2;
-        }
+        int result = steps.at(name)(value, std::atoi(value), text);
+        if (name != "no")
+            std::printf("%s %d%s%s\n", name.c_str(), result, text[0] != '\0' ? " " : "", text);
         std::fflush(stdout);
+        if (name == "stale-lock")
+            ::TerminateProcess(::GetCurrentProcess(), 3);
+    }
+    // Holds a lock until the tests close the input.
+    for (DWORD read = 0; ::ReadFile(::GetStdHandle(STD_INPUT_HANDLE), self, 1, &read, nullptr) && read > 0;) {
     }
     values->Release();
     return 0;

@@ -1,56 +1,149 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "support/FilesHarness.h"
 
 #include <sddl.h>
+#include <shlobj.h>
 #include "files/CUtyFile.h"
 
 namespace {
 
-const std::string kHyou = "\x95\x5C";  // 表: trail byte 0x5C
-const std::string kSo = "\x83\x5C";    // ソ: trail byte 0x5C
+bool SetDacl(const std::string& path, const char* sddl)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr))
+        return false;
+    BOOL done = ::SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+    ::LocalFree(descriptor);
+    return done != FALSE;
+}
+
+// A copy of the instance; only a derived class may destroy one.
+class ValueCopy : public CValueMgr {
+public:
+    explicit ValueCopy(const CValueMgr& other) : CValueMgr(other) {}
+    using CValueMgr::operator=;
+};
+
+class CValueMgrTest : public FolderTreeTest {
+protected:
+    // "result folder" of GetFolderName.
+    std::string FolderName(short kind)
+    {
+        char buffer[MAX_PATH];
+        std::memset(buffer, 'x', sizeof buffer - 1);
+        buffer[MAX_PATH - 1] = '\0';
+        int result = values->GetFolderName(kind, buffer);
+        return std::to_string(result) + " " + buffer;
+    }
+};
+
+TEST_F(CValueMgrTest, ValuesLiveFromInstanceToRelease)
+{
+    EXPECT_EQ(CValueMgr::Instance(), values);
+    std::string fifty(50, 'N');
+    values->Set(&fifty[0], 7);
+    std::string fiftyOne(51, 'X');
+    values->Set(&fiftyOne[0], 10);
+    EXPECT_EQ(std::string(values->GetName()), fifty);  // too long: kept
+    EXPECT_EQ(values->GetNo(), 10);                    // number stored anyway
+    ValueCopy copy(*values);
+    char other[] = "\x94\x5F\x8B\xC6";  // 農業
+    copy.Set(other, 3);
+    copy = *values;
+    EXPECT_EQ(std::string(copy.GetName()), fifty);
+    EXPECT_EQ(copy.GetNo(), 10);
+
+    values->SetMode(1);
+    values->Release();
+    values = CValueMgr::Instance();
+    EXPECT_STREQ(values->GetName(), "");
+    EXPECT_EQ(values->GetNo(), 0);
+    EXPECT_EQ(FolderName(1), "1 " + commonDocuments + "Velmora\\ZR8\\");  // mode 0 again
+}
+
+TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
+{
+    ASSERT_EQ(values->GetOSType(), 3);  // Wine reports Windows 7 by default
+    const std::string common = commonDocuments + "Velmora\\ZR8\\";
+    const std::string product = personal + "Velmora\\ZR8\\";
+    // Kinds 0-22: none for 0 and 22 (and -1), an empty Excel folder (15).
+    const std::string expected[23] = {
+        "", common, product, product, product, common + "DMenu\\", product, product, product, common, product,
+        personal, personal, personal, personal, "", personal, personal, BinFolder(), personal, personal, common, ""};
+    for (short kind = -1; kind <= 22; ++kind)
+        EXPECT_EQ(FolderName(kind), "1 " + expected[kind < 0 ? 0 : kind]) << "kind " << kind;
+
+    values->SetMode(1);
+    EXPECT_EQ(FolderName(1), "1 " + commonDocuments + "Velmora\\ZR8Demo\\");
+    EXPECT_EQ(FolderName(4), "1 " + personal + "Velmora\\ZR8Demo\\");
+    EXPECT_EQ(FolderName(11), "1 " + personal);  // no product folder
+    EXPECT_EQ(FolderName(5), "1 " + commonDocuments + "Velmora\\ZR8Demo\\DMenu\\");
+
+    // Failures of the shell are reported; the per-user product folder keeps
+    // only its sub-folder, the executable's does not depend on the shell.
+    PointAtMissing("Common Documents");
+    PointAtMissing("Personal");
+    char buffer[MAX_PATH] = "before";
+    EXPECT_EQ(values->GetCmnDocFld(buffer), 0);
+    EXPECT_EQ(values->GetMyDocFolder(buffer), 0);
+    EXPECT_STREQ(buffer, "before");
+    EXPECT_EQ(FolderName(1), "0 ");
+    EXPECT_EQ(FolderName(5), "0 ");
+    EXPECT_EQ(FolderName(2), "0 Velmora\\ZR8Demo\\");
+    EXPECT_EQ(FolderName(18), "1 " + BinFolder());
+}
+
+// Earlier systems, reported by Wine to renamed copies of the helper. Before
+// Vista everything lies beside the executable, except the server folder, the
+// imports at the root of the executable's drive and no Excel folder. The
+// install folder is in the build tree, on Wine's drive Z: (the Unix root),
+// not on the test tree's drive C:.
+TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
+{
+    std::string install = BinFolder() + "zr8files-install-" + std::to_string(::GetCurrentProcessId()) + "\\";
+    ASSERT_NE(install.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
+    ASSERT_TRUE(::CreateDirectoryA(install.c_str(), nullptr));
+    // {version, OS type, special folders 3 and 7 of CUtyFile}
+    const std::vector<std::string> generations[] = {
+        {"winxp", "2", commonDocuments + "Velmora\\ZR8\\", commonAppData + "Velmora\\ZR8\\"},
+        {"win98", "1", install, install},
+    };
+    const std::map<int, std::string> apart = {
+        {5, install + "DMenu\\"}, {6, personal + "Velmora\\ZR8\\"}, {12, install.substr(0, 3)}, {15, ""}, {22, ""}};
+    for (const auto& generation : generations) {
+        std::vector<std::string> steps = {"ostype", "sp=3", "sp=7"};
+        std::string expected = "ostype " + generation[1] + "\nsp 1 " + generation[2] + "\nsp 1 " + generation[3] + "\n";
+        for (int kind = 1; kind <= 22; ++kind) {
+            steps.push_back("folder=" + std::to_string(kind));
+            std::string folder = apart.count(kind) != 0 ? apart.at(kind) : install;
+            expected += "folder 1" + (folder.empty() ? "" : " " + folder) + "\n";
+        }
+        Helper helper(install, "zr8files_" + generation[0] + ".exe", generation[0]);
+        EXPECT_EQ(helper.Run(steps), expected) << generation[0];
+    }
+    EXPECT_TRUE(::RemoveDirectoryA(install.c_str()));
+}
 
 class FolderTest : public FolderTreeTest {
 protected:
-    std::string SpFolder(unsigned short kind, long size = MAX_PATH)
+    // The folder from GetSpFolderPath (or the sibling edition's variant 6 or
+    // 7), or "(failed)" with the buffer cleared as far as size.
+    std::string SpFolder(int variant, unsigned short kind, long size = MAX_PATH)
     {
         std::vector<char> buffer(static_cast<size_t>(size) + 1, 'x');
-        int result = files.GetSpFolderPath(kind, buffer.data(), size);
-        return result ? std::string(buffer.data()) : "(failed)";
-    }
-
-    // The DACL of a file or folder as SDDL text ("" when unreadable).
-    static std::string Dacl(const std::string& path)
-    {
-        DWORD needed = 0;
-        ::GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
-        std::vector<BYTE> descriptor(needed);
-        if (needed == 0 ||
-            !::GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
-            return "";
-        char* text = nullptr;
-        if (!::ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
-                                                                    DACL_SECURITY_INFORMATION, &text, nullptr))
-            return "";
-        std::string result = text;
-        ::LocalFree(text);
-        return result;
-    }
-
-    static bool SetDacl(const std::string& path, const char* sddl)
-    {
-        PSECURITY_DESCRIPTOR descriptor = nullptr;
-        if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr))
-            return false;
-        BOOL done = ::SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
-        ::LocalFree(descriptor);
-        return done != FALSE;
+        int (CUtyFile::*get)(unsigned short, char*, long) = &CUtyFile::GetSpFolderPath;
+        if (variant != 0)
+            get = variant == 6 ? &CUtyFile::GetSpFolderPathForQV6 : &CUtyFile::GetSpFolderPathForQV7;
+        if ((files.*get)(kind, buffer.data(), size) != 0)
+            return buffer.data();
+        return std::string(buffer.data(), size) == std::string(size, '\0') ? "(failed)" : "(failed, not cleared)";
     }
 
     CUtyFile files;
@@ -58,78 +151,45 @@ protected:
 
 TEST_F(FolderTest, SpecialFoldersByProductNumber)
 {
-    const std::string& personal = shell.personal;
-    EXPECT_EQ(SpFolder(1), personal);  // one backslash, though Wine's shell already ends in one
-    EXPECT_EQ(SpFolder(2), personal + "Velmora\\ZR8\\");
-    EXPECT_EQ(SpFolder(3), shell.commonDocuments + "Velmora\\ZR8\\");
-    EXPECT_EQ(SpFolder(4), BinFolder());
-    EXPECT_EQ(SpFolder(5), BinFolder() + "PForm\\");
-    EXPECT_EQ(SpFolder(6), personal + "Velmora\\ZR8\\PForm\\");
-    EXPECT_EQ(SpFolder(7), shell.commonAppData + "Velmora\\ZR8\\");
-
-    char name[] = "QV";
-    values->Set(name, 10);
-    EXPECT_EQ(SpFolder(2), personal + "Velmora\\QV8\\");
-    EXPECT_EQ(SpFolder(3), shell.commonDocuments + "Velmora\\QV8\\");
-    EXPECT_EQ(SpFolder(7), shell.commonAppData + "Velmora\\QV8\\");
-    values->Set(name, 3);
-    EXPECT_EQ(SpFolder(2), personal + "Velmora\\TD8\\");
-    EXPECT_EQ(SpFolder(3), shell.commonDocuments + "Velmora\\ZR8\\");
-    EXPECT_EQ(SpFolder(7), shell.commonAppData + "Velmora\\ZR8\\");
-    values->Set(name, 11);
-    EXPECT_EQ(SpFolder(2), personal + "Velmora\\TD8\\");
-    EXPECT_EQ(SpFolder(3), shell.commonDocuments + "Velmora\\QV8\\");
-    EXPECT_EQ(SpFolder(6), personal + "Velmora\\TD8\\PForm\\");
-}
-
-TEST_F(FolderTest, SpecialFolderFailuresAndSizes)
-{
-    char buffer[16];
-    for (unsigned short kind : {0, 8, 100}) {
-        std::memset(buffer, 'x', sizeof buffer);
-        EXPECT_EQ(files.GetSpFolderPath(kind, buffer, sizeof buffer), 0);
-        EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '\0'));
+    const std::string zr8 = personal + "Velmora\\ZR8\\";
+    const std::string forms = zr8 + "PForm\\";
+    const long exact = static_cast<long>(zr8.size() + 1);
+    const long formsExact = static_cast<long>(forms.size() + 1);
+    const std::string fail = "(failed)";
+    const struct {
+        long product;
+        int variant;  // 0, or the sibling edition's generation 6 or 7
+        unsigned short kind;
+        std::string folder;
+        long size;
+    } rows[] = {
+        // Kind 1 has one backslash, though Wine's shell already ends in one.
+        {0, 0, 1, personal, MAX_PATH}, {0, 0, 2, zr8, MAX_PATH},
+        {0, 0, 3, commonDocuments + "Velmora\\ZR8\\", MAX_PATH}, {0, 0, 4, BinFolder(), MAX_PATH},
+        {0, 0, 5, BinFolder() + "PForm\\", MAX_PATH}, {0, 0, 6, forms, MAX_PATH},
+        {0, 0, 7, commonAppData + "Velmora\\ZR8\\", MAX_PATH}, {0, 0, 0, fail, 16}, {0, 0, 8, fail, 16},
+        // The folder and its terminator fit exactly, or the call fails.
+        {0, 0, 2, zr8, exact}, {0, 0, 2, fail, exact - 1},
+        {0, 0, 6, forms, formsExact}, {0, 0, 6, fail, formsExact - 1},
+        // The variants know kind 2 only.
+        {0, 6, 2, zr8, MAX_PATH}, {0, 7, 2, personal + "Velmora\\ZR7\\", MAX_PATH}, {0, 6, 3, fail, MAX_PATH},
+        {0, 7, 7, fail, MAX_PATH}, {10, 0, 2, personal + "Velmora\\QV8\\", MAX_PATH},
+        {10, 0, 3, commonDocuments + "Velmora\\QV8\\", MAX_PATH}, {10, 0, 7, commonAppData + "Velmora\\QV8\\", 99},
+        {10, 6, 2, personal + "Velmora\\QV6\\", MAX_PATH}, {10, 7, 2, personal + "Velmora\\QV7\\", MAX_PATH},
+        {3, 0, 2, personal + "Velmora\\TD8\\", MAX_PATH}, {3, 0, 3, commonDocuments + "Velmora\\ZR8\\", MAX_PATH},
+        {4, 7, 2, personal + "Velmora\\TD7\\", MAX_PATH}, {11, 0, 3, commonDocuments + "Velmora\\QV8\\", MAX_PATH},
+        {11, 0, 6, personal + "Velmora\\TD8\\PForm\\", MAX_PATH},
+    };
+    for (const auto& row : rows) {
+        char name[] = "QV";
+        values->Set(name, row.product);
+        EXPECT_EQ(SpFolder(row.variant, row.kind, row.size), row.folder)
+            << "product " << row.product << ", variant " << row.variant << ", kind " << row.kind;
     }
-    std::memset(buffer, 'x', sizeof buffer);
+    char buffer[4] = "old";
     EXPECT_EQ(files.GetSpFolderPath(1, buffer, 0), 0);
-    EXPECT_EQ(buffer[0], 'x');
+    EXPECT_STREQ(buffer, "old");
     EXPECT_EQ(files.GetSpFolderPath(1, nullptr, 10), 0);
-
-    // The composed folder and its terminator fit exactly, or the call fails.
-    const std::string full = shell.personal + "Velmora\\ZR8\\";
-    const long exact = static_cast<long>(full.size() + 1);
-    EXPECT_EQ(SpFolder(2, exact), full);
-    EXPECT_EQ(SpFolder(2, exact - 1), "(failed)");
-    const std::string forms = full + "PForm\\";
-    EXPECT_EQ(SpFolder(6, static_cast<long>(forms.size() + 1)), forms);
-    EXPECT_EQ(SpFolder(6, static_cast<long>(forms.size())), "(failed)");
-}
-
-TEST_F(FolderTest, GenerationVariantsForTheSiblingEdition)
-{
-    char buffer[MAX_PATH];
-    ASSERT_EQ(files.GetSpFolderPathForQV6(2, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), shell.personal + "Velmora\\ZR8\\");
-    ASSERT_EQ(files.GetSpFolderPathForQV7(2, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), shell.personal + "Velmora\\ZR7\\");
-
-    char name[] = "QV";
-    values->Set(name, 10);
-    ASSERT_EQ(files.GetSpFolderPathForQV6(2, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), shell.personal + "Velmora\\QV6\\");
-    ASSERT_EQ(files.GetSpFolderPathForQV7(2, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), shell.personal + "Velmora\\QV7\\");
-    values->Set(name, 4);
-    ASSERT_EQ(files.GetSpFolderPathForQV7(2, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), shell.personal + "Velmora\\TD7\\");
-
-    for (unsigned short kind : {1, 3, 4, 6, 7}) {
-        EXPECT_EQ(files.GetSpFolderPathForQV6(kind, buffer, MAX_PATH), 0) << kind;
-        EXPECT_EQ(buffer[0], '\0');
-        std::memset(buffer, 'x', sizeof buffer);
-        EXPECT_EQ(files.GetSpFolderPathForQV7(kind, buffer, MAX_PATH), 0) << kind;
-        EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '\0'));
-    }
 }
 
 // When the shell cannot locate a folder, three of them are read from the
@@ -138,213 +198,430 @@ TEST_F(FolderTest, GenerationVariantsForTheSiblingEdition)
 TEST_F(FolderTest, ShellFoldersRegistryFallback)
 {
     char buffer[MAX_PATH];
-    const std::string missing = root + "\\missing-public";
-    shell.Point(CSIDL_COMMON_DOCUMENTS, missing);
+    const std::string missing = PointAtMissing("Common Documents");
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_COMMON_DOCUMENTS, buffer, MAX_PATH), 1);
     EXPECT_EQ(std::string(buffer), missing + "\\");
-    EXPECT_EQ(SpFolder(3), missing + "\\Velmora\\ZR8\\");
-
-    // Identifier 26 falls back on the all-users "Common AppData" value.
-    shell.Point(CSIDL_APPDATA, root + "\\missing-appdata");
+    EXPECT_EQ(SpFolder(0, 3), missing + "\\Velmora\\ZR8\\");
+    // Identifier 26 falls back on the all-users "Common AppData" value, if it fits.
+    PointAtMissing("AppData");
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), shell.commonAppData);
-    // The value does not fit: failure, buffer cleared.
+    EXPECT_EQ(std::string(buffer), commonAppData);
     char small[8];
     EXPECT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), 0);
     EXPECT_EQ(std::string(small, sizeof small), std::string(sizeof small, '\0'));
-
     // Identifier 35 has no fallback.
-    shell.Point(CSIDL_COMMON_APPDATA, root + "\\missing-programdata");
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(files.GetSpecialFolderPath(CSIDL_COMMON_APPDATA, buffer, MAX_PATH), 0);
-    EXPECT_EQ(buffer[0], '\0');
-    EXPECT_EQ(SpFolder(7), "(failed)");
-}
-
-TEST_F(FolderTest, CheckFolderExistLooksAtTheFolderPart)
-{
-    char windows[] = "C:\\Windows";
-    EXPECT_NE(files.CheckFolderExist(windows), 0);  // tests C:\ .
-    std::string folder = MakeFolder("there");
-    EXPECT_NE(files.CheckFolderExist(&folder[0]), 0);
-    std::string file = folder + "no-such-file.txt";
-    EXPECT_NE(files.CheckFolderExist(&file[0]), 0);
-    std::string missing = root + "\\absent\\";
-    EXPECT_EQ(files.CheckFolderExist(&missing[0]), 0);
-    std::string missingWithFile = root + "\\absent\\file";
-    EXPECT_EQ(files.CheckFolderExist(&missingWithFile[0]), 0);
-    char empty[] = "";
-    EXPECT_EQ(files.CheckFolderExist(empty), 0);
-    EXPECT_EQ(files.CheckFolderExist(nullptr), 0);
+    PointAtMissing("Common AppData");
+    EXPECT_EQ(SpFolder(0, 7), "(failed)");
 }
 
 TEST_F(FolderTest, CreateFolderMakesTheMissingLevels)
 {
+    const std::pair<std::string, bool> checks[] = {
+        {"C:\\Windows", true}, {root + "\\", true}, {root + "\\no-such-file.txt", true}, {root + "\\absent\\", false},
+        {root + "\\absent\\file", false}, {"", false}};
+    for (auto check : checks)
+        EXPECT_EQ(files.CheckFolderExist(&check.first[0]) != 0, check.second) << check.first;
+    EXPECT_EQ(files.CheckFolderExist(nullptr), 0);
+
     std::string a = MakeFolder("A");
     std::string path = a + "B\\C\\";
     char existing[MAX_PATH] = "";
     ASSERT_EQ(files.CreateFolder(&path[0], 0, existing, sizeof existing), 1);
-    EXPECT_TRUE(IsFolder(a + "B"));
-    EXPECT_TRUE(IsFolder(a + "B\\C"));
+    EXPECT_TRUE(IsFolder(path));
     EXPECT_EQ(std::string(existing), a);
-
+    ASSERT_EQ(files.CreateFolder(&path[0], 0, existing, sizeof existing), 1);
+    EXPECT_EQ(std::string(existing), path);
     // A last component without a backslash is a file name.
     std::string file = a + "D\\E\\name.txt";
     char small[4] = "old";
     ASSERT_EQ(files.CreateFolder(&file[0], 0, small, sizeof small), 1);
     EXPECT_TRUE(IsFolder(a + "D\\E"));
     EXPECT_FALSE(IsFolder(file));
-    EXPECT_FALSE(IsFile(file));
     EXPECT_STREQ(small, "old");  // "existing" did not fit
-
-    // Everything there already: nothing to do.
-    ASSERT_EQ(files.CreateFolder(&path[0], 0, existing, sizeof existing), 1);
-    EXPECT_EQ(std::string(existing), path);
-}
-
-TEST_F(FolderTest, CreateFolderKeepsDoubleByteNamesWhole)
-{
-    std::string path = root + "\\" + kHyou + "\\" + kSo + "\\";
+    // Only the folder 表 is added at the top: none named by its lead byte.
+    path = root + "\\" + kHyou + "\\" + kSo + "\\";
     ASSERT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 1);
-    EXPECT_TRUE(IsFolder(root + "\\" + kHyou + "\\" + kSo));
-    // Only the folder 表 exists at the top: no folder named by its lead byte.
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((root + "\\*").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    std::vector<std::string> names;
-    do {
-        if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0)
-            names.push_back(found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    std::vector<std::string> expected = {"AppData", "Documents", "ProgramData", "Public", kHyou};
-    std::sort(names.begin(), names.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
-}
+    EXPECT_TRUE(IsFolder(path));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 6);
 
-TEST_F(FolderTest, CreateFolderRefusesRelativeAndEmptyPaths)
-{
-    std::string work = MakeFolder("work");
-    CurrentFolder inside(work);
-    char relative[] = "A\\B\\";
+    CurrentFolder inside(a);
+    char relative[] = "X\\Y\\";
     EXPECT_EQ(files.CreateFolder(relative, 0, nullptr, 0), 0);
-    EXPECT_FALSE(IsFolder(work + "A"));
-    char empty[] = "";
-    EXPECT_EQ(files.CreateFolder(empty, 0, nullptr, 0), 0);
+    EXPECT_FALSE(IsFolder(a + "X"));
     EXPECT_EQ(files.CreateFolder(nullptr, 0, nullptr, 0), 0);
 }
 
-// A file stands where a folder must be made: nothing is created and what
-// was there stays.
-TEST_F(FolderTest, CreateFolderStopsAtAFileInTheWay)
+// When a level cannot be made (a file in the way, a name the system
+// refuses, a full disk) the levels the call made are removed again,
+// double-byte names included, and what was there stays.
+TEST_F(FolderTest, CreateFolderRollsBack)
 {
     std::string a = MakeFolder("A");
     WriteBytes(a + "X", "user data");
     std::string path = a + "X\\Y\\Z\\";
     EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 0);
     EXPECT_EQ(ReadBytes(a + "X"), "user data");
-    EXPECT_TRUE(IsFolder(a));
-}
-
-// The system refuses the third level (a name with '|'): the two levels the
-// call made are removed again, double-byte names included, and the folder
-// that existed stays.
-TEST_F(FolderTest, CreateFolderRollsBackWhenTheSystemRefuses)
-{
-    std::string a = MakeFolder("A");
-    WriteBytes(a + "keep.txt", "kept");
-    std::string path = a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\";
+    path = a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\";
     char existing[MAX_PATH] = "unchanged";
     EXPECT_EQ(files.CreateFolder(&path[0], 1, existing, sizeof existing), 0);
-    EXPECT_FALSE(IsFolder(a + kHyou + "\\" + kSo));
     EXPECT_FALSE(IsFolder(a + kHyou));
     EXPECT_TRUE(IsFolder(a));
-    EXPECT_EQ(ReadBytes(a + "keep.txt"), "kept");
     EXPECT_STREQ(existing, "unchanged");
-}
 
-// Drive R: (a 64 KiB tmpfs with room for two entries) runs out of room
-// after one new level: that level is removed, the folder that was there stays.
-TEST_F(FolderTest, CreateFolderRollsBackWhenTheDiskIsFull)
-{
-    const char* letter = std::getenv("ZR8_SCRATCH_DRIVE");
-    ASSERT_NE(letter, nullptr) << "run through CTest: the scratch drive is mounted for it";
-    std::string drive = std::string(letter) + ":\\";
-    std::string a = drive + "A";
-    ASSERT_TRUE(::CreateDirectoryA(a.c_str(), nullptr)) << ::GetLastError();
-    std::string path = a + "\\B\\C\\D\\";
+    // Drive R: has room for two entries: one new level, not two.
+    std::string scratch = kScratchDrive + "A";
+    ASSERT_TRUE(::CreateDirectoryA(scratch.c_str(), nullptr)) << "run through CTest: R: is mounted for it";
+    path = scratch + "\\B\\C\\";
     EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 0);
-    EXPECT_FALSE(IsFolder(a + "\\B"));
-    EXPECT_TRUE(IsFolder(a));
-    // With the room given back, the same call succeeds up to the room there is.
-    std::string one = a + "\\B\\";
-    EXPECT_EQ(files.CreateFolder(&one[0], 0, nullptr, 0), 1);
-    EXPECT_TRUE(::RemoveDirectoryA((a + "\\B").c_str()));
-    EXPECT_TRUE(::RemoveDirectoryA(a.c_str()));
+    EXPECT_FALSE(IsFolder(scratch + "\\B"));
+    path = scratch + "\\B\\";
+    EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 1);
+    EXPECT_TRUE(::RemoveDirectoryA(path.c_str()));
+    EXPECT_TRUE(::RemoveDirectoryA(scratch.c_str()));
 }
 
-// Open access starts "cacls.exe" for the new tree on NT systems; a
-// recorder named cacls.exe beside the program shows the command line.
-TEST_F(FolderTest, OpenAccessGrantsEveryoneThroughCacls)
+// On NT systems open access starts "cacls.exe" for the new tree (a recorder
+// of that name beside the program shows its command line), and a file takes
+// the access rights of its folder; Windows 98 has neither.
+TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
 {
     std::string install = MakeFolder("install");
-    HelperProgram recorder(install, "cacls.exe");
-    std::string log = install + "cacls-log.txt";
-    std::string target = root + "\\Open\\" + kHyou + "\\";
-    {
-        HelperProgram helper(install, "zr8files_app.exe");
-        HelperResult run = helper.Run({"createfolder=" + target});
-        EXPECT_EQ(run.Value("createfolder"), "1");
-    }
-    EXPECT_TRUE(IsFolder(root + "\\Open\\" + kHyou));
-    ASSERT_TRUE(WaitForFile(log, 15000));
-    ::Sleep(200);  // let the recorder finish its line
-    EXPECT_EQ(ReadBytes(log),
-              "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
-    ::DeleteFileA(log.c_str());
-
-    // Not on Windows 98.
-    std::string other = root + "\\Open98\\";
-    {
-        HelperProgram helper(install, "zr8files_win98.exe", "win98");
-        HelperResult run = helper.Run({"createfolder=" + other});
-        EXPECT_EQ(run.Value("createfolder"), "1");
-    }
-    EXPECT_TRUE(IsFolder(root + "\\Open98"));
-    EXPECT_FALSE(WaitForFile(log, 1500));
-}
-
-TEST_F(FolderTest, FileTakesTheAccessRightsOfItsFolder)
-{
+    Helper recorder(install, "cacls.exe");
     std::string folder = MakeFolder("shared");
     std::string file = folder + "data.txt";
     WriteBytes(file, "x");
-    std::string before = Dacl(file);
-    ASSERT_FALSE(before.empty());
-    // Owner and Everyone may only read the folder (Wine keeps this as the
-    // folder's Unix mode, which the file then takes over).
+    // Everyone and the owner may only read the folder (Wine keeps this as
+    // the folder's Unix mode, which the file then takes over).
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
-    std::string folderDacl = Dacl(folder);
-    ASSERT_NE(folderDacl, before);
-
-    // Windows 98 has no access rights: success, nothing changed.
-    std::string install = MakeFolder("install");
-    {
-        HelperProgram helper(install, "zr8files_win98.exe", "win98");
-        EXPECT_EQ(helper.Run({"setsecurity=" + file}).Value("setsecurity"), "1");
-    }
-    EXPECT_EQ(Dacl(file), before);
+    Helper win98(install, "zr8files_win98.exe", "win98");
+    EXPECT_EQ(win98.Run({"createfolder=" + root + "\\Open98\\", "setsecurity=" + file}),
+              "createfolder 1\nsetsecurity 1\n");
+    EXPECT_TRUE(IsFolder(root + "\\Open98"));
+    EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(WaitForText(install + "cacls-log.txt", 1500), "");
+    Helper app(install, "zr8files_app.exe");
+    EXPECT_EQ(app.Run({"createfolder=" + root + "\\Open\\" + kHyou + "\\"}), "createfolder 1\n");
+    EXPECT_TRUE(IsFolder(root + "\\Open\\" + kHyou));
+    EXPECT_EQ(WaitForText(install + "cacls-log.txt", 15000),
+              "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
 
     EXPECT_EQ(files.SetFileSecurityByOwnerFolder(&file[0]), 1);
-    std::string after = Dacl(file);
-    EXPECT_NE(after, before);
+    EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(nullptr), 0);
     SetDacl(folder, "D:(A;OICI;FA;;;WD)");  // so that the tree can be removed
     SetDacl(file, "D:(A;;FA;;;WD)");
+}
 
-    char empty[] = "";
-    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(empty), 0);
-    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(nullptr), 0);
+
+const char* const kSettingsFiles[] = {"CHOHYO.INI", "PRI_MODE.INI", "CHOHYO_S.INI", "PRI_MODE_S.INI",
+                                      "CTRLTBL.INI", "CHOHYO_C.INI", "PRI_MODE_C.INI"};
+const char* const kDemoFiles[] = {"DATA.RM8", "KANRI.RM5", "SYOUHIZEI.ZEI", "CLSDATA.ACC"};
+const char* const kTaiouFiles[] = {"TAIOU.REN", "TAIOU1.REN", "TAIOU2.REN", "TAIOU3.REN", "TAIOU.INI"};
+
+std::string Stamped(const std::string& version, const std::string& body)
+{
+    return "[FILE_INFORMATION]\r\nVER=" + version + "\r\n[" + body + "]\r\n";
+}
+
+class StartupFilesTest : public FolderTreeTest {
+protected:
+    // The files an installer puts beside the executable.
+    void Ship()
+    {
+        for (const char* name : {"SYSTEM.RM6", "ENV.ACD", "SYOUHIZEI.XML", "EsMode.acd"})
+            WriteBytes(install + name, std::string("shipped ") + name);
+        for (const char* name : kTaiouFiles)
+            WriteBytes(install + name, std::string("shipped ") + name);
+        for (const char* name : kSettingsFiles)
+            WriteBytes(install + name, Stamped("2.00", name));
+        for (const char* demo : {"AO\\", "SIRO\\"}) {
+            std::filesystem::create_directories(install + "demo\\" + demo);
+            for (const char* name : kDemoFiles)
+                WriteBytes(install + "demo\\" + demo + name, demo + std::string(name));
+        }
+    }
+
+    std::string Run(const std::vector<std::string>& steps, const std::string& version = "")
+    {
+        Helper helper(install, "zr8files_" + (version.empty() ? std::string("app") : version) + ".exe", version);
+        return helper.Run(steps);
+    }
+
+    std::string install = MakeFolder("install");
+    std::string product = personal + "Velmora\\ZR8\\";
+    std::string shared = commonDocuments + "Velmora\\ZR8\\";
+    CUtyFile files;
+};
+
+TEST_F(StartupFilesTest, FilePathsByLocation)
+{
+    // {kind, size, where, path ("" when it fails)}; where 6 is accepted but
+    // no single code: the bare name.
+    const struct {
+        unsigned short kind;
+        long size;
+        long where;
+        std::string path;
+    } rows[] = {
+        {4, MAX_PATH, 8, BinFolder() + "CHOHYO.INI"}, {1, MAX_PATH, 4, product + "SYSTEM.RM6"},
+        {10, MAX_PATH, 2, shared + "PRI_MODE_C.INI"}, {3, MAX_PATH, 6, "SYOUHIZEI.XML"}, {0, MAX_PATH, 8, ""},
+        {11, MAX_PATH, 8, ""}, {1, MAX_PATH, 1, ""}, {1, MAX_PATH, 16, ""}, {1, 10, 6, ""}, {1, 11, 6, "SYSTEM.RM6"},
+    };
+    for (const auto& row : rows) {
+        char buffer[MAX_PATH] = "old";
+        EXPECT_EQ(files.GetFilePath(row.kind, buffer, row.size, row.where), row.path.empty() ? 0 : 1) << row.kind;
+        EXPECT_EQ(std::string(buffer), row.path) << row.kind << " " << row.where;
+    }
+    char name[] = "EsMode.acd";
+    const std::pair<long, std::string> rows2[] = {
+        {32, commonAppData + "Velmora\\ZR8\\EsMode.acd"}, {8, BinFolder() + "EsMode.acd"}, {40, "EsMode.acd"},
+        {4, ""}};
+    for (const auto& row : rows2) {
+        char buffer[MAX_PATH] = "";
+        EXPECT_EQ(files.GetFilePath2(name, buffer, MAX_PATH, row.first), row.second.empty() ? 0 : 1);
+        EXPECT_EQ(std::string(buffer), row.second);
+    }
+}
+
+// A first start on Windows 7: folders, settings files, demo data, the
+// environment-mode file and the correspondence files; with nothing shipped
+// the environment-mode file is optional, the correspondence files are not.
+TEST_F(StartupFilesTest, FirstStartLaysOutEverything)
+{
+    EXPECT_EQ(Run({"makeenv", "makebase=" + MakeFolder("empty")}), "makeenv 1\nmakebase 0 -1\n");
+    EXPECT_FALSE(IsFile(commonAppData + "Velmora\\ZR8\\EsMode.acd"));
+    EXPECT_FALSE(IsFile(root + "\\empty\\TAIOU.REN"));
+
+    Ship();
+    const std::vector<std::string> start = {"makeappfolder", "makeappfile_zr", "makeenv", "makebase=" + shared};
+    EXPECT_EQ(Run(start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 0\n");
+    EXPECT_TRUE(IsFolder(product + "PForm"));
+    EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
+    // This product's list leaves out ENV.ACD, CTRLTBL.INI and SYOUHIZEI.XML.
+    for (const char* name : kSettingsFiles)
+        EXPECT_EQ(ReadBytes(product + name), std::strcmp(name, "CTRLTBL.INI") ? Stamped("2.00", name) : "") << name;
+    EXPECT_FALSE(IsFile(product + "ENV.ACD"));
+    EXPECT_FALSE(IsFile(product + "SYOUHIZEI.XML"));
+    for (const char* name : kDemoFiles) {
+        EXPECT_EQ(ReadBytes(shared + "demo\\AO\\" + name), std::string("AO\\") + name);
+        EXPECT_EQ(ReadBytes(shared + "demo\\SIRO\\" + name), std::string("SIRO\\") + name);
+    }
+    EXPECT_EQ(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), "shipped EsMode.acd");
+    for (const char* name : kTaiouFiles)
+        EXPECT_EQ(ReadBytes(shared + name), std::string("shipped ") + name);
+
+    // A second start copies nothing over the user's files.
+    for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
+        WriteBytes(file, "user");
+    EXPECT_EQ(Run(start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 1\n");
+    for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
+        EXPECT_EQ(ReadBytes(file), "user") << file;
+}
+
+// Byte-wise: 2.00 is newer than 1.10 and 10.0, not than 2.00 or 2.10. A
+// shipped settings file without a version fails the copy, and so do a
+// missing shipped file and a missing demo file.
+TEST_F(StartupFilesTest, SettingsFilesAreReplacedOnlyByNewerVersions)
+{
+    Ship();
+    std::filesystem::create_directories(product);
+    const std::pair<const char*, const char*> installed[] = {
+        {"CHOHYO.INI", "1.10"}, {"PRI_MODE.INI", "10.0"}, {"CHOHYO_S.INI", "2.00"}, {"PRI_MODE_S.INI", "2.10"}};
+    for (const auto& file : installed)
+        WriteBytes(product + file.first, Stamped(file.second, "installed"));
+    WriteBytes(product + "CTRLTBL.INI", "[no stamp]\r\n");
+    EXPECT_EQ(Run({"makeappfile"}), "makeappfile 1\n");
+    EXPECT_EQ(ReadBytes(product + "CHOHYO.INI"), Stamped("2.00", "CHOHYO.INI"));
+    EXPECT_EQ(ReadBytes(product + "PRI_MODE.INI"), Stamped("2.00", "PRI_MODE.INI"));
+    EXPECT_EQ(ReadBytes(product + "CHOHYO_S.INI"), Stamped("2.00", "installed"));
+    EXPECT_EQ(ReadBytes(product + "PRI_MODE_S.INI"), Stamped("2.10", "installed"));
+    EXPECT_EQ(ReadBytes(product + "CTRLTBL.INI"), Stamped("2.00", "CTRLTBL.INI"));
+    EXPECT_EQ(ReadBytes(product + "ENV.ACD"), "shipped ENV.ACD");  // in this list
+
+    WriteBytes(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
+    EXPECT_EQ(Run({"makeappfile"}), "makeappfile 0\n");
+    ::DeleteFileA((install + "PRI_MODE.INI").c_str());
+    EXPECT_EQ(Run({"makeappfile_zr"}), "makeappfile_zr 0\n");
+    WriteBytes(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
+    ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
+    EXPECT_EQ(Run({"makeappfile_zr"}), "makeappfile_zr 0\n");
+    EXPECT_TRUE(IsFile(shared + "demo\\AO\\CLSDATA.ACC"));
+}
+
+// Before Vista this product gets only its per-user folder and no demo data
+// (none is shipped here: the same installation fails on Windows 7); the
+// sibling edition (product number 10 and more) gets all four folders and no
+// demo folders, on Windows 7 and on XP alike.
+TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
+{
+    Ship();
+    std::filesystem::remove_all(install + "demo");
+    EXPECT_EQ(Run({"makeappfolder", "makeappfile_zr"}, "winxp"), "makeappfolder 1\nmakeappfile_zr 1\n");
+    EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
+    EXPECT_FALSE(IsFolder(product + "PForm"));
+    EXPECT_FALSE(IsFolder(commonDocuments + "Velmora"));
+    EXPECT_FALSE(IsFolder(commonAppData + "Velmora"));
+    EXPECT_EQ(Run({"makeappfolder", "makeappfile_zr"}), "makeappfolder 1\nmakeappfile_zr 0\n");
+    EXPECT_TRUE(IsFolder(shared + "demo\\SIRO"));
+
+    for (const char* version : {"", "winxp"}) {
+        for (const std::string& base : {personal, commonAppData, commonDocuments})
+            std::filesystem::remove_all(base + "Velmora");
+        EXPECT_EQ(Run({"no=10", "makeappfolder"}, version), "makeappfolder 1\n") << version;
+        EXPECT_TRUE(IsFolder(personal + "Velmora\\QV8\\PForm")) << version;
+        EXPECT_TRUE(IsFolder(commonAppData + "Velmora\\QV8")) << version;
+        EXPECT_TRUE(IsFolder(commonDocuments + "Velmora\\QV8")) << version;
+        EXPECT_FALSE(IsFolder(commonDocuments + "Velmora\\ZR8")) << version;
+    }
+}
+
+// Shift-JIS text with 0x5C trail bytes: C:\表示\データ\ .
+const std::string kDirFolder = "C:\\\x95\x5C\x8E\xA6\\\x83\x66\x81\x5B\x83\x5E\\";
+
+// The records' own blocks start filled, to show what is left alone.
+class TaiouTest : public ::testing::Test {
+protected:
+    TaiouTest()
+    {
+        std::memset(&env, 0x11, sizeof env);
+        std::memset(&ext, 0x22, sizeof ext);
+        std::memset(&option, 0x33, sizeof option);
+        std::memset(env.DATAFOLDER, 0, sizeof env.DATAFOLDER);
+        std::memcpy(env.DATAFOLDER, folder.c_str(), folder.size());
+    }
+
+    TempFolder temp;
+    std::string folder = temp.Path().string() + "\\";
+    std::string taiou = folder + "TAIOU.INI";
+    S_ENV env;
+    S_EXTENV ext;
+    S_ENVOPTION option;
+    CUtyFile files;
+};
+
+TEST_F(TaiouTest, MissingFileIsReportedAndNeverCreated)
+{
+    S_ENV envBefore = env;
+    S_EXTENV extBefore = ext;
+    S_ENVOPTION optionBefore = option;
+    EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
+    EXPECT_EQ(files.WriteEnvToTaiou(&env, &folder[0]), -1);
+    EXPECT_EQ(files.ReadTaiouOption(&env, &option), -1);
+    EXPECT_EQ(files.WriteTaiouOption(&env, &option), -1);
+    EXPECT_EQ(files.ReadTaiouToExtEnv(&env, &ext), -1);
+    EXPECT_EQ(files.WriteExtEnvToTaiou(&env, &ext, &folder[0]), -1);
+    EXPECT_EQ(std::memcmp(&env, &envBefore, sizeof env), 0);
+    EXPECT_EQ(std::memcmp(&ext, &extBefore, sizeof ext), 0);
+    EXPECT_EQ(std::memcmp(&option, &optionBefore, sizeof option), 0);
+    EXPECT_FALSE(IsFile(taiou));
+
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\n");
+    EXPECT_EQ(files.ReadTaiouToEnv(nullptr), -1);
+    EXPECT_EQ(files.ReadTaiouToExtEnv(&env, nullptr), -1);
+    std::memset(env.DATAFOLDER, 'x', sizeof env.DATAFOLDER);  // no terminator
+    EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
+    EXPECT_EQ(env.FORMAT, 0x11);
+}
+
+TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
+{
+    WriteBytes(taiou, "; \x91\xCE\x89\x9E\x90\xDD\x92\xE8\r\n"  // ; 対応設定
+                      "[TAIOU_INFORMATION]\r\nEINOU=300\r\nFORMAT=-3\r\nFUSEN=12abc\r\nKUMI_CODE=70000\r\n"
+                      "DIRFOLDER=" + kDirFolder + "\r\nHIDUKE=x\r\nKUMI_KETA=6\r\nSI_B_HCODE=-123\r\n"
+                      "HO_B_BCODE=32767\r\n[FILE_INFORMATION]\r\nVER=1.00\r\nDELETE_MODE=1\r\n");
+    ASSERT_EQ(files.ReadTaiouToEnv(&env), 0);
+    EXPECT_EQ(env.EINOU, 44);  // 300 in 8 bits
+    EXPECT_EQ(env.FORMAT, -3);
+    EXPECT_EQ(env.DELETE_MODE, 0);  // absent from its section
+    EXPECT_EQ(env.FUSEN, 12);        // leading digits
+    EXPECT_EQ(env.KUMI_CODE, 4464);  // 70000 in 16 bits
+    EXPECT_EQ(std::string(env.DIRFOLDER), kDirFolder);
+    EXPECT_EQ(env.HIDUKE, 0);
+    // The host's blocks and the data folder are not touched.
+    EXPECT_EQ(env.RESERVED[0], 0x11);
+    EXPECT_EQ(env.RESERVED[sizeof env.RESERVED - 1], 0x11);
+    EXPECT_EQ(std::string(env.DATAFOLDER), folder);
+    ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
+    EXPECT_EQ(option.KUMI_KETA, 6);
+    EXPECT_EQ(option.RESERVED[0], 0x33);
+    ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &ext), 0);
+    EXPECT_EQ(ext.SI_B_HCODE, -123);
+    EXPECT_EQ(ext.HO_B_BCODE, 32767);
+    EXPECT_EQ(ext.AO_U_KCODE, 0);
+    EXPECT_EQ(ext.RESERVED[0], 0x22);
+}
+
+// Values are written as signed text, new keys in order after the ones
+// already there; the rest of the file stays.
+TEST_F(TaiouTest, WritesInKeyOrderAndReadsBack)
+{
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nOTHER=keep\r\n[FILE_INFORMATION]\r\nVER=1.00\r\n");
+    env.EINOU = 1;
+    env.FORMAT = static_cast<signed char>(200);  // stored as -56
+    env.DELETE_MODE = 0;
+    env.FUSEN = 127;
+    env.HIDUKE = -128;
+    env.KUMI_CODE = -1;
+    std::memset(env.DIRFOLDER, 0, sizeof env.DIRFOLDER);
+    std::memcpy(env.DIRFOLDER, kDirFolder.c_str(), kDirFolder.size());
+    ASSERT_EQ(files.WriteEnvToTaiou(&env), 0);
+    option.KUMI_KETA = -2;
+    ASSERT_EQ(files.WriteTaiouOption(&env, &option), 0);
+    short* codes = &ext.AO_U_KCODE;
+    for (int i = 0; i < 18; ++i)
+        codes[i] = static_cast<short>(i % 2 ? -(i * 100 + 1) : i * 1000 + 7);
+    ASSERT_EQ(files.WriteExtEnvToTaiou(&env, &ext), 0);
+
+    std::vector<std::string> lines = {"OTHER=keep", "EINOU=1", "FORMAT=-56", "DELETE_MODE=0", "FUSEN=127",
+                                      "KUMI_CODE=-1", "DIRFOLDER=" + kDirFolder, "HIDUKE=-128", "KUMI_KETA=-2"};
+    const char* keys[] = {"AO_U_KCODE", "AO_U_HCODE", "AO_U_BCODE", "AO_B_KCODE", "AO_B_HCODE", "AO_B_BCODE",
+                          "SI_U_KCODE", "SI_U_HCODE", "SI_U_BCODE", "SI_B_KCODE", "SI_B_HCODE", "SI_B_BCODE",
+                          "HO_U_KCODE", "HO_U_HCODE", "HO_U_BCODE", "HO_B_KCODE", "HO_B_HCODE", "HO_B_BCODE"};
+    for (int i = 0; i < 18; ++i)
+        lines.push_back(std::string(keys[i]) + "=" + std::to_string(codes[i]));
+    lines.push_back("[FILE_INFORMATION]");
+    std::string text = ReadBytes(taiou);
+    size_t previous = 0;
+    for (const std::string& line : lines) {
+        size_t at = text.find(line + "\r\n");
+        EXPECT_NE(at, std::string::npos) << line;
+        EXPECT_GE(at, previous) << line;
+        previous = at == std::string::npos ? previous : at;
+    }
+    S_EXTENV back;
+    std::memset(&back, 0x44, sizeof back);
+    ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &back), 0);
+    EXPECT_EQ(std::memcmp(&back.AO_U_KCODE, &ext.AO_U_KCODE, 36), 0);
+    EXPECT_EQ(back.RESERVED[0], 0x44);
+}
+
+TEST_F(TaiouTest, AFolderArgumentOverridesTheRecord)
+{
+    TempFolder otherTemp;
+    std::string other = otherTemp.Path().string() + "\\";
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=1\r\nKUMI_KETA=1\r\n");
+    WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
+    env.FORMAT = 5;
+    ASSERT_EQ(files.WriteEnvToTaiou(&env, &other[0]), 0);
+    // Reading options always uses the record's folder.
+    ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
+    EXPECT_EQ(option.KUMI_KETA, 1);
+    option.KUMI_KETA = 4;
+    ASSERT_EQ(files.WriteTaiouOption(&env, &option, &other[0]), 0);
+    EXPECT_EQ(ReadBytes(taiou), "[TAIOU_INFORMATION]\r\nFORMAT=1\r\nKUMI_KETA=1\r\n");
+    EXPECT_NE(ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\nKUMI_KETA=4\r\n"), std::string::npos);
+    // The code settings read from the given folder, even without a record.
+    WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
+    ASSERT_EQ(files.ReadTaiouToExtEnv(nullptr, &ext, &other[0]), 0);
+    EXPECT_EQ(ext.SI_U_BCODE, 77);
+
+    const char* names[] = {"TAIOU.REN", "TAIOU1.REN", "TAIOU2.REN", "TAIOU3.REN", "TAIOU.INI", "unchanged"};
+    EXPECT_EQ(files.GetTaiouFileCount(), 5);
+    for (unsigned short i = 0; i < 6; ++i) {
+        char buffer[11] = "unchanged";
+        EXPECT_EQ(files.GetTaiouFileName(i, buffer), i < 5 ? 1 : 0);
+        EXPECT_STREQ(buffer, names[i]);
+    }
 }
 
 } // namespace

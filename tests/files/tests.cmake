@@ -9,12 +9,8 @@ if(WIN32)
 
     zr8_add_windows_test(zr8_files_tests
         support/FilesHarness.cpp
-        files/CValueMgrTest.cpp
-        files/FolderTest.cpp
-        files/TaiouTest.cpp
-        files/StartupFilesTest.cpp
-        files/CSemaFileTest.cpp
-        files/FileUtilityTest.cpp)
+        files/FileTest.cpp
+        files/FolderTest.cpp)
     add_dependencies(zr8_files_tests zr8_files_helper)
 
     # Drive R: is a 64 KiB tmpfs while the tests run (disk full, and a
@@ -26,7 +22,5 @@ if(WIN32)
     add_test(NAME zr8_files_drives_unmount COMMAND bash "${drives_script}" unmount "${drives_folder}")
     set_tests_properties(zr8_files_drives_mount PROPERTIES FIXTURES_SETUP zr8_test_drives)
     set_tests_properties(zr8_files_drives_unmount PROPERTIES FIXTURES_CLEANUP zr8_test_drives)
-    set_tests_properties(zr8_files_tests PROPERTIES
-        FIXTURES_REQUIRED zr8_test_drives
-        ENVIRONMENT "ZR8_SCRATCH_DRIVE=R;ZR8_TYPED_DRIVES=FGNO")
+    set_tests_properties(zr8_files_tests PROPERTIES FIXTURES_REQUIRED zr8_test_drives)
 endif()

@@ -1,9 +1,8 @@
 // The folder and file tests' harness under Wine: registry values set for a
 // test and put back, shell folders pointed into a temporary tree, and the
-// helper program run as a second process (a renamed copy, so that Wine can
-// report another Windows version to it; left running when it must hold a
-// lock). The drives these tests need come from the CTest fixture
-// tests/support/drives.sh.
+// helper program run as a second process. The drives come from the CTest
+// fixture tests/support/drives.sh: R: is a 64 KiB tmpfs; F:, G:, N: and O:
+// are a floppy, a floppy without a medium, a network drive and a CD-ROM.
 #pragma once
 
 #include <memory>
@@ -12,89 +11,70 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <shlobj.h>
 
 #include "files/CValueMgr.h"
 #include "support/TempFolder.h"
+
+// 表 and ソ: double-byte characters whose trail byte is 0x5C.
+const std::string kHyou = "\x95\x5C";
+const std::string kSo = "\x83\x5C";
+const std::string kScratchDrive = "R:\\";
 
 // The folder of the running test executable, ending in a backslash.
 std::string BinFolder();
 bool IsFolder(const std::string& path);
 bool IsFile(const std::string& path);
-// Waits up to timeoutMs for a file to appear.
-bool WaitForFile(const std::string& path, DWORD timeoutMs);
+// The text of a file once it has any, waiting up to timeoutMs ("" if none by then).
+std::string WaitForText(const std::string& path, DWORD timeoutMs);
 
-// One registry value set for the lifetime of the object, then put back as
-// it was (old data, or no value); keys created for it are removed again.
+// One registry value (of a key that exists) set for the lifetime of the
+// object, then put back as it was: old data, or no value.
 class ScopedRegistryValue {
 public:
-    ScopedRegistryValue(HKEY root, const std::string& key, const std::string& name);
-    ScopedRegistryValue(const ScopedRegistryValue&) = delete;
-    ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
+    ScopedRegistryValue(HKEY root, const std::string& key, const std::string& name, const std::string& data,
+                        DWORD type = REG_SZ);
     ~ScopedRegistryValue();
 
-    bool Set(DWORD type, const std::string& data);
-    bool Remove();
+    bool set = false;
 
 private:
     HKEY root_;
     std::string key_, name_;
-    std::vector<std::string> createdKeys_;  // deepest last
     bool existed_ = false;
     DWORD type_ = 0;
     std::vector<BYTE> data_;
 };
 
-// The user's documents and application data and the all-users application
-// data and documents, pointed at root\Documents\, root\AppData\,
-// root\ProgramData\ and root\Public\ (through "User Shell Folders").
-class ShellFolderRedirect {
-public:
-    explicit ShellFolderRedirect(const std::string& root);
-
-    std::string personal, appData, commonAppData, commonDocuments;  // each ends in a backslash
-    // Points one of them somewhere else (a missing folder: the shell cannot locate it).
-    void Point(int csidl, const std::string& folder);
-
-private:
-    std::vector<std::unique_ptr<ScopedRegistryValue>> values_;
-};
-
-// What a helper run printed: one "key words..." line per step.
-struct HelperResult {
-    DWORD exitCode = 0;
-    std::vector<std::string> lines;
-    std::string failure;  // why the helper did not start; empty when it did
-    // The words after "key" on the first line starting "key "; else a report.
-    std::string Value(const std::string& key) const;
-    std::string Report() const;
-};
-
 // zr8_files_helper.exe copied into folder under name, with Wine reporting
-// the Windows version ("winxp", "win2k", "win98"; "" for the default) to
-// that copy only. Run starts it, closes its input and collects its output;
-// Start leaves it running (reading lines as it writes them) until Finish,
-// which closes its input and waits at most 30 s.
-class HelperProgram {
+// the Windows version ("winxp", "win98"; "" for its default) to that copy
+// only (its own key under AppDefaults, removed again). Start runs it with a list of steps; Finish closes its input (a
+// helper holding a lock lets go then), waits at most 30 s and returns what
+// it printed, one "step result..." line per step.
+class Helper {
 public:
-    HelperProgram(const std::string& folder, const std::string& name, const std::string& version = "");
-    HelperProgram(const HelperProgram&) = delete;
-    HelperProgram& operator=(const HelperProgram&) = delete;
-    ~HelperProgram();
+    Helper(const std::string& folder, const std::string& name, const std::string& version = "");
+    ~Helper();
 
-    HelperResult Run(const std::vector<std::string>& arguments);
-    bool Start(const std::vector<std::string>& arguments);
-    bool ReadLine(std::string& line);
-    DWORD Finish();
-    const std::string& Failure() const { return failure_; }
+    void Start(const std::vector<std::string>& steps);
+    std::string Finish();
+    std::string Run(const std::vector<std::string>& steps)
+    {
+        Start(steps);
+        return Finish();
+    }
+    // What it printed so far, waiting up to 30 s for a first line.
+    std::string Output() const { return WaitForText(output_, 30000); }
+
+    DWORD exitCode = 0xFFFFFFFF;
 
 private:
-    std::string path_, failure_, pending_;
-    std::unique_ptr<ScopedRegistryValue> version_;
-    HANDLE process_ = nullptr, input_ = nullptr, output_ = nullptr;
+    std::string path_, versionKey_, output_;
+    HANDLE process_ = nullptr;
+    HANDLE input_ = nullptr;
 };
 
-// A test with its own folder tree, the shell folders pointed into it and a
+// A test with its own folder tree, the shell folders pointed into it (the
+// user's Documents and AppData, the all-users ProgramData and Public) and a
 // fresh folder manager (product 0, normal mode) that is released afterwards.
 class FolderTreeTest : public ::testing::Test {
 protected:
@@ -103,9 +83,16 @@ protected:
 
     // A sub-folder of the tree (created), ending in a backslash.
     std::string MakeFolder(const std::string& name) const;
+    // Points a shell folder ("Personal", "AppData", "Common AppData" or
+    // "Common Documents") at a missing folder until the test ends; returns that folder.
+    std::string PointAtMissing(const std::string& value);
 
     TempFolder temp;
-    std::string root;  // the tree, without a trailing backslash
-    ShellFolderRedirect shell;
-    CValueMgr* values;
+    std::string root = temp.Path().string();
+    std::string personal = MakeFolder("Documents");
+    std::string appData = MakeFolder("AppData");
+    std::string commonAppData = MakeFolder("ProgramData");
+    std::string commonDocuments = MakeFolder("Public");
+    std::vector<std::unique_ptr<ScopedRegistryValue>> shell;
+    CValueMgr* values = CValueMgr::Instance();
 };

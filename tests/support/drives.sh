@@ -19,7 +19,7 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 action="$1"
-folder="$2"
+folder="$(realpath -m "$2")"  # the links in dosdevices need it absolute
 scratch="$folder/scratch"
 typed="$folder/typed"
 key='HKEY_LOCAL_MACHINE\Software\Wine\Drives'

@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <direct.h>
+
+#include "support/FilesHarness.h"
+#include "support/ImportPatch.h"
+#include "files/CFileCopy.h"
+#include "files/CGetDriveType.h"
+#include "files/CLocalFile.h"
+#include "files/CSemaFile.h"
+#include "files/DirOpe.h"
+
+namespace {
+
+std::string Pattern(size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 31 + i / 251) & 0xFF);
+    return bytes;
+}
+
+// The sizes the framework's file class writes, in order.
+std::vector<DWORD> g_writes;
+
+BOOL WINAPI RecordingWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped)
+{
+    g_writes.push_back(size);
+    return ::WriteFile(file, data, size, written, overlapped);
+}
+
+std::string CurrentDirectory()
+{
+    char buffer[MAX_PATH];
+    return _getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
+}
+
+std::string NameFrom(BOOL(WINAPI* get)(LPSTR, LPDWORD))
+{
+    char name[257] = {};
+    DWORD size = sizeof name;
+    get(name, &size);
+    return name;
+}
+
+TEST(CLocalFile, ReadsAndWritesWholeFiles)
+{
+    TempFolder temp;
+    CLocalFile local;
+    std::string name = temp.File(kHyou + ".dat");
+    std::string data = Pattern(100000);
+    EXPECT_EQ(local.WriteFile(name.c_str(), 1000, reinterpret_cast<unsigned char*>(&data[0])), 1);
+    EXPECT_EQ(ReadBytes(name), data.substr(0, 1000));
+    EXPECT_EQ(local.CheckFileExist(temp.File("*.dat").c_str()), 1);
+    EXPECT_EQ(local.CheckFileExist(temp.File("*.txt").c_str()), 0);
+    std::vector<unsigned char> buffer(4000, 0xEE);
+    long read = -1;
+    ASSERT_EQ(local.ReadFile(name.c_str(), 4000, buffer.data(), &read), 1);
+    EXPECT_EQ(read, 1000);
+    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 1001), data.substr(0, 1000) + "\xEE");
+    EXPECT_EQ(local.ReadFile(temp.File("missing").c_str(), 10, buffer.data(), &read), 0);
+
+    // Opened exclusively: a file someone else has open can be neither read nor written.
+    HANDLE held = ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(local.ReadFile(name.c_str(), 10, buffer.data(), &read), 0);
+    EXPECT_EQ(local.WriteFile(name.c_str(), 3, buffer.data()), 0);
+    ::CloseHandle(held);
+    EXPECT_EQ(ReadBytes(name), data.substr(0, 1000));
+
+    // The one failure that reaches the caller as an exception: a full disk.
+    std::string big = kScratchDrive + "big.dat";
+    int cause = -1;
+    try {
+        local.WriteFile(big.c_str(), 100000, reinterpret_cast<unsigned char*>(&data[0]));
+    } catch (CFileException* error) {
+        cause = error->m_cause;
+        error->Delete();
+    }
+    EXPECT_EQ(cause, CFileException::diskFull);
+    EXPECT_TRUE(::DeleteFileA(big.c_str())) << "run through CTest: the scratch drive is mounted for it";
+}
+
+TEST(CFileCopy, CopiesInBlocksUntilTheDiskIsFull)
+{
+    TempFolder temp;
+    CFileCopy copier;
+    std::string source = temp.File("source.dat");
+    std::string destination = temp.File("copy.dat");
+    std::string data = Pattern(100000);
+    const std::pair<size_t, std::vector<DWORD>> copies[] = {{70000, {32000, 32000, 6000}}, {32000, {32000}}, {0, {}}};
+    for (const auto& copy : copies) {
+        WriteBytes(source, data.substr(0, copy.first));
+        ImportPatch writes(::GetModuleHandleA("zr8afx.dll"), "kernel32.dll", "WriteFile",
+                           reinterpret_cast<void*>(&RecordingWriteFile));
+        g_writes.clear();
+        EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
+        EXPECT_EQ(g_writes, copy.second);
+        EXPECT_TRUE(IsFile(destination));
+        EXPECT_EQ(ReadBytes(destination), data.substr(0, copy.first));
+    }
+    // Drive R: holds 64 KiB: the copy stops there and leaves what it wrote.
+    WriteBytes(source, data);
+    destination = kScratchDrive + "large.dat";
+    EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), -1050);
+    std::string written = ReadBytes(destination);
+    EXPECT_GE(written.size(), 32000u);
+    EXPECT_LT(written.size(), data.size());
+    EXPECT_EQ(written, data.substr(0, written.size()));
+    EXPECT_TRUE(::DeleteFileA(destination.c_str())) << "run through CTest: the scratch drive is mounted for it";
+}
+
+TEST(CFileCopy, TellsOpenFailuresApart)
+{
+    TempFolder temp;
+    std::string source = temp.File("source.dat");
+    std::string destination = temp.File("copy.dat");
+    WriteBytes(source, "payload");
+    const struct {
+        std::string from, to, heldOpen;
+        short result;
+    } rows[] = {
+        {temp.File("missing.dat"), destination, "", -1231},
+        {source, destination, source, -1230},
+        {temp.Path().string(), destination, "", -1232},  // a folder is no file
+        {source, destination, destination, -1233},
+        {source, temp.File("no-folder\\copy.dat"), "", -1234},
+    };
+    CFileCopy copier;
+    for (auto row : rows) {
+        WriteBytes(destination, "old");
+        HANDLE held = ::CreateFileA(row.heldOpen.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(copier.CopyFileA(&row.to[0], &row.from[0]), row.result);
+        if (held != INVALID_HANDLE_VALUE)
+            ::CloseHandle(held);
+        EXPECT_EQ(ReadBytes(destination), "old") << row.result;
+    }
+}
+
+TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
+{
+    TempFolder temp;
+    std::string start = CurrentDirectory();
+    std::string folder = temp.Path().string() + "\\";
+    std::string hyou = folder + kHyou + "\\";
+    ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
+    std::string lower = folder;
+    for (char& c : lower)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    {
+        DirOpe directory;
+        // {path, result, drive after, get() after ("" to skip)}: a drive root
+        // keeps its backslash, a bare or missing drive only switches the
+        // drive, and 表 ends in a 0x5C trail byte but still gets a backslash.
+        const struct {
+            std::string path;
+            int result;
+            int drive;
+            std::string after;
+        } rows[] = {
+            {lower, 1, 3, folder}, {"C:\\", 1, 3, "C:\\"}, {"z:", 1, 26, ""}, {hyou, 1, 3, hyou},
+            {folder + "missing", 0, 3, hyou}, {"Q:", 1, 3, hyou}, {"Q:\\DATA", 0, 3, hyou},
+        };
+        for (auto row : rows) {
+            CString path(row.path.c_str());
+            EXPECT_EQ(directory.change(path), row.result) << row.path;
+            EXPECT_STREQ(path, row.path.c_str());  // the caller's text is left alone
+            EXPECT_EQ(_getdrive(), row.drive) << row.path;
+            if (!row.after.empty()) {
+                EXPECT_EQ(directory.get().CompareNoCase(row.after.c_str()), 0) << row.path;
+            }
+        }
+        EXPECT_EQ(CString(CurrentDirectory().c_str()).CompareNoCase(hyou.substr(0, hyou.size() - 1).c_str()), 0);
+    }
+    EXPECT_EQ(CurrentDirectory(), start);
+}
+
+// Besides C: and Z: (the Unix root), the drives of the CTest fixture.
+TEST(CGetDriveType, EveryKindOfDrive)
+{
+    const struct {
+        char letter;
+        UINT system;
+        short kind;
+        short check;  // of DirOpe: 0 for a floppy without a medium
+    } drives[] = {
+        {'C', DRIVE_FIXED, 2, 1}, {'Z', DRIVE_FIXED, 2, 1}, {'Q', DRIVE_NO_ROOT_DIR, 4, 1},
+        {'F', DRIVE_REMOVABLE, 1, 1}, {'G', DRIVE_REMOVABLE, 1, 0}, {'N', DRIVE_REMOTE, 3, 1},
+        {'O', DRIVE_CDROM, 4, 1},
+    };
+    CGetDriveType types;
+    DirOpe directory;
+    for (const auto& drive : drives) {
+        std::string lower = std::string(1, static_cast<char>(drive.letter - 'A' + 'a')) + ":\\data";
+        ASSERT_EQ(::GetDriveTypeA((drive.letter + std::string(":\\")).c_str()), drive.system) << drive.letter;
+        EXPECT_EQ(types.GetDriveTypeA(static_cast<short>(drive.letter)), drive.kind) << drive.letter;
+        EXPECT_EQ(types.GetDriveTypeA(lower.c_str()), drive.kind) << drive.letter;
+        CString path(lower.c_str());
+        EXPECT_EQ(directory.CheckDrive(path), drive.check) << drive.letter;
+    }
+    for (short c : {'1', '@', '[', '`', '{'})
+        EXPECT_EQ(types.GetDriveTypeA(c), 4) << c;
+    EXPECT_EQ(types.GetDriveTypeA(kHyou.c_str()), 4);  // a lead byte is no drive letter
+    EXPECT_EQ(types.GetDriveTypeA(static_cast<const char*>(nullptr)), 4);
+    CString root("C:\\");
+    ASSERT_EQ(directory.change(root), 1);
+    EXPECT_EQ(types.GetCurrentDriveType(), 2);
+    for (const char* text : {"1:\\data", "", "\\\\server\\share"}) {
+        CString path(text);
+        EXPECT_EQ(directory.CheckDrive(path), text[0] == '\\' ? 1 : -1) << text;
+    }
+}
+
+class CSemaFileTest : public ::testing::Test {
+protected:
+    TempFolder temp;
+    std::string lock = temp.File("DATA.SEM");
+    std::string computer = NameFrom(::GetComputerNameA);
+    std::string user = NameFrom(::GetUserNameA);
+    std::string own = computer + ":" + user;
+};
+
+TEST_F(CSemaFileTest, CheckReadsTheRecord)
+{
+    CSemaFile semaphore;
+    EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -3);  // missing
+    EXPECT_FALSE(IsFile(lock));
+    EXPECT_EQ(semaphore.CheckFile(""), -1);
+    // 15 bytes of computer name are a name, 16 are not a record; no user is free.
+    const std::pair<std::string, int> records[] = {
+        {"", 0}, {"no colon at all", 0}, {own, 0}, {computer + ":someone-else", -7}, {"OTHERPC:" + user, -7},
+        {computer + ":", 0}, {std::string(15, 'C') + ":" + user, -7}, {std::string(16, 'C') + ":" + user, -6},
+        {"PC:" + std::string(256, 'u'), -7}, {"PC:" + std::string(257, 'u'), -6},
+    };
+    for (const auto& record : records) {
+        WriteBytes(lock, record.first);
+        EXPECT_EQ(semaphore.CheckFile(lock.c_str()), record.second) << record.first;
+    }
+    // Held open by someone who refuses readers: cannot be checked.
+    HANDLE held = ::CreateFileA(lock.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -3);
+    ::CloseHandle(held);
+}
+
+TEST_F(CSemaFileTest, LockWritesTheRecordAndUnlockEmptiesIt)
+{
+    std::string second = temp.File("OTHER.SEM");
+    std::string nowhere = temp.File("no-such-folder\\DATA.SEM");
+    {
+        CSemaFile semaphore;
+        EXPECT_EQ(semaphore.UnlockFile(), 0);  // holds nothing
+        ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
+        EXPECT_EQ(ReadBytes(lock), own);
+        EXPECT_STREQ(semaphore.GetLockedPath(), lock.c_str());
+        // A second lock releases the first, even when it fails.
+        ASSERT_EQ(semaphore.LockFile(second.c_str()), 0);
+        EXPECT_EQ(ReadBytes(lock), "");
+        EXPECT_EQ(ReadBytes(second), own);
+        EXPECT_EQ(semaphore.LockFile(nowhere.c_str()), -5);
+        EXPECT_EQ(ReadBytes(second), "");
+        EXPECT_STREQ(semaphore.GetLockedPath(), "");
+        ASSERT_EQ(semaphore.LockFile(second.c_str()), 0);
+        ASSERT_EQ(semaphore.UnlockFile(), 0);
+        EXPECT_EQ(ReadBytes(second), "");
+        EXPECT_STREQ(semaphore.GetLockedPath(), "");
+        EXPECT_EQ(semaphore.LockFile(nullptr), -1);
+        EXPECT_EQ(semaphore.CreateFileA(nowhere.c_str()), -5);
+        // Forgetting a path touches no file; creating one empties it.
+        WriteBytes(lock, own);
+        semaphore.SetLockedPath(lock.c_str());
+        semaphore.SetLockedPath(nullptr);
+        EXPECT_EQ(semaphore.UnlockFile(), 0);
+        EXPECT_EQ(ReadBytes(lock), own);
+        EXPECT_EQ(semaphore.CreateFileA(lock.c_str()), 0);
+        EXPECT_EQ(ReadBytes(lock), "");
+        ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
+    }
+    // Destroyed while holding: released, the files stay.
+    EXPECT_TRUE(IsFile(lock));
+    EXPECT_TRUE(IsFile(second));
+    EXPECT_EQ(ReadBytes(lock), "");
+}
+
+// A second process, started while the computer is called OTHERPC, holds
+// the lock: this process sees it taken until that process lets go. One of
+// this computer and user that ended without unlocking left its record
+// behind: the same computer and user may go on.
+TEST_F(CSemaFileTest, LocksOfOtherProcesses)
+{
+    Helper helper(temp.Path().string(), "zr8files_lock.exe");
+    {
+        ScopedRegistryValue name(HKEY_LOCAL_MACHINE,
+                                 "System\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName",
+                                 "ComputerName", "OTHERPC");
+        ASSERT_TRUE(name.set);
+        helper.Start({"lock=" + lock});
+        EXPECT_EQ(helper.Output(), "lock 0\n");
+    }
+    ASSERT_EQ(NameFrom(::GetComputerNameA), computer);
+    EXPECT_EQ(ReadBytes(lock), "OTHERPC:" + user);
+    CSemaFile semaphore;
+    EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -7);
+    EXPECT_EQ(helper.Finish(), "lock 0\n");
+    EXPECT_EQ(helper.exitCode, 0u);
+    EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
+    EXPECT_EQ(ReadBytes(lock), "");
+
+    EXPECT_EQ(helper.Run({"stale-lock=" + lock}), "stale-lock 0\n");
+    EXPECT_EQ(helper.exitCode, 3u);
+    EXPECT_EQ(ReadBytes(lock), own);
+    EXPECT_EQ(semaphore.CheckFile(lock.c_str()), 0);
+}
+
+} // namespace
