@@ -12,6 +12,15 @@
 #include <shlobj.h>
 #include "files/CUtyFile.h"
 
+// Reaches the private operations (the class names it as a friend).
+class CValueMgrTestAccess {
+public:
+    static int GetRegInstallPath(CValueMgr* values, char* buffer, long size)
+    {
+        return values->GetRegInstallPath(buffer, size);
+    }
+};
+
 namespace {
 
 bool SetDacl(const std::string& path, const char* sddl)
@@ -105,6 +114,38 @@ TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
 // imports at the root of the executable's drive and no Excel folder. The
 // install folder is in the build tree, on Wine's drive Z: (the Unix root),
 // not on the test tree's drive C:.
+// The install folder of each mode: the value read whole, or a failure that
+// keeps the caller's text (no key, no value, too little room).
+TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
+{
+    const std::string folder = "C:\\Program Files\\Velmora\\\x94\x5F\x8B\xC6\\";  // 農業
+    const char* const keys[] = {"SOFTWARE\\Velmora\\ZR8\\Registration", "SOFTWARE\\Velmora\\ZR8Taiken\\Registration"};
+    for (short mode = 0; mode < 2; ++mode) {
+        values->SetMode(mode);
+        HKEY key = nullptr;
+        bool keyExisted = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keys[mode], 0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (keyExisted)
+            ::RegCloseKey(key);
+        char buffer[MAX_PATH] = "default";
+        char small[8] = "small";
+        EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 0);
+        EXPECT_STREQ(buffer, "default");
+        {
+            ScopedRegistryValue other(HKEY_LOCAL_MACHINE, keys[mode], "Other", "x");
+            EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 0);
+            EXPECT_STREQ(buffer, "default");
+            ScopedRegistryValue install(HKEY_LOCAL_MACHINE, keys[mode], "InstallFolder", folder);
+            ASSERT_TRUE(install.set);
+            EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, small, sizeof small), 0);
+            EXPECT_STREQ(small, "small");
+            EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 1);
+            EXPECT_EQ(std::string(buffer), folder) << "mode " << mode;
+        }
+        if (!keyExisted)
+            ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, keys[mode]);
+    }
+}
+
 TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
 {
     std::string install = BinFolder() + "zr8files-install-" + std::to_string(::GetCurrentProcessId()) + "\\";
