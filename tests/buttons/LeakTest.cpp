@@ -17,7 +17,7 @@
 
 namespace {
 
-const int kWindows = 10, kRepaints = 100;
+const int kWindows = 1000, kRepaints = 10000;
 
 void Repaint(HWND hWnd, int times)
 {
