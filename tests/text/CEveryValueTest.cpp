@@ -41,8 +41,12 @@ TEST(CodeSet, ListsGiveTheirCodesInOrder)
     }
     DefaultCodes all;
     EXPECT_EQ(all.GetFirstCode(), -1);  // a new set is empty
-    EXPECT_EQ(Check(all, "0000000001,63-64,127,128,99998-"), 0);
-    EXPECT_EQ(Walk(all), (std::vector<long> {1, 63, 64, 127, 128, 99998, 99999}));
+    EXPECT_EQ(Check(all, "0000000001,63-64,127,128,203-230,99998-"), 0);  // a range across whole bytes
+    std::vector<long> expected = {1, 63, 64, 127, 128};
+    for (long code = 203; code <= 230; ++code)
+        expected.push_back(code);
+    expected.insert(expected.end(), {99998, 99999});
+    EXPECT_EQ(Walk(all), expected);
     EXPECT_EQ(Check(all, "-"), 0);
     EXPECT_EQ(Walk(all).size(), 100000u);
     // The walk stops only at the last code itself.
