@@ -45,7 +45,8 @@ class Plan:
         self.programs = programs
 
 
-def _run(command, timeout=None, env=None, cwd=ROOT):
+def run(command, timeout=None, env=None, cwd=ROOT):
+    """(exit code, output); (-1, "timeout") when it does not finish in time."""
     # Output goes to a file, not a pipe: Wine's helper processes inherit it
     # and outlive the program, and a pipe would stay open until the timeout.
     with tempfile.TemporaryFile() as output:
@@ -87,7 +88,7 @@ def _program_path(preset, name, prefix=""):
 
 def _build(builds):
     for preset, targets in builds:
-        code, _ = _run(["cmake", "--build", os.path.join(ROOT, "build", preset), "-j", "2", "--target"] + targets)
+        code, _ = run(["cmake", "--build", os.path.join(ROOT, "build", preset), "-j", "2", "--target"] + targets)
         if code != 0:
             return False
     return True
@@ -107,9 +108,9 @@ def _outcome(plan, prefix):
         program = _program_path(preset, name, prefix)
         folder = os.path.dirname(program)
         if preset == "windows":
-            code, log = _run(["wine", program, "--gtest_brief=1"] + arguments, TIMEOUT, _wine_env(), folder)
+            code, log = run(["wine", program, "--gtest_brief=1"] + arguments, TIMEOUT, _wine_env(), folder)
         else:
-            code, log = _run([program, "--gtest_brief=1"] + arguments, TIMEOUT, cwd=folder)
+            code, log = run([program, "--gtest_brief=1"] + arguments, TIMEOUT, cwd=folder)
         if code == -1 and log == "timeout":
             return "caught (timed out)"
         if code != 0:
