@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ControlsDemoIds.h"
+#include "DemoInput.h"
 #include "DemoScreen.h"
 #include "ScreenCapture.h"
 
@@ -24,27 +25,6 @@ const short kNumFocus = 0x7101, kStrFocus = 0x7102, kNoteFocus = 0x7103;
 const short kNumChange = 0x7111, kStrChange = 0x7112, kNoteChange = 0x7113;
 const short kNumKey = 0x7121, kComboReturn = 0x7124, kShiftUp = 0x7130;
 const UINT_PTR kStepTimer = 1;
-
-void Press(WORD vk, bool up = true)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(up ? 2 : 1, input, sizeof(INPUT));
-}
-
-void Text(const wchar_t* text)
-{
-    for (; *text != 0; ++text) {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_KEYBOARD;
-        input[0].ki.wScan = input[1].ki.wScan = *text;
-        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        ::SendInput(2, input, sizeof(INPUT));
-    }
-}
 
 class ControlsDialog : public CDialog {
 public:
@@ -170,23 +150,23 @@ private:
     {
         m_steps = {
             {"画面を保存 (操作前)", [this] { Capture("06-controls-1-before"); }},
-            {"数量に「4a2」と入力 (a は入らない)", [] { Text(L"4a2"); }},
-            {"Shift を押して離す", [] { Press(VK_SHIFT); }},
-            {"↓ (登録キー: 確定して通知)", [] { Press(VK_DOWN); }},
-            {"Tab (品名へ)", [] { Press(VK_TAB); }},
-            {"品名で SetFocus (IME 全角) を呼び「大豆」を入力", [this] { m_str.SetFocus(); m_str.SetSel(); Text(L"大豆"); }},
-            {"Tab (備考へ: 品名を確定)", [] { Press(VK_TAB); }},
-            {"備考に「一行目」Enter「二行目」", [] { Text(L"一行目\r二行目"); }},
-            {"Tab (地区へ)", [] { Press(VK_TAB); }},
-            {"Space (一覧を開く)", [] { Press(VK_SPACE); }},
-            {"↓ (一覧の中で「西」へ)", [] { Press(VK_DOWN); }},
-            {"F3 (登録キー)", [] { Press(VK_F3); }},
-            {"Tab (日付へ)", [] { Press(VK_TAB); }},
-            {"→ (年の欄へ)", [] { Press(VK_RIGHT); }},
+            {"数量に「4a2」と入力 (a は入らない)", [] { SendText(L"4a2"); }},
+            {"Shift を押して離す", [] { SendKey(VK_SHIFT); }},
+            {"↓ (登録キー: 確定して通知)", [] { SendKey(VK_DOWN); }},
+            {"Tab (品名へ)", [] { SendKey(VK_TAB); }},
+            {"品名で SetFocus (IME 全角) を呼び「大豆」を入力", [this] { m_str.SetFocus(); m_str.SetSel(); SendText(L"大豆"); }},
+            {"Tab (備考へ: 品名を確定)", [] { SendKey(VK_TAB); }},
+            {"備考に「一行目」Enter「二行目」", [] { SendText(L"一行目\r二行目"); }},
+            {"Tab (地区へ)", [] { SendKey(VK_TAB); }},
+            {"Space (一覧を開く)", [] { SendKey(VK_SPACE); }},
+            {"↓ (一覧の中で「西」へ)", [] { SendKey(VK_DOWN); }},
+            {"F3 (登録キー)", [] { SendKey(VK_F3); }},
+            {"Tab (日付へ)", [] { SendKey(VK_TAB); }},
+            {"→ (年の欄へ)", [] { SendKey(VK_RIGHT); }},
             {"H と 5 (年の欄のキーを Windows のピッカーと同じ通知で渡す)", [this] { WindowsYearKey('H'); WindowsYearKey('5'); }},
-            {"→ (入力した年を確定して月へ)", [] { Press(VK_RIGHT); }},
-            {"Enter (親へ渡す)", [] { Press(VK_RETURN); }},
-            {"F5 (親へ渡す)", [] { Press(VK_F5); }},
+            {"→ (入力した年を確定して月へ)", [] { SendKey(VK_RIGHT); }},
+            {"Enter (親へ渡す)", [] { SendKey(VK_RETURN); }},
+            {"F5 (親へ渡す)", [] { SendKey(VK_F5); }},
             {"画面を保存 (操作後)", [this] { Capture("06-controls-2-after"); }},
         };
     }

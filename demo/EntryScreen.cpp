@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DemoIds.h"
+#include "DemoInput.h"
 #include "DemoScreen.h"
 #include "ScreenCapture.h"
 
@@ -31,28 +32,6 @@ const char* ControlName(int id)
     case IDOK: return "登録";
     case IDCANCEL: return "取消";
     default: return "?";
-    }
-}
-
-void SendKey(WORD vk)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-// Characters as a keyboard with an input method delivers them.
-void SendText(const wchar_t* text)
-{
-    for (; *text != 0; ++text) {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_KEYBOARD;
-        input[0].ki.wScan = input[1].ki.wScan = *text;
-        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        ::SendInput(2, input, sizeof(INPUT));
     }
 }
 
