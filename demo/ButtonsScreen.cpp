@@ -60,12 +60,7 @@ bool Save(HWND hWnd, const std::string& outFolder, const char* name, const RECT*
     ::GetWindowRect(hWnd, &area);
     if (extra != nullptr)
         ::UnionRect(&area, &area, extra);
-    std::string fileName = outFolder + "\\" + name + ".png";
-    bool saved = SaveScreenAreaPng(area, fileName);
-    char fullPath[MAX_PATH];
-    ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-    std::printf("screenshot: %s\n", fullPath);
-    return saved;
+    return SaveScreenAreaPng(area, outFolder, name);
 }
 
 HWND Label(HWND parent, const char* text, int x, int y, int width)

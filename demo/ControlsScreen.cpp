@@ -203,12 +203,7 @@ private:
         ::UpdateWindow(m_hWnd);
         RECT area;
         GetWindowRect(&area);
-        std::string fileName = m_outFolder + "\\" + name + ".png";
-        bool saved = SaveScreenAreaPng(area, fileName);
-        char fullPath[MAX_PATH];
-        ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-        std::printf("screenshot: %s\n", fullPath);
-        ok = saved && ok;
+        ok = SaveScreenAreaPng(area, m_outFolder, name) && ok;
     }
 
     std::string m_outFolder;

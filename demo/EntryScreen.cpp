@@ -178,12 +178,7 @@ private:
                 ::UnionRect(&area, &area, &list);
             }
         }
-        std::string fileName = m_outFolder + "\\" + name + ".png";
-        bool saved = SaveScreenAreaPng(area, fileName);
-        char fullPath[MAX_PATH];
-        ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-        std::printf("screenshot: %s\n", fullPath);
-        ok = saved && ok;
+        ok = SaveScreenAreaPng(area, m_outFolder, name) && ok;
     }
 
     std::string m_outFolder;

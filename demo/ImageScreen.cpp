@@ -184,11 +184,7 @@ DemoScreen RunImageScreen(const std::string& outFolder, bool* ok)
     if (hwnd != nullptr) {
         ::ShowWindow(hwnd, SW_SHOWNORMAL);
         ::UpdateWindow(hwnd);
-        std::string fileName = outFolder + "\\10-image-1-bmp.png";
-        *ok = SaveWindowPng(hwnd, fileName) && *ok;
-        char fullPath[MAX_PATH];
-        ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-        std::printf("screenshot: %s\n", fullPath);
+        *ok = SaveWindowPng(hwnd, outFolder, "10-image-1-bmp") && *ok;
         ::DestroyWindow(hwnd);
     } else {
         *ok = false;

@@ -315,8 +315,7 @@ DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok)
                 middleTop, list.GetCurSel(), host.added, selection[0], list.GetCurRow());
     screen.lines.push_back(line);
     long selectedInMiddle = selection[0];
-    std::string middle = outFolder + "\\06-journal-1-middle.png";
-    bool saved = SaveWindowPng(host.m_hWnd, middle);
+    bool saved = SaveWindowPng(host.m_hWnd, outFolder, "06-journal-1-middle");
 
     // To the end: the box dragged to the bottom, a click on the last row
     // (a click beside the select column also clears the selection).
@@ -328,8 +327,7 @@ DemoScreen RunJournalScreen(const std::string& outFolder, bool* ok)
                 list.GetTopIndex(),
                 list.GetCurSel(), kRows - 1);
     screen.lines.push_back(line);
-    std::string end = outFolder + "\\06-journal-2-end.png";
-    saved = SaveWindowPng(host.m_hWnd, end) && saved;
+    saved = SaveWindowPng(host.m_hWnd, outFolder, "06-journal-2-end") && saved;
     screen.lines.push_back("画面: 06-journal-1-middle.png, 06-journal-2-end.png");
     line.Format("期間バー CSetTerm: 開始 %d、終了 %d (4月始まり)", term.GetStart(), term.GetEnd());
     screen.lines.push_back(line);

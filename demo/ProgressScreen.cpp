@@ -43,12 +43,7 @@ bool CaptureDialog(CScaleDlg& dialog, const std::string& outFolder, const char* 
     }
     RECT area;
     dialog.GetWindowRect(&area);
-    std::string fileName = outFolder + "\\" + name + ".png";
-    bool saved = SaveScreenAreaPng(area, fileName);
-    char fullPath[MAX_PATH];
-    ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-    std::printf("screenshot: %s\n", fullPath);
-    return saved;
+    return SaveScreenAreaPng(area, outFolder, name);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ScreenCapture.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "PngWriter.h"
@@ -45,22 +46,34 @@ bool SaveDcArea(HDC source, int x, int y, int width, int height, const std::stri
     return WritePng(fileName, width, height, rgb);
 }
 
+// outFolder\name.png, its full path printed.
+std::string ShotFile(const std::string& outFolder, const std::string& name)
+{
+    std::string fileName = outFolder + "\\" + name + ".png";
+    char fullPath[MAX_PATH];
+    ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
+    std::printf("screenshot: %s\n", fullPath);
+    return fileName;
+}
+
 } // namespace
 
-bool SaveWindowPng(HWND hwnd, const std::string& fileName)
+bool SaveWindowPng(HWND hwnd, const std::string& outFolder, const std::string& name)
 {
     RECT bounds;
     ::GetWindowRect(hwnd, &bounds);
     HDC windowDc = ::GetWindowDC(hwnd);
-    bool saved = SaveDcArea(windowDc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, fileName);
+    bool saved = SaveDcArea(windowDc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                            ShotFile(outFolder, name));
     ::ReleaseDC(hwnd, windowDc);
     return saved;
 }
 
-bool SaveScreenAreaPng(const RECT& area, const std::string& fileName)
+bool SaveScreenAreaPng(const RECT& area, const std::string& outFolder, const std::string& name)
 {
     HDC screenDc = ::GetDC(nullptr);
-    bool saved = SaveDcArea(screenDc, area.left, area.top, area.right - area.left, area.bottom - area.top, fileName);
+    bool saved = SaveDcArea(screenDc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                            ShotFile(outFolder, name));
     ::ReleaseDC(nullptr, screenDc);
     return saved;
 }

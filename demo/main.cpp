@@ -79,13 +79,9 @@ bool ShowAndCapture(const DemoScreen& screen, const std::string& outFolder)
     ::ShowWindow(hwnd, SW_SHOWNORMAL);
     ::UpdateWindow(hwnd);
     PumpFor(400);
-    std::string fileName = outFolder + "\\" + static_cast<const char*>(screen.name) + ".png";
-    bool saved = SaveWindowPng(hwnd, fileName);
+    bool saved = SaveWindowPng(hwnd, outFolder, static_cast<const char*>(screen.name));
     ::DestroyWindow(hwnd);
     ::DeleteObject(state.font);
-    char fullPath[MAX_PATH];
-    ::GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-    std::printf("screenshot: %s\n", fullPath);
     return saved;
 }
 
