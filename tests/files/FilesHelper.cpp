@@ -2,10 +2,8 @@
 // tests copy it into a temporary install folder (under a name of their
 // choosing, so that Wine can report another Windows version to it) and run
 // it with a list of steps "name" or "name=value"; each step but no=N prints
-// "name result [text]". lock=P holds the lock until the program's input
-// closes; stale-lock=P ends at once with exit code 3, leaving the lock file
-// behind as a crash would. Started under the name cacls.exe it only appends
-// its command line to cacls-log.txt beside itself.
+// "name result [text]". Started under the name cacls.exe it only appends its
+// command line to cacls-log.txt beside itself.
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -27,7 +25,6 @@ int main(int argc, char** argv)
     }
     CValueMgr* values = CValueMgr::Instance();
     CUtyFile files;
-    CSemaFile lock;
     char product[] = "ZR8 helper";
     // Each step gets its value (as a number too) and may fill text.
     const std::map<std::string, std::function<int(char*, int, char*)>> steps = {
@@ -41,8 +38,6 @@ int main(int argc, char** argv)
         {"makeenv", [&](char*, int, char*) { return files.MakeAppEnvFile(); }},
         {"createfolder", [&](char* value, int, char*) { return files.CreateFolder(value, 1, nullptr, 0); }},
         {"setsecurity", [&](char* value, int, char*) { return files.SetFileSecurityByOwnerFolder(value); }},
-        {"lock", [&](char* value, int, char*) { return lock.LockFile(value); }},
-        {"stale-lock", [&](char* value, int, char*) { return lock.LockFile(value); }},
         {"makebase", [&](char* value, int, char* text) {
              int existed = -1;
              int result = files.MakeBaseFolderFile(value, &existed);
@@ -51,22 +46,13 @@ int main(int argc, char** argv)
          }},
     };
     for (int i = 1; i < argc; ++i) {
-        std::string step = argv[i];
-        std::string name = step.substr(0, step.find('='));
-        char value[MAX_PATH] = {};
-        std::snprintf(value, sizeof value, "%s", step.substr(step.find('=') + 1).c_str());
+        std::string step = argv[i], name = step.substr(0, step.find('=')), value = step.substr(step.find('=') + 1);
         char text[MAX_PATH] = "";
         if (steps.count(name) == 0)
             return 2;
-        int result = steps.at(name)(value, std::atoi(value), text);
+        int result = steps.at(name)(&value[0], std::atoi(value.c_str()), text);
         if (name != "no")
             std::printf("%s %d%s%s\n", name.c_str(), result, text[0] != '\0' ? " " : "", text);
-        std::fflush(stdout);
-        if (name == "stale-lock")
-            ::TerminateProcess(::GetCurrentProcess(), 3);
-    }
-    // Holds a lock until the tests close the input.
-    for (DWORD read = 0; ::ReadFile(::GetStdHandle(STD_INPUT_HANDLE), self, 1, &read, nullptr) && read > 0;) {
     }
     values->Release();
     return 0;

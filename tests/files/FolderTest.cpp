@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include <sddl.h>
 #include <shlobj.h>
 #include "files/CUtyFile.h"
+#include "files/CValueMgr.h"
 
 // Reaches the private operations (the class names it as a friend).
 class CValueMgrTestAccess {
@@ -26,9 +29,8 @@ namespace {
 bool SetDacl(const std::string& path, const char* sddl)
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr))
-        return false;
-    BOOL done = ::SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+    BOOL done = ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr) &&
+                ::SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
     ::LocalFree(descriptor);
     return done != FALSE;
 }
@@ -40,8 +42,59 @@ public:
     using CValueMgr::operator=;
 };
 
-class CValueMgrTest : public FolderTreeTest {
+const char* const kSettingsFiles[] = {"CHOHYO.INI", "PRI_MODE.INI", "CHOHYO_S.INI", "PRI_MODE_S.INI",
+                                      "CTRLTBL.INI", "CHOHYO_C.INI", "PRI_MODE_C.INI"};
+const char* const kDemoFiles[] = {"DATA.RM8", "KANRI.RM5", "SYOUHIZEI.ZEI", "CLSDATA.ACC"};
+const char* const kTaiouFiles[] = {"TAIOU.REN", "TAIOU1.REN", "TAIOU2.REN", "TAIOU3.REN", "TAIOU.INI"};
+
+std::string Stamped(const std::string& version, const std::string& body)
+{
+    return "[FILE_INFORMATION]\r\nVER=" + version + "\r\n[" + body + "]\r\n";
+}
+
+// A test with its own folder tree, the shell folders pointed into it (the
+// user's Documents and AppData, the all-users ProgramData and Public), an
+// install folder in it and a fresh folder manager (product 0, normal mode)
+// that is released afterwards.
+class FolderTest : public ::testing::Test {
 protected:
+    FolderTest()
+    {
+        // The shell copies what it finds into "Shell Folders": set and put back both.
+        for (int key = 0; key < 2; ++key) {
+            Point("Personal", personal, key);
+            Point("AppData", appData, key);
+            Point("Common AppData", commonAppData, key);
+            Point("Common Documents", commonDocuments, key);
+        }
+        char name[] = "";
+        values->Set(name, 0);
+        values->SetMode(0);
+    }
+    ~FolderTest() override
+    {
+        // Newest first: a folder pointed elsewhere goes back to the tree, then to the original.
+        while (!shell.empty())
+            shell.pop_back();
+        CValueMgr::Instance()->Release();
+    }
+
+    // A sub-folder of the tree (created), ending in a backslash.
+    std::string MakeFolder(const std::string& name) const
+    {
+        ::CreateDirectoryA((root + "\\" + name).c_str(), nullptr);
+        return root + "\\" + name + "\\";
+    }
+    // Points a shell folder at folder (its trailing backslash dropped) in
+    // "Shell Folders" (key 0) or "User Shell Folders" (key 1) until the test ends.
+    void Point(const std::string& value, const std::string& folder, int key = 1)
+    {
+        HKEY hive = value.compare(0, 7, "Common ") == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        std::string name = std::string("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\") +
+                           (key == 1 ? "User " : "") + "Shell Folders";
+        shell.push_back(std::make_unique<ScopedRegistryValue>(hive, name, value, folder.substr(0, folder.size() - 1),
+                                                              key == 1 ? REG_EXPAND_SZ : REG_SZ));
+    }
     // "result folder" of GetFolderName.
     std::string FolderName(short kind)
     {
@@ -51,7 +104,57 @@ protected:
         int result = values->GetFolderName(kind, buffer);
         return std::to_string(result) + " " + buffer;
     }
+    // The folder from GetSpFolderPath (or the sibling edition's variant 6 or
+    // 7), or "(failed)" with the buffer cleared as far as size.
+    std::string SpFolder(int variant, unsigned short kind, long size = MAX_PATH)
+    {
+        std::vector<char> buffer(static_cast<size_t>(size) + 1, 'x');
+        int (CUtyFile::*get)(unsigned short, char*, long) = &CUtyFile::GetSpFolderPath;
+        if (variant != 0)
+            get = variant == 6 ? &CUtyFile::GetSpFolderPathForQV6 : &CUtyFile::GetSpFolderPathForQV7;
+        if ((files.*get)(kind, buffer.data(), size) != 0)
+            return buffer.data();
+        return std::string(buffer.data(), size) == std::string(size, '\0') ? "(failed)" : "(failed, not cleared)";
+    }
+    // The files an installer puts beside the executable.
+    void Ship()
+    {
+        for (const char* name : {"SYSTEM.RM6", "ENV.ACD", "SYOUHIZEI.XML", "EsMode.acd"})
+            WriteBytes(install + name, std::string("shipped ") + name);
+        for (const char* name : kTaiouFiles)
+            WriteBytes(install + name, std::string("shipped ") + name);
+        for (const char* name : kSettingsFiles)
+            WriteBytes(install + name, Stamped("2.00", name));
+        for (const char* demo : {"AO\\", "SIRO\\"}) {
+            std::filesystem::create_directories(install + "demo\\" + demo);
+            for (const char* name : kDemoFiles)
+                WriteBytes(install + "demo\\" + demo + name, demo + std::string(name));
+        }
+    }
+    // The helper run from the install folder as this system ("") or an older one.
+    std::string Run(const std::vector<std::string>& steps, const std::string& version = "")
+    {
+        return RunHelper(install, "zr8files_" + (version.empty() ? std::string("app") : version) + ".exe", steps,
+                         version);
+    }
+
+    TempFolder temp;
+    std::string root = temp.Path().string();
+    std::string personal = MakeFolder("Documents");
+    std::string appData = MakeFolder("AppData");
+    std::string commonAppData = MakeFolder("ProgramData");
+    std::string commonDocuments = MakeFolder("Public");
+    std::string install = MakeFolder("install");
+    std::string product = personal + "Velmora\\ZR8\\";
+    std::string shared = commonDocuments + "Velmora\\ZR8\\";
+    std::vector<std::unique_ptr<ScopedRegistryValue>> shell;
+    CValueMgr* values = CValueMgr::Instance();
+    CUtyFile files;
 };
+
+// The suites name the code they drive (the fault scripts pick tests by suite).
+using CValueMgrTest = FolderTest;
+using StartupFilesTest = FolderTest;
 
 TEST_F(CValueMgrTest, ValuesLiveFromInstanceToRelease)
 {
@@ -74,18 +177,16 @@ TEST_F(CValueMgrTest, ValuesLiveFromInstanceToRelease)
     values = CValueMgr::Instance();
     EXPECT_STREQ(values->GetName(), "");
     EXPECT_EQ(values->GetNo(), 0);
-    EXPECT_EQ(FolderName(1), "1 " + commonDocuments + "Velmora\\ZR8\\");  // mode 0 again
+    EXPECT_EQ(FolderName(1), "1 " + shared);  // mode 0 again
 }
 
 TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
 {
     ASSERT_EQ(values->GetOSType(), 3);  // Wine reports Windows 7 by default
-    const std::string common = commonDocuments + "Velmora\\ZR8\\";
-    const std::string product = personal + "Velmora\\ZR8\\";
     // Kinds 0-22: none for 0 and 22 (and -1), an empty Excel folder (15).
     const std::string expected[23] = {
-        "", common, product, product, product, common + "DMenu\\", product, product, product, common, product,
-        personal, personal, personal, personal, "", personal, personal, BinFolder(), personal, personal, common, ""};
+        "", shared, product, product, product, shared + "DMenu\\", product, product, product, shared, product,
+        personal, personal, personal, personal, "", personal, personal, BinFolder(), personal, personal, shared, ""};
     for (short kind = -1; kind <= 22; ++kind)
         EXPECT_EQ(FolderName(kind), "1 " + expected[kind < 0 ? 0 : kind]) << "kind " << kind;
 
@@ -97,8 +198,8 @@ TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
 
     // Failures of the shell are reported; the per-user product folder keeps
     // only its sub-folder, the executable's does not depend on the shell.
-    PointAtMissing("Common Documents");
-    PointAtMissing("Personal");
+    Point("Common Documents", root + "\\missing\\");
+    Point("Personal", root + "\\missing\\");
     char buffer[MAX_PATH] = "before";
     EXPECT_EQ(values->GetCmnDocFld(buffer), 0);
     EXPECT_EQ(values->GetMyDocFolder(buffer), 0);
@@ -109,11 +210,6 @@ TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
     EXPECT_EQ(FolderName(18), "1 " + BinFolder());
 }
 
-// Earlier systems, reported by Wine to renamed copies of the helper. Before
-// Vista everything lies beside the executable, except the server folder, the
-// imports at the root of the executable's drive and no Excel folder. The
-// install folder is in the build tree, on Wine's drive Z: (the Unix root),
-// not on the test tree's drive C:.
 // The install folder of each mode: the value read whole, or a failure that
 // keeps the caller's text (no key, no value, too little room).
 TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
@@ -124,18 +220,15 @@ TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
         values->SetMode(mode);
         HKEY key = nullptr;
         bool keyExisted = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keys[mode], 0, KEY_READ, &key) == ERROR_SUCCESS;
-        if (keyExisted)
-            ::RegCloseKey(key);
+        ::RegCloseKey(key);
         char buffer[MAX_PATH] = "default";
         char small[8] = "small";
         EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 0);
-        EXPECT_STREQ(buffer, "default");
         {
             ScopedRegistryValue other(HKEY_LOCAL_MACHINE, keys[mode], "Other", "x");
             EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 0);
             EXPECT_STREQ(buffer, "default");
             ScopedRegistryValue install(HKEY_LOCAL_MACHINE, keys[mode], "InstallFolder", folder);
-            ASSERT_TRUE(install.set);
             EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, small, sizeof small), 0);
             EXPECT_STREQ(small, "small");
             EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 1);
@@ -146,55 +239,39 @@ TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
     }
 }
 
+// Earlier systems, reported by Wine to renamed copies of the helper. Before
+// Vista everything lies beside the executable, except the server folder, the
+// imports at the root of the executable's drive and no Excel folder. The
+// install folder is in the build tree, on Wine's drive Z: (the Unix root),
+// not on the test tree's drive C:.
 TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
 {
-    std::string install = BinFolder() + "zr8files-install-" + std::to_string(::GetCurrentProcessId()) + "\\";
-    ASSERT_NE(install.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
-    ASSERT_TRUE(::CreateDirectoryA(install.c_str(), nullptr));
+    std::string bin = BinFolder() + "zr8files-install-" + std::to_string(::GetCurrentProcessId()) + "\\";
+    ASSERT_NE(bin.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
+    ASSERT_TRUE(::CreateDirectoryA(bin.c_str(), nullptr));
     // {version, OS type, special folders 3 and 7 of CUtyFile}
     const std::vector<std::string> generations[] = {
-        {"winxp", "2", commonDocuments + "Velmora\\ZR8\\", commonAppData + "Velmora\\ZR8\\"},
-        {"win98", "1", install, install},
-    };
+        {"winxp", "2", shared, commonAppData + "Velmora\\ZR8\\"}, {"win98", "1", bin, bin}};
     const std::map<int, std::string> apart = {
-        {5, install + "DMenu\\"}, {6, personal + "Velmora\\ZR8\\"}, {12, install.substr(0, 3)}, {15, ""}, {22, ""}};
+        {5, bin + "DMenu\\"}, {6, product}, {12, bin.substr(0, 3)}, {15, ""}, {22, ""}};
     for (const auto& generation : generations) {
         std::vector<std::string> steps = {"ostype", "sp=3", "sp=7"};
         std::string expected = "ostype " + generation[1] + "\nsp 1 " + generation[2] + "\nsp 1 " + generation[3] + "\n";
         for (int kind = 1; kind <= 22; ++kind) {
             steps.push_back("folder=" + std::to_string(kind));
-            std::string folder = apart.count(kind) != 0 ? apart.at(kind) : install;
+            std::string folder = apart.count(kind) != 0 ? apart.at(kind) : bin;
             expected += "folder 1" + (folder.empty() ? "" : " " + folder) + "\n";
         }
-        Helper helper(install, "zr8files_" + generation[0] + ".exe", generation[0]);
-        EXPECT_EQ(helper.Run(steps), expected) << generation[0];
+        EXPECT_EQ(RunHelper(bin, "zr8files_" + generation[0] + ".exe", steps, generation[0]), expected)
+            << generation[0];
     }
-    EXPECT_TRUE(::RemoveDirectoryA(install.c_str()));
+    EXPECT_TRUE(::RemoveDirectoryA(bin.c_str()));
 }
-
-class FolderTest : public FolderTreeTest {
-protected:
-    // The folder from GetSpFolderPath (or the sibling edition's variant 6 or
-    // 7), or "(failed)" with the buffer cleared as far as size.
-    std::string SpFolder(int variant, unsigned short kind, long size = MAX_PATH)
-    {
-        std::vector<char> buffer(static_cast<size_t>(size) + 1, 'x');
-        int (CUtyFile::*get)(unsigned short, char*, long) = &CUtyFile::GetSpFolderPath;
-        if (variant != 0)
-            get = variant == 6 ? &CUtyFile::GetSpFolderPathForQV6 : &CUtyFile::GetSpFolderPathForQV7;
-        if ((files.*get)(kind, buffer.data(), size) != 0)
-            return buffer.data();
-        return std::string(buffer.data(), size) == std::string(size, '\0') ? "(failed)" : "(failed, not cleared)";
-    }
-
-    CUtyFile files;
-};
 
 TEST_F(FolderTest, SpecialFoldersByProductNumber)
 {
-    const std::string zr8 = personal + "Velmora\\ZR8\\";
-    const std::string forms = zr8 + "PForm\\";
-    const long exact = static_cast<long>(zr8.size() + 1);
+    const std::string forms = product + "PForm\\";
+    const long exact = static_cast<long>(product.size() + 1);
     const long formsExact = static_cast<long>(forms.size() + 1);
     const std::string fail = "(failed)";
     const struct {
@@ -205,19 +282,18 @@ TEST_F(FolderTest, SpecialFoldersByProductNumber)
         long size;
     } rows[] = {
         // Kind 1 has one backslash, though Wine's shell already ends in one.
-        {0, 0, 1, personal, MAX_PATH}, {0, 0, 2, zr8, MAX_PATH},
-        {0, 0, 3, commonDocuments + "Velmora\\ZR8\\", MAX_PATH}, {0, 0, 4, BinFolder(), MAX_PATH},
-        {0, 0, 5, BinFolder() + "PForm\\", MAX_PATH}, {0, 0, 6, forms, MAX_PATH},
+        {0, 0, 1, personal, MAX_PATH}, {0, 0, 2, product, MAX_PATH}, {0, 0, 3, shared, MAX_PATH},
+        {0, 0, 4, BinFolder(), MAX_PATH}, {0, 0, 5, BinFolder() + "PForm\\", MAX_PATH}, {0, 0, 6, forms, MAX_PATH},
         {0, 0, 7, commonAppData + "Velmora\\ZR8\\", MAX_PATH}, {0, 0, 0, fail, 16}, {0, 0, 8, fail, 16},
         // The folder and its terminator fit exactly, or the call fails.
-        {0, 0, 2, zr8, exact}, {0, 0, 2, fail, exact - 1},
-        {0, 0, 6, forms, formsExact}, {0, 0, 6, fail, formsExact - 1},
+        {0, 0, 2, product, exact}, {0, 0, 2, fail, exact - 1}, {0, 0, 6, forms, formsExact},
+        {0, 0, 6, fail, formsExact - 1},
         // The variants know kind 2 only.
-        {0, 6, 2, zr8, MAX_PATH}, {0, 7, 2, personal + "Velmora\\ZR7\\", MAX_PATH}, {0, 6, 3, fail, MAX_PATH},
+        {0, 6, 2, product, MAX_PATH}, {0, 7, 2, personal + "Velmora\\ZR7\\", MAX_PATH}, {0, 6, 3, fail, MAX_PATH},
         {0, 7, 7, fail, MAX_PATH}, {10, 0, 2, personal + "Velmora\\QV8\\", MAX_PATH},
         {10, 0, 3, commonDocuments + "Velmora\\QV8\\", MAX_PATH}, {10, 0, 7, commonAppData + "Velmora\\QV8\\", 99},
         {10, 6, 2, personal + "Velmora\\QV6\\", MAX_PATH}, {10, 7, 2, personal + "Velmora\\QV7\\", MAX_PATH},
-        {3, 0, 2, personal + "Velmora\\TD8\\", MAX_PATH}, {3, 0, 3, commonDocuments + "Velmora\\ZR8\\", MAX_PATH},
+        {3, 0, 2, personal + "Velmora\\TD8\\", MAX_PATH}, {3, 0, 3, shared, MAX_PATH},
         {4, 7, 2, personal + "Velmora\\TD7\\", MAX_PATH}, {11, 0, 3, commonDocuments + "Velmora\\QV8\\", MAX_PATH},
         {11, 0, 6, personal + "Velmora\\TD8\\PForm\\", MAX_PATH},
     };
@@ -239,23 +315,27 @@ TEST_F(FolderTest, SpecialFoldersByProductNumber)
 TEST_F(FolderTest, ShellFoldersRegistryFallback)
 {
     char buffer[MAX_PATH];
-    const std::string missing = PointAtMissing("Common Documents");
+    const std::string missing = root + "\\missing\\";
+    Point("Common Documents", missing);
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_COMMON_DOCUMENTS, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), missing + "\\");
-    EXPECT_EQ(SpFolder(0, 3), missing + "\\Velmora\\ZR8\\");
+    EXPECT_EQ(std::string(buffer), missing);
+    EXPECT_EQ(SpFolder(0, 3), missing + "Velmora\\ZR8\\");
     // Identifier 26 falls back on the all-users "Common AppData" value, if it fits.
-    PointAtMissing("AppData");
+    Point("AppData", missing);
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), 1);
     EXPECT_EQ(std::string(buffer), commonAppData);
     char small[8];
     EXPECT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), 0);
     EXPECT_EQ(std::string(small, sizeof small), std::string(sizeof small, '\0'));
     // Identifier 35 has no fallback.
-    PointAtMissing("Common AppData");
+    Point("Common AppData", missing);
     EXPECT_EQ(SpFolder(0, 7), "(failed)");
 }
 
-TEST_F(FolderTest, CreateFolderMakesTheMissingLevels)
+// Every missing level is made, 0x5C trail bytes included; when a level
+// cannot be made (a file in the way, a name the system refuses, a full
+// disk) the levels the call made are removed again and what was there stays.
+TEST_F(FolderTest, CreateFolderAllOrNothing)
 {
     const std::pair<std::string, bool> checks[] = {
         {"C:\\Windows", true}, {root + "\\", true}, {root + "\\no-such-file.txt", true}, {root + "\\absent\\", false},
@@ -283,27 +363,21 @@ TEST_F(FolderTest, CreateFolderMakesTheMissingLevels)
     path = root + "\\" + kHyou + "\\" + kSo + "\\";
     ASSERT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 1);
     EXPECT_TRUE(IsFolder(path));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 6);
-
-    CurrentFolder inside(a);
-    char relative[] = "X\\Y\\";
-    EXPECT_EQ(files.CreateFolder(relative, 0, nullptr, 0), 0);
-    EXPECT_FALSE(IsFolder(a + "X"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 7);  // with the fixture's five
+    {
+        CurrentFolder inside(a);
+        char relative[] = "X\\Y\\";
+        EXPECT_EQ(files.CreateFolder(relative, 0, nullptr, 0), 0);
+        EXPECT_FALSE(IsFolder(a + "X"));
+    }
     EXPECT_EQ(files.CreateFolder(nullptr, 0, nullptr, 0), 0);
-}
 
-// When a level cannot be made (a file in the way, a name the system
-// refuses, a full disk) the levels the call made are removed again,
-// double-byte names included, and what was there stays.
-TEST_F(FolderTest, CreateFolderRollsBack)
-{
-    std::string a = MakeFolder("A");
     WriteBytes(a + "X", "user data");
-    std::string path = a + "X\\Y\\Z\\";
+    path = a + "X\\Y\\Z\\";
     EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 0);
     EXPECT_EQ(ReadBytes(a + "X"), "user data");
     path = a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\";
-    char existing[MAX_PATH] = "unchanged";
+    std::strcpy(existing, "unchanged");
     EXPECT_EQ(files.CreateFolder(&path[0], 1, existing, sizeof existing), 0);
     EXPECT_FALSE(IsFolder(a + kHyou));
     EXPECT_TRUE(IsFolder(a));
@@ -326,22 +400,19 @@ TEST_F(FolderTest, CreateFolderRollsBack)
 // the access rights of its folder; Windows 98 has neither.
 TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
 {
-    std::string install = MakeFolder("install");
-    Helper recorder(install, "cacls.exe");
+    ::CopyFileA((BinFolder() + "zr8_files_helper.exe").c_str(), (install + "cacls.exe").c_str(), FALSE);
     std::string folder = MakeFolder("shared");
     std::string file = folder + "data.txt";
     WriteBytes(file, "x");
     // Everyone and the owner may only read the folder (Wine keeps this as
     // the folder's Unix mode, which the file then takes over).
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
-    Helper win98(install, "zr8files_win98.exe", "win98");
-    EXPECT_EQ(win98.Run({"createfolder=" + root + "\\Open98\\", "setsecurity=" + file}),
+    EXPECT_EQ(Run({"createfolder=" + root + "\\Open98\\", "setsecurity=" + file}, "win98"),
               "createfolder 1\nsetsecurity 1\n");
     EXPECT_TRUE(IsFolder(root + "\\Open98"));
     EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(WaitForText(install + "cacls-log.txt", 1500), "");
-    Helper app(install, "zr8files_app.exe");
-    EXPECT_EQ(app.Run({"createfolder=" + root + "\\Open\\" + kHyou + "\\"}), "createfolder 1\n");
+    EXPECT_EQ(Run({"createfolder=" + root + "\\Open\\" + kHyou + "\\"}), "createfolder 1\n");
     EXPECT_TRUE(IsFolder(root + "\\Open\\" + kHyou));
     EXPECT_EQ(WaitForText(install + "cacls-log.txt", 15000),
               "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
@@ -352,47 +423,6 @@ TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
     SetDacl(folder, "D:(A;OICI;FA;;;WD)");  // so that the tree can be removed
     SetDacl(file, "D:(A;;FA;;;WD)");
 }
-
-
-const char* const kSettingsFiles[] = {"CHOHYO.INI", "PRI_MODE.INI", "CHOHYO_S.INI", "PRI_MODE_S.INI",
-                                      "CTRLTBL.INI", "CHOHYO_C.INI", "PRI_MODE_C.INI"};
-const char* const kDemoFiles[] = {"DATA.RM8", "KANRI.RM5", "SYOUHIZEI.ZEI", "CLSDATA.ACC"};
-const char* const kTaiouFiles[] = {"TAIOU.REN", "TAIOU1.REN", "TAIOU2.REN", "TAIOU3.REN", "TAIOU.INI"};
-
-std::string Stamped(const std::string& version, const std::string& body)
-{
-    return "[FILE_INFORMATION]\r\nVER=" + version + "\r\n[" + body + "]\r\n";
-}
-
-class StartupFilesTest : public FolderTreeTest {
-protected:
-    // The files an installer puts beside the executable.
-    void Ship()
-    {
-        for (const char* name : {"SYSTEM.RM6", "ENV.ACD", "SYOUHIZEI.XML", "EsMode.acd"})
-            WriteBytes(install + name, std::string("shipped ") + name);
-        for (const char* name : kTaiouFiles)
-            WriteBytes(install + name, std::string("shipped ") + name);
-        for (const char* name : kSettingsFiles)
-            WriteBytes(install + name, Stamped("2.00", name));
-        for (const char* demo : {"AO\\", "SIRO\\"}) {
-            std::filesystem::create_directories(install + "demo\\" + demo);
-            for (const char* name : kDemoFiles)
-                WriteBytes(install + "demo\\" + demo + name, demo + std::string(name));
-        }
-    }
-
-    std::string Run(const std::vector<std::string>& steps, const std::string& version = "")
-    {
-        Helper helper(install, "zr8files_" + (version.empty() ? std::string("app") : version) + ".exe", version);
-        return helper.Run(steps);
-    }
-
-    std::string install = MakeFolder("install");
-    std::string product = personal + "Velmora\\ZR8\\";
-    std::string shared = commonDocuments + "Velmora\\ZR8\\";
-    CUtyFile files;
-};
 
 TEST_F(StartupFilesTest, FilePathsByLocation)
 {
@@ -427,7 +457,11 @@ TEST_F(StartupFilesTest, FilePathsByLocation)
 // A first start on Windows 7: folders, settings files, demo data, the
 // environment-mode file and the correspondence files; with nothing shipped
 // the environment-mode file is optional, the correspondence files are not.
-TEST_F(StartupFilesTest, FirstStartLaysOutEverything)
+// Then settings files are replaced only by newer versions (byte-wise: 2.00
+// is newer than 1.10 and 10.0, not than 2.00 or 2.10); a shipped settings
+// file without a version fails the copy, and so do a missing shipped file
+// and a missing demo file.
+TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
 {
     EXPECT_EQ(Run({"makeenv", "makebase=" + MakeFolder("empty")}), "makeenv 1\nmakebase 0 -1\n");
     EXPECT_FALSE(IsFile(commonAppData + "Velmora\\ZR8\\EsMode.acd"));
@@ -457,15 +491,7 @@ TEST_F(StartupFilesTest, FirstStartLaysOutEverything)
     EXPECT_EQ(Run(start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 1\n");
     for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
         EXPECT_EQ(ReadBytes(file), "user") << file;
-}
 
-// Byte-wise: 2.00 is newer than 1.10 and 10.0, not than 2.00 or 2.10. A
-// shipped settings file without a version fails the copy, and so do a
-// missing shipped file and a missing demo file.
-TEST_F(StartupFilesTest, SettingsFilesAreReplacedOnlyByNewerVersions)
-{
-    Ship();
-    std::filesystem::create_directories(product);
     const std::pair<const char*, const char*> installed[] = {
         {"CHOHYO.INI", "1.10"}, {"PRI_MODE.INI", "10.0"}, {"CHOHYO_S.INI", "2.00"}, {"PRI_MODE_S.INI", "2.10"}};
     for (const auto& file : installed)
@@ -485,6 +511,7 @@ TEST_F(StartupFilesTest, SettingsFilesAreReplacedOnlyByNewerVersions)
     EXPECT_EQ(Run({"makeappfile_zr"}), "makeappfile_zr 0\n");
     WriteBytes(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
     ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
+    std::filesystem::remove_all(shared + "demo");
     EXPECT_EQ(Run({"makeappfile_zr"}), "makeappfile_zr 0\n");
     EXPECT_TRUE(IsFile(shared + "demo\\AO\\CLSDATA.ACC"));
 }
@@ -527,8 +554,7 @@ protected:
         std::memset(&env, 0x11, sizeof env);
         std::memset(&ext, 0x22, sizeof ext);
         std::memset(&option, 0x33, sizeof option);
-        std::memset(env.DATAFOLDER, 0, sizeof env.DATAFOLDER);
-        std::memcpy(env.DATAFOLDER, folder.c_str(), folder.size());
+        std::snprintf(env.DATAFOLDER, sizeof env.DATAFOLDER, "%s", folder.c_str());
     }
 
     TempFolder temp;
@@ -540,28 +566,26 @@ protected:
     CUtyFile files;
 };
 
+// Nothing is read or written, and no file made, without a file or a record.
 TEST_F(TaiouTest, MissingFileIsReportedAndNeverCreated)
 {
-    S_ENV envBefore = env;
-    S_EXTENV extBefore = ext;
-    S_ENVOPTION optionBefore = option;
     EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
     EXPECT_EQ(files.WriteEnvToTaiou(&env, &folder[0]), -1);
     EXPECT_EQ(files.ReadTaiouOption(&env, &option), -1);
     EXPECT_EQ(files.WriteTaiouOption(&env, &option), -1);
     EXPECT_EQ(files.ReadTaiouToExtEnv(&env, &ext), -1);
     EXPECT_EQ(files.WriteExtEnvToTaiou(&env, &ext, &folder[0]), -1);
-    EXPECT_EQ(std::memcmp(&env, &envBefore, sizeof env), 0);
-    EXPECT_EQ(std::memcmp(&ext, &extBefore, sizeof ext), 0);
-    EXPECT_EQ(std::memcmp(&option, &optionBefore, sizeof option), 0);
     EXPECT_FALSE(IsFile(taiou));
 
-    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\n");
+    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\nKUMI_KETA=2\r\n");
     EXPECT_EQ(files.ReadTaiouToEnv(nullptr), -1);
     EXPECT_EQ(files.ReadTaiouToExtEnv(&env, nullptr), -1);
     std::memset(env.DATAFOLDER, 'x', sizeof env.DATAFOLDER);  // no terminator
     EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
+    EXPECT_EQ(files.ReadTaiouOption(&env, &option), -1);
     EXPECT_EQ(env.FORMAT, 0x11);
+    EXPECT_EQ(option.KUMI_KETA, 0x33);
+    EXPECT_EQ(ext.AO_U_KCODE, 0x2222);
 }
 
 TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
@@ -613,22 +637,14 @@ TEST_F(TaiouTest, WritesInKeyOrderAndReadsBack)
         codes[i] = static_cast<short>(i % 2 ? -(i * 100 + 1) : i * 1000 + 7);
     ASSERT_EQ(files.WriteExtEnvToTaiou(&env, &ext), 0);
 
-    std::vector<std::string> lines = {"OTHER=keep", "EINOU=1", "FORMAT=-56", "DELETE_MODE=0", "FUSEN=127",
-                                      "KUMI_CODE=-1", "DIRFOLDER=" + kDirFolder, "HIDUKE=-128", "KUMI_KETA=-2"};
+    std::string expected = "[TAIOU_INFORMATION]\r\nOTHER=keep\r\nEINOU=1\r\nFORMAT=-56\r\nDELETE_MODE=0\r\n"
+                           "FUSEN=127\r\nKUMI_CODE=-1\r\nDIRFOLDER=" + kDirFolder + "\r\nHIDUKE=-128\r\nKUMI_KETA=-2\r\n";
     const char* keys[] = {"AO_U_KCODE", "AO_U_HCODE", "AO_U_BCODE", "AO_B_KCODE", "AO_B_HCODE", "AO_B_BCODE",
                           "SI_U_KCODE", "SI_U_HCODE", "SI_U_BCODE", "SI_B_KCODE", "SI_B_HCODE", "SI_B_BCODE",
                           "HO_U_KCODE", "HO_U_HCODE", "HO_U_BCODE", "HO_B_KCODE", "HO_B_HCODE", "HO_B_BCODE"};
     for (int i = 0; i < 18; ++i)
-        lines.push_back(std::string(keys[i]) + "=" + std::to_string(codes[i]));
-    lines.push_back("[FILE_INFORMATION]");
-    std::string text = ReadBytes(taiou);
-    size_t previous = 0;
-    for (const std::string& line : lines) {
-        size_t at = text.find(line + "\r\n");
-        EXPECT_NE(at, std::string::npos) << line;
-        EXPECT_GE(at, previous) << line;
-        previous = at == std::string::npos ? previous : at;
-    }
+        expected += std::string(keys[i]) + "=" + std::to_string(codes[i]) + "\r\n";
+    EXPECT_EQ(ReadBytes(taiou), expected + "[FILE_INFORMATION]\r\nVER=1.00\r\n");
     S_EXTENV back;
     std::memset(&back, 0x44, sizeof back);
     ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &back), 0);

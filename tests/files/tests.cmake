@@ -7,10 +7,7 @@ if(WIN32)
     add_executable(zr8_files_helper files/FilesHelper.cpp)
     target_link_libraries(zr8_files_helper PRIVATE zr8wlib zr8afx)
 
-    zr8_add_windows_test(zr8_files_tests
-        support/FilesHarness.cpp
-        files/FileTest.cpp
-        files/FolderTest.cpp)
+    zr8_add_windows_test(zr8_files_tests files/FileTest.cpp files/FolderTest.cpp)
     add_dependencies(zr8_files_tests zr8_files_helper)
 
     # Drive R: is a 64 KiB tmpfs while the tests run (disk full, and a
