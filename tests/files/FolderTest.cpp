@@ -56,6 +56,8 @@ std::string Stamped(const std::string& version, const std::string& body)
 // user's Documents and AppData, the all-users ProgramData and Public), an
 // install folder in it and a fresh folder manager (product 0, normal mode)
 // that is released afterwards.
+using SpGetter = int (CUtyFile::*)(unsigned short, char*, long);
+
 class FolderTest : public ::testing::Test {
 protected:
     FolderTest()
@@ -98,20 +100,14 @@ protected:
     // "result folder" of GetFolderName.
     std::string FolderName(short kind)
     {
-        char buffer[MAX_PATH];
-        std::memset(buffer, 'x', sizeof buffer - 1);
-        buffer[MAX_PATH - 1] = '\0';
-        int result = values->GetFolderName(kind, buffer);
-        return std::to_string(result) + " " + buffer;
+        std::string buffer(MAX_PATH - 1, 'x');
+        return std::to_string(values->GetFolderName(kind, &buffer[0])) + " " + buffer.c_str();
     }
-    // The folder from GetSpFolderPath (or the sibling edition's variant 6 or
-    // 7), or "(failed)" with the buffer cleared as far as size.
-    std::string SpFolder(int variant, unsigned short kind, long size = MAX_PATH)
+    // The folder from GetSpFolderPath (or a variant), or "(failed)" with the
+    // buffer cleared as far as size.
+    std::string SpFolder(unsigned short kind, long size = MAX_PATH, SpGetter get = &CUtyFile::GetSpFolderPath)
     {
         std::vector<char> buffer(static_cast<size_t>(size) + 1, 'x');
-        int (CUtyFile::*get)(unsigned short, char*, long) = &CUtyFile::GetSpFolderPath;
-        if (variant != 0)
-            get = variant == 6 ? &CUtyFile::GetSpFolderPathForQV6 : &CUtyFile::GetSpFolderPathForQV7;
         if ((files.*get)(kind, buffer.data(), size) != 0)
             return buffer.data();
         return std::string(buffer.data(), size) == std::string(size, '\0') ? "(failed)" : "(failed, not cleared)";
@@ -130,12 +126,6 @@ protected:
             for (const char* name : kDemoFiles)
                 WriteBytes(install + "demo\\" + demo + name, demo + std::string(name));
         }
-    }
-    // The helper run from the install folder as this system ("") or an older one.
-    std::string Run(const std::vector<std::string>& steps, const std::string& version = "")
-    {
-        return RunHelper(install, "zr8files_" + (version.empty() ? std::string("app") : version) + ".exe", steps,
-                         version);
     }
 
     TempFolder temp;
@@ -156,7 +146,8 @@ protected:
 using CValueMgrTest = FolderTest;
 using StartupFilesTest = FolderTest;
 
-TEST_F(CValueMgrTest, ValuesLiveFromInstanceToRelease)
+// Values live from Instance to Release; then the folder kinds of each mode.
+TEST_F(CValueMgrTest, ValuesAndFolderKindsOnVistaAndLater)
 {
     EXPECT_EQ(CValueMgr::Instance(), values);
     std::string fifty(50, 'N');
@@ -171,19 +162,14 @@ TEST_F(CValueMgrTest, ValuesLiveFromInstanceToRelease)
     copy = *values;
     EXPECT_EQ(std::string(copy.GetName()), fifty);
     EXPECT_EQ(copy.GetNo(), 10);
-
     values->SetMode(1);
     values->Release();
     values = CValueMgr::Instance();
     EXPECT_STREQ(values->GetName(), "");
     EXPECT_EQ(values->GetNo(), 0);
-    EXPECT_EQ(FolderName(1), "1 " + shared);  // mode 0 again
-}
 
-TEST_F(CValueMgrTest, FolderKindsOnVistaAndLater)
-{
     ASSERT_EQ(values->GetOSType(), 3);  // Wine reports Windows 7 by default
-    // Kinds 0-22: none for 0 and 22 (and -1), an empty Excel folder (15).
+    // Kinds 0-22 (mode 0 again): none for 0 and 22 (and -1), an empty Excel folder (15).
     const std::string expected[23] = {
         "", shared, product, product, product, shared + "DMenu\\", product, product, product, shared, product,
         personal, personal, personal, personal, "", personal, personal, BinFolder(), personal, personal, shared, ""};
@@ -262,46 +248,72 @@ TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
             std::string folder = apart.count(kind) != 0 ? apart.at(kind) : bin;
             expected += "folder 1" + (folder.empty() ? "" : " " + folder) + "\n";
         }
-        EXPECT_EQ(RunHelper(bin, "zr8files_" + generation[0] + ".exe", steps, generation[0]), expected)
-            << generation[0];
+        EXPECT_EQ(RunHelper(bin, steps, generation[0]), expected) << generation[0];
     }
     EXPECT_TRUE(::RemoveDirectoryA(bin.c_str()));
 }
 
-TEST_F(FolderTest, SpecialFoldersByProductNumber)
+TEST_F(FolderTest, SpecialFoldersAndFilePaths)
 {
+    // Application files by location ("" when it fails); where 6 is accepted
+    // but no single code: the bare name.
+    const struct {
+        unsigned short kind;
+        long where;
+        std::string path;
+        long size = MAX_PATH;
+    } paths[] = {
+        {4, 8, BinFolder() + "CHOHYO.INI"}, {1, 4, product + "SYSTEM.RM6"}, {10, 2, shared + "PRI_MODE_C.INI"},
+        {3, 6, "SYOUHIZEI.XML"}, {0, 8, ""}, {11, 8, ""}, {1, 1, ""}, {1, 16, ""}, {1, 6, "", 10},
+        {1, 6, "SYSTEM.RM6", 11},
+    };
+    for (const auto& row : paths) {
+        char buffer[MAX_PATH] = "old";
+        EXPECT_EQ(files.GetFilePath(row.kind, buffer, row.size, row.where), row.path.empty() ? 0 : 1) << row.kind;
+        EXPECT_EQ(std::string(buffer), row.path) << row.kind << " " << row.where;
+    }
+    char name[] = "EsMode.acd";
+    const std::pair<long, std::string> namedPaths[] = {
+        {32, commonAppData + "Velmora\\ZR8\\EsMode.acd"}, {8, BinFolder() + "EsMode.acd"}, {40, "EsMode.acd"},
+        {4, ""}};
+    for (const auto& row : namedPaths) {
+        char buffer[MAX_PATH] = "";
+        EXPECT_EQ(files.GetFilePath2(name, buffer, MAX_PATH, row.first), row.second.empty() ? 0 : 1);
+        EXPECT_EQ(std::string(buffer), row.second);
+    }
+
     const std::string forms = product + "PForm\\";
     const long exact = static_cast<long>(product.size() + 1);
     const long formsExact = static_cast<long>(forms.size() + 1);
     const std::string fail = "(failed)";
+    const SpGetter sp = &CUtyFile::GetSpFolderPath, qv6 = &CUtyFile::GetSpFolderPathForQV6,
+                   qv7 = &CUtyFile::GetSpFolderPathForQV7;
     const struct {
         long product;
-        int variant;  // 0, or the sibling edition's generation 6 or 7
+        SpGetter get;
         unsigned short kind;
         std::string folder;
-        long size;
+        long size = MAX_PATH;
     } rows[] = {
         // Kind 1 has one backslash, though Wine's shell already ends in one.
-        {0, 0, 1, personal, MAX_PATH}, {0, 0, 2, product, MAX_PATH}, {0, 0, 3, shared, MAX_PATH},
-        {0, 0, 4, BinFolder(), MAX_PATH}, {0, 0, 5, BinFolder() + "PForm\\", MAX_PATH}, {0, 0, 6, forms, MAX_PATH},
-        {0, 0, 7, commonAppData + "Velmora\\ZR8\\", MAX_PATH}, {0, 0, 0, fail, 16}, {0, 0, 8, fail, 16},
+        {0, sp, 1, personal}, {0, sp, 2, product}, {0, sp, 3, shared}, {0, sp, 4, BinFolder()},
+        {0, sp, 5, BinFolder() + "PForm\\"}, {0, sp, 6, forms}, {0, sp, 7, commonAppData + "Velmora\\ZR8\\"},
+        {0, sp, 0, fail, 16}, {0, sp, 8, fail, 16},
         // The folder and its terminator fit exactly, or the call fails.
-        {0, 0, 2, product, exact}, {0, 0, 2, fail, exact - 1}, {0, 0, 6, forms, formsExact},
-        {0, 0, 6, fail, formsExact - 1},
-        // The variants know kind 2 only.
-        {0, 6, 2, product, MAX_PATH}, {0, 7, 2, personal + "Velmora\\ZR7\\", MAX_PATH}, {0, 6, 3, fail, MAX_PATH},
-        {0, 7, 7, fail, MAX_PATH}, {10, 0, 2, personal + "Velmora\\QV8\\", MAX_PATH},
-        {10, 0, 3, commonDocuments + "Velmora\\QV8\\", MAX_PATH}, {10, 0, 7, commonAppData + "Velmora\\QV8\\", 99},
-        {10, 6, 2, personal + "Velmora\\QV6\\", MAX_PATH}, {10, 7, 2, personal + "Velmora\\QV7\\", MAX_PATH},
-        {3, 0, 2, personal + "Velmora\\TD8\\", MAX_PATH}, {3, 0, 3, shared, MAX_PATH},
-        {4, 7, 2, personal + "Velmora\\TD7\\", MAX_PATH}, {11, 0, 3, commonDocuments + "Velmora\\QV8\\", MAX_PATH},
-        {11, 0, 6, personal + "Velmora\\TD8\\PForm\\", MAX_PATH},
+        {0, sp, 2, product, exact}, {0, sp, 2, fail, exact - 1}, {0, sp, 6, forms, formsExact},
+        {0, sp, 6, fail, formsExact - 1},
+        // The sibling edition's generations 6 and 7 know kind 2 only.
+        {0, qv6, 2, product}, {0, qv7, 2, personal + "Velmora\\ZR7\\"}, {0, qv6, 3, fail}, {0, qv7, 7, fail},
+        {10, sp, 2, personal + "Velmora\\QV8\\"}, {10, sp, 3, commonDocuments + "Velmora\\QV8\\"},
+        {10, sp, 7, commonAppData + "Velmora\\QV8\\", 99}, {10, qv6, 2, personal + "Velmora\\QV6\\"},
+        {10, qv7, 2, personal + "Velmora\\QV7\\"}, {3, sp, 2, personal + "Velmora\\TD8\\"}, {3, sp, 3, shared},
+        {4, qv7, 2, personal + "Velmora\\TD7\\"}, {11, sp, 3, commonDocuments + "Velmora\\QV8\\"},
+        {11, sp, 6, personal + "Velmora\\TD8\\PForm\\"},
     };
     for (const auto& row : rows) {
-        char name[] = "QV";
-        values->Set(name, row.product);
-        EXPECT_EQ(SpFolder(row.variant, row.kind, row.size), row.folder)
-            << "product " << row.product << ", variant " << row.variant << ", kind " << row.kind;
+        char qv[] = "QV";
+        values->Set(qv, row.product);
+        EXPECT_EQ(SpFolder(row.kind, row.size, row.get), row.folder) << row.product << " " << row.kind;
     }
     char buffer[4] = "old";
     EXPECT_EQ(files.GetSpFolderPath(1, buffer, 0), 0);
@@ -319,7 +331,7 @@ TEST_F(FolderTest, ShellFoldersRegistryFallback)
     Point("Common Documents", missing);
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_COMMON_DOCUMENTS, buffer, MAX_PATH), 1);
     EXPECT_EQ(std::string(buffer), missing);
-    EXPECT_EQ(SpFolder(0, 3), missing + "Velmora\\ZR8\\");
+    EXPECT_EQ(SpFolder(3), missing + "Velmora\\ZR8\\");
     // Identifier 26 falls back on the all-users "Common AppData" value, if it fits.
     Point("AppData", missing);
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), 1);
@@ -329,7 +341,7 @@ TEST_F(FolderTest, ShellFoldersRegistryFallback)
     EXPECT_EQ(std::string(small, sizeof small), std::string(sizeof small, '\0'));
     // Identifier 35 has no fallback.
     Point("Common AppData", missing);
-    EXPECT_EQ(SpFolder(0, 7), "(failed)");
+    EXPECT_EQ(SpFolder(7), "(failed)");
 }
 
 // Every missing level is made, 0x5C trail bytes included; when a level
@@ -407,12 +419,12 @@ TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
     // Everyone and the owner may only read the folder (Wine keeps this as
     // the folder's Unix mode, which the file then takes over).
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
-    EXPECT_EQ(Run({"createfolder=" + root + "\\Open98\\", "setsecurity=" + file}, "win98"),
+    EXPECT_EQ(RunHelper(install, {"createfolder=" + root + "\\Open98\\", "setsecurity=" + file}, "win98"),
               "createfolder 1\nsetsecurity 1\n");
     EXPECT_TRUE(IsFolder(root + "\\Open98"));
     EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(WaitForText(install + "cacls-log.txt", 1500), "");
-    EXPECT_EQ(Run({"createfolder=" + root + "\\Open\\" + kHyou + "\\"}), "createfolder 1\n");
+    EXPECT_EQ(RunHelper(install, {"createfolder=" + root + "\\Open\\" + kHyou + "\\"}), "createfolder 1\n");
     EXPECT_TRUE(IsFolder(root + "\\Open\\" + kHyou));
     EXPECT_EQ(WaitForText(install + "cacls-log.txt", 15000),
               "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
@@ -424,36 +436,6 @@ TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
     SetDacl(file, "D:(A;;FA;;;WD)");
 }
 
-TEST_F(StartupFilesTest, FilePathsByLocation)
-{
-    // {kind, size, where, path ("" when it fails)}; where 6 is accepted but
-    // no single code: the bare name.
-    const struct {
-        unsigned short kind;
-        long size;
-        long where;
-        std::string path;
-    } rows[] = {
-        {4, MAX_PATH, 8, BinFolder() + "CHOHYO.INI"}, {1, MAX_PATH, 4, product + "SYSTEM.RM6"},
-        {10, MAX_PATH, 2, shared + "PRI_MODE_C.INI"}, {3, MAX_PATH, 6, "SYOUHIZEI.XML"}, {0, MAX_PATH, 8, ""},
-        {11, MAX_PATH, 8, ""}, {1, MAX_PATH, 1, ""}, {1, MAX_PATH, 16, ""}, {1, 10, 6, ""}, {1, 11, 6, "SYSTEM.RM6"},
-    };
-    for (const auto& row : rows) {
-        char buffer[MAX_PATH] = "old";
-        EXPECT_EQ(files.GetFilePath(row.kind, buffer, row.size, row.where), row.path.empty() ? 0 : 1) << row.kind;
-        EXPECT_EQ(std::string(buffer), row.path) << row.kind << " " << row.where;
-    }
-    char name[] = "EsMode.acd";
-    const std::pair<long, std::string> rows2[] = {
-        {32, commonAppData + "Velmora\\ZR8\\EsMode.acd"}, {8, BinFolder() + "EsMode.acd"}, {40, "EsMode.acd"},
-        {4, ""}};
-    for (const auto& row : rows2) {
-        char buffer[MAX_PATH] = "";
-        EXPECT_EQ(files.GetFilePath2(name, buffer, MAX_PATH, row.first), row.second.empty() ? 0 : 1);
-        EXPECT_EQ(std::string(buffer), row.second);
-    }
-}
-
 // A first start on Windows 7: folders, settings files, demo data, the
 // environment-mode file and the correspondence files; with nothing shipped
 // the environment-mode file is optional, the correspondence files are not.
@@ -463,13 +445,13 @@ TEST_F(StartupFilesTest, FilePathsByLocation)
 // and a missing demo file.
 TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
 {
-    EXPECT_EQ(Run({"makeenv", "makebase=" + MakeFolder("empty")}), "makeenv 1\nmakebase 0 -1\n");
+    EXPECT_EQ(RunHelper(install, {"makeenv", "makebase=" + MakeFolder("empty")}), "makeenv 1\nmakebase 0 -1\n");
     EXPECT_FALSE(IsFile(commonAppData + "Velmora\\ZR8\\EsMode.acd"));
     EXPECT_FALSE(IsFile(root + "\\empty\\TAIOU.REN"));
 
     Ship();
     const std::vector<std::string> start = {"makeappfolder", "makeappfile_zr", "makeenv", "makebase=" + shared};
-    EXPECT_EQ(Run(start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 0\n");
+    EXPECT_EQ(RunHelper(install, start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 0\n");
     EXPECT_TRUE(IsFolder(product + "PForm"));
     EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
     // This product's list leaves out ENV.ACD, CTRLTBL.INI and SYOUHIZEI.XML.
@@ -484,11 +466,17 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     EXPECT_EQ(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), "shipped EsMode.acd");
     for (const char* name : kTaiouFiles)
         EXPECT_EQ(ReadBytes(shared + name), std::string("shipped ") + name);
+    EXPECT_EQ(files.GetTaiouFileCount(), 5);
+    for (unsigned short i = 0; i < 6; ++i) {
+        char buffer[11] = "unchanged";
+        EXPECT_EQ(files.GetTaiouFileName(i, buffer), i < 5 ? 1 : 0);
+        EXPECT_STREQ(buffer, i < 5 ? kTaiouFiles[i] : "unchanged");
+    }
 
     // A second start copies nothing over the user's files.
     for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
         WriteBytes(file, "user");
-    EXPECT_EQ(Run(start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 1\n");
+    EXPECT_EQ(RunHelper(install, start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 1\n");
     for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
         EXPECT_EQ(ReadBytes(file), "user") << file;
 
@@ -497,7 +485,7 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     for (const auto& file : installed)
         WriteBytes(product + file.first, Stamped(file.second, "installed"));
     WriteBytes(product + "CTRLTBL.INI", "[no stamp]\r\n");
-    EXPECT_EQ(Run({"makeappfile"}), "makeappfile 1\n");
+    EXPECT_EQ(RunHelper(install, {"makeappfile"}), "makeappfile 1\n");
     EXPECT_EQ(ReadBytes(product + "CHOHYO.INI"), Stamped("2.00", "CHOHYO.INI"));
     EXPECT_EQ(ReadBytes(product + "PRI_MODE.INI"), Stamped("2.00", "PRI_MODE.INI"));
     EXPECT_EQ(ReadBytes(product + "CHOHYO_S.INI"), Stamped("2.00", "installed"));
@@ -506,13 +494,13 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     EXPECT_EQ(ReadBytes(product + "ENV.ACD"), "shipped ENV.ACD");  // in this list
 
     WriteBytes(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
-    EXPECT_EQ(Run({"makeappfile"}), "makeappfile 0\n");
+    EXPECT_EQ(RunHelper(install, {"makeappfile"}), "makeappfile 0\n");
     ::DeleteFileA((install + "PRI_MODE.INI").c_str());
-    EXPECT_EQ(Run({"makeappfile_zr"}), "makeappfile_zr 0\n");
+    EXPECT_EQ(RunHelper(install, {"makeappfile_zr"}), "makeappfile_zr 0\n");
     WriteBytes(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
     ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
     std::filesystem::remove_all(shared + "demo");
-    EXPECT_EQ(Run({"makeappfile_zr"}), "makeappfile_zr 0\n");
+    EXPECT_EQ(RunHelper(install, {"makeappfile_zr"}), "makeappfile_zr 0\n");
     EXPECT_TRUE(IsFile(shared + "demo\\AO\\CLSDATA.ACC"));
 }
 
@@ -524,18 +512,18 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
 {
     Ship();
     std::filesystem::remove_all(install + "demo");
-    EXPECT_EQ(Run({"makeappfolder", "makeappfile_zr"}, "winxp"), "makeappfolder 1\nmakeappfile_zr 1\n");
+    EXPECT_EQ(RunHelper(install, {"makeappfolder", "makeappfile_zr"}, "winxp"), "makeappfolder 1\nmakeappfile_zr 1\n");
     EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
     EXPECT_FALSE(IsFolder(product + "PForm"));
     EXPECT_FALSE(IsFolder(commonDocuments + "Velmora"));
     EXPECT_FALSE(IsFolder(commonAppData + "Velmora"));
-    EXPECT_EQ(Run({"makeappfolder", "makeappfile_zr"}), "makeappfolder 1\nmakeappfile_zr 0\n");
+    EXPECT_EQ(RunHelper(install, {"makeappfolder", "makeappfile_zr"}), "makeappfolder 1\nmakeappfile_zr 0\n");
     EXPECT_TRUE(IsFolder(shared + "demo\\SIRO"));
 
     for (const char* version : {"", "winxp"}) {
         for (const std::string& base : {personal, commonAppData, commonDocuments})
             std::filesystem::remove_all(base + "Velmora");
-        EXPECT_EQ(Run({"no=10", "makeappfolder"}, version), "makeappfolder 1\n") << version;
+        EXPECT_EQ(RunHelper(install, {"no=10", "makeappfolder"}, version), "makeappfolder 1\n") << version;
         EXPECT_TRUE(IsFolder(personal + "Velmora\\QV8\\PForm")) << version;
         EXPECT_TRUE(IsFolder(commonAppData + "Velmora\\QV8")) << version;
         EXPECT_TRUE(IsFolder(commonDocuments + "Velmora\\QV8")) << version;
@@ -617,8 +605,9 @@ TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
 }
 
 // Values are written as signed text, new keys in order after the ones
-// already there; the rest of the file stays.
-TEST_F(TaiouTest, WritesInKeyOrderAndReadsBack)
+// already there; the rest of the file stays. A folder argument overrides
+// the record's, except for reading options.
+TEST_F(TaiouTest, WritesInKeyOrderToTheRecordsOrTheGivenFolder)
 {
     WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nOTHER=keep\r\n[FILE_INFORMATION]\r\nVER=1.00\r\n");
     env.EINOU = 1;
@@ -627,8 +616,7 @@ TEST_F(TaiouTest, WritesInKeyOrderAndReadsBack)
     env.FUSEN = 127;
     env.HIDUKE = -128;
     env.KUMI_CODE = -1;
-    std::memset(env.DIRFOLDER, 0, sizeof env.DIRFOLDER);
-    std::memcpy(env.DIRFOLDER, kDirFolder.c_str(), kDirFolder.size());
+    std::snprintf(env.DIRFOLDER, sizeof env.DIRFOLDER, "%s", kDirFolder.c_str());
     ASSERT_EQ(files.WriteEnvToTaiou(&env), 0);
     option.KUMI_KETA = -2;
     ASSERT_EQ(files.WriteTaiouOption(&env, &option), 0);
@@ -636,49 +624,36 @@ TEST_F(TaiouTest, WritesInKeyOrderAndReadsBack)
     for (int i = 0; i < 18; ++i)
         codes[i] = static_cast<short>(i % 2 ? -(i * 100 + 1) : i * 1000 + 7);
     ASSERT_EQ(files.WriteExtEnvToTaiou(&env, &ext), 0);
-
     std::string expected = "[TAIOU_INFORMATION]\r\nOTHER=keep\r\nEINOU=1\r\nFORMAT=-56\r\nDELETE_MODE=0\r\n"
-                           "FUSEN=127\r\nKUMI_CODE=-1\r\nDIRFOLDER=" + kDirFolder + "\r\nHIDUKE=-128\r\nKUMI_KETA=-2\r\n";
+                           "FUSEN=127\r\nKUMI_CODE=-1\r\nDIRFOLDER=" + kDirFolder + "\r\nHIDUKE=-128\r\n"
+                           "KUMI_KETA=-2\r\n";
     const char* keys[] = {"AO_U_KCODE", "AO_U_HCODE", "AO_U_BCODE", "AO_B_KCODE", "AO_B_HCODE", "AO_B_BCODE",
                           "SI_U_KCODE", "SI_U_HCODE", "SI_U_BCODE", "SI_B_KCODE", "SI_B_HCODE", "SI_B_BCODE",
                           "HO_U_KCODE", "HO_U_HCODE", "HO_U_BCODE", "HO_B_KCODE", "HO_B_HCODE", "HO_B_BCODE"};
     for (int i = 0; i < 18; ++i)
         expected += std::string(keys[i]) + "=" + std::to_string(codes[i]) + "\r\n";
-    EXPECT_EQ(ReadBytes(taiou), expected + "[FILE_INFORMATION]\r\nVER=1.00\r\n");
+    expected += "[FILE_INFORMATION]\r\nVER=1.00\r\n";
+    EXPECT_EQ(ReadBytes(taiou), expected);
     S_EXTENV back;
     std::memset(&back, 0x44, sizeof back);
     ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &back), 0);
     EXPECT_EQ(std::memcmp(&back.AO_U_KCODE, &ext.AO_U_KCODE, 36), 0);
-    EXPECT_EQ(back.RESERVED[0], 0x44);
-}
 
-TEST_F(TaiouTest, AFolderArgumentOverridesTheRecord)
-{
-    TempFolder otherTemp;
-    std::string other = otherTemp.Path().string() + "\\";
-    WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=1\r\nKUMI_KETA=1\r\n");
+    std::string other = temp.File("other\\");
+    ::CreateDirectoryA(other.c_str(), nullptr);
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
     env.FORMAT = 5;
     ASSERT_EQ(files.WriteEnvToTaiou(&env, &other[0]), 0);
-    // Reading options always uses the record's folder.
-    ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
-    EXPECT_EQ(option.KUMI_KETA, 1);
     option.KUMI_KETA = 4;
     ASSERT_EQ(files.WriteTaiouOption(&env, &option, &other[0]), 0);
-    EXPECT_EQ(ReadBytes(taiou), "[TAIOU_INFORMATION]\r\nFORMAT=1\r\nKUMI_KETA=1\r\n");
+    EXPECT_EQ(ReadBytes(taiou), expected);
     EXPECT_NE(ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\nKUMI_KETA=4\r\n"), std::string::npos);
+    ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
+    EXPECT_EQ(option.KUMI_KETA, -2);
     // The code settings read from the given folder, even without a record.
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
     ASSERT_EQ(files.ReadTaiouToExtEnv(nullptr, &ext, &other[0]), 0);
     EXPECT_EQ(ext.SI_U_BCODE, 77);
-
-    const char* names[] = {"TAIOU.REN", "TAIOU1.REN", "TAIOU2.REN", "TAIOU3.REN", "TAIOU.INI", "unchanged"};
-    EXPECT_EQ(files.GetTaiouFileCount(), 5);
-    for (unsigned short i = 0; i < 6; ++i) {
-        char buffer[11] = "unchanged";
-        EXPECT_EQ(files.GetTaiouFileName(i, buffer), i < 5 ? 1 : 0);
-        EXPECT_STREQ(buffer, names[i]);
-    }
 }
 
 } // namespace

@@ -77,16 +77,17 @@ private:
     std::vector<BYTE> data_;
 };
 
-// Runs zr8_files_helper.exe copied into folder (ending in a backslash) as
-// name, with Wine reporting the Windows version ("winxp", "win98"; "" for
-// its default) to that copy only, with a list of steps; returns what it
+// Runs zr8_files_helper.exe copied into folder (ending in a backslash) under
+// a name of its own, Wine reporting the Windows version ("winxp", "win98";
+// "" for its default) to that copy only, with a list of steps; returns what it
 // printed, one "step result..." line per step. The output goes to a new
 // file beside the tests, outside the test's tree: a program the library
 // starts may hold it open for a while after the helper ended.
-inline std::string RunHelper(const std::string& folder, const std::string& name,
-                             const std::vector<std::string>& steps, const std::string& version = "")
+inline std::string RunHelper(const std::string& folder, const std::vector<std::string>& steps,
+                             const std::string& version = "")
 {
     static int runs = 0;
+    const std::string name = "zr8files_" + (version.empty() ? std::string("app") : version) + ".exe";
     const std::string path = folder + name, versionKey = "Software\\Wine\\AppDefaults\\" + name;
     const std::string output = BinFolder() + "zr8files-" + std::to_string(::GetCurrentProcessId()) + "-" +
                                std::to_string(++runs);
