@@ -534,8 +534,9 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
 // Shift-JIS text with 0x5C trail bytes: C:\表示\データ\ .
 const std::string kDirFolder = "C:\\\x95\x5C\x8E\xA6\\\x83\x66\x81\x5B\x83\x5E\\";
 
-// The records' own blocks start filled, to show what is left alone.
-class TaiouTest : public ::testing::Test {
+// TAIOU.INI in the tree, and records whose own blocks start filled (to show
+// what is left alone) naming it.
+class TaiouTest : public FolderTest {
 protected:
     TaiouTest()
     {
@@ -545,13 +546,11 @@ protected:
         std::snprintf(env.DATAFOLDER, sizeof env.DATAFOLDER, "%s", folder.c_str());
     }
 
-    TempFolder temp;
-    std::string folder = temp.Path().string() + "\\";
+    std::string folder = root + "\\";
     std::string taiou = folder + "TAIOU.INI";
     S_ENV env;
     S_EXTENV ext;
     S_ENVOPTION option;
-    CUtyFile files;
 };
 
 // Nothing is read or written, and no file made, without a file or a record.
@@ -639,8 +638,7 @@ TEST_F(TaiouTest, WritesInKeyOrderToTheRecordsOrTheGivenFolder)
     ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &back), 0);
     EXPECT_EQ(std::memcmp(&back.AO_U_KCODE, &ext.AO_U_KCODE, 36), 0);
 
-    std::string other = temp.File("other\\");
-    ::CreateDirectoryA(other.c_str(), nullptr);
+    std::string other = MakeFolder("other");
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
     env.FORMAT = 5;
     ASSERT_EQ(files.WriteEnvToTaiou(&env, &other[0]), 0);

@@ -9,7 +9,7 @@ namespace {
 
 // 表 (\x95\x5C) and ソ (\x83\x5C): double-byte characters whose trail byte is 0x5C.
 
-TEST(SjisPath, ByteRangesAndTrailBytesFoundFromTheStart)
+TEST(SjisPath, ByteRangesTrailBytesAndCase)
 {
     for (int byte = 0; byte < 256; ++byte) {
         auto c = static_cast<unsigned char>(byte);
@@ -24,9 +24,30 @@ TEST(SjisPath, ByteRangesAndTrailBytesFoundFromTheStart)
     // A lead byte followed by a byte that cannot trail stands alone.
     EXPECT_FALSE(SjisPath::IsTrailByteAt("\x95\x0A\\", 1));
     EXPECT_FALSE(SjisPath::IsTrailByteAt("\x95\x0A\\", 2));
+
+    // The trail bytes of 0x83 0x61 and 0x82 0xE1 must not change.
+    char upper[] = "c:\\temp\\\x83\x61x\x82\xE1z";
+    SjisPath::MakeUpperAscii(upper);
+    EXPECT_STREQ(upper, "C:\\TEMP\\\x83\x61X\x82\xE1Z");
+    const struct {
+        const char* a;
+        const char* b;
+        size_t count;
+        bool equal;
+    } rows[] = {
+        {"C:\\Work\\", "c:\\WORK\\", 8, true}, {"abX", "ABy", 2, true}, {"abX", "ABy", 3, false},
+        {"az", "AZ", 2, true}, {"AZ", "az", 2, true},  // both ends of the alphabet, either side
+        {"\x83\x61", "\x83\x41", 2, false}, {"\x83\x61", "\x83\x61", 2, true},  // different characters, the same
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(SjisPath::EqualNoCase(row.a, row.b, row.count), row.equal) << row.a << " " << row.count;
+    // Version stamps compare byte-wise.
+    EXPECT_TRUE(SjisPath::IsNewerStamp("2.00", "10.0"));
+    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.00"));
+    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.10"));
 }
 
-TEST(SjisPath, AddAndRemoveBackSlash)
+TEST(SjisPath, BackSlashesAndFolderPart)
 {
     const struct {
         const char* path;
@@ -50,23 +71,20 @@ TEST(SjisPath, AddAndRemoveBackSlash)
     }
     EXPECT_EQ(SjisPath::AddBackSlash(nullptr, 10), 0);
     EXPECT_FALSE(SjisPath::RemoveBackSlash(nullptr));
-}
 
-TEST(SjisPath, FolderPartDropsTheFileName)
-{
     const struct {
         const char* path;
-        size_t size;
         const char* folder;  // nullptr: no folder part
-    } rows[] = {
-        {"C:\\A\\B", 32, "C:\\A\\"}, {"C:\\A\\B\\", 32, "C:\\A\\B\\"}, {"C:\\Windows", 32, "C:\\"}, {"C:", 32, "C:\\"},
-        {"\\\\server\\share\\f.txt", 32, "\\\\server\\share\\"}, {"file.txt", 32, nullptr}, {"", 32, nullptr},
-        {"C:\\\x95\x5C\\x", 32, "C:\\\x95\x5C\\"},  // 表 ends the folder name
-        {"C:\\D\\\x83\x5C", 32, "C:\\D\\"},          // a file name ending in ソ
+        size_t size = 32;
+    } folders[] = {
+        {"C:\\A\\B", "C:\\A\\"}, {"C:\\A\\B\\", "C:\\A\\B\\"}, {"C:\\Windows", "C:\\"}, {"C:", "C:\\"},
+        {"\\\\server\\share\\f.txt", "\\\\server\\share\\"}, {"file.txt", nullptr}, {"", nullptr},
+        {"C:\\\x95\x5C\\x", "C:\\\x95\x5C\\"},  // 表 ends the folder name
+        {"C:\\D\\\x83\x5C", "C:\\D\\"},          // a file name ending in ソ
         // "C:\AB\" needs 7 bytes with its terminator.
-        {"C:\\AB\\f", 6, nullptr}, {"C:\\AB\\f", 7, "C:\\AB\\"}, {"C:\\AB", 3, nullptr}, {"C:\\AB", 4, "C:\\"},
+        {"C:\\AB\\f", nullptr, 6}, {"C:\\AB\\f", "C:\\AB\\", 7}, {"C:\\AB", nullptr, 3}, {"C:\\AB", "C:\\", 4},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : folders) {
         char folder[32] = "";
         ASSERT_EQ(SjisPath::GetFolderPart(row.path, folder, row.size), row.folder != nullptr) << row.path;
         EXPECT_STREQ(folder, row.folder != nullptr ? row.folder : "") << row.path;
@@ -74,31 +92,6 @@ TEST(SjisPath, FolderPartDropsTheFileName)
     char folder[32];
     EXPECT_FALSE(SjisPath::GetFolderPart(nullptr, folder, sizeof folder));
     EXPECT_FALSE(SjisPath::GetFolderPart("C:\\AB\\f", nullptr, sizeof folder));
-}
-
-TEST(SjisPath, CaseFoldsOnlyAsciiLettersAndStampsCompareBytes)
-{
-    // The trail bytes of 0x83 0x61 and 0x82 0xE1 must not change.
-    char text[] = "c:\\temp\\\x83\x61x\x82\xE1z";
-    SjisPath::MakeUpperAscii(text);
-    EXPECT_STREQ(text, "C:\\TEMP\\\x83\x61X\x82\xE1Z");
-
-    const struct {
-        const char* a;
-        const char* b;
-        size_t count;
-        bool equal;
-    } rows[] = {
-        {"C:\\Work\\", "c:\\WORK\\", 8, true}, {"abX", "ABy", 2, true}, {"abX", "ABy", 3, false},
-        {"az", "AZ", 2, true}, {"AZ", "az", 2, true},  // both ends of the alphabet, either side
-        {"\x83\x61", "\x83\x41", 2, false}, {"\x83\x61", "\x83\x61", 2, true},  // different characters, the same
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(SjisPath::EqualNoCase(row.a, row.b, row.count), row.equal) << row.a << " " << row.count;
-    // Version stamps compare byte-wise.
-    EXPECT_TRUE(SjisPath::IsNewerStamp("2.00", "10.0"));
-    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.00"));
-    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.10"));
 }
 
 } // namespace
