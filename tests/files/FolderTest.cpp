@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/FilesHarness.h"
+#include "support/ImportPatch.h"
 
 #include <sddl.h>
 #include <shlobj.h>
@@ -52,6 +53,22 @@ std::string Stamped(const std::string& version, const std::string& body)
     return "[FILE_INFORMATION]\r\nVER=" + version + "\r\n[" + body + "]\r\n";
 }
 
+// What zr8wlib.dll is told once a test calls As: the Windows version, and
+// the path of the executable.
+OSVERSIONINFOA g_version;
+std::string g_exe;
+
+BOOL WINAPI FakeVersion(LPOSVERSIONINFOA version)
+{
+    *version = g_version;
+    return TRUE;
+}
+
+DWORD WINAPI FakeModuleName(HMODULE, LPSTR name, DWORD size)
+{
+    return static_cast<DWORD>(std::snprintf(name, size, "%s", g_exe.c_str()));
+}
+
 // A test with its own folder tree, the shell folders pointed into it (the
 // user's Documents and AppData, the all-users ProgramData and Public), an
 // install folder in it and a fresh folder manager (product 0, normal mode)
@@ -81,6 +98,20 @@ protected:
         CValueMgr::Instance()->Release();
     }
 
+    // From now on the library sees Windows major on platform, and its
+    // executable in folder (the install folder when "").
+    void As(DWORD major, DWORD platform = VER_PLATFORM_WIN32_NT, const std::string& folder = "")
+    {
+        g_version = OSVERSIONINFOA{sizeof g_version, major, 0, 0, platform, ""};
+        g_exe = (folder.empty() ? install : folder) + "app.exe";
+        HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
+        if (patches.empty()) {
+            patches.push_back(std::make_unique<ImportPatch>(library, "kernel32.dll", "GetVersionExA",
+                                                            reinterpret_cast<void*>(&FakeVersion)));
+            patches.push_back(std::make_unique<ImportPatch>(library, "kernel32.dll", "GetModuleFileNameA",
+                                                            reinterpret_cast<void*>(&FakeModuleName)));
+        }
+    }
     // A sub-folder of the tree (created), ending in a backslash.
     std::string MakeFolder(const std::string& name) const
     {
@@ -138,6 +169,7 @@ protected:
     std::string product = personal + "Velmora\\ZR8\\";
     std::string shared = commonDocuments + "Velmora\\ZR8\\";
     std::vector<std::unique_ptr<ScopedRegistryValue>> shell;
+    std::vector<std::unique_ptr<ImportPatch>> patches;
     CValueMgr* values = CValueMgr::Instance();
     CUtyFile files;
 };
@@ -225,32 +257,30 @@ TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
     }
 }
 
-// Earlier systems, reported by Wine to renamed copies of the helper. Before
-// Vista everything lies beside the executable, except the server folder, the
-// imports at the root of the executable's drive and no Excel folder. The
-// install folder is in the build tree, on Wine's drive Z: (the Unix root),
-// not on the test tree's drive C:.
-TEST_F(CValueMgrTest, WindowsGenerationsThroughAppDefaults)
+// Earlier systems: before Vista everything lies beside the executable,
+// except the server folder, the imports at the root of the executable's
+// drive and no Excel folder. The executable lies in the build tree, on
+// Wine's drive Z: (the Unix root), not on the test tree's drive C:.
+TEST_F(CValueMgrTest, OlderWindowsGenerations)
 {
-    std::string bin = BinFolder() + "zr8files-install-" + std::to_string(::GetCurrentProcessId()) + "\\";
-    ASSERT_NE(bin.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
-    ASSERT_TRUE(::CreateDirectoryA(bin.c_str(), nullptr));
-    // {version, OS type, special folders 3 and 7 of CUtyFile}
-    const std::vector<std::string> generations[] = {
-        {"winxp", "2", shared, commonAppData + "Velmora\\ZR8\\"}, {"win98", "1", bin, bin}};
+    const std::string exe = BinFolder();
+    ASSERT_NE(exe.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
+    const struct {
+        DWORD major, platform;
+        short type;
+        std::string sp3, sp7;  // special folders 3 and 7 of CUtyFile
+    } generations[] = {{5, VER_PLATFORM_WIN32_NT, 2, shared, commonAppData + "Velmora\\ZR8\\"},
+                       {4, VER_PLATFORM_WIN32_WINDOWS, 1, exe, exe}};
     const std::map<int, std::string> apart = {
-        {5, bin + "DMenu\\"}, {6, product}, {12, bin.substr(0, 3)}, {15, ""}, {22, ""}};
+        {5, exe + "DMenu\\"}, {6, product}, {12, exe.substr(0, 3)}, {15, ""}, {22, ""}};
     for (const auto& generation : generations) {
-        std::vector<std::string> steps = {"ostype", "sp=3", "sp=7"};
-        std::string expected = "ostype " + generation[1] + "\nsp 1 " + generation[2] + "\nsp 1 " + generation[3] + "\n";
-        for (int kind = 1; kind <= 22; ++kind) {
-            steps.push_back("folder=" + std::to_string(kind));
-            std::string folder = apart.count(kind) != 0 ? apart.at(kind) : bin;
-            expected += "folder 1" + (folder.empty() ? "" : " " + folder) + "\n";
-        }
-        EXPECT_EQ(RunHelper(bin, steps, generation[0]), expected) << generation[0];
+        As(generation.major, generation.platform, exe);
+        EXPECT_EQ(values->GetOSType(), generation.type);
+        EXPECT_EQ(SpFolder(3), generation.sp3);
+        EXPECT_EQ(SpFolder(7), generation.sp7);
+        for (short kind = 1; kind <= 22; ++kind)
+            EXPECT_EQ(FolderName(kind), "1 " + (apart.count(kind) != 0 ? apart.at(kind) : exe)) << kind;
     }
-    EXPECT_TRUE(::RemoveDirectoryA(bin.c_str()));
 }
 
 TEST_F(FolderTest, SpecialFoldersAndFilePaths)
@@ -412,6 +442,7 @@ TEST_F(FolderTest, CreateFolderAllOrNothing)
 // the access rights of its folder; Windows 98 has neither.
 TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
 {
+    CurrentFolder inside(install);
     ::CopyFileA((BinFolder() + "zr8_files_helper.exe").c_str(), (install + "cacls.exe").c_str(), FALSE);
     std::string folder = MakeFolder("shared");
     std::string file = folder + "data.txt";
@@ -419,16 +450,19 @@ TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
     // Everyone and the owner may only read the folder (Wine keeps this as
     // the folder's Unix mode, which the file then takes over).
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
-    EXPECT_EQ(RunHelper(install, {"createfolder=" + root + "\\Open98\\", "setsecurity=" + file}, "win98"),
-              "createfolder 1\nsetsecurity 1\n");
-    EXPECT_TRUE(IsFolder(root + "\\Open98"));
+    As(4, VER_PLATFORM_WIN32_WINDOWS);
+    std::string path = root + "\\Open98\\";
+    EXPECT_EQ(files.CreateFolder(&path[0], 1, nullptr, 0), 1);
+    EXPECT_TRUE(IsFolder(path));
+    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(&file[0]), 1);
     EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(WaitForText(install + "cacls-log.txt", 1500), "");
-    EXPECT_EQ(RunHelper(install, {"createfolder=" + root + "\\Open\\" + kHyou + "\\"}), "createfolder 1\n");
-    EXPECT_TRUE(IsFolder(root + "\\Open\\" + kHyou));
+    As(6);
+    path = root + "\\Open\\" + kHyou + "\\";
+    EXPECT_EQ(files.CreateFolder(&path[0], 1, nullptr, 0), 1);
+    EXPECT_TRUE(IsFolder(path));
     EXPECT_EQ(WaitForText(install + "cacls-log.txt", 15000),
               "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
-
     EXPECT_EQ(files.SetFileSecurityByOwnerFolder(&file[0]), 1);
     EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(files.SetFileSecurityByOwnerFolder(nullptr), 0);
@@ -445,13 +479,25 @@ TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
 // and a missing demo file.
 TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
 {
-    EXPECT_EQ(RunHelper(install, {"makeenv", "makebase=" + MakeFolder("empty")}), "makeenv 1\nmakebase 0 -1\n");
+    As(6);
+    std::string empty = MakeFolder("empty");
+    int existed = -1;
+    EXPECT_EQ(files.MakeAppEnvFile(), 1);
+    EXPECT_EQ(files.MakeBaseFolderFile(&empty[0], &existed), 0);
+    EXPECT_EQ(existed, -1);
     EXPECT_FALSE(IsFile(commonAppData + "Velmora\\ZR8\\EsMode.acd"));
     EXPECT_FALSE(IsFile(root + "\\empty\\TAIOU.REN"));
 
     Ship();
-    const std::vector<std::string> start = {"makeappfolder", "makeappfile_zr", "makeenv", "makebase=" + shared};
-    EXPECT_EQ(RunHelper(install, start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 0\n");
+    // A host's start-up calls: their results in order, and whether TAIOU.INI was there.
+    auto start = [&] {
+        std::string results = std::to_string(files.MakeAppFolder());
+        results += std::to_string(files.MakeAppFile_ZR());
+        results += std::to_string(files.MakeAppEnvFile());
+        results += std::to_string(files.MakeBaseFolderFile(&shared[0], &existed));
+        return results + " " + std::to_string(existed);
+    };
+    EXPECT_EQ(start(), "1111 0");
     EXPECT_TRUE(IsFolder(product + "PForm"));
     EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
     // This product's list leaves out ENV.ACD, CTRLTBL.INI and SYOUHIZEI.XML.
@@ -476,7 +522,7 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     // A second start copies nothing over the user's files.
     for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
         WriteBytes(file, "user");
-    EXPECT_EQ(RunHelper(install, start), "makeappfolder 1\nmakeappfile_zr 1\nmakeenv 1\nmakebase 1 1\n");
+    EXPECT_EQ(start(), "1111 1");
     for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
         EXPECT_EQ(ReadBytes(file), "user") << file;
 
@@ -485,7 +531,7 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     for (const auto& file : installed)
         WriteBytes(product + file.first, Stamped(file.second, "installed"));
     WriteBytes(product + "CTRLTBL.INI", "[no stamp]\r\n");
-    EXPECT_EQ(RunHelper(install, {"makeappfile"}), "makeappfile 1\n");
+    EXPECT_EQ(files.MakeAppFile(), 1);
     EXPECT_EQ(ReadBytes(product + "CHOHYO.INI"), Stamped("2.00", "CHOHYO.INI"));
     EXPECT_EQ(ReadBytes(product + "PRI_MODE.INI"), Stamped("2.00", "PRI_MODE.INI"));
     EXPECT_EQ(ReadBytes(product + "CHOHYO_S.INI"), Stamped("2.00", "installed"));
@@ -494,13 +540,13 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     EXPECT_EQ(ReadBytes(product + "ENV.ACD"), "shipped ENV.ACD");  // in this list
 
     WriteBytes(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
-    EXPECT_EQ(RunHelper(install, {"makeappfile"}), "makeappfile 0\n");
+    EXPECT_EQ(files.MakeAppFile(), 0);
     ::DeleteFileA((install + "PRI_MODE.INI").c_str());
-    EXPECT_EQ(RunHelper(install, {"makeappfile_zr"}), "makeappfile_zr 0\n");
+    EXPECT_EQ(files.MakeAppFile_ZR(), 0);
     WriteBytes(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
     ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
     std::filesystem::remove_all(shared + "demo");
-    EXPECT_EQ(RunHelper(install, {"makeappfile_zr"}), "makeappfile_zr 0\n");
+    EXPECT_EQ(files.MakeAppFile_ZR(), 0);
     EXPECT_TRUE(IsFile(shared + "demo\\AO\\CLSDATA.ACC"));
 }
 
@@ -512,22 +558,29 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
 {
     Ship();
     std::filesystem::remove_all(install + "demo");
-    EXPECT_EQ(RunHelper(install, {"makeappfolder", "makeappfile_zr"}, "winxp"), "makeappfolder 1\nmakeappfile_zr 1\n");
+    As(5);
+    EXPECT_EQ(files.MakeAppFolder(), 1);
+    EXPECT_EQ(files.MakeAppFile_ZR(), 1);
     EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
     EXPECT_FALSE(IsFolder(product + "PForm"));
     EXPECT_FALSE(IsFolder(commonDocuments + "Velmora"));
     EXPECT_FALSE(IsFolder(commonAppData + "Velmora"));
-    EXPECT_EQ(RunHelper(install, {"makeappfolder", "makeappfile_zr"}), "makeappfolder 1\nmakeappfile_zr 0\n");
+    As(6);
+    EXPECT_EQ(files.MakeAppFolder(), 1);
+    EXPECT_EQ(files.MakeAppFile_ZR(), 0);
     EXPECT_TRUE(IsFolder(shared + "demo\\SIRO"));
 
-    for (const char* version : {"", "winxp"}) {
+    char name[] = "QV";
+    values->Set(name, 10);
+    for (DWORD major : {6, 5}) {
+        As(major);
         for (const std::string& base : {personal, commonAppData, commonDocuments})
             std::filesystem::remove_all(base + "Velmora");
-        EXPECT_EQ(RunHelper(install, {"no=10", "makeappfolder"}, version), "makeappfolder 1\n") << version;
-        EXPECT_TRUE(IsFolder(personal + "Velmora\\QV8\\PForm")) << version;
-        EXPECT_TRUE(IsFolder(commonAppData + "Velmora\\QV8")) << version;
-        EXPECT_TRUE(IsFolder(commonDocuments + "Velmora\\QV8")) << version;
-        EXPECT_FALSE(IsFolder(commonDocuments + "Velmora\\ZR8")) << version;
+        EXPECT_EQ(files.MakeAppFolder(), 1) << major;
+        EXPECT_TRUE(IsFolder(personal + "Velmora\\QV8\\PForm")) << major;
+        EXPECT_TRUE(IsFolder(commonAppData + "Velmora\\QV8")) << major;
+        EXPECT_TRUE(IsFolder(commonDocuments + "Velmora\\QV8")) << major;
+        EXPECT_FALSE(IsFolder(commonDocuments + "Velmora\\ZR8")) << major;
     }
 }
 

@@ -2,10 +2,8 @@
 zr8_add_portable_test(zr8_files_path_tests files/SjisPathTest.cpp)
 
 if(WIN32)
-    # The second program of the folder and file tests (copied, renamed and
-    # run by them); it is not a test itself.
+    # The stand-in for cacls.exe of the folder tests; it is not a test itself.
     add_executable(zr8_files_helper files/FilesHelper.cpp)
-    target_link_libraries(zr8_files_helper PRIVATE zr8wlib zr8afx)
 
     zr8_add_windows_test(zr8_files_tests files/FileTest.cpp files/FolderTest.cpp)
     add_dependencies(zr8_files_tests zr8_files_helper)
