@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,20 +31,6 @@ BOOL WINAPI RecordingWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD wr
 {
     g_writes.push_back(size);
     return ::WriteFile(file, data, size, written, overlapped);
-}
-
-std::string CurrentDirectory()
-{
-    char buffer[MAX_PATH];
-    return _getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
-}
-
-std::string NameFrom(BOOL(WINAPI* get)(LPSTR, LPDWORD))
-{
-    char name[257] = {};
-    DWORD size = sizeof name;
-    get(name, &size);
-    return name;
 }
 
 TEST(CLocalFile, ReadsAndWritesWholeFiles)
@@ -133,7 +120,7 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
 TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
 {
     TempFolder temp;
-    std::string start = CurrentDirectory();
+    const std::filesystem::path start = std::filesystem::current_path();
     std::string folder = temp.Path().string() + "\\";
     std::string hyou = folder + kHyou + "\\";
     ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
@@ -161,7 +148,7 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
             EXPECT_TRUE(row.after.empty() || directory.get().CompareNoCase(row.after.c_str()) == 0) << row.path;
         }
     }
-    EXPECT_EQ(CurrentDirectory(), start);
+    EXPECT_EQ(std::filesystem::current_path(), start);
 }
 
 // Besides C: and Z: (the Unix root), the drives of the CTest fixture.
@@ -208,9 +195,12 @@ TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
     std::string lock = temp.File("DATA.SEM");
     std::string second = temp.File("OTHER.SEM");
     std::string nowhere = temp.File("no-such-folder\\DATA.SEM");
-    std::string computer = NameFrom(::GetComputerNameA);
-    std::string user = NameFrom(::GetUserNameA);
-    std::string own = computer + ":" + user;
+    char computerName[16] = "";
+    char userName[257] = "";
+    DWORD computerSize = sizeof computerName;
+    DWORD userSize = sizeof userName;
+    ASSERT_TRUE(::GetComputerNameA(computerName, &computerSize) && ::GetUserNameA(userName, &userSize));
+    const std::string computer = computerName, user = userName, own = computer + ":" + user;
     {
         CSemaFile semaphore;
         EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -3);  // missing

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include <windows.h>
 
@@ -45,24 +44,22 @@ inline std::string WaitForText(const std::string& path, DWORD timeoutMs)
     return text;
 }
 
-// One registry value (of a key that exists) set for the lifetime of the
-// object, then put back as it was: old data, or no value.
+// One registry value set for the lifetime of the object, then put back as
+// it was: old data, or no value.
 class ScopedRegistryValue {
 public:
     ScopedRegistryValue(HKEY root, const std::string& key, const std::string& name, const std::string& data,
                         DWORD type = REG_SZ)
-        : root_(root), key_(key), name_(name), data_(4096)
+        : root_(root), key_(key), name_(name)
     {
-        DWORD bytes = 4096;
-        existed_ = ::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, data_.data(),
-                                  &bytes) == ERROR_SUCCESS;
-        data_.resize(bytes);
+        existed_ = ::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, old_, &size_) ==
+                   ERROR_SUCCESS;
         ::RegSetKeyValueA(root, key.c_str(), name.c_str(), type, data.c_str(), static_cast<DWORD>(data.size() + 1));
     }
     ~ScopedRegistryValue()
     {
         if (existed_)
-            ::RegSetKeyValueA(root_, key_.c_str(), name_.c_str(), type_, data_.data(), DWORD(data_.size()));
+            ::RegSetKeyValueA(root_, key_.c_str(), name_.c_str(), type_, old_, size_);
         else
             ::RegDeleteKeyValueA(root_, key_.c_str(), name_.c_str());
     }
@@ -71,6 +68,6 @@ private:
     HKEY root_;
     std::string key_, name_;
     bool existed_ = false;
-    DWORD type_ = 0;
-    std::vector<BYTE> data_;
+    BYTE old_[4096] = {};
+    DWORD type_ = 0, size_ = sizeof old_;
 };
