@@ -69,12 +69,12 @@ DWORD WINAPI FakeModuleName(HMODULE, LPSTR name, DWORD size)
     return static_cast<DWORD>(std::snprintf(name, size, "%s", g_exe.c_str()));
 }
 
+using SpGetter = int (CUtyFile::*)(unsigned short, char*, long);
+
 // A test with its own folder tree, the shell folders pointed into it (the
 // user's Documents and AppData, the all-users ProgramData and Public), an
 // install folder in it and a fresh folder manager (product 0, normal mode)
 // that is released afterwards.
-using SpGetter = int (CUtyFile::*)(unsigned short, char*, long);
-
 class FolderTest : public ::testing::Test {
 protected:
     FolderTest()
