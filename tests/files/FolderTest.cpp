@@ -682,10 +682,6 @@ TEST_F(TaiouTest, WritesInKeyOrderToTheRecordsOrTheGivenFolder)
         expected += std::string(keys[i]) + "=" + std::to_string(codes[i]) + "\r\n";
     expected += "[FILE_INFORMATION]\r\nVER=1.00\r\n";
     EXPECT_EQ(ReadBytes(taiou), expected);
-    S_EXTENV back;
-    std::memset(&back, 0x44, sizeof back);
-    ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &back), 0);
-    EXPECT_EQ(std::memcmp(&back.AO_U_KCODE, &ext.AO_U_KCODE, 36), 0);
 
     std::string other = MakeFolder("other");
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
