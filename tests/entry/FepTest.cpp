@@ -7,34 +7,11 @@
 
 #include "EntryHarness.h"
 #include "support/ImportPatch.h"
-#include "entry/CFep.h"
 
 namespace {
 
 const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
 const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
-
-void SetIme(HWND hwnd, BOOL open, DWORD conversion, DWORD sentence = IME_SMODE_AUTOMATIC)
-{
-    HIMC himc = ::ImmGetContext(hwnd);
-    ::ImmSetOpenStatus(himc, open);
-    ::ImmSetConversionStatus(himc, conversion, sentence);
-    ::ImmReleaseContext(hwnd, himc);
-}
-
-// The open status and conversion bits; the sentence mode must be as SetIme left it.
-::testing::AssertionResult ImeIs(HWND hwnd, BOOL open, DWORD conversion)
-{
-    HIMC himc = ::ImmGetContext(hwnd);
-    DWORD gotConversion = 0, sentence = 0;
-    BOOL gotOpen = ::ImmGetOpenStatus(himc);
-    ::ImmGetConversionStatus(himc, &gotConversion, &sentence);
-    ::ImmReleaseContext(hwnd, himc);
-    if (!gotOpen == !open && gotConversion == conversion && sentence == IME_SMODE_AUTOMATIC)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "open " << gotOpen << " conversion " << gotConversion << " sentence "
-                                         << sentence;
-}
 
 // FepOn opens the IME in half-width katakana (saving the low four bits) or
 // full width; FepOff puts back what was saved and closes it.
