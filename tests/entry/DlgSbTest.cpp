@@ -75,15 +75,14 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         {Keys({VK_RETURN}), IDC_FORM_CHECK, Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B}),
          [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C) && !d.Checked(IDC_FORM_CHECK)); }},
         {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(false)},
-        // Enter opens a closed list, Escape closes it (the dialog stays), Space opens it again.
+        // Enter opens a closed list; the table's Escape step closes it and
+        // gives 0, else 1 (the combo box's own Escape: see the dialog codes);
+        // Space opens it again.
         {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(true)},
-        {Keys({VK_ESCAPE}), IDC_FORM_COMBO, {}, dropped(false)},
         {[](EntryDialog& d) {
-             // The table's own Escape step gives 0 only when it closed a list.
-             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
-             ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
              EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 0);
              EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
+             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
              SendKey(VK_SPACE);
          },
          IDC_FORM_COMBO, {}, dropped(true)},
