@@ -26,11 +26,6 @@ std::vector<ExpectedMessage> Checks(std::initializer_list<int> ids, const std::v
     return messages;
 }
 
-UINT StyleOf(EntryDialog& d, int nID)
-{
-    return static_cast<UINT>(::GetWindowLongA(d.Item(nID), GWL_STYLE) & 0x0F);
-}
-
 TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
 {
     EntryDialog dialog(IDD_FORM);
@@ -96,12 +91,13 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         // Up and Down stay in a list box; Right moves on.
         {Keys({VK_DOWN}), IDC_FORM_LIST, {},
          [](EntryDialog& d) { EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_LIST), LB_GETCURSEL, 0, 0), 1); }},
-        {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_DEFPUSHBUTTON)); }},
+        {Keys({VK_RIGHT}), IDOK, {},
+         [](EntryDialog& d) { EXPECT_EQ(::GetWindowLongA(d.Item(IDOK), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON); }},
         // The push button left behind loses the default look.
         {Keys({VK_DOWN}), IDCANCEL, {},
          [](EntryDialog& d) {
-             EXPECT_EQ(StyleOf(d, IDOK), UINT(BS_PUSHBUTTON));
-             EXPECT_EQ(StyleOf(d, IDCANCEL), UINT(BS_DEFPUSHBUTTON));
+             EXPECT_EQ(::GetWindowLongA(d.Item(IDOK), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
+             EXPECT_EQ(::GetWindowLongA(d.Item(IDCANCEL), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
          }},
         {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
     };
