@@ -1,13 +1,15 @@
 // A frame holding a host window in which the controls live, both recording
 // into one log; input posted and handled as a framework message loop does.
+// The entry tests share the recorder and the IME helpers.
 #pragma once
 
 #include <set>
-#include <string>
 
 #include "afx/CFrameWnd.h"
 #include "controls/ControlMsgs.h"
+#include "entry/CFep.h"
 #include "support/MessageLog.h"
+#include "support/RealInput.h"
 
 // The host's message numbers as shorts and as they arrive; the last one is negative.
 const short kKeyMsg = 0x7001, kChangeMsg = 0x7002, kShiftUpMsg = 0x7003, kRClickMsg = 0x7004,
@@ -57,6 +59,29 @@ protected:
     }
 };
 
+// The IME of a window, as the entry and controls tests set and check it.
+inline void SetIme(HWND hwnd, BOOL open, DWORD conversion)
+{
+    HIMC himc = ::ImmGetContext(hwnd);
+    ::ImmSetOpenStatus(himc, open);
+    ::ImmSetConversionStatus(himc, conversion, IME_SMODE_AUTOMATIC);
+    ::ImmReleaseContext(hwnd, himc);
+}
+
+// The open status and conversion bits; the sentence mode must be as SetIme left it.
+inline ::testing::AssertionResult ImeIs(HWND hwnd, BOOL open, DWORD conversion)
+{
+    HIMC himc = ::ImmGetContext(hwnd);
+    DWORD gotConversion = 0, sentence = 0;
+    BOOL gotOpen = ::ImmGetOpenStatus(himc);
+    ::ImmGetConversionStatus(himc, &gotConversion, &sentence);
+    ::ImmReleaseContext(hwnd, himc);
+    if (!gotOpen == !open && gotConversion == conversion && sentence == IME_SMODE_AUTOMATIC)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "open " << gotOpen << " conversion " << gotConversion << " sentence "
+                                         << sentence;
+}
+
 // The frame at (100, 100), the host inside it at (20, 30) of the frame's client area.
 class HostFixture : public ::testing::Test {
 protected:
@@ -75,11 +100,6 @@ protected:
     {
         return ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | style, x, y, 80, 24, host.m_hWnd, nullptr,
                                  nullptr, nullptr);
-    }
-    std::string Text(HWND hwnd)
-    {
-        char text[1100] = "";
-        return ::GetWindowTextA(hwnd, text, sizeof text) >= 0 ? text : "";
     }
     // The focus into hwnd and out again, which commits.
     void Visit(HWND hwnd)

@@ -53,7 +53,8 @@ protected:
 
 TEST_F(DateCtrlTest, YearFieldAndTypedYears)
 {
-    for (auto [type, ymd, text] : {std::tuple<DWORD, unsigned, const char*>{2, 19890108, "H.01"}, {1, 20240315, "2024"}}) {
+    for (auto [type, ymd, text] :
+         {std::tuple<DWORD, unsigned, const char*>{2, 19890108, "H.01"}, {1, 20240315, "2024"}}) {
         date.SetType(type);
         EXPECT_EQ(date.SetDateByValue(ymd), 0);
         EXPECT_EQ(date.GetDateByValue(), ymd);

@@ -6,8 +6,6 @@
 #include "controls/CEditNum.h"
 #include "controls/CEditStrEx.h"
 
-#include <imm.h>
-
 namespace {
 
 class EditTest : public HostFixture {};
@@ -51,14 +49,14 @@ TEST_F(EditTest, NumericCommitsByTypeInAndOutOfRange)
             num.SetText(&f, places, static_cast<float>(c.min), static_cast<float>(c.max));
         else
             num.SetText(&d, places, c.min, c.max);
-        EXPECT_EQ(Text(edit), c.shownFirst) << c.typed;
+        EXPECT_EQ(TextOf(edit), c.shownFirst) << c.typed;
         num.SetFocus();
         num.SetSel();
         Key(edit, 0, std::string("\b") + c.typed);
         Visit(other);
         const double stored[] = {double(s), double(l), f, d};
         EXPECT_EQ(stored[c.type], c.stored) << c.typed;
-        EXPECT_EQ(Text(edit), c.shown) << c.typed;
+        EXPECT_EQ(TextOf(edit), c.shown) << c.typed;
         EXPECT_TRUE(Logged(c.change ? std::vector<ExpectedMessage>{kChange} : std::vector<ExpectedMessage>{}));
         ::DestroyWindow(edit);
     }
@@ -79,7 +77,7 @@ TEST_F(EditTest, NumericFilterListedKeysAndRepeatedChange)
     num.SetFocus();
     num.SetSel();
     Key(edit, 0, "7a+5 x");
-    EXPECT_EQ(Text(edit), "75");
+    EXPECT_EQ(TextOf(edit), "75");
     Key(edit, VK_RETURN);
     EXPECT_EQ(value, 75);
     EXPECT_TRUE(Logged({{kChar, '+'}, {kChar, '5'}, {kChange, 0}, {kKey, VK_RETURN}}));
@@ -113,21 +111,8 @@ TEST_F(EditTest, MessagesToParentAndFrame)
         const ExpectedMessage wheel(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -120), MAKELPARAM(300, 200));
         EXPECT_TRUE(Logged({{kFocus, 0}, {kShiftUp, 0}, {WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)},
                             {kRClick, 0, MAKELPARAM(13, 14)}, wheel, wheel}));
-        EXPECT_EQ(Text(edit), edit == edits[0] ? "" : "q");
+        EXPECT_EQ(TextOf(edit), edit == edits[0] ? "" : "q");
     }
-}
-
-// Sets the IME of hwnd when set is true; whether it is as given.
-bool Ime(HWND hwnd, BOOL open, DWORD conversion, bool set = false)
-{
-    HIMC himc = ::ImmGetContext(hwnd);
-    DWORD got = conversion, sentence = IME_SMODE_NONE;
-    if (set)
-        ::ImmSetOpenStatus(himc, open), ::ImmSetConversionStatus(himc, conversion, sentence);
-    ::ImmGetConversionStatus(himc, &got, &sentence);
-    bool same = !::ImmGetOpenStatus(himc) == !open && got == conversion;
-    ::ImmReleaseContext(hwnd, himc);
-    return same;
 }
 
 TEST_F(EditTest, StringLimitsFilterCommitAndIme)
@@ -145,7 +130,7 @@ TEST_F(EditTest, StringLimitsFilterCommitAndIme)
     Key(edit, VK_SPACE, " ");  // listed: commits and reports, not typed; again with the flag still set
     Key(edit, VK_SPACE, " ");
     EXPECT_EQ(std::string(buffer), std::string(80, 'x'));
-    EXPECT_EQ(Text(edit), std::string(90, 'x'));
+    EXPECT_EQ(TextOf(edit), std::string(90, 'x'));
     EXPECT_TRUE(Logged({{kChange, 0}, {kKey, VK_SPACE}, {kChange, 0}, {kKey, VK_SPACE}}));
     str.OffStop(VK_SPACE);
     str.SetText(buffer);  // clears the change flag
@@ -155,7 +140,7 @@ TEST_F(EditTest, StringLimitsFilterCommitAndIme)
     EXPECT_TRUE(Logged({}));
     str.OnStop();
     Key(edit, VK_SPACE, " ");
-    EXPECT_EQ(Text(edit), "a ");
+    EXPECT_EQ(TextOf(edit), "a ");
     EXPECT_TRUE(Logged({{kChange, 0}, {kKey, VK_SPACE}}));
     // A double-byte character is never split at the limit.
     str.LimitText(3);
@@ -163,16 +148,14 @@ TEST_F(EditTest, StringLimitsFilterCommitAndIme)
     Visit(edit);
     EXPECT_EQ(std::string(buffer), "\x82\xA0");
     // The host's SetFocus switches the IME to full width, another way in leaves it; a focus loss closes it.
-    Ime(edit, FALSE, IME_CMODE_NATIVE, true);
+    SetIme(edit, FALSE, IME_CMODE_NATIVE);
     str.SetFocus();
-    EXPECT_TRUE(Ime(edit, TRUE, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE));
+    EXPECT_TRUE(ImeIs(edit, TRUE, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE));
     ::SetFocus(other);
-    EXPECT_TRUE(Ime(edit, FALSE, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE));
-    Ime(edit, TRUE, IME_CMODE_NATIVE, true);
+    EXPECT_TRUE(ImeIs(edit, FALSE, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE));
+    SetIme(edit, TRUE, IME_CMODE_NATIVE);
     ::SetFocus(edit);  // as Tab would
-    EXPECT_TRUE(Ime(edit, TRUE, IME_CMODE_NATIVE));
-    ::SetFocus(other);
-    EXPECT_TRUE(Ime(edit, FALSE, IME_CMODE_NATIVE));
+    EXPECT_TRUE(ImeIs(edit, TRUE, IME_CMODE_NATIVE));
     // The long-text edit: Enter types a line break, Tab does not; 1000 bytes are stored.
     HWND multi = Child(10, 50, WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL);
     CEditStrEx strEx;

@@ -2,7 +2,6 @@
 // table takes from a template, and truncated or malformed templates.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "TemplateBuilder.h"
@@ -15,34 +14,61 @@ typedef CDlgTemplateReader Reader;
 const uint16_t kButton = 0x80, kEdit = 0x81, kStatic = 0x82, kList = 0x83, kScroll = 0x84, kCombo = 0x85;
 const uint32_t kChild = TemplateBuilder::kChild, kGroup = TemplateBuilder::kGroup;
 
+// The table read from bytes; on a failure, whether the outputs were left alone.
 struct Table {
-    int result = -1;
-    UINT count = 999;
-    UINT* ids = nullptr;
-    BYTE* types = nullptr;
-    short* groups = nullptr;
-
-    explicit Table(const std::vector<uint8_t>& bytes)
-    {
-        result = Reader::ReadTable(bytes.data(), bytes.size(), &count, &ids, &types, &groups);
-    }
-    ~Table() { Reader::FreeTable(ids, types, groups); }
-
-    std::vector<UINT> Ids() const { return std::vector<UINT>(ids, ids + count); }
-    std::vector<int> Types() const { return std::vector<int>(types, types + count); }
-    std::vector<int> Groups() const { return std::vector<int>(groups, groups + count); }
+    int result;
+    std::vector<UINT> ids;
+    std::vector<int> types, groups;
+    bool untouched = false;
 };
 
-TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrder)
+Table Read(const std::vector<uint8_t>& bytes)
+{
+    UINT count = 7;
+    UINT* ids = reinterpret_cast<UINT*>(1);
+    BYTE* types = reinterpret_cast<BYTE*>(1);
+    short* groups = reinterpret_cast<short*>(1);
+    Table table = {Reader::ReadTable(bytes.data(), bytes.size(), &count, &ids, &types, &groups), {}, {}, {}};
+    if (table.result != 1) {
+        table.untouched = count == 7 && ids == reinterpret_cast<UINT*>(1) && types == reinterpret_cast<BYTE*>(1) &&
+                          groups == reinterpret_cast<short*>(1);
+        return table;
+    }
+    table.ids.assign(ids, ids + count);
+    table.types.assign(types, types + count);
+    table.groups.assign(groups, groups + count);
+    Reader::FreeTable(ids, types, groups);
+    return table;
+}
+
+TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrderAndFailsOnEveryCut)
 {
     for (bool extended : {false, true}) {
-        Table table(TemplateBuilder::Example(extended));
+        const std::vector<uint8_t> bytes = TemplateBuilder::Example(extended);
+        Table table = Read(bytes);
         ASSERT_EQ(table.result, 1) << extended;
-        EXPECT_EQ(table.Ids(), (std::vector<UINT>{101, 102, 103, 104, 1}));
-        EXPECT_EQ(table.Types(), (std::vector<int>{3, 2, 2, 2, 0}));
+        EXPECT_EQ(table.ids, (std::vector<UINT>{101, 102, 103, 104, 1}));
+        EXPECT_EQ(table.types, (std::vector<int>{3, 2, 2, 2, 0}));
         // The static's WS_GROUP set group 0 before the edit, which takes none.
-        EXPECT_EQ(table.Groups(), (std::vector<int>{-1, 1, 1, 1, -1}));
+        EXPECT_EQ(table.groups, (std::vector<int>{-1, 1, 1, 1, -1}));
+        // Every cut, mid-string, mid-class, mid-creation data or with items
+        // missing, fails and leaves the outputs alone, until the last item is
+        // whole: only its alignment padding (two bytes in the extended form)
+        // may be missing. A buffer of exactly the cut's size, so that a read
+        // past it is caught.
+        const size_t whole = bytes.size() - (extended ? 2 : 0);
+        for (size_t size = 0; size < bytes.size(); ++size) {
+            Table cut = Read(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(size)));
+            EXPECT_TRUE(size >= whole ? cut.ids == table.ids : cut.result == 0 && cut.untouched) << size;
+        }
     }
+    UINT count;
+    UINT* ids;
+    BYTE* types;
+    short* groups;
+    std::vector<uint8_t> data = TemplateBuilder::Example();
+    EXPECT_EQ(Reader::ReadTable(nullptr, 100, &count, &ids, &types, &groups), 0);
+    EXPECT_EQ(Reader::ReadTable(data.data(), data.size(), nullptr, &ids, &types, &groups), 0);
 }
 
 // The header names a menu and a class and sets a font; only the count's
@@ -64,23 +90,22 @@ TEST(TemplateReader, TypeCodesFollowClassAndStyle)
         .Item(kChild, 38, 0x0001)  // an atom without bit 0x80
         .Item(kChild, 39, 0x00A1)  // bit 0x80 and low bits 1: an edit
         // windres keeps a CONTROL statement's class name where rc.exe stores the atom.
-        .Named(kChild | 9, 40, "BUTTON")
-        .Named(kChild | 3, 41, "Button")
-        .Named(kChild, 42, "edit")
-        .Named(kChild, 43, "ComboBox")
-        .Named(kChild, 44, "ListBox")
-        .Named(kChild, 45, "Static")
-        .Named(kChild, 46, "BUTTONS")
-        .Named(kChild, 47, "SysDateTimePick32")  // other named classes are never taken
-        .Named(kChild, 48, "BUTTON0123456789");  // sixteen characters: too long for a class
-    Table table(form.Bytes());
+        .Item(kChild | 9, 40, 0, {}, "BUTTON")
+        .Item(kChild | 3, 41, 0, {}, "Button")
+        .Item(kChild, 42, 0, {}, "edit")
+        .Item(kChild, 43, 0, {}, "ComboBox")
+        .Item(kChild, 44, 0, {}, "ListBox")
+        .Item(kChild, 45, 0, {}, "Static")
+        .Item(kChild, 46, 0, {}, "BUTTONS")
+        .Item(kChild, 47, 0, {}, "SysDateTimePick32")  // other named classes are never taken
+        .Item(kChild, 48, 0, {}, "BUTTON0123456789");  // sixteen characters: too long for a class
+    Table table = Read(form.bytes);
     ASSERT_EQ(table.result, 1);
-    EXPECT_EQ(table.Ids(),
+    EXPECT_EQ(table.ids,
               (std::vector<UINT>{10, 11, 12, 13, 14, 15, 16, 19, 30, 29, 31, 32, 33, 34, 39, 40, 41, 42, 43, 44}));
-    EXPECT_EQ(table.Types(), (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 3, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
-    TemplateBuilder none;
-    Table empty(none.Header(0, 0x0100).Bytes());
-    EXPECT_TRUE(empty.result == 1 && empty.count == 0u);
+    EXPECT_EQ(table.types, (std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 3, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
+    Table empty = Read(TemplateBuilder().Header(0, 0x0100).bytes);
+    EXPECT_TRUE(empty.result == 1 && empty.ids.empty());
 }
 
 TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
@@ -95,46 +120,9 @@ TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
         .Item(kChild | 3, 6, kButton)           // a check box joins it too
         .Item(kChild | kGroup, 7, kEdit)        // group 5; edits take none
         .Item(kChild | 2, 8, kButton);
-    Table table(form.Bytes());
+    Table table = Read(form.bytes);
     ASSERT_EQ(table.result, 1);
-    EXPECT_EQ(table.Groups(), (std::vector<int>{-1, 1, 1, 3, 3, -1, 5}));
-}
-
-// Every cut of a template fails, mid-string, mid-class, mid-creation data or
-// with items missing, and leaves the outputs alone.
-TEST(TemplateReader, ATruncatedTemplateFailsAndLeavesTheOutputsAlone)
-{
-    for (bool extended : {false, true}) {
-        const std::vector<uint8_t> bytes = TemplateBuilder::Example(extended);
-        // Every cut fails until the last item is whole; only its alignment
-        // padding (under 4 bytes) may be missing.
-        size_t firstWhole = bytes.size() + 1;
-        for (size_t size = 0; size <= bytes.size(); ++size) {
-            // A buffer of exactly that size, so that a read past it is caught.
-            std::vector<uint8_t> prefix(bytes.begin(), bytes.begin() + static_cast<long>(size));
-            UINT count = 7;
-            UINT* ids = reinterpret_cast<UINT*>(1);
-            BYTE* types = reinterpret_cast<BYTE*>(1);
-            short* groups = reinterpret_cast<short*>(1);
-            if (Reader::ReadTable(prefix.data(), prefix.size(), &count, &ids, &types, &groups) == 1) {
-                firstWhole = std::min(firstWhole, size);
-                Reader::FreeTable(ids, types, groups);
-                continue;
-            }
-            ASSERT_LT(size, firstWhole) << "succeeded, then failed at " << size;
-            EXPECT_TRUE(count == 7 && ids == reinterpret_cast<UINT*>(1) && types == reinterpret_cast<BYTE*>(1) &&
-                        groups == reinterpret_cast<short*>(1));
-        }
-        EXPECT_LE(firstWhole, bytes.size()) << extended;
-        EXPECT_GT(firstWhole + 4, bytes.size()) << extended;
-    }
-    std::vector<uint8_t> data = TemplateBuilder::Example();
-    UINT count;
-    UINT* ids;
-    BYTE* types;
-    short* groups;
-    EXPECT_EQ(Reader::ReadTable(nullptr, 100, &count, &ids, &types, &groups), 0);
-    EXPECT_EQ(Reader::ReadTable(data.data(), data.size(), nullptr, &ids, &types, &groups), 0);
+    EXPECT_EQ(table.groups, (std::vector<int>{-1, 1, 1, 3, 3, -1, 5}));
 }
 
 } // namespace

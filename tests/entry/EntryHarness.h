@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "EntryTestIds.h"
+#include "controls/ControlsHarness.h"
 #include "entry/CDlgSb.h"
-#include "support/RealInput.h"
 #include "support/ScriptedDialog.h"
 
 // The table's notices by number, as hosts handle them.
@@ -39,19 +39,6 @@ inline Act Keys(std::initializer_list<WORD> list)
     };
 }
 
-class SheetWnd : public CWnd {
-public:
-    MessageLog* log = nullptr;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kPrevPage || message == kNextPage)
-            log->Add(m_hWnd, message, wParam, lParam);
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 class EntryDialog : public ScriptedDialog {
 public:
     explicit EntryDialog(UINT nIDTemplate) : ScriptedDialog(nIDTemplate)
@@ -72,7 +59,7 @@ public:
     short wrap = 0, sheet = 0, stop = 0;
     int initResult = -1;
     Act beforeInit, afterInit;
-    SheetWnd sheetWnd;
+    Recorder<CWnd> sheetWnd;
     std::vector<WPARAM> commands;  // WM_COMMAND as the dialog's handler sees it
 
     bool Checked(int nID) const { return ::SendMessageA(Item(nID), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -80,7 +67,8 @@ public:
 
     void OwnBySheet()
     {
-        sheetWnd.log = &log;
+        sheetWnd.out = &log;
+        sheetWnd.recorded = {kPrevPage, kNextPage};
         // Hidden: a sheet that took the activation would race the dialog for it.
         sheetWnd.CreateEx(0, nullptr, "sheet", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr);
         m_pParentWnd = &sheetWnd;

@@ -6,21 +6,21 @@
 #include <string>
 #include <vector>
 
-class TemplateBuilder {
-public:
+struct TemplateBuilder {
     static const uint32_t kSetFont = 0x40, kGroup = 0x00020000, kChild = 0x50000000;  // WS_CHILD | WS_VISIBLE
 
-    explicit TemplateBuilder(bool extended = false) : m_extended(extended) {}
+    bool extended = false;
+    std::vector<uint8_t> bytes;
 
     // Header. count is written as given (only its low byte counts); with
     // named, a menu by name and a window class by ordinal.
     TemplateBuilder& Header(uint32_t style, uint16_t count, bool named = false)
     {
-        if (m_extended) {
+        if (extended) {
             Dword(0xFFFF0001);  // version 1, signature
             Dword(0);           // help ID
         }
-        Fixed(style);
+        Styles(style);
         Word(count);
         for (int i = 0; i < 4; ++i)
             Word(10);  // x, y, cx, cy
@@ -33,7 +33,7 @@ public:
         String("t");
         if (style & kSetFont) {
             Word(9);  // point size
-            if (m_extended)
+            if (extended)
                 Dword(0x01000000);  // weight 0 (FW_DONTCARE), not italic, character set 1
             String("Font");
         }
@@ -46,12 +46,12 @@ public:
     TemplateBuilder& Item(uint32_t style, uint32_t id, uint16_t atom, const std::vector<uint8_t>& creationData = {},
                           const std::string& className = "")
     {
-        if (m_extended)
+        if (extended)
             Dword(0);  // help ID
-        Fixed(style);
+        Styles(style);
         Dword(0x00050005);  // x, y
         Dword(0x00050005);  // cx, cy
-        m_extended ? Dword(id) : Word(static_cast<uint16_t>(id));
+        extended ? Dword(id) : Word(static_cast<uint16_t>(id));
         if (className.empty()) {
             Dword(0xFFFFu | atom << 16);
             String("x");
@@ -60,20 +60,16 @@ public:
             Dword(0x0007FFFF);
         }
         Word(static_cast<uint16_t>(creationData.size()));
-        m_bytes.insert(m_bytes.end(), creationData.begin(), creationData.end());
+        bytes.insert(bytes.end(), creationData.begin(), creationData.end());
         Align();
         return *this;
-    }
-    TemplateBuilder& Named(uint32_t style, uint32_t id, const std::string& className)
-    {
-        return Item(style, id, 0, {}, className);
     }
 
     // A static text, an edit with creation data, three radio buttons (the
     // first starting a group) and an OK button; the first item at byte 40.
     static std::vector<uint8_t> Example(bool extended = false)
     {
-        return TemplateBuilder(extended)
+        return TemplateBuilder{extended, {}}
             .Header(kSetFont | 0x80C80000, 6)
             .Item(kChild | kGroup, 0xFFFF, 0x82)
             .Item(kChild | 0x80, 101, 0x81, {1, 2, 3, 4, 5, 6})
@@ -81,11 +77,10 @@ public:
             .Item(kChild | 9, 103, 0x80)
             .Item(kChild | 9, 104, 0x80)
             .Item(kChild | 1, 1, 0x80)
-            .m_bytes;
+            .bytes;
     }
 
-    const std::vector<uint8_t>& Bytes() const { return m_bytes; }
-    void Word(uint16_t value) { m_bytes.insert(m_bytes.end(), {uint8_t(value), uint8_t(value >> 8)}); }
+    void Word(uint16_t value) { bytes.insert(bytes.end(), {uint8_t(value), uint8_t(value >> 8)}); }
     void Dword(uint32_t value)
     {
         Word(uint16_t(value));
@@ -97,16 +92,11 @@ public:
         for (char c : text + '\0')
             Word(static_cast<uint8_t>(c));
     }
-    void Align() { m_bytes.resize((m_bytes.size() + 3) & ~size_t(3)); }
-
-private:
+    void Align() { bytes.resize((bytes.size() + 3) & ~size_t(3)); }
     // Style and extended style, in the order of the form.
-    void Fixed(uint32_t style)
+    void Styles(uint32_t style)
     {
-        Dword(m_extended ? 0 : style);
-        Dword(m_extended ? style : 0);
+        Dword(extended ? 0 : style);
+        Dword(extended ? style : 0);
     }
-
-    bool m_extended;
-    std::vector<uint8_t> m_bytes;
 };

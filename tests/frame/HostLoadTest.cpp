@@ -9,7 +9,7 @@ const int kProgressDialog = 1572;  // the library's progress dialog template
 
 // This executable stands for a host: it links the framework only and loads
 // the library at run time.
-TEST(HostLoad, InitWinLibDLLLinksTheLibraryIntoTheResourceChain)
+TEST(HostLoad, InitWinLibDLLLinksTheLibraryAndLoadStringUsesTheChain)
 {
     HINSTANCE host = AfxGetResourceHandle();
     EXPECT_EQ(host, ::GetModuleHandleA(nullptr));
@@ -31,10 +31,8 @@ TEST(HostLoad, InitWinLibDLLLinksTheLibraryIntoTheResourceChain)
     HRSRC found = ::FindResourceA(library, MAKEINTRESOURCE(kProgressDialog), RT_DIALOG);
     ASSERT_NE(found, nullptr);
     EXPECT_GT(::SizeofResource(library, found), 0u);
-}
 
-TEST(HostLoad, ExtensionRegistrationNeedsAModuleAndLoadStringUsesTheChain)
-{
+    // An extension registration needs a module; LoadString gives Shift-JIS from the chain.
     AFX_EXTENSION_MODULE state = {FALSE, nullptr, nullptr};
     EXPECT_FALSE(AfxInitExtensionModule(state, nullptr));
     EXPECT_FALSE(AfxInitExtensionModule(state, reinterpret_cast<HMODULE>(0x10)));
@@ -42,8 +40,6 @@ TEST(HostLoad, ExtensionRegistrationNeedsAModuleAndLoadStringUsesTheChain)
     EXPECT_TRUE(AfxInitExtensionModule(state, ::GetModuleHandleA(nullptr)));
     EXPECT_TRUE(state.bInitialized);
     EXPECT_EQ(state.hResource, ::GetModuleHandleA(nullptr));
-
-    // LoadString gives Shift-JIS from the chain.
     CString text;
     ASSERT_TRUE(text.LoadString(100));
     EXPECT_EQ(text, "\x95\x5C\x8E\xA6\x83\x5C\\");  // 表示ソ and a backslash
