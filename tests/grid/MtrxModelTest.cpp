@@ -103,10 +103,12 @@ struct Fixture : CMtrxModelSink {
 
     // Select mode: the owner's list, rows marked by Space, drags over rows.
     long list[8] = {7, 7, 7, 7, 7, 7, 7, 7};
-    void StartSelect(short capacity)
+    void StartSelect(short capacity, std::initializer_list<long> marked = {})
     {
         Start(100);
         model.InitSelect(capacity, list, kAddedMsg, kEmptiedMsg);
+        for (long row : marked)
+            Space(row);
     }
     std::vector<long> List(int n = 3) const { return std::vector<long>(list, list + n); }
     void Space(long row)
@@ -455,9 +457,8 @@ TEST(MtrxModelFocus, FocusCursorMode)
 TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
 {
     Fixture f;
-    f.StartSelect(3);
-    EXPECT_EQ(f.List(), (std::vector<long>{-1, -1, -1}));
-    f.Space(2);
+    f.StartSelect(3, {2});
+    EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
     f.log.clear();
     f.Space(5);
     EXPECT_EQ(f.Take(), (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
@@ -478,9 +479,7 @@ TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
 TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
 {
     Fixture withCtrl;
-    withCtrl.StartSelect(3);
-    withCtrl.Space(7);
-    withCtrl.Space(8);
+    withCtrl.StartSelect(3, {7, 8});
     withCtrl.model.KeyDown(0x11);
     withCtrl.log.clear();
     withCtrl.Drag(5, 0, 4);
@@ -493,9 +492,7 @@ TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
     EXPECT_EQ(withCtrl.Take({"invert"}), Log{});
 
     Fixture without;
-    without.StartSelect(3);
-    without.Space(7);
-    without.Space(8);
+    without.StartSelect(3, {7, 8});
     without.log.clear();
     without.Drag(5, 0, 4);
     EXPECT_EQ(without.model.PendingCapacity(), 3);
