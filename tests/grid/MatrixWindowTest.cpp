@@ -128,17 +128,15 @@ struct MatrixHost {
     }
 
     // Creates and lays out the list from the record.
-    bool Open(bool paintBands = true)
+    bool Open()
     {
         list = new CInterMtrx(&font, &colours, 0);
         owner.list = list;
         if (!list->Create(&owner) || list->Initial(&record) != 1)
             return false;
         list->ReSize(0, 0);
-        if (paintBands) {
-            owner.Invalidate();
-            owner.UpdateWindow();
-        }
+        owner.Invalidate();
+        owner.UpdateWindow();
         list->UpdateWindow();
         return true;
     }
@@ -154,6 +152,7 @@ struct MatrixHost {
     HWND Hwnd() const { return list->m_hWnd; }
     const CMtrxModel& Model() const { return list->GetModel(); }
     int RowHeight() const { return Model().RowHeight(); }
+    int Mid(int column) const { return (Model().Positions(0)[column] + Model().Positions(0)[column + 1]) / 2; }
     void Repaint() { list->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
     COLORREF Pixel(int x, int y) const { return CClientDC(list).GetPixel(x, y); }
 };
@@ -178,11 +177,6 @@ UINT_PTR WINAPI RecordingSetTimer(HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC pro
     return ::SetTimer(hwnd, id, ms, proc);
 }
 
-int Mid(const short* xs, int column)
-{
-    return (xs[column] + xs[column + 1]) / 2;
-}
-
 TEST(MatrixWindow, OwnerMessagesForRealInputAndTheScrollBar)
 {
     MatrixHost host;
@@ -190,19 +184,17 @@ TEST(MatrixWindow, OwnerMessagesForRealInputAndTheScrollBar)
     host.frame->SetForegroundWindow();
     PumpPending();
     const int h = host.RowHeight();
-    const short* xs = host.Model().Positions(0);
-    const LPARAM owner = reinterpret_cast<LPARAM>(&host.owner);
     const std::vector<LoggedMessage>& got = host.owner.log.Messages();
 
     // A click on row 2, cell 1: focus, the cursor move, the cell.
-    ClickAt(host.Hwnd(), Mid(xs, 1), 2 * h + h / 2);
+    ClickAt(host.Hwnd(), host.Mid(1), 2 * h + h / 2);
     ASSERT_TRUE(PumpUntil([&] { return got.size() >= 3; }));
     EXPECT_TRUE(SequenceIs(got, {{kFocusMsg, 0, 0}, {kSelMsg, 0, 0}, {kCellMsg, 1, 2}}));
     EXPECT_EQ(::GetFocus(), host.Hwnd());
     host.owner.log.Clear();
 
     // A double-click on row 3, cell 0: the click, then the cell and activate (1).
-    ClickAt(host.Hwnd(), Mid(xs, 0), 3 * h + h / 2, 2);
+    ClickAt(host.Hwnd(), host.Mid(0), 3 * h + h / 2, 2);
     ASSERT_TRUE(PumpUntil([&] { return got.size() >= 4; }));
     EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 2}, {kCellMsg, 0, 3}, {kCellMsg, 0, 3}, {kEnterMsg, 1, 3}}));
     host.owner.log.Clear();
@@ -218,7 +210,7 @@ TEST(MatrixWindow, OwnerMessagesForRealInputAndTheScrollBar)
     EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 3},
                                  {kEnterMsg, 0, 4},
                                  {kKeyMsg, 'A', 0},
-                                 {kCtrlQMsg, 0, owner},
+                                 {kCtrlQMsg, 0, reinterpret_cast<LPARAM>(&host.owner)},
                                  {kKeyMsg, VK_SHIFT, 0},
                                  {kShiftMsg, 0, 0}}));
     host.owner.log.Clear();
@@ -266,7 +258,7 @@ TEST(MatrixWindow, PaintedPageBandsFramesCursorAndMarks)
     ASSERT_TRUE(host.Open());
     const int h = host.RowHeight();
     const short* xs = host.Model().Positions(0);
-    const int x = Mid(xs, 2);  // the empty third column
+    const int x = host.Mid(2);  // the empty third column
     const MTRX_COLOR& c = host.colours;
     host.owner.rowRequests = 0;
     host.Repaint();
@@ -322,17 +314,15 @@ TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
     ASSERT_TRUE(host.Open());
     host.owner.rowRequests = 0;
     host.Repaint();
-    long page = host.owner.rowRequests;
-    EXPECT_EQ(page, host.Model().VisibleRows());
+    EXPECT_EQ(host.owner.rowRequests, host.Model().VisibleRows());
     host.owner.rowRequests = 0;
     host.list->SendMessage(WM_VSCROLL, SB_LINEDOWN);
     host.list->UpdateWindow();
-    long perScroll = host.owner.rowRequests;
     // The row that came into view and the partly visible one it joins.
-    EXPECT_TRUE(perScroll >= 1 && perScroll <= 2) << perScroll;
+    EXPECT_TRUE(host.owner.rowRequests >= 1 && host.owner.rowRequests <= 2) << host.owner.rowRequests;
     EXPECT_EQ(host.owner.lastRow, host.Model().Bottom());
     // The scrolled rows moved: row 0 now shows data row 1 (odd band).
-    EXPECT_EQ(host.Pixel(Mid(host.Model().Positions(0), 2), host.RowHeight() / 2), host.colours.crOddBack);
+    EXPECT_EQ(host.Pixel(host.Mid(2), host.RowHeight() / 2), host.colours.crOddBack);
     // A box position sent without a drag (no track position) is taken as sent.
     host.list->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4464));
     EXPECT_EQ(host.list->GetTopIndex(), 4464);
@@ -512,7 +502,7 @@ TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
         EXPECT_GT(count.Created(), static_cast<size_t>(repaints));
         host.Close();
         for (int i = 0; i < cycles; ++i) {
-            ASSERT_TRUE(host.Open(i % 10 == 0));
+            ASSERT_TRUE(host.Open());
             if (i % 2 == 0) {
                 host.list->SetHScroll(1);
                 host.list->ReSize(0, 0);

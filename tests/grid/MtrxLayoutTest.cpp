@@ -142,9 +142,8 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     }
     EXPECT_EQ(l.layout.TitleColumn(0, 0), 0);
     l.layout.HScrollStep(CMtrxLayout::kLineRight, 0);
-    EXPECT_EQ(l.layout.TitleColumn(0, 1), 2);
-    EXPECT_EQ(l.layout.TitleColumn(0, 3), 4);
-    EXPECT_EQ(l.layout.TitleColumn(0, 4), -1);
+    for (const auto& shown : {std::make_pair(1, 2), {3, 4}, {4, -1}})
+        EXPECT_EQ(l.layout.TitleColumn(0, shown.first), shown.second) << shown.first;
     // Footer cells of scrolled columns follow the scroll.
     MTRX_FOOTCELL total = {0, 0, 3, 3, 2, const_cast<char*>("9")};
     MtrxBox box;

@@ -86,9 +86,12 @@ struct Fixture : CMtrxModelSink {
         args.cellMsg = 0;  // clicks drag unless told
         return args;
     }
-    // Init, the first sizing to 300 x 199 (10 visible rows) and one line of three columns.
-    void Start(long count, short startAtEnd = 0, const std::function<void(MtrxInitArgs&)>& change = {})
+    // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
+    // one line of three columns.
+    explicit Fixture(long count = -1, short startAtEnd = 0, const std::function<void(MtrxInitArgs&)>& change = {})
     {
+        if (count < 0)
+            return;
         MtrxInitArgs args = Args(count, startAtEnd);
         if (change)
             change(args);
@@ -103,9 +106,8 @@ struct Fixture : CMtrxModelSink {
 
     // Select mode: the owner's list, rows marked by Space, drags over rows.
     long list[8] = {7, 7, 7, 7, 7, 7, 7, 7};
-    void StartSelect(short capacity, std::initializer_list<long> marked = {})
+    void Select(short capacity, std::initializer_list<long> marked = {})
     {
-        Start(100);
         model.InitSelect(capacity, list, kAddedMsg, kEmptiedMsg);
         for (long row : marked)
             Space(row);
@@ -166,8 +168,7 @@ TEST(MtrxModelStart, FirstPositionScrollBarAndLaterSizings)
 
 TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
 {
-    Fixture f;
-    f.Start(100);
+    Fixture f(100);
     f.Keys({0x28, 0x28, 0x28, 0x28, 0x28, 0x28, 0x28});
     f.log.clear();
     f.model.KeyDown(0x28);  // 7 -> 8: the cursor moves
@@ -216,8 +217,7 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
     f.model.KeyDown(0x21);
     EXPECT_EQ(f.Pos(), (View{55, 64, 64}));
 
-    Fixture end;
-    end.Start(25, 1);
+    Fixture end(25, 1);
     end.model.KeyDown(0x28);  // the last data row: nothing
     EXPECT_EQ(end.Pos(), (View{16, 25, 24}));
     EXPECT_TRUE(end.log.empty());
@@ -225,8 +225,7 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
 
 TEST(MtrxModelKeys, EnterCtrlShiftAndPassThrough)
 {
-    Fixture f;
-    f.Start(100);
+    Fixture f(100);
     f.model.SetCurSel(4, 0, 0, 1);
     f.log.clear();
     // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
@@ -234,8 +233,7 @@ TEST(MtrxModelKeys, EnterCtrlShiftAndPassThrough)
     f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20});
     EXPECT_EQ(f.log, (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
                           "send shift 0 0", "send key 32 0"}));
-    Fixture through;
-    through.Start(100, 0, [](MtrxInitArgs& a) { a.keyThrough = 1; });
+    Fixture through(100, 0, [](MtrxInitArgs& a) { a.keyThrough = 1; });
     through.Keys({0x0D, 0x21, 0x22, 0x26, 0x28});
     EXPECT_EQ(through.Pos(), (View{0, 9, 0}));
     EXPECT_EQ(through.log, (Log{"send key 13 0", "send key 33 0", "send key 34 0", "send key 38 0", "send key 40 0"}));
@@ -249,8 +247,7 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
         View view;
     };
     auto run = [](short thumbTrack, std::initializer_list<Step> steps) {
-        Fixture f;
-        f.Start(100, 0, [&](MtrxInitArgs& a) { a.thumbTrack = thumbTrack; });
+        Fixture f(100, 0, [&](MtrxInitArgs& a) { a.thumbTrack = thumbTrack; });
         for (const Step& s : steps) {
             f.model.VScroll(s.code, s.pos);
             EXPECT_EQ(f.Pos(), s.view) << s.code << " " << s.pos;
@@ -269,8 +266,7 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
 
     // The more-data message when the bottom reaches the data count; the
     // view is not scrolled then (the owner is expected to add rows).
-    Fixture f;
-    f.Start(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
+    Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
     f.model.VScroll(M::kPageDown, 0);
     f.log.clear();
     f.model.VScroll(M::kPageDown, 0);
@@ -293,15 +289,13 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
 
 TEST(MtrxModelMouse, ClicksDoubleClicksAndTheAppendRow)
 {
-    Fixture f;
-    f.Start(100);
+    Fixture f(100);
     // The partly visible last row: one row scrolls, the clicked row is current.
     f.model.LButtonDown(50, 185);
     EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
     EXPECT_EQ(f.log, (Log{"focus", "scroll 1", "pos 1", "send sel 1 0", "draw 9", "send sel 0 0", "capture 1"}));
 
-    Fixture cells;  // clicks on cells do not drag
-    cells.Start(5, 0, [](MtrxInitArgs& a) { a.cellMsg = kCellMsg; });
+    Fixture cells(5, 0, [](MtrxInitArgs& a) { a.cellMsg = kCellMsg; });  // clicks on cells do not drag
     cells.model.LButtonDown(150, 45);  // row 2, cell 1
     cells.model.LButtonDblClk(250, 65);
     cells.model.LButtonDown(10, 105);  // the row after the data
@@ -351,8 +345,7 @@ TEST(MtrxModelMouse, HitTestsAndCellRectangles)
 
 TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
 {
-    Fixture f;
-    f.Start(14);
+    Fixture f(14);
     f.model.LButtonDown(150, 65);
     f.log.clear();
     f.model.MouseMove(150, 195, true);  // on the partly visible row: scroll down, timer on
@@ -381,8 +374,7 @@ TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
 
 TEST(MtrxModelData, AddDeleteUpdateAndExchange)
 {
-    Fixture f;
-    f.Start(100);
+    Fixture f(100);
     f.model.VScroll(M::kThumbPosition, 10);
     f.log.clear();
     f.model.AddData(13);
@@ -417,8 +409,7 @@ TEST(MtrxModelData, AddDeleteUpdateAndExchange)
 
 TEST(MtrxModelCursor, SetCurSelRules)
 {
-    Fixture f;
-    f.Start(100);
+    Fixture f(100);
     f.model.SetCurSel(50, 1, 0, 0);  // off the view, not shown: no scroll
     EXPECT_EQ(f.Pos(), (View{0, 9, 50}));
     EXPECT_EQ(f.Take(), (Log{"erase 0", "send sel 0 0"}));
@@ -437,8 +428,7 @@ TEST(MtrxModelCursor, SetCurSelRules)
 
 TEST(MtrxModelFocus, FocusCursorMode)
 {
-    Fixture f;
-    f.Start(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
+    Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
     f.model.KeyDown(0x28);  // no focus: the frame is not drawn
     EXPECT_EQ(f.Take(), (Log{"erase 0", "send sel 0 0"}));
     f.model.SetFocus(true);
@@ -456,8 +446,8 @@ TEST(MtrxModelFocus, FocusCursorMode)
 // select-button column and a drag over five rows, with and without Ctrl.
 TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
 {
-    Fixture f;
-    f.StartSelect(3, {2});
+    Fixture f(100);
+    f.Select(3, {2});
     EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
     f.log.clear();
     f.Space(5);
@@ -478,8 +468,8 @@ TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
 
 TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
 {
-    Fixture withCtrl;
-    withCtrl.StartSelect(3, {7, 8});
+    Fixture withCtrl(100);
+    withCtrl.Select(3, {7, 8});
     withCtrl.model.KeyDown(0x11);
     withCtrl.log.clear();
     withCtrl.Drag(5, 0, 4);
@@ -491,8 +481,8 @@ TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
     withCtrl.model.LButtonDown(5, 45);  // full: a click in the column marks nothing
     EXPECT_EQ(withCtrl.Take({"invert"}), Log{});
 
-    Fixture without;
-    without.StartSelect(3, {7, 8});
+    Fixture without(100);
+    without.Select(3, {7, 8});
     without.log.clear();
     without.Drag(5, 0, 4);
     EXPECT_EQ(without.model.PendingCapacity(), 3);
@@ -524,8 +514,8 @@ TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
 
 TEST(MtrxModelSelect, DragAcrossTheAnchorAndBeyondTheData)
 {
-    Fixture f;
-    f.StartSelect(6);
+    Fixture f(100);
+    f.Select(6);
     f.Drag(5, 4, 6);                 // anchor 4, range 4 ... 6
     f.model.MouseMove(5, 45, true);  // back to row 2: 5 and 6 leave, 3 and 2 join
     std::vector<long> pending;
