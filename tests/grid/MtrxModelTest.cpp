@@ -65,10 +65,13 @@ struct Fixture : CMtrxModelSink {
         return kept;
     }
     View Pos() const { return {model.Top(), model.Bottom(), model.Current()}; }
-    void Keys(std::initializer_list<unsigned> keys)
+    // Key presses in order; the log of them alone.
+    Log Keys(std::initializer_list<unsigned> keys)
     {
+        log.clear();
         for (unsigned key : keys)
             (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key);
+        return Take();
     }
 
     static MtrxInitArgs Args(long count, short startAtEnd = 0)
@@ -113,10 +116,12 @@ struct Fixture : CMtrxModelSink {
             Space(row);
     }
     std::vector<long> List(int n = 3) const { return std::vector<long>(list, list + n); }
-    void Space(long row)
+    Log Space(long row, std::initializer_list<const char*> words = {})
     {
+        log.clear();
         model.SetCurSel(row, 0, 0, 1);
         model.KeyDown(0x20);
+        return Take(words);
     }
     void Drag(int x, long fromRow, long toRow)
     {
@@ -170,40 +175,31 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
 {
     Fixture f(100);
     f.Keys({0x28, 0x28, 0x28, 0x28, 0x28, 0x28, 0x28});
-    f.log.clear();
-    f.model.KeyDown(0x28);  // 7 -> 8: the cursor moves
-    EXPECT_EQ(f.Take(), (Log{"erase 7", "draw 8", "send sel 0 7"}));
-    f.model.KeyDown(0x28);  // on the second-to-last visible row: one row scrolls
+    EXPECT_EQ(f.Keys({0x28}), (Log{"erase 7", "draw 8", "send sel 0 7"}));  // 7 -> 8: the cursor moves
+    // On the second-to-last visible row: one row scrolls.
+    EXPECT_EQ(f.Keys({0x28}), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
     EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
-    EXPECT_EQ(f.Take(), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
     f.Keys({0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26});  // the cursor moves up to the top row
-    f.log.clear();
-    f.model.KeyDown(0x26);  // on the top row: one row scrolls back
+    // On the top row: one row scrolls back; on row 0 nothing.
+    EXPECT_EQ(f.Keys({0x26}), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
     EXPECT_EQ(f.Pos(), (View{0, 9, 0}));
-    EXPECT_EQ(f.Take(), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
-    f.model.KeyDown(0x26);  // row 0: nothing
-    EXPECT_TRUE(f.log.empty());
+    EXPECT_TRUE(f.Keys({0x26}).empty());
 
     // A cursor outside the view comes back with the view.
     f.model.VScroll(M::kThumbPosition, 50);
-    f.log.clear();
-    f.model.KeyDown(0x28);  // 0 < 50 - 1: the view jumps to the new row
+    EXPECT_EQ(f.Keys({0x28}), (Log{"post sel 0 0", "pos 1", "invalidate 1"}));  // 0 < 50 - 1: the view jumps
     EXPECT_EQ(f.Pos(), (View{1, 10, 1}));
-    EXPECT_EQ(f.Take(), (Log{"post sel 0 0", "pos 1", "invalidate 1"}));
     f.model.VScroll(M::kThumbPosition, 0);
     f.model.SetCurSel(40, 0, 0, 0);  // below the view, nothing scrolls
-    f.log.clear();
-    f.model.KeyDown(0x26);  // 40 > 9: the row above shows in the second-to-last row
+    // 40 > 9: the row above shows in the second-to-last row.
+    EXPECT_EQ(f.Keys({0x26}), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
     EXPECT_EQ(f.Pos(), (View{31, 40, 39}));
-    EXPECT_EQ(f.Take(), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
 
     // Pages keep the cursor's row in the view.
     f.model.VScroll(M::kThumbPosition, 0);
     f.model.SetCurSel(3, 0, 0, 1);
-    f.log.clear();
-    f.model.KeyDown(0x22);
+    EXPECT_EQ(f.Keys({0x22}), (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
     EXPECT_EQ(f.Pos(), (View{9, 18, 12}));
-    EXPECT_EQ(f.log, (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
     for (int i = 0; i < 12; ++i)
         f.model.PageNext();
     EXPECT_EQ(f.Pos(), (View{91, 100, 94}));  // the last page ends with the empty row after the data
@@ -218,25 +214,23 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
     EXPECT_EQ(f.Pos(), (View{55, 64, 64}));
 
     Fixture end(25, 1);
-    end.model.KeyDown(0x28);  // the last data row: nothing
+    EXPECT_TRUE(end.Keys({0x28}).empty());  // the last data row: nothing
     EXPECT_EQ(end.Pos(), (View{16, 25, 24}));
-    EXPECT_TRUE(end.log.empty());
 }
 
 TEST(MtrxModelKeys, EnterCtrlShiftAndPassThrough)
 {
     Fixture f(100);
     f.model.SetCurSel(4, 0, 0, 1);
-    f.log.clear();
     // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
     // Q after Ctrl's release; Shift's release; Space outside select mode (a key).
-    f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20});
-    EXPECT_EQ(f.log, (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
-                          "send shift 0 0", "send key 32 0"}));
+    EXPECT_EQ(f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20}),
+              (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
+                   "send shift 0 0", "send key 32 0"}));
     Fixture through(100, 0, [](MtrxInitArgs& a) { a.keyThrough = 1; });
-    through.Keys({0x0D, 0x21, 0x22, 0x26, 0x28});
+    EXPECT_EQ(through.Keys({0x0D, 0x21, 0x22, 0x26, 0x28}),
+              (Log{"send key 13 0", "send key 33 0", "send key 34 0", "send key 38 0", "send key 40 0"}));
     EXPECT_EQ(through.Pos(), (View{0, 9, 0}));
-    EXPECT_EQ(through.log, (Log{"send key 13 0", "send key 33 0", "send key 34 0", "send key 38 0", "send key 40 0"}));
 }
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
@@ -429,8 +423,7 @@ TEST(MtrxModelCursor, SetCurSelRules)
 TEST(MtrxModelFocus, FocusCursorMode)
 {
     Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
-    f.model.KeyDown(0x28);  // no focus: the frame is not drawn
-    EXPECT_EQ(f.Take(), (Log{"erase 0", "send sel 0 0"}));
+    EXPECT_EQ(f.Keys({0x28}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
     f.model.SetFocus(true);
     f.model.KillFocus();
     f.model.SetFocus(false);  // NaSetFocus: no focus message
@@ -449,20 +442,14 @@ TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
     Fixture f(100);
     f.Select(3, {2});
     EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
-    f.log.clear();
-    f.Space(5);
-    EXPECT_EQ(f.Take(), (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
+    EXPECT_EQ(f.Space(5), (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
     f.Space(6);
-    f.log.clear();
-    f.Space(8);  // full: nothing
-    EXPECT_EQ(f.Take({"send", "invert"}), Log{});
-    f.Space(2);  // marked: unmarked, later entries move up
-    EXPECT_EQ(f.Take({"invert", "send"}), (Log{"invert 2"}));
+    EXPECT_EQ(f.Space(8, {"send", "invert"}), Log{});  // full: nothing
+    // Marked: unmarked, later entries move up.
+    EXPECT_EQ(f.Space(2, {"invert", "send"}), (Log{"invert 2"}));
     EXPECT_EQ(f.List(), (std::vector<long>{5, 6, -1}));
     f.Space(5);
-    f.log.clear();
-    f.Space(6);
-    EXPECT_EQ(f.Take({"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
+    EXPECT_EQ(f.Space(6, {"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
     EXPECT_FALSE(f.model.Marking());
 }
 
@@ -470,8 +457,7 @@ TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
 {
     Fixture withCtrl(100);
     withCtrl.Select(3, {7, 8});
-    withCtrl.model.KeyDown(0x11);
-    withCtrl.log.clear();
+    withCtrl.Keys({0x11});
     withCtrl.Drag(5, 0, 4);
     EXPECT_EQ(withCtrl.model.PendingCapacity(), 1);
     EXPECT_EQ(withCtrl.Take({"invert", "send emptied"}), (Log{"invert 0"}));  // only the clicked row is marked
@@ -505,8 +491,7 @@ TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
     // cursor stays. (Without Ctrl the click clears and starts a new range.)
     without.model.LButtonUp();
     without.Space(4);
-    without.model.KeyDown(0x11);
-    without.log.clear();
+    without.Keys({0x11});
     without.model.LButtonDown(5, 85);
     EXPECT_EQ(without.log, (Log{"invert 4", "send emptied 0 0"}));
     EXPECT_EQ(without.model.Current(), 4);
