@@ -8,7 +8,6 @@
 // capacity, so any access past it is caught by AddressSanitizer.
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,90 +36,71 @@ public:
     // Drawing a row's cursor frame reads that row's colour: it must be a row of the view.
     void DrawCursor(long index) override { Require(model->IsVisible(index), "cursor drawn on a visible row", input); }
     void EraseCursor(long index) override { Require(model->IsVisible(index), "cursor erased on a visible row", input); }
-    void InvertRow(long row) override
-    {
-        Require(row >= 0 && row < model->VisibleRows(), "inverted row inside the window", input);
-    }
+    void InvertRow(long row) override { Require(row >= 0 && row < model->VisibleRows(), "row in view", input); }
     void TakeFocus() override {}
     void SetCapture(bool) override {}
     void SetAutoScrollTimer(bool) override {}
 
-private:
+    // Messages that carry a row index: the owner looks the row up.
     void Owner(unsigned m, uintptr_t w, intptr_t l)
     {
-        // Messages that carry a row index: the owner looks the row up.
-        if (m == kEnter || m == kCell || m == kSel)
-            Require(l >= 0 && l < model->Count(), "owner told of a row it has", input);
-        if (m == kKey)
-            Require(w <= 0xFF, "key code", input);
+        Require((m != kEnter && m != kCell && m != kSel) || (l >= 0 && l < model->Count()), "a row it has", input);
+        Require(m != kKey || w <= 0xFF, "key code", input);
     }
 };
 
 // A list's entries other than -1 are rows of the data, each listed once.
-void CheckRows(const long* list, size_t size, long count, const char* inside, const char* unique)
+void CheckRows(const long* list, size_t size, long count, const char* what)
 {
     std::vector<long> rows;
-    for (size_t i = 0; i < size; ++i) {
-        Require(list[i] == -1 || (list[i] >= 0 && list[i] < count), inside, input);
-        if (list[i] != -1)
-            rows.push_back(list[i]);
-    }
+    for (const long* row = list; row != list + size; ++row)
+        Require(*row == -1 || (*row >= 0 && *row < count), what, input);
+    std::copy_if(list, list + size, std::back_inserter(rows), [](long row) { return row != -1; });
     std::sort(rows.begin(), rows.end());
-    Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), unique, input);
+    Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), what, input);
 }
 
 void CheckInvariants(const CMtrxModel& m)
 {
     long count = m.Count();
     bool select = m.SelectMode();
-    const struct { bool holds; const char* what; } checks[] = {
-        {count >= 0 && count <= CMtrxModel::kMaxCount, "count in range"},
-        {m.Top() >= 0 && m.Top() <= count, "top on the data"},
-        {m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1"},
-        {count > 0 ? m.Current() >= 0 && m.Current() < count : m.Current() == 0, "current on the data"},
-        {!select || (m.Anchor() >= -1 && m.Anchor() < count), "anchor within the data"},
-    };
-    for (const auto& check : checks)
-        Require(check.holds, check.what, input);
-    if (!select)
-        return;
+    Require(count >= 0 && count <= CMtrxModel::kMaxCount, "count in range", input);
+    Require(m.Top() >= 0 && m.Top() <= count, "top on the data", input);
+    Require(m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1", input);
+    Require(count > 0 ? m.Current() >= 0 && m.Current() < count : m.Current() == 0, "current on the data", input);
+    Require(!select || (m.Anchor() >= -1 && m.Anchor() < count), "anchor within the data", input);
     // Each list holds a row once (a row being dragged over may also be in the
     // selection list; the commit skips it).
-    CheckRows(m.SelectList(), m.SelectCapacity(), count, "selected row within the data", "selected rows unique");
-    CheckRows(m.Pending().data(), m.Pending().size(), count, "pending row within the data", "pending rows unique");
+    if (select) {
+        CheckRows(m.SelectList(), m.SelectCapacity(), count, "selected rows unique and within the data");
+        CheckRows(m.Pending().data(), m.Pending().size(), count, "pending rows unique and within the data");
+    }
 }
 
 const unsigned kKeys[] = {0x0D, 0x10, 0x11, 0x20, 0x21, 0x22, 0x26, 0x28, 0x41, 0x51, 0x71, 0x09};
-
 unsigned Key(int a)
 {
     return kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])];
 }
 
-// Events of two operation codes each.
-void KeyDown(CMtrxModel& m, bool, int16_t a, int16_t)
-{
-    m.KeyDown(Key(a));
-}
-
-void VScroll(CMtrxModel& m, bool high, int16_t a, int16_t b)
-{
-    m.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint16_t>(b) | (high ? 0xFFFF0000u : 0u));
-}
-
-// One event per operation code; the top bit of the code picks a variant.
+// One event per operation code (key-down and scroll codes twice as likely);
+// the top bit of the code picks a variant.
 using Event = void (*)(CMtrxModel& m, bool high, int16_t a, int16_t b);
+const Event kKeyDown = [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyDown(Key(a)); };
+const Event kVScroll = [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
+    m.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint16_t>(b) | (high ? 0xFFFF0000u : 0u));
+};
 const Event kEvents[] = {
-    KeyDown,
-    KeyDown,
+    kKeyDown,
+    kKeyDown,
     [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDown(a % 320, b % 260); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDblClk(a % 320, b % 260); },
     [](CMtrxModel& m, bool high, int16_t a, int16_t b) { m.MouseMove(a % 320, b % 300, !high); },
     [](CMtrxModel& m, bool, int16_t, int16_t) { m.LButtonUp(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t) { m.Wheel(a); },
-    VScroll,
-    VScroll,
+    kVScroll,
+    kVScroll,
     [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.Size(uint16_t(a) % 2000, uint16_t(b) % 2000); },
     [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
@@ -132,18 +112,8 @@ const Event kEvents[] = {
         m.SetCurSel(high ? a : a % 400, b & 1, static_cast<short>((b >> 1) & 3), (b >> 3) & 1);
     },
     [](CMtrxModel& m, bool, int16_t a, int16_t) { m.UpdateDraw(a); },
-    [](CMtrxModel& m, bool, int16_t a, int16_t) {
-        if (a & 1)
-            m.SetFocus((a & 2) != 0);
-        else
-            m.KillFocus();
-    },
-    [](CMtrxModel& m, bool, int16_t a, int16_t) {
-        if (a & 1)
-            m.PagePrev();
-        else
-            m.PageNext();
-    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { (a & 1) != 0 ? m.SetFocus((a & 2) != 0) : m.KillFocus(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { (a & 1) != 0 ? m.PagePrev() : m.PageNext(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) {
         int l, t, r, btm;
         if (m.GetRowLineRect(static_cast<short>(a % 6), static_cast<short>(b % 8), &l, &t, &r, &btm))
@@ -173,16 +143,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     args.keyThrough = (shape >> 5) & 1;
     args.focusCursor = (shape >> 6) & 1;
     args.moreData = (shape >> 7) & 1;
+    unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
+                            &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
+    for (unsigned i = 0; i < 10; ++i)
+        *messages[i] = kRow + i;
     args.cellMsg = (shape & 0x04) ? kCell : 0;
-    args.rowMsg = kRow;
-    args.enterMsg = kEnter;
-    args.keyMsg = kKey;
-    args.selMsg = kSel;
-    args.rButtonMsg = kRButton;
-    args.focusMsg = kFocus;
-    args.appendMsg = kAppend;
-    args.moreDataMsg = kMore;
-    args.shiftUpMsg = kShift;
     args.maxColumns = 4;
     args.charHeight = in.Take<uint8_t>() % 40;
     args.aveCharWidth = 8;
@@ -190,17 +155,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     args.clientHeight = in.Take<uint8_t>() * 4;
     model.Init(args);
 
-    short positionCounts[4] = {5, 3, 0, 0};
-    short alignCounts[4] = {4, 2, 0, 0};
+    short positionCounts[4] = {5, 3}, alignCounts[4] = {4, 2};
     const short line0[5] = {0, 40, 120, 200, 300}, line1[3] = {0, 150, 300}, aligns[4] = {0, 1, 2, 17};
-    const short* positions[4] = {line0, line1, nullptr, nullptr};
-    const short* alignments[4] = {aligns, aligns, nullptr, nullptr};
+    const short* positions[4] = {line0, line1};
+    const short* alignments[4] = {aligns, aligns};
     model.SetColumnLayout(2, positionCounts, positions, alignCounts, alignments);
 
-    uint8_t capacity = in.Take<uint8_t>() % 12;
-    std::unique_ptr<long[]> list(capacity > 0 ? new long[capacity] : nullptr);
-    if (capacity > 0)
-        model.InitSelect(capacity, list.get(), kAdded, kEmptied);
+    // Exactly as long as the capacity, so that AddressSanitizer sees a read past it.
+    std::vector<long> list(in.Take<uint8_t>() % 12);
+    if (!list.empty())
+        model.InitSelect(static_cast<short>(list.size()), list.data(), kAdded, kEmptied);
     if (in.Take<uint8_t>() & 1) {
         model.SetHScroll(1);
         model.SetScrollColumn(2, 3);

@@ -40,26 +40,21 @@ protected:
         ::SetTextColor(reference.Hdc(), colour);
         ::ExtTextOutA(reference.Hdc(), x, y, clip ? ETO_CLIPPED : 0, clip, text, ::lstrlenA(text), nullptr);
     }
-    void Line(int x1, int y1, int x2, int y2, COLORREF colour)
-    {
-        HGDIOBJ old = ::SelectObject(reference.Hdc(), ::CreatePen(PS_SOLID, 1, colour));
-        ::MoveToEx(reference.Hdc(), x1, y1, nullptr);
-        ::LineTo(reference.Hdc(), x2, y2);
-        ::DeleteObject(::SelectObject(reference.Hdc(), old));
-    }
-    // Back fill, 3D frame from x >= 0, the etched separator after the first column.
+    // Back fill, 3D frame from x >= 0 (lines drawn round from the bottom left,
+    // each without its end pixel), the etched separator after the first column.
     void RefRow(CRect box, bool frame, int separator)
     {
         reference.Fill(box, kBack);
         int left = box.left < 0 ? 0 : box.left;
         if (frame) {
-            Line(left, box.bottom, left, box.top, kWhite), Line(left, box.top, box.right, box.top, kWhite);
-            Line(box.right, box.top, box.right, box.bottom, kGrey);
-            Line(box.right, box.bottom, left, box.bottom, kGrey);
+            reference.Fill({left, box.top + 1, left + 1, box.bottom + 1}, kWhite);
+            reference.Fill({left, box.top, box.right, box.top + 1}, kWhite);
+            reference.Fill({box.right, box.top, box.right + 1, box.bottom}, kGrey);
+            reference.Fill({left + 1, box.bottom, box.right + 1, box.bottom + 1}, kGrey);
         }
         if (separator > 0) {
-            Line(separator, box.top, separator, box.bottom, kGrey);
-            Line(separator + 1, box.top, separator + 1, box.bottom, kWhite);
+            reference.Fill({separator, box.top, separator + 1, box.bottom}, kGrey);
+            reference.Fill({separator + 1, box.top, separator + 2, box.bottom}, kWhite);
         }
     }
     // A row in the test's colours: back, text, embossing, top-left, bottom-right.

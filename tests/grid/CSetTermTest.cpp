@@ -82,20 +82,6 @@ protected:
     int unit = 0, height = 0;
 };
 
-TEST_F(TermBar, CreateSizesTheBarFromTheFontAlsoByClassName)
-{
-    Make(0, 3, 7);
-    CRect rect;
-    ::GetWindowRect(bar->m_hWnd, &rect);
-    parent.ScreenToClient(&rect);
-    EXPECT_EQ(rect, CRect(10, 20, 10 + 26 * unit + 4, 20 + height + 5));
-    EXPECT_EQ(bar->GetHeight() * 1000 + bar->GetDlgCtrlID(), (height + 7) * 1000 + 800);
-    std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CSetTerm"));
-    ASSERT_TRUE(made != nullptr && made->IsKindOf(RUNTIME_CLASS(CSetTerm)));
-    ASSERT_TRUE(static_cast<CSetTerm*>(made.get())->Create(&parent, CRect(5, 5, 6, 6), 1, 4, 2, 2, kDone));
-    EXPECT_GT(static_cast<CSetTerm*>(made.get())->GetHeight(), 7);  // measured in the screen DC's own font
-}
-
 TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBack)
 {
     struct Op {
@@ -143,10 +129,15 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
     EXPECT_EQ(::GetFocus(), parent.m_hWnd);
 }
 
-TEST_F(TermBar, PaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObjectOverManyWindows)
+TEST_F(TermBar, IsSizedFromTheFontPaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObject)
 {
     GdiObjectCount count;
     Make(0, 2, 4);
+    CRect rect;
+    ::GetWindowRect(bar->m_hWnd, &rect);
+    parent.ScreenToClient(&rect);
+    EXPECT_EQ(rect, CRect(10, 20, 10 + 26 * unit + 4, 20 + height + 5));
+    EXPECT_EQ(bar->GetHeight() * 1000 + bar->GetDlgCtrlID(), (height + 7) * 1000 + 800);
     Canvas canvas(420, 80);
     HDC dc = canvas.Hdc();
     HGDIOBJ dcFont = ::GetCurrentObject(dc, OBJ_FONT);
@@ -190,6 +181,11 @@ TEST_F(TermBar, PaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObjectOver
     bar.reset();
     EXPECT_GT(count.Created(), 20000u);
     EXPECT_EQ(count.Outstanding(), 0u);
+    // Also made by class name.
+    std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CSetTerm"));
+    ASSERT_TRUE(made != nullptr && made->IsKindOf(RUNTIME_CLASS(CSetTerm)));
+    ASSERT_TRUE(static_cast<CSetTerm*>(made.get())->Create(&parent, CRect(5, 5, 6, 6), 1, 4, 2, 2, kDone));
+    EXPECT_GT(static_cast<CSetTerm*>(made.get())->GetHeight(), 7);  // measured in the screen DC's own font
 }
 
 } // namespace

@@ -18,7 +18,7 @@ public:
     std::string Text() const { return m_szText; }
 };
 
-TEST(StaticDisp, FramesAreSunkenRaisedOrNoneAndTheTextIsAlignedInsideTheFrame)
+TEST(StaticDisp, FramesAreSunkenRaisedOrNoneTheTextIsAlignedInsideAndKeptInWholeCharacters)
 {
     CFont font;
     ASSERT_TRUE(MakeGothic(font, 12));
@@ -45,11 +45,8 @@ TEST(StaticDisp, FramesAreSunkenRaisedOrNoneAndTheTextIsAlignedInsideTheFrame)
         ::SelectObject(dc, old);
         EXPECT_EQ(canvas.Count(0, RECT(), false, &reference), 0) << "frame " << c.frame;
     }
-}
-
-TEST(StaticDisp, SetTextKeepsWholeCharactersUpTo255BytesAndDrawsOnlyOnADc)
-{
-    Canvas canvas(160, 40);
+    // SetText keeps whole characters up to 255 bytes and draws only on a DC.
+    canvas.Clear(kLight);
     Probe label(1, nullptr, CRect(10, 5, 150, 35), 0);
     label.SetText("AB", nullptr);
     EXPECT_EQ(label.Text() + std::to_string(canvas.Count(kLight)), "AB6400");

@@ -9,30 +9,25 @@
 
 namespace {
 
-struct LineTitles {
-    std::vector<const char*> titles;
-    std::vector<short> codes;
-};
-
-// Holds the arrays a layout points to.
+// Holds the arrays a layout points to; the codes are the first line's.
 struct Layout {
     std::vector<std::vector<char*>> titles;
     std::vector<std::vector<short>> codes;
     MTRX_LINE lines[4] = {};
     CMtrxLayout layout;
 
-    explicit Layout(const std::vector<LineTitles>& described)
+    Layout(std::initializer_list<std::vector<const char*>> described, std::vector<short> firstCodes = {})
     {
-        titles.resize(described.size());
-        codes.resize(described.size());
-        for (size_t j = 0; j < described.size(); ++j) {
-            for (const char* t : described[j].titles)
-                titles[j].push_back(const_cast<char*>(t));
-            codes[j] = described[j].codes;
-            codes[j].resize(titles[j].size(), 0);
-            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), titles[j].data()};
+        for (const std::vector<const char*>& line : described) {
+            titles.emplace_back();
+            for (const char* t : line)
+                titles.back().push_back(const_cast<char*>(t));
+            codes.push_back(codes.empty() ? firstCodes : std::vector<short>());
+            codes.back().resize(line.size(), 0);
         }
-        layout.SetLines(static_cast<short>(described.size()), lines);
+        for (size_t j = 0; j < titles.size(); ++j)
+            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), titles[j].data()};
+        layout.SetLines(static_cast<short>(titles.size()), lines);
     }
 
     // W = parentWidth + 1 - 16 with margins 0 and no select button.
@@ -54,15 +49,12 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
     } cases[] = {
         // W = 650: scale 108.33, truncated to 108 (one line is never uniform);
         // the last column takes the rest up to the client width 649.
-        {"wide", 665, {0, 0, 0}, {0, 108, 324, 649}},
         // W = 40: scale 6.67 < 8: fixed columns 8 and 24, the stretchable one the 8 left.
-        {"narrow, stretch", 55, {0, 16, 0}, {0, 8, 16, 39}},
-        {"narrow, two stretch", 55, {16, 16, 1}, {0, 5, 15, 39}},
-        {"narrow, no stretch", 55, {0, 1, 2}, {0, 8, 24, 39}},
-    };
+        {"wide", 665, {0, 0, 0}, {0, 108, 324, 649}}, {"narrow, stretch", 55, {0, 16, 0}, {0, 8, 16, 39}},
+        {"two stretch", 55, {16, 16, 1}, {0, 5, 15, 39}}, {"narrow, no stretch", 55, {0, 1, 2}, {0, 8, 24, 39}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Layout l({{{"A", "BB", "CCC"}, c.codes}});
+        Layout l({{"A", "BB", "CCC"}}, c.codes);
         EXPECT_EQ(l.Positions(c.parentWidth), c.positions);
         EXPECT_EQ(l.layout.LayoutLines(), 1);
     }
@@ -70,7 +62,7 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
 
 TEST(MtrxLayout, UniformLinesKeepTheFraction)
 {
-    LineTitles line = {{"ab", "abc", "a"}, {}};
+    const std::vector<const char*> line = {"ab", "abc", "a"};
     Layout four({line, line, line, line});  // W = 653, scale 108.83
     EXPECT_EQ(four.Positions(668), (std::vector<short>{0, 217, 543, 652}));
     EXPECT_TRUE(four.layout.Uniform());
@@ -78,14 +70,14 @@ TEST(MtrxLayout, UniformLinesKeepTheFraction)
     Layout three({line, line, line});
     EXPECT_EQ(three.Positions(668), (std::vector<short>{0, 216, 540, 652}));
     EXPECT_FALSE(three.layout.Uniform());
-    Layout differ({line, line, line, {{"ab", "abcd", "a"}, {}}});
+    Layout differ({line, line, line, {"ab", "abcd", "a"}});
     EXPECT_EQ(differ.Positions(668), (std::vector<short>{0, 216, 540, 652}));
     EXPECT_EQ(differ.Positions(668, 3), (std::vector<short>{0, 186, 558, 652}));
 }
 
 TEST(MtrxLayout, BandsMarginsAndSelectButton)
 {
-    Layout l({{{"A", "BB", "CCC"}, {}}, {{"D", "EE"}, {}}});
+    Layout l({{"A", "BB", "CCC"}, {"D", "EE"}});
     l.layout.SetMargins(10, 20, 5, 4, 2);
     l.layout.SetSelectButton(true);
     l.layout.Compute({500, 400, 8, 16, 16, 16});
@@ -93,10 +85,9 @@ TEST(MtrxLayout, BandsMarginsAndSelectButton)
     EXPECT_EQ((std::vector<int>{list.left, list.top, list.right, list.bottom}),
               (std::vector<int>{10, 5 + 2 * 18, 480, 400 - 2 * 18}));
     EXPECT_EQ(l.layout.ListWindowBottom(), 360);
-    EXPECT_EQ(l.layout.TitleBand().top, 5);
-    EXPECT_EQ(l.layout.TitleBand().bottom, 41);
-    EXPECT_EQ(l.layout.FooterBand().top, 364);
-    EXPECT_EQ(l.layout.FooterBand().bottom, 400);
+    const MtrxBox &title = l.layout.TitleBand(), &footer = l.layout.FooterBand();
+    EXPECT_EQ((std::vector<int>{title.top, title.bottom, footer.top, footer.bottom}),
+              (std::vector<int>{5, 41, 364, 400}));
     // W = 471 - 16 - 16 = 439, scale 73.2: k = 73; the select button leads.
     const short* p = l.layout.ListPositions(0);
     EXPECT_EQ((std::vector<short>{p[0], p[1], p[2], p[3]}), (std::vector<short>{16, 89, 235, 454}));
@@ -122,7 +113,7 @@ TEST(MtrxLayout, BandsMarginsAndSelectButton)
 
 TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
 {
-    Layout l({{{"No..", "Date......", "Amount....", "Tax.......", "Note......", "Code......"}, {}}});
+    Layout l({{"No..", "Date......", "Amount....", "Tax.......", "Note......", "Code......"}});
     l.layout.SetMargins(0, 0, 0, 0, 1);
     l.layout.SetHScroll(1);
     // W = 300: frozen 32 pixels, columns of 80: three scrolled columns.
@@ -151,9 +142,8 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     }
     EXPECT_EQ(l.layout.TitleColumn(0, 0), 0);
     l.layout.HScrollStep(CMtrxLayout::kLineRight, 0);
-    EXPECT_EQ(l.layout.TitleColumn(0, 1), 2);
-    EXPECT_EQ(l.layout.TitleColumn(0, 3), 4);
-    EXPECT_EQ(l.layout.TitleColumn(0, 4), -1);
+    for (const auto& shown : {std::make_pair(1, 2), {3, 4}, {4, -1}})
+        EXPECT_EQ(l.layout.TitleColumn(0, shown.first), shown.second) << shown.first;
     // Footer cells of scrolled columns follow the scroll.
     MTRX_FOOTCELL total = {0, 0, 3, 3, 2, const_cast<char*>("9")};
     MtrxBox box;
@@ -173,16 +163,9 @@ TEST(MtrxLayout, TitlesCompactedInNarrowCells)
         const char* title;
         int cellWidth;
         const char* shown;
-    } cases[] = {
-        {"A B", 24, "A B"},
-        {"A B", 16, "AB"},
-        {"A B", 23, "AB"},
-        {"\x93\xFA\x81\x40\x95\x74", 40, "\x93\xFA\x95\x74 "},  // 日　付 -> 日付, padded to 5
-        {"  AB", 31, "AB "},
-        // 0x81 0x40 inside "\x82\x81" + "@" is no full-width space.
-        {"\x82\x81\x40 ", 16, "\x82\x81\x40"},
-        {"", 0, ""},
-    };
+    } cases[] = {  // 日　付 -> 日付, padded to 5; 0x81 0x40 inside "\x82\x81" + "@" is no full-width space
+        {"A B", 24, "A B"}, {"A B", 16, "AB"}, {"A B", 23, "AB"}, {"\x93\xFA\x81\x40\x95\x74", 40, "\x93\xFA\x95\x74 "},
+        {"  AB", 31, "AB "}, {"\x82\x81\x40 ", 16, "\x82\x81\x40"}, {"", 0, ""}};
     for (const Case& c : cases)
         EXPECT_EQ(CMtrxLayout::CompactTitle(c.title, c.cellWidth, 8), c.shown) << c.title << " " << c.cellWidth;
 }

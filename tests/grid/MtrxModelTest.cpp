@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,21 @@ enum : unsigned {
     kRowMsg = 0x500, kEnterMsg, kKeyMsg, kSelMsg, kRButtonMsg, kCellMsg, kFocusMsg, kAppendMsg, kMoreMsg,
     kShiftMsg, kAddedMsg, kEmptiedMsg
 };
+const std::string kNames[] = {"row", "enter", "key", "sel", "rbutton", "cell", "focus", "append", "more", "shift",
+                              "added", "emptied"};
+const unsigned kUp = 0x1000;  // in a key sequence: the key's release
+using Log = std::vector<std::string>;
+using View = std::vector<long>;  // top, bottom, current
 
-// A sink that writes down everything the model asks of its window, as short
-// texts ("send sel 0 5", "scroll 1").
-class RecordingSink : public CMtrxModelSink {
-public:
-    std::vector<std::string> log;
+// The model, and the sink that writes down everything the model asks of its
+// window as short texts ("send sel 0 5", "scroll 1"). Rows are 20 pixels
+// high (character height 14).
+struct Fixture : CMtrxModelSink {
+    Log log;
+    CMtrxModel model{this};
 
-    void Clear() { log.clear(); }
-    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Add(("send " + Name(m)).c_str(), w, l); }
-    void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Add(("post " + Name(m)).c_str(), w, l); }
+    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Add("send " + kNames[m - kRowMsg], w, l); }
+    void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Add("post " + kNames[m - kRowMsg], w, l); }
     void SendCtrlQ() override { log.push_back("ctrlq"); }
     void SetScrollRange(long maxPos) override { Add("range", maxPos); }
     void SetScrollPos(long pos) override { Add("pos", pos); }
@@ -38,249 +44,196 @@ public:
     void TakeFocus() override { log.push_back("focus"); }
     void SetCapture(bool on) override { Add("capture", on); }
     void SetAutoScrollTimer(bool on) override { Add("timer", on); }
-
-    // Only the entries that start with one of the words.
-    std::vector<std::string> Only(std::initializer_list<const char*> words) const
-    {
-        std::vector<std::string> kept;
-        for (const std::string& entry : log) {
-            for (const char* word : words) {
-                if (entry.compare(0, std::string(word).size() + 1, std::string(word) + " ") == 0 || entry == word)
-                    kept.push_back(entry);
-            }
-        }
-        return kept;
-    }
-
-private:
-    static std::string Name(unsigned m)
-    {
-        static const char* const names[] = {"row", "enter", "key", "sel", "rbutton", "cell", "focus", "append",
-                                            "more", "shift", "added", "emptied"};
-        return m >= kRowMsg && m <= kEmptiedMsg ? names[m - kRowMsg] : "?";
-    }
-
     template <typename... T>
-    void Add(const char* what, T... values)
+    void Add(std::string entry, T... values)
     {
-        std::string entry = what;
         for (long long value : {static_cast<long long>(values)...})
             entry += " " + std::to_string(value);
         log.push_back(entry);
     }
-};
 
-// Rows 20 pixels high (character height 14), 10 visible rows unless told.
-struct ModelFixture {
-    RecordingSink sink;
-    CMtrxModel model{&sink};
+    // The log since the last call: all of it, or the entries that start with one of the words.
+    Log Take(std::initializer_list<const char*> words = {})
+    {
+        Log kept;
+        for (const std::string& entry : log) {
+            auto starts = [&](const char* word) { return entry.rfind(word, 0) == 0; };
+            if (words.size() == 0 || std::any_of(words.begin(), words.end(), starts))
+                kept.push_back(entry);
+        }
+        log.clear();
+        return kept;
+    }
+    View Pos() const { return {model.Top(), model.Bottom(), model.Current()}; }
+    // Key presses in order; the log of them alone.
+    Log Keys(std::initializer_list<unsigned> keys)
+    {
+        log.clear();
+        for (unsigned key : keys)
+            (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key);
+        return Take();
+    }
 
-    MtrxInitArgs Args(long count, short startAtEnd = 0)
+    static MtrxInitArgs Args(long count, short startAtEnd = 0)
     {
         MtrxInitArgs args;
         args.count = count;
         args.startAtEnd = startAtEnd;
-        args.lines = 1;
         args.maxColumns = 3;
         args.charHeight = 14;
         args.aveCharWidth = 8;
-        unsigned* messages[] = {&args.rowMsg, &args.enterMsg, &args.keyMsg, &args.selMsg, &args.rButtonMsg};
-        for (unsigned i = 0; i < 5; ++i)
+        unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
+                                &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
+        for (unsigned i = 0; i < 10; ++i)
             *messages[i] = kRowMsg + i;
-        args.focusMsg = kFocusMsg;
+        args.cellMsg = 0;  // clicks drag unless told
         return args;
     }
-
-    // The log since the last call.
-    std::vector<std::string> Take()
+    // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
+    // one line of three columns.
+    explicit Fixture(long count = -1, short startAtEnd = 0, const std::function<void(MtrxInitArgs&)>& change = {})
     {
-        std::vector<std::string> got;
-        got.swap(sink.log);
-        return got;
-    }
-    // Key presses in order; kUp marks a release.
-    static const unsigned kUp = 0x1000;
-    void Keys(std::initializer_list<unsigned> keys)
-    {
-        for (unsigned key : keys)
-            (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key);
-    }
-
-    // Init, then the first sizing to 300 x (rows x 20 - 1): `rows` visible rows.
-    void Start(const MtrxInitArgs& args, int rows = 10)
-    {
+        if (count < 0)
+            return;
+        MtrxInitArgs args = Args(count, startAtEnd);
+        if (change)
+            change(args);
         model.Init(args);
-        model.Size(300, rows * 20 - 1);
-        short counts[4] = {4, 0, 0, 0};
-        short xs[4] = {0, 100, 200, 299};
-        short aligns[3] = {1, 2, 0};
-        const short* positions[4] = {xs, nullptr, nullptr, nullptr};
-        const short* alignments[4] = {aligns, nullptr, nullptr, nullptr};
-        short alignCounts[4] = {3, 0, 0, 0};
+        model.Size(300, 199);
+        short counts[4] = {4}, alignCounts[4] = {3}, xs[4] = {0, 100, 200, 299}, aligns[3] = {1, 2, 0};
+        const short* positions[4] = {xs};
+        const short* alignments[4] = {aligns};
         model.SetColumnLayout(1, counts, positions, alignCounts, alignments);
-        sink.Clear();
+        log.clear();
+    }
+
+    // Select mode: the owner's list, rows marked by Space, drags over rows.
+    long list[8] = {7, 7, 7, 7, 7, 7, 7, 7};
+    void Select(short capacity, std::initializer_list<long> marked = {})
+    {
+        model.InitSelect(capacity, list, kAddedMsg, kEmptiedMsg);
+        for (long row : marked)
+            Space(row);
+    }
+    std::vector<long> List(int n = 3) const { return std::vector<long>(list, list + n); }
+    Log Space(long row, std::initializer_list<const char*> words = {})
+    {
+        log.clear();
+        model.SetCurSel(row, 0, 0, 1);
+        model.KeyDown(0x20);
+        return Take(words);
+    }
+    void Drag(int x, long fromRow, long toRow)
+    {
+        model.LButtonDown(x, static_cast<int>(fromRow * 20 + 5));
+        for (long r = fromRow + 1; r <= toRow; ++r)
+            model.MouseMove(x, static_cast<int>(r * 20 + 5), true);
     }
 };
 
-using Log = std::vector<std::string>;
+using M = CMtrxModel;
 
-struct View {
-    long top, bottom, current;
-};
-
-void ExpectView(const CMtrxModel& m, View v)
+TEST(MtrxModelStart, FirstPositionScrollBarAndLaterSizings)
 {
-    EXPECT_EQ(m.Top(), v.top);
-    EXPECT_EQ(m.Bottom(), v.bottom);
-    EXPECT_EQ(m.Current(), v.current);
-}
-
-TEST(MtrxModelStart, FirstPositionAndScrollBar)
-{
-    struct Case {
+    // From the end the last row moves up to the second-to-last visible row;
+    // a range of 0 would hide the scroll box: 1 instead.
+    const struct {
         long count;
         short startAtEnd;
         View view;
         long range;
-    } cases[] = {
-        {100, 0, {0, 9, 0}, 91},
-        // The last row moves up to the second-to-last visible row.
-        {25, 1, {16, 25, 24}, 16},
-        {30, 1, {21, 30, 29}, 21},
-        {5, 1, {0, 9, 4}, -4},
-        // A range of 0 would hide the scroll box: 1 instead.
-        {9, 0, {0, 9, 0}, 1},
-        {0, 1, {0, 9, 0}, -9},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
-        ModelFixture f;
+    } cases[] = {{100, 0, {0, 9, 0}, 91}, {25, 1, {16, 25, 24}, 16}, {30, 1, {21, 30, 29}, 21},
+                 {5, 1, {0, 9, 4}, -4},   {9, 0, {0, 9, 0}, 1},     {0, 1, {0, 9, 0}, -9}};
+    for (const auto& c : cases) {
+        Fixture f;
         f.model.Init(f.Args(c.count, c.startAtEnd));
         f.model.Size(300, 199);
-        EXPECT_EQ(f.model.VisibleRows(), 10);
-        ExpectView(f.model, c.view);
-        EXPECT_EQ(f.sink.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view.top)}));
+        EXPECT_EQ(f.Pos(), c.view) << c.count;
+        EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
     }
-}
-
-TEST(MtrxModelStart, InitWithAClientAreaAndLaterSizings)
-{
-    ModelFixture f;
+    Fixture f;
     MtrxInitArgs args = f.Args(25, 1);
     args.clientWidth = 300;
     args.clientHeight = 180;  // (180 + 1) / 20 + 1 = 10 rows
-    args.lines = 2;           // rows of (14 + 6) x 2 pixels
+    args.lines = 2;           // rows of (4 + 6) x 2 pixels
     args.charHeight = 4;
     f.model.Init(args);
     EXPECT_EQ(f.model.RowHeight(), 20);
-    EXPECT_EQ(f.model.VisibleRows(), 10);
-    ExpectView(f.model, {16, 25, 24});
-    EXPECT_EQ(f.sink.log, (Log{"range 16", "pos 16", "invalidate 0"}));
+    EXPECT_EQ(f.Pos(), (View{16, 25, 24}));
+    EXPECT_EQ(f.log, (Log{"range 16", "pos 16", "invalidate 0"}));
     // A later sizing keeps top and current; the drawing area loses a pixel.
     f.model.Size(300, 199);  // first sizing (the flag was clear)
     f.model.Size(250, 101);  // ceil(101 / 20) = 6
-    EXPECT_EQ(f.model.VisibleRows(), 6);
     EXPECT_EQ(f.model.AreaRight(), 249);
-    ExpectView(f.model, {16, 21, 24});
-    f.model.Size(0, 100);  // hidden: nothing changes, the next sizing is a first one
-    f.model.Size(300, 60); // (60 + 1) / 20 rounded up = 4, initial position again
-    ExpectView(f.model, {22, 25, 24});
+    EXPECT_EQ(f.Pos(), (View{16, 21, 24}));
+    f.model.Size(0, 100);   // hidden: nothing changes, the next sizing is a first one
+    f.model.Size(300, 60);  // (60 + 1) / 20 rounded up = 4, initial position again
+    EXPECT_EQ(f.Pos(), (View{22, 25, 24}));
 }
 
-TEST(MtrxModelKeys, DownAndUpAtTheEdgesOfTheView)
+TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
 {
-    ModelFixture f;
-    f.Start(f.Args(100));
+    Fixture f(100);
     f.Keys({0x28, 0x28, 0x28, 0x28, 0x28, 0x28, 0x28});
-    f.sink.Clear();
-    f.model.KeyDown(0x28);  // 7 -> 8: the cursor moves
-    EXPECT_EQ(f.Take(), (Log{"erase 7", "draw 8", "send sel 0 7"}));
-    f.model.KeyDown(0x28);  // on the second-to-last visible row: one row scrolls
-    ExpectView(f.model, {1, 10, 9});
-    EXPECT_EQ(f.Take(), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
-    f.Keys({0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26});  // cursor moves up to the top row
-    ExpectView(f.model, {1, 10, 1});
-    f.sink.Clear();
-    f.model.KeyDown(0x26);  // on the top row: one row scrolls back
-    ExpectView(f.model, {0, 9, 0});
-    EXPECT_EQ(f.Take(), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
-    f.model.KeyDown(0x26);  // row 0: nothing
-    EXPECT_TRUE(f.sink.log.empty());
+    EXPECT_EQ(f.Keys({0x28}), (Log{"erase 7", "draw 8", "send sel 0 7"}));  // 7 -> 8: the cursor moves
+    // On the second-to-last visible row: one row scrolls.
+    EXPECT_EQ(f.Keys({0x28}), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
+    EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
+    f.Keys({0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26});  // the cursor moves up to the top row
+    // On the top row: one row scrolls back; on row 0 nothing.
+    EXPECT_EQ(f.Keys({0x26}), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
+    EXPECT_EQ(f.Pos(), (View{0, 9, 0}));
+    EXPECT_TRUE(f.Keys({0x26}).empty());
 
-    ModelFixture end;
-    end.Start(end.Args(25, 1));
-    end.model.KeyDown(0x28);  // the last data row: nothing
-    ExpectView(end.model, {16, 25, 24});
-    EXPECT_TRUE(end.sink.log.empty());
-}
-
-TEST(MtrxModelKeys, CursorOutsideTheViewComesBackWithTheView)
-{
-    ModelFixture f;
-    f.Start(f.Args(100));
-    f.model.VScroll(CMtrxModel::kThumbPosition, 50);  // the cursor (0) is now above the view
-    f.sink.Clear();
-    f.model.KeyDown(0x28);  // 0 < 50 - 1: the view jumps to the new row
-    ExpectView(f.model, {1, 10, 1});
-    EXPECT_EQ(f.Take(), (Log{"post sel 0 0", "pos 1", "invalidate 1"}));
-    f.model.VScroll(CMtrxModel::kThumbPosition, 0);
+    // A cursor outside the view comes back with the view.
+    f.model.VScroll(M::kThumbPosition, 50);
+    EXPECT_EQ(f.Keys({0x28}), (Log{"post sel 0 0", "pos 1", "invalidate 1"}));  // 0 < 50 - 1: the view jumps
+    EXPECT_EQ(f.Pos(), (View{1, 10, 1}));
+    f.model.VScroll(M::kThumbPosition, 0);
     f.model.SetCurSel(40, 0, 0, 0);  // below the view, nothing scrolls
-    f.Take();
-    f.model.KeyDown(0x26);  // 40 > 9: the row above shows in the second-to-last row
-    ExpectView(f.model, {31, 40, 39});
-    EXPECT_EQ(f.sink.log, (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
-}
+    // 40 > 9: the row above shows in the second-to-last row.
+    EXPECT_EQ(f.Keys({0x26}), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
+    EXPECT_EQ(f.Pos(), (View{31, 40, 39}));
 
-TEST(MtrxModelKeys, PagesKeepTheCursorsRowInTheView)
-{
-    ModelFixture f;
-    f.Start(f.Args(100));
+    // Pages keep the cursor's row in the view.
+    f.model.VScroll(M::kThumbPosition, 0);
     f.model.SetCurSel(3, 0, 0, 1);
-    f.sink.Clear();
-    f.model.KeyDown(0x22);
-    ExpectView(f.model, {9, 18, 12});
-    EXPECT_EQ(f.sink.log, (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
+    EXPECT_EQ(f.Keys({0x22}), (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
+    EXPECT_EQ(f.Pos(), (View{9, 18, 12}));
     for (int i = 0; i < 12; ++i)
         f.model.PageNext();
-    // The last page ends with the empty row after the data.
-    ExpectView(f.model, {91, 100, 94});
+    EXPECT_EQ(f.Pos(), (View{91, 100, 94}));  // the last page ends with the empty row after the data
     f.model.SetCurSel(99, 0, 0, 1);
     f.model.PagePrev();
-    ExpectView(f.model, {82, 91, 90});
+    EXPECT_EQ(f.Pos(), (View{82, 91, 90}));
     f.model.SetCurSel(85, 0, 0, 1);
-    f.model.VScroll(CMtrxModel::kPageUp, 0);
-    f.model.VScroll(CMtrxModel::kPageUp, 0);  // cursor now below the view: its row is the last one
-    ExpectView(f.model, {64, 73, 85});
+    f.model.VScroll(M::kPageUp, 0);
+    f.model.VScroll(M::kPageUp, 0);  // the cursor now below the view: its row is the last one
+    EXPECT_EQ(f.Pos(), (View{64, 73, 85}));
     f.model.KeyDown(0x21);
-    ExpectView(f.model, {55, 64, 64});
+    EXPECT_EQ(f.Pos(), (View{55, 64, 64}));
+
+    Fixture end(25, 1);
+    EXPECT_TRUE(end.Keys({0x28}).empty());  // the last data row: nothing
+    EXPECT_EQ(end.Pos(), (View{16, 25, 24}));
 }
 
 TEST(MtrxModelKeys, EnterCtrlShiftAndPassThrough)
 {
-    ModelFixture f;
-    MtrxInitArgs args = f.Args(100);
-    args.shiftUpMsg = kShiftMsg;
-    f.Start(args);
+    Fixture f(100);
     f.model.SetCurSel(4, 0, 0, 1);
-    f.sink.Clear();
     // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
     // Q after Ctrl's release; Shift's release; Space outside select mode (a key).
-    const unsigned up = ModelFixture::kUp;
-    f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, up | 0x11, 0x51, up | 0x10, 0x20});
-    EXPECT_EQ(f.sink.log, (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
-                               "send shift 0 0", "send key 32 0"}));
-
-    ModelFixture through;
-    args.keyThrough = 1;
-    through.Start(args);
-    for (unsigned key : {0x0D, 0x21, 0x22, 0x26, 0x28})
-        through.model.KeyDown(key);
-    ExpectView(through.model, {0, 9, 0});
-    EXPECT_EQ(through.sink.log,
+    EXPECT_EQ(f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20}),
+              (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
+                   "send shift 0 0", "send key 32 0"}));
+    Fixture through(100, 0, [](MtrxInitArgs& a) { a.keyThrough = 1; });
+    EXPECT_EQ(through.Keys({0x0D, 0x21, 0x22, 0x26, 0x28}),
               (Log{"send key 13 0", "send key 33 0", "send key 34 0", "send key 38 0", "send key 40 0"}));
+    EXPECT_EQ(through.Pos(), (View{0, 9, 0}));
 }
 
-TEST(MtrxModelScrollBar, CodesThumbTrackingAndMoreData)
+TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
 {
     struct Step {
         unsigned code;
@@ -288,53 +241,38 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingAndMoreData)
         View view;
     };
     auto run = [](short thumbTrack, std::initializer_list<Step> steps) {
-        ModelFixture f;
-        MtrxInitArgs args = f.Args(100);
-        args.thumbTrack = thumbTrack;
-        f.Start(args);
+        Fixture f(100, 0, [&](MtrxInitArgs& a) { a.thumbTrack = thumbTrack; });
         for (const Step& s : steps) {
-            SCOPED_TRACE(s.code * 1000 + s.pos);
             f.model.VScroll(s.code, s.pos);
-            ExpectView(f.model, s.view);
+            EXPECT_EQ(f.Pos(), s.view) << s.code << " " << s.pos;
         }
     };
-    run(0, {{CMtrxModel::kLineDown, 0, {1, 10, 0}},
-            {CMtrxModel::kLineUp, 0, {0, 9, 0}},
-            {CMtrxModel::kLineUp, 0, {0, 9, 0}},
-            {CMtrxModel::kPageDown, 0, {9, 18, 0}},
-            {CMtrxModel::kPageUp, 0, {0, 9, 0}},
-            // Tracking off: the box moves, the view waits for its release.
-            {CMtrxModel::kThumbTrack, 40, {0, 9, 0}},
-            {CMtrxModel::kThumbPosition, 40, {40, 49, 0}},
-            {CMtrxModel::kPageUp, 0, {31, 40, 0}},
-            {CMtrxModel::kThumbPosition, 91, {91, 100, 0}},
-            {CMtrxModel::kLineDown, 0, {91, 100, 0}},
-            // Past the end, and a position that would wrap: ignored.
-            {CMtrxModel::kThumbPosition, 92, {91, 100, 0}},
-            {CMtrxModel::kThumbPosition, 0xFFFFFFFFul, {91, 100, 0}},
-            {CMtrxModel::kPageDown, 0, {91, 100, 0}},
-            {8, 0, {91, 100, 0}}});
-    run(1, {{CMtrxModel::kThumbTrack, 40, {40, 49, 0}}, {CMtrxModel::kThumbTrack, 95, {40, 49, 0}}});
+    // Tracking off: the box moves, the view waits for its release. Past the
+    // end, a position that would wrap and an unknown code are ignored.
+    run(0, {{M::kLineDown, 0, {1, 10, 0}},           {M::kLineUp, 0, {0, 9, 0}},
+            {M::kLineUp, 0, {0, 9, 0}},              {M::kPageDown, 0, {9, 18, 0}},
+            {M::kPageUp, 0, {0, 9, 0}},              {M::kThumbTrack, 40, {0, 9, 0}},
+            {M::kThumbPosition, 40, {40, 49, 0}},    {M::kPageUp, 0, {31, 40, 0}},
+            {M::kThumbPosition, 91, {91, 100, 0}},   {M::kLineDown, 0, {91, 100, 0}},
+            {M::kThumbPosition, 92, {91, 100, 0}},   {M::kThumbPosition, 0xFFFFFFFFul, {91, 100, 0}},
+            {M::kPageDown, 0, {91, 100, 0}},         {8, 0, {91, 100, 0}}});
+    run(1, {{M::kThumbTrack, 40, {40, 49, 0}}, {M::kThumbTrack, 95, {40, 49, 0}}});
 
     // The more-data message when the bottom reaches the data count; the
     // view is not scrolled then (the owner is expected to add rows).
-    ModelFixture f;
-    MtrxInitArgs args = f.Args(20);
-    args.moreData = 1;
-    args.moreDataMsg = kMoreMsg;
-    f.Start(args);
-    f.model.VScroll(CMtrxModel::kPageDown, 0);
-    f.sink.Clear();
-    f.model.VScroll(CMtrxModel::kPageDown, 0);
+    Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
+    f.model.VScroll(M::kPageDown, 0);
+    f.log.clear();
+    f.model.VScroll(M::kPageDown, 0);
     EXPECT_EQ(f.Take(), (Log{"send more 0 0"}));
-    f.model.VScroll(CMtrxModel::kThumbPosition, 0);
-    f.sink.Clear();
-    f.model.VScroll(CMtrxModel::kThumbPosition, 11);  // released box: the view follows as well
+    f.model.VScroll(M::kThumbPosition, 0);
+    f.log.clear();
+    f.model.VScroll(M::kThumbPosition, 11);  // released box: the view follows as well
     EXPECT_EQ(f.Take(), (Log{"send more 0 0", "scroll 11", "pos 11", "send sel 1 0"}));
     f.model.ExchangeDataCount(40, 1);  // no more data from now on
-    f.Take();
-    f.model.VScroll(CMtrxModel::kThumbPosition, 31);
-    EXPECT_EQ(f.sink.Only({"send"}), (Log{"send sel 1 0"}));
+    f.log.clear();
+    f.model.VScroll(M::kThumbPosition, 31);
+    EXPECT_EQ(f.Take({"send"}), (Log{"send sel 1 0"}));
     // The wheel: one row per message.
     f.model.Wheel(120);
     EXPECT_EQ(f.model.Top(), 30);
@@ -345,56 +283,40 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingAndMoreData)
 
 TEST(MtrxModelMouse, ClicksDoubleClicksAndTheAppendRow)
 {
-    ModelFixture f;
-    MtrxInitArgs args = f.Args(100);
-    f.Start(args);
+    Fixture f(100);
     // The partly visible last row: one row scrolls, the clicked row is current.
     f.model.LButtonDown(50, 185);
-    ExpectView(f.model, {1, 10, 9});
-    EXPECT_EQ(f.sink.log, (Log{"focus", "scroll 1", "pos 1", "send sel 1 0", "draw 9", "send sel 0 0", "capture 1"}));
-    EXPECT_TRUE(f.model.Dragging());
-    f.model.LButtonUp();
-    EXPECT_FALSE(f.model.Dragging());
+    EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
+    EXPECT_EQ(f.log, (Log{"focus", "scroll 1", "pos 1", "send sel 1 0", "draw 9", "send sel 0 0", "capture 1"}));
 
-    ModelFixture cells;
-    args.cellMsg = kCellMsg;
-    args.appendMsg = kAppendMsg;
-    args.count = 5;
-    cells.Start(args);
+    Fixture cells(5, 0, [](MtrxInitArgs& a) { a.cellMsg = kCellMsg; });  // clicks on cells do not drag
     cells.model.LButtonDown(150, 45);  // row 2, cell 1
     cells.model.LButtonDblClk(250, 65);
     cells.model.LButtonDown(10, 105);  // the row after the data
     cells.model.LButtonDblClk(10, 105);
     cells.model.LButtonDown(10, 125);  // below it: nothing
-    EXPECT_EQ(cells.sink.log, (Log{"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2",
-                                   "draw 3", "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0",
-                                   "send append 0 0"}));
-    EXPECT_FALSE(cells.model.Dragging());
+    EXPECT_EQ(cells.log, (Log{"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2",
+                              "draw 3", "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0",
+                              "send append 0 0"}));
 }
 
 TEST(MtrxModelMouse, HitTestsAndCellRectangles)
 {
-    ModelFixture f;
+    Fixture f;
     MtrxInitArgs args = f.Args(100);
-    args.lines = 2;
-    args.charHeight = 14;  // rows of 40 pixels, lines of 20
+    args.lines = 2;  // rows of 40 pixels, lines of 20
     f.model.Init(args);
     f.model.Size(300, 399);
-    short counts[4] = {4, 2, 0, 0};
-    short xs0[4] = {0, 100, 200, 299};
-    short xs1[2] = {0, 299};
+    short counts[4] = {4, 2}, alignCounts[4] = {3, 1}, xs0[4] = {0, 100, 200, 299}, xs1[2] = {0, 299};
     short aligns[3] = {1, 2, 16};
-    const short* positions[4] = {xs0, xs1, nullptr, nullptr};
-    const short* alignments[4] = {aligns, aligns, nullptr, nullptr};
-    short alignCounts[4] = {3, 1, 0, 0};
+    const short* positions[4] = {xs0, xs1};
+    const short* alignments[4] = {aligns, aligns};
     f.model.SetColumnLayout(2, counts, positions, alignCounts, alignments);
     EXPECT_EQ(f.model.Alignments(0)[2], 0);  // the stretch flag is dropped
-    struct Hit {
-        int x, y, hit;
-    } hits[] = {{0, 0, 0}, {99, 5, 0}, {100, 5, 1}, {298, 19, 2}, {299, 5, 0}, {150, 20, 100}, {150, 79, 100},
-                {-3, 45, 0}};
-    for (const Hit& h : hits)
-        EXPECT_EQ(f.model.CellHit(h.x, h.y), h.hit) << h.x << "," << h.y;
+    const int hits[][3] = {{0, 0, 0},     {99, 5, 0},     {100, 5, 1},    {298, 19, 2},
+                           {299, 5, 0},   {150, 20, 100}, {150, 79, 100}, {-3, 45, 0}};
+    for (const auto& h : hits)
+        EXPECT_EQ(f.model.CellHit(h[0], h[1]), h[2]) << h[0] << "," << h[1];
 
     f.model.SetCurSel(2, 0, 0, 1);
     int l, t, r, b;
@@ -402,10 +324,8 @@ TEST(MtrxModelMouse, HitTestsAndCellRectangles)
     EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{2, 103, 299, 118}));
     ASSERT_TRUE(f.model.GetRowLineRect(0, 2, &l, &t, &r, &b));
     EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{202, 83, 299, 98}));
-    EXPECT_FALSE(f.model.GetRowLineRect(0, 3, &l, &t, &r, &b));
-    EXPECT_FALSE(f.model.GetRowLineRect(1, 1, &l, &t, &r, &b));
-    EXPECT_FALSE(f.model.GetRowLineRect(4, 0, &l, &t, &r, &b));
-    EXPECT_FALSE(f.model.GetRowLineRect(0, -1, &l, &t, &r, &b));
+    for (const auto& outside : {std::make_pair(0, 3), {1, 1}, {4, 0}, {0, -1}})
+        EXPECT_FALSE(f.model.GetRowLineRect(outside.first, outside.second, &l, &t, &r, &b)) << outside.first;
     // With columns scrolled: frozen 1, first scrolled 2 shows column 2 at display column 1.
     f.model.SetHScroll(1);
     f.model.SetScrollColumn(2, 3);
@@ -413,234 +333,185 @@ TEST(MtrxModelMouse, HitTestsAndCellRectangles)
     ASSERT_TRUE(f.model.GetRowLineRect(0, 2, &l, &t, &r, &b));
     EXPECT_EQ(l, 102);
     EXPECT_FALSE(f.model.GetRowLineRect(0, 5, &l, &t, &r, &b));
-    f.model.VScroll(CMtrxModel::kThumbPosition, 50);  // the current row is off the view
+    f.model.VScroll(M::kThumbPosition, 50);  // the current row is off the view
     EXPECT_FALSE(f.model.GetRowLineRect(0, 0, &l, &t, &r, &b));
 }
 
 TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
 {
-    ModelFixture f;
-    f.Start(f.Args(14));
+    Fixture f(14);
     f.model.LButtonDown(150, 65);
-    f.sink.Clear();
+    f.log.clear();
     f.model.MouseMove(150, 195, true);  // on the partly visible row: scroll down, timer on
-    ExpectView(f.model, {1, 10, 9});
-    EXPECT_EQ(f.sink.Only({"timer", "scroll"}), (Log{"scroll 1", "timer 1"}));
+    EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
+    EXPECT_EQ(f.Take({"timer", "scroll"}), (Log{"scroll 1", "timer 1"}));
     f.model.MouseMove(150, 199, true);  // still down there: the timer does the rest
     for (int i = 0; i < 8; ++i)
         f.model.Timer();
-    // The last view ends with the empty row after the data.
-    ExpectView(f.model, {5, 14, 13});
-    f.model.MouseMove(150, 50, true);  // back inside: timer off, cursor follows
-    ExpectView(f.model, {5, 14, 7});
+    EXPECT_EQ(f.Pos(), (View{5, 14, 13}));  // the last view ends with the empty row after the data
+    f.model.MouseMove(150, 50, true);       // back inside: timer off, cursor follows
+    EXPECT_EQ(f.Pos(), (View{5, 14, 7}));
     f.model.MouseMove(150, -1, true);  // above: scroll up
     for (int i = 0; i < 4; ++i)
         f.model.Timer();
-    ExpectView(f.model, {0, 9, 0});
+    EXPECT_EQ(f.Pos(), (View{0, 9, 0}));
     f.model.Timer();  // at the top the timer keeps running and nothing moves
-    ExpectView(f.model, {0, 9, 0});
-    f.sink.Clear();
+    EXPECT_EQ(f.Pos(), (View{0, 9, 0}));
+    f.log.clear();
     f.model.LButtonUp();
-    EXPECT_EQ(f.sink.log, (Log{"timer 0", "capture 0"}));
-    // A move with the button up ends the drag.
+    EXPECT_EQ(f.Take(), (Log{"timer 0", "capture 0"}));
     f.model.LButtonDown(150, 65);
-    f.sink.Clear();
-    f.model.MouseMove(150, 85, false);
-    EXPECT_EQ(f.sink.log, (Log{"capture 0"}));
+    f.log.clear();
+    f.model.MouseMove(150, 85, false);  // a move with the button up ends the drag
+    EXPECT_EQ(f.log, (Log{"capture 0"}));
 }
 
 TEST(MtrxModelData, AddDeleteUpdateAndExchange)
 {
-    ModelFixture f;
-    f.Start(f.Args(100));
-    f.model.VScroll(CMtrxModel::kThumbPosition, 10);
-    f.sink.Clear();
+    Fixture f(100);
+    f.model.VScroll(M::kThumbPosition, 10);
+    f.log.clear();
     f.model.AddData(13);
     f.model.AddData(5);
     f.model.AddData(30);  // below the view: no repaint
     f.model.UpdateDraw(12);
     f.model.UpdateDraw(30);
     f.model.DeleteData(19);
-    EXPECT_EQ(f.sink.log, (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
-                               "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
-                               "band 0 180 300 200"}));
+    EXPECT_EQ(f.Take(), (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
+                             "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
+                             "band 0 180 300 200"}));
     EXPECT_EQ(f.model.Count(), 102);
     // A shrinking count keeps the cursor on the data.
     f.model.SetCurSel(15, 0, 0, 1);
-    f.sink.Clear();
+    f.log.clear();
     f.model.ExchangeDataCount(8, 1);
     // The view was wholly past the new end: it shows the data again.
-    EXPECT_EQ(f.sink.log, (Log{"pos 0", "rangekeep 8", "invalidate 1"}));
-    ExpectView(f.model, {0, 9, 7});
+    EXPECT_EQ(f.Take(), (Log{"pos 0", "rangekeep 8", "invalidate 1"}));
+    EXPECT_EQ(f.Pos(), (View{0, 9, 7}));
     EXPECT_EQ(f.model.NoMoreData(), 1);
     f.model.SetCurSel(8, 1, 0, 1);  // out of the data: ignored
     EXPECT_EQ(f.model.Current(), 7);
     for (int i = 0; i < 10; ++i)
         f.model.DeleteData(0);
+    EXPECT_EQ(f.Pos(), (View{0, 9, 0}));
     EXPECT_EQ(f.model.Count(), 0);
-    EXPECT_EQ(f.model.Current(), 0);
-    f.sink.Clear();
-    f.model.VScroll(CMtrxModel::kLineDown, 0);  // nothing to scroll
+    f.log.clear();
+    f.model.VScroll(M::kLineDown, 0);  // nothing to scroll
     f.model.KeyDown(0x28);
-    EXPECT_TRUE(f.sink.log.empty());
+    EXPECT_TRUE(f.log.empty());
 }
 
 TEST(MtrxModelCursor, SetCurSelRules)
 {
-    ModelFixture f;
-    f.Start(f.Args(100));
+    Fixture f(100);
     f.model.SetCurSel(50, 1, 0, 0);  // off the view, not shown: no scroll
-    ExpectView(f.model, {0, 9, 50});
+    EXPECT_EQ(f.Pos(), (View{0, 9, 50}));
     EXPECT_EQ(f.Take(), (Log{"erase 0", "send sel 0 0"}));
     f.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
-    ExpectView(f.model, {1, 10, 9});
+    EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
     EXPECT_EQ(f.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 50"}));
     f.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
-    ExpectView(f.model, {5, 14, 5});
-    EXPECT_EQ(f.sink.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
+    EXPECT_EQ(f.Pos(), (View{5, 14, 5}));
+    EXPECT_EQ(f.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
     f.model.SetCurSel(60, 1, 0, 1);  // below: shown in the second-to-last row
-    ExpectView(f.model, {52, 61, 60});
+    EXPECT_EQ(f.Pos(), (View{52, 61, 60}));
     f.model.SetCurSel(40, 1, 0, 1);  // above: at the top
-    ExpectView(f.model, {40, 49, 40});
     f.model.SetCurSel(-1, 1, 0, 1);
-    ExpectView(f.model, {40, 49, 40});
+    EXPECT_EQ(f.Pos(), (View{40, 49, 40}));
 }
 
 TEST(MtrxModelFocus, FocusCursorMode)
 {
-    ModelFixture f;
-    MtrxInitArgs args = f.Args(100);
-    args.focusCursor = 1;
-    f.Start(args);
-    f.model.KeyDown(0x28);  // no focus: the frame is not drawn
-    EXPECT_EQ(f.sink.log, (Log{"erase 0", "send sel 0 0"}));
-    f.sink.Clear();
+    Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
+    EXPECT_EQ(f.Keys({0x28}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
     f.model.SetFocus(true);
     f.model.KillFocus();
     f.model.SetFocus(false);  // NaSetFocus: no focus message
-    EXPECT_EQ(f.sink.log, (Log{"send focus 0 0", "draw 1", "erase 1", "draw 1"}));
+    EXPECT_EQ(f.log, (Log{"send focus 0 0", "draw 1", "erase 1", "draw 1"}));
     f.model.KillFocus();
-    f.sink.Clear();
-    f.model.VScroll(CMtrxModel::kLineDown, 0);  // the scroll bar takes the focus
-    EXPECT_EQ(f.sink.log.front(), "focus");
+    f.log.clear();
+    f.model.VScroll(M::kLineDown, 0);  // the scroll bar takes the focus
+    EXPECT_EQ(f.log.front(), "focus");
     EXPECT_TRUE(f.model.HasFocus());
 }
 
-// Select mode: capacity 3, two rows selected by Space, then a click in the
+// Select mode, capacity 3: two rows selected by Space, then a click in the
 // select-button column and a drag over five rows, with and without Ctrl.
-struct SelectFixture : ModelFixture {
-    long list[8] = {7, 7, 7, 7, 7, 7, 7, 7};
-    explicit SelectFixture(short capacity = 3)
-    {
-        Start(Args(100));
-        model.InitSelect(capacity, list, kAddedMsg, kEmptiedMsg);
-    }
-    void Space(long row)
-    {
-        model.SetCurSel(row, 0, 0, 1);
-        model.KeyDown(0x20);
-    }
-    void Drag(int x, long fromRow, long toRow)
-    {
-        model.LButtonDown(x, static_cast<int>(fromRow * 20 + 5));
-        for (long r = fromRow + 1; r <= toRow; ++r)
-            model.MouseMove(x, static_cast<int>(r * 20 + 5), true);
-    }
-};
-
 TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
 {
-    SelectFixture f;
-    EXPECT_EQ((std::vector<long>{f.list[0], f.list[1], f.list[2]}), (std::vector<long>{-1, -1, -1}));
-    f.Space(2);
-    f.sink.Clear();
-    f.Space(5);
-    EXPECT_EQ(f.sink.log, (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
+    Fixture f(100);
+    f.Select(3, {2});
+    EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
+    EXPECT_EQ(f.Space(5), (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
     f.Space(6);
-    f.sink.Clear();
-    f.Space(8);  // full: nothing
-    EXPECT_EQ(f.sink.Only({"send", "invert"}), Log{});
-    f.sink.Clear();
-    f.Space(2);  // marked: unmarked, later entries move up
-    EXPECT_EQ(f.sink.Only({"invert", "send"}), (Log{"invert 2"}));
-    EXPECT_EQ((std::vector<long>{f.list[0], f.list[1], f.list[2]}), (std::vector<long>{5, 6, -1}));
+    EXPECT_EQ(f.Space(8, {"send", "invert"}), Log{});  // full: nothing
+    // Marked: unmarked, later entries move up.
+    EXPECT_EQ(f.Space(2, {"invert", "send"}), (Log{"invert 2"}));
+    EXPECT_EQ(f.List(), (std::vector<long>{5, 6, -1}));
     f.Space(5);
-    f.sink.Clear();
-    f.Space(6);
-    EXPECT_EQ(f.sink.Only({"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
+    EXPECT_EQ(f.Space(6, {"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
     EXPECT_FALSE(f.model.Marking());
 }
 
 TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
 {
-    SelectFixture withCtrl;
-    withCtrl.Space(7);
-    withCtrl.Space(8);
-    withCtrl.model.KeyDown(0x11);
-    withCtrl.sink.Clear();
+    Fixture withCtrl(100);
+    withCtrl.Select(3, {7, 8});
+    withCtrl.Keys({0x11});
     withCtrl.Drag(5, 0, 4);
     EXPECT_EQ(withCtrl.model.PendingCapacity(), 1);
-    // Only the clicked row is marked.
-    EXPECT_EQ(withCtrl.sink.Only({"invert", "send emptied"}), (Log{"invert 0"}));
+    EXPECT_EQ(withCtrl.Take({"invert", "send emptied"}), (Log{"invert 0"}));  // only the clicked row is marked
     withCtrl.model.LButtonUp();
-    EXPECT_EQ((std::vector<long>{withCtrl.list[0], withCtrl.list[1], withCtrl.list[2]}),
-              (std::vector<long>{7, 8, 0}));
-    EXPECT_EQ(withCtrl.sink.Only({"send added"}), (Log{"send added 0 0"}));
-    withCtrl.sink.Clear();
+    EXPECT_EQ(withCtrl.List(), (std::vector<long>{7, 8, 0}));
+    EXPECT_EQ(withCtrl.Take({"send added"}), (Log{"send added 0 0"}));
     withCtrl.model.LButtonDown(5, 45);  // full: a click in the column marks nothing
-    EXPECT_EQ(withCtrl.sink.Only({"invert"}), Log{});
+    EXPECT_EQ(withCtrl.Take({"invert"}), Log{});
 
-    SelectFixture without;
-    without.Space(7);
-    without.Space(8);
-    without.sink.Clear();
+    Fixture without(100);
+    without.Select(3, {7, 8});
+    without.log.clear();
     without.Drag(5, 0, 4);
     EXPECT_EQ(without.model.PendingCapacity(), 3);
-    EXPECT_EQ(without.sink.Only({"invert", "send"}),
+    EXPECT_EQ(without.Take({"invert", "send"}),
               (Log{"invert 7", "invert 8", "send emptied 0 0", "invert 0", "send sel 0 8", "invert 1",
                    "send sel 0 0", "invert 2", "send sel 0 1", "send sel 0 2", "send sel 0 3"}));
-    // Back up one row: the end row leaves the range.
-    without.model.MouseMove(5, 25, true);
-    EXPECT_EQ(without.sink.log.size() > 0 && without.model.RangeEnd() == 1, true);
+    without.model.MouseMove(5, 25, true);  // back up one row: the end row leaves the range
+    EXPECT_EQ(without.model.RangeEnd(), 1);
     without.model.LButtonUp();
-    EXPECT_EQ((std::vector<long>{without.list[0], without.list[1], without.list[2]}),
-              (std::vector<long>{0, 1, -1}));
+    EXPECT_EQ(without.List(), (std::vector<long>{0, 1, -1}));
     EXPECT_FALSE(without.model.IsShownInverted(2));
     EXPECT_TRUE(without.model.IsShownInverted(1));
 
     // A click right of the button column clears the marks and moves on.
-    without.sink.Clear();
+    without.log.clear();
     without.model.LButtonDown(100, 65);
-    EXPECT_EQ(without.sink.Only({"invert", "send"}), (Log{"invert 0", "invert 1", "send emptied 0 0", "send sel 0 1"}));
+    EXPECT_EQ(without.Take({"invert", "send"}), (Log{"invert 0", "invert 1", "send emptied 0 0", "send sel 0 1"}));
     EXPECT_EQ(without.list[0], -1);
     // With Ctrl, a click in the column on a selected row unselects it; the
     // cursor stays. (Without Ctrl the click clears and starts a new range.)
     without.model.LButtonUp();
     without.Space(4);
-    without.model.KeyDown(0x11);
-    without.sink.Clear();
+    without.Keys({0x11});
     without.model.LButtonDown(5, 85);
-    EXPECT_EQ(without.sink.log, (Log{"invert 4", "send emptied 0 0"}));
+    EXPECT_EQ(without.log, (Log{"invert 4", "send emptied 0 0"}));
     EXPECT_EQ(without.model.Current(), 4);
 }
 
 TEST(MtrxModelSelect, DragAcrossTheAnchorAndBeyondTheData)
 {
-    SelectFixture f(6);
-    f.Drag(5, 4, 6);  // anchor 4, range 4 ... 6
+    Fixture f(100);
+    f.Select(6);
+    f.Drag(5, 4, 6);                 // anchor 4, range 4 ... 6
     f.model.MouseMove(5, 45, true);  // back to row 2: 5 and 6 leave, 3 and 2 join
     std::vector<long> pending;
-    for (long row : f.model.Pending()) {
-        if (row != -1)
-            pending.push_back(row);
-    }
+    std::copy_if(f.model.Pending().begin(), f.model.Pending().end(), std::back_inserter(pending),
+                 [](long row) { return row != -1; });
     std::sort(pending.begin(), pending.end());
     EXPECT_EQ(pending, (std::vector<long>{2, 3, 4}));
     f.model.LButtonUp();
-    EXPECT_EQ((std::vector<long>{f.list[0], f.list[1], f.list[2], f.list[3]}), (std::vector<long>{4, 3, 2, -1}));
-    // The data shrinks under the selection: rows past the end leave it.
-    f.model.ExchangeDataCount(3, 0);
-    EXPECT_EQ((std::vector<long>{f.list[0], f.list[1], f.list[2]}), (std::vector<long>{2, -1, -1}));
+    EXPECT_EQ(f.List(4), (std::vector<long>{4, 3, 2, -1}));
+    f.model.ExchangeDataCount(3, 0);  // the data shrinks under the selection: rows past the end leave it
+    EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
 }
 
 } // namespace

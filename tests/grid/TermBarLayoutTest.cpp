@@ -15,16 +15,13 @@ std::string LabelsFrom(short firstMonth)
     return labels;
 }
 
-TEST(TermBarLayout, LabelsCountUpFromTheFirstMonthWrapAfterTwelveAndCloseWithKetsu)
+TEST(TermBarLayout, LabelsWrapAfterTwelveAndCloseWithKetsuClicksOutsideTakeAnEndCell)
 {
     EXPECT_EQ(LabelsFrom(4), " 4 5 6 7 8 9101112 1 2 3\x8C\x88");  // 決
     for (short outside : {0, 16, -8, 32767})  // modulo 12, never wider than a cell
         EXPECT_EQ(LabelsFrom(outside), LabelsFrom(TermBarLayout::NormalMonth(outside))) << outside;
     EXPECT_EQ(TermBarLayout::NormalMonth(0) * 100 + TermBarLayout::NormalMonth(16), 1204);
-}
-
-TEST(TermBarLayout, ClicksOutsideTheCellsTakeTheFirstOrTheClosingCell)
-{
+    // Clicks outside the cells take the first or the closing cell.
     const int width = 26 * 7 + 4;  // unit 7: cells 14 pixels wide
     const int xs[][2] = {{-50, 0}, {15, 0}, {16, 1}, {128, 9}, {169, 11}, {170, 12}, {999, 12}};
     for (const auto& x : xs)
