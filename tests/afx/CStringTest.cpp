@@ -27,13 +27,6 @@ TEST(CString, FormatProducesOutputOfAnyLength)
     s.Format("[%s|%d|%s]", longText.c_str(), -12345, kHyoji);
     EXPECT_EQ(Bytes(s), "[" + longText + "|-12345|" + kHyoji + "]");
 
-    std::string expected;
-    for (int i = 0; i < 300; ++i)
-        expected += std::to_string(i) + ",";
-    CString many;
-    many.Format("%s", expected.c_str());
-    EXPECT_EQ(many.GetLength(), static_cast<int>(expected.size()));
-
     CString empty("keep");
     empty.Format("%s", "");
     EXPECT_TRUE(empty.IsEmpty());
@@ -112,12 +105,6 @@ TEST(CString, ComparisonsAreBytewiseAndUnsigned)
     EXPECT_EQ(CString("ABC").CompareNoCase("abc"), 0);
     EXPECT_NE(CString(kA).CompareNoCase("\x83\x61"), 0);  // trail bytes are not folded
     EXPECT_LT(CString("a").CompareNoCase("B"), 0);
-    // After a lead byte (0x81-0x9F, 0xE0-0xFC) the next byte is compared as it is.
-    for (int byte = 1; byte < 256; ++byte) {
-        bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        const char lower[] = {static_cast<char>(byte), 'a', '\0'}, upper[] = {static_cast<char>(byte), 'A', '\0'};
-        EXPECT_EQ(CString(lower).CompareNoCase(upper) != 0, lead) << byte;
-    }
     EXPECT_EQ(CString().Compare(nullptr), 0);
 }
 

@@ -20,7 +20,7 @@ public:
 };
 IMPLEMENT_DYNCREATE(Square, Shape)
 
-TEST(RuntimeClass, RecordsNameSizeAndBaseAndIsKindOfWalksTheBasesOnly)
+TEST(RuntimeClass, RecordsIsKindOfAndCreationByName)
 {
     Square square;
     CRuntimeClass* record = square.GetRuntimeClass();
@@ -34,10 +34,7 @@ TEST(RuntimeClass, RecordsNameSizeAndBaseAndIsKindOfWalksTheBasesOnly)
     EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(CObject)));
     std::unique_ptr<CObject> shape(new Shape);
     EXPECT_FALSE(shape->IsKindOf(RUNTIME_CLASS(Square)));
-}
-
-TEST(RuntimeClass, CreatesByNameOnlyWhatIsDynamicallyCreatable)
-{
+    // Only what is dynamically creatable is made by name.
     EXPECT_EQ(RUNTIME_CLASS(Square), CRuntimeClass::FromName("Square"));
     EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName("CObject"));
     std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("Square"));
