@@ -9,7 +9,6 @@
 #include "afx/CEdit.h"
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
-#include "frame/InitWinLibDLL.h"
 #include "support/RealInput.h"
 #include "support/ScriptedDialog.h"
 
@@ -71,22 +70,6 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
     CDialog missing(4242);
     EXPECT_EQ(missing.DoModal(), -1);
     EXPECT_EQ(missing.m_hWnd, nullptr);
-}
-
-TEST(Dialog, TemplatesAreFoundThroughTheResourceChain)
-{
-    // The library's progress dialog, once the library has joined the chain.
-    const UINT kLibraryDialog = 1572;
-    InitWinLibDLL();
-    ScriptedDialog dialog(kLibraryDialog);
-    std::string abortText;
-    dialog.onInit = [&](ScriptedDialog& d) {
-        abortText = TextOf(d.Item(1000));
-        return TRUE;
-    };
-    dialog.steps = {[](ScriptedDialog& d) { d.EndDialog(7); }};
-    EXPECT_EQ(dialog.DoModal(), 7);
-    EXPECT_EQ(abortText, "\x92\x86\x8E\x7E");  // 中止
 }
 
 // Records the key-downs it is offered in g_walk, and eats X when told to.

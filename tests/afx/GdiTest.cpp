@@ -17,7 +17,7 @@ namespace {
 
 // The leak counter of the painted classes' tests must see the framework's
 // own creates and deletes, or every leak test would pass unseen.
-TEST(GdiObjects, EachObjectDeletesWhatItHoldsAndTheLeakCounterSeesIt)
+TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeverDelete)
 {
     GdiObjectCount count;
     ASSERT_GT(count.Patched(), 0u);
@@ -54,12 +54,9 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsAndTheLeakCounterSeesIt)
         EXPECT_EQ(::GetObjectType(gone), 0u);
     CBrush leaked(RGB(4, 5, 6));
     EXPECT_EQ(1u, count.Outstanding());
-}
 
-// Attach owns, Detach releases, a replaced object is deleted; temporary
-// wrappers have their type and never delete.
-TEST(GdiObjects, AttachDetachAndTemporaryWrappers)
-{
+    // Attach owns, Detach releases, a replaced object is deleted; temporary
+    // wrappers have their type and never delete.
     HBRUSH given = ::CreateSolidBrush(RGB(1, 2, 3));
     HGDIOBJ first;
     {
@@ -74,14 +71,14 @@ TEST(GdiObjects, AttachDetachAndTemporaryWrappers)
     EXPECT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));  // detached: still ours
     ::DeleteObject(first);
 
-    HPEN pen = ::CreatePen(PS_SOLID, 1, 0);
-    CPen* wrapper = CPen::FromHandle(pen);
+    HPEN foreign = ::CreatePen(PS_SOLID, 1, 0);
+    CPen* wrapper = CPen::FromHandle(foreign);
     ASSERT_NE(wrapper, nullptr);
-    EXPECT_EQ(wrapper->m_hObject, pen);
-    EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(pen)), nullptr);  // not a font
+    EXPECT_EQ(wrapper->m_hObject, foreign);
+    EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(foreign)), nullptr);  // not a font
     CGdiObject::DeleteTempMap();
-    EXPECT_EQ(::GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
-    ::DeleteObject(pen);
+    EXPECT_EQ(::GetObjectType(foreign), static_cast<DWORD>(OBJ_PEN));
+    ::DeleteObject(foreign);
 }
 
 TEST(DeviceContexts, SelectionsHandBackThePreviousObjectAndTheDcIsDeleted)
