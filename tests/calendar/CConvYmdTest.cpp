@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(CConvYmd, DefaultEras, ::testing::Values(false, true));
 
 // Both sides of each era change, the first day of the oldest era, dates
 // after the last era (which stay in it) and dates before the first.
-TEST_P(DefaultEras, EraBoundariesDatesAfterTheLastEraAndFromEraParts)
+TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
 {
     // Date, era index (newest first; -1 for none), era code (oldest first),
     // era year and date, style 0.
@@ -75,10 +75,8 @@ TEST_P(DefaultEras, EraBoundariesDatesAfterTheLastEraAndFromEraParts)
         EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
         EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
     }
-}
 
-TEST_P(DefaultEras, FourStylesOfEachKindByteForByte)
-{
+    // The four styles of each kind, byte for byte.
     // Date, type, seireki, the text ("" for a failure: a char* output is
     // emptied, a CString kept).
     const std::tuple<long, short, short, std::string> styles[] = {
@@ -92,7 +90,6 @@ TEST_P(DefaultEras, FourStylesOfEachKindByteForByte)
         {21001231, 3, 0, kHeisei + "112" + kNen + "12" + kGatsu + "31" + kNichi},  // the longest: 17 bytes
         {21010101, 0, 1, ""}, {18670101, 0, 0, ""}, {20240315, 4, 1, ""}, {20240315, -1, 0, ""},
     };
-    CYmd ymd;
     for (const auto& [date, type, seireki, expected] : styles) {
         char out[32] = "junk";
         CString text("kept");
