@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(CFile, ErrorsCarryTheirCauseAndTheFileName)
+TEST(CFile, ErrorsCarryTheirCauseAndTheFileNameAndShareModesAreEnforced)
 {
     TempFolder folder;
     std::string name = folder.File("missing.dat");
@@ -51,29 +51,25 @@ TEST(CFile, ErrorsCarryTheirCauseAndTheFileName)
     for (LONG disk : {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL})
         EXPECT_EQ(CFileException::OsErrorToException(disk), CFileException::diskFull) << disk;
     EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_ENOUGH_MEMORY), CFileException::genericException);
-}
 
-TEST(CFile, ShareModesAreEnforced)
-{
-    TempFolder folder;
-    std::string name = folder.File("shared.dat");
+    // Share modes are enforced.
+    std::string shared = folder.File("shared.dat");
     CFile owner;
-    ASSERT_TRUE(owner.Open(name.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive));
+    ASSERT_TRUE(owner.Open(shared.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive));
 
     CFile second;
-    CFileException error;
-    EXPECT_FALSE(second.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
+    EXPECT_FALSE(second.Open(shared.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
     EXPECT_EQ(error.m_lOsError, ERROR_SHARING_VIOLATION);
     owner.Close();
 
     CFile reader;
-    ASSERT_TRUE(reader.Open(name.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    ASSERT_TRUE(reader.Open(shared.c_str(), CFile::modeRead | CFile::shareDenyWrite));
     CFile writer;
-    EXPECT_FALSE(writer.Open(name.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
+    EXPECT_FALSE(writer.Open(shared.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
     CFile otherReader;
-    EXPECT_TRUE(otherReader.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone));
+    EXPECT_TRUE(otherReader.Open(shared.c_str(), CFile::modeRead | CFile::shareDenyNone));
 }
 
 TEST(CFile, WriteReadRoundTripWithSeekAndLength)

@@ -32,7 +32,7 @@ TEST(CString, FormatProducesOutputOfAnyLength)
     EXPECT_TRUE(empty.IsEmpty());
 }
 
-TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLetters)
+TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLettersAndTrimmingTakesWholeCharacters)
 {
     CString path = CString("C:\\") + kHyo + "\\" + kSo;
     EXPECT_EQ(path.Find('\\'), 2);
@@ -54,6 +54,25 @@ TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLetters)
     EXPECT_EQ(Bytes(mixed), std::string("AB") + kA + kXya + "CD");
     mixed.MakeLower();
     EXPECT_EQ(Bytes(mixed), std::string("ab") + kA + kXya + "cd");
+
+    // Trimming removes only whole target characters.
+    CString s(" \t ab c\r\n ");
+    s.TrimLeft();
+    EXPECT_EQ(s, "ab c\r\n ");
+    s.TrimRight();
+    EXPECT_EQ(s, "ab c");
+
+    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
+    wide.TrimRight(CString(kWideBlank) + " ");
+    EXPECT_EQ(Bytes(wide), std::string(kWideBlank) + "x");
+    wide.TrimLeft(kWideBlank);
+    EXPECT_EQ(wide, "x");
+
+    CString zeros("000120");
+    zeros.TrimLeft('0');
+    EXPECT_EQ(zeros, "120");
+    zeros.TrimRight("0");
+    EXPECT_EQ(zeros, "12");
 }
 
 TEST(CString, CopyConcatenationAndExtractionKeepShiftJisAndClamp)
@@ -133,27 +152,6 @@ TEST(CString, BufferAccessAndRelease)
     EXPECT_TRUE(empty.IsEmpty());
     empty.ReleaseBuffer(1000);  // longer than the buffer: clamped, no overrun
     EXPECT_LE(empty.GetLength(), 5);
-}
-
-TEST(CString, TrimmingRemovesOnlyWholeTargetCharacters)
-{
-    CString s(" \t ab c\r\n ");
-    s.TrimLeft();
-    EXPECT_EQ(s, "ab c\r\n ");
-    s.TrimRight();
-    EXPECT_EQ(s, "ab c");
-
-    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
-    wide.TrimRight(CString(kWideBlank) + " ");
-    EXPECT_EQ(Bytes(wide), std::string(kWideBlank) + "x");
-    wide.TrimLeft(kWideBlank);
-    EXPECT_EQ(wide, "x");
-
-    CString zeros("000120");
-    zeros.TrimLeft('0');
-    EXPECT_EQ(zeros, "120");
-    zeros.TrimRight("0");
-    EXPECT_EQ(zeros, "12");
 }
 
 TEST(CString, ConstructionAndSelfReference)

@@ -81,7 +81,22 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeve
     ::DeleteObject(foreign);
 }
 
-TEST(DeviceContexts, SelectionsHandBackThePreviousObjectAndTheDcIsDeleted)
+class PaintedWnd : public CWnd {
+public:
+    int paints = 0;
+    bool updateInPaint = false;
+
+protected:
+    void OnPaint() override
+    {
+        ++paints;
+        CPaintDC dc(this);
+        updateInPaint = !::IsRectEmpty(&dc.m_ps.rcPaint);
+        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
+    }
+};
+
+TEST(DeviceContexts, SelectionsHandBackThePreviousObjectDcsAreDeletedAndPaintValidates)
 {
     HDC memory;
     {
@@ -118,25 +133,8 @@ TEST(DeviceContexts, SelectionsHandBackThePreviousObjectAndTheDcIsDeleted)
         dc.SelectObject(oldFont);
     }
     EXPECT_EQ(::GetObjectType(memory), 0u);
-}
 
-class PaintedWnd : public CWnd {
-public:
-    int paints = 0;
-    bool updateInPaint = false;
-
-protected:
-    void OnPaint() override
-    {
-        ++paints;
-        CPaintDC dc(this);
-        updateInPaint = !::IsRectEmpty(&dc.m_ps.rcPaint);
-        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
-    }
-};
-
-TEST(DeviceContexts, PaintAndClientDcsDrawIntoTheWindowAndValidateIt)
-{
+    // Paint and client DCs draw into the window, and EndPaint validates it.
     PaintedWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 100, 100, 60, 40, nullptr, nullptr));
     wnd.Invalidate(FALSE);
