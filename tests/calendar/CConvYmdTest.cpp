@@ -151,7 +151,7 @@ TEST_P(DefaultEras, TypedDateGrammar)
     EXPECT_STREQ(out, "H.05/03/15");
 }
 
-TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
+TEST_F(EraTable, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
 {
     AddDefaultEras();
     CConvYmd::AddEra(2019, 99, 4, 30, 4, 'r', kReiwa.c_str());
@@ -194,14 +194,10 @@ TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
     EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
     EXPECT_STREQ(out, "H.38/12/06");
     EXPECT_EQ(ymd.ConvSeireki(&value, "R1/5/1"), 0);
-}
 
-// A call with bad input changes nothing; the table of this test keeps only
-// the eras from H on, so earlier dates have no era.
-TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
-{
+    // A call with bad input changes nothing; the table from here on keeps
+    // only the eras from H on, so earlier dates have no era.
     CConvYmd::AddEra(1989, 0, 1, 7, 3, 'H', kHeisei.c_str());  // refused: no default is replaced yet
-    CYmd ymd;
     EXPECT_EQ(ymd.GetWareki(19261225), 1);
     CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
     // First year, last era year, change month and day, era code, letter, name.
@@ -215,7 +211,6 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
         {2019, 99, 2, 29, 4, 'R', "R"},           {2019, 99, 4, 30, -1, 'R', "R"},
         {2019, 99, 4, 30, 3, 'R', "R"},           {2019, 99, 4, 30, 4, 'h', "R"},
     };
-    char out[32] = "junk";
     for (const auto& era : refused) {
         std::apply(CConvYmd::AddEra, era);
         EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
@@ -226,7 +221,7 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
     EXPECT_EQ(ymd.GetWareki(19881231), -1);
     EXPECT_EQ(ymd.ConvWareki(out, 19881231L, 3), 0);
     EXPECT_STREQ(out, "");
-    long value = -1;
+    value = -1;
     EXPECT_EQ(ymd.ConvSeireki(&value, "S64/1/7"), 0);
     EXPECT_EQ(ymd.ConvSeireki(&value, "5/3/15"), 1);  // still H
     EXPECT_EQ(value, 19930315);
