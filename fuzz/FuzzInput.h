@@ -17,14 +17,12 @@ public:
     template <typename T>
     T Take()
     {
-        uint8_t bytes[sizeof(T)] = {};
+        T value{};
         size_t count = size_ < sizeof(T) ? size_ : sizeof(T);
         if (count != 0)
-            std::memcpy(bytes, data_, count);
+            std::memcpy(&value, data_, count);
         data_ += count;
         size_ -= count;
-        T value;
-        std::memcpy(&value, bytes, sizeof value);
         return value;
     }
 

@@ -13,31 +13,34 @@ namespace {
 
 size_t BlankAt(const std::string& text, size_t i)
 {
-    if (text[i] == ' ')
-        return 1;
-    return static_cast<unsigned char>(text[i]) == 0x81 && i + 1 < text.size() && text[i + 1] == 0x40 ? 2 : 0;
+    bool wide = static_cast<unsigned char>(text[i]) == 0x81 && i + 1 < text.size() && text[i + 1] == 0x40;
+    return text[i] == ' ' ? 1 : wide ? 2 : 0;
 }
 
-void CheckKanjiCopy(const std::string& bytes, short count)
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    FuzzInput input(data, size);
+    short count = input.Take<short>();
+    short width = input.Take<short>();
+    std::string bytes = input.Rest();
+    std::string text = bytes.c_str();  // up to the first NUL
+
+    // KanjiCopy: src's first bytes up to a character boundary, all count
+    // bytes or one fewer when the last would be a lone lead byte.
     size_t n = count > 0 ? static_cast<size_t>(count) : 0;
-    std::vector<unsigned char> src(n);
+    std::vector<unsigned char> src(n), dest(n + 1, '#');
     for (size_t i = 0; i < n && !bytes.empty(); ++i)
         src[i] = static_cast<unsigned char>(bytes[i % bytes.size()]);
-    std::vector<unsigned char> dest(n + 1, '#');
     CConv().KanjiCopy(dest.data(), src.data(), count);
-    // The copy is src's first bytes up to a character boundary: all count
-    // bytes, or one fewer when the last would be a lone lead byte.
-    size_t i = 0;
-    while (i < n && !(IsLead(src[i]) && i == n - 1))
-        i += IsLead(src[i]) ? 2 : 1;
-    Require(i == n || i == n - 1, "the walk left the count", bytes);
-    Require(dest[i] == '\0', "the copy is not terminated at a character boundary", bytes);
-    Require(i == 0 || std::memcmp(dest.data(), src.data(), i) == 0, "the copy changed bytes", bytes);
-}
+    size_t end = 0;
+    while (end < n && !(IsLead(src[end]) && end == n - 1))
+        end += IsLead(src[end]) ? 2 : 1;
+    Require(end == n || end == n - 1, "the walk left the count", bytes);
+    Require(dest[end] == '\0', "the copy is not terminated at a character boundary", bytes);
+    Require(end == 0 || std::memcmp(dest.data(), src.data(), end) == 0, "the copy changed bytes", bytes);
 
-void CheckTrimming(const std::string& text)
-{
     std::vector<char> after = Terminated(text), before = Terminated(text);
     CConv().DelAfterSpace(after.data());
     CConv().DelBeforeSpace(before.data());
@@ -57,63 +60,38 @@ void CheckTrimming(const std::string& text)
     CString afterString(text.c_str());
     CConv().DelAfterSpace(afterString);
     Require(afterString == (text.size() > 255 ? "" : trimmed.c_str()), "CString DelAfterSpace", text);
-}
 
-void CheckIkey(const std::string& text)
-{
     std::vector<char> out(text.size() > 255 ? 1 : text.size() + 1, '#');
     CConv().ConvIkey(out.data(), text.c_str());
-    std::string key(out.data());
-    std::string word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
+    std::string key(out.data()), word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
     Require(key.size() == word.size(), "ConvIkey is not the first word (empty beyond 255 bytes)", text);
-    for (size_t i = 0; i < word.size(); ++i) {
-        char c = word[i];
-        Require(key[i] == (c >= 'a' && c <= 'z' ? c - 32 : c), "ConvIkey changed a byte wrongly", text);
-    }
-}
+    for (size_t i = 0; i < word.size(); ++i)
+        Require(key[i] == (word[i] >= 'a' && word[i] <= 'z' ? word[i] - 32 : word[i]), "ConvIkey changed a byte", text);
 
-// Per form: the output's room, the longest text for a path that does not
-// fit (ConvDirName2 may also give the whole path) and the longest path that
-// is copied as it is.
-void CheckDirNames(const std::string& path, short width)
-{
-    std::vector<char> copy = Terminated(path);
+    // Per ConvDirName form: the output's room, the longest text for a path
+    // that does not fit (ConvDirName2 may also give the whole path) and the
+    // longest path that is copied as it is.
+    std::vector<char> path = Terminated(text);
     const struct { int form; long room, longest, fits; } forms[] = {
         {1, width > 0 ? width + 4 : 1, width > 0 ? width + 3 : 0, width > 0 ? width - 1 : -1},
         {2, width > 0 ? width + 2 : 1, width > 0 ? width + 1 : 0, -1},
         {3, width >= 0 ? width + 1 : 1, width > 0 ? width : 0, width},
     };
     for (const auto& f : forms) {
-        std::vector<char> out(static_cast<size_t>(f.room), '#');
+        std::vector<char> name(static_cast<size_t>(f.room), '#');
         if (f.form == 1)
-            CConv().ConvDirName(out.data(), copy.data(), width);
+            CConv().ConvDirName(name.data(), path.data(), width);
         else if (f.form == 2)
-            CConv().ConvDirName2(copy.data(), out.data(), width);
+            CConv().ConvDirName2(path.data(), name.data(), width);
         else
-            CConv().ConvDirName3(copy.data(), out.data(), width);
-        size_t length = std::strlen(out.data());
-        Require(path.size() <= 255 || length == 0, "ConvDirName of a long path", path);
-        if (path.size() <= 255 && static_cast<long>(path.size()) <= f.fits)
-            Require(path == out.data(), "ConvDirName changed a path that fits", path);
+            CConv().ConvDirName3(path.data(), name.data(), width);
+        size_t length = std::strlen(name.data());
+        Require(text.size() <= 255 || length == 0, "ConvDirName of a long path", text);
+        if (text.size() <= 255 && static_cast<long>(text.size()) <= f.fits)
+            Require(text == name.data(), "ConvDirName changed a path that fits", text);
         else
-            Require(length <= static_cast<size_t>(f.longest) || (f.form == 2 && path == out.data()),
-                    "ConvDirName too long", path);
+            Require(length <= static_cast<size_t>(f.longest) || (f.form == 2 && text == name.data()),
+                    "ConvDirName too long", text);
     }
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    FuzzInput input(data, size);
-    short count = input.Take<short>();
-    short width = input.Take<short>();
-    std::string bytes = input.Rest();
-    std::string text = bytes.c_str();  // up to the first NUL
-
-    CheckKanjiCopy(bytes, count);
-    CheckTrimming(text);
-    CheckIkey(text);
-    CheckDirNames(text, width);
     return 0;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(CFile, ErrorsCarryTheirCauseAndTheFileName)
+TEST(CFile, ErrorsCarryTheirCauseAndTheFileNameAndShareModesAreEnforced)
 {
     TempFolder folder;
     std::string name = folder.File("missing.dat");
@@ -48,29 +48,28 @@ TEST(CFile, ErrorsCarryTheirCauseAndTheFileName)
     }
     readOnly.Close();
     EXPECT_EQ(ReadBytes(name), "abc");
-}
+    for (LONG disk : {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL})
+        EXPECT_EQ(CFileException::OsErrorToException(disk), CFileException::diskFull) << disk;
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_ENOUGH_MEMORY), CFileException::genericException);
 
-TEST(CFile, ShareModesAreEnforced)
-{
-    TempFolder folder;
-    std::string name = folder.File("shared.dat");
+    // Share modes are enforced.
+    std::string shared = folder.File("shared.dat");
     CFile owner;
-    ASSERT_TRUE(owner.Open(name.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive));
+    ASSERT_TRUE(owner.Open(shared.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive));
 
     CFile second;
-    CFileException error;
-    EXPECT_FALSE(second.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
+    EXPECT_FALSE(second.Open(shared.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
     EXPECT_EQ(error.m_lOsError, ERROR_SHARING_VIOLATION);
     owner.Close();
 
     CFile reader;
-    ASSERT_TRUE(reader.Open(name.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    ASSERT_TRUE(reader.Open(shared.c_str(), CFile::modeRead | CFile::shareDenyWrite));
     CFile writer;
-    EXPECT_FALSE(writer.Open(name.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
+    EXPECT_FALSE(writer.Open(shared.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
     CFile otherReader;
-    EXPECT_TRUE(otherReader.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone));
+    EXPECT_TRUE(otherReader.Open(shared.c_str(), CFile::modeRead | CFile::shareDenyNone));
 }
 
 TEST(CFile, WriteReadRoundTripWithSeekAndLength)
@@ -114,19 +113,6 @@ TEST(CFile, WriteReadRoundTripWithSeekAndLength)
     keep.Close();
     CFile truncate(name.c_str(), CFile::modeCreate | CFile::modeWrite);
     EXPECT_EQ(truncate.GetLength(), 0u);
-}
-
-TEST(CFileException, OsErrorsMapToCauses)
-{
-    const std::pair<LONG, int> rows[] = {
-        {ERROR_DISK_FULL, CFileException::diskFull},
-        {ERROR_HANDLE_DISK_FULL, CFileException::diskFull},
-        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
-        {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
-        {ERROR_NOT_ENOUGH_MEMORY, CFileException::genericException},
-    };
-    for (const auto& [error, cause] : rows)
-        EXPECT_EQ(CFileException::OsErrorToException(error), cause) << error;
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "afx/CEdit.h"
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
-#include "frame/InitWinLibDLL.h"
 #include "support/RealInput.h"
 #include "support/ScriptedDialog.h"
 
@@ -73,22 +72,6 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
     EXPECT_EQ(missing.m_hWnd, nullptr);
 }
 
-TEST(Dialog, TemplatesAreFoundThroughTheResourceChain)
-{
-    // The library's progress dialog, once the library has joined the chain.
-    const UINT kLibraryDialog = 1572;
-    InitWinLibDLL();
-    ScriptedDialog dialog(kLibraryDialog);
-    std::string abortText;
-    dialog.onInit = [&](ScriptedDialog& d) {
-        abortText = TextOf(d.Item(1000));
-        return TRUE;
-    };
-    dialog.steps = {[](ScriptedDialog& d) { d.EndDialog(7); }};
-    EXPECT_EQ(dialog.DoModal(), 7);
-    EXPECT_EQ(abortText, "\x92\x86\x8E\x7E");  // 中止
-}
-
 // Records the key-downs it is offered in g_walk, and eats X when told to.
 std::vector<HWND> g_walk;
 
@@ -115,9 +98,19 @@ void ExpectWalked(HWND edit, HWND top)
     g_walk.clear();
 }
 
-TEST(Dialog, PreTranslateMessageRunsInTheApplicationLoopAndInsideTheModalLoop)
+TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheModalLoop)
 {
     CWinApp app;
+    // Runs the application loop until done() or three seconds have passed.
+    auto pumpUntil = [&app](auto done) {
+        for (DWORD start = ::GetTickCount(); !done() && ::GetTickCount() - start < 3000;) {
+            MSG msg;
+            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+                app.PumpMessage();
+            else
+                ::Sleep(5);
+        }
+    };
     Walker<CWnd> frame;
     ASSERT_TRUE(frame.CreateEx(0, nullptr, "filter", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 50, 50, 300, 120,
                                nullptr, nullptr));
@@ -130,15 +123,25 @@ TEST(Dialog, PreTranslateMessageRunsInTheApplicationLoopAndInsideTheModalLoop)
     g_walk.clear();
     for (WORD key : {'A', 'X', 'B'})
         SendKey(key);
-    for (DWORD start = ::GetTickCount(); TextOf(edit.m_hWnd) != "ab" && ::GetTickCount() - start < 3000;) {
-        MSG msg;
-        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            app.PumpMessage();
-        else
-            ::Sleep(5);
-    }
+    pumpUntil([&edit] { return TextOf(edit.m_hWnd) == "ab"; });
     ExpectWalked(edit.m_hWnd, frame.m_hWnd);
     frame.DestroyWindow();
+
+    // A modeless dialog gets the dialog keys through the application loop.
+    HWND hwnd;
+    {
+        CDialog modeless;
+        ASSERT_TRUE(modeless.Create(IDD_AFX_TWO_EDITS));
+        hwnd = modeless.m_hWnd;
+        modeless.ShowWindow(SW_SHOW);
+        modeless.SetForegroundWindow();
+        modeless.GetDlgItem(IDC_AFX_FIRST)->SetFocus();
+        PumpPending();
+        SendKey(VK_TAB);
+        pumpUntil([] { return ::GetDlgCtrlID(::GetFocus()) == IDC_AFX_SECOND; });
+        EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_AFX_SECOND);
+    }
+    EXPECT_FALSE(::IsWindow(hwnd));  // made by the object, ended with it
 
     Walker<ScriptedDialog> dialog(IDD_AFX_TWO_EDITS);
     Walker<CEdit> dialogEdit;
@@ -163,32 +166,6 @@ TEST(Dialog, PreTranslateMessageRunsInTheApplicationLoopAndInsideTheModalLoop)
     };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.stepsRun, 3);
-}
-
-TEST(Dialog, AModelessDialogGetsTheDialogKeysThroughTheApplicationLoop)
-{
-    CWinApp app;
-    HWND hwnd;
-    {
-        CDialog dialog;
-        ASSERT_TRUE(dialog.Create(IDD_AFX_TWO_EDITS));
-        hwnd = dialog.m_hWnd;
-        dialog.ShowWindow(SW_SHOW);
-        dialog.SetForegroundWindow();
-        dialog.GetDlgItem(IDC_AFX_FIRST)->SetFocus();
-        PumpPending();
-        SendKey(VK_TAB);
-        for (DWORD start = ::GetTickCount();
-             ::GetDlgCtrlID(::GetFocus()) != IDC_AFX_SECOND && ::GetTickCount() - start < 3000;) {
-            MSG msg;
-            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-                app.PumpMessage();
-            else
-                ::Sleep(5);
-        }
-        EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_AFX_SECOND);
-    }
-    EXPECT_FALSE(::IsWindow(hwnd));  // made by the object, ended with it
 }
 
 class SelfDeletingFrame : public CFrameWnd {

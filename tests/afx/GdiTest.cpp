@@ -17,7 +17,7 @@ namespace {
 
 // The leak counter of the painted classes' tests must see the framework's
 // own creates and deletes, or every leak test would pass unseen.
-TEST(GdiObjects, EachObjectDeletesWhatItHoldsAndTheLeakCounterSeesIt)
+TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeverDelete)
 {
     GdiObjectCount count;
     ASSERT_GT(count.Patched(), 0u);
@@ -54,12 +54,9 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsAndTheLeakCounterSeesIt)
         EXPECT_EQ(::GetObjectType(gone), 0u);
     CBrush leaked(RGB(4, 5, 6));
     EXPECT_EQ(1u, count.Outstanding());
-}
 
-// Attach owns, Detach releases, a replaced object is deleted; temporary
-// wrappers have their type and never delete.
-TEST(GdiObjects, AttachDetachAndTemporaryWrappers)
-{
+    // Attach owns, Detach releases, a replaced object is deleted; temporary
+    // wrappers have their type and never delete.
     HBRUSH given = ::CreateSolidBrush(RGB(1, 2, 3));
     HGDIOBJ first;
     {
@@ -74,17 +71,32 @@ TEST(GdiObjects, AttachDetachAndTemporaryWrappers)
     EXPECT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));  // detached: still ours
     ::DeleteObject(first);
 
-    HPEN pen = ::CreatePen(PS_SOLID, 1, 0);
-    CPen* wrapper = CPen::FromHandle(pen);
+    HPEN foreign = ::CreatePen(PS_SOLID, 1, 0);
+    CPen* wrapper = CPen::FromHandle(foreign);
     ASSERT_NE(wrapper, nullptr);
-    EXPECT_EQ(wrapper->m_hObject, pen);
-    EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(pen)), nullptr);  // not a font
+    EXPECT_EQ(wrapper->m_hObject, foreign);
+    EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(foreign)), nullptr);  // not a font
     CGdiObject::DeleteTempMap();
-    EXPECT_EQ(::GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
-    ::DeleteObject(pen);
+    EXPECT_EQ(::GetObjectType(foreign), static_cast<DWORD>(OBJ_PEN));
+    ::DeleteObject(foreign);
 }
 
-TEST(DeviceContexts, SelectionsHandBackThePreviousObjectAndTheDcIsDeleted)
+class PaintedWnd : public CWnd {
+public:
+    int paints = 0;
+    bool updateInPaint = false;
+
+protected:
+    void OnPaint() override
+    {
+        ++paints;
+        CPaintDC dc(this);
+        updateInPaint = !::IsRectEmpty(&dc.m_ps.rcPaint);
+        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
+    }
+};
+
+TEST(DeviceContexts, SelectionsHandBackThePreviousObjectDcsAreDeletedAndPaintValidates)
 {
     HDC memory;
     {
@@ -121,25 +133,8 @@ TEST(DeviceContexts, SelectionsHandBackThePreviousObjectAndTheDcIsDeleted)
         dc.SelectObject(oldFont);
     }
     EXPECT_EQ(::GetObjectType(memory), 0u);
-}
 
-class PaintedWnd : public CWnd {
-public:
-    int paints = 0;
-    bool updateInPaint = false;
-
-protected:
-    void OnPaint() override
-    {
-        ++paints;
-        CPaintDC dc(this);
-        updateInPaint = !::IsRectEmpty(&dc.m_ps.rcPaint);
-        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
-    }
-};
-
-TEST(DeviceContexts, PaintAndClientDcsDrawIntoTheWindowAndValidateIt)
-{
+    // Paint and client DCs draw into the window, and EndPaint validates it.
     PaintedWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 100, 100, 60, 40, nullptr, nullptr));
     wnd.Invalidate(FALSE);

@@ -20,7 +20,7 @@ public:
 };
 IMPLEMENT_DYNCREATE(Square, Shape)
 
-TEST(RuntimeClass, RecordsNameSizeAndBaseAndIsKindOfWalksTheBasesOnly)
+TEST(RuntimeClass, RecordsIsKindOfAndCreationByName)
 {
     Square square;
     CRuntimeClass* record = square.GetRuntimeClass();
@@ -34,10 +34,7 @@ TEST(RuntimeClass, RecordsNameSizeAndBaseAndIsKindOfWalksTheBasesOnly)
     EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(CObject)));
     std::unique_ptr<CObject> shape(new Shape);
     EXPECT_FALSE(shape->IsKindOf(RUNTIME_CLASS(Square)));
-}
-
-TEST(RuntimeClass, CreatesByNameOnlyWhatIsDynamicallyCreatable)
-{
+    // Only what is dynamically creatable is made by name.
     EXPECT_EQ(RUNTIME_CLASS(Square), CRuntimeClass::FromName("Square"));
     EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName("CObject"));
     std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("Square"));
@@ -49,19 +46,16 @@ TEST(RuntimeClass, CreatesByNameOnlyWhatIsDynamicallyCreatable)
     EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("square"));   // names are exact
     EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("Squar"));
     EXPECT_EQ(nullptr, CRuntimeClass::FromName(nullptr));
-}
-
 #ifdef _WIN32
-TEST(RuntimeClass, FindsTheFrameworkWindowClasses)
-{
+    // The framework's window classes are in the list too.
     CRuntimeClass* frame = CRuntimeClass::FromName("CFrameWnd");
     ASSERT_NE(nullptr, frame);
     EXPECT_TRUE(frame->IsDerivedFrom(CRuntimeClass::FromName("CWnd")));
     EXPECT_TRUE(CRuntimeClass::FromName("CButton")->IsDerivedFrom(CRuntimeClass::FromName("CObject")));
-    std::unique_ptr<CObject> made(frame->CreateObject());
-    ASSERT_NE(nullptr, made);
-    EXPECT_EQ(frame, made->GetRuntimeClass());
-}
+    std::unique_ptr<CObject> window(frame->CreateObject());
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(frame, window->GetRuntimeClass());
 #endif
+}
 
 }  // namespace

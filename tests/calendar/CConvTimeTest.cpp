@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "afx/COleDateTime.h"
@@ -12,12 +13,14 @@ namespace {
 
 // Compares every form of the time and of today's date with an independent
 // reading taken around the calls, retrying when a second boundary fell
-// between them.
+// between them. Under a frozen clock (see tests.cmake) ZR8_FROZEN_CLOCK
+// gives the time the process sees, e.g. "23:59:59".
 TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
 {
     CConvTime clock;
     CYmd ymd;
     for (int attempt = 0; attempt < 10; ++attempt) {
+        std::time_t seconds = std::time(nullptr);
         COleDateTime before = COleDateTime::GetCurrentTime();
         char hhmm[6], hhmmss[9], full[16];
         CString hhmmText, hhmmssText;
@@ -30,10 +33,16 @@ TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
         clock.GetTime(&hour, &minute, &second);
         ymd.GetNowDate(&today);
         ymd.GetNowDate(&eraYear, &month, &day, &code);
-        if (before.m_dt != COleDateTime::GetCurrentTime().m_dt)
+        if (before.m_dt != COleDateTime::GetCurrentTime().m_dt || seconds != std::time(nullptr))
             continue;
+        // COleDateTime's own clock is the system's local time.
+        std::tm local = *std::localtime(&seconds);
+        EXPECT_EQ(today, (local.tm_year + 1900) * 10000L + (local.tm_mon + 1) * 100 + local.tm_mday);
+        EXPECT_EQ(hour * 3600 + minute * 60 + second, local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+        EXPECT_EQ(before.GetDayOfWeek(), local.tm_wday + 1);
         std::snprintf(full, sizeof full, "%02d:%02d:%02d", before.GetHour(), before.GetMinute(), before.GetSecond());
-        EXPECT_STREQ(hhmmss, full);
+        const char* frozen = std::getenv("ZR8_FROZEN_CLOCK");
+        EXPECT_STREQ(hhmmss, frozen != nullptr ? frozen : full);
         EXPECT_STREQ(hhmmssText, full);
         EXPECT_TRUE(hour == before.GetHour() && minute == before.GetMinute() && second == before.GetSecond());
         EXPECT_EQ(std::string(hhmm), std::string(full, 5));
@@ -44,20 +53,6 @@ TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
         return;
     }
     FAIL() << "the clock never held still for one reading";
-}
-
-// Runs under a frozen clock (see tests.cmake): ZR8_FROZEN_CLOCK gives the
-// time the process sees, e.g. "23:59:59".
-TEST(CConvTime, FrozenClockEdges)
-{
-    const char* frozen = std::getenv("ZR8_FROZEN_CLOCK");
-    if (frozen == nullptr)
-        GTEST_SKIP() << "runs only under a frozen clock";
-    char hhmm[6], hhmmss[9];
-    CConvTime().GetHHMMTime(hhmm);
-    CConvTime().GetHHMMSSTime(hhmmss);
-    EXPECT_EQ(std::string(hhmmss), frozen);
-    EXPECT_EQ(std::string(hhmm), std::string(frozen, 5));
 }
 
 } // namespace

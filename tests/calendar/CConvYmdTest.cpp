@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(CConvYmd, DefaultEras, ::testing::Values(false, true));
 
 // Both sides of each era change, the first day of the oldest era, dates
 // after the last era (which stay in it) and dates before the first.
-TEST_P(DefaultEras, EraBoundariesDatesAfterTheLastEraAndFromEraParts)
+TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
 {
     // Date, era index (newest first; -1 for none), era code (oldest first),
     // era year and date, style 0.
@@ -75,10 +75,8 @@ TEST_P(DefaultEras, EraBoundariesDatesAfterTheLastEraAndFromEraParts)
         EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
         EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
     }
-}
 
-TEST_P(DefaultEras, FourStylesOfEachKindByteForByte)
-{
+    // The four styles of each kind, byte for byte.
     // Date, type, seireki, the text ("" for a failure: a char* output is
     // emptied, a CString kept).
     const std::tuple<long, short, short, std::string> styles[] = {
@@ -92,7 +90,6 @@ TEST_P(DefaultEras, FourStylesOfEachKindByteForByte)
         {21001231, 3, 0, kHeisei + "112" + kNen + "12" + kGatsu + "31" + kNichi},  // the longest: 17 bytes
         {21010101, 0, 1, ""}, {18670101, 0, 0, ""}, {20240315, 4, 1, ""}, {20240315, -1, 0, ""},
     };
-    CYmd ymd;
     for (const auto& [date, type, seireki, expected] : styles) {
         char out[32] = "junk";
         CString text("kept");
@@ -154,7 +151,7 @@ TEST_P(DefaultEras, TypedDateGrammar)
     EXPECT_STREQ(out, "H.05/03/15");
 }
 
-TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
+TEST_F(EraTable, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
 {
     AddDefaultEras();
     CConvYmd::AddEra(2019, 99, 4, 30, 4, 'r', kReiwa.c_str());
@@ -197,14 +194,10 @@ TEST_F(EraTable, TodaysEraAfterTheFourDefaults)
     EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
     EXPECT_STREQ(out, "H.38/12/06");
     EXPECT_EQ(ymd.ConvSeireki(&value, "R1/5/1"), 0);
-}
 
-// A call with bad input changes nothing; the table of this test keeps only
-// the eras from H on, so earlier dates have no era.
-TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
-{
+    // A call with bad input changes nothing; the table from here on keeps
+    // only the eras from H on, so earlier dates have no era.
     CConvYmd::AddEra(1989, 0, 1, 7, 3, 'H', kHeisei.c_str());  // refused: no default is replaced yet
-    CYmd ymd;
     EXPECT_EQ(ymd.GetWareki(19261225), 1);
     CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
     // First year, last era year, change month and day, era code, letter, name.
@@ -218,7 +211,6 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
         {2019, 99, 2, 29, 4, 'R', "R"},           {2019, 99, 4, 30, -1, 'R', "R"},
         {2019, 99, 4, 30, 3, 'R', "R"},           {2019, 99, 4, 30, 4, 'h', "R"},
     };
-    char out[32] = "junk";
     for (const auto& era : refused) {
         std::apply(CConvYmd::AddEra, era);
         EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
@@ -229,7 +221,7 @@ TEST_F(EraTable, BadErasAreIgnoredAndDatesBeforeTheOldestEraHaveNone)
     EXPECT_EQ(ymd.GetWareki(19881231), -1);
     EXPECT_EQ(ymd.ConvWareki(out, 19881231L, 3), 0);
     EXPECT_STREQ(out, "");
-    long value = -1;
+    value = -1;
     EXPECT_EQ(ymd.ConvSeireki(&value, "S64/1/7"), 0);
     EXPECT_EQ(ymd.ConvSeireki(&value, "5/3/15"), 1);  // still H
     EXPECT_EQ(value, 19930315);

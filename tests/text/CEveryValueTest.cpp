@@ -26,7 +26,7 @@ short Check(CEveryValue& codes, std::string list)
     return codes.CheckCode(reinterpret_cast<unsigned char*>(&list[0]));
 }
 
-TEST(CodeSet, ListsGiveTheirCodesInOrder)
+TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
 {
     const struct { const char* list; std::vector<long> codes; } cases[] = {
         {"1-5,8,10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},
@@ -34,10 +34,10 @@ TEST(CodeSet, ListsGiveTheirCodesInOrder)
         {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
         {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}},
     };
-    CEveryValue codes(12);
+    CEveryValue twelve(12);
     for (const auto& c : cases) {
-        EXPECT_EQ(Check(codes, c.list), 0) << c.list;
-        EXPECT_EQ(Walk(codes), c.codes) << c.list;
+        EXPECT_EQ(Check(twelve, c.list), 0) << c.list;
+        EXPECT_EQ(Walk(twelve), c.codes) << c.list;
     }
     DefaultCodes all;
     EXPECT_EQ(all.GetFirstCode(), -1);  // a new set is empty
@@ -55,18 +55,16 @@ TEST(CodeSet, ListsGiveTheirCodesInOrder)
     const long steps[][2] = {{3, 8}, {5, -1}, {8, 9}, {9, -1}, {-1, 3}, {100007, -1}, {100008, -1}};
     for (const auto& step : steps)
         EXPECT_EQ(five.GetNextCode(step[0]), step[1]) << "after " << step[0];
-}
 
-TEST(CodeSet, EveryErrorCode)
-{
-    const struct { const char* list; short code; } cases[] = {
+    // Every error code.
+    const struct { const char* list; short code; } errors[] = {
         {",1", 1},    {"1a", 2},    {"1\x81\x81@", 2},  // a double-byte character stays whole
         {"1-2-3", 3}, {"1-,2", 4},  {"1--2", 5},   {"5,3", 6}, {"5-3", 6}, {"5,3-7", 6},
         {"3,-7", 7},  {"1,", 8},    {"1,,2", 9},   {"100000", 10}, {"99999", 0}, {"12345678901", 10},
         {"4294967296", 10},  // would wrap to 0 in a 32-bit long
         {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10}, {"0000000001-3", 0}, {"99999-99999", 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : errors) {
         DefaultCodes codes;
         EXPECT_EQ(Check(codes, c.list), c.code) << c.list;
     }

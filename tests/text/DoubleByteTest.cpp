@@ -94,26 +94,6 @@ TEST(ConvIkey, FirstWordUpperCasedByteByByte)
     }
 }
 
-// ConvDirName writes up to width + 4 bytes, ConvDirName2 width + 2 and
-// ConvDirName3 width + 1; the byte after must stay.
-std::string DirName(int form, const char* path, int width)
-{
-    int room = std::max(1, width + (form == 1 ? 4 : form == 2 ? 2 : 1));
-    std::vector<char> out(static_cast<size_t>(room) + 1, '#');
-    std::string copy(path);
-    if (form == 1)
-        CConv().ConvDirName(out.data(), &copy[0], static_cast<short>(width));
-    else if (form == 2)
-        CConv().ConvDirName2(&copy[0], out.data(), width);
-    else
-        CConv().ConvDirName3(&copy[0], out.data(), width);
-    EXPECT_EQ(out.back(), '#') << path << " width " << width;
-    // ConvDirName2 clears the first width bytes, ConvDirName3 width + 1.
-    for (int i = static_cast<int>(std::strlen(out.data())); i < (form == 1 ? 0 : width + form - 2); ++i)
-        EXPECT_EQ(out[i], '\0') << path << " width " << width << " byte " << i;
-    return out.data();
-}
-
 TEST(ConvDirName, HeadDotsAndLastPart)
 {
     const std::string tooLong(256, 'a'), longest = "C:\\" + std::string(252, 'a');
@@ -151,8 +131,23 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {1, "C:" SJIS_NI SJIS_HON "\\Name", 7, "C:\x93..."},
         {1, SJIS_NI SJIS_HON "\\Folder\\Name", 5, "..."}, {1, SJIS_NI SJIS_HON "\\Folder\\Name", 6, SJIS_NI "..."},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DirName(c.form, c.path, c.width), c.text) << "form " << c.form << ' ' << c.path;
+    for (const auto& c : cases) {
+        // ConvDirName writes up to width + 4 bytes, ConvDirName2 width + 2 and
+        // ConvDirName3 width + 1; the byte after must stay.
+        std::vector<char> out(std::max(1, c.width + (c.form == 1 ? 4 : c.form == 2 ? 2 : 1)) + 1u, '#');
+        std::string copy(c.path);
+        if (c.form == 1)
+            CConv().ConvDirName(out.data(), &copy[0], static_cast<short>(c.width));
+        else if (c.form == 2)
+            CConv().ConvDirName2(&copy[0], out.data(), c.width);
+        else
+            CConv().ConvDirName3(&copy[0], out.data(), c.width);
+        EXPECT_EQ(out.data(), std::string(c.text)) << "form " << c.form << ' ' << c.path << " width " << c.width;
+        EXPECT_EQ(out.back(), '#') << c.path << " width " << c.width;
+        // ConvDirName2 clears the first width bytes, ConvDirName3 width + 1.
+        for (int i = static_cast<int>(std::strlen(out.data())); i < (c.form == 1 ? 0 : c.width + c.form - 2); ++i)
+            EXPECT_EQ(out[i], '\0') << c.path << " width " << c.width << " byte " << i;
+    }
     // Without a path (or room) the output is still the empty text.
     char out[2] = "#";
     CConv().ConvDirName2(nullptr, out, 0);

@@ -43,26 +43,23 @@ void ExpectText(const std::string& expected, T value, Decimals... decimals)
     }
 }
 
-TEST(CommaStr, IntegersInGroupsOfThree)
+TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFifth)
 {
-    const struct { long value; const char* text; } cases[] = {
+    const struct { long value; const char* text; } integers[] = {
         {0, "0"},       {999, "999"},         {1000, "1,000"},         {-5, "-5"},
         {1001, "1,001"}, {1000010, "1,000,010"}, {-1234567, "-1,234,567"},
         {INT32_MIN, "-2,147,483,648"},  {INT32_MAX, "2,147,483,647"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : integers)
         ExpectText(c.text, c.value);
     if (sizeof(long) == 8)
         ExpectText("-9,223,372,036,854,775,808", LONG_MIN);
     ExpectText("-32,768", static_cast<short>(-32768));
     ExpectText("-56", static_cast<char>(0xC8));  // sign-extended
     ExpectText("127", static_cast<char>(127));
-}
 
-// Floats are first moved half a thousandth away from zero (from a
-// ten-thousandth on); the double forms get no adjustment.
-TEST(CommaStr, FourDigitFixedPointRoundedHalfUpAtTheFifth)
-{
+    // Floats are first moved half a thousandth away from zero (from a
+    // ten-thousandth on); the double forms get no adjustment.
     const struct { double value; short decimals; std::string text; } cases[] = {
         {1234.5, 0, "1,234"},     {1234.5, 2, "1,234.50"},   {-0.5, 1, "-0.5"},      {-0.5, 0, "-0"},
         {-0.00004, 2, "0.00"},    {-0.00005, 2, "-0.00"},  // a zero magnitude has no sign
@@ -141,9 +138,9 @@ void Expect(const std::string& text, int lenient, int strict, T value, short dec
 
 // Convert copies the whole text (511 bytes pass, 512 fail); both keep a
 // number part of at most 255 bytes.
-TEST(Convert, LenientAndStrictCommasSideBySide)
+TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
 {
-    struct Case { std::string text; int lenient, strict; long value; } cases[] = {
+    struct Comma { std::string text; int lenient, strict; long value; } commas[] = {
         {"", 1, 0, 0},  // empty: zero for Convert, an error for Convert2
         {"1,2,3", 1, 0, 123},       {",123", 1, 0, 123},      {"1,234", 1, 1, 1234},
         {"12,345,678", 1, 1, 12345678}, {"12,34", 1, 0, 1234}, {"1,234,", 1, 0, 1234},
@@ -153,16 +150,13 @@ TEST(Convert, LenientAndStrictCommasSideBySide)
         {" ,5", 1, 0, 5},  {" ,-5", 1, 0, -5},  {" , 5", 1, 0, 5},  // commas after the leading blanks too
         {std::string(508, ' ') + "123", 1, 1, 123}, {std::string(509, ' ') + "123", 0, 1, 123},
     };
-    for (const Case& c : cases)
+    for (const Comma& c : commas)
         Expect(c.text, c.lenient, c.strict, c.value);
     Expect("", 1, 0, 0.0, static_cast<short>(2));
     // Signs, blanks and stray bytes fail in both families.
     for (const char* text : {"- 12", "+5", "5 ", "   ", "-", "12a", "\t5", "\x81\x40" "5", "1 2", "--5", "5-"})
         Expect(text, 0, 0, 0L);
-}
 
-TEST(Convert, FractionsAreCutNeverRounded)
-{
     const std::string digits = "1" + std::string(254, '0');
     struct Case { std::string text; short decimals; int result; double value; } cases[] = {
         {"12.345", 2, 1, 12.34}, {"12.345", 0, 1, 12.0}, {"12.345", 5, 1, 12.345}, {"12.9", -1, 1, 12.0},
@@ -180,10 +174,7 @@ TEST(Convert, FractionsAreCutNeverRounded)
     double value = -1;
     EXPECT_EQ(CConv().Convert(static_cast<const char*>(nullptr), &value, 0), 0);
     EXPECT_EQ(value, -1);
-}
 
-TEST(Convert, CharShortAndLongLimits)
-{
     // Type (L: a long of 32 bits only), text, whether it fits, the value:
     // long saturates like the C library; the most negative one is exact.
     const struct { char type; const char* text; int ok; long value; } limits[] = {
