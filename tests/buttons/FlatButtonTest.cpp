@@ -1,33 +1,26 @@
 // CFlatButton in an active frame with real mouse input: clicks and drags,
 // the hover frame and its timer, the active-window rule, the status prompt,
 // content placement, disabled images, the shortened caption and tooltips.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <cstring>
-#include <string>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CClientDC.h"
 #include "afx/CStatic.h"
 #include "afx/CToolTipCtrl.h"
-#include "afx/CWinApp.h"
 #include "buttons/CFlatButton.h"
 #include "support/ImportPatch.h"
+#include "support/RealInput.h"
+
+#include <cstring>
+#include <tuple>
 
 namespace {
 
 const int kWidth = 100, kHeight = 30;
 
-// The timers the framework starts: {window, id, period}.
-std::vector<std::vector<UINT_PTR>> g_timers;
+// The timers the framework starts: window, id and period of each.
+std::vector<UINT_PTR> g_timers;
 UINT_PTR WINAPI RecordSetTimer(HWND hWnd, UINT_PTR id, UINT period, TIMERPROC proc)
 {
-    g_timers.push_back({reinterpret_cast<UINT_PTR>(hWnd), id, period});
+    g_timers.insert(g_timers.end(), {reinterpret_cast<UINT_PTR>(hWnd), id, period});
     return ::SetTimer(hWnd, id, period, proc);
 }
 
@@ -66,11 +59,8 @@ TEST_F(FlatButtonTest, ReleaseInsideAfterAPressOnTheButtonIsTheOnlyClick)
             MouseEvent(hWnd, x, y, step[0] == 'd' ? MOUSEEVENTF_LEFTDOWN : step[0] == 'u' ? MOUSEEVENTF_LEFTUP : 0);
             PumpFor(30);
         }
-        ASSERT_EQ(frame->Count(WM_COMMAND), c.commands);
-        if (c.commands == 1) {
-            EXPECT_EQ(frame->received[0].wParam, MAKEWPARAM(IDC_FLAT_PROMPTED, 0));
-            EXPECT_EQ(frame->received[0].lParam, reinterpret_cast<LPARAM>(hWnd));
-        }
+        ReceivedMessage click = {WM_COMMAND, MAKEWPARAM(IDC_FLAT_PROMPTED, 0), reinterpret_cast<LPARAM>(hWnd)};
+        EXPECT_EQ(frame->received, std::vector<ReceivedMessage>(c.commands, click));
         EXPECT_EQ(button.GetFrameState(), c.stateAfter);
         EXPECT_NE(::GetCapture(), hWnd);
         MouseUp(host, 390, 290);
@@ -87,23 +77,17 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     CFlatButton plain;
     ASSERT_TRUE(plain.Create("plain", WS_VISIBLE, CRect(200, 20, 260, 50), frame, IDC_FLAT_PLAIN));
     AfxGetApp()->m_pMainWnd = frame;
-    auto status = [&] {
-        char text[64] = "";
-        statusBar.GetWindowText(text, sizeof text);
-        return std::string(text);
-    };
+    HWND status = statusBar.GetSafeHwnd();
     EXPECT_EQ(PixelAt(hWnd, 0, 0), face);
     {
         ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
                           reinterpret_cast<void*>(&RecordSetTimer));
         ASSERT_TRUE(patch.Ok());
-        g_timers.clear();
         MouseMove(hWnd, 40, 10);
         ASSERT_TRUE(WaitState(1));
     }
-    ASSERT_EQ(g_timers.size(), 1u);
-    EXPECT_EQ(g_timers[0], (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(hWnd), 3000, 100}));
-    EXPECT_TRUE(WaitFor([&] { return status() == "印刷します"; }));
+    EXPECT_EQ(g_timers, (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(hWnd), 3000, 100}));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(status) == "印刷します"; }));
     // Raised: light top and left, shadow right and bottom; sunken the other way.
     for (int state : {1, 2}) {
         if (state == 2)
@@ -115,7 +99,7 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     }
     // The button sees the cursor outside only while it holds the capture.
     MouseMove(hWnd, 150, 10);
-    EXPECT_TRUE(WaitFor([&] { return status() == "レディ"; }));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(status) == "レディ"; }));
     MouseMove(hWnd, 40, 10);
     MouseUp(hWnd, 40, 10);
     ASSERT_TRUE(WaitState(1));
@@ -127,7 +111,7 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     statusBar.SetWindowText("unchanged");
     MouseMove(plain.GetSafeHwnd(), 10, 10);  // no string for its ID
     PumpFor(150);
-    EXPECT_EQ(status(), "unchanged");
+    EXPECT_EQ(TextOf(status), "unchanged");
     AfxGetApp()->m_pMainWnd = nullptr;
 
     // No hover while another top-level window is active.
@@ -145,7 +129,8 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
 
 TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
 {
-    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0), face = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     HICON redIcon = SolidIcon(16, red), blueIcon = SolidIcon(16, blue);
     HBITMAP greenBitmap = SolidBitmap(11, 6, green), blueBitmap = SolidBitmap(11, 6, blue);
     CFlatButton centred, left, bitmap;
@@ -178,7 +163,10 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     EXPECT_EQ(centred.GetDisIcon(), blueIcon);
     for (CFlatButton* button : {&centred, &left, &bitmap})
         button->DestroyWindow();
-    ::DestroyIcon(redIcon), ::DestroyIcon(blueIcon), ::DeleteObject(greenBitmap), ::DeleteObject(blueBitmap);
+    for (HICON icon : {redIcon, blueIcon})
+        ::DestroyIcon(icon);
+    for (HBITMAP image : {greenBitmap, blueBitmap})
+        ::DeleteObject(image);
 }
 
 TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
@@ -219,11 +207,9 @@ TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
     EXPECT_EQ(button.OnToolHitTest(CPoint(10, 10), &info), 1);
-    EXPECT_EQ(info.hwnd, hWnd);
-    EXPECT_EQ(info.uId, static_cast<UINT_PTR>(IDC_FLAT_PROMPTED));
+    EXPECT_EQ(std::make_tuple(info.hwnd, info.uId, info.lpszText, info.uFlags & TTF_NOTBUTTON),
+              std::make_tuple(hWnd, UINT_PTR{IDC_FLAT_PROMPTED}, LPSTR_TEXTCALLBACKA, UINT{TTF_NOTBUTTON}));
     EXPECT_EQ(CRect(info.rect), CRect(0, 0, kWidth, kHeight));
-    EXPECT_EQ(info.lpszText, LPSTR_TEXTCALLBACKA);
-    EXPECT_NE(info.uFlags & TTF_NOTBUTTON, 0u);
     EXPECT_EQ(button.OnToolHitTest(CPoint(kWidth + 1, 10), &info), -1);
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     EXPECT_EQ(button.OnToolHitTest(CPoint(10, 10), &info), -1);

@@ -3,12 +3,7 @@
 // count (patched gdi32 imports of both DLLs; Wine reports no GDI counts of its
 // own) follows each handle, so a single object left per window or per paint
 // shows.
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "buttons/CFlatButton.h"
 #include "buttons/CMenuBar.h"
 #include "buttons/COwnerBtn.h"

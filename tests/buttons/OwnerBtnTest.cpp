@@ -1,13 +1,9 @@
 // COwnerBtn: the 240 stock faces in the library (looked up there first), the
 // size rule of fixed-size creation, the image drawn in each state (pixels
 // against the face bitmap) and the stretching of pull-down buttons.
-#include <gtest/gtest.h>
-
 #include <sstream>
-#include <string>
 
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CBitmap.h"
 #include "buttons/COwnerBtn.h"
 

@@ -2,18 +2,7 @@
 // table, the statics' subclass and notify style, the tooltip's timing, the
 // relay and re-show on a click, and picture statics from the host's bitmap
 // resource or from two picture files.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <algorithm>
-#include <fstream>
-#include <string>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CBitmap.h"
 #include "buttons/ClUtyToolTipMgr.h"
 #include "progress/BmpBuilder.h"
@@ -38,11 +27,9 @@ LRESULT CALLBACK SpyTipProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // A 20 x 8 BMP file of two halves: left colour, right colour (0xRRGGBB).
 void WriteBmp(const std::string& path, uint32_t left, uint32_t right)
 {
-    BmpFile bmp;
-    bmp.width = 20;
-    bmp.height = 8;
+    BmpFile bmp(24, 20, 8);
     bmp.pixel = [=](int x, int) { return x < 10 ? left : right; };
-    std::ofstream(path, std::ios::binary) << MakeBmp(bmp);
+    WriteBytes(path, MakeBmp(bmp));
 }
 
 class ToolTipMgrTest : public HostTest {
