@@ -30,14 +30,16 @@ std::vector<uint32_t> Draw(CDIB& dib)
     uint32_t* bits = nullptr;
     HDC dc = ::CreateCompatibleDC(nullptr);
     HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    ::SelectObject(dc, bitmap);
     std::fill(bits, bits + 240, kMarker);
     dib.DispDIB(dc, 3, 2);
     ::GdiFlush();
-    std::vector<uint32_t> pixels(bits, bits + 240);
-    ::SelectObject(dc, old);
-    ::DeleteObject(bitmap);
+    std::vector<uint32_t> pixels;
+    for (int i = 0; i < 240; ++i)
+        pixels.push_back(bits[i] & 0xFFFFFF);
+    // Deleting the DC lets go of the bitmap.
     ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
     return pixels;
 }
 
@@ -150,10 +152,7 @@ TEST(DibFiles, DrawsEachDepthWithItsPalette)
             short bitCount = 0;
             ASSERT_EQ(Load(dib, MakeBmp(bmp), &bitCount), 0) << e[0];
             EXPECT_EQ(bitCount * 100 + dib.GetDIBWidth() * 10 + dib.GetDIBHeight(), e[0] * 100 + 116) << e[0];
-            std::vector<uint32_t> pixels = Draw(dib);
-            for (uint32_t& pixel : pixels)
-                pixel &= 0xFFFFFF;
-            EXPECT_EQ(pixels, expected) << e[0] << " bits, height " << e[1];
+            EXPECT_EQ(Draw(dib), expected) << e[0] << " bits, height " << e[1];
         }
         EXPECT_EQ(gdi.Outstanding(), 0u) << e[0] << " bits: the palette deleted with the image";
         EXPECT_EQ(g_colours, bmp.colours) << e[0] << " bits, " << e[2] << " used";
