@@ -18,7 +18,6 @@
 #include "afx/CDynLinkLibrary.h"
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
-#include "afx/CWnd.h"
 #include "frame/InitWinLibDLL.h"
 
 // An application object, the library's resources in the chain, and the test

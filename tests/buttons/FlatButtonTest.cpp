@@ -78,7 +78,6 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     ASSERT_TRUE(plain.Create("plain", WS_VISIBLE, CRect(200, 20, 260, 50), frame, IDC_FLAT_PLAIN));
     AfxGetApp()->m_pMainWnd = frame;
     HWND status = statusBar.GetSafeHwnd();
-    EXPECT_EQ(PixelAt(hWnd, 0, 0), face);
     {
         ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
                           reinterpret_cast<void*>(&RecordSetTimer));
@@ -161,8 +160,7 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     // A new normal image keeps a separate disabled one.
     EXPECT_EQ(centred.SetIcon(redIcon), redIcon);
     EXPECT_EQ(centred.GetDisIcon(), blueIcon);
-    for (CFlatButton* button : {&centred, &left, &bitmap})
-        button->DestroyWindow();
+    // No paint reaches the buttons before they go with the test.
     for (HICON icon : {redIcon, blueIcon})
         ::DestroyIcon(icon);
     for (HBITMAP image : {greenBitmap, blueBitmap})

@@ -187,15 +187,14 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
     // The hot slot is raised, then sunken; a release elsewhere fires nothing.
     MouseMove(hWnd, 10, 45);
     MouseMove(hWnd, 11, 45);
-    EXPECT_EQ(bar.GetHotButton(), 1);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+    auto hot = [&] { return std::make_pair(bar.GetHotButton(), bar.GetHotState()); };
+    EXPECT_EQ(hot(), std::make_pair(1, int{CMenuBar::HotRaised}));
     EXPECT_EQ(::GetCapture(), hWnd);
     EXPECT_EQ(PixelAt(hWnd, 0, 40), RGB(0, 0, 0));  // raised outline
     MouseDown(hWnd, 11, 45);
     EXPECT_EQ(bar.GetHotState(), CMenuBar::HotSunken);
     MouseMove(hWnd, 11, 2 * 35 + 10);  // pressed over another slot
-    EXPECT_EQ(bar.GetHotButton(), 1);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+    EXPECT_EQ(hot(), std::make_pair(1, int{CMenuBar::HotRaised}));
     MouseUp(hWnd, 11, 2 * 35 + 10);
     EXPECT_EQ(bar.GetHotButton(), 2);  // the slot under the cursor
     // Pressed on it, released outside the bar: nothing fired, the capture let go.
@@ -225,8 +224,7 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
         ClickSlot(c.slot);
         EXPECT_EQ(doc.opened, c.opened);
         EXPECT_EQ(frame->received, c.fired);
-        EXPECT_EQ(bar.GetHotButton(), c.slot);  // still under the cursor: raised
-        EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+        EXPECT_EQ(hot(), std::make_pair(c.slot, int{CMenuBar::HotRaised})) << "still under the cursor";
     }
     // Scrolled, slot 0 is the first visible button.
     bar.MoveWindow(0, 0, 60, 100);
@@ -240,22 +238,21 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
 TEST(DocTemplate, OpensANewDocumentInAFrameTitledWithItsName)
 {
     CMultiDocTemplate doc(IDS_TEST_DOCUMENT, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CFrameWnd), nullptr);
-    CDocument* first = doc.OpenDocumentFile(nullptr);
-    ASSERT_NE(first, nullptr);
-    EXPECT_STREQ(first->GetTitle(), "伝票1");
-    EXPECT_EQ(first->GetDocTemplate(), &doc);
-    HWND frame = ::FindWindowA(nullptr, "伝票1");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(::IsWindowVisible(frame));
-    CDocument* second = doc.OpenDocumentFile(nullptr, FALSE);
-    ASSERT_NE(second, nullptr);
-    EXPECT_STREQ(second->GetTitle(), "伝票2");
-    HWND hidden = ::FindWindowA(nullptr, "伝票2");
-    EXPECT_FALSE(::IsWindowVisible(hidden));
+    std::vector<HWND> frames;
+    for (BOOL visible : {TRUE, FALSE}) {
+        std::string title = "伝票" + std::to_string(frames.size() + 1);
+        CDocument* document = doc.OpenDocumentFile(nullptr, visible);
+        ASSERT_NE(document, nullptr);
+        EXPECT_STREQ(document->GetTitle(), title.c_str());
+        EXPECT_EQ(document->GetDocTemplate(), &doc);
+        frames.push_back(::FindWindowA(nullptr, title.c_str()));
+        ASSERT_NE(frames.back(), nullptr);
+        EXPECT_EQ(::IsWindowVisible(frames.back()) != 0, visible == TRUE);
+    }
     EXPECT_EQ(doc.OpenDocumentFile("C:\\no\\such\\file.dat"), nullptr);
     EXPECT_EQ(doc.GetDocumentCount(), 2);
-    ::DestroyWindow(frame);
-    ::DestroyWindow(hidden);
+    for (HWND frame : frames)
+        ::DestroyWindow(frame);
 }
 
 } // namespace

@@ -166,48 +166,41 @@ TEST_F(ScaleDialog, BarsAtTheirPercentagesAndPositionsThenFullAtTerm)
     EXPECT_EQ(Row(bar, 1)[width - 3], kBlue) << "drawn at 100";
 }
 
-TEST_F(ScaleDialog, SubBarWalksOnTimer10OrSaysTimerError)
+// One job: the timer's error, the walk, a real click on the abort button,
+// Term after it, and on again after a reset.
+TEST_F(ScaleDialog, SubBarWalksOnTimer10OrSaysTimerErrorAndARealClickAborts)
 {
-    CScaleDlg walking;
-    walking.Init(2, 1);
+    CScaleDlg dialog;
+    dialog.Init(1, 1);
     g_failTimers = true;
-    EXPECT_EQ(walking.Create(), 0);
-    walking.SubScaleRestart();
+    EXPECT_EQ(dialog.Create(), 0);
+    dialog.SubScaleRestart();
     EXPECT_EQ(g_boxes, 2) << "one box from Create, one from the failed restart";
     g_failTimers = false;
-    walking.SubScaleRestart();
+    dialog.SubScaleRestart();
     ASSERT_EQ(g_setTimers.size(), 3u);
     EXPECT_EQ(g_setTimers[2].id, 10u);
     EXPECT_EQ(g_setTimers[2].elapse, 500u);
     // A real tick moves the block (bounded wait).
-    HWND sub = Item(walking, IDC_ZR8_SCALE_SUB);
+    HWND sub = Item(dialog, IDC_ZR8_SCALE_SUB), bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
     int first = BlueSpan(sub).first;
     for (DWORD start = ::GetTickCount(); BlueSpan(sub).first == first && ::GetTickCount() - start < 2000;) {
-        walking.CheckMessage_W();
+        dialog.CheckMessage_W();
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     }
     EXPECT_NE(BlueSpan(sub).first, first) << "a tick within 2 s";
     // Driven ticks of the restarted timer: 5 on each, past 100 and back to 0 twice.
-    walking.SubScaleStop();
-    walking.SubScaleRestart();
+    dialog.SubScaleStop();
+    dialog.SubScaleRestart();
     ASSERT_EQ(g_setTimers.size(), 4u);
-    const TimerCall& timer = g_setTimers[3];
     int unit = (static_cast<int>(Row(sub, 0).size()) - 2) / 20;
     for (int tick = 0, last = 0; tick < 44; ++tick) {
-        timer.proc(nullptr, WM_TIMER, timer.result, 0);
+        g_setTimers[3].proc(nullptr, WM_TIMER, g_setTimers[3].result, 0);
         int now = BlueSpan(sub).first;
         EXPECT_TRUE(tick == 0 || now == (last == 1 + 20 * unit ? 1 : last + unit)) << last << " to " << now;
         last = now;
     }
-    walking.Term();
-    EXPECT_FALSE(::KillTimer(nullptr, timer.result)) << "Term stops the timer";
-}
 
-TEST_F(ScaleDialog, AbortByARealClickThenTerm)
-{
-    CScaleDlg dialog;
-    dialog.Init(1, 1);
-    ASSERT_EQ(dialog.Create(), 1);
     ::SetForegroundWindow(dialog.GetSafeHwnd());
     PumpPending();
     int stoppedAt = -1;
@@ -225,10 +218,12 @@ TEST_F(ScaleDialog, AbortByARealClickThenTerm)
     // After an abort Term neither draws 100 nor waits (its wait would pass
     // the probes on).
     EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 0);
-    HWND bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
     EXPECT_EQ(Row(bar, 1)[Row(bar, 0).size() - 3], kWhite) << "still at " << stoppedAt % 50 << "%";
     dialog.AbortReset();
     EXPECT_EQ(dialog.CheckAbort(), 0);
+    dialog.SubScaleRestart();
+    dialog.Term();
+    EXPECT_FALSE(::KillTimer(nullptr, g_setTimers.back().result)) << "Term stops the timer";
 }
 
 } // namespace
