@@ -109,20 +109,22 @@ protected:
                         reinterpret_cast<void*>(RecordMessageBox)};
 };
 
-TEST_F(ScaleDialog, EachTypeDisablesShowsAndPumpsAsListed)
+TEST_F(ScaleDialog, EachTypeDisablesShowsPumpsAndDrawsAsListed)
 {
-    // type, main window disabled, abort button, messages passed on
-    const int table[][4] = {{0, 1, 0, 0}, {1, 1, 1, 1}, {2, 0, 0, 1}, {3, 0, 1, 1}, {-1, 1, 1, 0}, {4, 0, 1, 0}};
+    // type, main window disabled, abort button, messages passed on, sub scale (0 none, 2 driven by the job)
+    const int table[][5] = {{0, 1, 0, 0, 0},  {1, 1, 1, 1, 0}, {2, 0, 0, 1, 2},
+                            {3, 0, 1, 1, 0},  {-1, 1, 1, 0, 0}, {4, 0, 1, 0, 2}};
     for (const auto& row : table) {
         SCOPED_TRACE(row[0]);
         m_main.EnableWindow(TRUE);
         CScaleDlg dialog;
-        EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Init(static_cast<short>(row[0]), 0); }), 2 * row[3]) << "Init";
+        EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Init(static_cast<short>(row[0]), row[4]); }), 2 * row[3]) << "Init";
         EXPECT_EQ(!m_main.IsWindowEnabled(), row[1] == 1);
         ASSERT_EQ(dialog.Create(), 1) << "from the library's template";
-        HWND button = Item(dialog, IDC_ZR8_SCALE_ABORT);
+        HWND button = Item(dialog, IDC_ZR8_SCALE_ABORT), bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
+        HWND sub = Item(dialog, IDC_ZR8_SCALE_SUB);
         EXPECT_EQ(::IsWindowVisible(button) != 0 && ::IsWindowEnabled(button) != 0, row[2] == 1);
-        EXPECT_FALSE(::IsWindowVisible(Item(dialog, IDC_ZR8_SCALE_SUB))) << "sub scale 0 hides the sub bar";
+        EXPECT_EQ(::IsWindowVisible(sub) != 0, row[4] != 0) << "sub scale 0 hides the sub bar";
         EXPECT_EQ(ProbesPassedOn(3, [&] { dialog.CheckMessage(); }), row[3]);
         EXPECT_EQ(ProbesPassedOn(3, [&] { dialog.CheckMessage_W(); }), 3 * row[3]);
         // A key for the dialog stops CheckMessage_W; what follows waits.
@@ -130,40 +132,31 @@ TEST_F(ScaleDialog, EachTypeDisablesShowsAndPumpsAsListed)
         EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.CheckMessage_W(); }), 0);
         ::SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(::IsWindow(dialog.GetSafeHwnd())) << "Esc leaves it open";
-        dialog.Term();
-        EXPECT_TRUE(m_main.IsWindowEnabled()) << "enabled again by Term";
-        EXPECT_TRUE(g_setTimers.empty()) << "no timer without a walking sub bar";
-    }
-}
 
-TEST_F(ScaleDialog, BarsAtTheirPercentagesAndPositionsThenFullAtTerm)
-{
-    CScaleDlg dialog;
-    dialog.Init(2, 2);
-    ASSERT_EQ(dialog.Create(), 1);
-    PumpPending();
-    HWND bar = Item(dialog, IDC_ZR8_SCALE_MAIN), sub = Item(dialog, IDC_ZR8_SCALE_SUB);
-    int width = static_cast<int>(Row(bar, 0).size());
-    ASSERT_GT(width, 20) << "the library's bar";
-    for (short percent : {0, 7, 37, 60, 100}) {
-        dialog.DispScale(percent);
-        // The top inner row, above the text: blue up to the split, white after.
-        std::vector<COLORREF> row = Row(bar, 1);
-        int split = 1 + (width - 2) * percent / 100;
-        for (int x = 1; x < width - 1; ++x)
-            ASSERT_EQ(row[x], x < split ? kBlue : kWhite) << percent << "% at " << x;
-        EXPECT_NE(row[0], kBlue) << "the outer pixel ring is left alone";
+        PumpPending();
+        int width = static_cast<int>(Row(bar, 0).size());
+        ASSERT_GT(width, 20) << "the library's bar";
+        for (short percent : {0, 7, 37, 60, 100}) {
+            dialog.DispScale(percent);
+            // The top inner row, above the text: blue up to the split, white after.
+            std::vector<COLORREF> pixels = Row(bar, 1);
+            int split = 1 + (width - 2) * percent / 100;
+            for (int x = 1; x < width - 1; ++x)
+                ASSERT_EQ(pixels[x], x < split ? kBlue : kWhite) << percent << "% at " << x;
+            EXPECT_NE(pixels[0], kBlue) << "the outer pixel ring is left alone";
+        }
+        int right = static_cast<int>(Row(sub, 0).size()) - 1, unit = (right - 1) / 20;
+        for (short position = 0; row[4] != 0 && position < 100; position += 19) {
+            dialog.DispSubScale(position);
+            int left = position * 20 / 100 * unit + 1;
+            EXPECT_EQ(BlueSpan(sub), std::make_pair(left, std::min(left + 2 * unit, right))) << position;
+        }
+        EXPECT_TRUE(g_setTimers.empty()) << "no timer unless the sub bar walks";
+        dialog.DispScale(60);
+        EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 2 * row[3]) << "Term's wait";
+        EXPECT_EQ(Row(bar, 1)[width - 3], kBlue) << "drawn at 100 by Term";
+        EXPECT_TRUE(m_main.IsWindowEnabled()) << "enabled again by Term";
     }
-    int right = static_cast<int>(Row(sub, 0).size()) - 1, unit = (right - 1) / 20;
-    for (short position : {0, 5, 42, 95}) {
-        dialog.DispSubScale(position);
-        int left = position * 20 / 100 * unit + 1;
-        EXPECT_EQ(BlueSpan(sub), std::make_pair(left, std::min(left + 2 * unit, right))) << position;
-    }
-    EXPECT_TRUE(g_setTimers.empty()) << "a driven sub bar has no timer";
-    dialog.DispScale(60);
-    EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 2) << "Term's wait passes messages on";
-    EXPECT_EQ(Row(bar, 1)[width - 3], kBlue) << "drawn at 100";
 }
 
 // One job: the timer's error, the walk, a real click on the abort button,
