@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ButtonsTestIds.h"

@@ -10,7 +10,6 @@
 #include "support/RealInput.h"
 
 #include <cstring>
-#include <tuple>
 
 namespace {
 
@@ -42,26 +41,23 @@ protected:
 
 TEST_F(FlatButtonTest, ReleaseInsideAfterAPressOnTheButtonIsTheOnlyClick)
 {
-    struct Case {
-        bool enabled;
-        const char* path;  // m move, d press, u release; 'i' inside the button, 'o' outside
-        int commands, stateAfter;
-    } cases[] = {
+    // enabled, path (m move, d press, u release; 'i' inside the button, 'o' outside), commands, state after
+    const std::tuple<bool, const char*, int, int> cases[] = {
         {true, "mi di ui", 1, 1}, {true, "mi di mo uo", 0, 0}, {true, "mi di mo mi ui", 1, 1},
         {true, "mo do mi ui", 0, 1}, {false, "mi di ui", 0, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        button.EnableButton(c.enabled);
+    for (const auto& [enabled, path, commands, stateAfter] : cases) {
+        SCOPED_TRACE(path);
+        button.EnableButton(enabled);
         frame->received.clear();
-        for (const char* step = c.path; *step != '\0'; step += step[2] != '\0' ? 3 : 2) {
+        for (const char* step = path; *step != '\0'; step += step[2] != '\0' ? 3 : 2) {
             int x = step[1] == 'i' ? 50 : 200, y = step[1] == 'i' ? 15 : 150;
             MouseEvent(hWnd, x, y, step[0] == 'd' ? MOUSEEVENTF_LEFTDOWN : step[0] == 'u' ? MOUSEEVENTF_LEFTUP : 0);
             PumpFor(30);
         }
         ReceivedMessage click = {WM_COMMAND, MAKEWPARAM(IDC_FLAT_PROMPTED, 0), reinterpret_cast<LPARAM>(hWnd)};
-        EXPECT_EQ(frame->received, std::vector<ReceivedMessage>(c.commands, click));
-        EXPECT_EQ(button.GetFrameState(), c.stateAfter);
+        EXPECT_EQ(frame->received, std::vector<ReceivedMessage>(commands, click));
+        EXPECT_EQ(button.GetFrameState(), stateAfter);
         EXPECT_NE(::GetCapture(), hWnd);
         MouseUp(host, 390, 290);
         EXPECT_TRUE(WaitState(0));
@@ -139,15 +135,11 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     HWND c = centred.GetSafeHwnd(), l = left.GetSafeHwnd(), b = bitmap.GetSafeHwnd();
     // In (3,3)-(27,27): the 16 x 16 icon at (7,7)-(23,23), or 4 left; the
     // 11 x 6 bitmap at (9,12)-(20,18).
-    struct Probe {
-        HWND hWnd;
-        int x, y;
-        COLORREF color;
-    } probes[] = {{c, 7, 7, red}, {c, 22, 22, red}, {c, 6, 7, face}, {c, 23, 22, face}, {l, 3, 7, red},
-                  {l, 18, 22, red}, {l, 19, 7, face}, {b, 9, 12, green}, {b, 19, 17, green}, {b, 8, 12, face},
-                  {b, 20, 17, face}};
-    for (const Probe& p : probes)
-        EXPECT_EQ(PixelAt(p.hWnd, p.x, p.y), p.color) << p.x << "," << p.y;
+    const std::tuple<HWND, int, int, COLORREF> probes[] = {
+        {c, 7, 7, red},     {c, 22, 22, red},  {c, 6, 7, face},    {c, 23, 22, face}, {l, 3, 7, red},  {l, 18, 22, red},
+        {l, 19, 7, face},   {b, 9, 12, green}, {b, 19, 17, green}, {b, 8, 12, face},  {b, 20, 17, face}};
+    for (const auto& [window, x, y, color] : probes)
+        EXPECT_EQ(PixelAt(window, x, y), color) << x << "," << y;
     // Disabled without a disabled image: the image itself; then the one given.
     centred.EnableButton(0);
     bitmap.EnableButton(0);
@@ -197,8 +189,7 @@ TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
     EXPECT_GT(leftmostInk(), 20);
     button.SetString("とても長いボタンの見出しです。");
     int longLeft = leftmostInk();
-    EXPECT_GE(longLeft, 3);
-    EXPECT_LE(longLeft, 5);
+    EXPECT_TRUE(longLeft >= 3 && longLeft <= 5) << longLeft;
 
     // The tooltip's text by callback, cut to its field.
     EXPECT_EQ(button.EnableToolTips(1), 1);
@@ -216,18 +207,16 @@ TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
     std::string split = "ab";
     while (split.size() < 82)
         split += "印";
-    struct Tip {
-        std::string text;
-        size_t expected;
-    } tips[] = {{"印刷します", 10}, {std::string(100, 'x'), 79}, {split, 78}};
-    for (const Tip& c : tips) {
-        button.SetToolTipsText(c.text.c_str());
+    // {text, bytes shown}
+    const std::pair<std::string, size_t> tips[] = {{"印刷します", 10}, {std::string(100, 'x'), 79}, {split, 78}};
+    for (const auto& [text, shown] : tips) {
+        button.SetToolTipsText(text.c_str());
         NMTTDISPINFOA request = {};
         request.hdr.idFrom = IDC_FLAT_PROMPTED;
         request.hdr.code = TTN_NEEDTEXTA;
         ::SendMessageA(hWnd, WM_NOTIFY, IDC_FLAT_PROMPTED, reinterpret_cast<LPARAM>(&request));
         EXPECT_EQ(request.lpszText, request.szText);
-        EXPECT_EQ(std::string(request.szText), c.text.substr(0, c.expected));
+        EXPECT_EQ(std::string(request.szText), text.substr(0, shown));
     }
 }
 

@@ -120,30 +120,28 @@ TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
     EXPECT_EQ(tip->GetStyle() & 0x43, 0x43u);
 
     bar.SetFocus();
-    struct Case {
-        WORD held, key;
-        UINT message;  // what the owner gets for the key; 0 = nothing
-    } cases[] = {
+    // held key, key, what the owner gets for the key (0: nothing)
+    const std::tuple<WORD, WORD, UINT> keys[] = {
         {0, VK_F5, WM_MENUBAR_KEY}, {0, VK_RETURN, WM_MENUBAR_KEY}, {0, VK_DOWN, WM_MENUBAR_KEY},
         {VK_SHIFT, VK_F3, WM_MENUBAR_KEY}, {VK_SHIFT, VK_TAB, WM_MENUBAR_KEY}, {0, VK_ESCAPE, WM_MENUBAR_KEY},
         {0, VK_F11, WM_MENUBAR_KEY}, {VK_CONTROL, 'S', WM_KEYDOWN}, {VK_SHIFT, VK_RETURN, 0}, {0, VK_LEFT, 0},
         {0, 'A', 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
+    for (const auto& [held, key, message] : keys) {
+        SCOPED_TRACE(key);
         frame->received.clear();
         // Real key strokes: the held key (0 for none) down, the key pressed, released.
-        WORD keys[4] = {c.held, c.key, c.key, c.held};
+        WORD strokes[4] = {held, key, key, held};
         for (int i = 0; i < 4; ++i)
-            if (keys[i] != 0)
-                ::keybd_event(static_cast<BYTE>(keys[i]), 0, i >= 2 ? KEYEVENTF_KEYUP : 0, 0);
+            if (strokes[i] != 0)
+                ::keybd_event(static_cast<BYTE>(strokes[i]), 0, i >= 2 ? KEYEVENTF_KEYUP : 0, 0);
         PumpFor(60);
         std::vector<UINT> got;
         for (const ReceivedMessage& m : frame->received) {
-            if (m.wParam == c.key)
+            if (m.wParam == key)
                 got.push_back((HIWORD(m.lParam) & KF_UP) != 0 ? 0 : m.message);  // a release: 0
         }
-        EXPECT_EQ(got, c.message != 0 ? std::vector<UINT>{c.message} : std::vector<UINT>{});
+        EXPECT_EQ(got, message != 0 ? std::vector<UINT>{message} : std::vector<UINT>{});
     }
 }
 
@@ -207,24 +205,20 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
     EXPECT_EQ(PixelAt(hWnd, 0, 40), ::GetSysColor(COLOR_BTNSHADOW));  // flat again
     EXPECT_EQ(doc.opened, 0);
 
-    struct Case {
-        int slot;
-        BOOL sendCommand;
-        int opened;
-        std::vector<ReceivedMessage> fired;
-    } cases[] = {
+    // slot, send the command, templates opened, messages fired
+    const std::tuple<int, BOOL, int, std::vector<ReceivedMessage>> cases[] = {
         {0, TRUE, 1, {}}, {1, TRUE, 0, {{WM_COMMAND, 202, reinterpret_cast<LPARAM>(hWnd)}}},
         {1, FALSE, 0, {{kButtonMessage, kBarId, 1}}}, {2, TRUE, 0, {{kButtonMessage, kBarId, 2}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.slot * 2 + c.sendCommand);
-        bar.SetSendComID(c.sendCommand);
+    for (const auto& [slot, sendCommand, opened, fired] : cases) {
+        SCOPED_TRACE(slot * 2 + sendCommand);
+        bar.SetSendComID(sendCommand);
         frame->received.clear();
         doc.opened = 0;
-        ClickSlot(c.slot);
-        EXPECT_EQ(doc.opened, c.opened);
-        EXPECT_EQ(frame->received, c.fired);
-        EXPECT_EQ(hot(), std::make_pair(c.slot, int{CMenuBar::HotRaised})) << "still under the cursor";
+        ClickSlot(slot);
+        EXPECT_EQ(doc.opened, opened);
+        EXPECT_EQ(frame->received, fired);
+        EXPECT_EQ(hot(), std::make_pair(slot, int{CMenuBar::HotRaised})) << "still under the cursor";
     }
     // Scrolled, slot 0 is the first visible button.
     bar.MoveWindow(0, 0, 60, 100);

@@ -20,11 +20,8 @@ short Check(const std::string& file, CDibHeader* header)
 
 TEST(DibHeader, EachBadFileGivesItsCodeAndEachGoodOneItsLayout)
 {
-    const struct {
-        const char* what;
-        void (*change)(BmpFile&);
-        short expected;
-    } cases[] = {
+    // what, the change to a good 4 x 3 24-bit file, code
+    const std::tuple<const char*, void (*)(BmpFile&), short> cases[] = {
         {"12-byte header", [](BmpFile& s) { s.infoSize = 12; }, -43},
         {"RLE8", [](BmpFile& s) { s = BmpFile(8, 4, 3, 256); s.compression = 1; }, -43},
         {"bit count 2", [](BmpFile& s) { s.bitCount = 2; }, -43},
@@ -42,12 +39,12 @@ TEST(DibHeader, EachBadFileGivesItsCodeAndEachGoodOneItsLayout)
         {"bits beyond the file", [](BmpFile& s) { s.bitsOffset = 0xFFFFFFF0u; }, -44},
         {"32000 x 32000 x 32 bits", [](BmpFile& s) { s = BmpFile(32, 4, 1); s.headerWidth = 32000; }, -44},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, change, expected] : cases) {
         BmpFile bmp;
-        c.change(bmp);
+        change(bmp);
         CDibHeader header;
-        EXPECT_EQ(Check(MakeBmp(bmp), &header), c.expected) << c.what;
-        EXPECT_EQ(header.width, 0) << c.what;
+        EXPECT_EQ(Check(MakeBmp(bmp), &header), expected) << what;
+        EXPECT_EQ(header.width, 0) << what;
     }
     std::string good = MakeBmp(BmpFile());
     CDibHeader none;

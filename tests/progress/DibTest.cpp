@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -72,33 +73,27 @@ TEST(DibFiles, EachFailureGivesItsCodeAndLeavesNoImage)
     // Read, not viewed: a short read shows.
     ImportPatch noView(::GetModuleHandleA("zr8wlib.dll"), "kernel32.dll", "MapViewOfFile",
                        reinterpret_cast<void*>(FailMapView));
-    const struct {
-        const char* what;
-        std::string bytes;     // empty: no file
-        const char* module;    // with function: the call that fails
-        const char* function;
-        void* replacement;
-        short expected;
-        short width;           // kept after the failure
-    } cases[] = {{"missing", "", nullptr, nullptr, nullptr, -30, 0},
-                 {"pixel rows cut short", cut, nullptr, nullptr, nullptr, -44, 0},
-                 {"no palette", good, "zr8afx.dll", "CreatePalette", reinterpret_cast<void*>(FailCreatePalette), -42,
-                  6},
-                 {"no memory", good, "zr8wlib.dll", "GlobalAlloc", reinterpret_cast<void*>(FailGlobalAlloc), -1, 0},
-                 {"short read", good, "zr8afx.dll", "ReadFile", reinterpret_cast<void*>(ShortReadFile), -32, 0}};
-    for (const auto& c : cases) {
+    // what, file (empty: none), module and function (the call that fails) and its stand-in, code, width kept
+    using Case = std::tuple<const char*, std::string, const char*, const char*, void*, short, short>;
+    const Case cases[] = {
+        {"missing", "", nullptr, nullptr, nullptr, -30, 0},
+        {"pixel rows cut short", cut, nullptr, nullptr, nullptr, -44, 0},
+        {"no palette", good, "zr8afx.dll", "CreatePalette", reinterpret_cast<void*>(FailCreatePalette), -42, 6},
+        {"no memory", good, "zr8wlib.dll", "GlobalAlloc", reinterpret_cast<void*>(FailGlobalAlloc), -1, 0},
+        {"short read", good, "zr8afx.dll", "ReadFile", reinterpret_cast<void*>(ShortReadFile), -32, 0}};
+    for (const auto& [what, bytes, library, function, replacement, expected, width] : cases) {
         CDIB dib;
-        ASSERT_EQ(Load(dib, MakeBmp(BmpFile())), 0) << c.what;
+        ASSERT_EQ(Load(dib, MakeBmp(BmpFile())), 0) << what;
         std::unique_ptr<ImportPatch> patch;
-        const char* dll = c.function != nullptr && c.function[0] == 'C' ? "gdi32.dll" : "kernel32.dll";
-        if (c.function != nullptr)
-            patch.reset(new ImportPatch(::GetModuleHandleA(c.module), dll, c.function, c.replacement));
+        const char* dll = function != nullptr && function[0] == 'C' ? "gdi32.dll" : "kernel32.dll";
+        if (function != nullptr)
+            patch.reset(new ImportPatch(::GetModuleHandleA(library), dll, function, replacement));
         g_reads = 0;
         short bitCount = 77;
-        EXPECT_EQ(Load(dib, c.bytes, &bitCount), c.expected) << c.what;
-        EXPECT_EQ(bitCount, 77) << c.what;
-        EXPECT_EQ(dib.GetDIBWidth(), c.width) << c.what;
-        EXPECT_EQ(Draw(dib), std::vector<uint32_t>(240, kMarker)) << c.what << ": drew after a failed load";
+        EXPECT_EQ(Load(dib, bytes, &bitCount), expected) << what;
+        EXPECT_EQ(bitCount, 77) << what;
+        EXPECT_EQ(dib.GetDIBWidth(), width) << what;
+        EXPECT_EQ(Draw(dib), std::vector<uint32_t>(240, kMarker)) << what << ": drew after a failed load";
     }
 }
 

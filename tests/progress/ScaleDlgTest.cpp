@@ -45,21 +45,19 @@ std::pair<int, int> BlueSpan(HWND bar)
     return {first < static_cast<int>(row.size()) ? first : -1, last};
 }
 
-// What the library asks of the timer and message-box services.
-struct TimerCall {
-    UINT_PTR id;
-    UINT elapse;
-    TIMERPROC proc;
-    UINT_PTR result;
-};
-std::vector<TimerCall> g_setTimers;
+// What the library asks of the timer and message-box services: each
+// timer's id and period, the last one's procedure and the id it got.
+std::vector<std::pair<UINT_PTR, UINT>> g_setTimers;
+TIMERPROC g_tick = nullptr;
+UINT_PTR g_timer = 0;
 bool g_failTimers = false;
 int g_boxes = 0;
 
 UINT_PTR WINAPI RecordSetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
 {
-    g_setTimers.push_back({id, elapse, proc, g_failTimers ? 0 : ::SetTimer(hwnd, id, elapse, proc)});
-    return g_setTimers.back().result;
+    g_setTimers.emplace_back(id, elapse);
+    g_tick = proc;
+    return g_timer = g_failTimers ? 0 : ::SetTimer(hwnd, id, elapse, proc);
 }
 int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR, UINT type)
 {
@@ -172,8 +170,7 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10OrSaysTimerErrorAndARealClickAborts)
     g_failTimers = false;
     dialog.SubScaleRestart();
     ASSERT_EQ(g_setTimers.size(), 3u);
-    EXPECT_EQ(g_setTimers[2].id, 10u);
-    EXPECT_EQ(g_setTimers[2].elapse, 500u);
+    EXPECT_EQ(g_setTimers[2], std::make_pair(UINT_PTR{10}, 500u));
     // A real tick moves the block (bounded wait).
     HWND sub = Item(dialog, IDC_ZR8_SCALE_SUB), bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
     int first = BlueSpan(sub).first;
@@ -188,7 +185,7 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10OrSaysTimerErrorAndARealClickAborts)
     ASSERT_EQ(g_setTimers.size(), 4u);
     int unit = (static_cast<int>(Row(sub, 0).size()) - 2) / 20;
     for (int tick = 0, last = 0; tick < 44; ++tick) {
-        g_setTimers[3].proc(nullptr, WM_TIMER, g_setTimers[3].result, 0);
+        g_tick(nullptr, WM_TIMER, g_timer, 0);
         int now = BlueSpan(sub).first;
         EXPECT_TRUE(tick == 0 || now == (last == 1 + 20 * unit ? 1 : last + unit)) << last << " to " << now;
         last = now;
@@ -216,7 +213,7 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10OrSaysTimerErrorAndARealClickAborts)
     EXPECT_EQ(dialog.CheckAbort(), 0);
     dialog.SubScaleRestart();
     dialog.Term();
-    EXPECT_FALSE(::KillTimer(nullptr, g_setTimers.back().result)) << "Term stops the timer";
+    EXPECT_FALSE(::KillTimer(nullptr, g_timer)) << "Term stops the timer";
 }
 
 } // namespace
