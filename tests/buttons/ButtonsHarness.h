@@ -41,6 +41,9 @@ private:
 inline CWinApp g_application("buttons");
 inline const auto* g_environment = ::testing::AddGlobalTestEnvironment(new ButtonsEnvironment);
 
+// The message the menu bar tests have their bar send its owner.
+const UINT kButtonMessage = WM_USER + 500;
+
 struct ReceivedMessage {
     UINT message;
     WPARAM wParam;
@@ -54,12 +57,11 @@ struct ReceivedMessage {
 class HostFrame : public CFrameWnd {
 public:
     std::vector<ReceivedMessage> received;
-    UINT buttonMessage = 0;  // an owner-chosen message to record as well
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND || message == WM_USER + 23001 || message == WM_KEYDOWN ||
-            message == WM_SYSKEYDOWN || (buttonMessage != 0 && message == buttonMessage))
+            message == WM_SYSKEYDOWN || message == kButtonMessage)
             received.push_back({message, wParam, lParam});
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }

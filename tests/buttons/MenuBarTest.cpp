@@ -10,7 +10,6 @@
 
 namespace {
 
-const UINT kButtonMessage = WM_USER + 500;
 const UINT kBarId = 700;
 
 class CountingTemplate : public CMultiDocTemplate {
@@ -29,7 +28,6 @@ protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        frame->buttonMessage = kButtonMessage;
         for (COLORREF color : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0), RGB(0, 255, 255)})
             icons.push_back(SolidIcon(32, color));
         ASSERT_EQ(bar.Create(WS_VISIBLE, CRect(0, 0, 60, 150), frame, kBarId, kButtonMessage, 1), 1);

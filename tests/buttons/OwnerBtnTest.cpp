@@ -29,7 +29,7 @@ std::vector<COLORREF> FacePixels(const char* name)
 
 class OwnerBtnTest : public HostTest {};
 
-TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
+TEST_F(OwnerBtnTest, EveryFaceIsThereAtItsSizeAndShowsInItsStateStretchedOnPullDownButtons)
 {
     COwnerBtn probe;
     HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
@@ -65,10 +65,7 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
                   result);
         EXPECT_EQ(button.GetSafeHwnd() != nullptr, result != 0);
     }
-}
 
-TEST_F(OwnerBtnTest, EachStateShowsItsImageAndPullDownButtonsStretchTheirFaces)
-{
     std::vector<COLORREF> up = FacePixels("BPRN_UP"), down = FacePixels("BPRN_DOWN"), mask = FacePixels("BPRN_MASK");
     ASSERT_NE(up, down);
     ASSERT_NE(up, mask);

@@ -19,8 +19,7 @@
 
 namespace {
 
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 const UINT kProbe = WM_USER + 77;
 
 // Row y of a window's client area; as many pixels as it is wide.
