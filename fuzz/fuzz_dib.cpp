@@ -4,7 +4,6 @@
 // catch any promise the checks failed to keep.
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "progress/CDibHeader.h"
@@ -15,11 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     size_t headerBytes = size < CDibHeader::fileHeaderSize ? size : CDibHeader::fileHeaderSize;
     if (CDibHeader::CheckFileHeader(data, headerBytes, size, &bitsOffset) != CDibHeader::ok)
         return 0;
-    size_t blockSize = size - CDibHeader::fileHeaderSize;
-    auto* block = static_cast<unsigned char*>(std::malloc(blockSize));
-    std::memcpy(block, data + CDibHeader::fileHeaderSize, blockSize);
+    std::vector<unsigned char> block(data + CDibHeader::fileHeaderSize, data + size);
     CDibHeader header;
-    short result = header.CheckBlock(block, blockSize, bitsOffset);
+    short result = header.CheckBlock(block.data(), block.size(), bitsOffset);
     if (result == CDibHeader::ok) {
         if (header.width < 1 || header.width > 32000 || header.height < 1 || header.height > 32000 ||
             header.colourCount < 0 || header.colourCount > 256 || header.rowBytes % 4 != 0 ||
@@ -28,17 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         unsigned sum = 0;
         for (size_t i = 0; i < 4u * static_cast<size_t>(header.colourCount); ++i)
             sum += block[CDibHeader::infoHeaderSize + i];
-        const unsigned char* bits = block + bitsOffset;
+        const unsigned char* bits = block.data() + bitsOffset;
         for (uint64_t i = 0; i < header.bitsBytes; ++i)
             sum += bits[i];
         if (sum == 0xFFFFFFFFu)  // keeps the reads
             std::abort();
-    } else if (result != CDibHeader::errFormat && result != CDibHeader::errWidth && result != CDibHeader::errHeight &&
-               result != CDibHeader::errShortBits) {
-        std::abort();
-    } else if (header.width != 0) {
-        std::abort();
+    } else if ((result != CDibHeader::errFormat && result != CDibHeader::errWidth && result != CDibHeader::errHeight &&
+                result != CDibHeader::errShortBits) || header.width != 0) {
+        std::abort();  // an unknown code, or a failure that kept a width
     }
-    std::free(block);
     return 0;
 }

@@ -1,42 +1,69 @@
-// Shared by the button tests: an active host frame that records the
-// commands and messages it gets, real mouse input, a message pump that walks
-// PreTranslateMessage as the framework's loops do, bounded waits, pixels.
+// Shared by the button tests: the process as a host, an active host frame
+// that records the commands and messages it gets, real mouse input, a
+// message pump that walks PreTranslateMessage as the framework's loops do,
+// bounded waits, pixels.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "ButtonsTestIds.h"
+#include "afx/CDynLinkLibrary.h"
 #include "afx/CFrameWnd.h"
-#include "afx/CWnd.h"
+#include "afx/CWinApp.h"
+#include "frame/InitWinLibDLL.h"
+
+// An application object, the library's resources in the chain, and the test
+// program's own module linked in as an extension of the host (its bitmaps
+// found through the chain, as a host's resource DLL's are).
+class ButtonsEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        InitWinLibDLL();
+        AfxInitExtensionModule(m_hostModule, ::GetModuleHandleA(nullptr));
+        m_hostLink = new CDynLinkLibrary(m_hostModule);
+    }
+    void TearDown() override { delete m_hostLink; }
+
+private:
+    AFX_EXTENSION_MODULE m_hostModule = {FALSE, nullptr, nullptr};
+    CDynLinkLibrary* m_hostLink = nullptr;
+};
+inline CWinApp g_application("buttons");
+inline const auto* g_environment = ::testing::AddGlobalTestEnvironment(new ButtonsEnvironment);
+
+// The message the menu bar tests have their bar send its owner.
+const UINT kButtonMessage = WM_USER + 500;
 
 struct ReceivedMessage {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    bool operator==(const ReceivedMessage& o) const
+    {
+        return message == o.message && wParam == o.wParam && lParam == o.lParam;
+    }
 };
 
 class HostFrame : public CFrameWnd {
 public:
     std::vector<ReceivedMessage> received;
-    UINT buttonMessage = 0;  // an owner-chosen message to record as well
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND || message == WM_USER + 23001 || message == WM_KEYDOWN ||
-            message == WM_SYSKEYDOWN || (buttonMessage != 0 && message == buttonMessage))
+            message == WM_SYSKEYDOWN || message == kButtonMessage)
             received.push_back({message, wParam, lParam});
         return CFrameWnd::WindowProc(message, wParam, lParam);
-    }
-    int Count(UINT message) const
-    {
-        int count = 0;
-        for (const ReceivedMessage& one : received)
-            count += one.message == message;
-        return count;
     }
 };
 
@@ -90,13 +117,15 @@ inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hB
     if (hWnd != nullptr)
         ::UpdateWindow(hWnd);
     HDC hdc = hBitmap != nullptr ? ::CreateCompatibleDC(nullptr) : ::GetDC(hWnd);
-    HGDIOBJ old = hBitmap != nullptr ? ::SelectObject(hdc, hBitmap) : nullptr;
+    if (hBitmap != nullptr)
+        ::SelectObject(hdc, hBitmap);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             pixels.push_back(::GetPixel(hdc, x, y));
+    // Deleting the memory DC lets go of the bitmap.
     if (hBitmap != nullptr)
-        ::SelectObject(hdc, old), ::DeleteDC(hdc);
+        ::DeleteDC(hdc);
     else
         ::ReleaseDC(hWnd, hdc);
     return pixels;

@@ -1,33 +1,25 @@
 // CFlatButton in an active frame with real mouse input: clicks and drags,
 // the hover frame and its timer, the active-window rule, the status prompt,
 // content placement, disabled images, the shortened caption and tooltips.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <cstring>
-#include <string>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CClientDC.h"
 #include "afx/CStatic.h"
 #include "afx/CToolTipCtrl.h"
-#include "afx/CWinApp.h"
 #include "buttons/CFlatButton.h"
 #include "support/ImportPatch.h"
+#include "support/RealInput.h"
+
+#include <cstring>
 
 namespace {
 
 const int kWidth = 100, kHeight = 30;
 
-// The timers the framework starts: {window, id, period}.
-std::vector<std::vector<UINT_PTR>> g_timers;
+// The timers the framework starts: window, id and period of each.
+std::vector<UINT_PTR> g_timers;
 UINT_PTR WINAPI RecordSetTimer(HWND hWnd, UINT_PTR id, UINT period, TIMERPROC proc)
 {
-    g_timers.push_back({reinterpret_cast<UINT_PTR>(hWnd), id, period});
+    g_timers.insert(g_timers.end(), {reinterpret_cast<UINT_PTR>(hWnd), id, period});
     return ::SetTimer(hWnd, id, period, proc);
 }
 
@@ -49,29 +41,23 @@ protected:
 
 TEST_F(FlatButtonTest, ReleaseInsideAfterAPressOnTheButtonIsTheOnlyClick)
 {
-    struct Case {
-        bool enabled;
-        const char* path;  // m move, d press, u release; 'i' inside the button, 'o' outside
-        int commands, stateAfter;
-    } cases[] = {
+    // enabled, path (m move, d press, u release; 'i' inside the button, 'o' outside), commands, state after
+    const std::tuple<bool, const char*, int, int> cases[] = {
         {true, "mi di ui", 1, 1}, {true, "mi di mo uo", 0, 0}, {true, "mi di mo mi ui", 1, 1},
         {true, "mo do mi ui", 0, 1}, {false, "mi di ui", 0, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        button.EnableButton(c.enabled);
+    for (const auto& [enabled, path, commands, stateAfter] : cases) {
+        SCOPED_TRACE(path);
+        button.EnableButton(enabled);
         frame->received.clear();
-        for (const char* step = c.path; *step != '\0'; step += step[2] != '\0' ? 3 : 2) {
+        for (const char* step = path; *step != '\0'; step += step[2] != '\0' ? 3 : 2) {
             int x = step[1] == 'i' ? 50 : 200, y = step[1] == 'i' ? 15 : 150;
             MouseEvent(hWnd, x, y, step[0] == 'd' ? MOUSEEVENTF_LEFTDOWN : step[0] == 'u' ? MOUSEEVENTF_LEFTUP : 0);
             PumpFor(30);
         }
-        ASSERT_EQ(frame->Count(WM_COMMAND), c.commands);
-        if (c.commands == 1) {
-            EXPECT_EQ(frame->received[0].wParam, MAKEWPARAM(IDC_FLAT_PROMPTED, 0));
-            EXPECT_EQ(frame->received[0].lParam, reinterpret_cast<LPARAM>(hWnd));
-        }
-        EXPECT_EQ(button.GetFrameState(), c.stateAfter);
+        ReceivedMessage click = {WM_COMMAND, MAKEWPARAM(IDC_FLAT_PROMPTED, 0), reinterpret_cast<LPARAM>(hWnd)};
+        EXPECT_EQ(frame->received, std::vector<ReceivedMessage>(commands, click));
+        EXPECT_EQ(button.GetFrameState(), stateAfter);
         EXPECT_NE(::GetCapture(), hWnd);
         MouseUp(host, 390, 290);
         EXPECT_TRUE(WaitState(0));
@@ -87,23 +73,16 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     CFlatButton plain;
     ASSERT_TRUE(plain.Create("plain", WS_VISIBLE, CRect(200, 20, 260, 50), frame, IDC_FLAT_PLAIN));
     AfxGetApp()->m_pMainWnd = frame;
-    auto status = [&] {
-        char text[64] = "";
-        statusBar.GetWindowText(text, sizeof text);
-        return std::string(text);
-    };
-    EXPECT_EQ(PixelAt(hWnd, 0, 0), face);
+    HWND status = statusBar.GetSafeHwnd();
     {
         ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
                           reinterpret_cast<void*>(&RecordSetTimer));
         ASSERT_TRUE(patch.Ok());
-        g_timers.clear();
         MouseMove(hWnd, 40, 10);
         ASSERT_TRUE(WaitState(1));
     }
-    ASSERT_EQ(g_timers.size(), 1u);
-    EXPECT_EQ(g_timers[0], (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(hWnd), 3000, 100}));
-    EXPECT_TRUE(WaitFor([&] { return status() == "印刷します"; }));
+    EXPECT_EQ(g_timers, (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(hWnd), 3000, 100}));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(status) == "印刷します"; }));
     // Raised: light top and left, shadow right and bottom; sunken the other way.
     for (int state : {1, 2}) {
         if (state == 2)
@@ -115,7 +94,7 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     }
     // The button sees the cursor outside only while it holds the capture.
     MouseMove(hWnd, 150, 10);
-    EXPECT_TRUE(WaitFor([&] { return status() == "レディ"; }));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(status) == "レディ"; }));
     MouseMove(hWnd, 40, 10);
     MouseUp(hWnd, 40, 10);
     ASSERT_TRUE(WaitState(1));
@@ -127,7 +106,7 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
     statusBar.SetWindowText("unchanged");
     MouseMove(plain.GetSafeHwnd(), 10, 10);  // no string for its ID
     PumpFor(150);
-    EXPECT_EQ(status(), "unchanged");
+    EXPECT_EQ(TextOf(status), "unchanged");
     AfxGetApp()->m_pMainWnd = nullptr;
 
     // No hover while another top-level window is active.
@@ -145,7 +124,8 @@ TEST_F(FlatButtonTest, HoverFrameWithItsTimerAndStatusPromptOnlyInTheActiveWindo
 
 TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
 {
-    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0), face = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     HICON redIcon = SolidIcon(16, red), blueIcon = SolidIcon(16, blue);
     HBITMAP greenBitmap = SolidBitmap(11, 6, green), blueBitmap = SolidBitmap(11, 6, blue);
     CFlatButton centred, left, bitmap;
@@ -155,15 +135,11 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     HWND c = centred.GetSafeHwnd(), l = left.GetSafeHwnd(), b = bitmap.GetSafeHwnd();
     // In (3,3)-(27,27): the 16 x 16 icon at (7,7)-(23,23), or 4 left; the
     // 11 x 6 bitmap at (9,12)-(20,18).
-    struct Probe {
-        HWND hWnd;
-        int x, y;
-        COLORREF color;
-    } probes[] = {{c, 7, 7, red}, {c, 22, 22, red}, {c, 6, 7, face}, {c, 23, 22, face}, {l, 3, 7, red},
-                  {l, 18, 22, red}, {l, 19, 7, face}, {b, 9, 12, green}, {b, 19, 17, green}, {b, 8, 12, face},
-                  {b, 20, 17, face}};
-    for (const Probe& p : probes)
-        EXPECT_EQ(PixelAt(p.hWnd, p.x, p.y), p.color) << p.x << "," << p.y;
+    const std::tuple<HWND, int, int, COLORREF> probes[] = {
+        {c, 7, 7, red},     {c, 22, 22, red},  {c, 6, 7, face},    {c, 23, 22, face}, {l, 3, 7, red},  {l, 18, 22, red},
+        {l, 19, 7, face},   {b, 9, 12, green}, {b, 19, 17, green}, {b, 8, 12, face},  {b, 20, 17, face}};
+    for (const auto& [window, x, y, color] : probes)
+        EXPECT_EQ(PixelAt(window, x, y), color) << x << "," << y;
     // Disabled without a disabled image: the image itself; then the one given.
     centred.EnableButton(0);
     bitmap.EnableButton(0);
@@ -176,9 +152,11 @@ TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
     // A new normal image keeps a separate disabled one.
     EXPECT_EQ(centred.SetIcon(redIcon), redIcon);
     EXPECT_EQ(centred.GetDisIcon(), blueIcon);
-    for (CFlatButton* button : {&centred, &left, &bitmap})
-        button->DestroyWindow();
-    ::DestroyIcon(redIcon), ::DestroyIcon(blueIcon), ::DeleteObject(greenBitmap), ::DeleteObject(blueBitmap);
+    // No paint reaches the buttons before they go with the test.
+    for (HICON icon : {redIcon, blueIcon})
+        ::DestroyIcon(icon);
+    for (HBITMAP image : {greenBitmap, blueBitmap})
+        ::DeleteObject(image);
 }
 
 TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
@@ -211,19 +189,16 @@ TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
     EXPECT_GT(leftmostInk(), 20);
     button.SetString("とても長いボタンの見出しです。");
     int longLeft = leftmostInk();
-    EXPECT_GE(longLeft, 3);
-    EXPECT_LE(longLeft, 5);
+    EXPECT_TRUE(longLeft >= 3 && longLeft <= 5) << longLeft;
 
     // The tooltip's text by callback, cut to its field.
     EXPECT_EQ(button.EnableToolTips(1), 1);
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
     EXPECT_EQ(button.OnToolHitTest(CPoint(10, 10), &info), 1);
-    EXPECT_EQ(info.hwnd, hWnd);
-    EXPECT_EQ(info.uId, static_cast<UINT_PTR>(IDC_FLAT_PROMPTED));
+    EXPECT_EQ(std::make_tuple(info.hwnd, info.uId, info.lpszText, info.uFlags & TTF_NOTBUTTON),
+              std::make_tuple(hWnd, UINT_PTR{IDC_FLAT_PROMPTED}, LPSTR_TEXTCALLBACKA, UINT{TTF_NOTBUTTON}));
     EXPECT_EQ(CRect(info.rect), CRect(0, 0, kWidth, kHeight));
-    EXPECT_EQ(info.lpszText, LPSTR_TEXTCALLBACKA);
-    EXPECT_NE(info.uFlags & TTF_NOTBUTTON, 0u);
     EXPECT_EQ(button.OnToolHitTest(CPoint(kWidth + 1, 10), &info), -1);
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     EXPECT_EQ(button.OnToolHitTest(CPoint(10, 10), &info), -1);
@@ -232,18 +207,16 @@ TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
     std::string split = "ab";
     while (split.size() < 82)
         split += "印";
-    struct Tip {
-        std::string text;
-        size_t expected;
-    } tips[] = {{"印刷します", 10}, {std::string(100, 'x'), 79}, {split, 78}};
-    for (const Tip& c : tips) {
-        button.SetToolTipsText(c.text.c_str());
+    // {text, bytes shown}
+    const std::pair<std::string, size_t> tips[] = {{"印刷します", 10}, {std::string(100, 'x'), 79}, {split, 78}};
+    for (const auto& [text, shown] : tips) {
+        button.SetToolTipsText(text.c_str());
         NMTTDISPINFOA request = {};
         request.hdr.idFrom = IDC_FLAT_PROMPTED;
         request.hdr.code = TTN_NEEDTEXTA;
         ::SendMessageA(hWnd, WM_NOTIFY, IDC_FLAT_PROMPTED, reinterpret_cast<LPARAM>(&request));
         EXPECT_EQ(request.lpszText, request.szText);
-        EXPECT_EQ(std::string(request.szText), c.text.substr(0, c.expected));
+        EXPECT_EQ(std::string(request.szText), text.substr(0, shown));
     }
 }
 

@@ -3,12 +3,7 @@
 // count (patched gdi32 imports of both DLLs; Wine reports no GDI counts of its
 // own) follows each handle, so a single object left per window or per paint
 // shows.
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "buttons/CFlatButton.h"
 #include "buttons/CMenuBar.h"
 #include "buttons/COwnerBtn.h"
@@ -37,10 +32,8 @@ TEST_F(LeakTest, EveryClassLeavesNoGdiObjects)
                                      reinterpret_cast<HMENU>(IDC_TIP_PICTURE), nullptr, nullptr);
     char tipText[] = "絵";
     TOOLTIPMSG_TABLE table[1] = {{IDC_TIP_PICTURE, tipText, 1}};
-    struct Case {
-        const char* name;
-        std::function<void(int)> make;  // made, painted this many times more, destroyed
-    } cases[] = {
+    // What is made, painted the given number of times more, and destroyed.
+    const std::pair<const char*, std::function<void(int)>> cases[] = {
         {"flat buttons", [&](int paints) {
              CFlatButton text, byIcon, byBitmap;
              text.Create("とても長いボタンの見出しです", WS_VISIBLE, CRect(10, 10, 60, 40), frame, 1);
@@ -70,13 +63,13 @@ TEST_F(LeakTest, EveryClassLeavesNoGdiObjects)
              Repaint(picture, paints);
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, make] : cases) {
         GdiObjectCount count;
         ASSERT_GT(count.Patched(), 0u);
         for (int i = 1; i <= kWindows; ++i)
-            c.make(i == kWindows ? kRepaints : 0);
-        EXPECT_GE(count.Created(), static_cast<size_t>(kWindows)) << c.name;
-        EXPECT_EQ(count.Outstanding(), 0u) << c.name;
+            make(i == kWindows ? kRepaints : 0);
+        EXPECT_GE(count.Created(), static_cast<size_t>(kWindows)) << name;
+        EXPECT_EQ(count.Outstanding(), 0u) << name;
     }
     ::DestroyWindow(picture);
     ::DeleteObject(bitmap);

@@ -2,16 +2,7 @@
 // widths, hot and pressed frames under real mouse input, what a click fires
 // (template, command, message), keys forwarded to the owner, tooltips; and
 // the document template a button opens.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <string>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CClientDC.h"
 #include "afx/CDocument.h"
 #include "afx/CMultiDocTemplate.h"
@@ -19,7 +10,6 @@
 
 namespace {
 
-const UINT kButtonMessage = WM_USER + 500;
 const UINT kBarId = 700;
 
 class CountingTemplate : public CMultiDocTemplate {
@@ -33,23 +23,11 @@ public:
     int opened = 0;
 };
 
-// Real key strokes: the held key (0 for none) down, the key pressed, released.
-void Keys(WORD held, WORD vk)
-{
-    WORD keys[4] = {held, vk, vk, held};
-    for (int i = 0; i < 4; ++i) {
-        if (keys[i] != 0)
-            ::keybd_event(static_cast<BYTE>(keys[i]), 0, i >= 2 ? KEYEVENTF_KEYUP : 0, 0);
-    }
-    PumpFor(60);
-}
-
 class MenuBarTest : public HostTest {
 protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        frame->buttonMessage = kButtonMessage;
         for (COLORREF color : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0), RGB(0, 255, 255)})
             icons.push_back(SolidIcon(32, color));
         ASSERT_EQ(bar.Create(WS_VISIBLE, CRect(0, 0, 60, 150), frame, kBarId, kButtonMessage, 1), 1);
@@ -62,11 +40,6 @@ protected:
         bar.DestroyWindow();
         for (HICON icon : icons)
             ::DestroyIcon(icon);
-    }
-    void AddFive()
-    {
-        for (HICON icon : icons)
-            bar.AddBtn(icon, "", 0, nullptr);
     }
     // A click at the middle of slot s.
     void ClickSlot(int s)
@@ -84,10 +57,10 @@ protected:
     std::vector<HICON> icons;
 };
 
-TEST_F(MenuBarTest, SlotsSpinControlAndToolTipsFollowTheBar)
+TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
 {
-    AddFive();
-    EXPECT_EQ(bar.GetBtnCount(), 5);
+    for (HICON icon : icons)
+        bar.AddBtn(icon, "", 0, nullptr);
     // Captions shown and sized to: twice the icon width at least.
     EXPECT_EQ(bar.GetButtonSize(), CSize(64, 35));
     EXPECT_EQ(bar.GetMiniBarSize(), CSize(68, 179));
@@ -143,6 +116,31 @@ TEST_F(MenuBarTest, SlotsSpinControlAndToolTipsFollowTheBar)
     EXPECT_EQ(tip->GetDelayTime(TTDT_INITIAL), 500);
     EXPECT_EQ(tip->GetDelayTime(TTDT_AUTOPOP), 30000);
     EXPECT_EQ(tip->GetStyle() & 0x43, 0x43u);
+
+    bar.SetFocus();
+    // held key, key, what the owner gets for the key (0: nothing)
+    const std::tuple<WORD, WORD, UINT> keys[] = {
+        {0, VK_F5, WM_MENUBAR_KEY}, {0, VK_RETURN, WM_MENUBAR_KEY}, {0, VK_DOWN, WM_MENUBAR_KEY},
+        {VK_SHIFT, VK_F3, WM_MENUBAR_KEY}, {VK_SHIFT, VK_TAB, WM_MENUBAR_KEY}, {0, VK_ESCAPE, WM_MENUBAR_KEY},
+        {0, VK_F11, WM_MENUBAR_KEY}, {VK_CONTROL, 'S', WM_KEYDOWN}, {VK_SHIFT, VK_RETURN, 0}, {0, VK_LEFT, 0},
+        {0, 'A', 0},
+    };
+    for (const auto& [held, key, message] : keys) {
+        SCOPED_TRACE(key);
+        frame->received.clear();
+        // Real key strokes: the held key (0 for none) down, the key pressed, released.
+        WORD strokes[4] = {held, key, key, held};
+        for (int i = 0; i < 4; ++i)
+            if (strokes[i] != 0)
+                ::keybd_event(static_cast<BYTE>(strokes[i]), 0, i >= 2 ? KEYEVENTF_KEYUP : 0, 0);
+        PumpFor(60);
+        std::vector<UINT> got;
+        for (const ReceivedMessage& m : frame->received) {
+            if (m.wParam == key)
+                got.push_back((HIWORD(m.lParam) & KF_UP) != 0 ? 0 : m.message);  // a release: 0
+        }
+        EXPECT_EQ(got, message != 0 ? std::vector<UINT>{message} : std::vector<UINT>{});
+    }
 }
 
 TEST_F(MenuBarTest, CaptionsWidenTheButtonsAndTravelWithThem)
@@ -185,55 +183,40 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
     // The hot slot is raised, then sunken; a release elsewhere fires nothing.
     MouseMove(hWnd, 10, 45);
     MouseMove(hWnd, 11, 45);
-    EXPECT_EQ(bar.GetHotButton(), 1);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+    auto hot = [&] { return std::make_pair(bar.GetHotButton(), bar.GetHotState()); };
+    EXPECT_EQ(hot(), std::make_pair(1, int{CMenuBar::HotRaised}));
     EXPECT_EQ(::GetCapture(), hWnd);
     EXPECT_EQ(PixelAt(hWnd, 0, 40), RGB(0, 0, 0));  // raised outline
     MouseDown(hWnd, 11, 45);
     EXPECT_EQ(bar.GetHotState(), CMenuBar::HotSunken);
     MouseMove(hWnd, 11, 2 * 35 + 10);  // pressed over another slot
-    EXPECT_EQ(bar.GetHotButton(), 1);
-    EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+    EXPECT_EQ(hot(), std::make_pair(1, int{CMenuBar::HotRaised}));
     MouseUp(hWnd, 11, 2 * 35 + 10);
     EXPECT_EQ(bar.GetHotButton(), 2);  // the slot under the cursor
     // Pressed on it, released outside the bar: nothing fired, the capture let go.
     MouseDown(hWnd, 11, 2 * 35 + 10);
     MouseMove(hWnd, 200, 45);
     MouseUp(hWnd, 200, 45);
-    EXPECT_EQ(frame->Count(WM_COMMAND) + frame->Count(kButtonMessage), 0);
+    EXPECT_TRUE(frame->received.empty());
     EXPECT_EQ(bar.GetHotButton(), -1);
     EXPECT_NE(::GetCapture(), hWnd);
     EXPECT_EQ(PixelAt(hWnd, 0, 40), ::GetSysColor(COLOR_BTNSHADOW));  // flat again
     EXPECT_EQ(doc.opened, 0);
 
-    struct Case {
-        int slot;
-        BOOL sendCommand;
-        int opened;
-        ReceivedMessage fired;  // message 0: none
-    } cases[] = {
-        {0, TRUE, 1, {0, 0, 0}}, {1, TRUE, 0, {WM_COMMAND, 202, reinterpret_cast<LPARAM>(hWnd)}},
-        {1, FALSE, 0, {kButtonMessage, kBarId, 1}}, {2, TRUE, 0, {kButtonMessage, kBarId, 2}},
+    // slot, send the command, templates opened, messages fired
+    const std::tuple<int, BOOL, int, std::vector<ReceivedMessage>> cases[] = {
+        {0, TRUE, 1, {}}, {1, TRUE, 0, {{WM_COMMAND, 202, reinterpret_cast<LPARAM>(hWnd)}}},
+        {1, FALSE, 0, {{kButtonMessage, kBarId, 1}}}, {2, TRUE, 0, {{kButtonMessage, kBarId, 2}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.slot * 2 + c.sendCommand);
-        bar.SetSendComID(c.sendCommand);
+    for (const auto& [slot, sendCommand, opened, fired] : cases) {
+        SCOPED_TRACE(slot * 2 + sendCommand);
+        bar.SetSendComID(sendCommand);
         frame->received.clear();
         doc.opened = 0;
-        ClickSlot(c.slot);
-        EXPECT_EQ(doc.opened, c.opened);
-        int fired = 0;
-        for (const ReceivedMessage& m : frame->received) {
-            if (m.message == WM_COMMAND || m.message == kButtonMessage) {
-                ++fired;
-                EXPECT_EQ(m.message, c.fired.message);
-                EXPECT_EQ(m.wParam, c.fired.wParam);
-                EXPECT_EQ(m.lParam, c.fired.lParam);
-            }
-        }
-        EXPECT_EQ(fired, c.fired.message != 0 ? 1 : 0);
-        EXPECT_EQ(bar.GetHotButton(), c.slot);  // still under the cursor: raised
-        EXPECT_EQ(bar.GetHotState(), CMenuBar::HotRaised);
+        ClickSlot(slot);
+        EXPECT_EQ(doc.opened, opened);
+        EXPECT_EQ(frame->received, fired);
+        EXPECT_EQ(hot(), std::make_pair(slot, int{CMenuBar::HotRaised})) << "still under the cursor";
     }
     // Scrolled, slot 0 is the first visible button.
     bar.MoveWindow(0, 0, 60, 100);
@@ -241,54 +224,27 @@ TEST_F(MenuBarTest, AClickOpensTheTemplateElseSendsTheCommandElseTheMessage)
                     reinterpret_cast<LPARAM>(bar.GetSpinCtrl()->GetSafeHwnd()));
     frame->received.clear();
     ClickSlot(0);
-    ASSERT_EQ(frame->Count(kButtonMessage), 1);
-    EXPECT_EQ(frame->received.back().lParam, 2);
-}
-
-TEST_F(MenuBarTest, KeysReachTheOwner)
-{
-    AddFive();
-    bar.SetFocus();
-    struct Case {
-        WORD held, key;
-        UINT message;  // what the owner gets for the key; 0 = nothing
-    } cases[] = {
-        {0, VK_F5, WM_MENUBAR_KEY}, {0, VK_RETURN, WM_MENUBAR_KEY}, {0, VK_DOWN, WM_MENUBAR_KEY},
-        {VK_SHIFT, VK_F3, WM_MENUBAR_KEY}, {VK_SHIFT, VK_TAB, WM_MENUBAR_KEY}, {0, VK_ESCAPE, WM_MENUBAR_KEY},
-        {VK_CONTROL, 'S', WM_KEYDOWN}, {VK_SHIFT, VK_RETURN, 0}, {0, VK_LEFT, 0}, {0, 'A', 0}, {0, VK_F11, WM_MENUBAR_KEY},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
-        frame->received.clear();
-        Keys(c.held, c.key);
-        std::vector<UINT> got;
-        for (const ReceivedMessage& m : frame->received) {
-            if (m.wParam == c.key)
-                got.push_back((HIWORD(m.lParam) & KF_UP) != 0 ? 0 : m.message);  // a release: 0
-        }
-        EXPECT_EQ(got, c.message != 0 ? std::vector<UINT>{c.message} : std::vector<UINT>{});
-    }
+    EXPECT_EQ(frame->received, (std::vector<ReceivedMessage>{{kButtonMessage, kBarId, 2}}));
 }
 
 TEST(DocTemplate, OpensANewDocumentInAFrameTitledWithItsName)
 {
     CMultiDocTemplate doc(IDS_TEST_DOCUMENT, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CFrameWnd), nullptr);
-    CDocument* first = doc.OpenDocumentFile(nullptr);
-    ASSERT_NE(first, nullptr);
-    EXPECT_STREQ(first->GetTitle(), "伝票1");
-    EXPECT_EQ(first->GetDocTemplate(), &doc);
-    HWND frame = ::FindWindowA(nullptr, "伝票1");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(::IsWindowVisible(frame));
-    CDocument* second = doc.OpenDocumentFile(nullptr, FALSE);
-    ASSERT_NE(second, nullptr);
-    EXPECT_STREQ(second->GetTitle(), "伝票2");
-    HWND hidden = ::FindWindowA(nullptr, "伝票2");
-    EXPECT_FALSE(::IsWindowVisible(hidden));
+    std::vector<HWND> frames;
+    for (BOOL visible : {TRUE, FALSE}) {
+        std::string title = "伝票" + std::to_string(frames.size() + 1);
+        CDocument* document = doc.OpenDocumentFile(nullptr, visible);
+        ASSERT_NE(document, nullptr);
+        EXPECT_STREQ(document->GetTitle(), title.c_str());
+        EXPECT_EQ(document->GetDocTemplate(), &doc);
+        frames.push_back(::FindWindowA(nullptr, title.c_str()));
+        ASSERT_NE(frames.back(), nullptr);
+        EXPECT_EQ(::IsWindowVisible(frames.back()) != 0, visible == TRUE);
+    }
     EXPECT_EQ(doc.OpenDocumentFile("C:\\no\\such\\file.dat"), nullptr);
     EXPECT_EQ(doc.GetDocumentCount(), 2);
-    ::DestroyWindow(frame);
-    ::DestroyWindow(hidden);
+    for (HWND frame : frames)
+        ::DestroyWindow(frame);
 }
 
 } // namespace

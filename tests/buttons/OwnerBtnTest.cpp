@@ -1,13 +1,9 @@
 // COwnerBtn: the 240 stock faces in the library (looked up there first), the
 // size rule of fixed-size creation, the image drawn in each state (pixels
 // against the face bitmap) and the stretching of pull-down buttons.
-#include <gtest/gtest.h>
-
 #include <sstream>
-#include <string>
 
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CBitmap.h"
 #include "buttons/COwnerBtn.h"
 
@@ -33,7 +29,7 @@ std::vector<COLORREF> FacePixels(const char* name)
 
 class OwnerBtnTest : public HostTest {};
 
-TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
+TEST_F(OwnerBtnTest, EveryFaceIsThereAtItsSizeAndShowsInItsStateStretchedOnPullDownButtons)
 {
     COwnerBtn probe;
     HMODULE library = ::GetModuleHandleA("zr8wlib.dll");
@@ -57,25 +53,19 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereWithItsSizeAndFixedSizeButtonsNeedThatSize)
     EXPECT_EQ(probe.GetBitmapSize("BNOSUCHFACE_UP"), CSize(0, 0));
     EXPECT_EQ(probe.GetBitmapSize(static_cast<short>(IDB_TEST_NORMAL)), CSize(46, 21));
 
-    struct Case {
-        int width, height;
-        const char* face;
-        int result;
-    } cases[] = {{46, 21, "BALL", -1}, {47, 21, "BALL", 0}, {46, 22, "BALL", 0}, {46, 21, "BNONE", 0},
-                 {23, 21, "BNEXT", -1}, {46, 21, "BNEXT", 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.face + std::to_string(c.width));
-        std::string face = c.face;
+    // width, height, face, result
+    const std::tuple<int, int, std::string, int> cases[] = {{46, 21, "BALL", -1}, {47, 21, "BALL", 0},
+                                                            {46, 22, "BALL", 0},  {46, 21, "BNONE", 0},
+                                                            {23, 21, "BNEXT", -1}, {46, 21, "BNEXT", 0}};
+    for (const auto& [width, height, face, result] : cases) {
+        SCOPED_TRACE(face + std::to_string(width));
         COwnerBtn button;
-        EXPECT_EQ(button.Create(WS_CHILD, CRect(10, 10, 10 + c.width, 10 + c.height), frame, 77,
+        EXPECT_EQ(button.Create(WS_CHILD, CRect(10, 10, 10 + width, 10 + height), frame, 77,
                                 (face + "_DOWN").c_str(), (face + "_UP").c_str(), (face + "_MASK").c_str()),
-                  c.result);
-        EXPECT_EQ(button.GetSafeHwnd() != nullptr, c.result != 0);
+                  result);
+        EXPECT_EQ(button.GetSafeHwnd() != nullptr, result != 0);
     }
-}
 
-TEST_F(OwnerBtnTest, EachStateShowsItsImageAndPullDownButtonsStretchTheirFaces)
-{
     std::vector<COLORREF> up = FacePixels("BPRN_UP"), down = FacePixels("BPRN_DOWN"), mask = FacePixels("BPRN_MASK");
     ASSERT_NE(up, down);
     ASSERT_NE(up, mask);

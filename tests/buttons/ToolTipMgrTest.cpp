@@ -2,18 +2,7 @@
 // table, the statics' subclass and notify style, the tooltip's timing, the
 // relay and re-show on a click, and picture statics from the host's bitmap
 // resource or from two picture files.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <algorithm>
-#include <fstream>
-#include <string>
-
 #include "ButtonsHarness.h"
-#include "ButtonsTestIds.h"
 #include "afx/CBitmap.h"
 #include "buttons/ClUtyToolTipMgr.h"
 #include "progress/BmpBuilder.h"
@@ -21,28 +10,25 @@
 
 namespace {
 
-// Records what the tooltip control is told.
-std::vector<UINT>* g_tipMessages = nullptr;
+// Records what the tooltip control is told while the spy is in place.
+std::vector<UINT> g_told;
 WNDPROC g_tipProc = nullptr;
 
 LRESULT CALLBACK SpyTipProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (g_tipMessages != nullptr && (message == TTM_ACTIVATE || message == TTM_UPDATE || message == TTM_RELAYEVENT)) {
-        g_tipMessages->push_back(message);
-        if (message == TTM_RELAYEVENT && lParam != 0)
-            g_tipMessages->push_back(reinterpret_cast<MSG*>(lParam)->message);
-    }
+    if (message == TTM_ACTIVATE || message == TTM_UPDATE || message == TTM_RELAYEVENT)
+        g_told.push_back(message);
+    if (message == TTM_RELAYEVENT && lParam != 0)
+        g_told.push_back(reinterpret_cast<MSG*>(lParam)->message);
     return ::CallWindowProcA(g_tipProc, hWnd, message, wParam, lParam);
 }
 
 // A 20 x 8 BMP file of two halves: left colour, right colour (0xRRGGBB).
 void WriteBmp(const std::string& path, uint32_t left, uint32_t right)
 {
-    BmpFile bmp;
-    bmp.width = 20;
-    bmp.height = 8;
+    BmpFile bmp(24, 20, 8);
     bmp.pixel = [=](int x, int) { return x < 10 ? left : right; };
-    std::ofstream(path, std::ios::binary) << MakeBmp(bmp);
+    WriteBytes(path, MakeBmp(bmp));
 }
 
 class ToolTipMgrTest : public HostTest {
@@ -108,8 +94,6 @@ TEST_F(ToolTipMgrTest, RegistersTheTableSubclassesTheStaticsAndShowsThePicture)
         EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
 
         // A click on the text static: relayed, and the tip shown again.
-        std::vector<UINT> told;
-        g_tipMessages = &told;
         g_tipProc = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrA(tip->GetSafeHwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpyTipProc)));
         MouseMove(text, 5, 5);
@@ -117,13 +101,12 @@ TEST_F(ToolTipMgrTest, RegistersTheTableSubclassesTheStaticsAndShowsThePicture)
         MouseUp(text, 5, 5);
         PumpFor(50);
         ::SetWindowLongPtrA(tip->GetSafeHwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_tipProc));
-        g_tipMessages = nullptr;
-        auto at = [&](UINT message) { return std::find(told.begin(), told.end(), message) - told.begin(); };
-        EXPECT_LT(at(WM_LBUTTONUP), told.end() - told.begin());
-        ASSERT_LT(at(TTM_UPDATE), told.end() - told.begin());
+        auto at = [&](UINT message) { return std::find(g_told.begin(), g_told.end(), message) - g_told.begin(); };
+        EXPECT_LT(at(WM_LBUTTONUP), static_cast<ptrdiff_t>(g_told.size()));
+        ASSERT_LT(at(TTM_UPDATE), static_cast<ptrdiff_t>(g_told.size()));
         // The static notifies the click as the button goes down.
         EXPECT_GT(at(TTM_UPDATE), at(WM_LBUTTONDOWN));
-        EXPECT_EQ(told[at(TTM_UPDATE) - 1], static_cast<UINT>(TTM_ACTIVATE));
+        EXPECT_EQ(g_told[at(TTM_UPDATE) - 1], static_cast<UINT>(TTM_ACTIVATE));
 
         // The picture static: the host's bitmap at its size.
         ASSERT_NE(manager.GetMaskBitmap(), nullptr);

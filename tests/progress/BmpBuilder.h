@@ -7,10 +7,24 @@
 #include <string>
 #include <vector>
 
+// A colour table of count entries that differ from each other.
+inline std::vector<uint32_t> BmpRamp(int count)
+{
+    std::vector<uint32_t> colours;
+    for (int i = 0; i < count; ++i)
+        colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | (255 - i) << 8 | (i * 11 % 256)));
+    return colours;
+}
+
 struct BmpFile {
-    int32_t width = 4;
-    int32_t height = 3;  // negative: rows stored top-down
-    uint16_t bitCount = 24;
+    // tableEntries: a colour table from BmpRamp.
+    BmpFile(uint16_t bits = 24, int32_t w = 4, int32_t h = 3, int tableEntries = 0)
+        : width(w), height(h), bitCount(bits), colours(BmpRamp(tableEntries))
+    {
+    }
+    int32_t width;
+    int32_t height;  // negative: rows stored top-down
+    uint16_t bitCount;
     uint32_t compression = 0;
     uint32_t coloursUsed = 0;
     uint32_t infoSize = 40;
@@ -31,63 +45,41 @@ struct BmpFile {
     int32_t headerWidth = 0;
 };
 
-inline void PutLe(std::string& out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 inline std::string MakeBmp(const BmpFile& bmp)
 {
     int rows = bmp.height < 0 ? -bmp.height : bmp.height;
     auto rowBytes = static_cast<uint32_t>((static_cast<uint64_t>(bmp.width) * bmp.bitCount + 31) / 32 * 4);
-    uint32_t tableBytes = 4 * static_cast<uint32_t>(bmp.colours.size());
-    uint32_t natural = 14 + bmp.infoSize + tableBytes + bmp.gapBytes;
+    auto tableBytes = static_cast<uint32_t>(4 * bmp.colours.size());
     std::string bits(static_cast<size_t>(rowBytes) * rows, '\0');
     for (int y = 0; y < rows; ++y) {
-        int stored = bmp.height < 0 ? y : rows - 1 - y;
-        auto* row = reinterpret_cast<unsigned char*>(&bits[static_cast<size_t>(stored) * rowBytes]);
-        for (int x = 0; x < bmp.width; ++x) {
-            uint32_t value = bmp.pixel(x, y);
-            int bit = x * bmp.bitCount;
-            if (bmp.bitCount <= 8) {
-                // Packed from the high bits of each byte.
-                uint32_t mask = (1u << bmp.bitCount) - 1;
-                row[bit / 8] |= static_cast<unsigned char>((value & mask) << (8 - bmp.bitCount - bit % 8));
-            } else if (bmp.bitCount >= 24) {
-                for (int i = 0; i < 3; ++i)
-                    row[bit / 8 + i] = static_cast<unsigned char>(value >> (8 * i));
-            }
+        auto* row = reinterpret_cast<unsigned char*>(&bits[size_t{rowBytes} * (bmp.height < 0 ? y : rows - 1 - y)]);
+        for (int x = 0, bit = 0; x < bmp.width; ++x, bit += bmp.bitCount) {
+            uint32_t value = bmp.pixel(x, y) & (bmp.bitCount <= 8 ? (1u << bmp.bitCount) - 1 : 0xFFFFFFu);
+            // Indexes are packed from the high bits of each byte.
+            if (bmp.bitCount <= 8)
+                row[bit / 8] |= static_cast<unsigned char>(value << (8 - bmp.bitCount - bit % 8));
+            for (int i = 0; bmp.bitCount >= 24 && i < 3; ++i)
+                row[bit / 8 + i] = static_cast<unsigned char>(value >> (8 * i));
         }
     }
+    uint32_t natural = 14 + bmp.infoSize + tableBytes + bmp.gapBytes;
+    // The file header, then the information header (planes 1 and the bit
+    // count share a field; 2835 pixels a metre) cut or padded to its size;
+    // then the colour table, 0x00RRGGBB little-endian being blue, green, red, 0.
     std::string out = "BM";
-    PutLe(out, 14 + bmp.infoSize + tableBytes + static_cast<uint32_t>(bits.size()), 4);
-    PutLe(out, 0, 4);
-    PutLe(out, bmp.bitsOffset != 0 ? bmp.bitsOffset : natural, 4);
-    // The information header: planes 1 and the bit count share a field; 2835 pixels a metre.
-    std::string info;
-    for (uint32_t field : {bmp.infoSize, static_cast<uint32_t>(bmp.headerWidth != 0 ? bmp.headerWidth : bmp.width),
+    for (uint32_t field : {14 + bmp.infoSize + tableBytes + static_cast<uint32_t>(bits.size()), 0u,
+                           bmp.bitsOffset != 0 ? bmp.bitsOffset : natural, bmp.infoSize,
+                           static_cast<uint32_t>(bmp.headerWidth != 0 ? bmp.headerWidth : bmp.width),
                            static_cast<uint32_t>(bmp.height), 1u | bmp.bitCount << 16, bmp.compression,
                            static_cast<uint32_t>(bits.size()), 2835u, 2835u, bmp.coloursUsed, 0u})
-        PutLe(info, field, 4);
-    info.resize(bmp.infoSize, '\0');
-    out += info;
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<char>(field >> (8 * i)));
+    out.resize(14 + bmp.infoSize, '\0');
     for (uint32_t colour : bmp.colours)
-        PutLe(out, colour, 4);  // 0x00RRGGBB little-endian is blue, green, red, 0
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<char>(colour >> (8 * i)));
     out.resize(natural, '\0');
     out += bits;
-    if (bmp.extraBytes >= 0)
-        out.append(static_cast<size_t>(bmp.extraBytes), '\x5A');
-    else
-        out.resize(out.size() - static_cast<size_t>(-bmp.extraBytes));
+    out.resize(static_cast<size_t>(static_cast<long>(out.size()) + bmp.extraBytes), '\x5A');
     return out;
-}
-
-// A colour table of count entries that differ from each other.
-inline std::vector<uint32_t> BmpRamp(int count)
-{
-    std::vector<uint32_t> colours;
-    for (int i = 0; i < count; ++i)
-        colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | (255 - i) << 8 | (i * 11 % 256)));
-    return colours;
 }

@@ -24,39 +24,31 @@ public:
     GdiObjectCount()
     {
         s_live.clear();
-        s_self = this;
+        s_created = 0;
         for (const char* module : {"zr8wlib.dll", "zr8afx.dll"}) {
             HMODULE handle = ::GetModuleHandleA(module);
             if (handle != nullptr)
                 PatchModule(handle);
         }
     }
-    GdiObjectCount(const GdiObjectCount&) = delete;
-    GdiObjectCount& operator=(const GdiObjectCount&) = delete;
-    ~GdiObjectCount()
-    {
-        m_patches.clear();
-        s_self = nullptr;
-    }
 
     // Objects created through the patched imports and not deleted yet.
     size_t Outstanding() const { return s_live.size(); }
     // Every object created since the count started, deleted or not.
-    size_t Created() const { return m_created; }
+    size_t Created() const { return s_created; }
     // Imports patched, so a test can tell that counting is really on.
     size_t Patched() const { return m_patches.size(); }
 
 private:
-    static inline GdiObjectCount* s_self = nullptr;
     static inline std::set<HGDIOBJ> s_live;
+    static inline size_t s_created = 0;
 
     template <typename Handle>
     static Handle Track(Handle handle)
     {
         if (handle != nullptr) {
             s_live.insert(reinterpret_cast<HGDIOBJ>(handle));
-            if (s_self != nullptr)
-                ++s_self->m_created;
+            ++s_created;
         }
         return handle;
     }
@@ -99,30 +91,21 @@ private:
             const char* name;
             void* replacement;
         };
+#define ZR8_TRACKED(dll, name) {dll, #name, reinterpret_cast<void*>(Tracked<::name>::Call)}
+#define ZR8_GDI(name) ZR8_TRACKED("gdi32.dll", name)
         const Entry entries[] = {
-            {"gdi32.dll", "CreatePen", reinterpret_cast<void*>(Tracked<::CreatePen>::Call)},
-            {"gdi32.dll", "CreatePenIndirect", reinterpret_cast<void*>(Tracked<::CreatePenIndirect>::Call)},
-            {"gdi32.dll", "CreateSolidBrush", reinterpret_cast<void*>(Tracked<::CreateSolidBrush>::Call)},
-            {"gdi32.dll", "CreateBrushIndirect", reinterpret_cast<void*>(Tracked<::CreateBrushIndirect>::Call)},
-            {"gdi32.dll", "CreateHatchBrush", reinterpret_cast<void*>(Tracked<::CreateHatchBrush>::Call)},
-            {"gdi32.dll", "CreatePatternBrush", reinterpret_cast<void*>(Tracked<::CreatePatternBrush>::Call)},
-            {"gdi32.dll", "CreateFontA", reinterpret_cast<void*>(Tracked<::CreateFontA>::Call)},
-            {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(Tracked<::CreateFontIndirectA>::Call)},
-            {"gdi32.dll", "CreateBitmap", reinterpret_cast<void*>(Tracked<::CreateBitmap>::Call)},
-            {"gdi32.dll", "CreateBitmapIndirect", reinterpret_cast<void*>(Tracked<::CreateBitmapIndirect>::Call)},
-            {"gdi32.dll", "CreateCompatibleBitmap", reinterpret_cast<void*>(Tracked<::CreateCompatibleBitmap>::Call)},
-            {"gdi32.dll", "CreateDIBitmap", reinterpret_cast<void*>(Tracked<::CreateDIBitmap>::Call)},
-            {"gdi32.dll", "CreateDIBSection", reinterpret_cast<void*>(Tracked<::CreateDIBSection>::Call)},
-            {"gdi32.dll", "CreateCompatibleDC", reinterpret_cast<void*>(Tracked<::CreateCompatibleDC>::Call)},
-            {"gdi32.dll", "CreatePalette", reinterpret_cast<void*>(Tracked<::CreatePalette>::Call)},
-            {"gdi32.dll", "CreateRectRgn", reinterpret_cast<void*>(Tracked<::CreateRectRgn>::Call)},
-            {"gdi32.dll", "CreateRectRgnIndirect", reinterpret_cast<void*>(Tracked<::CreateRectRgnIndirect>::Call)},
+            ZR8_GDI(CreatePen), ZR8_GDI(CreatePenIndirect), ZR8_GDI(CreateSolidBrush), ZR8_GDI(CreateBrushIndirect),
+            ZR8_GDI(CreateHatchBrush), ZR8_GDI(CreatePatternBrush), ZR8_GDI(CreateFontA), ZR8_GDI(CreateFontIndirectA),
+            ZR8_GDI(CreateBitmap), ZR8_GDI(CreateBitmapIndirect), ZR8_GDI(CreateCompatibleBitmap),
+            ZR8_GDI(CreateDIBitmap), ZR8_GDI(CreateDIBSection), ZR8_GDI(CreateCompatibleDC), ZR8_GDI(CreatePalette),
+            ZR8_GDI(CreateRectRgn), ZR8_GDI(CreateRectRgnIndirect), ZR8_TRACKED("user32.dll", LoadBitmapA),
             {"gdi32.dll", "DeleteObject", reinterpret_cast<void*>(MyDeleteObject)},
             {"gdi32.dll", "DeleteDC", reinterpret_cast<void*>(MyDeleteDC)},
-            {"user32.dll", "LoadBitmapA", reinterpret_cast<void*>(Tracked<::LoadBitmapA>::Call)},
             {"user32.dll", "LoadImageA", reinterpret_cast<void*>(MyLoadImageA)},
             {"user32.dll", "GetIconInfo", reinterpret_cast<void*>(MyGetIconInfo)},
         };
+#undef ZR8_GDI
+#undef ZR8_TRACKED
         for (const Entry& entry : entries) {
             auto patch = std::make_unique<ImportPatch>(module, entry.dll, entry.name, entry.replacement);
             if (patch->Ok())
@@ -130,6 +113,6 @@ private:
         }
     }
 
+    // Non-copyable through these.
     std::vector<std::unique_ptr<ImportPatch>> m_patches;
-    size_t m_created = 0;
 };
