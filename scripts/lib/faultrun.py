@@ -59,25 +59,28 @@ def run(command, timeout=None, env=None, cwd=ROOT):
         return code, output.read().decode(errors="replace")
 
 
-def _wine_env():
+def wine_env(**extra):
+    """The environment a test program runs in under Wine, with extra variables."""
     env = dict(os.environ)
     env.update(WINEPREFIX=os.environ.get("ZR8_WINEPREFIX", "/opt/zr8wlib-wine"), WINEDEBUG="-all",
                WINEARCH="win64", LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8", WINEDLLOVERRIDES="mscoree,mshtml=")
+    env.update(extra)
     return env
 
 
 def _wineserver(option):
     # Not through a pipe: the persistent server keeps its output open.
-    subprocess.run(["wineserver", option] + (["300"] if option == "-p" else []), env=_wine_env(),
+    subprocess.run(["wineserver", option] + (["300"] if option == "-p" else []), env=wine_env(),
                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-def _faulty_text(fault):
-    with open(os.path.join(ROOT, fault.path), encoding="latin-1", newline="") as f:
+def faulty_text(path, edits):
+    """The text of the source at path (from the root) with each (text, faulty text) edit made once."""
+    with open(os.path.join(ROOT, path), encoding="latin-1", newline="") as f:
         text = f.read()
-    for old, new in fault.edits:
+    for old, new in edits:
         if text.count(old) != 1:
-            raise SystemExit("%s: the text of a fault occurs %d times:\n%s" % (fault.path, text.count(old), old))
+            raise SystemExit("%s: the text of a fault occurs %d times:\n%s" % (path, text.count(old), old))
         text = text.replace(old, new)
     return text
 
@@ -108,7 +111,7 @@ def _outcome(plan, prefix):
         program = _program_path(preset, name, prefix)
         folder = os.path.dirname(program)
         if preset == "windows":
-            code, log = run(["wine", program, "--gtest_brief=1"] + arguments, TIMEOUT, _wine_env(), folder)
+            code, log = run(["wine", program, "--gtest_brief=1"] + arguments, TIMEOUT, wine_env(), folder)
         else:
             code, log = run([program, "--gtest_brief=1"] + arguments, TIMEOUT, cwd=folder)
         if code == -1 and log == "timeout":
@@ -118,7 +121,8 @@ def _outcome(plan, prefix):
     return "MISSED"
 
 
-def _start_display():
+def start_display():
+    """Starts Xvfb on a free display unless DISPLAY is set; the process, or None."""
     if os.environ.get("DISPLAY"):
         return None
     display = next(n for n in range(90, 190) if not os.path.exists("/tmp/.X11-unix/X%d" % n)
@@ -145,7 +149,7 @@ def main(faults, plan):
     """Runs the command line of a fault script; plan(fault) gives the fault's Plan."""
     args = sys.argv[1:]
     for fault in faults:
-        _faulty_text(fault)
+        faulty_text(fault.path, fault.edits)
     if args == ["check"]:
         print("%d faults apply" % len(faults))
         return 0
@@ -155,7 +159,7 @@ def main(faults, plan):
         sys.exit(__doc__)
     chosen = {int(a) for a in args} | {int(n) for n in os.environ.get("ZR8_FAULTS", "").split(",") if n}
     prefix = os.environ.get("ZR8_FAULTS_PREFIX", "")
-    xvfb = _start_display()
+    xvfb = start_display()
     _wineserver("-p")
     rows = []
     touched = []
@@ -163,7 +167,7 @@ def main(faults, plan):
         for number, fault in enumerate(faults, 1):
             if chosen and number not in chosen:
                 continue
-            text = _faulty_text(fault)
+            text = faulty_text(fault.path, fault.edits)
             touched.append(fault)
             try:
                 with open(os.path.join(ROOT, fault.path), "w", encoding="latin-1", newline="") as f:
