@@ -11,6 +11,8 @@ int main()
     char self[MAX_PATH];
     std::string path(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH));
     FILE* log = std::fopen((path.substr(0, path.rfind('\\') + 1) + "cacls-log.txt").c_str(), "ab");
+    if (log == nullptr)
+        return 1;
     std::fprintf(log, "%s\n", ::GetCommandLineA());
     std::fclose(log);
     return 0;

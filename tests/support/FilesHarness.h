@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -52,14 +53,18 @@ public:
                         DWORD type = REG_SZ)
         : root_(root), key_(key), name_(name)
     {
-        existed_ = ::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, old_, &size_) ==
-                   ERROR_SUCCESS;
+        DWORD size = 0;
+        existed_ = ::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr,
+                                  &size) == ERROR_SUCCESS;
+        old_.resize(size);
+        existed_ = existed_ && ::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_,
+                                              old_.data(), &size) == ERROR_SUCCESS;
         ::RegSetKeyValueA(root, key.c_str(), name.c_str(), type, data.c_str(), static_cast<DWORD>(data.size() + 1));
     }
     ~ScopedRegistryValue()
     {
         if (existed_)
-            ::RegSetKeyValueA(root_, key_.c_str(), name_.c_str(), type_, old_, size_);
+            ::RegSetKeyValueA(root_, key_.c_str(), name_.c_str(), type_, old_.data(), static_cast<DWORD>(old_.size()));
         else
             ::RegDeleteKeyValueA(root_, key_.c_str(), name_.c_str());
     }
@@ -68,6 +73,6 @@ private:
     HKEY root_;
     std::string key_, name_;
     bool existed_ = false;
-    BYTE old_[4096] = {};
-    DWORD type_ = 0, size_ = sizeof old_;
+    std::vector<BYTE> old_;
+    DWORD type_ = 0;
 };
