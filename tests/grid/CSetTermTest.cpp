@@ -122,7 +122,7 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
     PumpPending();
     parent.log.Clear();
     for (UINT key : {VK_RETURN, VK_RIGHT, VK_RIGHT, VK_RETURN}) {  // through the dialog manager, as in a dialog
-        MSG msg = {bar->m_hWnd, WM_KEYDOWN, key, 0};
+        MSG msg = {bar->m_hWnd, WM_KEYDOWN, key, 0, 0, {}};
         ::IsDialogMessageA(parent.m_hWnd, &msg);
     }
     EXPECT_TRUE(SequenceIs(parent.log.Only({kDone, WM_SETFOCUS}), {{kDone, 0, 0}, WM_SETFOCUS}));

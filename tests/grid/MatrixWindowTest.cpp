@@ -225,7 +225,7 @@ TEST(MatrixWindow, OwnerMessagesForRealInputAndTheScrollBar)
     // Keys through the dialog manager, as in a dialog: Down and Enter reach
     // the list, Tab stays the dialog's.
     for (UINT key : {VK_DOWN, VK_RETURN, VK_TAB}) {
-        MSG msg = {host.Hwnd(), WM_KEYDOWN, key, 0};
+        MSG msg = {host.Hwnd(), WM_KEYDOWN, key, 0, 0, {}};
         ::IsDialogMessageA(host.frame->m_hWnd, &msg);
     }
     EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 4}, {kEnterMsg, 0, 5}}));
