@@ -1,9 +1,6 @@
 // CEveryValue::CheckCode on any text and last code, then the walk with
 // GetFirstCode / GetNextCode. Input: last code (int32, little-endian), then
 // the code list.
-#include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CEveryValue.h"

@@ -1,10 +1,7 @@
 // The date control's year field: era lists from the input (or the
 // defaults), typed year and date texts, and the round trip from the year
 // text shown for a date back to its year.
-#include <cstdint>
-#include <cstring>
 #include <memory>
-#include <string>
 
 #include "FuzzInput.h"
 #include "controls/CDateEraList.h"

@@ -2,9 +2,6 @@
 // DelAfterSpace / DelBeforeSpace, ConvIkey and ConvDirName / 2 / 3 with any
 // width. Input: count (int16), width (int16), both little-endian, then the
 // text. Every buffer has exactly the size the helper's contract asks for.
-#include <cstring>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CConv.h"

@@ -4,9 +4,6 @@
 // each text is read back with the strict parser.
 #include <climits>
 #include <cmath>
-#include <cstring>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CConv.h"

@@ -9,8 +9,6 @@
 #include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
 
-namespace {
-
 // Compares every form of the time and of today's date with an independent
 // reading taken around the calls, retrying when a second boundary fell
 // between them. Under a frozen clock (see tests.cmake) ZR8_FROZEN_CLOCK
@@ -54,5 +52,3 @@ TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
     }
     FAIL() << "the clock never held still for one reading";
 }
-
-} // namespace

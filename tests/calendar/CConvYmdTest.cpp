@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 
@@ -23,37 +24,25 @@ void AddDefaultEras()
     CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
 }
 
-struct EraTable : ::testing::Test {
-    void TearDown() override { CConvYmd::ResetEras(); }
-};
-
 // Each case runs with the default table and with the four defaults added
 // again, which must change nothing.
-struct DefaultEras : EraTable, ::testing::WithParamInterface<bool> {
+struct DefaultEras : ::testing::TestWithParam<bool> {
     void SetUp() override
     {
         if (GetParam())
             AddDefaultEras();
     }
+    void TearDown() override { CConvYmd::ResetEras(); }
 };
 
 INSTANTIATE_TEST_SUITE_P(CConvYmd, DefaultEras, ::testing::Values(false, true));
 
-// Both sides of each era change, the first day of the oldest era, dates
-// after the last era (which stay in it) and dates before the first.
-TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
+// Date, era index (newest first; -1 for none), era code (oldest first), era
+// year and date, style 0 ("" for a date without an era).
+void ExpectEras(std::initializer_list<std::tuple<long, short, short, long, const char*>> rows)
 {
-    // Date, era index (newest first; -1 for none), era code (oldest first),
-    // era year and date, style 0.
-    const std::tuple<long, short, short, long, const char*> eras[] = {
-        {19890107, 1, 2, 640107, "S.64/01/07"}, {19890108, 0, 3, 10108, "H.01/01/08"},
-        {19261224, 2, 1, 151224, "T.15/12/24"}, {19261225, 1, 2, 11225, "S.01/12/25"},
-        {19120729, 3, 0, 450729, "M.45/07/29"}, {19120730, 2, 1, 10730, "T.01/07/30"},
-        {18680101, 3, 0, 10101, "M.01/01/01"},  {20200501, 0, 3, 320501, "H.32/05/01"},
-        {21001231, 0, 3, 1121231, "H.112/12/31"}, {18671231, -1, 0, 0, ""}, {0, -1, 0, 0, ""},
-    };
     CYmd ymd;
-    for (const auto& [date, index, eraCode, eraYmd, style0] : eras) {
+    for (const auto& [date, index, eraCode, eraYmd, style0] : rows) {
         short eraYear = -1, month = -1, day = -1, code = -1;
         char out[32] = "junk", letter = 'x';
         EXPECT_EQ(ymd.GetWareki(date), index) << date;
@@ -65,6 +54,47 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
         ymd.ConvWareki2(date, &eraYear, &month, &day, &letter);
         EXPECT_EQ(letter, style0[0]);
     }
+}
+
+// Accepted texts give the date; rejected ones store 0, empty a char* output
+// and keep a CString.
+void ExpectTyped(std::initializer_list<std::pair<const char*, long>> cases)
+{
+    CYmd ymd;
+    for (const auto& c : cases) {
+        long value = -1;
+        char out[32] = "junk", expected[32] = "";
+        CString kept("kept");
+        int ok = c.second != 0 ? 1 : 0;
+        if (ok)
+            std::snprintf(expected, sizeof expected, "%04ld/%02ld/%02ld", c.second / 10000, c.second / 100 % 100,
+                          c.second % 100);
+        EXPECT_EQ(ymd.ConvSeireki(&value, c.first), ok) << c.first;
+        EXPECT_EQ(value, c.second) << c.first;
+        EXPECT_EQ(ymd.ConvSpDate(out, c.first, 0, 1), ok) << c.first;
+        EXPECT_STREQ(out, expected) << c.first;
+        EXPECT_EQ(ymd.ConvWareki(kept, CString(c.first), 1), ok) << c.first;
+        EXPECT_TRUE(ok || kept == "kept") << c.first;
+        short parts[4] = {-1, -1, -1, -1}, expectedParts[4] = {-1, -1, -1, -1};
+        if (ok)
+            ymd.ConvWareki(c.second, &expectedParts[0], &expectedParts[1], &expectedParts[2], &expectedParts[3]);
+        EXPECT_EQ(ymd.ConvWareki(&parts[0], &parts[1], &parts[2], &parts[3], CString(c.first)), ok);
+        EXPECT_TRUE(std::equal(parts, parts + 4, expectedParts)) << c.first;  // untouched on failure
+    }
+}
+
+// Both sides of each era change, the first day of the oldest era, dates
+// after the last era (which stay in it) and dates before the first.
+TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
+{
+    ExpectEras({
+        {19890107, 1, 2, 640107, "S.64/01/07"}, {19890108, 0, 3, 10108, "H.01/01/08"},
+        {19261224, 2, 1, 151224, "T.15/12/24"}, {19261225, 1, 2, 11225, "S.01/12/25"},
+        {19120729, 3, 0, 450729, "M.45/07/29"}, {19120730, 2, 1, 10730, "T.01/07/30"},
+        {18680101, 3, 0, 10101, "M.01/01/01"},  {20200501, 0, 3, 320501, "H.32/05/01"},
+        {21001231, 0, 3, 1121231, "H.112/12/31"}, {18671231, -1, 0, 0, ""}, {0, -1, 0, 0, ""},
+    });
+    CYmd ymd;
     // Era year, month, day, era code: the date, or 0 when refused (the
     // era's own range is not checked, only its last year).
     const long parts[][5] = {{31, 4, 30, 3, 20190430}, {1, 1, 1, 3, 19890101}, {4, 2, 29, 3, 19920229},
@@ -100,13 +130,11 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
     }
 }
 
-// Accepted texts give the date; rejected ones store 0, empty a char* output
-// and keep a CString.
 TEST_P(DefaultEras, TypedDateGrammar)
 {
     // Month and day alone are this year; a trailing separator ends the parts.
     const long thisYear = COleDateTime::GetCurrentTime().GetYear() * 10000L;
-    const std::pair<const char*, long> cases[] = {
+    ExpectTyped({
         {"3/15", thisYear + 315},   {"3/15/", thisYear + 315},  {"H5/3/15", 19930315},      {"h.5.3.15", 19930315},
         {"S 64/1/7", 19890107},     {"s64/1/7", 19890107},      {"5/3/15", 19930315},       {"64/1/7", 20520107},
         {"65/1/7", 19650107},       {"70/3/15", 19700315},      {"99/12/31", 19991231},     {"2024/3/15", 20240315},
@@ -121,28 +149,8 @@ TEST_P(DefaultEras, TypedDateGrammar)
         // Digits without separators are one part that holds the whole date.
         {"20240315", 20240315},     {"240315", 20120315},       {"S640107", 19890107},      {"050315", 19930315},
         {"21010101", 0},            {"123456789", 0},           {"1234567890123456", 0},    {"9999999/99/99", 0},
-    };
+    });
     CYmd ymd;
-    for (const auto& c : cases) {
-        long value = -1;
-        char out[32] = "junk", expected[32] = "";
-        CString kept("kept");
-        int ok = c.second != 0 ? 1 : 0;
-        if (ok)
-            std::snprintf(expected, sizeof expected, "%04ld/%02ld/%02ld", c.second / 10000, c.second / 100 % 100,
-                          c.second % 100);
-        EXPECT_EQ(ymd.ConvSeireki(&value, c.first), ok) << c.first;
-        EXPECT_EQ(value, c.second) << c.first;
-        EXPECT_EQ(ymd.ConvSpDate(out, c.first, 0, 1), ok) << c.first;
-        EXPECT_STREQ(out, expected) << c.first;
-        EXPECT_EQ(ymd.ConvWareki(kept, CString(c.first), 1), ok) << c.first;
-        EXPECT_TRUE(ok || kept == "kept") << c.first;
-        short parts[4] = {-1, -1, -1, -1}, expectedParts[4] = {-1, -1, -1, -1};
-        if (ok)
-            ymd.ConvWareki(c.second, &expectedParts[0], &expectedParts[1], &expectedParts[2], &expectedParts[3]);
-        EXPECT_EQ(ymd.ConvWareki(&parts[0], &parts[1], &parts[2], &parts[3], CString(c.first)), ok);
-        EXPECT_TRUE(std::equal(parts, parts + 4, expectedParts)) << c.first;  // untouched on failure
-    }
     long value = 20240315;
     EXPECT_EQ(ymd.ConvSeireki(&value, CString("2024/03/15      x")), 0);
     EXPECT_EQ(value, 20240315);  // over 16 bytes: untouched
@@ -151,49 +159,27 @@ TEST_P(DefaultEras, TypedDateGrammar)
     EXPECT_STREQ(out, "H.05/03/15");
 }
 
-TEST_F(EraTable, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
+TEST_P(DefaultEras, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
 {
     AddDefaultEras();
     CConvYmd::AddEra(2019, 99, 4, 30, 4, 'r', kReiwa.c_str());
+    ExpectEras({{20190430, 1, 3, 310430, "H.31/04/30"}, {20190501, 0, 4, 10501, "R.01/05/01"},
+                {18680101, 4, 0, 10101, "M.01/01/01"}, {20261206, 0, 4, 81206, "R.08/12/06"}});
     CYmd ymd;
-    // Date, style, text, era index.
-    const std::tuple<long, short, std::string, short> shown[] = {
-        {20190430, 0, "H.31/04/30", 1}, {20190501, 0, "R.01/05/01", 0}, {18680101, 0, "M.01/01/01", 4},
-        {20261206, 3, kReiwa + " 8" + kNen + "12" + kGatsu + " 6" + kNichi, 0},
-    };
-    for (const auto& [date, type, text, index] : shown) {
-        char out[32];
-        EXPECT_EQ(ymd.ConvWareki(out, date, type), 1);
-        EXPECT_EQ(out, text);
-        EXPECT_EQ(ymd.GetWareki(date), index) << date;
-    }
+    char out[32];
+    EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 3), 1);
+    EXPECT_EQ(out, kReiwa + " 8" + kNen + "12" + kGatsu + " 6" + kNichi);
     // The era's range itself is not checked, only its last year; a year
     // without a letter stays H.
-    const std::pair<const char*, long> typed[] = {
-        {"R1/5/1", 20190501},  {"r01.05.01", 20190501}, {"r.1.5.1", 20190501}, {"R1/4/30", 20190430},
-        {"5/3/15", 19930315},  {"R82/1/1", 21000101},   {"R83/1/1", 0},
-    };
-    for (const auto& [text, date] : typed) {
-        long value = 0;
-        EXPECT_EQ(ymd.ConvSeireki(&value, text), date != 0 ? 1 : 0) << text;
-        EXPECT_EQ(value, date) << text;
-    }
-    short parts[4] = {};
-    char letter = 0;
-    EXPECT_EQ(ymd.ConvWareki(&parts[0], &parts[1], &parts[2], &parts[3], "2026/12/6"), 1);
-    EXPECT_EQ(parts[0] * 10000 + parts[1] * 100 + parts[2], 81206);
-    EXPECT_EQ(parts[3], 4);
-    ymd.ConvWareki2(20261206, &parts[0], &parts[1], &parts[2], &letter);
-    EXPECT_EQ(letter, 'R');
+    ExpectTyped({{"R1/5/1", 20190501}, {"r01.05.01", 20190501}, {"r.1.5.1", 20190501}, {"R1/4/30", 20190430},
+                 {"5/3/15", 19930315}, {"R82/1/1", 21000101}, {"R83/1/1", 0}, {"2026/12/6", 20261206}});
     long value = 0;
     EXPECT_EQ(ymd.ConvWareki(short(8), short(12), short(6), short(4), &value), 1);
     EXPECT_EQ(value, 20261206);
     EXPECT_EQ(ymd.ConvWareki(short(100), short(1), short(1), short(4), &value), 0);  // past the last era year
     CConvYmd::ResetEras();
-    char out[32];
-    EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
-    EXPECT_STREQ(out, "H.38/12/06");
-    EXPECT_EQ(ymd.ConvSeireki(&value, "R1/5/1"), 0);
+    ExpectEras({{20261206, 0, 3, 381206, "H.38/12/06"}});
+    ExpectTyped({{"R1/5/1", 0}});
 
     // A call with bad input changes nothing; the table from here on keeps
     // only the eras from H on, so earlier dates have no era.
@@ -216,21 +202,17 @@ TEST_F(EraTable, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
         EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
         EXPECT_STREQ(out, "H.38/12/06") << std::get<0>(era) << " " << std::get<2>(era) << "/" << std::get<3>(era);
     }
-    EXPECT_EQ(ymd.ConvWareki(out, 19890101L, 0), 1);  // the oldest era holds its whole first year
-    EXPECT_STREQ(out, "H.01/01/01");
-    EXPECT_EQ(ymd.GetWareki(19881231), -1);
+    // The oldest era holds its whole first year; a letter that left the
+    // table is refused, a year without one is still H.
+    ExpectEras({{19890101, 0, 3, 10101, "H.01/01/01"}, {19881231, -1, 0, 0, ""}});
     EXPECT_EQ(ymd.ConvWareki(out, 19881231L, 3), 0);
     EXPECT_STREQ(out, "");
-    value = -1;
-    EXPECT_EQ(ymd.ConvSeireki(&value, "S64/1/7"), 0);
-    EXPECT_EQ(ymd.ConvSeireki(&value, "5/3/15"), 1);  // still H
-    EXPECT_EQ(value, 19930315);
+    ExpectTyped({{"S64/1/7", 0}, {"5/3/15", 19930315}});
     // Sixteen eras at most: 2019 to 2033 fill the table, 2034 is refused.
     const char letters[] = "ABCDEFGIJKLMNOPQ";
     for (short year = 2019; year <= 2034; ++year)
         CConvYmd::AddEra(year, 99, 1, 1, year, letters[year - 2019], "X");
-    EXPECT_EQ(ymd.ConvWareki(out, 20400101L, 0), 1);
-    EXPECT_STREQ(out, "P.08/01/01");
+    ExpectEras({{20400101, 0, 2033, 80101, "P.08/01/01"}});
 }
 
 } // namespace

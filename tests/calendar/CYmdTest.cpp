@@ -6,16 +6,13 @@
 
 #include "calendar/CYmd.h"
 
-namespace {
-
-// Opens the protected base operations to the tests.
-class OpenYmd : public CYmd {
-public:
-    using CYmdBase::UruuCheck;
-};
-
 TEST(CYmd, OneSharedBaseLeapYearsAndMonthLengths)
 {
+    // Opens the protected base operations to the test.
+    class OpenYmd : public CYmd {
+    public:
+        using CYmdBase::UruuCheck;
+    };
     OpenYmd ymd;
     CYmdBase* viaGet = static_cast<CGetYmd*>(&ymd);
     EXPECT_EQ(viaGet, static_cast<CYmdBase*>(static_cast<CCheckYmd*>(&ymd)));
@@ -99,5 +96,3 @@ TEST(CCheckYmd, CheckDateCodesTheDayRuleAndTheFieldChecks)
         EXPECT_EQ(flags(CString(c.first)), c.second) << c.first;
     }
 }
-
-} // namespace

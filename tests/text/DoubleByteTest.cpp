@@ -16,8 +16,6 @@
 #define SJIS_GO "\x8C\xEA"     /* 語 */
 #define SJIS_BLANK "\x81\x40"  /* full-width blank */
 
-namespace {
-
 TEST(KanjiCopy, CopiesCountBytesWithoutSplittingALeadByte)
 {
     const struct { const char* src; short count; const char* copied; } cases[] = {
@@ -156,5 +154,3 @@ TEST(ConvDirName, HeadDotsAndLastPart)
     CConv().ConvDirName3(nullptr, out, -1);
     EXPECT_STREQ(out, "");
 }
-
-} // namespace
