@@ -48,47 +48,41 @@ TEST(KanjiCopy, CopiesCountBytesWithoutSplittingALeadByte)
     }
 }
 
-TEST(BlankTrimming, TrailingAndLeadingBlanks)
+// The CString forms give the empty text beyond 255 bytes, and so do both
+// forms of ConvIkey.
+TEST(BlankTrimming, TrailingAndLeadingBlanksAndTheUpperCasedFirstWord)
 {
-    const struct { std::string text, after, before; } cases[] = {
-        {"AB  " SJIS_BLANK, "AB", "AB  " SJIS_BLANK}, {SJIS_BLANK " AB", SJIS_BLANK " AB", "AB"},
-        {"   ", "", "   "},      {" A B ", " A B", "A B "},      {"", "", ""},
-        {SJIS_BLANK "A" SJIS_BLANK " ", SJIS_BLANK "A", "A" SJIS_BLANK " "}, {SJIS_NI " ", SJIS_NI, SJIS_NI " "},
+    const std::string a255(255, 'a'), a256(256, 'a'), A254(254, 'A');
+    const struct { std::string text, after, before, key; } cases[] = {
+        {"AB  " SJIS_BLANK, "AB", "AB  " SJIS_BLANK, "AB"}, {SJIS_BLANK " AB", SJIS_BLANK " AB", "AB", SJIS_BLANK},
+        {"   ", "", "   ", ""},  {" A B ", " A B", "A B ", ""},  {"", "", "", ""},
+        {SJIS_BLANK "A" SJIS_BLANK " ", SJIS_BLANK "A", "A" SJIS_BLANK " ", SJIS_BLANK "A" SJIS_BLANK},
+        {SJIS_NI " ", SJIS_NI, SJIS_NI " ", SJIS_NI},
         // 0x81 0x40 is a blank wherever it stands, even when the 0x81 is the
         // trail byte of the character before.
-        {"A\x81\x81\x40", "A\x81", "A\x81\x81\x40"},
-        {std::string(254, 'A') + " ", std::string(254, 'A'), std::string(254, 'A') + " "},
-        {std::string(255, ' ') + "A", std::string(255, ' ') + "A", "A"},  // the char* forms have no limit
+        {"A\x81\x81\x40", "A\x81", "A\x81\x81\x40", "A\x81\x81\x40"},
+        {A254 + " ", A254, A254 + " ", A254},
+        {std::string(255, ' ') + "A", std::string(255, ' ') + "A", "A", ""},  // the char* forms have no limit
+        {"abc def", "abc def", "abc def", "ABC"}, {" abc", " abc", "abc", ""}, {"x1y z", "x1y z", "x1y z", "X1Y"},
+        {"\x83\x61" "b", "\x83\x61" "b", "\x83\x61" "b", "\x83\x41" "B"},  // the trail byte 0x61 is upper-cased too
+        {a255, a255, a255, std::string(255, 'A')}, {a256, a256, a256, ""},
     };
     for (const auto& c : cases) {
-        // The CString forms give the empty text beyond 255 bytes.
         std::string after = c.text, before = c.text;
-        CString afterText(c.text.c_str()), beforeText(c.text.c_str());
+        CString afterText(c.text.c_str()), beforeText(c.text.c_str()), key("old");
+        char out[300];
         CConv().DelAfterSpace(&after[0]);
         CConv().DelBeforeSpace(&before[0]);
         CConv().DelAfterSpace(afterText);
         CConv().DelBeforeSpace(beforeText);
+        CConv().ConvIkey(out, c.text.c_str());
+        CConv().ConvIkey(key, CString(c.text.c_str()));
         EXPECT_STREQ(after.c_str(), c.after.c_str()) << c.text;
         EXPECT_STREQ(before.c_str(), c.before.c_str()) << c.text;
         EXPECT_EQ(std::string(afterText), c.text.size() > 255 ? "" : c.after.c_str()) << c.text;
         EXPECT_EQ(std::string(beforeText), c.text.size() > 255 ? "" : c.before.c_str()) << c.text;
-    }
-}
-
-TEST(ConvIkey, FirstWordUpperCasedByteByByte)
-{
-    const struct { std::string text, key; } cases[] = {
-        {"abc def", "ABC"}, {"", ""}, {" abc", ""}, {"x1y z", "X1Y"},
-        {"\x83\x61" "b", "\x83\x41" "B"},  // the trail byte 0x61 is upper-cased too
-        {std::string(255, 'a'), std::string(255, 'A')}, {std::string(256, 'a'), ""},
-    };
-    for (const auto& c : cases) {
-        char out[300];
-        CString key("old");
-        CConv().ConvIkey(out, c.text.c_str());
-        CConv().ConvIkey(key, CString(c.text.c_str()));
-        EXPECT_EQ(std::string(out), c.key);
-        EXPECT_EQ(std::string(key), c.key);
+        EXPECT_EQ(std::string(out), c.key) << c.text;
+        EXPECT_EQ(std::string(key), c.key) << c.text;
     }
 }
 
