@@ -38,16 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // was not a blank is kept in order.
     std::string kept(reinterpret_cast<const char*>(buffer.data()));
     std::string expected;
-    for (size_t i = 0; i < list.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(list[i]);
-        if (c == 0x81 && i + 1 < list.size() && list[i + 1] == 0x40) {
-            ++i;
-            continue;
-        }
-        if (c != 0x20)
-            expected += list[i];
-        if (IsLead(c) && i + 1 < list.size())
-            expected += list[++i];
+    for (size_t i = 0; i < list.size(); i += IsLead(list[i]) ? 2 : 1) {
+        if (list[i] != ' ' && list.compare(i, 2, "\x81\x40") != 0)
+            expected += list.substr(i, IsLead(list[i]) ? 2 : 1);
     }
     Require(kept == expected, "DeleteSpace kept the wrong bytes", text);
     if (result == 1 || result == 2) {

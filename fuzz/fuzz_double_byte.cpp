@@ -60,10 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<char> out(text.size() > 255 ? 1 : text.size() + 1, '#');
     CConv().ConvIkey(out.data(), text.c_str());
-    std::string key(out.data()), word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
-    Require(key.size() == word.size(), "ConvIkey is not the first word (empty beyond 255 bytes)", text);
-    for (size_t i = 0; i < word.size(); ++i)
-        Require(key[i] == (word[i] >= 'a' && word[i] <= 'z' ? word[i] - 32 : word[i]), "ConvIkey changed a byte", text);
+    std::string word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
+    for (char& c : word)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+    Require(word == out.data(), "ConvIkey is not the first word upper-cased (empty beyond 255 bytes)", text);
 
     // Per ConvDirName form: the output's room, the longest text for a path
     // that does not fit (ConvDirName2 may also give the whole path) and the

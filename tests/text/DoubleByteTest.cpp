@@ -110,6 +110,7 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {1, longest.c_str(), 300, longest.c_str()}, {2, longest.c_str(), 300, longest.c_str()},
         {3, longest.c_str(), 300, longest.c_str()},  // 255 bytes are allowed
         {2, "ABCDEFGHIJKL", 5, "ABCDE"},  // no folder part at all
+        {2, nullptr, 0, ""}, {3, nullptr, -1, ""},  // without a path (or room) still the empty text
         {2, "C:\\Data\\Folder\\Name", 10, "Name"}, {2, "C:\\Data\\Folder\\Name", 11, "C:...\\Name"},
         // A 0x5C trail byte is never a folder separator, nor dropped.
         {1, "C:\\" SJIS_SO SJIS_FU "\\Data\\Last", 14, "C:\\" SJIS_SO SJIS_FU "\\...\\Last"},
@@ -127,24 +128,18 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         // ConvDirName writes up to width + 4 bytes, ConvDirName2 width + 2 and
         // ConvDirName3 width + 1; the byte after must stay.
         std::vector<char> out(std::max(1, c.width + (c.form == 1 ? 4 : c.form == 2 ? 2 : 1)) + 1u, '#');
-        std::string copy(c.path);
+        std::string copy(c.path != nullptr ? c.path : "");
+        char* source = c.path != nullptr ? &copy[0] : nullptr;
         if (c.form == 1)
-            CConv().ConvDirName(out.data(), &copy[0], static_cast<short>(c.width));
+            CConv().ConvDirName(out.data(), source, static_cast<short>(c.width));
         else if (c.form == 2)
-            CConv().ConvDirName2(&copy[0], out.data(), c.width);
+            CConv().ConvDirName2(source, out.data(), c.width);
         else
-            CConv().ConvDirName3(&copy[0], out.data(), c.width);
+            CConv().ConvDirName3(source, out.data(), c.width);
         EXPECT_EQ(out.data(), std::string(c.text)) << "form " << c.form << ' ' << c.path << " width " << c.width;
         EXPECT_EQ(out.back(), '#') << c.path << " width " << c.width;
         // ConvDirName2 clears the first width bytes, ConvDirName3 width + 1.
         for (int i = static_cast<int>(std::strlen(out.data())); i < (c.form == 1 ? 0 : c.width + c.form - 2); ++i)
             EXPECT_EQ(out[i], '\0') << c.path << " width " << c.width << " byte " << i;
     }
-    // Without a path (or room) the output is still the empty text.
-    char out[2] = "#";
-    CConv().ConvDirName2(nullptr, out, 0);
-    EXPECT_STREQ(out, "");
-    out[0] = '#';
-    CConv().ConvDirName3(nullptr, out, -1);
-    EXPECT_STREQ(out, "");
 }

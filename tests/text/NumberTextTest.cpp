@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -84,16 +85,14 @@ TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFi
     };
     for (const auto& f : floats)
         ExpectText(f.text, f.value, f.decimals);
-    // The fixed-point value itself holds four digits exactly below 1e14.
-    CFixDecimal carried(2.99996);
-    EXPECT_EQ(carried.GetScaled(), 30000);
-    EXPECT_EQ(carried.GetIntegerPart(), 3u);
-    EXPECT_EQ(carried.GetFraction(), 0u);
+    // The fixed-point value itself holds four digits exactly below 1e14:
+    // scaled, then the magnitude's units and ten-thousandths.
+    const std::pair<CFixDecimal, std::tuple<long long, unsigned long long, unsigned>> fixed[] = {
+        {CFixDecimal(2.99996), {30000, 3, 0}}, {-CFixDecimal(1.23456), {-12346, 1, 2346}},
+        {CFixDecimal(-1.5), {-15000, 1, 5000}}, {CFixDecimal(), {0, 0, 0}}};
+    for (const auto& [value, parts] : fixed)
+        EXPECT_EQ(std::make_tuple(value.GetScaled(), value.GetIntegerPart(), value.GetFraction()), parts);
     EXPECT_TRUE(CFixDecimal(-0.00005) < 0.0);
-    EXPECT_EQ((-CFixDecimal(1.23456)).GetScaled(), -12346);
-    EXPECT_EQ(CFixDecimal(-1.5).GetScaled(), -15000);
-    EXPECT_EQ(CFixDecimal().GetScaled(), 0);
-    EXPECT_EQ(CFixDecimal().GetIntegerPart(), 0u);
     for (double outside : {1e14, -1e14, std::nan("")})
         EXPECT_THROW(CFixDecimal{outside}, CFixDecimal::RangeError);
     // CDlgSub's forwarders drop the fraction.
