@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // No blank is left outside a double-byte character, and every byte that
     // was not a blank is kept in order.
-    std::string kept(reinterpret_cast<const char*>(buffer.data()));
-    std::string expected;
+    std::string kept(reinterpret_cast<const char*>(buffer.data())), expected;
     for (size_t i = 0; i < list.size(); i += IsLead(list[i]) ? 2 : 1) {
         if (list[i] != ' ' && list.compare(i, 2, "\x81\x40") != 0)
             expected += list.substr(i, IsLead(list[i]) ? 2 : 1);

@@ -19,8 +19,7 @@ size_t BlankAt(const std::string& text, size_t i)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    short count = input.Take<short>();
-    short width = input.Take<short>();
+    short count = input.Take<short>(), width = input.Take<short>();
     std::string bytes = input.Rest();
     std::string text = bytes.c_str();  // up to the first NUL
 
