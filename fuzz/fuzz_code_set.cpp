@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
     long lastCode = input.Take<int32_t>();
-    std::string text = input.Rest();
-    std::string list = text.c_str();  // up to the first NUL
+    std::string text = input.Rest(), list = text.c_str();  // the list ends at the first NUL
 
     auto buffer = Terminated<unsigned char>(list);
     CEveryValue codes(lastCode);

@@ -20,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
     short count = input.Take<short>(), width = input.Take<short>();
-    std::string bytes = input.Rest();
-    std::string text = bytes.c_str();  // up to the first NUL
+    std::string bytes = input.Rest(), text = bytes.c_str();  // the text ends at the first NUL
 
     // KanjiCopy: src's first bytes up to a character boundary, all count
     // bytes or one fewer when the last would be a lone lead byte.
