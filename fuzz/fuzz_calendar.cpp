@@ -1,8 +1,5 @@
 // Typed dates: every parsing operation of the date classes, with round trips
 // checked where they must hold.
-#include <cstdint>
-#include <cstring>
-#include <string>
 
 #include "FuzzInput.h"
 #include "calendar/CYmd.h"

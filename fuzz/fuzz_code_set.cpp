@@ -1,9 +1,6 @@
 // CEveryValue::CheckCode on any text and last code, then the walk with
 // GetFirstCode / GetNextCode. Input: last code (int32, little-endian), then
 // the code list.
-#include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CEveryValue.h"
@@ -29,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
     long lastCode = input.Take<int32_t>();
-    std::string text = input.Rest();
-    std::string list = text.c_str();  // up to the first NUL
+    std::string text = input.Rest(), list = text.c_str();  // the list ends at the first NUL
 
     auto buffer = Terminated<unsigned char>(list);
     CEveryValue codes(lastCode);
@@ -39,18 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // No blank is left outside a double-byte character, and every byte that
     // was not a blank is kept in order.
-    std::string kept(reinterpret_cast<const char*>(buffer.data()));
-    std::string expected;
-    for (size_t i = 0; i < list.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(list[i]);
-        if (c == 0x81 && i + 1 < list.size() && list[i + 1] == 0x40) {
-            ++i;
-            continue;
-        }
-        if (c != 0x20)
-            expected += list[i];
-        if (IsLead(c) && i + 1 < list.size())
-            expected += list[++i];
+    std::string kept(reinterpret_cast<const char*>(buffer.data())), expected;
+    for (size_t i = 0; i < list.size(); i += IsLead(list[i]) ? 2 : 1) {
+        if (list[i] != ' ' && list.compare(i, 2, "\x81\x40") != 0)
+            expected += list.substr(i, IsLead(list[i]) ? 2 : 1);
     }
     Require(kept == expected, "DeleteSpace kept the wrong bytes", text);
     if (result == 1 || result == 2) {

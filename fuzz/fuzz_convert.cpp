@@ -1,8 +1,6 @@
 // Convert and Convert2 into every output type with any number of decimals.
 // Input: decimals (int16, little-endian), then the text.
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CConv.h"

@@ -1,10 +1,7 @@
 // The date control's year field: era lists from the input (or the
 // defaults), typed year and date texts, and the round trip from the year
 // text shown for a date back to its year.
-#include <cstdint>
-#include <cstring>
 #include <memory>
-#include <string>
 
 #include "FuzzInput.h"
 #include "controls/CDateEraList.h"
@@ -15,20 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     uint8_t eraCount = input.Take<uint8_t>() % 8;  // 0: the defaults
     CDateEraList eras;
     for (uint8_t i = 0; i < eraCount; ++i) {
-        int16_t first = input.Take<int16_t>();
-        int16_t last = input.Take<int16_t>();
-        uint8_t month = input.Take<uint8_t>();
-        uint8_t day = input.Take<uint8_t>();
-        char letter = input.Take<char>();
-        char name[9];
+        int16_t first = input.Take<int16_t>(), last = input.Take<int16_t>();
+        uint8_t month = input.Take<uint8_t>(), day = input.Take<uint8_t>();
+        char letter = input.Take<char>(), name[9];
         for (char& c : name)
             c = input.Take<char>();
         eras.Add(first, last, month, day, static_cast<short>(i), letter, name);
     }
     uint16_t year = input.Take<uint16_t>();
-    uint8_t month = input.Take<uint8_t>();
-    uint8_t day = input.Take<uint8_t>();
-    uint8_t room = input.Take<uint8_t>() % 24;
+    uint8_t month = input.Take<uint8_t>(), day = input.Take<uint8_t>(), room = input.Take<uint8_t>() % 24;
     std::string text = input.Rest();
 
     // Typed texts: any result, no reading outside the text.

@@ -2,9 +2,6 @@
 // DelAfterSpace / DelBeforeSpace, ConvIkey and ConvDirName / 2 / 3 with any
 // width. Input: count (int16), width (int16), both little-endian, then the
 // text. Every buffer has exactly the size the helper's contract asks for.
-#include <cstring>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CConv.h"
@@ -22,10 +19,8 @@ size_t BlankAt(const std::string& text, size_t i)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    short count = input.Take<short>();
-    short width = input.Take<short>();
-    std::string bytes = input.Rest();
-    std::string text = bytes.c_str();  // up to the first NUL
+    short count = input.Take<short>(), width = input.Take<short>();
+    std::string bytes = input.Rest(), text = bytes.c_str();  // the text ends at the first NUL
 
     // KanjiCopy: src's first bytes up to a character boundary, all count
     // bytes or one fewer when the last would be a lone lead byte.
@@ -63,10 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<char> out(text.size() > 255 ? 1 : text.size() + 1, '#');
     CConv().ConvIkey(out.data(), text.c_str());
-    std::string key(out.data()), word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
-    Require(key.size() == word.size(), "ConvIkey is not the first word (empty beyond 255 bytes)", text);
-    for (size_t i = 0; i < word.size(); ++i)
-        Require(key[i] == (word[i] >= 'a' && word[i] <= 'z' ? word[i] - 32 : word[i]), "ConvIkey changed a byte", text);
+    std::string word = text.size() > 255 ? "" : text.substr(0, text.find(' '));
+    for (char& c : word)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+    Require(word == out.data(), "ConvIkey is not the first word upper-cased (empty beyond 255 bytes)", text);
 
     // Per ConvDirName form: the output's room, the longest text for a path
     // that does not fit (ConvDirName2 may also give the whole path) and the

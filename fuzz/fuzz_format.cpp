@@ -4,9 +4,6 @@
 // each text is read back with the strict parser.
 #include <climits>
 #include <cmath>
-#include <cstring>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "text/CConv.h"
@@ -19,8 +16,7 @@ void CheckDecimal(double value, short decimals)
     std::snprintf(what, sizeof what, "%.17g with %d decimals", value, decimals);
     size_t kept = decimals > 0 ? static_cast<size_t>(decimals) : 0;
     // 21 + decimals bytes, one more for negative values from 1e14 with commas.
-    std::vector<char> comma(21 + kept + (std::fabs(value) >= 1e14 && value < 0 ? 1 : 0));
-    std::vector<char> plain(21 + kept);
+    std::vector<char> comma(21 + kept + (std::fabs(value) >= 1e14 && value < 0 ? 1 : 0)), plain(21 + kept);
     CConv conv;
     conv.CommaStr(comma.data(), value, decimals);
     conv.NotCommaStr(plain.data(), value, decimals);

@@ -1,21 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <utility>
 
+#include "afx/COleDateTime.h"
+#include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
-
-namespace {
-
-// Opens the protected base operations to the tests.
-class OpenYmd : public CYmd {
-public:
-    using CYmdBase::UruuCheck;
-};
 
 TEST(CYmd, OneSharedBaseLeapYearsAndMonthLengths)
 {
+    // Opens the protected base operations to the test.
+    class OpenYmd : public CYmd {
+    public:
+        using CYmdBase::UruuCheck;
+    };
     OpenYmd ymd;
     CYmdBase* viaGet = static_cast<CGetYmd*>(&ymd);
     EXPECT_EQ(viaGet, static_cast<CYmdBase*>(static_cast<CCheckYmd*>(&ymd)));
@@ -41,10 +45,9 @@ TEST(CYmd, OneYearTermEnd)
     const std::tuple<const char*, const char*, const char*, long> terms[] = {
         {"2023", "1", "1", 20231231}, {"2023", "4", "1", 20240331}, {"2023", "3", "1", 20240229},
         {"2024", "3", "1", 20250228}, {"2023", "5", "15", 20240514}, {"1,999", "12", "31", 20001230},
+        {"2023", "X", "1", 0},        {"2023", "4", "1x", 0},        {"2023", "14", "1", 0},
         {"2023", "", "2", 20240001},  // lenient: an empty month is 0
-        {"2023", "X", "1", 0},        {"2023", "4", "1x", 0},
-        {"2023", "0", "1", 0},  // no month before it
-        {"2023", "14", "1", 0},
+        {"2023", "0", "1", 0},        // no month before it
     };
     CGetYmd ymd;
     for (const auto& [year, month, day, end] : terms) {
@@ -98,6 +101,254 @@ TEST(CCheckYmd, CheckDateCodesTheDayRuleAndTheFieldChecks)
         EXPECT_EQ(flags(c.first), c.second) << c.first;
         EXPECT_EQ(flags(CString(c.first)), c.second) << c.first;
     }
+}
+
+// Compares every form of the time and of today's date with an independent
+// reading taken around the calls, retrying when a second boundary fell
+// between them. Under a frozen clock (see tests.cmake) ZR8_FROZEN_CLOCK
+// gives the time the process sees, e.g. "23:59:59".
+TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
+{
+    CConvTime clock;
+    CYmd ymd;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        std::time_t seconds = std::time(nullptr);
+        COleDateTime before = COleDateTime::GetCurrentTime();
+        char hhmm[6], hhmmss[9], full[16];
+        CString hhmmText, hhmmssText;
+        short hour = -1, minute = -1, second = -1, eraYear, month, day, code, y, m, d, c;
+        long today = 0;
+        clock.GetHHMMTime(hhmm);
+        clock.GetHHMMSSTime(hhmmss);
+        clock.GetHHMMTime(hhmmText);
+        clock.GetHHMMSSTime(hhmmssText);
+        clock.GetTime(&hour, &minute, &second);
+        ymd.GetNowDate(&today);
+        ymd.GetNowDate(&eraYear, &month, &day, &code);
+        if (before.m_dt != COleDateTime::GetCurrentTime().m_dt || seconds != std::time(nullptr))
+            continue;
+        // COleDateTime's own clock is the system's local time.
+        std::tm local = *std::localtime(&seconds);
+        EXPECT_EQ(today, (local.tm_year + 1900) * 10000L + (local.tm_mon + 1) * 100 + local.tm_mday);
+        EXPECT_EQ(hour * 3600 + minute * 60 + second, local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+        EXPECT_EQ(before.GetDayOfWeek(), local.tm_wday + 1);
+        std::snprintf(full, sizeof full, "%02d:%02d:%02d", before.GetHour(), before.GetMinute(), before.GetSecond());
+        const char* frozen = std::getenv("ZR8_FROZEN_CLOCK");
+        EXPECT_STREQ(hhmmss, frozen != nullptr ? frozen : full);
+        EXPECT_STREQ(hhmmssText, full);
+        EXPECT_TRUE(hour == before.GetHour() && minute == before.GetMinute() && second == before.GetSecond());
+        EXPECT_EQ(std::string(hhmm), std::string(full, 5));
+        EXPECT_EQ(std::string(hhmmText), std::string(full, 5));
+        EXPECT_EQ(today, (before.GetYear() * 100L + before.GetMonth()) * 100 + before.GetDay());
+        ymd.ConvWareki(today, &y, &m, &d, &c);
+        EXPECT_TRUE(eraYear == y && month == m && day == d && code == c);
+        return;
+    }
+    FAIL() << "the clock never held still for one reading";
+}
+
+namespace {
+
+// Shift-JIS era names and 年 月 日.
+const std::string kReiwa = "\x97\xDF\x98\x61", kHeisei = "\x95\xBD\x90\xAC", kShowa = "\x8F\xBA\x98\x61",
+                  kTaisho = "\x91\xE5\x90\xB3", kMeiji = "\x96\xBE\x8E\xA1", kNen = "\x94\x4E", kGatsu = "\x8C\x8E",
+                  kNichi = "\x93\xFA";
+
+void AddDefaultEras()
+{
+    CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', kMeiji.c_str());
+    CConvYmd::AddEra(1912, 15, 7, 29, 1, 'T', kTaisho.c_str());
+    CConvYmd::AddEra(1926, 64, 12, 24, 2, 'S', kShowa.c_str());
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
+}
+
+// Each case runs with the default table and with the four defaults added
+// again, which must change nothing.
+struct DefaultEras : ::testing::TestWithParam<bool> {
+    void SetUp() override
+    {
+        if (GetParam())
+            AddDefaultEras();
+    }
+    void TearDown() override { CConvYmd::ResetEras(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(CConvYmd, DefaultEras, ::testing::Values(false, true));
+
+// Date, era index (newest first; -1 for none), era code (oldest first), era
+// year and date, style 0 ("" for a date without an era).
+void ExpectEras(std::initializer_list<std::tuple<long, short, short, long, const char*>> rows)
+{
+    CYmd ymd;
+    for (const auto& [date, index, eraCode, eraYmd, style0] : rows) {
+        short eraYear = -1, month = -1, day = -1, code = -1;
+        char out[32] = "junk", letter = 'x';
+        EXPECT_EQ(ymd.GetWareki(date), index) << date;
+        EXPECT_EQ(ymd.ConvWareki(out, date, 0), index >= 0 ? 1 : 0);
+        EXPECT_STREQ(out, style0);  // emptied on failure
+        EXPECT_EQ(ymd.ConvWareki(date, &eraYear, &month, &day, &code), 1);
+        EXPECT_EQ(eraYear * 10000L + month * 100 + day, eraYmd) << date;
+        EXPECT_EQ(code, eraCode) << date;
+        ymd.ConvWareki2(date, &eraYear, &month, &day, &letter);
+        EXPECT_EQ(letter, style0[0]);
+    }
+}
+
+// Accepted texts give the date; rejected ones store 0, empty a char* output
+// and keep a CString.
+void ExpectTyped(std::initializer_list<std::pair<const char*, long>> cases)
+{
+    CYmd ymd;
+    for (const auto& c : cases) {
+        long value = -1;
+        char out[32] = "junk", expected[32] = "";
+        CString kept("kept");
+        int ok = c.second != 0 ? 1 : 0;
+        if (ok)
+            std::snprintf(expected, sizeof expected, "%04ld/%02ld/%02ld", c.second / 10000, c.second / 100 % 100,
+                          c.second % 100);
+        EXPECT_EQ(ymd.ConvSeireki(&value, c.first), ok) << c.first;
+        EXPECT_EQ(value, c.second) << c.first;
+        EXPECT_EQ(ymd.ConvSpDate(out, c.first, 0, 1), ok) << c.first;
+        EXPECT_STREQ(out, expected) << c.first;
+        EXPECT_EQ(ymd.ConvWareki(kept, CString(c.first), 1), ok) << c.first;
+        EXPECT_TRUE(ok || kept == "kept") << c.first;
+        short parts[4] = {-1, -1, -1, -1}, expectedParts[4] = {-1, -1, -1, -1};
+        if (ok)
+            ymd.ConvWareki(c.second, &expectedParts[0], &expectedParts[1], &expectedParts[2], &expectedParts[3]);
+        EXPECT_EQ(ymd.ConvWareki(&parts[0], &parts[1], &parts[2], &parts[3], CString(c.first)), ok);
+        EXPECT_TRUE(std::equal(parts, parts + 4, expectedParts)) << c.first;  // untouched on failure
+    }
+}
+
+// Both sides of each era change, the first day of the oldest era, dates
+// after the last era (which stay in it) and dates before the first.
+TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
+{
+    ExpectEras({
+        {19890107, 1, 2, 640107, "S.64/01/07"}, {19890108, 0, 3, 10108, "H.01/01/08"},
+        {19261224, 2, 1, 151224, "T.15/12/24"}, {19261225, 1, 2, 11225, "S.01/12/25"},
+        {19120729, 3, 0, 450729, "M.45/07/29"}, {19120730, 2, 1, 10730, "T.01/07/30"},
+        {18680101, 3, 0, 10101, "M.01/01/01"},  {20200501, 0, 3, 320501, "H.32/05/01"},
+        {21001231, 0, 3, 1121231, "H.112/12/31"}, {18671231, -1, 0, 0, ""}, {0, -1, 0, 0, ""},
+    });
+    CYmd ymd;
+    // Era year, month, day, era code: the date, or 0 when refused (the
+    // era's own range is not checked, only its last year).
+    const long parts[][5] = {{31, 4, 30, 3, 20190430}, {1, 1, 1, 3, 19890101}, {4, 2, 29, 3, 19920229},
+                             {1, 2, 29, 3, 0},         {65, 1, 1, 2, 0},       {0, 1, 1, 3, 0},
+                             {1, 13, 1, 3, 0},         {1, 1, 0, 3, 0},        {1, 1, 1, 4, 0}};
+    for (const auto& p : parts) {
+        long value = -1;
+        EXPECT_EQ(ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), p[4] != 0 ? 1 : 0);
+        EXPECT_EQ(value, p[4] != 0 ? p[4] : -1) << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
+    }
+
+    // The four styles of each kind, byte for byte.
+    // Date, type, seireki, the text ("" for a failure: a char* output is
+    // emptied, a CString kept).
+    const std::tuple<long, short, short, std::string> styles[] = {
+        {19930315, 0, 0, "H.05/03/15"}, {19930315, 1, 0, "05/03/15"}, {19930315, 2, 0, "03/15"},
+        {19930315, 3, 0, kHeisei + " 5" + kNen + " 3" + kGatsu + "15" + kNichi},
+        {20240315, 0, 1, "2024/03/15"}, {20240315, 1, 1, "24/03/15"}, {20240315, 2, 1, "03/15"},
+        {20240315, 3, 1, "2024" + kNen + " 3" + kGatsu + "15" + kNichi},  {19050101, 1, 1, "05/01/01"},
+        {19261225, 3, 0, kShowa + " 1" + kNen + "12" + kGatsu + "25" + kNichi},
+        {19120730, 3, 0, kTaisho + " 1" + kNen + " 7" + kGatsu + "30" + kNichi},
+        {19111103, 3, 0, kMeiji + "44" + kNen + "11" + kGatsu + " 3" + kNichi},
+        {21001231, 3, 0, kHeisei + "112" + kNen + "12" + kGatsu + "31" + kNichi},  // the longest: 17 bytes
+        {21010101, 0, 1, ""}, {18670101, 0, 0, ""}, {20240315, 4, 1, ""}, {20240315, -1, 0, ""},
+    };
+    for (const auto& [date, type, seireki, expected] : styles) {
+        char out[32] = "junk";
+        CString text("kept");
+        EXPECT_EQ(ymd.ConvSpDate(out, date, type, seireki), expected.empty() ? 0 : 1);
+        EXPECT_EQ(out, expected) << date << " style " << type;
+        EXPECT_EQ(ymd.ConvSpDate(text, date, type, seireki), expected.empty() ? 0 : 1);
+        EXPECT_EQ(std::string(text), expected.empty() ? "kept" : expected);
+    }
+}
+
+TEST_P(DefaultEras, TypedDateGrammar)
+{
+    // Month and day alone are this year; a trailing separator ends the parts.
+    const long thisYear = COleDateTime::GetCurrentTime().GetYear() * 10000L;
+    ExpectTyped({
+        {"3/15", thisYear + 315},   {"3/15/", thisYear + 315},  {"H5/3/15", 19930315},      {"h.5.3.15", 19930315},
+        {"S 64/1/7", 19890107},     {"s64/1/7", 19890107},      {"5/3/15", 19930315},       {"64/1/7", 20520107},
+        {"65/1/7", 19650107},       {"70/3/15", 19700315},      {"99/12/31", 19991231},     {"2024/3/15", 20240315},
+        {"2024/ 3/ 15", 20240315},  {"  2024.03.15", 20240315}, {"T15/12/24", 19261224},    {"M45/7/29", 19120729},
+        {"H.2/2/29", 19900229},     {"2023/2/29", 20230229},    {"H99/1/1", 20870101},      {"2100/12/31", 21001231},
+        {"15", 0},                  {"5 /3/15", 0},             {"H3/15", 0},               {"S65/1/1", 0},
+        {"T16/1/1", 0},             {"M46/1/1", 0},             {"2024/3/15/1", 0},         {"100/1/1", 0},
+        {"1867/12/31", 0},          {"2101/1/1", 0},            {"2024/0/15", 0},           {"2024/3/0", 0},
+        {"2024/3/100", 0},          {"2024//15", 0},            {"2024/3/15 ", 0},          {"X2024/3/15", 0},
+        {"H", 0},                   {"", 0},                    {"/3/15", 0},               {"2024-03-15", 0},
+        {"99999999999/1/1", 0},     {"2024/4/31", 0},           {"12345678901234/1", 0},
+        // Digits without separators are one part that holds the whole date.
+        {"20240315", 20240315},     {"240315", 20120315},       {"S640107", 19890107},      {"050315", 19930315},
+        {"21010101", 0},            {"123456789", 0},           {"1234567890123456", 0},    {"9999999/99/99", 0},
+    });
+    CYmd ymd;
+    long value = 20240315;
+    EXPECT_EQ(ymd.ConvSeireki(&value, CString("2024/03/15      x")), 0);
+    EXPECT_EQ(value, 20240315);  // over 16 bytes: untouched
+    char out[32];
+    EXPECT_EQ(ymd.ConvWareki(out, "1993/3/15", 0), 1);
+    EXPECT_STREQ(out, "H.05/03/15");
+}
+
+TEST_P(DefaultEras, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
+{
+    AddDefaultEras();
+    CConvYmd::AddEra(2019, 99, 4, 30, 4, 'r', kReiwa.c_str());
+    ExpectEras({{20190430, 1, 3, 310430, "H.31/04/30"}, {20190501, 0, 4, 10501, "R.01/05/01"},
+                {18680101, 4, 0, 10101, "M.01/01/01"}, {20261206, 0, 4, 81206, "R.08/12/06"}});
+    CYmd ymd;
+    char out[32];
+    EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 3), 1);
+    EXPECT_EQ(out, kReiwa + " 8" + kNen + "12" + kGatsu + " 6" + kNichi);
+    // The era's range itself is not checked, only its last year; a year
+    // without a letter stays H.
+    ExpectTyped({{"R1/5/1", 20190501}, {"r01.05.01", 20190501}, {"r.1.5.1", 20190501}, {"R1/4/30", 20190430},
+                 {"5/3/15", 19930315}, {"R82/1/1", 21000101}, {"R83/1/1", 0}, {"2026/12/6", 20261206}});
+    long value = 0;
+    EXPECT_EQ(ymd.ConvWareki(short(8), short(12), short(6), short(4), &value), 1);
+    EXPECT_EQ(value, 20261206);
+    EXPECT_EQ(ymd.ConvWareki(short(100), short(1), short(1), short(4), &value), 0);  // past the last era year
+    CConvYmd::ResetEras();
+    ExpectEras({{20261206, 0, 3, 381206, "H.38/12/06"}});
+    ExpectTyped({{"R1/5/1", 0}});
+
+    // A call with bad input changes nothing; the table from here on keeps
+    // only the eras from H on, so earlier dates have no era.
+    CConvYmd::AddEra(1989, 0, 1, 7, 3, 'H', kHeisei.c_str());  // refused: no default is replaced yet
+    EXPECT_EQ(ymd.GetWareki(19261225), 1);
+    CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', kHeisei.c_str());
+    // First year, last era year, change month and day, era code, letter, name.
+    const std::tuple<short, short, short, short, short, char, const char*> refused[] = {
+        {2019, 99, 4, 30, 4, 'R', nullptr},   {2019, 99, 4, 30, 4, 'R', "123456789"}, {2019, 99, 4, 30, 4, '1', "R"},
+        {1989, 99, 4, 30, 4, 'R', "R"},       {1988, 99, 4, 30, 4, 'R', "R"},         {2101, 99, 4, 30, 4, 'R', "R"},
+        {2019, 0, 4, 30, 4, 'R', "R"},        {2019, 1000, 4, 30, 4, 'R', "R"},       {2019, 99, 0, 30, 4, 'R', "R"},
+        {2019, 99, 13, 30, 4, 'R', "R"},      {2019, 99, 4, 0, 4, 'R', "R"},          {2019, 99, 4, 31, 4, 'R', "R"},
+        {2019, 99, 2, 29, 4, 'R', "R"},       {2019, 99, 4, 30, -1, 'R', "R"},        {2019, 99, 4, 30, 3, 'R', "R"},
+        {2019, 99, 4, 30, 4, 'h', "R"},
+    };
+    for (const auto& era : refused) {
+        std::apply(CConvYmd::AddEra, era);
+        EXPECT_EQ(ymd.ConvWareki(out, 20261206L, 0), 1);
+        EXPECT_STREQ(out, "H.38/12/06") << std::get<0>(era) << " " << std::get<2>(era) << "/" << std::get<3>(era);
+    }
+    // The oldest era holds its whole first year; a letter that left the
+    // table is refused, a year without one is still H.
+    ExpectEras({{19890101, 0, 3, 10101, "H.01/01/01"}, {19881231, -1, 0, 0, ""}});
+    EXPECT_EQ(ymd.ConvWareki(out, 19881231L, 3), 0);
+    EXPECT_STREQ(out, "");
+    ExpectTyped({{"S64/1/7", 0}, {"5/3/15", 19930315}});
+    // Sixteen eras at most: 2019 to 2033 fill the table, 2034 is refused.
+    const char letters[] = "ABCDEFGIJKLMNOPQ";
+    for (short year = 2019; year <= 2034; ++year)
+        CConvYmd::AddEra(year, 99, 1, 1, year, letters[year - 2019], "X");
+    ExpectEras({{20400101, 0, 2033, 80101, "P.08/01/01"}});
 }
 
 } // namespace

@@ -1,6 +1,4 @@
 zr8_add_portable_test(zr8_calendar_tests
-    calendar/CConvTimeTest.cpp
-    calendar/CConvYmdTest.cpp
     calendar/CYmdTest.cpp)
 
 # The clock at midnight and one second before it, natively under a frozen

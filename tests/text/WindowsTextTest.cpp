@@ -13,16 +13,12 @@
 
 namespace {
 
-// The library's progress dialog template, found through the resource chain.
-const UINT kLibraryDialog = 1572;
-
 TEST(CDlgSub, CenteringDialogCentresOnThePrimaryScreenKeepingTheSize)
 {
     InitWinLibDLL();
     CDialog dialog;
-    ASSERT_TRUE(dialog.Create(kLibraryDialog));
-    int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    ASSERT_TRUE(dialog.Create(1572));  // the library's progress dialog, found through the resource chain
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN), screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     // An odd leftover loses its half pixel; a dialog larger than the screen
     // goes toward zero, not below it.
     const int sizes[][4] = {{401, 301, (screenWidth - 401) / 2, (screenHeight - 301) / 2},
@@ -32,10 +28,8 @@ TEST(CDlgSub, CenteringDialogCentresOnThePrimaryScreenKeepingTheSize)
         CDlgSub().CenteringDialog(&dialog);
         RECT bounds;
         dialog.GetWindowRect(&bounds);
-        EXPECT_EQ(bounds.left, size[2]);
-        EXPECT_EQ(bounds.top, size[3]);
-        EXPECT_EQ(bounds.right - bounds.left, size[0]);
-        EXPECT_EQ(bounds.bottom - bounds.top, size[1]);
+        EXPECT_EQ(std::vector<long>({bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top}),
+                  std::vector<long>({size[2], size[3], size[0], size[1]}));
     }
     CDlgSub().CenteringDialog(nullptr);  // nothing to move
     dialog.DestroyWindow();
@@ -57,10 +51,8 @@ TEST(CDlgSub, ChangeHelpLastsForTheObjectsLifetime)
     EXPECT_EQ(helpId, 7u);
     EXPECT_EQ(application.m_pszHelpFilePath, helpFile);
     {
-        CDlgSub unused;  // destroyed last: objects without a change restore nothing
-        CDlgSub ignored;
+        CDlgSub unused, ignored, sub;  // unused is destroyed last: objects without a change restore nothing
         ignored.ChangeHelp(5, nullptr);
-        CDlgSub sub;
         sub.ChangeHelp(1, &helpId);
         sub.ChangeHelp(2, &helpId);  // remembers 1, the value before this call
         EXPECT_EQ(helpId, 2u);

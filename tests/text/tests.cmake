@@ -1,7 +1,5 @@
 zr8_add_portable_test(zr8_text_tests
-    text/CEveryValueTest.cpp
-    text/NumberTextTest.cpp
-    text/DoubleByteTest.cpp)
+    text/TextTest.cpp)
 
 # CSV output goes through the framework's CFile; the help context through
 # the application object.
