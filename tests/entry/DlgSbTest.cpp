@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "EntryHarness.h"
 #include "TemplateBuilder.h"
@@ -26,6 +27,15 @@ std::vector<ExpectedMessage> Checks(std::initializer_list<int> ids, const std::v
     return messages;
 }
 
+// A search of the table: its result and the item it gives.
+std::pair<int, int> Found(CDlgSb& table, int (CDlgSb::*search)(short*))
+{
+    short id = -1;
+    int result = (table.*search)(&id);
+    return {result, id};
+}
+const auto kNext = &CDlgSb::CheckNextEnableItem, kPage = &CDlgSb::CheckPageEnableItem;
+
 TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
 {
     EntryDialog dialog(IDD_FORM);
@@ -39,7 +49,7 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
     };
     auto dropped = [](bool open) { return [open](EntryDialog& d) { EXPECT_EQ(d.Dropped(IDC_FORM_COMBO), open); }; };
-    const std::vector<Beat> beats = {
+    EXPECT_EQ(dialog.Play({
         {nullptr, IDC_FORM_NAME, {}, [](EntryDialog& d) { EXPECT_EQ(d.initResult, 1); }},
         // Down visits every radio button; a key move checks nothing.
         {Keys({VK_DOWN}), IDC_FORM_RADIO_A, {}, [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
@@ -51,19 +61,15 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         {Keys({VK_TAB}), IDC_FORM_CHECK, {}, [](EntryDialog& d) { EXPECT_FALSE(d.Checked(IDC_FORM_CHECK)); }},
         {Keys({VK_F5}), IDC_FORM_CHECK, {{kFuncKeyMsg, VK_F5}}},
         // A checked button that is disabled passes the skip on past its group.
-        {[](EntryDialog& d) {
+        {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
              ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A);
              ::EnableWindow(d.Item(IDC_FORM_RADIO_A), FALSE);
-             ::SetFocus(d.Item(IDC_FORM_NAME));
-             SendKey(VK_RETURN);
-         },
+         }),
          IDC_FORM_CHECK, {}, [](EntryDialog& d) { ::EnableWindow(d.Item(IDC_FORM_RADIO_A), TRUE); }},
         // Enter in an edit skips to the group's checked button.
-        {[](EntryDialog& d) {
+        {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
              ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_C);
-             ::SetFocus(d.Item(IDC_FORM_NAME));
-             SendKey(VK_RETURN);
-         },
+         }),
          IDC_FORM_RADIO_C},
         // Enter on a radio button: checked, mates unchecked, on past the group
         // to a check box, which a key move leaves alone.
@@ -100,45 +106,38 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
              EXPECT_EQ(::GetWindowLongA(d.Item(IDCANCEL), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
          }},
         {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
-    };
-    EXPECT_EQ(dialog.Play(beats), IDCANCEL);
+    }), IDCANCEL);
 }
 
 // Up before the first item, Down after the last and Enter on a radio group
 // that ends the table, under each combination of the end flags.
 TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
 {
+    // The flags, where Down, Up and Enter leave the focus, and the notices of each.
     struct Case {
         short wrap, sheet, stop;
-        int downFocus;
-        std::vector<UINT> down;
-        int upFocus;
-        std::vector<UINT> up;
-        int enterFocus;
-        std::vector<UINT> enter;
+        int downFocus, upFocus, enterFocus;
+        std::vector<UINT> down, up, enter;
     };
     const int edit = IDC_END_EDIT, a = IDC_END_RADIO_A, b = IDC_END_RADIO_B, c = IDC_END_RADIO_C;
     const Case cases[] = {
-        {0, 0, 0, edit, {}, c, {}, edit, {}},
-        {1, 0, 0, edit, {kAfterLast}, c, {kBeforeFirst}, edit, {kAfterLast}},
-        {0, 0, 1, c, {kAfterLast}, edit, {kBeforeFirst}, b, {kAfterLast}},
-        {0, 1, 0, edit, {kNextPage}, c, {kPrevPage}, b, {kNextPage}},  // the sheet's page request stays put
-        {1, 1, 1, c, {kNextPage, kAfterLast}, edit, {kPrevPage, kBeforeFirst}, b, {kNextPage}},
+        {0, 0, 0, edit, c, edit, {}, {}, {}},
+        {1, 0, 0, edit, c, edit, {kAfterLast}, {kBeforeFirst}, {kAfterLast}},
+        {0, 0, 1, c, edit, b, {kAfterLast}, {kBeforeFirst}, {kAfterLast}},
+        {0, 1, 0, edit, c, b, {kNextPage}, {kPrevPage}, {kNextPage}},  // the sheet's page request stays put
+        {1, 1, 1, c, edit, b, {kNextPage, kAfterLast}, {kPrevPage, kBeforeFirst}, {kNextPage}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << "wrap " << k.wrap << " sheet " << k.sheet << " stop " << k.stop);
         EntryDialog dialog(IDD_RADIO_END);
         dialog.OwnBySheet();
-        dialog.wrap = k.wrap;
-        dialog.sheet = k.sheet;
-        dialog.stop = k.stop;
+        std::tie(dialog.wrap, dialog.sheet, dialog.stop) = std::tie(k.wrap, k.sheet, k.stop);
         // A radio button reached other than by a key is checked, with its mates cleared.
-        const std::vector<Beat> beats = {
+        EXPECT_EQ(dialog.Play({
             {FocusThen(c, VK_DOWN), k.downFocus, Checks({c, a, b}, k.down)},
             {FocusThen(edit, VK_UP), k.upFocus, Checks({}, k.up)},
             {FocusThen(b, VK_RETURN), k.enterFocus, Checks({b, a, c, b, a, c}, k.enter)},
-        };
-        EXPECT_EQ(dialog.Play(beats), IDABORT);
+        }), IDABORT);
     }
 }
 
@@ -149,14 +148,10 @@ TEST(TableKeys, TheMouseAndDisabledItems)
     EntryDialog dialog(IDD_FORM);
     auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
     auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
-    const std::vector<Beat> beats = {
+    EXPECT_EQ(dialog.Play({
         // A right click reports no focus: the current item is still the edit.
         {click(IDC_FORM_CHECK, true), IDC_FORM_NAME, {},
-         [](EntryDialog& d) {
-             short next = 0;
-             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 1);
-             EXPECT_EQ(next, IDC_FORM_RADIO_A);
-         }},
+         [](EntryDialog& d) { EXPECT_EQ(Found(d.table, kNext), std::make_pair(1, IDC_FORM_RADIO_A)); }},
         {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
         {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
         // A radio button reached by the mouse is checked by the table, on the
@@ -165,34 +160,24 @@ TEST(TableKeys, TheMouseAndDisabledItems)
          Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
                  IDC_FORM_RADIO_B}),
          [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
-        {[](EntryDialog& d) {
+        {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
              for (int id : {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK})
                  ::EnableWindow(d.Item(id), FALSE);
-             ::SetFocus(d.Item(IDC_FORM_NAME));
-             SendKey(VK_RETURN);
-         },
+         }),
          IDC_FORM_COMBO},
         // A disabled last item: round to the first.
-        {[](EntryDialog& d) {
-             ::EnableWindow(d.Item(IDCANCEL), FALSE);
-             ::SetFocus(d.Item(IDOK));
-             SendKey(VK_DOWN);
-         },
-         IDC_FORM_NAME},
+        {FocusThen(IDOK, VK_DOWN, [](EntryDialog& d) { ::EnableWindow(d.Item(IDCANCEL), FALSE); }), IDC_FORM_NAME},
         // Nothing enabled: every search gives up and the current item stays.
         {[](EntryDialog& d) {
              for (int id : {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK})
                  ::EnableWindow(d.Item(id), FALSE);
-             short next = -1;
-             EXPECT_EQ(d.table.CheckNextEnableItem(&next), 0);
-             EXPECT_EQ(next, 0);
+             EXPECT_EQ(Found(d.table, kNext), std::make_pair(0, 0));
              EXPECT_EQ(d.table.DialogKeyDown(VK_DOWN), 1);
              EXPECT_EQ(d.table.DialogKeyDown(VK_RETURN), 1);
              EXPECT_EQ(d.table.ResetFocusPos(), 1);
          },
          0},
-    };
-    EXPECT_EQ(dialog.Play(beats), IDABORT);
+    }), IDABORT);
 }
 
 // Which keys an edit hands on: a linked edit sends its keys to the dialog as
@@ -204,18 +189,14 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
     dialog.beforeInit = [](EntryDialog& d) {
         d.table.SecretLink(IDC_READING_MAIN, kLinkUp, kLinkDown, kLinkEnter, kLinkSpace, kLinkFuncKey);
     };
-    const std::vector<Beat> beats = {
+    EXPECT_EQ(dialog.Play({
         // (The space itself is still typed: its character comes from the
         // loop's translation, before the key reaches the edit.)
         {Keys({VK_SPACE, VK_RETURN, VK_F3, VK_DOWN, VK_UP}), IDC_READING_MAIN,
          {ExpectedMessage(kEditChange), {kLinkSpace, 0}, {kLinkEnter, 0}, {kLinkFuncKey, VK_F3}, {kLinkDown, 0},
           {kLinkUp, 0}}},
-        {FocusThen(IDC_READING_KANA, VK_RETURN), IDC_READING_MULTI},
-        {[](EntryDialog& d) {
-             d.commands.clear();
-             Keys({'A', VK_RETURN, 'B', VK_UP})(d);
-         },
-         IDC_READING_MULTI, {kEditChange, kEditChange, kEditChange},
+        {FocusThen(IDC_READING_KANA, VK_RETURN), IDC_READING_MULTI, {}, [](EntryDialog& d) { d.commands.clear(); }},
+        {Keys({'A', VK_RETURN, 'B', VK_UP}), IDC_READING_MULTI, {kEditChange, kEditChange, kEditChange},
          [](EntryDialog& d) {
              HWND multi = d.Item(IDC_READING_MULTI);
              EXPECT_EQ(TextOf(multi), "a\r\nb");  // Up moved the caret only
@@ -228,12 +209,10 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
          }},
         {Keys({VK_F5}), IDC_READING_MULTI, {{kFuncKeyMsg, VK_F5}}},
         {Keys({VK_ESCAPE}), 0},  // the dialog manager cancels
-    };
-    EXPECT_EQ(dialog.Play(beats), IDCANCEL);
+    }), IDCANCEL);
 }
 
-class TableProbe : public CDlgSb {
-public:
+struct TableProbe : CDlgSb {
     using CDlgSb::GetItem;
 };
 
@@ -251,47 +230,21 @@ TEST(Table, GetItemWalksATemplate)
     EXPECT_EQ(reinterpret_cast<uint8_t*>(item), bytes.data() + bytes.size());
 }
 
-TEST(Table, InitAttachesEveryControlAndTheEndGivesThemBack)
-{
-    ScriptedDialog dialog(IDD_FORM);
-    dialog.onInit = [](ScriptedDialog& d) {
-        HWND edit = d.Item(IDC_FORM_NAME);
-        LONG_PTR editProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
-        EXPECT_EQ(CDlgSb().Init(&d, 4242, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
-        EXPECT_EQ(CDlgSb().Init(&d, IDD_RADIO_END, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);  // its controls are not here
-        {
-            CDlgSb table;
-            EXPECT_EQ(table.InitDll(&d, ::GetModuleHandleA(nullptr), IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 1);
-            EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
-            EXPECT_EQ(::GetFocus(), edit);
-            // A second table cannot attach to controls that are taken.
-            EXPECT_EQ(CDlgSb().Init(&d, IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
-        }
-        EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
-        EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), editProc);
-        return FALSE;
-    };
-    EXPECT_EQ(dialog.DoModal(), IDABORT);
-}
-
 TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
 {
     EntryDialog dialog(IDD_RADIO_FIRST);
     dialog.beforeInit = [](EntryDialog& d) { ::CheckDlgButton(d.m_hWnd, IDC_FIRST_RADIO_C, BST_CHECKED); };
-    const std::vector<Beat> beats = {
+    EXPECT_EQ(dialog.Play({
         {nullptr, IDC_FIRST_RADIO_C, Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
         {[](EntryDialog& d) {
              ::SetFocus(d.Item(IDC_FIRST_EDIT));
              d.table.SetFocusID(IDC_FIRST_RADIO_A);
              EXPECT_EQ(d.table.ResetFocusPos(), 1);  // on the group's checked button
-             short id = 0;
-             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
-             EXPECT_EQ(id, IDC_FIRST_RADIO_C);
+             EXPECT_EQ(Found(d.table, kPage), std::make_pair(1, IDC_FIRST_RADIO_C));
          },
          IDC_FIRST_RADIO_C,
          Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
-    };
-    EXPECT_EQ(dialog.Play(beats), IDABORT);
+    }), IDABORT);
 }
 
 // Each message box shown while the hook is set: title, text and the marks
@@ -324,10 +277,29 @@ LRESULT CodeFor(HWND hwnd, UINT key)
     return ::SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query));
 }
 
-TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
+// Init attaches every control and the table's end gives them back, so that
+// the host's table (attached next) can take them; then the operations a host
+// calls from its handlers.
+TEST(Table, InitTheEndHostOperationsTheMessageBoxAndDialogCodes)
 {
     EntryDialog dialog(IDD_FORM);
-    const std::vector<Beat> beats = {
+    dialog.beforeInit = [](EntryDialog& d) {
+        HWND edit = d.Item(IDC_FORM_NAME);
+        LONG_PTR editProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+        EXPECT_EQ(CDlgSb().Init(&d, 4242, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+        EXPECT_EQ(CDlgSb().Init(&d, IDD_RADIO_END, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);  // its controls are not here
+        {
+            CDlgSb table;
+            EXPECT_EQ(table.InitDll(&d, ::GetModuleHandleA(nullptr), IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 1);
+            EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
+            EXPECT_EQ(::GetFocus(), edit);
+            // A second table cannot attach to controls that are taken.
+            EXPECT_EQ(CDlgSb().Init(&d, IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+        }
+        EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
+        EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), editProc);
+    };
+    EXPECT_EQ(dialog.Play({
         {[](EntryDialog& d) {
              g_host = d.m_hWnd;
              HHOOK hook = ::SetWindowsHookExA(WH_CBT, CatchBox, nullptr, ::GetCurrentThreadId());
@@ -340,18 +312,14 @@ TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
                                      "\x82\xDC\x82\xB9\x82\xF1\x81\x42 icon";
              EXPECT_EQ(g_boxes, std::vector<std::string>{box});
              // The first enabled item is the edit: no question arises.
-             short id = 0;
-             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
-             EXPECT_EQ(id, IDC_FORM_NAME);
+             EXPECT_EQ(Found(d.table, kPage), std::make_pair(1, IDC_FORM_NAME));
              // With the edit disabled the group comes first, and none is checked.
              // (The focus leaves first: the dialog would hand it to a radio button.)
              ::SetFocus(d.Item(IDOK));
              ::EnableWindow(d.Item(IDC_FORM_NAME), FALSE);
-             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 0);
-             EXPECT_EQ(id, 0);
+             EXPECT_EQ(Found(d.table, kPage), std::make_pair(0, 0));
              ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
-             EXPECT_EQ(d.table.CheckPageEnableItem(&id), 1);
-             EXPECT_EQ(id, IDC_FORM_RADIO_C);
+             EXPECT_EQ(Found(d.table, kPage), std::make_pair(1, IDC_FORM_RADIO_C));
              EXPECT_EQ(g_boxes, std::vector<std::string>(2, box));
              ::UnhookWindowsHookEx(hook);
          },
@@ -361,14 +329,11 @@ TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
              EXPECT_EQ(d.table.CheckPullDown(), 1);
              EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-             short id = 0;
-             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 1);  // the combo box is current now
-             EXPECT_EQ(id, IDC_FORM_LIST);
+             EXPECT_EQ(Found(d.table, kNext), std::make_pair(1, IDC_FORM_LIST));  // the combo box is current now
              d.table.ClosePull(5);
              d.table.ClosePull(99);  // out of the table: nothing
              d.table.SetFocusID(IDCANCEL);
-             EXPECT_EQ(d.table.CheckNextEnableItem(&id), 0);
-             EXPECT_EQ(id, 0);
+             EXPECT_EQ(Found(d.table, kNext), std::make_pair(0, 0));
              d.table.SetFocusID(999);  // unknown: the current item stays
              EXPECT_EQ(d.table.ResetFocusPos(), 1);
          },
@@ -386,8 +351,7 @@ TEST(Table, HostOperationsTheMessageBoxAndDialogCodes)
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
          },
          IDCANCEL},
-    };
-    EXPECT_EQ(dialog.Play(beats), IDABORT);
+    }), IDABORT);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 // table takes from a template, and truncated or malformed templates.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "TemplateBuilder.h"
 #include "entry/CDlgTemplateReader.h"
 
@@ -28,15 +26,11 @@ Table Read(const std::vector<uint8_t>& bytes)
     UINT* ids = reinterpret_cast<UINT*>(1);
     BYTE* types = reinterpret_cast<BYTE*>(1);
     short* groups = reinterpret_cast<short*>(1);
-    Table table = {Reader::ReadTable(bytes.data(), bytes.size(), &count, &ids, &types, &groups), {}, {}, {}};
-    if (table.result != 1) {
-        table.untouched = count == 7 && ids == reinterpret_cast<UINT*>(1) && types == reinterpret_cast<BYTE*>(1) &&
-                          groups == reinterpret_cast<short*>(1);
-        return table;
-    }
-    table.ids.assign(ids, ids + count);
-    table.types.assign(types, types + count);
-    table.groups.assign(groups, groups + count);
+    int result = Reader::ReadTable(bytes.data(), bytes.size(), &count, &ids, &types, &groups);
+    if (result != 1)
+        return {result, {}, {}, {}, count == 7 && ids == reinterpret_cast<UINT*>(1) &&
+                                        types == reinterpret_cast<BYTE*>(1) && groups == reinterpret_cast<short*>(1)};
+    Table table = {result, {ids, ids + count}, {types, types + count}, {groups, groups + count}};
     Reader::FreeTable(ids, types, groups);
     return table;
 }
@@ -61,14 +55,13 @@ TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrderAndFailsOnEveryCut)
             Table cut = Read(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(size)));
             EXPECT_TRUE(size >= whole ? cut.ids == table.ids : cut.result == 0 && cut.untouched) << size;
         }
+        UINT count;
+        UINT* ids;
+        BYTE* types;
+        short* groups;
+        EXPECT_EQ(Reader::ReadTable(nullptr, 100, &count, &ids, &types, &groups), 0);
+        EXPECT_EQ(Reader::ReadTable(bytes.data(), bytes.size(), nullptr, &ids, &types, &groups), 0);
     }
-    UINT count;
-    UINT* ids;
-    BYTE* types;
-    short* groups;
-    std::vector<uint8_t> data = TemplateBuilder::Example();
-    EXPECT_EQ(Reader::ReadTable(nullptr, 100, &count, &ids, &types, &groups), 0);
-    EXPECT_EQ(Reader::ReadTable(data.data(), data.size(), nullptr, &ids, &types, &groups), 0);
 }
 
 // The header names a menu and a class and sets a font; only the count's

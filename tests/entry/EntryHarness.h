@@ -106,10 +106,12 @@ protected:
     }
 };
 
-// Gives item nID the focus as a click or a host would, then presses vk.
-inline Act FocusThen(int nID, WORD vk)
+// After before, gives item nID the focus as a click or a host would, then presses vk.
+inline Act FocusThen(int nID, WORD vk, Act before = nullptr)
 {
     return [=](EntryDialog& d) {
+        if (before)
+            before(d);
         ::SetFocus(d.Item(nID));
         SendKey(vk);
     };

@@ -19,7 +19,6 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
 {
     CWnd edit;
     ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr));
-    HWND hwnd = edit.m_hWnd;
     // The conversion bits before FepOn, its kana flag, the bits while on and after FepOff.
     const std::tuple<DWORD, short, DWORD, DWORD> cases[] = {
         {kHiraganaFull | IME_CMODE_ROMAN, 1, kHalfKatakana | IME_CMODE_ROMAN, kHiraganaFull | IME_CMODE_ROMAN},
@@ -27,36 +26,36 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
         {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
     };
     for (const auto& [before, kana, on, after] : cases) {
-        SetIme(hwnd, FALSE, before);
+        SetIme(edit.m_hWnd, FALSE, before);
         CFep fep;
         EXPECT_EQ(fep.FepOn(&edit, 3, 4, kana), 1);
-        EXPECT_TRUE(ImeIs(hwnd, TRUE, on)) << before;
+        EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, on)) << before;
         fep.FepOff();
-        EXPECT_TRUE(ImeIs(hwnd, FALSE, after)) << before;
+        EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, after)) << before;
     }
 
     // A second FepOn leaves the IME alone but forgets the saved bits.
-    SetIme(hwnd, FALSE, kHiraganaFull);
+    SetIme(edit.m_hWnd, FALSE, kHiraganaFull);
     CFep fep;
     EXPECT_EQ(fep.KanaOn(&edit, 0, 0), 1);
     EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);
-    EXPECT_TRUE(ImeIs(hwnd, TRUE, kHalfKatakana));
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHalfKatakana));
     fep.FepOff();
-    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHalfKatakana));
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHalfKatakana));
     // FepOff in the off state still closes what others opened; without a
     // target, nothing happens.
-    SetIme(hwnd, TRUE, kHiraganaFull);
+    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
     fep.FepOff();
-    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
-    SetIme(hwnd, TRUE, kHiraganaFull);
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHiraganaFull));
+    SetIme(edit.m_hWnd, TRUE, kHiraganaFull);
     CFep none;
     EXPECT_EQ(none.FepOn(nullptr, 0, 0, 1), 0);
     none.FepOff();
-    EXPECT_TRUE(ImeIs(hwnd, TRUE, kHiraganaFull));
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHiraganaFull));
     // FepAbsOff closes an open IME.
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(nullptr);
-    EXPECT_TRUE(ImeIs(hwnd, FALSE, kHiraganaFull));
+    EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHiraganaFull));
 }
 
 // The reading a real Japanese IME would report, under its index.
@@ -100,10 +99,8 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
         // The first item had the focus before SetFep: it switches on by its own message.
         EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));
     };
-    auto ime = [](BOOL open, DWORD conversion) {
-        return [=](EntryDialog&) { EXPECT_TRUE(ImeIs(::GetFocus(), open, conversion)); };
-    };
-    const std::vector<Beat> beats = {
+    auto ime = [](BOOL on, DWORD mode) { return [=](EntryDialog&) { EXPECT_TRUE(ImeIs(::GetFocus(), on, mode)); }; };
+    EXPECT_EQ(dialog.Play({
         {nullptr, IDC_READING_MAIN, {}, ime(TRUE, IME_CMODE_FULLSHAPE)},
         {Keys({VK_RETURN}), IDC_READING_FIELD, {}, ime(FALSE, IME_CMODE_FULLSHAPE)},
         {[](EntryDialog& d) {
@@ -139,8 +136,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
              EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9", IDC_READING_KANA), "\xB6\xB7");
          },
          0},
-    };
-    EXPECT_EQ(dialog.Play(beats), IDABORT);
+    }), IDABORT);
 }
 
 } // namespace

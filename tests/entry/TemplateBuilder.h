@@ -16,20 +16,14 @@ struct TemplateBuilder {
     // named, a menu by name and a window class by ordinal.
     TemplateBuilder& Header(uint32_t style, uint16_t count, bool named = false)
     {
-        if (extended) {
+        if (extended)
             Dword(0xFFFF0001);  // version 1, signature
-            Dword(0);           // help ID
-        }
         Styles(style);
         Word(count);
         for (int i = 0; i < 4; ++i)
             Word(10);  // x, y, cx, cy
-        if (named) {
-            String("MENU");
-            Dword(0x8002FFFF);
-        } else {
-            Dword(0);  // no menu, default class
-        }
+        String(named ? "MENU" : "");         // a menu by name, or none
+        named ? Dword(0x8002FFFF) : Word(0);  // a class by ordinal, or the default
         String("t");
         if (style & kSetFont) {
             Word(9);  // point size
@@ -46,19 +40,13 @@ struct TemplateBuilder {
     TemplateBuilder& Item(uint32_t style, uint32_t id, uint16_t atom, const std::vector<uint8_t>& creationData = {},
                           const std::string& className = "")
     {
-        if (extended)
-            Dword(0);  // help ID
         Styles(style);
         Dword(0x00050005);  // x, y
         Dword(0x00050005);  // cx, cy
         extended ? Dword(id) : Word(static_cast<uint16_t>(id));
-        if (className.empty()) {
-            Dword(0xFFFFu | atom << 16);
-            String("x");
-        } else {
-            String(className);
-            Dword(0x0007FFFF);
-        }
+        // Class, then title: an atom and a text, or a name and an ordinal.
+        className.empty() ? Dword(0xFFFFu | atom << 16) : String(className);
+        className.empty() ? String("x") : Dword(0x0007FFFF);
         Word(static_cast<uint16_t>(creationData.size()));
         bytes.insert(bytes.end(), creationData.begin(), creationData.end());
         Align();
@@ -93,9 +81,11 @@ struct TemplateBuilder {
             Word(static_cast<uint8_t>(c));
     }
     void Align() { bytes.resize((bytes.size() + 3) & ~size_t(3)); }
-    // Style and extended style, in the order of the form.
+    // The help ID of the extended form, then style and extended style in the order of the form.
     void Styles(uint32_t style)
     {
+        if (extended)
+            Dword(0);
         Dword(extended ? 0 : style);
         Dword(extended ? style : 0);
     }

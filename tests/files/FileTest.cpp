@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include <direct.h>
 
@@ -37,8 +35,7 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
 {
     TempFolder temp;
     CLocalFile local;
-    std::string name = temp.File(kHyou + ".dat");
-    std::string data = Pattern(100000);
+    std::string name = temp.File(kHyou + ".dat"), data = Pattern(100000);
     EXPECT_EQ(local.WriteFile(name.c_str(), 1000, reinterpret_cast<unsigned char*>(&data[0])), 1);
     EXPECT_EQ(ReadBytes(name), data.substr(0, 1000));
     EXPECT_EQ(local.CheckFileExist(temp.File("*.dat").c_str()), 1);
@@ -76,8 +73,7 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
 {
     TempFolder temp;
     CFileCopy copier;
-    std::string source = temp.File("source.dat");
-    std::string destination = temp.File("copy.dat");
+    std::string source = temp.File("source.dat"), destination = temp.File("copy.dat");
     std::string data = Pattern(100000);
     const std::pair<size_t, std::vector<DWORD>> copies[] = {{70000, {32000, 32000, 6000}}, {32000, {32000}}, {0, {}}};
     for (const auto& copy : copies) {
@@ -121,8 +117,7 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
 {
     TempFolder temp;
     const std::filesystem::path start = std::filesystem::current_path();
-    std::string folder = temp.Path().string() + "\\";
-    std::string hyou = folder + kHyou + "\\";
+    std::string folder = temp.Path().string() + "\\", hyou = folder + kHyou + "\\";
     ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
     std::string lower = folder;
     ::CharLowerA(&lower[0]);
@@ -133,8 +128,7 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
         // drive, and 表 ends in a 0x5C trail byte but still gets a backslash.
         const struct {
             std::string path;
-            int result;
-            int drive;
+            int result, drive;
             std::string after;
         } rows[] = {
             {lower, 1, 3, folder}, {"C:\\", 1, 3, "C:\\"}, {"z:", 1, 26, ""}, {hyou, 1, 3, hyou},
@@ -157,8 +151,7 @@ TEST(CGetDriveType, EveryKindOfDrive)
     const struct {
         char letter;
         UINT system;
-        short kind;
-        short check;  // of DirOpe: 0 for a floppy without a medium
+        short kind, check;  // check: of DirOpe, 0 for a floppy without a medium
     } drives[] = {
         {'C', DRIVE_FIXED, 2, 1}, {'Z', DRIVE_FIXED, 2, 1}, {'Q', DRIVE_NO_ROOT_DIR, 4, 1},
         {'F', DRIVE_REMOVABLE, 1, 1}, {'G', DRIVE_REMOVABLE, 1, 0}, {'N', DRIVE_REMOTE, 3, 1},
@@ -192,13 +185,10 @@ TEST(CGetDriveType, EveryKindOfDrive)
 TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
 {
     TempFolder temp;
-    std::string lock = temp.File("DATA.SEM");
-    std::string second = temp.File("OTHER.SEM");
+    std::string lock = temp.File("DATA.SEM"), second = temp.File("OTHER.SEM");
     std::string nowhere = temp.File("no-such-folder\\DATA.SEM");
-    char computerName[16] = "";
-    char userName[257] = "";
-    DWORD computerSize = sizeof computerName;
-    DWORD userSize = sizeof userName;
+    char computerName[16] = "", userName[257] = "";
+    DWORD computerSize = sizeof computerName, userSize = sizeof userName;
     ASSERT_TRUE(::GetComputerNameA(computerName, &computerSize) && ::GetUserNameA(userName, &userSize));
     const std::string computer = computerName, user = userName, own = computer + ":" + user;
     {

@@ -5,8 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "support/FilesHarness.h"
 #include "support/ImportPatch.h"
@@ -19,9 +18,11 @@
 // Reaches the private operations (the class names it as a friend).
 class CValueMgrTestAccess {
 public:
-    static int GetRegInstallPath(CValueMgr* values, char* buffer, long size)
+    // "result text" of GetRegInstallPath into size bytes holding "kept".
+    static std::string InstallPath(CValueMgr* values, long size)
     {
-        return values->GetRegInstallPath(buffer, size);
+        char text[MAX_PATH] = "kept";
+        return std::to_string(values->GetRegInstallPath(text, size)) + " " + text;
     }
 };
 
@@ -86,9 +87,6 @@ protected:
             Point("Common AppData", commonAppData, key);
             Point("Common Documents", commonDocuments, key);
         }
-        char name[] = "";
-        values->Set(name, 0);
-        values->SetMode(0);
     }
     ~FolderTest() override
     {
@@ -161,13 +159,10 @@ protected:
 
     TempFolder temp;
     std::string root = temp.Path().string();
-    std::string personal = MakeFolder("Documents");
-    std::string appData = MakeFolder("AppData");
-    std::string commonAppData = MakeFolder("ProgramData");
-    std::string commonDocuments = MakeFolder("Public");
-    std::string install = MakeFolder("install");
-    std::string product = personal + "Velmora\\ZR8\\";
-    std::string shared = commonDocuments + "Velmora\\ZR8\\";
+    std::string personal = MakeFolder("Documents"), appData = MakeFolder("AppData"), install = MakeFolder("install");
+    std::string commonAppData = MakeFolder("ProgramData"), commonDocuments = MakeFolder("Public");
+    // The product's folders, per user and shared.
+    std::string product = personal + "Velmora\\ZR8\\", shared = commonDocuments + "Velmora\\ZR8\\";
     std::vector<std::unique_ptr<ScopedRegistryValue>> shell;
     std::vector<std::unique_ptr<ImportPatch>> patches;
     CValueMgr* values = CValueMgr::Instance();
@@ -179,12 +174,11 @@ using CValueMgrTest = FolderTest;
 using StartupFilesTest = FolderTest;
 
 // Values live from Instance to Release; then the folder kinds of each mode.
-TEST_F(CValueMgrTest, ValuesAndFolderKindsOnVistaAndLater)
+TEST_F(CValueMgrTest, ValuesFolderKindsOnVistaAndLaterAndTheInstallFolder)
 {
     EXPECT_EQ(CValueMgr::Instance(), values);
-    std::string fifty(50, 'N');
+    std::string fifty(50, 'N'), fiftyOne(51, 'X');
     values->Set(&fifty[0], 7);
-    std::string fiftyOne(51, 'X');
     values->Set(&fiftyOne[0], 10);
     EXPECT_EQ(std::string(values->GetName()), fifty);  // too long: kept
     EXPECT_EQ(values->GetNo(), 10);                    // number stored anyway
@@ -226,12 +220,9 @@ TEST_F(CValueMgrTest, ValuesAndFolderKindsOnVistaAndLater)
     EXPECT_EQ(FolderName(5), "0 ");
     EXPECT_EQ(FolderName(2), "0 Velmora\\ZR8Demo\\");
     EXPECT_EQ(FolderName(18), "1 " + BinFolder());
-}
 
-// The install folder of each mode: the value read whole, or a failure that
-// keeps the caller's text (no key, no value, too little room).
-TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
-{
+    // The install folder of each mode: the value read whole, or a failure that
+    // keeps the caller's text (no key, no value, too little room).
     const std::string folder = "C:\\Program Files\\Velmora\\\x94\x5F\x8B\xC6\\";  // 農業
     const char* const keys[] = {"SOFTWARE\\Velmora\\ZR8\\Registration", "SOFTWARE\\Velmora\\ZR8Taiken\\Registration"};
     for (short mode = 0; mode < 2; ++mode) {
@@ -239,18 +230,13 @@ TEST_F(CValueMgrTest, InstallFolderFromTheRegistry)
         HKEY key = nullptr;
         bool keyExisted = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keys[mode], 0, KEY_READ, &key) == ERROR_SUCCESS;
         ::RegCloseKey(key);
-        char buffer[MAX_PATH] = "default";
-        char small[8] = "small";
-        EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 0);
+        EXPECT_EQ(CValueMgrTestAccess::InstallPath(values, MAX_PATH), "0 kept");
         {
             ScopedRegistryValue other(HKEY_LOCAL_MACHINE, keys[mode], "Other", "x");
-            EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 0);
-            EXPECT_STREQ(buffer, "default");
+            EXPECT_EQ(CValueMgrTestAccess::InstallPath(values, MAX_PATH), "0 kept");
             ScopedRegistryValue install(HKEY_LOCAL_MACHINE, keys[mode], "InstallFolder", folder);
-            EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, small, sizeof small), 0);
-            EXPECT_STREQ(small, "small");
-            EXPECT_EQ(CValueMgrTestAccess::GetRegInstallPath(values, buffer, sizeof buffer), 1);
-            EXPECT_EQ(std::string(buffer), folder) << "mode " << mode;
+            EXPECT_EQ(CValueMgrTestAccess::InstallPath(values, 8), "0 kept");
+            EXPECT_EQ(CValueMgrTestAccess::InstallPath(values, MAX_PATH), "1 " + folder) << "mode " << mode;
         }
         if (!keyExisted)
             ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, keys[mode]);
@@ -283,7 +269,7 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
     }
 }
 
-TEST_F(FolderTest, SpecialFoldersAndFilePaths)
+TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
 {
     // Application files by location ("" when it fails); where 6 is accepted
     // but no single code: the bare name.
@@ -312,10 +298,8 @@ TEST_F(FolderTest, SpecialFoldersAndFilePaths)
         EXPECT_EQ(std::string(buffer), row.second);
     }
 
-    const std::string forms = product + "PForm\\";
-    const long exact = static_cast<long>(product.size() + 1);
-    const long formsExact = static_cast<long>(forms.size() + 1);
-    const std::string fail = "(failed)";
+    const std::string forms = product + "PForm\\", fail = "(failed)";
+    const long exact = static_cast<long>(product.size() + 1), formsExact = static_cast<long>(forms.size() + 1);
     const SpGetter sp = &CUtyFile::GetSpFolderPath, qv6 = &CUtyFile::GetSpFolderPathForQV6,
                    qv7 = &CUtyFile::GetSpFolderPathForQV7;
     const struct {
@@ -331,32 +315,27 @@ TEST_F(FolderTest, SpecialFoldersAndFilePaths)
         {0, sp, 0, fail, 16}, {0, sp, 8, fail, 16},
         // The folder and its terminator fit exactly, or the call fails.
         {0, sp, 2, product, exact}, {0, sp, 2, fail, exact - 1}, {0, sp, 6, forms, formsExact},
-        {0, sp, 6, fail, formsExact - 1},
         // The sibling edition's generations 6 and 7 know kind 2 only.
         {0, qv6, 2, product}, {0, qv7, 2, personal + "Velmora\\ZR7\\"}, {0, qv6, 3, fail}, {0, qv7, 7, fail},
         {10, sp, 2, personal + "Velmora\\QV8\\"}, {10, sp, 3, commonDocuments + "Velmora\\QV8\\"},
         {10, sp, 7, commonAppData + "Velmora\\QV8\\", 99}, {10, qv6, 2, personal + "Velmora\\QV6\\"},
         {10, qv7, 2, personal + "Velmora\\QV7\\"}, {3, sp, 2, personal + "Velmora\\TD8\\"}, {3, sp, 3, shared},
         {4, qv7, 2, personal + "Velmora\\TD7\\"}, {11, sp, 3, commonDocuments + "Velmora\\QV8\\"},
-        {11, sp, 6, personal + "Velmora\\TD8\\PForm\\"},
+        {11, sp, 6, personal + "Velmora\\TD8\\PForm\\"}, {0, sp, 6, fail, formsExact - 1},
     };
     for (const auto& row : rows) {
         char qv[] = "QV";
         values->Set(qv, row.product);
         EXPECT_EQ(SpFolder(row.kind, row.size, row.get), row.folder) << row.product << " " << row.kind;
     }
-    char buffer[4] = "old";
+    char buffer[MAX_PATH] = "old";
     EXPECT_EQ(files.GetSpFolderPath(1, buffer, 0), 0);
     EXPECT_STREQ(buffer, "old");
     EXPECT_EQ(files.GetSpFolderPath(1, nullptr, 10), 0);
-}
 
-// When the shell cannot locate a folder, three of them are read from the
-// "Shell Folders" key; Wine has copied the unusable setting there by then,
-// which is what the fallback must return.
-TEST_F(FolderTest, ShellFoldersRegistryFallback)
-{
-    char buffer[MAX_PATH];
+    // When the shell cannot locate a folder, three of them are read from the
+    // "Shell Folders" key; Wine has copied the unusable setting there by then,
+    // which is what the fallback must return (the last row left product 0).
     const std::string missing = root + "\\missing\\";
     Point("Common Documents", missing);
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_COMMON_DOCUMENTS, buffer, MAX_PATH), 1);
@@ -377,7 +356,7 @@ TEST_F(FolderTest, ShellFoldersRegistryFallback)
 // Every missing level is made, 0x5C trail bytes included; when a level
 // cannot be made (a file in the way, a name the system refuses, a full
 // disk) the levels the call made are removed again and what was there stays.
-TEST_F(FolderTest, CreateFolderAllOrNothing)
+TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
 {
     const std::pair<std::string, bool> checks[] = {
         {"C:\\Windows", true}, {root + "\\", true}, {root + "\\no-such-file.txt", true}, {root + "\\absent\\", false},
@@ -386,8 +365,7 @@ TEST_F(FolderTest, CreateFolderAllOrNothing)
         EXPECT_EQ(files.CheckFolderExist(&check.first[0]) != 0, check.second) << check.first;
     EXPECT_EQ(files.CheckFolderExist(nullptr), 0);
 
-    std::string a = MakeFolder("A");
-    std::string path = a + "B\\C\\";
+    std::string a = MakeFolder("A"), path = a + "B\\C\\";
     char existing[MAX_PATH] = "";
     ASSERT_EQ(files.CreateFolder(&path[0], 0, existing, sizeof existing), 1);
     EXPECT_TRUE(IsFolder(path));
@@ -435,23 +413,20 @@ TEST_F(FolderTest, CreateFolderAllOrNothing)
     EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 1);
     EXPECT_TRUE(::RemoveDirectoryA(path.c_str()));
     EXPECT_TRUE(::RemoveDirectoryA(scratch.c_str()));
-}
 
-// On NT systems open access starts "cacls.exe" for the new tree (a recorder
-// of that name beside the program shows its command line), and a file takes
-// the access rights of its folder; Windows 98 has neither.
-TEST_F(FolderTest, AccessRightsOnNtSystemsOnly)
-{
+    // On NT systems open access starts "cacls.exe" for the new tree (a recorder
+    // of that name beside the program shows its command line), and a file takes
+    // the access rights of its folder; Windows 98 has neither.
     CurrentFolder inside(install);
     ::CopyFileA((BinFolder() + "zr8_files_helper.exe").c_str(), (install + "cacls.exe").c_str(), FALSE);
     std::string folder = MakeFolder("shared");
-    std::string file = folder + "data.txt";
+    file = folder + "data.txt";
     WriteBytes(file, "x");
     // Everyone and the owner may only read the folder (Wine keeps this as
     // the folder's Unix mode, which the file then takes over).
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
     As(4, VER_PLATFORM_WIN32_WINDOWS);
-    std::string path = root + "\\Open98\\";
+    path = root + "\\Open98\\";
     EXPECT_EQ(files.CreateFolder(&path[0], 1, nullptr, 0), 1);
     EXPECT_TRUE(IsFolder(path));
     EXPECT_EQ(files.SetFileSecurityByOwnerFolder(&file[0]), 1);
@@ -505,10 +480,9 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
         EXPECT_EQ(ReadBytes(product + name), std::strcmp(name, "CTRLTBL.INI") ? Stamped("2.00", name) : "") << name;
     EXPECT_FALSE(IsFile(product + "ENV.ACD"));
     EXPECT_FALSE(IsFile(product + "SYOUHIZEI.XML"));
-    for (const char* name : kDemoFiles) {
-        EXPECT_EQ(ReadBytes(shared + "demo\\AO\\" + name), std::string("AO\\") + name);
-        EXPECT_EQ(ReadBytes(shared + "demo\\SIRO\\" + name), std::string("SIRO\\") + name);
-    }
+    for (const char* demo : {"AO\\", "SIRO\\"})
+        for (const char* name : kDemoFiles)
+            EXPECT_EQ(ReadBytes(shared + "demo\\" + demo + name), demo + std::string(name));
     EXPECT_EQ(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), "shipped EsMode.acd");
     for (const char* name : kTaiouFiles)
         EXPECT_EQ(ReadBytes(shared + name), std::string("shipped ") + name);
@@ -526,16 +500,15 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
         EXPECT_EQ(ReadBytes(file), "user") << file;
 
-    const std::pair<const char*, const char*> installed[] = {
-        {"CHOHYO.INI", "1.10"}, {"PRI_MODE.INI", "10.0"}, {"CHOHYO_S.INI", "2.00"}, {"PRI_MODE_S.INI", "2.10"}};
-    for (const auto& file : installed)
-        WriteBytes(product + file.first, Stamped(file.second, "installed"));
+    // The installed version, and whether the shipped 2.00 replaces it.
+    const std::tuple<const char*, const char*, bool> installed[] = {{"CHOHYO.INI", "1.10", true},
+        {"PRI_MODE.INI", "10.0", true}, {"CHOHYO_S.INI", "2.00", false}, {"PRI_MODE_S.INI", "2.10", false}};
+    for (const auto& [name, version, replaced] : installed)
+        WriteBytes(product + name, Stamped(version, "installed"));
     WriteBytes(product + "CTRLTBL.INI", "[no stamp]\r\n");
     EXPECT_EQ(files.MakeAppFile(), 1);
-    EXPECT_EQ(ReadBytes(product + "CHOHYO.INI"), Stamped("2.00", "CHOHYO.INI"));
-    EXPECT_EQ(ReadBytes(product + "PRI_MODE.INI"), Stamped("2.00", "PRI_MODE.INI"));
-    EXPECT_EQ(ReadBytes(product + "CHOHYO_S.INI"), Stamped("2.00", "installed"));
-    EXPECT_EQ(ReadBytes(product + "PRI_MODE_S.INI"), Stamped("2.10", "installed"));
+    for (const auto& [name, version, replaced] : installed)
+        EXPECT_EQ(ReadBytes(product + name), replaced ? Stamped("2.00", name) : Stamped(version, "installed"));
     EXPECT_EQ(ReadBytes(product + "CTRLTBL.INI"), Stamped("2.00", "CTRLTBL.INI"));
     EXPECT_EQ(ReadBytes(product + "ENV.ACD"), "shipped ENV.ACD");  // in this list
 
@@ -583,28 +556,21 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
 // Shift-JIS text with 0x5C trail bytes: C:\表示\データ\ .
 const std::string kDirFolder = "C:\\\x95\x5C\x8E\xA6\\\x83\x66\x81\x5B\x83\x5E\\";
 
-// TAIOU.INI in the tree, and records whose own blocks start filled (to show
-// what is left alone) naming it.
-class TaiouTest : public FolderTest {
-protected:
-    TaiouTest()
-    {
-        std::memset(&env, 0x11, sizeof env);
-        std::memset(&ext, 0x22, sizeof ext);
-        std::memset(&option, 0x33, sizeof option);
-        std::snprintf(env.DATAFOLDER, sizeof env.DATAFOLDER, "%s", folder.c_str());
-    }
+using TaiouTest = FolderTest;
 
-    std::string folder = root + "\\";
-    std::string taiou = folder + "TAIOU.INI";
+// TAIOU.INI in the tree, and records whose own blocks start filled (to show
+// what is left alone) naming it. Nothing is read or written, and no file
+// made, without a file or a record.
+TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
+{
+    std::string folder = root + "\\", taiou = folder + "TAIOU.INI";
     S_ENV env;
     S_EXTENV ext;
     S_ENVOPTION option;
-};
-
-// Nothing is read or written, and no file made, without a file or a record.
-TEST_F(TaiouTest, MissingFileIsReportedAndNeverCreated)
-{
+    std::memset(&env, 0x11, sizeof env);
+    std::memset(&ext, 0x22, sizeof ext);
+    std::memset(&option, 0x33, sizeof option);
+    std::snprintf(env.DATAFOLDER, sizeof env.DATAFOLDER, "%s", folder.c_str());
     EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
     EXPECT_EQ(files.WriteEnvToTaiou(&env, &folder[0]), -1);
     EXPECT_EQ(files.ReadTaiouOption(&env, &option), -1);
@@ -622,10 +588,9 @@ TEST_F(TaiouTest, MissingFileIsReportedAndNeverCreated)
     EXPECT_EQ(env.FORMAT, 0x11);
     EXPECT_EQ(option.KUMI_KETA, 0x33);
     EXPECT_EQ(ext.AO_U_KCODE, 0x2222);
-}
 
-TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
-{
+    // Values are truncated into their fields.
+    std::snprintf(env.DATAFOLDER, sizeof env.DATAFOLDER, "%s", folder.c_str());
     WriteBytes(taiou, "; \x91\xCE\x89\x9E\x90\xDD\x92\xE8\r\n"  // ; 対応設定
                       "[TAIOU_INFORMATION]\r\nEINOU=300\r\nFORMAT=-3\r\nFUSEN=12abc\r\nKUMI_CODE=70000\r\n"
                       "DIRFOLDER=" + kDirFolder + "\r\nHIDUKE=x\r\nKUMI_KETA=6\r\nSI_B_HCODE=-123\r\n"
@@ -650,13 +615,10 @@ TEST_F(TaiouTest, ValuesAreTruncatedIntoTheirFields)
     EXPECT_EQ(ext.HO_B_BCODE, 32767);
     EXPECT_EQ(ext.AO_U_KCODE, 0);
     EXPECT_EQ(ext.RESERVED[0], 0x22);
-}
 
-// Values are written as signed text, new keys in order after the ones
-// already there; the rest of the file stays. A folder argument overrides
-// the record's, except for reading options.
-TEST_F(TaiouTest, WritesInKeyOrderToTheRecordsOrTheGivenFolder)
-{
+    // Values are written as signed text, new keys in order after the ones
+    // already there; the rest of the file stays. A folder argument overrides
+    // the record's, except for reading options.
     WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nOTHER=keep\r\n[FILE_INFORMATION]\r\nVER=1.00\r\n");
     env.EINOU = 1;
     env.FORMAT = static_cast<signed char>(200);  // stored as -56

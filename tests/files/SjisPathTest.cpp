@@ -30,8 +30,7 @@ TEST(SjisPath, ByteRangesTrailBytesAndCase)
     SjisPath::MakeUpperAscii(upper);
     EXPECT_STREQ(upper, "C:\\TEMP\\\x83\x61X\x82\xE1Z");
     const struct {
-        const char* a;
-        const char* b;
+        const char *a, *b;
         size_t count;
         bool equal;
     } rows[] = {
