@@ -23,18 +23,12 @@ protected:
     void OnOK() override { ++oks; }
 };
 
-// Enter ends the dialog through OnOK unless a host's OnOK keeps it open;
-// Escape cancels.
+// Enter goes to OnOK, which a host's keeps open; Escape cancels.
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
-    ScriptedDialog dialog(IDD_AFX_TWO_EDITS);
+    KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
     EXPECT_EQ(dialog.m_nIDHelp, static_cast<UINT>(IDD_AFX_TWO_EDITS));
     dialog.recorded = {WM_NCCREATE, WM_INITDIALOG};
-    HWND atInit = nullptr;
-    dialog.onInit = [&atInit](ScriptedDialog& d) {
-        atInit = d.m_hWnd;
-        return TRUE;
-    };
     dialog.steps = {
         [](ScriptedDialog& d) {
             EXPECT_EQ(d.FocusID(), IDC_AFX_FIRST);  // first tab stop, from the dialog manager
@@ -44,22 +38,15 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
             EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "q");
             SendKey(VK_RETURN);  // the default button
         },
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 2);
-    // The dialog object is attached from the window's first message on.
-    EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
-    EXPECT_FALSE(::IsWindow(atInit));
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-
-    KeepOpenDialog kept(IDD_AFX_TWO_EDITS);
-    kept.steps = {
-        [](ScriptedDialog&) { SendKey(VK_RETURN); },
         [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
     };
-    EXPECT_EQ(kept.DoModal(), IDCANCEL);
-    EXPECT_EQ(kept.oks, 1);
-    EXPECT_EQ(kept.stepsRun, 2);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.oks, 1);
+    EXPECT_EQ(dialog.stepsRun, 3);
+    // The dialog object is attached from the window's first message on.
+    EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
+    EXPECT_FALSE(::IsWindow(dialog.log.Messages().front().hwnd));
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
     EXPECT_EQ(CDialog(4242).DoModal(), -1);
 }
 
@@ -94,10 +81,9 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         modeless.GetDlgItem(IDC_AFX_FIRST)->SetFocus();
         PumpPending();
         SendKey(VK_TAB);
-        for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 3000;) {
-            MSG msg;
-            if (::GetDlgCtrlID(::GetFocus()) == IDC_AFX_SECOND)
-                break;
+        MSG msg;
+        for (DWORD start = ::GetTickCount();
+             ::GetDlgCtrlID(::GetFocus()) != IDC_AFX_SECOND && ::GetTickCount() - start < 3000;) {
             if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
                 app.PumpMessage();
             else
@@ -142,8 +128,8 @@ private:
     bool* m_deleted;
 };
 
-// A dialog owned by the main frame; the frame deletes itself and its
-// destruction ends the application loop.
+// A dialog owned by the main frame, ended by Enter through the default
+// OnOK; the frame deletes itself and its destruction ends the application loop.
 TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
 {
     CWinApp app;
@@ -159,7 +145,7 @@ TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
         EXPECT_EQ(d.GetOwner(), frame);
         EXPECT_EQ(edit->GetTopLevelFrame(), frame);
         EXPECT_EQ(frame->GetParentFrame(), nullptr);
-        d.EndDialog(IDOK);
+        SendKey(VK_RETURN);
     }};
     EXPECT_EQ(dialog.DoModal(), IDOK);
     frame->DestroyWindow();
