@@ -23,7 +23,8 @@ protected:
     void OnOK() override { ++oks; }
 };
 
-// Enter goes to OnOK, which a host's keeps open; Escape cancels.
+// Enter goes to OnOK (a host's here, which keeps the dialog open); Escape
+// cancels.
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
     KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
