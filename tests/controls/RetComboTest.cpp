@@ -8,23 +8,19 @@
 
 namespace {
 
-class RetComboTest : public HostFixture {
-protected:
+using RetComboTest = HostFixture;
+
+TEST_F(RetComboTest, ReportsWithTheListOpenAndClosed)
+{
+    CRetCombo combo;
+    Recorder<CWnd> second;
     // The log is the sequence, each message with its receiver.
-    ::testing::AssertionResult Sent(const std::vector<ExpectedMessage>& expected, std::vector<HWND> receivers)
-    {
+    auto sent = [this](const std::vector<ExpectedMessage>& expected, std::vector<HWND> receivers) {
         std::vector<HWND> got;
         for (const LoggedMessage& m : log.Messages())
             got.push_back(m.hwnd);
         return got == receivers ? Logged(expected) : ::testing::AssertionFailure() << "receivers differ";
-    }
-
-    CRetCombo combo;
-    Recorder<CWnd> second;
-};
-
-TEST_F(RetComboTest, ReportsWithTheListOpenAndClosed)
-{
+    };
     ASSERT_TRUE(second.CreateEx(0, nullptr, "", WS_CHILD, 0, 0, 10, 10, host.m_hWnd, nullptr));
     second.out = &log;
     second.recorded = {kKey, kShiftUp, kCloseUp};
@@ -41,34 +37,34 @@ TEST_F(RetComboTest, ReportsWithTheListOpenAndClosed)
     ::SetFocus(h);
     Pump();
     Key(h, VK_ESCAPE);
-    EXPECT_TRUE(Sent({{kKey, 1, 0}, {kKey, 1, 0}}, {p, s})) << "Escape, closed";
+    EXPECT_TRUE(sent({{kKey, 1, 0}, {kKey, 1, 0}}, {p, s})) << "Escape, closed";
     Key(h, VK_DOWN);  // listed: reported, second receiver first; the selection stays
     Key(h, VK_F3);
     EXPECT_EQ(combo.GetCurSel(), 0);
-    EXPECT_TRUE(Sent({{kKey, 0, VK_DOWN}, {kKey, 0, VK_DOWN}, {kKey, 0, VK_F3}, {kKey, 0, VK_F3}}, {s, p, s, p}));
+    EXPECT_TRUE(sent({{kKey, 0, VK_DOWN}, {kKey, 0, VK_DOWN}, {kKey, 0, VK_F3}, {kKey, 0, VK_F3}}, {s, p, s, p}));
     Key(h, VK_F2);
     Key(h, VK_CONTROL);
     Key(h, VK_F2);
-    EXPECT_TRUE(Sent({{WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)}}, {frame->m_hWnd})) << "F2, Ctrl+F2";
+    EXPECT_TRUE(sent({{WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)}}, {frame->m_hWnd})) << "F2, Ctrl+F2";
     Key(h, VK_SPACE, " ");
     EXPECT_TRUE(combo.GetDroppedState());
     Key(h, VK_DOWN);  // open: moves, not reported
     EXPECT_EQ(combo.GetCurSel(), 1);
     Key(h, VK_RETURN);
     EXPECT_FALSE(combo.GetDroppedState());
-    EXPECT_TRUE(Sent({{kKey, 0, 0}, {kKey, 0, 0}}, {p, s})) << "Enter, open";
+    EXPECT_TRUE(sent({{kKey, 0, 0}, {kKey, 0, 0}}, {p, s})) << "Enter, open";
     ::PostMessageA(h, WM_KEYUP, VK_SHIFT, 0xC0000001);
     Pump();
-    EXPECT_TRUE(Sent({{kShiftUp, 0}, {kShiftUp, 0}}, {p, s}));
+    EXPECT_TRUE(sent({{kShiftUp, 0}, {kShiftUp, 0}}, {p, s}));
 
     // Close-up mode: the closing is reported, Enter and Escape no longer are.
     combo.CloseUp(&second, kCloseUpMsg);
     Key(h, VK_RETURN);
-    EXPECT_TRUE(Sent({{kCloseUp, 0, 0}}, {s})) << "Enter, closed";
+    EXPECT_TRUE(sent({{kCloseUp, 0, 0}}, {s})) << "Enter, closed";
     Key(h, VK_SPACE, " ");
     Key(h, VK_ESCAPE);
     EXPECT_FALSE(combo.GetDroppedState());
-    EXPECT_TRUE(Sent({{kCloseUp, 0, 0}}, {s})) << "Escape, open";
+    EXPECT_TRUE(sent({{kCloseUp, 0, 0}}, {s})) << "Escape, open";
 }
 
 } // namespace

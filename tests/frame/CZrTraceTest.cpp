@@ -46,11 +46,8 @@ TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
     EXPECT_EQ(ClosedLogText(folder.File("trace.log")), "");
 
     CZrTrace::InitLog();
-    CZrTrace::WriteLog("d", "0", 0);
-    CZrTrace::WriteLog("i", "1", 1);
-    CZrTrace::WriteLog("w", "2", 2);
-    CZrTrace::WriteLog("e", "3", 3);
-    CZrTrace::WriteLog("dropped", "4", 4);
+    for (int level = 0; level <= 4; ++level)  // 4: no level, dropped
+        CZrTrace::WriteLog("level", std::to_string(level).c_str(), level);
     CZrTrace::WriteLog(2, "%s=%d;%05.1f", "n", -42, 3.14159);
     CZrTrace::WriteLog(-1, "%s", "dropped");
     CZrTrace::WriteLog(nullptr, nullptr, 1);
@@ -59,10 +56,10 @@ TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
     CZrTrace::WriteLog("\x95\x5C\x8E\xA6", "\x83\x5C", 1);
     CZrTrace::WriteLog(3, "%s\\%s", "\x83\x5C", "\x95\x5C");
     EXPECT_EQ(ClosedLogText(folder.File("trace.log")),
-              "DEBUG d - 0\n"
-              "INFO i - 1\n"
-              "WARN w - 2\n"
-              "ERROR e - 3\n"
+              "DEBUG level - 0\n"
+              "INFO level - 1\n"
+              "WARN level - 2\n"
+              "ERROR level - 3\n"
               "WARN n=-42;003.1\n"
               "INFO  - \n"
               "DEBUG named\n"
