@@ -243,7 +243,7 @@ TEST_F(DateCtrlTest, YearFieldAndTypedYears)
     // The field's width: of the widest text, "5555" for digits, "M.55" for era years.
     date.SetType(1);
     SIZE digits = Send(NMDATETIMEFORMATQUERYA{{0, 0, DTN_FORMATQUERYA}, "XXXX"}).szMax;
-    date.SetType(2);  // (which shows today) era years; the texts themselves are the era list's
+    date.SetType(2);  // era years, which shows today again; the texts themselves are the era list's
     EXPECT_NE(Send(NMDATETIMEFORMATQUERYA{{0, 0, DTN_FORMATQUERYA}, "XXXX"}).szMax.cx, digits.cx);
     EXPECT_EQ(date.SetDateByValue(20240315), 0);
 
