@@ -5,7 +5,6 @@
 
 #include <set>
 
-#include "afx/CFrameWnd.h"
 #include "controls/ControlMsgs.h"
 #include "entry/CFep.h"
 #include "support/MessageLog.h"
