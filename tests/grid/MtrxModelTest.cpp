@@ -1,10 +1,12 @@
 // The matrix list's view model driven by events, with what it asks of its
 // window written down: positions after each rule, the owner messages with
-// their parameters, scrolling, cursor frames, marks, capture and timer.
+// their parameters, scrolling, cursor frames, marks, capture and timer; and
+// seeded random event sequences against its invariants.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -487,6 +489,60 @@ TEST(MtrxModelSelect, DragAcrossTheAnchorAndBeyondTheData)
     EXPECT_EQ(f.List(4), (std::vector<long>{4, 3, 2, -1}));
     f.model.ExchangeDataCount(3, 0);  // the data shrinks under the selection: rows past the end leave it
     EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
+}
+
+// Seeded random sequences of events (natively and under AddressSanitizer,
+// with the owner's list exactly as long as its capacity): the view stays on
+// the data, the selection holds unique rows of it, and every row the owner
+// is told about is one it has.
+TEST(MtrxModelRandom, EventsKeepTheViewAndTheSelectionOnTheData)
+{
+    const unsigned keys[] = {0x0D, 0x11, 0x20, 0x21, 0x22, 0x26, 0x28, 0x41};
+    const std::function<void(M&, int, int)> events[] = {
+        [&](M& m, int a, int) { m.KeyDown(keys[a % 8]); },
+        [](M& m, int, int) { m.KeyUp(0x11); },
+        [](M& m, int a, int b) { m.LButtonDown(a - 50, b); },
+        [](M& m, int a, int b) { m.LButtonDblClk(a - 50, b); },
+        [](M& m, int a, int b) { m.MouseMove(a - 50, b, a % 3 != 0); },
+        [](M& m, int, int) { m.LButtonUp(); },
+        [](M& m, int a, int) { m.Wheel(a % 2 != 0 ? 120 : -120); },
+        [](M& m, int a, int b) { m.VScroll(a % 9, static_cast<unsigned long>(b) & 0xFFFFFFFFul); },
+        [](M& m, int, int) { m.Timer(); },
+        [](M& m, int a, int b) { m.ExchangeDataCount(a, b & 1); },
+        [](M& m, int a, int) { m.AddData(a - 50); },
+        [](M& m, int a, int) { m.DeleteData(a - 50); },
+        [](M& m, int a, int b) { m.SetCurSel(a - 50, b & 1, static_cast<short>((b >> 1) & 3), (b >> 3) & 1); },
+        [](M& m, int a, int b) { m.Size(a, b); },
+        [](M& m, int a, int) { a % 2 != 0 ? m.SetFocus(a % 4 == 1) : m.KillFocus(); },
+        [](M& m, int a, int) { a % 2 != 0 ? m.PagePrev() : m.PageNext(); },
+    };
+    std::mt19937 random(20261206);
+    for (int run = 0; run < 300; ++run) {
+        unsigned shape = random();
+        Fixture f(shape % 300, (shape >> 9) & 1, [&](MtrxInitArgs& a) {
+            a.thumbTrack = (shape >> 10) & 1;
+            a.moreData = (shape >> 11) & 1;
+            a.focusCursor = (shape >> 12) & 1;
+            a.cellMsg = (shape >> 13) & 1 ? kCellMsg : 0u;
+        });
+        std::vector<long> list(1 + (shape >> 14) % 8);
+        f.model.InitSelect(static_cast<short>(list.size()), list.data(), kAddedMsg, kEmptiedMsg);
+        for (int step = 0; step < 200; ++step) {
+            long before = f.model.Count();
+            events[random() % 16](f.model, static_cast<int>(random() % 450), static_cast<int>(random() % 300) - 20);
+            long count = f.model.Count();
+            for (const std::string& entry : f.Take({"send sel", "post sel", "send enter", "send cell"}))
+                ASSERT_LT(std::stol(entry.substr(entry.rfind(' ') + 1)), std::max(before, count)) << entry;
+            ASSERT_TRUE(f.model.Top() >= 0 && f.model.Top() <= count) << run << " " << step;
+            ASSERT_TRUE(f.model.VisibleRows() <= 0 || f.model.Bottom() == f.model.Top() + f.model.VisibleRows() - 1);
+            ASSERT_TRUE(count > 0 ? f.model.Current() >= 0 && f.model.Current() < count : f.model.Current() == 0);
+            std::vector<long> rows(list);
+            rows.erase(std::remove(rows.begin(), rows.end(), -1L), rows.end());
+            std::sort(rows.begin(), rows.end());
+            ASSERT_TRUE(std::adjacent_find(rows.begin(), rows.end()) == rows.end()) << run << " " << step;
+            ASSERT_TRUE(rows.empty() || (rows.front() >= 0 && rows.back() < count)) << run << " " << step;
+        }
+    }
 }
 
 } // namespace
