@@ -210,7 +210,7 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
     EXPECT_EQ(got[0].wParam, 0u);
 }
 
-TEST(MatrixWindow, PaintedPageBandsFramesCursorAndMarks)
+TEST(MatrixWindow, PaintedPageBandsFramesAndCursor)
 {
     MatrixHost host;
     host.record.lDataCount = 5;
@@ -236,21 +236,6 @@ TEST(MatrixWindow, PaintedPageBandsFramesCursorAndMarks)
     host.list->SendMessage(WM_KEYDOWN, VK_DOWN);
     EXPECT_EQ(host.Pixel(x, 0), c.crFrame);
     EXPECT_EQ(host.Pixel(x, h + 1), c.crCursor);
-
-    // Select mode: the button column, and a marked row shown inverted
-    // without a cursor frame, also after a repaint.
-    long selection[3];
-    host.list->SetBtn(3, selection, kAddedMsg, kEmptiedMsg);
-    host.list->ReSize(0, 0);
-    int button = host.list->GetLeftSelectButtonSize();
-    EXPECT_EQ(host.Model().Positions(0)[0], button);
-    host.list->SendMessage(WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(selection[0], 1);
-    EXPECT_EQ(host.Pixel(x, h + 1), ~c.crOddBack & 0xFFFFFF);
-    host.Repaint();
-    EXPECT_EQ(host.Pixel(button / 2, 3 * h + h / 2), 0xC0C0C0u);
-    EXPECT_EQ(host.Pixel(x, h + h / 2), ~c.crOddBack & 0xFFFFFF);
-    EXPECT_EQ(host.Pixel(x, 2 * h + h / 2), c.crEvenBack);
 }
 
 TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
@@ -321,11 +306,11 @@ TEST(MatrixWindow, HorizontalScrollMovesColumnsBandsAndBar)
     EXPECT_EQ(bar->GetScrollPos(), 1);
 }
 
-TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
+TEST(MatrixWindow, BitmapsAndGdiObjects)
 {
     // A leak of one object per repaint or per window shows in a tenth of the
     // measured run; ZR8_MATRIX_GDI_FULL=1 runs the whole of it (10,000
-    // repaints, 1,000 windows of each class), which takes minutes under Wine.
+    // repaints, 1,000 windows), which takes minutes under Wine.
     bool full = std::getenv("ZR8_MATRIX_GDI_FULL") != nullptr;
     const int repaints = full ? 10000 : 1000;
     const int cycles = full ? 1000 : 100;
@@ -369,16 +354,6 @@ TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
                 host.list->ReSize(0, 0);
             }
             host.Close();
-        }
-        for (int i = 0; i < cycles; ++i) {
-            CMtrxLst* plain = dynamic_cast<CMtrxLst*>(CRuntimeClass::CreateObject("CMtrxLst"));  // by name
-            ASSERT_NE(plain, nullptr);
-            ASSERT_TRUE(plain->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 200, 100),
-                                      &host.owner, 900));
-            plain->Init(0, &host.owner, 50, 1, 0, kRowMsg, kEnterMsg, kKeyMsg, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0);
-            plain->UpdateWindow();
-            plain->DestroyWindow();
-            delete plain;
         }
     }
     EXPECT_EQ(count.Outstanding(), 0u);

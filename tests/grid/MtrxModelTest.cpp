@@ -163,6 +163,9 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
     EXPECT_EQ(f.model.RowHeight(), 20);
     EXPECT_EQ(f.Pos(), (View{16, 25, 24}));
     EXPECT_EQ(f.log, (Log{"range 16", "pos 16", "invalidate 0"}));
+    f.model.Size(0, 100);   // hidden: nothing changes, the next sizing is a first one
+    f.model.Size(300, 60);  // (60 + 1) / 20 rounded up = 4, initial position again
+    EXPECT_EQ(f.Pos(), (View{22, 25, 24}));
 }
 
 TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
