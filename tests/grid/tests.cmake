@@ -3,10 +3,7 @@ zr8_add_portable_test(zr8_grid_layout_tests grid/GdiLayoutTest.cpp grid/TermBarL
 
 # The drawing helper, the term bar and the static display on memory DCs and
 # real windows.
-zr8_add_windows_test(zr8_grid_draw_tests
-    grid/CGdiTest.cpp
-    grid/CSetTermTest.cpp
-    grid/CStaticDispTest.cpp)
+zr8_add_windows_test(zr8_grid_draw_tests grid/CGdiTest.cpp grid/CSetTermTest.cpp)
 
 # The matrix list's view model and the input matrix's layout: portable, so
 # they also run natively under ASan + UBSan.
