@@ -1,5 +1,5 @@
 # Column layout and text placement: portable, also under ASan + UBSan.
-zr8_add_portable_test(zr8_grid_layout_tests grid/GdiLayoutTest.cpp grid/TermBarLayoutTest.cpp)
+zr8_add_portable_test(zr8_grid_layout_tests grid/GdiLayoutTest.cpp)
 
 # The drawing helper, the term bar and the static display on memory DCs and
 # real windows.
