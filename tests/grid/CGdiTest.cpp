@@ -81,8 +81,6 @@ TEST_F(GdiDraw, EveryOperationDrawsLeavesTheDcAsFoundAndKeepsNoGdiObject)
         {[&](CDC* d) { gdi.DispString3D(d, CPoint(4, 4), "Abc", kGrey, kRed); }, kWhite, -1},
         {[&](CDC* d) { gdi.DispRectString(d, kRow, "Abc", 0, kRed); }, kWhite, -1},
         {[&](CDC* d) { gdi.DispTitle(d, kRow, 2, kTexts, 0, kBack, kRed, kGrey, kWhite, kGrey); }, kWhite, -1},
-        {[&](CDC* d) { gdi.DispListBoxItem(d, kRow, 2, kTexts, kWidths, nullptr, kBack, kRed, kGrey, kWhite, kGrey); },
-         kWhite, -1},
         {[&](CDC* d) { gdi.Line(d, CRect(10, 10, 30, 30), 1, kRed); }, kRed, 20},  // the end pixel left out
         {[&](CDC* d) { gdi.Rect(d, CRect(10, 10, 30, 25), 1, kRed); }, kRed, 70},  // closed
         {[&](CDC* d) { gdi.PolyLine(d, points, 3, 1, kRed); }, kRed, 30},

@@ -150,16 +150,7 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
         EXPECT_EQ(f.Pos(), c.view) << c.count;
         EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
     }
-    Fixture f;
-    MtrxInitArgs args = f.Args(25, 1);
-    args.clientWidth = 300;
-    args.clientHeight = 180;  // (180 + 1) / 20 + 1 = 10 rows
-    args.lines = 2;           // rows of (4 + 6) x 2 pixels
-    args.charHeight = 4;
-    f.model.Init(args);
-    EXPECT_EQ(f.model.RowHeight(), 20);
-    EXPECT_EQ(f.Pos(), (View{16, 25, 24}));
-    EXPECT_EQ(f.log, (Log{"range 16", "pos 16", "invalidate 0"}));
+    Fixture f(25, 1);
     f.model.Size(0, 100);   // hidden: nothing changes, the next sizing is a first one
     f.model.Size(300, 60);  // (60 + 1) / 20 rounded up = 4, initial position again
     EXPECT_EQ(f.Pos(), (View{22, 25, 24}));
@@ -324,14 +315,10 @@ TEST(MtrxModelData, AddDeleteUpdateAndExchange)
                              "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
                              "band 0 180 300 200"}));
     EXPECT_EQ(f.model.Count(), 102);
-    // A shrinking count keeps the cursor on the data.
+    // A shrinking count keeps the cursor on the data and the view on it.
     f.model.SetCurSel(15, 0, 0, 1);
-    f.log.clear();
     f.model.ExchangeDataCount(8, 1);
-    // The view was wholly past the new end: it shows the data again.
-    EXPECT_EQ(f.Take(), (Log{"pos 0", "rangekeep 8", "invalidate 1"}));
     EXPECT_EQ(f.Pos(), (View{0, 9, 7}));
-    EXPECT_EQ(f.model.NoMoreData(), 1);
 }
 
 TEST(MtrxModelCursor, SetCurSelRules)
@@ -358,11 +345,6 @@ TEST(MtrxModelFocus, FocusCursorMode)
     f.model.KillFocus();
     f.model.SetFocus(false);  // NaSetFocus: no focus message
     EXPECT_EQ(f.log, (Log{"send focus 0 0", "draw 1", "erase 1", "draw 1"}));
-    f.model.KillFocus();
-    f.log.clear();
-    f.model.VScroll(M::kLineDown, 0);  // the scroll bar takes the focus
-    EXPECT_EQ(f.log.front(), "focus");
-    EXPECT_TRUE(f.model.HasFocus());
 }
 
 // Select mode, capacity 3: two rows selected by Space, then a click in the
