@@ -72,7 +72,6 @@ protected:
         LPARAM at = MAKELPARAM(static_cast<WORD>(2 + (2 * arg + 1) * unit), 5);
         ::SendMessageA(bar->m_hWnd, message, message == WM_KEYDOWN ? arg : keys, message == WM_KEYDOWN ? 0 : at);
     }
-    int Cells() { return bar->GetStart() * 100 + bar->GetEnd(); }
     // The underline's colour under a cell: red when chosen, else the face.
     COLORREF Underline(CDC* dc, int cell) { return dc->GetPixel(12 + 2 * unit * cell + unit, 20 + height + 2); }
 
@@ -109,7 +108,7 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
         Make(c.mode, c.start, c.end);
         for (const Op& op : c.ops)
             Send(op.message, op.arg, op.keys);
-        EXPECT_EQ(Cells(), c.cells) << "case " << &c - cases;
+        EXPECT_EQ(bar->GetStart() * 100 + bar->GetEnd(), c.cells) << "case " << &c - cases;
         EXPECT_EQ(parent.log.Only({kDone}).size() * 10 + (::GetCapture() == bar->m_hWnd), c.reports * 10u + c.captured)
             << "case " << &c - cases;
     }

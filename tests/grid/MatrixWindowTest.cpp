@@ -147,20 +147,9 @@ struct MatrixHost {
     HWND Hwnd() const { return list->m_hWnd; }
     const CMtrxModel& Model() const { return list->GetModel(); }
     int RowHeight() const { return Model().RowHeight(); }
-    int Mid(int column) const { return (Model().Positions(0)[column] + Model().Positions(0)[column + 1]) / 2; }
     void Repaint() { list->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
     COLORREF Pixel(int x, int y) const { return CClientDC(list).GetPixel(x, y); }
 };
-
-// A real click at a client point, through the input queue.
-inline void ClickAt(HWND hwnd, int x, int y, bool right = false)
-{
-    POINT screen = {x, y};
-    ::ClientToScreen(hwnd, &screen);
-    ::SetCursorPos(screen.x, screen.y);
-    ::mouse_event(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    ::mouse_event(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-}
 
 TEST(MatrixWindow, OwnerMessagesForRealInput)
 {
@@ -200,8 +189,12 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
     EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 3}, {kEnterMsg, 0, 4}}));
     host.owner.log.Clear();
 
-    // A right click reports the point.
-    ClickAt(host.Hwnd(), 30, h + 3, true);
+    // A real right click reports the point.
+    POINT screen = {30, h + 3};
+    ::ClientToScreen(host.Hwnd(), &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !got.empty(); }));
     EXPECT_TRUE(SequenceIs(got, {{kRButtonMsg}}));
     EXPECT_EQ(got[0].wParam, 0u);
@@ -213,7 +206,7 @@ TEST(MatrixWindow, PaintedPageAndOneRowScroll)
     host.record.lDataCount = 10000000;
     ASSERT_TRUE(host.Open());
     const int h = host.RowHeight();
-    const int x = host.Mid(2);  // the empty third column
+    const int x = (host.Model().Positions(0)[2] + host.Model().Positions(0)[3]) / 2;  // the empty third column
     const MTRX_COLOR& c = host.colours;
     host.owner.rowRequests = 0;
     host.Repaint();
