@@ -103,6 +103,7 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
         {1, 3, 3, {L, Enter}, 202, 1, 0}, {1, 3, 3, {Enter}, 303, 1, 0}, {2, 0, 5, {Esc, R}, 6, 0, 0},
         {2, 0, 11, {R, R, Enter}, 12, 1, 0}, {0, 3, 3, {Down(5), Move(8), Move(2)}, 508, 0, 1},
         {0, 3, 3, {Down(5), Move(8), Up}, 508, 1, 0}, {2, 0, 3, {Down(9), Up}, 9, 1, 0},
+        {1, 12, 12, {Down(40), Up}, 1212, 0, 0},  // unchanged: no completion
     };
     for (const auto& c : cases) {
         Make(c.mode, c.start, c.end);

@@ -156,7 +156,6 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
     MatrixHost host;
     ASSERT_TRUE(host.Open());
     host.frame->SetForegroundWindow();
-    const int h = host.RowHeight();
     const std::vector<LoggedMessage>& got = host.owner.log.Messages();
 
     host.list->SetCurSel(2, 0, 0, 1);
@@ -190,7 +189,7 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
     host.owner.log.Clear();
 
     // A real right click reports the point.
-    POINT screen = {30, h + 3};
+    POINT screen = {30, host.RowHeight() + 3};
     ::ClientToScreen(host.Hwnd(), &screen);
     ::SetCursorPos(screen.x, screen.y);
     ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
