@@ -38,12 +38,19 @@ TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
 {
     TempFolder folder;
     CurrentFolder inside(folder.Path());
+    // A missing or malformed configuration leaves the log silent: no file written, nothing thrown.
+    EXPECT_NO_THROW(CZrTrace::InitLog());
+    WriteBytes(folder.File("zr8trace.xml"), "<log4j:configuration><appender name=");
+    EXPECT_NO_THROW(CZrTrace::InitLog());
+    CZrTrace::WriteLog("malformed", "config", 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
     WriteBytes(folder.File("zr8trace.xml"), kConfiguration);
     CZrTrace::InitLog();
     for (int level = 0; level <= 4; ++level)  // 4: no level, dropped
         CZrTrace::WriteLog("level", std::to_string(level).c_str(), level);
     CZrTrace::WriteLog(2, "%s=%d;%05.1f", "n", -42, 3.14159);
     CZrTrace::WriteLog(-1, "%s", "dropped");
+    CZrTrace::WriteLog(nullptr, nullptr, 1);
     CZrTrace::WriteLog(CZrTrace::levelDebug, "%s", "named");
     // 表示 and ソ (trail bytes 0x5C) arrive intact in the appender's encoding.
     CZrTrace::WriteLog("\x95\x5C\x8E\xA6", "\x83\x5C", 1);
@@ -54,6 +61,7 @@ TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
               "WARN level - 2\n"
               "ERROR level - 3\n"
               "WARN n=-42;003.1\n"
+              "INFO  - \n"
               "DEBUG named\n"
               "INFO \xE8\xA1\xA8\xE7\xA4\xBA - \xE3\x82\xBD\n"
               "ERROR \xE3\x82\xBD\\\xE8\xA1\xA8\n");

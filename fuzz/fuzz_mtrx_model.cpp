@@ -1,0 +1,185 @@
+// The matrix list's view model under random sequences of keys, clicks,
+// double-clicks, drags, the wheel, scroll-bar codes, timer ticks, resizes,
+// data-count changes, cursor moves and focus changes. After every event:
+// the view stays on the data (0 <= top <= count, bottom = top + visible - 1,
+// the cursor on a row of the data), the selection and pending lists hold
+// unique rows of the data, and every row index the owner is told about is
+// one it has. The owner's selection array is exactly as long as its
+// capacity, so any access past it is caught by AddressSanitizer.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FuzzInput.h"
+#include "grid/CMtrxModel.h"
+
+namespace {
+
+enum : unsigned { kRow = 1, kEnter, kKey, kSel, kRButton, kCell, kFocus, kAppend, kMore, kShift, kAdded, kEmptied };
+
+std::string input;  // the current run's, for the failure report
+
+class CheckingSink : public CMtrxModelSink {
+public:
+    const CMtrxModel* model = nullptr;
+
+    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Owner(m, w, l); }
+    void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Owner(m, w, l); }
+    void SendCtrlQ() override {}
+    void SetScrollRange(long) override {}
+    void SetScrollPos(long pos) override { Require(pos >= 0, "scroll position not negative", input); }
+    void SetScrollRangeKeepPos(long) override {}
+    void ScrollRows(long) override {}
+    void InvalidateAll(bool) override {}
+    void InvalidateBand(int, int top, int, int bottom) override { Require(top <= bottom, "band ordered", input); }
+    // Drawing a row's cursor frame reads that row's colour: it must be a row of the view.
+    void DrawCursor(long index) override { Require(model->IsVisible(index), "cursor drawn on a visible row", input); }
+    void EraseCursor(long index) override { Require(model->IsVisible(index), "cursor erased on a visible row", input); }
+    void InvertRow(long row) override { Require(row >= 0 && row < model->VisibleRows(), "row in view", input); }
+    void TakeFocus() override {}
+    void SetCapture(bool) override {}
+    void SetAutoScrollTimer(bool) override {}
+
+    // Messages that carry a row index: the owner looks the row up.
+    void Owner(unsigned m, uintptr_t w, intptr_t l)
+    {
+        Require((m != kEnter && m != kCell && m != kSel) || (l >= 0 && l < model->Count()), "a row it has", input);
+        Require(m != kKey || w <= 0xFF, "key code", input);
+    }
+};
+
+// A list's entries other than -1 are rows of the data, each listed once.
+void CheckRows(const long* list, size_t size, long count, const char* what)
+{
+    std::vector<long> rows;
+    for (const long* row = list; row != list + size; ++row)
+        Require(*row == -1 || (*row >= 0 && *row < count), what, input);
+    std::copy_if(list, list + size, std::back_inserter(rows), [](long row) { return row != -1; });
+    std::sort(rows.begin(), rows.end());
+    Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), what, input);
+}
+
+void CheckInvariants(const CMtrxModel& m)
+{
+    long count = m.Count();
+    bool select = m.SelectMode();
+    Require(count >= 0 && count <= CMtrxModel::kMaxCount, "count in range", input);
+    Require(m.Top() >= 0 && m.Top() <= count, "top on the data", input);
+    Require(m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1", input);
+    Require(count > 0 ? m.Current() >= 0 && m.Current() < count : m.Current() == 0, "current on the data", input);
+    Require(!select || (m.Anchor() >= -1 && m.Anchor() < count), "anchor within the data", input);
+    // Each list holds a row once (a row being dragged over may also be in the
+    // selection list; the commit skips it).
+    if (select) {
+        CheckRows(m.SelectList(), m.SelectCapacity(), count, "selected rows unique and within the data");
+        CheckRows(m.Pending().data(), m.Pending().size(), count, "pending rows unique and within the data");
+    }
+}
+
+const unsigned kKeys[] = {0x0D, 0x10, 0x11, 0x20, 0x21, 0x22, 0x26, 0x28, 0x41, 0x51, 0x71, 0x09};
+unsigned Key(int a)
+{
+    return kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])];
+}
+
+// One event per operation code (key-down and scroll codes twice as likely);
+// the top bit of the code picks a variant.
+using Event = void (*)(CMtrxModel& m, bool high, int16_t a, int16_t b);
+const Event kKeyDown = [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyDown(Key(a)); };
+const Event kVScroll = [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
+    m.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint16_t>(b) | (high ? 0xFFFF0000u : 0u));
+};
+const Event kEvents[] = {
+    kKeyDown,
+    kKeyDown,
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDown(a % 320, b % 260); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDblClk(a % 320, b % 260); },
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) { m.MouseMove(a % 320, b % 300, !high); },
+    [](CMtrxModel& m, bool, int16_t, int16_t) { m.LButtonUp(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.Wheel(a); },
+    kVScroll,
+    kVScroll,
+    [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.Size(uint16_t(a) % 2000, uint16_t(b) % 2000); },
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
+        m.ExchangeDataCount(high ? static_cast<uint32_t>(a) * 65537u : static_cast<uint16_t>(a) % 400, b & 1);
+    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.AddData(a); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.DeleteData(a); },
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
+        m.SetCurSel(high ? a : a % 400, b & 1, static_cast<short>((b >> 1) & 3), (b >> 3) & 1);
+    },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.UpdateDraw(a); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { (a & 1) != 0 ? m.SetFocus((a & 2) != 0) : m.KillFocus(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t) { (a & 1) != 0 ? m.PagePrev() : m.PageNext(); },
+    [](CMtrxModel& m, bool, int16_t a, int16_t b) {
+        int l, t, r, btm;
+        if (m.GetRowLineRect(static_cast<short>(a % 6), static_cast<short>(b % 8), &l, &t, &r, &btm))
+            Require(l <= r + 2 && m.IsVisible(m.Current()), "cell rectangle of a visible row", input);
+        m.CellHit(a, b);
+    },
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzInput in(data, size);
+    input.assign(reinterpret_cast<const char*>(data), size);
+    CheckingSink sink;
+    CMtrxModel model(&sink);
+    sink.model = &model;
+
+    MtrxInitArgs args;
+    uint32_t rawCount = in.Take<uint32_t>();
+    // Mostly small data sets, sometimes huge ones.
+    args.count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
+    uint8_t shape = in.Take<uint8_t>();
+    args.lines = static_cast<short>(shape % 6);  // 0 and 5 are bad input
+    args.startAtEnd = (shape >> 3) & 1;
+    args.thumbTrack = (shape >> 4) & 1;
+    args.keyThrough = (shape >> 5) & 1;
+    args.focusCursor = (shape >> 6) & 1;
+    args.moreData = (shape >> 7) & 1;
+    unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
+                            &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
+    for (unsigned i = 0; i < 10; ++i)
+        *messages[i] = kRow + i;
+    args.cellMsg = (shape & 0x04) ? kCell : 0;
+    args.maxColumns = 4;
+    args.charHeight = in.Take<uint8_t>() % 40;
+    args.aveCharWidth = 8;
+    args.clientWidth = in.Take<uint8_t>() * 4;
+    args.clientHeight = in.Take<uint8_t>() * 4;
+    model.Init(args);
+
+    short positionCounts[4] = {5, 3}, alignCounts[4] = {4, 2};
+    const short line0[5] = {0, 40, 120, 200, 300}, line1[3] = {0, 150, 300}, aligns[4] = {0, 1, 2, 17};
+    const short* positions[4] = {line0, line1};
+    const short* alignments[4] = {aligns, aligns};
+    model.SetColumnLayout(2, positionCounts, positions, alignCounts, alignments);
+
+    // Exactly as long as the capacity, so that AddressSanitizer sees a read past it.
+    std::vector<long> list(in.Take<uint8_t>() % 12);
+    if (!list.empty())
+        model.InitSelect(static_cast<short>(list.size()), list.data(), kAdded, kEmptied);
+    if (in.Take<uint8_t>() & 1) {
+        model.SetHScroll(1);
+        model.SetScrollColumn(2, 3);
+    }
+    model.Size(300, 200);
+    CheckInvariants(model);
+
+    for (int events = 0; events < 400; ++events) {
+        uint8_t op = in.Take<uint8_t>();
+        if (op == 0 && events > 0)
+            break;  // input exhausted
+        int16_t a = in.Take<int16_t>();
+        int16_t b = in.Take<int16_t>();
+        kEvents[op % 20](model, (op & 0x80) != 0, a, b);
+        CheckInvariants(model);
+    }
+    return 0;
+}
