@@ -30,6 +30,7 @@ std::vector<uint32_t> Draw(CDIB& dib)
     ::SelectObject(dc, bitmap);
     std::fill(bits, bits + 240, kMarker);
     dib.DispDIB(dc, 3, 2);
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_PAL), ::GetStockObject(DEFAULT_PALETTE)) << "the previous palette put back";
     ::GdiFlush();
     std::vector<uint32_t> pixels;
     for (int i = 0; i < 240; ++i)
