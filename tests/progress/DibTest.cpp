@@ -70,7 +70,8 @@ TEST(DibFiles, EachFailureGivesItsCodeAndLeavesNoImage)
 }
 
 // Every depth drawn pixel for pixel at its point, its bit count reported,
-// and no GDI object (the palette of its colour table) left once the image goes.
+// one palette made for a colour table (no other GDI object) and none left
+// once the image goes.
 TEST(DibFiles, DrawsEachDepthAndLeavesNoGdiObjects)
 {
     // bits, height, colours used, table entries (= palette entries), gap before the bits
@@ -96,6 +97,7 @@ TEST(DibFiles, DrawsEachDepthAndLeavesNoGdiObjects)
             EXPECT_EQ(bitCount * 100 + dib.GetDIBWidth() * 10 + dib.GetDIBHeight(), e[0] * 100 + 116) << e[0];
             EXPECT_EQ(Draw(dib), expected) << e[0] << " bits, height " << e[1];
         }
+        EXPECT_EQ(gdi.Created(), e[3] != 0 ? 1u : 0u) << e[0] << " bits: a palette for each colour table";
         EXPECT_EQ(gdi.Outstanding(), 0u) << e[0] << " bits: the palette deleted with the image";
     }
 }
