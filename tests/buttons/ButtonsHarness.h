@@ -11,32 +11,17 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <string>
 #include <tuple>
 #include <vector>
 
 #include "ButtonsTestIds.h"
-#include "afx/CDynLinkLibrary.h"
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
 #include "frame/InitWinLibDLL.h"
 
-// An application object, the library's resources in the chain, and the test
-// program's own module linked in as an extension of the host (its bitmaps
-// found through the chain, as a host's resource DLL's are).
+// An application object and the library's resources in the chain.
 class ButtonsEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        InitWinLibDLL();
-        AfxInitExtensionModule(m_hostModule, ::GetModuleHandleA(nullptr));
-        m_hostLink = new CDynLinkLibrary(m_hostModule);
-    }
-    void TearDown() override { delete m_hostLink; }
-
-private:
-    AFX_EXTENSION_MODULE m_hostModule = {FALSE, nullptr, nullptr};
-    CDynLinkLibrary* m_hostLink = nullptr;
+    void SetUp() override { InitWinLibDLL(); }
 };
 inline CWinApp g_application("buttons");
 inline const auto* g_environment = ::testing::AddGlobalTestEnvironment(new ButtonsEnvironment);
@@ -44,15 +29,8 @@ inline const auto* g_environment = ::testing::AddGlobalTestEnvironment(new Butto
 // The message the menu bar tests have their bar send its owner.
 const UINT kButtonMessage = WM_USER + 500;
 
-struct ReceivedMessage {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool operator==(const ReceivedMessage& o) const
-    {
-        return message == o.message && wParam == o.wParam && lParam == o.lParam;
-    }
-};
+// message, wParam, lParam
+using ReceivedMessage = std::tuple<UINT, WPARAM, LPARAM>;
 
 class HostFrame : public CFrameWnd {
 public:
@@ -114,15 +92,13 @@ inline void MouseUp(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENT
 // bitmap when one is given.
 inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hBitmap = nullptr)
 {
-    if (hWnd != nullptr)
-        ::UpdateWindow(hWnd);
+    ::UpdateWindow(hWnd);
     HDC hdc = hBitmap != nullptr ? ::CreateCompatibleDC(nullptr) : ::GetDC(hWnd);
     if (hBitmap != nullptr)
         ::SelectObject(hdc, hBitmap);
     std::vector<COLORREF> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(::GetPixel(hdc, x, y));
+    for (int i = 0; i < width * height; ++i)
+        pixels.push_back(::GetPixel(hdc, i % width, i / width));
     // Deleting the memory DC lets go of the bitmap.
     if (hBitmap != nullptr)
         ::DeleteDC(hdc);
@@ -130,8 +106,6 @@ inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hB
         ::ReleaseDC(hWnd, hdc);
     return pixels;
 }
-
-inline COLORREF PixelAt(HWND hWnd, int x, int y) { return Pixels(hWnd, x + 1, y + 1).back(); }
 
 // A solid 32-bit bitmap of one colour, and a square opaque icon of one colour.
 inline HBITMAP SolidBitmap(int width, int height, COLORREF color)

@@ -2,11 +2,6 @@
 #pragma once
 
 #define IDC_FLAT_PROMPTED 3101    // has a status prompt string
-#define IDC_FLAT_PLAIN 3102       // has none
-#define IDB_TEST_PRESSED 4001     // host bitmaps found by ID (46 x 21)
-#define IDB_TEST_NORMAL 4002
-#define IDB_TEST_FOCUS 4003
-#define IDB_TEST_DISABLED 4004
 #define IDB_TOOLTIP_PICTURE 996   // the picture statics' bitmap
 #define IDC_TIP_EDIT 5001
 #define IDC_TIP_TEXT 5002

@@ -7,27 +7,18 @@
 #include <string>
 #include <vector>
 
-// A colour table of count entries that differ from each other.
-inline std::vector<uint32_t> BmpRamp(int count)
-{
-    std::vector<uint32_t> colours;
-    for (int i = 0; i < count; ++i)
-        colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | (255 - i) << 8 | (i * 11 % 256)));
-    return colours;
-}
-
 struct BmpFile {
-    // tableEntries: a colour table from BmpRamp.
+    // tableEntries: a colour table of that many entries that differ from each other.
     BmpFile(uint16_t bits = 24, int32_t w = 4, int32_t h = 3, int tableEntries = 0)
-        : width(w), height(h), bitCount(bits), colours(BmpRamp(tableEntries))
+        : width(w), height(h), bitCount(bits)
     {
+        for (int i = 0; i < tableEntries; ++i)
+            colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | (255 - i) << 8 | (i * 11 % 256)));
     }
     int32_t width;
     int32_t height;  // negative: rows stored top-down
     uint16_t bitCount;
-    uint32_t compression = 0;
-    uint32_t coloursUsed = 0;
-    uint32_t infoSize = 40;
+    uint32_t compression = 0, coloursUsed = 0, infoSize = 40;
     // Colour table entries as 0x00RRGGBB; written as RGBQUAD (blue first).
     std::vector<uint32_t> colours;
     // The value of pixel (x, y), y counted from the top: a colour index, or
