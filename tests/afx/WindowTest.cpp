@@ -16,7 +16,8 @@ namespace {
 class RecordingWnd : public CWnd {
 public:
     MessageLog log;
-    bool postNcDestroyed = false;
+    int postNcDestroyed = 0;  // a second call would delete a self-deleting window twice
+    int createResult = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -24,7 +25,11 @@ protected:
         log.Add(m_hWnd, message, wParam, lParam);
         return CWnd::WindowProc(message, wParam, lParam);
     }
-    void PostNcDestroy() override { postNcDestroyed = true; }
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct) override
+    {
+        return createResult != 0 ? createResult : CWnd::OnCreate(lpCreateStruct);
+    }
+    void PostNcDestroy() override { ++postNcDestroyed; }
 };
 
 HWND MakeForeignEdit(HWND parent = nullptr)
@@ -84,14 +89,18 @@ TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
     EXPECT_EQ(child.GetParent(), &wnd);
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(wnd.log.Messages().back().message, static_cast<UINT>(WM_NCDESTROY));
-    EXPECT_TRUE(wnd.postNcDestroyed && child.postNcDestroyed);
+    EXPECT_EQ(wnd.postNcDestroyed + child.postNcDestroyed, 2);
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(child.m_hWnd, nullptr);
 
-    // A create that fails before the hook still ends in PostNcDestroy.
-    RecordingWnd noClass;
+    // A failed create leaves the object detached, with or without its hook run.
+    RecordingWnd failed, noClass;
+    failed.createResult = -1;
+    EXPECT_FALSE(failed.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(failed.m_hWnd, nullptr);
+    EXPECT_EQ(failed.postNcDestroyed, 1);
     EXPECT_FALSE(noClass.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_TRUE(noClass.postNcDestroyed);
+    EXPECT_EQ(noClass.postNcDestroyed, 1);
 }
 
 // Records the arguments each typed handler is given.
