@@ -165,6 +165,10 @@ TEST(CGetDriveType, EveryKindOfDrive)
     CString root("C:\\");
     ASSERT_EQ(directory.change(root), 1);
     EXPECT_EQ(types.GetCurrentDriveType(), 2);
+    for (const char* text : {"1:\\data", "", "\\\\server\\share"}) {
+        CString path(text);
+        EXPECT_EQ(directory.CheckDrive(path), text[0] == '\\' ? 1 : -1) << text;
+    }
 }
 
 // The lock file holds "computer:user"; an empty one is free. CSemaFile

@@ -300,6 +300,9 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
     Point("AppData", missing);
     ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), 1);
     EXPECT_EQ(std::string(buffer), commonAppData);
+    char small[8];
+    EXPECT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), 0);
+    EXPECT_EQ(std::string(small, sizeof small), std::string(sizeof small, '\0'));
 }
 
 // Every missing level is made, 0x5C trail bytes included; when a level
