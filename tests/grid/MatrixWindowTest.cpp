@@ -163,17 +163,14 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
     PumpPending();
     host.owner.log.Clear();
 
-    // Keys: Down, Enter, A, Ctrl+Q (to the frame), Shift (a key, then its release).
-    for (int key : {VK_DOWN, VK_RETURN, int('A')})
-        SendKey(static_cast<WORD>(key));
+    // Keys: Down, Ctrl+Q (to the frame), Shift (a key, then its release).
+    SendKey(VK_DOWN);
     ::keybd_event(VK_CONTROL, 0, 0, 0);
     SendKey('Q');
     ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
     SendKey(VK_SHIFT);
-    ASSERT_TRUE(PumpUntil([&] { return got.size() >= 6; }));
+    ASSERT_TRUE(PumpUntil([&] { return got.size() >= 4; }));
     EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 2},
-                                 {kEnterMsg, 0, 3},
-                                 {kKeyMsg, 'A', 0},
                                  {kCtrlQMsg, 0, reinterpret_cast<LPARAM>(&host.owner)},
                                  {kKeyMsg, VK_SHIFT, 0},
                                  {kShiftMsg, 0, 0}}));

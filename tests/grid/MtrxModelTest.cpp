@@ -136,17 +136,19 @@ using M = CMtrxModel;
 TEST(MtrxModelStart, FirstPositionAndScrollBar)
 {
     // From the end the last row moves up to the second-to-last visible row;
-    // a range of 0 would hide the scroll box: 1 instead.
+    // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
     const struct {
         long count;
         short startAtEnd;
+        int height;
         View view;
         long range;
-    } cases[] = {{100, 0, {0, 9, 0}, 91}, {25, 1, {16, 25, 24}, 16}, {5, 1, {0, 9, 4}, -4}, {9, 0, {0, 9, 0}, 1}};
+    } cases[] = {{100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
+                 {9, 0, 199, {0, 9, 0}, 1}};
     for (const auto& c : cases) {
         Fixture f;
         f.model.Init(f.Args(c.count, c.startAtEnd));
-        f.model.Size(300, 199);
+        f.model.Size(300, c.height);
         EXPECT_EQ(f.Pos(), c.view) << c.count;
         EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
     }
