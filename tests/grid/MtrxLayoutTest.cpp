@@ -109,10 +109,11 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
         bool moved;
         short first;
     } steps[] = {
-        {CMtrxLayout::kLineRight, 0, true, 2},  {CMtrxLayout::kLineRight, 0, true, 3},
-        {CMtrxLayout::kLineRight, 0, false, 3}, {CMtrxLayout::kPageLeft, 0, true, 1},
-        {CMtrxLayout::kPageRight, 0, true, 3},  {CMtrxLayout::kThumbTrack, 1, true, 2},
-        {CMtrxLayout::kThumbTrack, 90, true, 3}, {CMtrxLayout::kPageLeft, 0, true, 1},
+        {CMtrxLayout::kLineLeft, 0, false, 1},  {CMtrxLayout::kLineRight, 0, true, 2},
+        {CMtrxLayout::kLineRight, 0, true, 3},  {CMtrxLayout::kLineRight, 0, false, 3},
+        {CMtrxLayout::kPageLeft, 0, true, 1},   {CMtrxLayout::kPageRight, 0, true, 3},
+        {CMtrxLayout::kThumbTrack, 1, true, 2}, {CMtrxLayout::kThumbTrack, 90, true, 3},
+        {4 /* thumb position */, 0, false, 3},  {CMtrxLayout::kPageLeft, 0, true, 1},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.code * 100 + s.pos);
