@@ -148,6 +148,7 @@ TEST_F(TermBar, IsSizedFromTheFontPaintsChosenCellsOnTheParentRestoresTheDcAndKe
         EXPECT_EQ(canvas.Count(RGB(255, 255, 0), cell) > 0, chosen) << "cell " << c;
         EXPECT_EQ(Underline(canvas.Dc(), c), chosen ? kRed : kBlack) << "cell " << c;
     }
+    bar->SetFocus();  // collapses the cells to the end
 
     CClientDC screen(&parent);  // state changes repaint on the parent
     Send(WM_KEYDOWN, VK_RIGHT);

@@ -278,8 +278,6 @@ TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
             if (i % 100 == 0)
                 host.list->SendMessage(WM_KEYDOWN, VK_DOWN);
         }
-        host.owner.Invalidate();
-        host.owner.UpdateWindow();
         EXPECT_GT(count.Created(), static_cast<size_t>(repaints));
         host.Close();
         for (int i = 0; i < cycles; ++i) {
