@@ -27,6 +27,7 @@ TEST(GdiLayout, SlackIsSharedTruncatedTowardZeroInSixteenBitsAndRoomNeverGoesBel
     }
     Row narrowed(2, three, 8, 100);  // gap 10: 42 and 58 wide
     EXPECT_EQ(narrowed.FreeSpace(0, 20) * 100 + narrowed.FreeSpace(1, 200), 2100);
+    EXPECT_FALSE(narrowed.Extent(2, nullptr, nullptr));  // no column past the last
     EXPECT_EQ(GdiLayout::AlignOffset(GdiLayout::alignCentre, 9), 4);
 }
 
