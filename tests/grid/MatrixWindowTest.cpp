@@ -192,7 +192,7 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
     EXPECT_EQ(got[0].wParam, 0u);
 }
 
-TEST(MatrixWindow, PaintedPageAndOneRowScroll)
+TEST(MatrixWindow, PaintedPageOneRowScrollAndTheBoxDraggedPast65535)
 {
     MatrixHost host;
     host.record.lDataCount = 10000000;
@@ -216,6 +216,17 @@ TEST(MatrixWindow, PaintedPageAndOneRowScroll)
     EXPECT_TRUE(host.owner.rowRequests >= 1 && host.owner.rowRequests <= 2) << host.owner.rowRequests;
     EXPECT_EQ(host.owner.lastRow, host.Model().Bottom());
     EXPECT_EQ(host.Pixel(x, h / 2), c.crOddBack);
+    // The box dragged past 65535 by real input: the 32-bit track position counts.
+    host.frame->SetForegroundWindow();
+    SCROLLBARINFO bar = {};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(::GetScrollBarInfo(host.Hwnd(), OBJID_VSCROLL, &bar));
+    int barX = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+    ::SetCursorPos(barX, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2);
+    ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    ::SetCursorPos(barX, (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2);
+    ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return host.list->GetTopIndex() > 65535; }));
 }
 
 TEST(MatrixWindow, HorizontalScrollMovesColumnsAndBands)
