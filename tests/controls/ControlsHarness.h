@@ -94,7 +94,11 @@ protected:
         other = Child(400, 200);
         Visit(other);
     }
-    void TearDown() override { ::DestroyWindow(frame->m_hWnd), Pump(); }
+    void TearDown() override
+    {
+        ::DestroyWindow(frame->m_hWnd);
+        Pump();
+    }
     HWND Child(int x, int y, DWORD style = WS_BORDER | ES_AUTOHSCROLL)
     {
         return ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | style, x, y, 80, 24, host.m_hWnd, nullptr,
@@ -111,7 +115,8 @@ protected:
     ::testing::AssertionResult Logged(const std::vector<ExpectedMessage>& expected)
     {
         auto same = SequenceIs(log.Messages(), expected);
-        return log.Clear(), same;
+        log.Clear();
+        return same;
     }
 
     MessageLog log;

@@ -59,8 +59,10 @@ protected:
     // Draws on both canvases from white and counts the pixels that differ.
     int Differences(const Draw& draw, const Draw& expected)
     {
-        canvas.Clear(kWhite), reference.Clear(kWhite);
-        draw(), expected();
+        canvas.Clear(kWhite);
+        reference.Clear(kWhite);
+        draw();
+        expected();
         return canvas.Count(0, RECT(), false, &reference);
     }
 
@@ -96,7 +98,8 @@ TEST_F(GdiDraw, EveryOperationDrawsLeavesTheDcAsFoundAndKeepsNoGdiObject)
     GdiObjectCount count;
     for (const auto& op : operations) {
         canvas.Clear(kWhite);
-        op.draw(dc), op.draw(nullptr);
+        op.draw(dc);
+        op.draw(nullptr);  // no DC: nothing drawn, nothing thrown
         int n = canvas.Count(op.colour);
         EXPECT_TRUE(op.pixels < 0 ? n < 240 * 64 : n == op.pixels) << "operation " << &op - operations;
         EXPECT_EQ(::GetCurrentObject(hdc, OBJ_FONT), small.m_hObject) << "operation " << &op - operations;
@@ -116,9 +119,14 @@ TEST_F(GdiDraw, TextsAreTransparentInTheHelpersFontEmbossedOneDownAndAlignedInTh
     const CRect box(10, 4, 110, 44), narrow(20, 10, 20 + Width(wide) / 2, 18);  // inner box of box: 11, 5, 98 x 38
     int free = 98 - Width("Ab"), y = 5 + (38 - MetricsOf(canvas.Hdc(), large).tmHeight) / 2;
     auto draw = [&] {
-        gdi.DispString(dc, {5, 3}, kTexts[1], kRed), gdi.DispString3D(dc, {90, 20}, "Xy", kGrey, kBlue);
+        gdi.DispString(dc, {5, 3}, kTexts[1], kRed);
+        gdi.DispString3D(dc, {90, 20}, "Xy", kGrey, kBlue);
     };
-    auto expected = [&] { Text(5, 3, kTexts[1], kRed), Text(91, 21, "Xy", kGrey), Text(90, 20, "Xy", kBlue); };
+    auto expected = [&] {
+        Text(5, 3, kTexts[1], kRed);
+        Text(91, 21, "Xy", kGrey);
+        Text(90, 20, "Xy", kBlue);
+    };
     EXPECT_EQ(Differences(draw, expected), 0);
     const struct {
         short alignment;
@@ -139,9 +147,10 @@ TEST_F(GdiDraw, RowsDrawTextsSeparatorsAndFramePerStyleFromTheDcOrigin)
     int free0 = pixel0 - Width(kTexts[0]) - 1, free1 = 6 * ave + gap - Width(kTexts[1]) - 1;
     auto expected = [&] {
         RefRow(kRow, 1 + pixel0);
-        for (int pass = 1; pass >= 0; --pass)  // the embossing one down first, then the text
-            Text(2 + free0 + pass, 7 + pass, kTexts[0], pass ? kGreen : kRed),
-                Text(2 + pixel0 + free1 / 2 + pass, 7 + pass, kTexts[1], pass ? kGreen : kRed);
+        for (int pass = 1; pass >= 0; --pass) {  // the embossing one down first, then the text
+            Text(2 + free0 + pass, 7 + pass, kTexts[0], pass ? kGreen : kRed);
+            Text(2 + pixel0 + free1 / 2 + pass, 7 + pass, kTexts[1], pass ? kGreen : kRed);
+        }
     };
     EXPECT_EQ(Differences([&] { DrawRow(dc, kRow, 2, kTexts, kWidths, kAlignments, 1); }, expected), 0);
     for (const CRect& box : {CRect(30, 6, 230, 40), CRect(-20, 6, 180, 40)}) {  // no texts

@@ -20,27 +20,27 @@ short Check(const std::string& file, CDibHeader* header)
 
 TEST(DibHeader, EachBadFileGivesItsCodeAndEachGoodOneItsLayout)
 {
-    // what, the change to a good 4 x 3 24-bit file, code
-    const std::tuple<const char*, void (*)(BmpFile&), short> cases[] = {
-        {"12-byte header", [](BmpFile& s) { s.infoSize = 12; }, -43},
-        {"RLE8", [](BmpFile& s) { s = BmpFile(8, 4, 3, 256); s.compression = 1; }, -43},
-        {"bit count 2", [](BmpFile& s) { s.bitCount = 2; }, -43},
-        {"3 colours at 1 bit", [](BmpFile& s) { s = BmpFile(1, 4, 3, 3); s.coloursUsed = 3; }, -43},
-        {"257 colours", [](BmpFile& s) { s.coloursUsed = 257; }, -43},
-        {"width 32001", [](BmpFile& s) { s = BmpFile(24, 32001, 1); s.extraBytes = -96003; }, -40},
-        {"width 0", [](BmpFile& s) { s.width = 0; }, -40},
-        {"width -5", [](BmpFile& s) { s.headerWidth = -5; }, -40},
-        {"height -32001", [](BmpFile& s) { s = BmpFile(24, 1, -32001); s.extraBytes = -128000; }, -41},
-        {"height 0", [](BmpFile& s) { s.height = 0; }, -41},
-        {"a row short by 1 byte", [](BmpFile& s) { s.extraBytes = -1; }, -44},
-        {"colour table cut", [](BmpFile& s) { s = BmpFile(8, 4, 3, 256); s.extraBytes = -600; }, -44},
-        {"bits inside the table", [](BmpFile& s) { s = BmpFile(4, 4, 3, 16); s.bitsOffset = 86; }, -44},
-        {"bits before the header's end", [](BmpFile& s) { s.bitsOffset = 4; }, -44},
-        {"bits beyond the file", [](BmpFile& s) { s.bitsOffset = 0xFFFFFFF0u; }, -44},
-        {"32000 x 32000 x 32 bits", [](BmpFile& s) { s = BmpFile(32, 4, 1); s.headerWidth = 32000; }, -44},
+    // what, the file (a good 4 x 3 24-bit one unless given), the change to it, code
+    const std::tuple<const char*, BmpFile, void (*)(BmpFile&), short> cases[] = {
+        {"12-byte header", {}, [](BmpFile& s) { s.infoSize = 12; }, -43},
+        {"RLE8", {8, 4, 3, 256}, [](BmpFile& s) { s.compression = 1; }, -43},
+        {"bit count 2", {}, [](BmpFile& s) { s.bitCount = 2; }, -43},
+        {"3 colours at 1 bit", {1, 4, 3, 3}, [](BmpFile& s) { s.coloursUsed = 3; }, -43},
+        {"257 colours", {}, [](BmpFile& s) { s.coloursUsed = 257; }, -43},
+        {"width 32001", {24, 32001, 1}, [](BmpFile& s) { s.extraBytes = -96003; }, -40},
+        {"width 0", {}, [](BmpFile& s) { s.width = 0; }, -40},
+        {"width -5", {}, [](BmpFile& s) { s.headerWidth = -5; }, -40},
+        {"height -32001", {24, 1, -32001}, [](BmpFile& s) { s.extraBytes = -128000; }, -41},
+        {"height 0", {}, [](BmpFile& s) { s.height = 0; }, -41},
+        {"a row short by 1 byte", {}, [](BmpFile& s) { s.extraBytes = -1; }, -44},
+        {"colour table cut", {8, 4, 3, 256}, [](BmpFile& s) { s.extraBytes = -600; }, -44},
+        {"bits inside the table", {4, 4, 3, 16}, [](BmpFile& s) { s.bitsOffset = 86; }, -44},
+        {"bits before the header's end", {}, [](BmpFile& s) { s.bitsOffset = 4; }, -44},
+        {"bits beyond the file", {}, [](BmpFile& s) { s.bitsOffset = 0xFFFFFFF0u; }, -44},
+        {"32000 x 32000 x 32 bits", {32, 4, 1}, [](BmpFile& s) { s.headerWidth = 32000; }, -44},
     };
-    for (const auto& [what, change, expected] : cases) {
-        BmpFile bmp;
+    for (const auto& [what, file, change, expected] : cases) {
+        BmpFile bmp = file;
         change(bmp);
         CDibHeader header;
         EXPECT_EQ(Check(MakeBmp(bmp), &header), expected) << what;
