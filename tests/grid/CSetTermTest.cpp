@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "afx/CClientDC.h"
@@ -163,6 +164,24 @@ TEST_F(TermBar, IsSizedFromTheFontPaintsChosenCellsOnTheParentRestoresTheDcAndKe
     parent.bar = nullptr;
     bar.reset();
     EXPECT_EQ(count.Outstanding(), 0u);
+}
+
+class StaticProbe : public CStaticDisp {
+public:
+    using CStaticDisp::CStaticDisp;
+    std::string Text() const { return m_szText; }
+};
+
+// The static display keeps at most 255 bytes, in whole characters.
+TEST(StaticDisp, SetTextKeepsAtMost255BytesOfWholeCharacters)
+{
+    StaticProbe label(1, nullptr, CRect(10, 5, 150, 35), 0);
+    label.SetText(std::string(300, 'x').c_str(), nullptr);
+    EXPECT_EQ(label.Text(), std::string(255, 'x'));
+    label.SetText((std::string(254, 'x') + "\x8C\x88").c_str(), nullptr);  // 決 across byte 255
+    EXPECT_EQ(label.Text(), std::string(254, 'x'));
+    label.SetText(nullptr, nullptr);
+    EXPECT_EQ(label.Text(), "");
 }
 
 } // namespace
