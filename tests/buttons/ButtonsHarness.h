@@ -10,7 +10,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
 #include "frame/InitWinLibDLL.h"
+#include "support/RealInput.h"
 
 // An application object and the library's resources in the chain.
 class ButtonsEnvironment : public ::testing::Environment {
@@ -56,19 +56,10 @@ inline void Pump()
     }
 }
 
-// Pumps until the condition holds or the time runs out; its last answer.
-inline bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 2000)
+inline void PumpFor(DWORD ms)
 {
-    for (DWORD start = ::GetTickCount();; ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT)) {
-        Pump();
-        if (condition())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return condition();
-    }
+    PumpUntil([] { return false; }, ms, Pump);
 }
-
-inline void PumpFor(DWORD ms) { WaitFor([] { return false; }, ms); }
 
 // Real mouse input at a client point of hWnd.
 inline void MouseEvent(HWND hWnd, int x, int y, DWORD flags)

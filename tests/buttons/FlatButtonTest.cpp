@@ -32,7 +32,7 @@ protected:
         hWnd = button.GetSafeHwnd();
         Pump();
     }
-    bool WaitState(int state) { return WaitFor([&] { return button.GetFrameState() == state; }, 1500); }
+    bool WaitState(int state) { return PumpUntil([&] { return button.GetFrameState() == state; }, 1500, Pump); }
 
     CFlatButton button;
     HWND hWnd = nullptr;
@@ -76,7 +76,7 @@ TEST_F(FlatButtonTest, HoverWithItsTimerAndStatusPrompt)
         ASSERT_TRUE(WaitState(1));
     }
     EXPECT_EQ(g_timers, (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(hWnd), 3000, 100}));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(statusBar.GetSafeHwnd()) == "印刷します"; }));
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(statusBar.GetSafeHwnd()) == "印刷します"; }, 2000, Pump));
     // Straight out of the frame: the button sees no move, the timer notices.
     MouseMove(host, -30, -30);
     ASSERT_TRUE(WaitState(0));

@@ -69,18 +69,6 @@ protected:
     }
 };
 
-// Pumps until done() or the time is up (bounded).
-template <typename Done>
-bool PumpUntil(Done done, DWORD milliseconds = 2000)
-{
-    for (DWORD start = ::GetTickCount(); !done(); ::Sleep(5)) {
-        if (::GetTickCount() - start > milliseconds)
-            return false;
-        PumpPending();
-    }
-    return true;
-}
-
 struct MatrixHost {
     LoggingFrame* frame = nullptr;  // deletes itself with its window
     CWnd panel;                     // between frame and owner: the owner's parent is no frame

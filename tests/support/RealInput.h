@@ -50,6 +50,19 @@ inline void PumpPending()
     }
 }
 
+// Handles messages with pump until done() holds or the time is up; done()'s last answer.
+template <typename Done, typename Pump = void (*)()>
+bool PumpUntil(Done done, DWORD milliseconds = 2000, Pump pump = PumpPending)
+{
+    for (DWORD start = ::GetTickCount();; ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT)) {
+        pump();
+        if (done())
+            return true;
+        if (::GetTickCount() - start > milliseconds)
+            return done();
+    }
+}
+
 // A window's text, as the user sees it.
 inline std::string TextOf(HWND hwnd)
 {
