@@ -1,0 +1,12 @@
+// What a window shows, read back as an RGB image.
+#pragma once
+
+#include <windows.h>
+
+#include "PngImage.h"
+
+// width x height pixels at (x, y) of a DC, through a 24-bit DIB section.
+RgbImage CaptureDcArea(HDC source, int x, int y, int width, int height);
+// The whole window, frame included, from its window DC (children and all:
+// PrintWindow paints only a dialog's background under Wine).
+RgbImage CaptureWindow(HWND hwnd);
