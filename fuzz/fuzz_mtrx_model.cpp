@@ -1,11 +1,15 @@
 // The matrix list's view model under random sequences of keys, clicks,
 // double-clicks, drags, the wheel, scroll-bar codes, timer ticks, resizes,
 // data-count changes, cursor moves and focus changes. After every event:
-// the view stays on the data (0 <= top <= count, bottom = top + visible - 1,
-// the cursor on a row of the data), the selection and pending lists hold
-// unique rows of the data, and every row index the owner is told about is
-// one it has. The owner's selection array is exactly as long as its
-// capacity, so any access past it is caught by AddressSanitizer.
+// top >= 0 and bottom = top + visible - 1; the cursor is a row index or -1
+// (an empty list sized from the end). A shrinking data count leaves cursor,
+// view and lists where they were, and a page down may put the cursor on the
+// empty row after the data, so the lists hold unique rows, not necessarily
+// of the data, and the owner is told of the cursor's row or -1; a clicked
+// cell is always one of the data. The owner's selection array is exactly as
+// long as its capacity (none at all for a capacity of 0), so any access past
+// it is caught by AddressSanitizer, as is a cell rectangle read past the
+// column positions.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -44,17 +48,18 @@ public:
     // Messages that carry a row index: the owner looks the row up.
     void Owner(unsigned m, uintptr_t w, intptr_t l)
     {
-        Require((m != kEnter && m != kCell && m != kSel) || (l >= 0 && l < model->Count()), "a row it has", input);
+        Require((m != kEnter && m != kSel) || l >= -1, "a row index or -1", input);
+        Require(m != kCell || (l >= 0 && l < model->Count()), "a clicked row it has", input);
         Require(m != kKey || w <= 0xFF, "key code", input);
     }
 };
 
-// A list's entries other than -1 are rows of the data, each listed once.
-void CheckRows(const long* list, size_t size, long count, const char* what)
+// A list's entries other than -1 are rows, each listed once.
+void CheckRows(const long* list, size_t size, const char* what)
 {
     std::vector<long> rows;
     for (const long* row = list; row != list + size; ++row)
-        Require(*row == -1 || (*row >= 0 && *row < count), what, input);
+        Require(*row >= -1, what, input);
     std::copy_if(list, list + size, std::back_inserter(rows), [](long row) { return row != -1; });
     std::sort(rows.begin(), rows.end());
     Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), what, input);
@@ -65,15 +70,15 @@ void CheckInvariants(const CMtrxModel& m)
     long count = m.Count();
     bool select = m.SelectMode();
     Require(count >= 0 && count <= CMtrxModel::kMaxCount, "count in range", input);
-    Require(m.Top() >= 0 && m.Top() <= count, "top on the data", input);
+    Require(m.Top() >= 0, "top a row", input);
     Require(m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1", input);
-    Require(count > 0 ? m.Current() >= 0 && m.Current() < count : m.Current() == 0, "current on the data", input);
-    Require(!select || (m.Anchor() >= -1 && m.Anchor() < count), "anchor within the data", input);
+    Require(m.Current() >= -1, "current a row or -1", input);
+    Require(!select || m.Anchor() >= -1, "anchor a row or -1", input);
     // Each list holds a row once (a row being dragged over may also be in the
     // selection list; the commit skips it).
     if (select) {
-        CheckRows(m.SelectList(), m.SelectCapacity(), count, "selected rows unique and within the data");
-        CheckRows(m.Pending().data(), m.Pending().size(), count, "pending rows unique and within the data");
+        CheckRows(m.SelectList(), m.SelectCapacity(), "selected rows unique");
+        CheckRows(m.Pending().data(), m.Pending().size(), "pending rows unique");
     }
 }
 
@@ -114,10 +119,10 @@ const Event kEvents[] = {
     [](CMtrxModel& m, bool, int16_t a, int16_t) { m.UpdateDraw(a); },
     [](CMtrxModel& m, bool, int16_t a, int16_t) { (a & 1) != 0 ? m.SetFocus((a & 2) != 0) : m.KillFocus(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t) { (a & 1) != 0 ? m.PagePrev() : m.PageNext(); },
-    [](CMtrxModel& m, bool, int16_t a, int16_t b) {
+    [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
         int l, t, r, btm;
-        if (m.GetRowLineRect(static_cast<short>(a % 6), static_cast<short>(b % 8), &l, &t, &r, &btm))
-            Require(l <= r + 2 && m.IsVisible(m.Current()), "cell rectangle of a visible row", input);
+        if (m.GetRowLineRect(static_cast<short>(a % 6), static_cast<short>(high ? b : b % 8), &l, &t, &r, &btm))
+            Require(m.IsVisible(m.Current()), "cell rectangle of a visible row", input);
         m.CellHit(a, b);
     },
 };
@@ -162,9 +167,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     model.SetColumnLayout(2, positionCounts, positions, alignCounts, alignments);
 
     // Exactly as long as the capacity, so that AddressSanitizer sees a read past it.
-    std::vector<long> list(in.Take<uint8_t>() % 12);
-    if (!list.empty())
-        model.InitSelect(static_cast<short>(list.size()), list.data(), kAdded, kEmptied);
+    uint8_t select = in.Take<uint8_t>();
+    std::vector<long> list(select % 12);
+    if (!list.empty() || (select & 0x80) != 0)
+        model.InitSelect(static_cast<short>(list.size()), list.empty() ? nullptr : list.data(), kAdded, kEmptied);
     if (in.Take<uint8_t>() & 1) {
         model.SetHScroll(1);
         model.SetScrollColumn(2, 3);

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "grid/CGdi.h"
-#include "grid/GridDlgCode.h"
 
 namespace {
 
@@ -76,10 +75,8 @@ void CMtrxLst::Construct(CFont* font, MTRX_COLOR* colours, short screenPoint)
 
 CMtrxLst::~CMtrxLst()
 {
+    // Loaded bitmaps are not freed here: the host ends them with TermBitMap.
     FreeTexts();
-    // Bitmaps are the host's to end with TermBitMap; any left are freed
-    // here rather than leaked.
-    TermBitMap();
     delete m_pGdi;
     if (m_hWnd != nullptr && CWnd::GetCapture() == this)
         ::ReleaseCapture();
@@ -183,8 +180,7 @@ void CMtrxLst::SetScrollColumn(short nFirst, short nLast)
 
 void CMtrxLst::InitSelect(short nCapacity, long* list, short nAddedMsg, short nEmptiedMsg)
 {
-    m_model.InitSelect(nCapacity, list, static_cast<unsigned short>(nAddedMsg),
-                       static_cast<unsigned short>(nEmptiedMsg));
+    m_model.InitSelect(nCapacity, list, nAddedMsg, nEmptiedMsg);
 }
 
 void CMtrxLst::SetLineTextCount(short nLine, short nCount)
@@ -369,12 +365,6 @@ void CMtrxLst::OnKillFocus(CWnd* pNewWnd)
 {
     CWnd::OnKillFocus(pNewWnd);
     m_model.KillFocus();
-}
-
-// Characters too, so that a letter typed for the owner is no mnemonic of the dialog.
-UINT CMtrxLst::OnGetDlgCode()
-{
-    return GridDlgCode(GetCurrentMessage(), DLGC_WANTARROWS | DLGC_WANTCHARS);
 }
 
 BOOL CMtrxLst::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)

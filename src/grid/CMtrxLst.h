@@ -49,6 +49,7 @@ public:
     void ExchangeDataCount(unsigned long lCount, int bNoMore);
     void ExchangeScrollMode(short bThumbTrack);
     void SetHScroll(short nFrozen);
+    // 1 = done; 0 = not available, also for a column outside the 512 column positions.
     int GetRowLineRect(short nLine, short nColumn, CRect* rect);
     void NaSetFocus();
     void NaKillFocus();
@@ -70,6 +71,8 @@ protected:
                          short nPositions2, short* positions2, short nAlignments2, short* alignments2,
                          short nPositions3, short* positions3, short nAlignments3, short* alignments3);
     void SetScrollColumn(short nFirst, short nLast);
+    // The message numbers widen with their sign: 0x8000 and up arrive as
+    // 0xFFFF8000 and up. A null list is one of no slots, never written.
     void InitSelect(short nCapacity, long* list, short nAddedMsg, short nEmptiedMsg);
     void SetLineTextCount(short nLine, short nCount);
     CFont* ListFont() const { return m_pFont; }
@@ -87,7 +90,6 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnSetFocus(CWnd* pOldWnd) override;
     void OnKillFocus(CWnd* pNewWnd) override;
-    UINT OnGetDlgCode() override;
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
 
 private:

@@ -69,6 +69,8 @@ void CMtrxModel::Init(const MtrxInitArgs& args)
         areaRight_ = args.clientWidth;
         visibleRows_ = static_cast<short>((args.clientHeight + 1) / rowHeight_ + 1);
         InitialPosition();
+        if (count_ == 0)
+            current_ = top_ = bottom_ = 0;
         SetScrollBar();
         sink_->InvalidateAll(false);
     }
@@ -114,31 +116,21 @@ void CMtrxModel::SetHScroll(short nFrozen)
     firstScrolled_ = nFrozen;
 }
 
-bool CMtrxModel::InitSelect(short nCapacity, long* list, unsigned addedMsg, unsigned emptiedMsg)
+void CMtrxModel::InitSelect(short nCapacity, long* list, int addedMsg, int emptiedMsg)
 {
-    selectMarks_.clear();
-    pending_.clear();
-    pendingMarks_.clear();
-    if (list == nullptr || nCapacity <= 0) {
-        selectMode_ = 0;
-        selectList_ = nullptr;
-        selectCapacity_ = 0;
-        return false;
-    }
     selectMode_ = 1;
-    selectCapacity_ = nCapacity;
+    selectCapacity_ = list != nullptr ? std::max<short>(nCapacity, 0) : 0;
     selectList_ = list;
-    std::fill(list, list + nCapacity, -1L);
+    std::fill(list, list + selectCapacity_, -1L);
     addedMsg_ = addedMsg;
     emptiedMsg_ = emptiedMsg;
-    selectMarks_.assign(nCapacity, 0);
-    pending_.assign(nCapacity, -1L);
-    pendingMarks_.assign(nCapacity, 0);
+    selectMarks_.assign(selectCapacity_, 0);
+    pending_.assign(selectCapacity_, -1L);
+    pendingMarks_.assign(selectCapacity_, 0);
     pendingCapacity_ = 0;
     anchor_ = rangeEnd_ = -1;
     marking_ = false;
     ctrl_ = false;
-    return true;
 }
 
 void CMtrxModel::InitialPosition()
@@ -155,12 +147,6 @@ void CMtrxModel::InitialPosition()
             ++top_;
             ++bottom_;
         }
-    }
-    // An empty list keeps its cursor on row 0 and its view at the top.
-    if (count_ == 0) {
-        current_ = 0;
-        top_ = 0;
-        bottom_ = visibleRows_ - 1;
     }
 }
 
@@ -369,9 +355,7 @@ void CMtrxModel::PageMove(bool down)
         return;
     long relative = std::clamp(current_ - top_, 0L, bottom_ - top_);
     VScroll(down ? kPageDown : kPageUp, 0);
-    // The page may end in the empty row after the data: the cursor stays on data.
-    long target = std::min(top_ + relative, count_ - 1);
-    MoveCursor(current_, std::max(target, 0L));
+    MoveCursor(current_, top_ + relative);
 }
 
 void CMtrxModel::PagePrev()
@@ -423,41 +407,6 @@ void CMtrxModel::SetCurSel(long index, int notify, short toTop, int show)
 // ---------------------------------------------------------------------------
 // Data changes
 
-// After the data shrank: the cursor stays on a row the owner has, and a
-// view left wholly past the end shows the last rows again.
-void CMtrxModel::KeepCurrentInData()
-{
-    if (current_ >= count_)
-        current_ = std::max(count_ - 1, 0L);
-    if (top_ > count_) {
-        top_ = std::max(0L, count_ - visibleRows_ + 1);
-        bottom_ = top_ + visibleRows_ - 1;
-        ApplyScrollPos();
-    }
-}
-
-// Rows past a shrunken data count leave the selection and the pending range,
-// so that the owner is never told of a row it no longer has.
-void CMtrxModel::DropRowsBeyondData()
-{
-    if (!selectMode_)
-        return;
-    for (int slot = selectCapacity_ - 1; slot >= 0; --slot) {
-        if (selectList_[slot] >= count_)
-            RemoveSelected(slot);
-    }
-    for (size_t slot = 0; slot < pending_.size(); ++slot) {
-        if (pending_[slot] >= count_) {
-            pending_[slot] = -1;
-            pendingMarks_[slot] = 0;
-        }
-    }
-    if (anchor_ >= count_)
-        anchor_ = rangeEnd_ = -1;
-    if (rangeEnd_ >= count_)
-        rangeEnd_ = count_ - 1;
-}
-
 void CMtrxModel::AddData(long index)
 {
     if (count_ >= kMaxCount)
@@ -475,8 +424,6 @@ void CMtrxModel::DeleteData(long index)
     if (count_ <= 0)
         return;
     --count_;
-    KeepCurrentInData();
-    DropRowsBeyondData();
     SetScrollBar();
     if (index <= bottom_) {
         int from = index < top_ ? 0 : static_cast<int>((index - top_) * rowHeight_);
@@ -496,8 +443,6 @@ void CMtrxModel::UpdateDraw(long index)
 void CMtrxModel::ExchangeDataCount(unsigned long count, int noMore)
 {
     count_ = static_cast<long>(std::min<unsigned long>(count, static_cast<unsigned long>(kMaxCount)));
-    KeepCurrentInData();
-    DropRowsBeyondData();
     sink_->SetScrollRangeKeepPos(count_);
     if (noMore == 1) {
         noMoreData_ = 1;
@@ -511,15 +456,17 @@ bool CMtrxModel::GetRowLineRect(short nLine, short nColumn, int* left, int* top,
     if (!IsVisible(current_) || nLine < 0 || nLine >= kMaxLines || nColumn < 0)
         return false;
     int column = nColumn;
-    if (hscroll_ && nColumn >= frozen_) {
-        column = nColumn - (firstScrolled_ - frozen_);
-        if (nColumn + frozen_ - firstScrolled_ >= positionCounts_[0])
+    if (!hscroll_) {
+        if (column + 1 >= positionCounts_[nLine])
             return false;
-        // A scrolled column that is off to the left has no cell on screen.
-        if (column < frozen_)
+    } else if (nColumn >= frozen_) {
+        column = nColumn - (firstScrolled_ - frozen_);
+        if (column >= positionCounts_[0])
             return false;
     }
-    if (column + 1 >= positionCounts_[nLine])
+    // A column scrolled off to the left gets the cell it lands on among the
+    // frozen ones; only one whose cell lies outside the positions has none.
+    if (column < 0 || column + 1 >= kMaxColumns)
         return false;
     int lineHeight = LineHeight();
     int y0 = static_cast<int>((current_ - top_) * rowHeight_) + nLine * lineHeight;
@@ -565,7 +512,7 @@ void CMtrxModel::KeyDown(unsigned key)
     case kKeyEnter:
         if (keyThrough_ == 1)
             sink_->SendOwner(keyMsg_, key, 0);
-        else if (count_ > 0)  // an empty list has no row to activate
+        else
             sink_->SendOwner(enterMsg_, 0, current_);
         return;
     case kKeyCtrl:

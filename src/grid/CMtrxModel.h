@@ -9,8 +9,11 @@
 // which the window implements and tests record.
 //
 // The view state is (top, bottom, current) with bottom = top + visible rows
-// - 1 after every operation; current may lie outside top ... bottom after
-// scroll-bar use but always inside the data (0 when there is none).
+// - 1 after every operation (an Init that finds no data sets all three to
+// 0). The current index may lie outside top ... bottom after scroll-bar use,
+// and outside the data: -1 for an empty list sized from the end, the empty
+// row after the data after a page down, and wherever it was when the owner
+// shrinks the data (the list leaves cursor, view and selection to the owner).
 #pragma once
 
 #include <cstdint>
@@ -90,8 +93,10 @@ public:
     void SetScrollColumn(short nFirst, short nLast);
     void SetHScroll(short nFrozen);
     // Select mode with the owner's list of nCapacity entries (filled with -1).
-    // False when the list is null or the capacity not positive (mode stays off).
-    bool InitSelect(short nCapacity, long* list, unsigned addedMsg, unsigned emptiedMsg);
+    // A capacity of 0 or less gives a list with no slot: the select buttons
+    // show, but no row is ever marked. So does a null list, which is never
+    // written or read.
+    void InitSelect(short nCapacity, long* list, int addedMsg, int emptiedMsg);
     void ExchangeScrollMode(short thumbTrack) { thumbTrack_ = thumbTrack; }
     void SetLineTextCount(int line, short count);
 
@@ -119,7 +124,8 @@ public:
     void DeleteData(long index);
     void UpdateDraw(long index);
     void ExchangeDataCount(unsigned long count, int noMore);
-    // Inner rectangle of a cell of the current row; false when not available.
+    // Inner rectangle of a cell of the current row; false when not available,
+    // and also when the column would lie outside the 512 column positions.
     bool GetRowLineRect(short nLine, short nColumn, int* left, int* top, int* right, int* bottom) const;
     // line x 100 + column of the cell under (x, y).
     int CellHit(int x, int y) const;
@@ -183,8 +189,6 @@ private:
     void DrawCursorIfShown(long index);
     void PageMove(bool down);
     void SendMoreDataIfAtEnd();
-    void KeepCurrentInData();
-    void DropRowsBeyondData();
 
     // Selection
     int FindSelected(long index) const;    // up to the first empty slot; -1 when absent
@@ -228,8 +232,8 @@ private:
     std::vector<long> pending_;
     std::vector<unsigned char> pendingMarks_;
     short pendingCapacity_ = 0;
-    unsigned addedMsg_ = 0;
-    unsigned emptiedMsg_ = 0;
+    int addedMsg_ = 0;
+    int emptiedMsg_ = 0;
     short selectButtonWidth_ = 0;
     bool marking_ = false;
     long anchor_ = -1;

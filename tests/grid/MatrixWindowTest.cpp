@@ -21,8 +21,10 @@ namespace {
 
 enum : UINT {
     kRowMsg = WM_USER + 600, kEnterMsg, kKeyMsg, kSelMsg, kRButtonMsg, kCellMsg, kFocusMsg, kAppendMsg,
-    kShiftMsg, kAddedMsg, kEmptiedMsg, kLastMsg = kEmptiedMsg
+    kShiftMsg, kLastMsg = kShiftMsg
 };
+// Given to SetBtn as short (0x8001, 0x8002): they arrive widened with their sign.
+const UINT kAddedMsg = 0xFFFF8001, kEmptiedMsg = 0xFFFF8002;
 const UINT kCtrlQMsg = WM_USER + 420;
 
 // A host screen: a frame window (which logs the Ctrl+Q message), an owner
@@ -35,7 +37,7 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == kCtrlQMsg)
+        if (message == kCtrlQMsg || message == WM_COMMAND)
             log->Add(m_hWnd, message, wParam, lParam);
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
@@ -57,7 +59,7 @@ protected:
             std::string number = std::to_string(lastRow), name = "R" + number, none;
             char* texts[5] = {&number[0], &name[0], &none[0], &none[0], &none[0]};
             list->ShowData(lastRow, 0, texts, 0);
-        } else if (message > kRowMsg && message <= kLastMsg) {
+        } else if ((message > kRowMsg && message <= kLastMsg) || message >= kAddedMsg) {
             log.Add(m_hWnd, message, wParam, lParam);
         } else if (message == WM_PAINT && list != nullptr) {
             CPaintDC dc(this);
@@ -164,13 +166,20 @@ TEST(MatrixWindow, OwnerMessagesForRealInput)
                                  {kShiftMsg, 0, 0}}));
     host.owner.log.Clear();
 
-    // Keys through the dialog manager, as in a dialog: Down and Enter reach
-    // the list, Tab stays the dialog's.
+    // Keys through the dialog manager, as in a dialog: the list asks for no
+    // keys, so Down and Tab are the dialog's and Enter presses its default button.
     for (UINT key : {VK_DOWN, VK_RETURN, VK_TAB}) {
         MSG msg = {host.Hwnd(), WM_KEYDOWN, key, 0, 0, {}};
         ::IsDialogMessageA(host.frame->m_hWnd, &msg);
     }
-    EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 3}, {kEnterMsg, 0, 4}}));
+    EXPECT_TRUE(SequenceIs(got, {{WM_COMMAND, IDOK, 0}}));
+    host.owner.log.Clear();
+
+    long selection[2];
+    host.list->SetBtn(2, selection, static_cast<short>(kAddedMsg), static_cast<short>(kEmptiedMsg));
+    host.list->SendMessage(WM_KEYDOWN, VK_SPACE);
+    host.list->SendMessage(WM_KEYDOWN, VK_SPACE);
+    EXPECT_TRUE(SequenceIs(got, {{kAddedMsg, 0, 0}, {kEmptiedMsg, 0, 0}}));
     host.owner.log.Clear();
 
     // A real right click reports the point.
@@ -268,7 +277,7 @@ TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
         EXPECT_EQ(host.Pixel(xs[1] + 2 + 7, h + 2 + 11), 0u);
         host.list->TermBitMap();
         long selection[4];
-        host.list->SetBtn(4, selection, kAddedMsg, kEmptiedMsg);
+        host.list->SetBtn(4, selection, static_cast<short>(kAddedMsg), static_cast<short>(kEmptiedMsg));
         host.list->SetHScroll(1);
         host.list->ReSize(0, 0);
         host.list->SendMessage(WM_KEYDOWN, VK_SPACE);
@@ -291,8 +300,12 @@ TEST(MatrixWindow, BitmapsCreationByNameAndGdiObjects)
             plain->DestroyWindow();
             delete plain;
         }
+        // A bitmap not ended with TermBitMap stays loaded after the list is gone (left to the process's end).
+        CMtrxLst* kept = dynamic_cast<CMtrxLst*>(CRuntimeClass::CreateObject("CMtrxLst"));
+        ASSERT_EQ(kept->InitBitMap(IDB_MATRIX_STAMP), 1);
+        delete kept;
     }
-    EXPECT_EQ(count.Outstanding(), 0u);
+    EXPECT_EQ(count.Outstanding(), 1u);
 }
 
 } // namespace

@@ -137,6 +137,7 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
 {
     // From the end the last row moves up to the second-to-last visible row;
     // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
+    // An empty list sized from the end has its cursor on row -1.
     const struct {
         long count;
         short startAtEnd;
@@ -144,7 +145,7 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
         View view;
         long range;
     } cases[] = {{100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
-                 {9, 0, 199, {0, 9, 0}, 1}};
+                 {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
     for (const auto& c : cases) {
         Fixture f;
         f.model.Init(f.Args(c.count, c.startAtEnd));
@@ -152,6 +153,13 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
         EXPECT_EQ(f.Pos(), c.view) << c.count;
         EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
     }
+    // Init on a window that has its size: no data puts the whole view on row 0.
+    Fixture empty;
+    MtrxInitArgs args = empty.Args(0, 1);
+    args.clientWidth = 300;
+    args.clientHeight = 199;
+    empty.model.Init(args);
+    EXPECT_EQ(empty.Pos(), (View{0, 0, 0}));
 }
 
 TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
@@ -178,6 +186,11 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
     EXPECT_EQ(f.Pos(), (View{9, 18, 12}));
     f.model.KeyDown(0x21);
     EXPECT_EQ(f.Pos(), (View{0, 9, 3}));
+    // From below the view to the last page: the cursor lands on the empty row after the data.
+    f.model.VScroll(M::kThumbPosition, 85);
+    f.model.SetCurSel(98, 0, 0, 0);
+    f.model.KeyDown(0x22);
+    EXPECT_EQ(f.Pos(), (View{91, 100, 100}));
 }
 
 TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
@@ -189,6 +202,8 @@ TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
     EXPECT_EQ(f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20}),
               (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
                    "send shift 0 0", "send key 32 0"}));
+    Fixture empty(0);
+    EXPECT_EQ(empty.Keys({0x0D}), (Log{"send enter 0 0"}));
 }
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
@@ -250,8 +265,17 @@ TEST(MtrxModelMouse, CellRectangles)
     f.model.SetHScroll(1);
     f.model.SetScrollColumn(2, 3);
     EXPECT_EQ(f.model.GetCurRow(), 2);
-    ASSERT_TRUE(f.model.GetRowLineRect(0, 2, &l, &t, &r, &b));
-    EXPECT_EQ(l, 102);
+    // Column 1, scrolled off, lands on display column 0; column 4 on the last position (3 of 4).
+    const struct {
+        short column;
+        bool got;
+        int left;
+    } cases[] = {{2, true, 102}, {1, true, 2}, {0, true, 2}, {4, true, 301}, {5, false, 0}};
+    for (const auto& c : cases) {
+        l = 0;
+        EXPECT_EQ(f.model.GetRowLineRect(0, c.column, &l, &t, &r, &b), c.got) << c.column;
+        EXPECT_EQ(l, c.left) << c.column;
+    }
 }
 
 TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
@@ -286,6 +310,15 @@ TEST(MtrxModelData, AddDeleteUpdateAndExchange)
                              "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
                              "band 0 180 300 200"}));
     EXPECT_EQ(f.model.Count(), 102);
+    // Shrinking leaves the cursor, the view and the owner's selection where they were.
+    f.Select(3, {12});
+    f.log.clear();
+    f.model.ExchangeDataCount(5, 1);
+    EXPECT_EQ(f.Take(), (Log{"rangekeep 5", "invalidate 1"}));
+    f.model.DeleteData(4);
+    EXPECT_EQ(f.Pos(), (View{10, 19, 12}));
+    EXPECT_EQ(f.List(), (std::vector<long>{12, -1, -1}));
+    EXPECT_EQ(f.Take({"send"}), Log{});
 }
 
 TEST(MtrxModelCursor, SetCurSelRules)
@@ -321,6 +354,13 @@ TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
     f.Space(5);
     EXPECT_EQ(f.Space(6, {"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
     EXPECT_FALSE(f.model.Marking());
+    // No slot (a capacity of 0, or no list): select mode all the same, and nothing to mark.
+    for (long* list : {f.list, static_cast<long*>(nullptr)}) {
+        f.model.InitSelect(list != nullptr ? 0 : 3, list, kAddedMsg, kEmptiedMsg);
+        EXPECT_EQ(f.Keys({0x20}), Log{});
+        f.model.LButtonDown(5, 45);
+        EXPECT_EQ(f.Take(), Log{});
+    }
 }
 
 TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
