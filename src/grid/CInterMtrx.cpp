@@ -74,7 +74,7 @@ int CInterMtrx::Initial(SETINITIAL* p)
     if (p == nullptr || p->nLines < 1 || p->nLines > CMtrxModel::kMaxLines)
         return 0;
     SETINITIAL record = *p;
-    for (int line = record.nLines; line < CMtrxModel::kMaxLines; ++line)
+    for (int line = record.nLines + 1; line < CMtrxModel::kMaxLines; ++line)
         record.line[line] = MTRX_LINE{0, nullptr, nullptr};
     for (const MTRX_LINE& line : record.line) {
         if (line.nColumns > CMtrxModel::kMaxColumns || line.nColumns < 0)
@@ -347,7 +347,9 @@ bool CInterMtrx::ScrolledColumnsEven() const
 
 void CInterMtrx::HScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pBar*/)
 {
-    if (!m_layout.HMode() || m_layout.LayoutLines() == 0)
+    // With every column frozen there is nothing to scroll (and no column
+    // after the frozen ones to measure).
+    if (!m_layout.HMode() || m_layout.Frozen() >= m_layout.Line(0).nColumns)
         return;
     short oldFirst = m_layout.FirstScrolled();
     if (!m_layout.HScrollStep(nSBCode, nPos))

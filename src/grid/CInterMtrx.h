@@ -54,6 +54,7 @@ public:
     void SetBtn(short nCapacity, long* list, short nAddedMsg, short nEmptiedMsg);
     short GetLeftSelectButtonSize();
     void SetHScroll(short nFrozen);
+    // Nothing when every column of line 0 is frozen.
     void HScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar);
     void SetCurRow(short nDir);
     short GetScrollMax();

@@ -21,10 +21,13 @@ CMtrxLayout::CMtrxLayout()
 void CMtrxLayout::SetLines(short lines, const MTRX_LINE* line)
 {
     lines_ = std::clamp<short>(lines, 0, kMaxLines);
+    // The description just after the last line is kept: it is laid out and
+    // titled like the others when it has columns.
     for (int j = 0; j < kMaxLines; ++j) {
-        line_[j] = j < lines_ ? line[j] : MTRX_LINE{0, nullptr, nullptr};
+        line_[j] = j <= lines_ ? line[j] : MTRX_LINE{0, nullptr, nullptr};
         if (line_[j].nColumns < 0 || line_[j].pTitles == nullptr)
             line_[j].nColumns = 0;
+        std::fill_n(positions_[j], std::min<int>(line_[j].nColumns, kMaxColumns), short(0));
     }
 }
 
@@ -91,9 +94,8 @@ void CMtrxLayout::Compute(const Metrics& m)
         for (int i = 0; i < frozen_; ++i)
             frozenWidth += TitleLength(0, i) * a;
         int columnWidth = frozen_ < c0 ? TitleLength(0, frozen_) * a : 0;
+        // A list narrower than one scrolled column shows none (0 or fewer).
         int visible = columnWidth > 0 ? (available - frozenWidth) / columnWidth : c0 - frozen_;
-        // At least one scrolled column stays on screen, however narrow the list.
-        visible = std::max(visible, std::min(1, c0 - frozen_));
         int first = first_;
         if (visible + first >= c0) {
             first = c0 - visible;
@@ -104,13 +106,13 @@ void CMtrxLayout::Compute(const Metrics& m)
         }
         first_ = static_cast<short>(first);
         visible_ = static_cast<short>(visible);
-        for (int j = 0; j < lines_; ++j) {
+        for (int j = 0; j < kMaxLines; ++j) {
             if (line_[j].nColumns > 0)
                 shown_[j] = static_cast<short>(std::min<int>(frozen_ + visible_, line_[j].nColumns));
         }
         uniform_ = true;
     } else {
-        for (int j = 0; j < lines_; ++j)
+        for (int j = 0; j < kMaxLines; ++j)
             shown_[j] = line_[j].nColumns;
         uniform_ = true;
         for (int j = 1; j < kMaxLines && uniform_; ++j) {
@@ -179,7 +181,7 @@ void CMtrxLayout::Compute(const Metrics& m)
     }
 
     if (hmode_) {
-        int x = layoutLines_ > 0 ? positions_[0][frozen_] : list_.left;
+        int x = positions_[0][frozen_];
         hbar_ = {x, footer_.bottom - extraBottom_ + 2, list_.right - m.cxVScroll, 0};
         hbar_.bottom = hbar_.top + m.cyHScroll;
         title_.left = footer_.left = x;

@@ -25,7 +25,9 @@ public:
 
     CMtrxLayout();
 
-    // Set-up (from Initial, SetBtn and SetHScroll)
+    // Set-up (from Initial, SetBtn and SetHScroll). SetLines keeps lines
+    // 0 ... lines of the four, clears the rest and zeroes the first column
+    // count positions of each line.
     void SetLines(short lines, const MTRX_LINE* line);
     void SetMargins(int left, int right, int top, int extraBottom, short footRows);
     void SetSelectButton(bool on) { selectButton_ = on; }

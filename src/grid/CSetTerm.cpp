@@ -4,7 +4,6 @@
 
 #include "afx/CClientDC.h"
 #include "grid/CGdi.h"
-#include "grid/GridDlgCode.h"
 #include "grid/TermBarLayout.h"
 
 namespace {
@@ -214,11 +213,6 @@ void CSetTerm::OnKillFocus(CWnd* /*pNewWnd*/)
 {
     m_bUnfocused = 1;
     Repaint();
-}
-
-UINT CSetTerm::OnGetDlgCode()
-{
-    return GridDlgCode(GetCurrentMessage(), DLGC_WANTARROWS);
 }
 
 void CSetTerm::SetCells(short nStart, short nEnd)

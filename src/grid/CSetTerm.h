@@ -8,6 +8,8 @@
 // its own painting, and the bar repaints itself on a DC of the parent when
 // its state changes. Its own child window (no background, control id 800)
 // only takes the input and the focus; the parent must not clip its children.
+// It asks the dialog manager for no keys: in a dialog, Enter presses the
+// default button, letters are mnemonics and the arrows move between items.
 //
 // Modes: 0 a range (Enter anchors the start, Left/Right move the end, Enter
 // again completes; Esc drops the anchor), 1 a single month, 2 a range from
@@ -56,7 +58,6 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnSetFocus(CWnd* pOldWnd) override;
     void OnKillFocus(CWnd* pNewWnd) override;
-    UINT OnGetDlgCode() override;
 
     int m_bUnfocused;   // 0 while the bar's window has the focus
     CWnd* m_pParent;    // owner: message, painting, focus after a choice

@@ -114,16 +114,22 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
         EXPECT_EQ(parent.log.Only({kDone}).size() * 10 + (::GetCapture() == bar->m_hWnd), c.reports * 10u + c.captured)
             << "case " << &c - cases;
     }
+    // Through the dialog manager, as in a dialog: Enter presses the default
+    // button and a letter the button it is the mnemonic of; the bar keeps its cells.
     Make(0, 3, 3);
+    HWND ok = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 300, 60, 50, 20,
+                                parent.m_hWnd, reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
+    HWND apply = ::CreateWindowExA(0, "BUTTON", "&Apply", WS_CHILD | WS_VISIBLE, 240, 60, 50, 20, parent.m_hWnd,
+                                   reinterpret_cast<HMENU>(101), nullptr, nullptr);
     bar->SetFocus();
     PumpPending();
     parent.log.Clear();
-    for (UINT key : {VK_RETURN, VK_RIGHT, VK_RIGHT, VK_RETURN}) {  // through the dialog manager, as in a dialog
-        MSG msg = {bar->m_hWnd, WM_KEYDOWN, key, 0, 0, {}};
+    for (MSG msg : {MSG{bar->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}}, MSG{bar->m_hWnd, WM_CHAR, 'a', 0, 0, {}}})
         ::IsDialogMessageA(parent.m_hWnd, &msg);
-    }
-    EXPECT_TRUE(SequenceIs(parent.log.Only({kDone, WM_SETFOCUS}), {{kDone, 0, 0}, WM_SETFOCUS}));
-    EXPECT_EQ(::GetFocus(), parent.m_hWnd);
+    EXPECT_TRUE(SequenceIs(parent.log.Only({kDone, WM_COMMAND}),
+                           {{WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(ok)},
+                            {WM_COMMAND, 101, reinterpret_cast<LPARAM>(apply)}}));
+    EXPECT_EQ(bar->GetStart() * 100 + bar->GetEnd(), 303);
 }
 
 TEST_F(TermBar, IsSizedFromTheFontPaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObject)

@@ -130,6 +130,20 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     EXPECT_FALSE(l.layout.FooterCellBox(total, &box));
     l.Positions(715);  // wide enough for every column: the first scrolled one comes back, frozen ones stay
     EXPECT_EQ(l.layout.FirstScrolled(), 1);
+    // W = 85: no room for a scrolled column, only the frozen one is shown.
+    EXPECT_EQ(l.Positions(100), (std::vector<short>{0, 84}));
+    EXPECT_EQ(l.layout.VisibleScrolled(), 0);
+}
+
+TEST(MtrxLayout, SettingLinesKeepsTheLineAfterTheLastAndZeroesThePositions)
+{
+    Layout l({{"A", "BB", "CCC"}, {"DD", "E"}, {"F"}});
+    l.layout.SetLines(1, l.lines);
+    EXPECT_EQ(l.layout.Line(1).nColumns * 10 + l.layout.Line(2).nColumns, 20);
+    EXPECT_EQ(l.Positions(665, 1), (std::vector<short>{0, 432, 649}));
+    l.layout.SetLines(1, l.lines);
+    const short* p = l.layout.Positions(0);
+    EXPECT_EQ((std::vector<short>(p, p + 4)), (std::vector<short>{0, 0, 0, 649}));
 }
 
 TEST(MtrxLayout, TitlesCompactedInNarrowCells)
