@@ -186,7 +186,14 @@ CMultiDocTemplate* CMenuBar::GetBtnTemplate(int n) const
 // Settings
 
 void CMenuBar::SetSendComID(int bSend) { m_bSendComID = bSend; }
-void CMenuBar::SetUnderText(int bUnder) { m_bUnderText = bUnder; }
+
+void CMenuBar::SetUnderText(int bUnder)
+{
+    m_bUnderText = bUnder;
+    Layout();
+    UpdateScroll();
+    Repaint();
+}
 
 void CMenuBar::SetTextDsp(int bShow)
 {
@@ -427,7 +434,7 @@ void CMenuBar::DrawButton(CDC* pDC, int nSlot, BOOL bPressedOffset)
     CRect caption = m_rcCaption;
     caption.OffsetRect(offset, nSlot * m_rcButton.Height() + offset);
     CString text = m_captions.GetAt(index);
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    UINT format = DT_SINGLELINE | DT_VCENTER;
     if (TextWidth(pDC, text, text.GetLength()) < caption.Width()) {
         format |= DT_CENTER;
     } else {
@@ -494,11 +501,10 @@ void CMenuBar::OnPaint()
     CPaintDC dc(this);
     int oldMode = dc.SetBkMode(TRANSPARENT);
     HGDIOBJ oldFont = m_pFont != nullptr ? ::SelectObject(dc, m_pFont->GetSafeHandle()) : nullptr;
-    // The hot slot keeps its look through a repaint.
+    // A repaint draws every slot flat, the hot one too.
     for (int slot = 0; slot < m_nVisible && m_nFirst + slot < GetBtnCount(); ++slot) {
-        bool hot = slot == m_nHot;
-        DrawButton(&dc, slot, hot && m_nHotState == HotSunken);
-        DrawFrame(&dc, slot, hot ? m_nHotState : HotFlat);
+        DrawButton(&dc, slot, FALSE);
+        DrawFrame(&dc, slot, HotFlat);
     }
     if (oldFont != nullptr)
         ::SelectObject(dc, oldFont);

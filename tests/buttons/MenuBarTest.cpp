@@ -1,8 +1,11 @@
 // CMenuBar in an active frame: slots, the spin control and the places a host
-// reads back, captions, hot and pressed slots under real mouse input, what a click fires (a
-// new document of the template, the command, the message), keys forwarded to
-// the owner, tooltips.
+// reads back, captions and repaints, hot and pressed slots under real mouse
+// input, what a click fires (a new document of the template, the command, the
+// message), keys forwarded to the owner, tooltips.
 #include "ButtonsHarness.h"
+
+#include <algorithm>
+
 #include "afx/CClientDC.h"
 #include "afx/CDocument.h"
 #include "afx/CMultiDocTemplate.h"
@@ -100,20 +103,33 @@ TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
     }
 }
 
-TEST_F(MenuBarTest, CaptionsTravelWithTheirButtons)
+TEST_F(MenuBarTest, CaptionsTravelWithTheirButtonsAndShowPrefixes)
 {
     CClientDC dc(&bar);
     HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-    const char* longest = "仕訳入力と検索";
+    int ampersand = dc.GetTextExtent("&", 1).cx;
     ::SelectObject(dc, old);
     bar.AddBtn(icons[0], "印刷", 101, nullptr);
-    bar.AddBtn(icons[1], longest, 102, nullptr);
-
+    bar.AddBtn(icons[1], "仕訳入力と検索", 102, nullptr);
     bar.InsertBtn(1, icons[2], "挿入", 103, &doc);
     bar.RemoveBtn(0, 1);
     ASSERT_EQ(bar.GetBtnCount(), 2);
     EXPECT_STREQ(bar.GetBtnString(0), "挿入");
     EXPECT_EQ(bar.GetBtnTemplate(0), &doc);
+
+    // "&&" on slot 2 (inside its frame: rows 71 ... 103) without an icon: one ampersand inked.
+    bar.AddBtn(nullptr, "&&", 0, nullptr);
+    std::vector<COLORREF> pixels = Pixels(hWnd, 35, 105);
+    std::vector<int> inked;
+    for (int i = 71 * 35; i < 104 * 35; ++i) {
+        if (i % 35 > 0 && pixels[i] != ::GetSysColor(COLOR_BTNFACE))
+            inked.push_back(i % 35);
+    }
+    ASSERT_FALSE(inked.empty());
+    auto [first, last] = std::minmax_element(inked.begin(), inked.end());
+    EXPECT_LT(*last - *first, ampersand);
+    bar.SetUnderText(0);
+    EXPECT_TRUE(::GetUpdateRect(hWnd, nullptr, FALSE)) << "not repainted";
 
     // Shortening keeps whole characters and fits.
     int dots = dc.GetTextExtent("印刷...", 7).cx;
@@ -132,6 +148,10 @@ TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
     // Pressed on slot 1, released over slot 2; pressed on it, released
     // outside the bar: nothing fired, the capture let go.
     MouseMove(hWnd, 10, 45);
+    // A repaint draws the hovered slot flat: its left edge in the shadow colour, not black.
+    ASSERT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotRaised}));
+    bar.Invalidate();
+    EXPECT_EQ(Pixels(hWnd, 1, 46).back(), ::GetSysColor(COLOR_BTNSHADOW));
     MouseDown(hWnd, 11, 45);
     EXPECT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotSunken}));
     MouseMove(hWnd, 11, 2 * 35 + 10);
