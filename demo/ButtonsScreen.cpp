@@ -93,11 +93,11 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
     screen.shots.push_back({"07-buttons-2-faces", "zr8WLIB デモ - ボタンの絵柄一覧",
                             "ライブラリが持つ 80 種のボタンの絵柄"});
 
-    CFrameWnd* frame = NewFrame("zr8WLIB デモ - ボタン、バー、ツールチップ", 640, 360);
+    CFrameWnd* frame = NewFrame("zr8WLIB デモ - ボタン、バー、ツールチップ", 500, 400);
     HWND hFrame = frame->GetSafeHwnd();
-    Label(hFrame, "フラットボタン (左端はマウスが上にある状態、右端は無効)", 150, 8, 480);
-    Label(hFrame, "ビットマップボタン: 通常 / 押下 / 無効 / プルダウン (2 倍)", 150, 88, 480);
-    Label(hFrame, "メニューバー (ボタンが入りきらないのでスピンを表示)", 150, 200, 480);
+    Label(hFrame, "フラットボタン (左端はマウスが上にある状態、右端は無効)", 10, 8, 480);
+    Label(hFrame, "ビットマップボタン: 通常 / 押下 / 無効 / プルダウン (2 倍)", 10, 88, 480);
+    Label(hFrame, "メニューバー (高さ 150 にボタン 5 個: 3 個を表示してスピンを表示)", 10, 200, 480);
 
     // Tool row.
     HICON info = ::LoadIconA(nullptr, IDI_INFORMATION);
@@ -113,7 +113,7 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
         BOOL enabled;
     } row[] = {{"印刷", nullptr, 70, TRUE}, {nullptr, info, 44, TRUE}, {nullptr, question, 44, TRUE},
                {"仕訳帳を開いて検索する", nullptr, 90, TRUE}, {"終了", nullptr, 70, FALSE}};
-    int x = 150;
+    int x = 10;
     for (const Flat& f : row) {
         flats.push_back(std::make_unique<CFlatButton>());
         CRect rect(x, 28, x + f.width, 28 + 44);
@@ -128,18 +128,18 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
 
     // Bitmap buttons in each state.
     COwnerBtn normal, pressed, disabled, pullDown;
-    normal.Create(WS_CHILD | WS_VISIBLE, CRect(150, 108, 196, 129), frame, 201, "BPRN_DOWN", "BPRN_UP", "BPRN_MASK");
-    pressed.Create(WS_CHILD | WS_VISIBLE, CRect(206, 108, 252, 129), frame, 202, "BSIWAKE_DOWN", "BSIWAKE_UP",
+    normal.Create(WS_CHILD | WS_VISIBLE, CRect(10, 108, 56, 129), frame, 201, "BPRN_DOWN", "BPRN_UP", "BPRN_MASK");
+    pressed.Create(WS_CHILD | WS_VISIBLE, CRect(66, 108, 112, 129), frame, 202, "BSIWAKE_DOWN", "BSIWAKE_UP",
                    "BSIWAKE_MASK");
-    disabled.Create(WS_CHILD | WS_VISIBLE | WS_DISABLED, CRect(262, 108, 308, 129), frame, 203, "BEND_DOWN",
+    disabled.Create(WS_CHILD | WS_VISIBLE | WS_DISABLED, CRect(122, 108, 168, 129), frame, 203, "BEND_DOWN",
                     "BEND_UP", "BEND_MASK");
-    RECT pullRect = {318, 108, 410, 150};
+    RECT pullRect = {178, 108, 270, 150};
     pullDown.CreatePullDownButton(WS_CHILD | WS_VISIBLE, pullRect, frame, 204, "BKENSAKU_DOWN", "BKENSAKU_UP",
                                   "BKENSAKU_MASK");
     pressed.SetState(TRUE);
 
     // A tooltip from the manager's table, on an edit.
-    HWND edit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "取引先", WS_CHILD | WS_VISIBLE, 440, 108, 160, 24, hFrame,
+    HWND edit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "取引先", WS_CHILD | WS_VISIBLE, 300, 108, 160, 24, hFrame,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
     ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), 0);
     char tipText[] = "取引先のコードか名前を入力します";
@@ -147,13 +147,15 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
     ClUtyToolTipMgr tipManager;
     tipManager.Init(frame, tips, 1);
 
-    // The menu bar: 8 buttons in 150 pixels.
+    // The menu bar: 5 buttons of 32 x 32 icons in 150 pixels, as wide as its buttons.
     CMenuBar bar;
-    bar.Create(WS_VISIBLE | WS_BORDER, CRect(8, 8, 130, 352), frame, 300, WM_USER + 300, 1);
-    const char* captions[8] = {"仕訳入力", "仕訳帳", "総勘定元帳", "残高試算表", "決算書", "固定資産", "印刷", "終了"};
-    HICON icons[8] = {info, warning, question, error, application, info, question, warning};
-    for (int i = 0; i < 8; ++i)
+    bar.Create(WS_VISIBLE, CRect(10, 220, 60, 370), frame, 300, WM_USER + 300, 1);
+    bar.SetIconSize(CSize(32, 32));
+    const char* captions[5] = {"仕訳", "元帳", "試算", "印刷", "終了"};
+    HICON icons[5] = {info, warning, question, error, application};
+    for (int i = 0; i < 5; ++i)
         bar.AddBtn(icons[i], captions[i], 0, nullptr);
+    bar.MoveWindow(10, 220, bar.GetMiniBarSize().cx, 150);
     bar.SetToolTip(0, "仕訳を入力します");
 
     // The first flat button hovered until its tooltip shows.
@@ -183,14 +185,19 @@ DemoScreen RunButtonsScreen(const std::string& outFolder, bool* ok)
     *ok = Save(hFrame, outFolder, "07-buttons-1-bars", tipShown ? &tipRect : nullptr) && *ok;
 
     CString line;
-    line.Format("フラットボタン %d 個、ビットマップボタン 4 個、メニューバーのボタン %d 個 (表示 %d 個、スピン %s)",
-                static_cast<int>(flats.size()), bar.GetBtnCount(), bar.GetVisibleCount(),
-                bar.IsScrollMode() ? "あり" : "なし");
+    line.Format("フラットボタン %d 個、ビットマップボタン 4 個、メニューバーのボタン %d 個",
+                static_cast<int>(flats.size()), bar.GetBtnCount());
+    screen.lines.push_back(line);
+    int lower = 0, upper = 0;
+    bar.GetSpinCtrl()->GetRange(lower, upper);
+    CSize slot = bar.GetButtonSize();
+    line.Format("メニューバー: ボタン %d × %d、表示 %d 個、スピン %s (範囲 %d から %d)", slot.cx, slot.cy,
+                bar.GetVisibleCount(), bar.IsScrollMode() ? "あり" : "なし", lower, upper);
     screen.lines.push_back(line);
     screen.lines.push_back(tipShown ? "ツールチップ: 表示された" : "ツールチップ: 表示されなかった");
     line.Format("先頭のフラットボタンの枠: %d (0 平ら、1 浮き出し、2 へこみ)", flats[0]->GetFrameState());
     screen.lines.push_back(line);
-    MoveCursor(hFrame, 630, 350);
+    MoveCursor(hFrame, 490, 390);
     PumpFor(50);
     ::DestroyWindow(hFrame);
 

@@ -518,8 +518,8 @@ void CFlatButton::OnPaint()
 {
     CPaintDC dc(this);
     DrawContent(&dc, FALSE, FALSE);
-    // A disabled button shows no hover: nothing would take the frame away.
-    if (m_bEnabled && CursorInside())
+    // Disabled too: the raised frame then stays until the next state change.
+    if (CursorInside())
         DrawFrame(FrameRaised, m_nFrameState != FrameRaised);
 }
 

@@ -186,7 +186,14 @@ CMultiDocTemplate* CMenuBar::GetBtnTemplate(int n) const
 // Settings
 
 void CMenuBar::SetSendComID(int bSend) { m_bSendComID = bSend; }
-void CMenuBar::SetUnderText(int bUnder) { m_bUnderText = bUnder; }
+
+void CMenuBar::SetUnderText(int bUnder)
+{
+    m_bUnderText = bUnder;
+    Layout();
+    UpdateScroll();
+    Repaint();
+}
 
 void CMenuBar::SetTextDsp(int bShow)
 {
@@ -281,22 +288,17 @@ int CMenuBar::CaptionHeight() const
     return height;
 }
 
-// The top slot is the icon (2 pixels from the top, 5 with a button height
-// set) over a caption band whose bottom is 3 pixels (6) above the slot's
-// bottom. The band is there only while captions are shown and some caption
-// is not empty, so a bar of bare icons has slots of icon height + 3.
+// Every slot is the icon plus 3 pixels square, whatever the width setting and
+// the captions: the caption band lies over the icon's lower part.
 void CMenuBar::Layout()
 {
     int cx = m_rcIcon.Width(), cy = m_rcIcon.Height();
     bool tall = m_nBtnHeight > 0;
     int textHeight = CaptionHeight();
-    bool band = m_bTextDsp && m_nWidestCaption > 2;
-    int width = m_nBtnWidth > 0 ? m_nBtnWidth : cx + 3;
-    int height = cy + 3 + (tall ? 3 : 0) + (band ? textHeight + (tall ? 6 : 3) : 0);
-    m_rcButton.SetRect(0, 0, width, height);
+    m_rcButton.SetRect(0, 0, cx + 3, cy + 3);
     m_rcIcon.SetRect(0, 0, cx, cy);
-    m_rcIcon.OffsetRect((width - cx) / 2 + 2, m_rcButton.top + (tall ? 5 : 2));
-    m_rcCaption.SetRect(0, 0, width - 1, textHeight);
+    m_rcIcon.OffsetRect((m_rcButton.Width() - cx) / 2 + 2, m_rcButton.top + (tall ? 5 : 2));
+    m_rcCaption.SetRect(0, 0, m_rcButton.Width() - 1, textHeight);
     m_rcCaption.OffsetRect(m_rcButton.left + 3, m_rcButton.bottom - (tall ? 6 : 3) - textHeight);
 }
 
@@ -432,7 +434,7 @@ void CMenuBar::DrawButton(CDC* pDC, int nSlot, BOOL bPressedOffset)
     CRect caption = m_rcCaption;
     caption.OffsetRect(offset, nSlot * m_rcButton.Height() + offset);
     CString text = m_captions.GetAt(index);
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    UINT format = DT_SINGLELINE | DT_VCENTER;
     if (TextWidth(pDC, text, text.GetLength()) < caption.Width()) {
         format |= DT_CENTER;
     } else {
@@ -499,11 +501,10 @@ void CMenuBar::OnPaint()
     CPaintDC dc(this);
     int oldMode = dc.SetBkMode(TRANSPARENT);
     HGDIOBJ oldFont = m_pFont != nullptr ? ::SelectObject(dc, m_pFont->GetSafeHandle()) : nullptr;
-    // The hot slot keeps its look through a repaint.
+    // A repaint draws every slot flat, the hot one too.
     for (int slot = 0; slot < m_nVisible && m_nFirst + slot < GetBtnCount(); ++slot) {
-        bool hot = slot == m_nHot;
-        DrawButton(&dc, slot, hot && m_nHotState == HotSunken);
-        DrawFrame(&dc, slot, hot ? m_nHotState : HotFlat);
+        DrawButton(&dc, slot, FALSE);
+        DrawFrame(&dc, slot, HotFlat);
     }
     if (oldFont != nullptr)
         ::SelectObject(dc, oldFont);

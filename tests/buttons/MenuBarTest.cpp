@@ -1,8 +1,11 @@
-// CMenuBar in an active frame: slots and the spin control, captions and
-// widths, hot and pressed slots under real mouse input, what a click fires (a
-// new document of the template, the command, the message), keys forwarded to
-// the owner, tooltips.
+// CMenuBar in an active frame: slots, the spin control and the places a host
+// reads back, captions and repaints, hot and pressed slots under real mouse
+// input, what a click fires (a new document of the template, the command, the
+// message), keys forwarded to the owner, tooltips.
 #include "ButtonsHarness.h"
+
+#include <algorithm>
+
 #include "afx/CClientDC.h"
 #include "afx/CDocument.h"
 #include "afx/CMultiDocTemplate.h"
@@ -39,15 +42,41 @@ protected:
 
 TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
 {
+    // Slots are the icon + 3 pixels square: captions, a width or a height set change nothing.
+    struct Row {
+        int icon;
+        const char* caption;
+        CSize set;
+        int height, slot, visible, upper;  // upper: last spin position, -1 all fit
+    };
+    const Row rows[] = {{32, "", {0, 0}, 150, 35, 3, 2}, {32, "仕訳入力と検索", {90, 60}, 150, 35, 3, 2},
+                        {16, "印刷", {0, 0}, 99, 19, 5, -1}, {16, "", {0, 0}, 98, 19, 2, 3}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.height);
+        CMenuBar sized;
+        ASSERT_EQ(sized.Create(WS_VISIBLE, CRect(0, 0, 60, r.height), frame, kBarId, kButtonMessage, 1), 1);
+        sized.SetIconSize(CSize(r.icon, r.icon));
+        for (HICON icon : icons)
+            sized.AddBtn(icon, r.caption, 0, nullptr);
+        EXPECT_EQ(sized.SetButtonSize(r.set), r.set.cx > 0 ? 1 : 0);
+        EXPECT_EQ(sized.GetButtonSize(), CSize(r.slot, r.slot));
+        EXPECT_EQ(sized.GetMiniBarSize(), CSize(r.slot + 4, 5 * r.slot + 4));
+        int lower = 0, upper = -1;
+        if (sized.IsScrollMode())
+            sized.GetSpinCtrl()->GetRange(lower, upper);
+        EXPECT_EQ(std::make_tuple(sized.GetVisibleCount(), lower, upper), std::make_tuple(r.visible, 0, r.upper));
+        for (const auto& [x, y, slot] : {std::tuple{r.slot - 1, 2 * r.slot - 1, 1}, {0, r.slot, 1}, {r.slot, 1, -1}})
+            EXPECT_EQ(sized.GetBtnNo(CPoint(x, y)), slot) << x << "," << y;
+        sized.SetToolTip(1, "仕訳");
+        TOOLINFOA info;
+        ASSERT_TRUE(sized.GetToolTipCtrl()->GetToolInfo(info, &sized, CMenuBar::ToolIdBase + 1));
+        const RECT& tip = info.rect;
+        EXPECT_EQ(std::tie(tip.left, tip.top, tip.right, tip.bottom), std::make_tuple(0, r.slot, r.slot, 2 * r.slot));
+    }
+
     for (HICON icon : icons)
         bar.AddBtn(icon, "", 0, nullptr);
-    // Captions shown and sized to: twice the icon width at least.
-    EXPECT_EQ(bar.GetButtonSize(), CSize(64, 35));
-    // 5 x 35 + 4 > 150: (150 - 44) / 35 = 3 slots, range 0 ... 2.
-    EXPECT_TRUE(bar.IsScrollMode());
-    EXPECT_EQ(bar.GetVisibleCount(), 3);
     CSpinButtonCtrl* spin = bar.GetSpinCtrl();
-    EXPECT_EQ(spin->GetRange(), static_cast<DWORD>(MAKELONG(2, 0)));  // upper in the low word
     // Lower: (148 - 44) / 35 = 2 slots, range 0 ... 3.
     bar.MoveWindow(0, 0, 60, 148);
     EXPECT_EQ(bar.GetVisibleCount(), 2);
@@ -56,9 +85,6 @@ TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
     // One button fewer: 4 x 35 + 4 <= 148, all fit, no spin control.
     bar.RemoveBtn(3, 1);
     EXPECT_FALSE(bar.IsScrollMode() || spin->IsWindowVisible());
-
-    bar.SetToolTip(1, "仕訳");
-    EXPECT_EQ(bar.GetToolTipCtrl()->GetToolCount(), 1);
 
     bar.SetFocus();
     // Real key strokes, and what the owner gets for each (0: nothing).
@@ -77,22 +103,33 @@ TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
     }
 }
 
-TEST_F(MenuBarTest, CaptionsWidenTheButtonsAndTravelWithThem)
+TEST_F(MenuBarTest, CaptionsTravelWithTheirButtonsAndShowPrefixes)
 {
     CClientDC dc(&bar);
     HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-    const char* longest = "仕訳入力と検索";
-    int wide = dc.GetTextExtent(longest, 14).cx;
+    int ampersand = dc.GetTextExtent("&", 1).cx;
     ::SelectObject(dc, old);
     bar.AddBtn(icons[0], "印刷", 101, nullptr);
-    bar.AddBtn(icons[1], longest, 102, nullptr);
-    EXPECT_EQ(bar.GetButtonSize().cx, wide + 2 + 6);
-
+    bar.AddBtn(icons[1], "仕訳入力と検索", 102, nullptr);
     bar.InsertBtn(1, icons[2], "挿入", 103, &doc);
     bar.RemoveBtn(0, 1);
     ASSERT_EQ(bar.GetBtnCount(), 2);
     EXPECT_STREQ(bar.GetBtnString(0), "挿入");
     EXPECT_EQ(bar.GetBtnTemplate(0), &doc);
+
+    // "&&" on slot 2 (inside its frame: rows 71 ... 103) without an icon: one ampersand inked.
+    bar.AddBtn(nullptr, "&&", 0, nullptr);
+    std::vector<COLORREF> pixels = Pixels(hWnd, 35, 105);
+    std::vector<int> inked;
+    for (int i = 71 * 35; i < 104 * 35; ++i) {
+        if (i % 35 > 0 && pixels[i] != ::GetSysColor(COLOR_BTNFACE))
+            inked.push_back(i % 35);
+    }
+    ASSERT_FALSE(inked.empty());
+    auto [first, last] = std::minmax_element(inked.begin(), inked.end());
+    EXPECT_LT(*last - *first, ampersand);
+    bar.SetUnderText(0);
+    EXPECT_TRUE(::GetUpdateRect(hWnd, nullptr, FALSE)) << "not repainted";
 
     // Shortening keeps whole characters and fits.
     int dots = dc.GetTextExtent("印刷...", 7).cx;
@@ -111,6 +148,10 @@ TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
     // Pressed on slot 1, released over slot 2; pressed on it, released
     // outside the bar: nothing fired, the capture let go.
     MouseMove(hWnd, 10, 45);
+    // A repaint draws the hovered slot flat: its left edge in the shadow colour, not black.
+    ASSERT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotRaised}));
+    bar.Invalidate();
+    EXPECT_EQ(Pixels(hWnd, 1, 46).back(), ::GetSysColor(COLOR_BTNSHADOW));
     MouseDown(hWnd, 11, 45);
     EXPECT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotSunken}));
     MouseMove(hWnd, 11, 2 * 35 + 10);
