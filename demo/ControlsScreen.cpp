@@ -5,11 +5,14 @@
 // the dialog received make the screen returned for the log screenshot.
 //
 // Wine 8's date picker never asks its parent for the year field (it sends
-// no DTN_FORMAT, DTN_WMKEYDOWN): there the field stays empty, and since
-// Wine takes the row's height from the first field's text, month and day
-// are drawn cut off at the top. The dialog shows below the control what
-// the control answers when asked as the Windows picker asks; the era-year
-// keys are handed over the same way.
+// no DTN_FORMAT, DTN_WMKEYDOWN) and draws it empty; since it also takes the
+// height of its text row from the first field's text, an empty year field
+// leaves a row 2 pixels high, and month and day are clipped to their middle
+// slice at the control's top edge. Under Wine the dialog therefore puts the
+// control's answer for the year field into the picker's format as literal
+// text, so that the row shows what the Windows picker shows, and repeats the
+// answer below the control; the era-year keys are handed over as the Windows
+// picker hands them.
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -138,11 +141,20 @@ private:
         SendMessage(WM_NOTIFY, IDC_CTL_DATE, reinterpret_cast<LPARAM>(&down));
         m_date.SetTime(&down.st);
     }
+    static bool UnderWine()
+    {
+        HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+        return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }
     void ShowYearField()
     {
-        CString text;
+        CString year = AskYearField(), text;
+        if (m_underWine) {
+            text.Format("'%s/'MM'/'dd", static_cast<const char*>(year));
+            m_date.SetFormat(text);
+        }
         text.Format("年欄 (Windows のピッカーが DTN_FORMAT で尋ねたときの答え): 「%s」  日付 %lu",
-                    static_cast<const char*>(AskYearField()), m_date.GetDateByValue());
+                    static_cast<const char*>(year), m_date.GetDateByValue());
         SetDlgItemText(IDC_CTL_YEARFIELD, text);
     }
 
@@ -207,6 +219,7 @@ private:
     }
 
     std::string m_outFolder;
+    bool m_underWine = UnderWine();
     CEditNum m_num;
     CEditStr m_str;
     CEditStrEx m_note;

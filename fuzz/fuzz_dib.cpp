@@ -18,20 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CDibHeader header;
     short result = header.CheckBlock(block.data(), block.size(), bitsOffset);
     if (result == CDibHeader::ok) {
-        if (header.width < 1 || header.width > 32000 || header.height < 1 || header.height > 32000 ||
-            header.colourCount < 0 || header.colourCount > 256 || header.rowBytes % 4 != 0 ||
-            header.rowBytes * 8 < static_cast<uint64_t>(header.width) * header.bitCount)
+        if (header.width > 32000 || header.height > 32000 || header.rowBytes % 4 != 0 ||
+            (header.width > 0 && header.rowBytes * 8 < static_cast<uint64_t>(header.width) * header.bitCount))
             std::abort();
         unsigned sum = 0;
         for (size_t i = 0; i < 4u * static_cast<size_t>(header.colourCount); ++i)
             sum += block[CDibHeader::infoHeaderSize + i];
-        const unsigned char* bits = block.data() + bitsOffset;
         for (uint64_t i = 0; i < header.bitsBytes; ++i)
-            sum += bits[i];
+            sum += block[static_cast<size_t>(bitsOffset) + i];
         if (sum == 0xFFFFFFFFu)  // keeps the reads
             std::abort();
     } else if ((result != CDibHeader::errFormat && result != CDibHeader::errWidth && result != CDibHeader::errHeight &&
-                result != CDibHeader::errShortBits) || header.width != 0) {
+                result != CDibHeader::errOutside) || header.width != 0) {
         std::abort();  // an unknown code, or a failure that kept a width
     }
     return 0;

@@ -155,7 +155,7 @@ short CDIB::ReadFile(const char* path, short* bitCount)
     return CDibHeader::ok;
 }
 
-short CDIB::MakePalette(const BYTE* block, int colourCount)
+short CDIB::MakePalette(const BYTE* block, uint32_t colourCount)
 {
     m_pPalette = new (std::nothrow) CPalette;
     if (m_pPalette == nullptr)
@@ -164,6 +164,12 @@ short CDIB::MakePalette(const BYTE* block, int colourCount)
         delete m_pPalette;
         m_pPalette = nullptr;
         return CDibHeader::ok;
+    }
+    // A logical palette counts its entries in a WORD.
+    if (colourCount > 0xFFFF) {
+        delete m_pPalette;
+        m_pPalette = nullptr;
+        return CDibHeader::errPalette;
     }
     size_t bytes = sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * static_cast<size_t>(colourCount);
     auto* logical = static_cast<LOGPALETTE*>(std::calloc(1, bytes));
@@ -175,7 +181,7 @@ short CDIB::MakePalette(const BYTE* block, int colourCount)
     logical->palVersion = 0x300;
     logical->palNumEntries = static_cast<WORD>(colourCount);
     const BYTE* table = block + CDibHeader::infoHeaderSize;  // RGBQUAD: blue, green, red, reserved
-    for (int i = 0; i < colourCount; ++i) {
+    for (uint32_t i = 0; i < colourCount; ++i) {
         logical->palPalEntry[i].peRed = table[i * 4 + 2];
         logical->palPalEntry[i].peGreen = table[i * 4 + 1];
         logical->palPalEntry[i].peBlue = table[i * 4];

@@ -1,10 +1,14 @@
 // CDIB: a BMP file held in memory as a device-independent bitmap, with a
 // logical palette built from its colour table, drawn unscaled at a point.
 //
-// LoadDIB's result codes are listed in CDibHeader.h. Besides the plain
-// format checks, a file is refused when its pixel rows or colour table run
-// past its end (-44), so drawing never reads outside the loaded block.
+// LoadDIB's result codes are listed in CDibHeader.h. Besides the format
+// checks, a file is refused when its colour table or pixel rows lie outside
+// it (-44), so drawing never reads outside the loaded block. Width and
+// height are kept as the header gives them (a top-down image has a
+// negative height) and passed on to the system as they are when drawing.
 #pragma once
+
+#include <cstdint>
 
 #include "afx/AfxTypes.h"
 #include "frame/WinLibApi.h"
@@ -30,7 +34,7 @@ public:
 private:
     void FreeBlock();
     short ReadFile(const char* path, short* bitCount);
-    short MakePalette(const BYTE* block, int colourCount);
+    short MakePalette(const BYTE* block, uint32_t colourCount);
 
     HGLOBAL m_hDIB;        // the file after its 14-byte header
     CPalette* m_pPalette;  // null when the image has no colour table

@@ -40,10 +40,7 @@ int DefaultColours(int bitCount)
 
 } // namespace
 
-CDibHeader::CDibHeader()
-    : width(0), height(0), topDown(false), bitCount(0), colourCount(0), rowBytes(0), bitsBytes(0)
-{
-}
+CDibHeader::CDibHeader() : width(0), height(0), bitCount(0), colourCount(0), rowBytes(0), bitsBytes(0) {}
 
 short CDibHeader::CheckFileHeader(const unsigned char* header, size_t headerBytes, uint64_t fileLength,
                                   long* bitsOffset)
@@ -65,35 +62,28 @@ short CDibHeader::CheckBlock(const unsigned char* block, size_t blockSize, long 
         return errFormat;
     if (ReadU32(block + kSizeField) != infoHeaderSize || ReadU32(block + kCompressionField) != 0)
         return errFormat;
-    int bits = ReadU16(block + kBitCountField);
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        return errFormat;
-    uint32_t coloursUsed = ReadU32(block + kColoursUsedField);
-    uint32_t colourLimit = bits <= 8 ? 1u << bits : 256u;
-    if (coloursUsed > colourLimit)
-        return errFormat;
-    int colours = coloursUsed != 0 ? static_cast<int>(coloursUsed) : DefaultColours(bits);
-
     int32_t rawWidth = static_cast<int32_t>(ReadU32(block + kWidthField));
     int32_t rawHeight = static_cast<int32_t>(ReadU32(block + kHeightField));
-    if (rawWidth > maxSide || rawWidth < 1)
+    if (rawWidth > maxSide)
         return errWidth;
-    // The most negative height has no positive counterpart: out of range.
-    int64_t size = rawHeight < 0 ? -static_cast<int64_t>(rawHeight) : rawHeight;
-    if (size > maxSide || size < 1)
+    if (rawHeight > maxSide)
         return errHeight;
 
-    uint64_t row = (static_cast<uint64_t>(rawWidth) * static_cast<uint64_t>(bits) + 31) / 32 * 4;
-    uint64_t pixels = row * static_cast<uint64_t>(size);
-    uint64_t tableEnd = infoHeaderSize + 4u * static_cast<uint64_t>(colours);
-    if (bitsOffset < 0 || static_cast<uint64_t>(bitsOffset) < tableEnd)
-        return errShortBits;
-    if (static_cast<uint64_t>(bitsOffset) > blockSize || pixels > blockSize - static_cast<uint64_t>(bitsOffset))
-        return errShortBits;
+    int bits = ReadU16(block + kBitCountField);
+    uint32_t coloursUsed = ReadU32(block + kColoursUsedField);
+    uint32_t colours = coloursUsed != 0 ? coloursUsed : static_cast<uint32_t>(DefaultColours(bits));
+    if (infoHeaderSize + 4u * static_cast<uint64_t>(colours) > blockSize)
+        return errOutside;
+    // The system draws no row of an image less than 1 pixel wide.
+    uint64_t row = rawWidth < 1 ? 0 : (static_cast<uint64_t>(rawWidth) * static_cast<uint64_t>(bits) + 31) / 32 * 4;
+    auto rows = static_cast<uint64_t>(rawHeight < 0 ? -static_cast<int64_t>(rawHeight) : rawHeight);
+    uint64_t pixels = row * rows;
+    if (pixels != 0 && (bitsOffset < 0 || static_cast<uint64_t>(bitsOffset) > blockSize ||
+                        pixels > blockSize - static_cast<uint64_t>(bitsOffset)))
+        return errOutside;
 
     width = rawWidth;
-    height = static_cast<long>(size);
-    topDown = rawHeight < 0;
+    height = rawHeight;
     bitCount = bits;
     colourCount = colours;
     rowBytes = row;

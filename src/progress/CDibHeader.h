@@ -2,21 +2,24 @@
 // Plain portable code: bytes in, a verdict and the image's layout out.
 //
 // Result codes (shared with CDIB::LoadDIB):
-//    0  the headers describe an image that lies wholly inside the block
+//    0  loaded
 //   -1  memory could not be obtained (the file is too long to hold)
+//  -30  the file could not be opened (CDIB only)
 //  -31  the file is 14 bytes or shorter, has fewer than 40 bytes after the
 //       file header, or does not start with "BM"
-//  -40  width greater than 32000, or not positive
-//  -41  height greater than 32000 or 0 (a negative height, a top-down
-//       image, counts by its size); the width is in range
-//  -43  the information header is not 40 bytes long, the image is
-//       compressed, its bit count is not 1, 4, 8, 16, 24 or 32, or it names
-//       more colours than 256 (or than its bit count can index)
-//  -44  the file is shorter than its headers promise: the colour table or
-//       the pixel rows (rows of 4-byte multiples) run past its end, or the
-//       bits offset points before the end of the colour table
-// Sizes are computed in 64 bits from values capped above, so no byte count
-// can overflow, whatever the header says.
+//  -32  fewer bytes than the rest of the file were read (CDIB only)
+//  -40  width greater than 32000
+//  -41  height greater than 32000; the width is in range
+//  -42  the palette could not be created (CDIB only)
+//  -43  the information header is not 40 bytes long, or the image is
+//       compressed
+//  -44  drawing would read outside the file: its colour table runs past
+//       its end, or its pixel rows (4-byte multiples, |height| of them) do
+//       not lie between the information header's start and the file's end
+// Any other width, height, bit count or colours-used value is taken as the
+// header gives it: a top-down image keeps its negative height. Sizes are
+// computed in 64 bits from values capped above, so no byte count can
+// overflow, whatever the header says.
 #pragma once
 
 #include <cstddef>
@@ -36,7 +39,7 @@ public:
         errHeight = -41,
         errPalette = -42,
         errFormat = -43,
-        errShortBits = -44
+        errOutside = -44
     };
     static const size_t fileHeaderSize = 14;
     static const size_t infoHeaderSize = 40;
@@ -56,11 +59,10 @@ public:
     // then the extent (-44). Fills this object on success only.
     short CheckBlock(const unsigned char* block, size_t blockSize, long bitsOffset);
 
-    long width;          // pixels, 1..32000
-    long height;         // pixels, 1..32000 (the size of a top-down image too)
-    bool topDown;        // the header's height was negative
-    int bitCount;        // 1, 4, 8, 16, 24 or 32
-    int colourCount;     // entries of the colour table, 0..256
-    uint64_t rowBytes;   // bytes of one row of pixels, a multiple of 4
-    uint64_t bitsBytes;  // rowBytes × height
+    long width;             // as in the header, at most 32000
+    long height;            // as in the header, at most 32000; negative: top-down
+    int bitCount;           // as in the header
+    uint32_t colourCount;   // entries of the colour table
+    uint64_t rowBytes;      // bytes of one row of pixels, a multiple of 4; 0 for a width below 1
+    uint64_t bitsBytes;     // rowBytes × |height|: what a draw reads at the bits offset
 };

@@ -13,7 +13,7 @@ struct BmpFile {
         : width(w), height(h), bitCount(bits)
     {
         for (int i = 0; i < tableEntries; ++i)
-            colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | (255 - i) << 8 | (i * 11 % 256)));
+            colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | ((255 - i) & 0xFF) << 8 | (i * 11 % 256)));
     }
     int32_t width;
     int32_t height;  // negative: rows stored top-down
