@@ -17,8 +17,10 @@ namespace {
 const long kRows = 100000;
 const int kColumns = 9;
 const short kFrozen = 2;
+// The selection messages travel as shorts: numbers from 0x8000 on would
+// arrive sign-extended, so they stay below it.
 const UINT kRowMsg = WM_APP + 40, kEnterMsg = WM_APP + 41, kKeyMsg = WM_APP + 42, kSelMsg = WM_APP + 43,
-           kAddedMsg = WM_APP + 44, kEmptiedMsg = WM_APP + 45;
+           kAddedMsg = WM_USER + 1044, kEmptiedMsg = WM_USER + 1045;
 
 const char* const kAccounts[] = {"現金", "普通預金", "売掛金", "肥料費", "種苗費", "農薬費", "売上高", "雑収入"};
 const char* const kMemos[] = {"米出荷", "肥料購入", "苗代", "農薬散布", "機械修理", "野菜直売", "JA精算", "燃料"};
