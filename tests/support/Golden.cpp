@@ -43,7 +43,8 @@ RgbImage Difference(const RgbImage& expected, const RgbImage& actual)
 ::testing::AssertionResult MatchesGolden(const std::string& subsystem, const std::string& name,
                                          const RgbImage& actual)
 {
-    const std::string reference = WinePath(ZR8_TESTS_DIR "/" + subsystem + "/golden/" + name + ".png");
+    const std::string folder = WinePath(ZR8_TESTS_DIR "/" + subsystem + "/golden");
+    const std::string reference = folder + "/" + name + ".png";
     const std::string label = subsystem + "/golden/" + name + ".png";
     if (actual.width == 0)
         return ::testing::AssertionFailure() << label << ": nothing was captured";
@@ -54,6 +55,7 @@ RgbImage Difference(const RgbImage& expected, const RgbImage& actual)
 
     const char* update = std::getenv("ZR8_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
+        ::CreateDirectoryA(folder.c_str(), nullptr);
         if (!WritePng(reference, actual))
             return ::testing::AssertionFailure() << label << ": cannot write the reference";
         std::printf("golden: %s %s\n", found ? "updated" : "created", label.c_str());
