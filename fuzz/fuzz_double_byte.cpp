@@ -3,7 +3,10 @@
 // width. Input: count (int16), width (int16), both little-endian, then the
 // text. Every buffer has exactly the size the helper's contract asks for.
 
+#include <algorithm>
+
 #include "FuzzInput.h"
+#include "afx/ShiftJis.h"
 #include "text/CConv.h"
 
 namespace {
@@ -35,6 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(end == n || end == n - 1, "the walk left the count", bytes);
     Require(dest[end] == '\0', "the copy is not terminated at a character boundary", bytes);
     Require(end == 0 || std::memcmp(dest.data(), src.data(), end) == 0, "the copy changed bytes", bytes);
+
+    // The Shift-JIS module's cut and step back land on the walk's character
+    // starts; the cut is the longest that fits.
+    std::vector<size_t> starts;
+    for (size_t i = 0; i <= text.size(); i += i < text.size() ? sjis::CharLength(&text[i]) : 1)
+        starts.push_back(i);
+    size_t fit = sjis::FitLength(text.c_str(), n), at = n % (text.size() + 1);
+    auto start = std::find(starts.begin(), starts.end(), fit);
+    Require(start != starts.end() && fit <= n && (fit == text.size() || start[1] > n), "FitLength", bytes);
+    size_t back = static_cast<size_t>(sjis::PrevChar(text.c_str(), text.c_str() + at) - text.c_str());
+    auto previous = std::find(starts.begin(), starts.end(), back);
+    Require(previous != starts.end() && (back < at || at == 0) && (at == 0 || previous[1] >= at), "PrevChar", bytes);
 
     std::vector<char> after = Terminated(text), before = Terminated(text);
     CConv().DelAfterSpace(after.data());

@@ -1,5 +1,7 @@
 #include "CDocument.h"
 
+#include "ShiftJis.h"
+
 IMPLEMENT_DYNCREATE(CDocument, CObject)
 
 CDocument::CDocument() : m_pDocTemplate(nullptr) {}
@@ -26,7 +28,7 @@ void CDocument::SetPathName(LPCTSTR lpszPathName)
     m_strPathName = lpszPathName;
     // The title is the file's name without its folder.
     const char* name = m_strPathName;
-    for (const char* p = name; *p != '\0'; p = ::CharNextA(p)) {
+    for (const char* p = name; *p != '\0'; p += sjis::CharLength(p)) {
         if (*p == '\\' || *p == '/' || *p == ':')
             name = p + 1;
     }

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "MbcsByte.h"
+#include "ShiftJis.h"
 
 #ifdef _WIN32
 #include "AfxModule.h"
@@ -59,8 +59,8 @@ int SafeLength(const char* psz)
 // True when the character of length len at p occurs whole in pszTargets.
 bool InTargets(const char* p, int len, const char* pszTargets)
 {
-    for (const char* t = pszTargets; *t != '\0'; t += afx_mbcs::CharLength(t)) {
-        if (afx_mbcs::CharLength(t) == len && std::memcmp(t, p, len) == 0)
+    for (const char* t = pszTargets; *t != '\0'; t += sjis::CharLength(t)) {
+        if (sjis::CharLength(t) == len && std::memcmp(t, p, len) == 0)
             return true;
     }
     return false;
@@ -317,7 +317,7 @@ int CString::CompareNoCase(const char* psz) const
             return ca < cb ? -1 : 1;
         if (ca == '\0')
             return 0;
-        inDouble = !inDouble && afx_mbcs::IsLeadByte(ca);
+        inDouble = !inDouble && sjis::IsLeadByte(ca);
     }
 }
 
@@ -363,7 +363,7 @@ CString CString::Right(int nCount) const
 
 void CString::MakeUpper()
 {
-    for (char* p = m_pchData; *p != '\0'; p += afx_mbcs::CharLength(p)) {
+    for (char* p = m_pchData; *p != '\0'; p += sjis::CharLength(p)) {
         if (*p >= 'a' && *p <= 'z')
             *p = static_cast<char>(*p - 'a' + 'A');
     }
@@ -371,7 +371,7 @@ void CString::MakeUpper()
 
 void CString::MakeLower()
 {
-    for (char* p = m_pchData; *p != '\0'; p += afx_mbcs::CharLength(p)) {
+    for (char* p = m_pchData; *p != '\0'; p += sjis::CharLength(p)) {
         if (*p >= 'A' && *p <= 'Z')
             *p = static_cast<char>(*p - 'A' + 'a');
     }
@@ -396,8 +396,8 @@ void CString::TrimLeft(const char* pszTargets)
     if (pszTargets == nullptr || *pszTargets == '\0')
         return;
     const char* p = m_pchData;
-    while (*p != '\0' && InTargets(p, afx_mbcs::CharLength(p), pszTargets))
-        p += afx_mbcs::CharLength(p);
+    while (*p != '\0' && InTargets(p, sjis::CharLength(p), pszTargets))
+        p += sjis::CharLength(p);
     Assign(p, GetLength() - static_cast<int>(p - m_pchData));
 }
 
@@ -405,9 +405,9 @@ void CString::TrimRight()
 {
     // Walk forward: only a character boundary may start the trailing run.
     const char* keepEnd = m_pchData;
-    for (const char* p = m_pchData; *p != '\0'; p += afx_mbcs::CharLength(p)) {
-        if (afx_mbcs::CharLength(p) == 2 || !IsSpace(static_cast<unsigned char>(*p)))
-            keepEnd = p + afx_mbcs::CharLength(p);
+    for (const char* p = m_pchData; *p != '\0'; p += sjis::CharLength(p)) {
+        if (sjis::CharLength(p) == 2 || !IsSpace(static_cast<unsigned char>(*p)))
+            keepEnd = p + sjis::CharLength(p);
     }
     SetLength(static_cast<int>(keepEnd - m_pchData));
 }
@@ -423,8 +423,8 @@ void CString::TrimRight(const char* pszTargets)
     if (pszTargets == nullptr || *pszTargets == '\0')
         return;
     const char* keepEnd = m_pchData;
-    for (const char* p = m_pchData; *p != '\0'; p += afx_mbcs::CharLength(p)) {
-        int len = afx_mbcs::CharLength(p);
+    for (const char* p = m_pchData; *p != '\0'; p += sjis::CharLength(p)) {
+        int len = sjis::CharLength(p);
         if (!InTargets(p, len, pszTargets))
             keepEnd = p + len;
     }
@@ -458,7 +458,7 @@ int CString::Find(const char* pszSub, int nStart) const
     if (pszSub == nullptr || nStart < 0 || nStart > length)
         return -1;
     size_t subLength = std::strlen(pszSub);
-    for (const char* p = m_pchData;; p += afx_mbcs::CharLength(p)) {
+    for (const char* p = m_pchData;; p += sjis::CharLength(p)) {
         int index = static_cast<int>(p - m_pchData);
         if (index >= nStart && subLength <= static_cast<size_t>(length - index) &&
             std::memcmp(p, pszSub, subLength) == 0)
@@ -471,7 +471,7 @@ int CString::Find(const char* pszSub, int nStart) const
 int CString::ReverseFind(char ch) const
 {
     int found = -1;
-    for (const char* p = m_pchData; *p != '\0'; p += afx_mbcs::CharLength(p)) {
+    for (const char* p = m_pchData; *p != '\0'; p += sjis::CharLength(p)) {
         if (*p == ch)
             found = static_cast<int>(p - m_pchData);
     }

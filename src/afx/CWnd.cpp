@@ -11,6 +11,7 @@
 #include "CFont.h"
 #include "CFrameWnd.h"
 #include "CScrollBar.h"
+#include "ShiftJis.h"
 #include "CToolTipCtrl.h"
 #include "CWinApp.h"
 
@@ -536,7 +537,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::DefCharToUnicode(BYTE byte, LPARAM lParam)
 {
     char bytes[2] = {static_cast<char>(m_nLeadByte), static_cast<char>(byte)};
-    if (m_nLeadByte == 0 && ::IsDBCSLeadByte(byte)) {
+    if (m_nLeadByte == 0 && sjis::IsLeadByte(byte)) {
         m_nLeadByte = byte;
         return 0;
     }

@@ -10,6 +10,7 @@
 #include "afx/CFont.h"
 #include "afx/CFrameWnd.h"
 #include "afx/CPaintDC.h"
+#include "afx/ShiftJis.h"
 #include "afx/CToolTipCtrl.h"
 #include "afx/CWinApp.h"
 
@@ -52,17 +53,10 @@ CSize BitmapSize(HBITMAP hBitmap)
 
 // Copies text into a field of nSize bytes, cut so that a double-byte
 // character is never split, always terminated.
-void CopyCut(char* field, int nSize, const char* text)
+void CopyCut(char* field, size_t nSize, const char* text)
 {
-    int length = 0;
-    for (int i = 0; text[i] != '\0';) {
-        int step = ::IsDBCSLeadByte(static_cast<BYTE>(text[i])) && text[i + 1] != '\0' ? 2 : 1;
-        if (i + step > nSize - 1)
-            break;
-        i += step;
-        length = i;
-    }
-    std::memcpy(field, text, static_cast<size_t>(length));
+    size_t length = sjis::FitLength(text, nSize - 1);
+    std::memcpy(field, text, length);
     field[length] = '\0';
 }
 
@@ -233,7 +227,7 @@ CString CFlatButton::ShortenText(CDC* pDC, const CString& text, int nWidth)
     // Each step back ends the prefix before the character reached.
     const char* reached = start + (length > 0 ? length - 1 : 0);
     for (;;) {
-        reached = ::CharPrevA(start, reached);
+        reached = sjis::PrevChar(start, reached);
         if (reached <= start)
             return CString();
         CString candidate(start, static_cast<int>(reached - start));

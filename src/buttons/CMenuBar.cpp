@@ -8,6 +8,7 @@
 #include "afx/CFont.h"
 #include "afx/CMultiDocTemplate.h"
 #include "afx/CPaintDC.h"
+#include "afx/ShiftJis.h"
 
 namespace {
 
@@ -404,7 +405,7 @@ CString CMenuBar::ShortenCaption(CDC* pDC, const CString& text, int nWidth)
     int room = nWidth - TextWidth(pDC, kEllipsis, 3);
     int kept = 0;
     for (int i = 0; i < length;) {
-        int step = ::IsDBCSLeadByte(static_cast<BYTE>(start[i])) && i + 1 < length ? 2 : 1;
+        int step = sjis::CharLength(start + i, static_cast<size_t>(length - i));
         if (TextWidth(pDC, start, i + step) > room)
             break;
         i += step;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "afx/MbcsByte.h"
+#include "afx/ShiftJis.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void Trim(const char* text, const char** begin, const char** end)
     while (p < stop) {
         size_t width = BlankAt(p, stop);
         if (width == 0) {
-            width = stop - p >= 2 && afx_mbcs::IsLeadByte(static_cast<unsigned char>(*p)) ? 2 : 1;
+            width = static_cast<size_t>(sjis::CharLength(p, static_cast<size_t>(stop - p)));
             last = p + width;
         }
         p += width;

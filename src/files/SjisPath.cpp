@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "afx/ShiftJis.h"
+
 namespace SjisPath {
 
 namespace {
@@ -19,12 +21,12 @@ size_t CharLength(const char* p)
 
 bool IsLeadByte(unsigned char c)
 {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    return sjis::IsLeadByte(c);
 }
 
 bool IsTrailByte(unsigned char c)
 {
-    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+    return sjis::IsTrailByte(c);
 }
 
 bool IsTrailByteAt(const char* text, size_t index)

@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "afx/ShiftJis.h"
 #include "grid/CGdi.h"
 
 namespace {
@@ -19,23 +20,10 @@ const unsigned long kWhite = 0xFFFFFF;
 const unsigned long kShadow = 0x808080;
 const int kFooterTextBytes = 79;
 
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 // At most `limit` bytes of text, never ending on a lead byte.
-std::string Clip(const char* text, int limit)
+std::string Clip(const char* text, size_t limit)
 {
-    std::string clipped;
-    for (int i = 0; text != nullptr && text[i] != '\0';) {
-        int size = IsLeadByte(static_cast<unsigned char>(text[i])) && text[i + 1] != '\0' ? 2 : 1;
-        if (i + size > limit)
-            break;
-        clipped.append(text + i, static_cast<size_t>(size));
-        i += size;
-    }
-    return clipped;
+    return text != nullptr ? std::string(text, sjis::FitLength(text, limit)) : std::string();
 }
 
 } // namespace

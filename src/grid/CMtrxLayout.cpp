@@ -3,14 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-} // namespace
+#include "afx/ShiftJis.h"
 
 CMtrxLayout::CMtrxLayout()
 {
@@ -233,7 +226,7 @@ std::string CMtrxLayout::CompactTitle(const char* title, int cellWidth, int aveC
     std::string compact;
     for (size_t i = 0; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c) && i + 1 < text.size()) {
+        if (sjis::CharLength(&text[i], text.size() - i) == 2) {
             if (!(c == 0x81 && static_cast<unsigned char>(text[i + 1]) == 0x40))
                 compact.append(text, i, 2);
             i += 2;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "afx/ShiftJis.h"
 #include "grid/CGdi.h"
 
 namespace {
@@ -15,24 +16,12 @@ const UINT kAutoScrollMs = 100;
 
 const MTRX_COLOR kDefaultColours = {0xFFFFFF, 0xC0FFC0, 0xC0C0C0, 0x808080, 0x000000};
 
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 // Copies at most kTextBytes - 1 bytes, never ending on a lead byte.
 void CopyText(char* cell, const char* text)
 {
-    int length = 0;
-    if (text != nullptr) {
-        while (text[length] != '\0') {
-            int size = IsLeadByte(static_cast<unsigned char>(text[length])) && text[length + 1] != '\0' ? 2 : 1;
-            if (length + size > kTextBytes - 1)
-                break;
-            length += size;
-        }
-        std::memcpy(cell, text, static_cast<size_t>(length));
-    }
+    size_t length = text != nullptr ? sjis::FitLength(text, kTextBytes - 1) : 0;
+    if (length != 0)
+        std::memcpy(cell, text, length);
     cell[length] = '\0';
 }
 

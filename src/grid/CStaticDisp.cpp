@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "afx/ShiftJis.h"
 #include "grid/CGdi.h"
 
 namespace {
@@ -9,22 +10,6 @@ namespace {
 const COLORREF kFace = RGB(192, 192, 192);
 const COLORREF kShadow = RGB(128, 128, 128);
 const COLORREF kLight = RGB(255, 255, 255);
-
-// Bytes of text that fit in limit without splitting a double-byte
-// character (Shift-JIS lead bytes 0x81-0x9F, 0xE0-0xFC).
-int FittingLength(const char* text, int limit)
-{
-    int length = 0;
-    while (text[length] != '\0') {
-        unsigned char c = static_cast<unsigned char>(text[length]);
-        bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-        int step = lead && text[length + 1] != '\0' ? 2 : 1;
-        if (length + step > limit)
-            break;
-        length += step;
-    }
-    return length;
-}
 
 } // namespace
 
@@ -43,8 +28,8 @@ CStaticDisp::~CStaticDisp()
 
 void CStaticDisp::SetText(const char* text, CDC* pDC)
 {
-    int length = text != nullptr ? FittingLength(text, maxTextBytes) : 0;
-    for (int i = 0; i < length; ++i)
+    size_t length = text != nullptr ? sjis::FitLength(text, maxTextBytes) : 0;
+    for (size_t i = 0; i < length; ++i)
         m_szText[i] = text[i];
     m_szText[length] = '\0';
     Disp(pDC);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "afx/MbcsByte.h"
+#include "afx/ShiftJis.h"
 #include "text/CFixDecimal.h"
 
 namespace {
@@ -350,7 +350,7 @@ void FormatDecimalInto(CString& out, double value, short decimals, bool commas)
 const size_t kMaxHelperText = 255;
 const size_t kPathWorkSize = 260;
 
-using afx_mbcs::IsLeadByte;
+using sjis::IsLeadByte;
 
 bool IsLead(char c)
 {
@@ -686,21 +686,10 @@ void CConv::KanjiCopy(unsigned char* dest, unsigned char* src, short count)
         dest[0] = '\0';
         return;
     }
-    for (short i = 0; i < count;) {
-        if (IsLeadByte(src[i])) {
-            if (i == count - 1) {
-                dest[i] = '\0';  // the trail byte is outside the count
-                return;
-            }
-            dest[i] = src[i];
-            dest[i + 1] = src[i + 1];
-            i = static_cast<short>(i + 2);
-        } else {
-            dest[i] = src[i];
-            ++i;
-        }
-    }
-    dest[count] = '\0';
+    // count bytes, NULs included; a lead byte in the last place stays out.
+    size_t length = sjis::CutLength(reinterpret_cast<const char*>(src), static_cast<size_t>(count));
+    std::memmove(dest, src, length);
+    dest[length] = '\0';
 }
 
 void CConv::KanjiCopy(char* dest, char* src, short count)

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "afx/ShiftJis.h"
+
 namespace {
 
 const long long kMaxCode = 99999;
@@ -48,7 +50,7 @@ void CEveryValue::DeleteSpace(unsigned char* text)
             read += 1;
         } else if (c == 0x81 && text[read + 1] == 0x40) {
             read += 2;
-        } else if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && text[read + 1] != '\0') {
+        } else if (sjis::CharLength(reinterpret_cast<const char*>(text + read)) == 2) {
             text[write++] = text[read++];  // a double-byte character moves whole
             text[write++] = text[read++];
         } else {
