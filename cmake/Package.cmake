@@ -1,6 +1,7 @@
 # The Windows SDK that `cmake --install` lays out and `cpack` zips:
-#   include/              zr8wlib.h and every header of src/ in its folder
-#                         ("afx/afx.h", "text/CConv.h", ...)
+#   include/              zr8wlib.h, zr8version.h and the public headers in their
+#                         folders ("afx/afx.h", "text/CConv.h", ...): the two
+#                         libraries' HEADERS file sets (src/CMakeLists.txt)
 #   bin/                  zr8afx.dll, zr8wlib.dll, log4cxx and the MinGW run-time
 #   lib/                  the import libraries
 #   lib/cmake/zr8wlib/    the CMake package: targets zr8wlib::zr8afx, zr8wlib::zr8wlib
@@ -12,12 +13,8 @@ set(ZR8_PACKAGE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/zr8wlib")
 install(TARGETS zr8afx zr8wlib EXPORT zr8wlibTargets
     RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"
     LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}"
-    ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}")
-
-# By folder, so a header added to any subsystem ships without a change here.
-install(DIRECTORY "${PROJECT_SOURCE_DIR}/src/" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}"
-    FILES_MATCHING PATTERN "*.h")
-install(FILES "${CMAKE_BINARY_DIR}/generated/zr8version.h" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
+    ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
+    FILE_SET HEADERS DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
 
 # What the two DLLs load at run time besides the system's own DLLs.
 install(FILES ${ZR8_RUNTIME_DLLS} DESTINATION "${CMAKE_INSTALL_BINDIR}")

@@ -50,6 +50,13 @@ zr8_start_xvfb() {
     return 1
 }
 
+# The same for the Python scripts (scripts/lib/runner.py): prints the display
+# and the server's process id.
+zr8_start_xvfb_report() {
+    zr8_start_xvfb || return 1
+    echo "$DISPLAY $ZR8_XVFB_PID"
+}
+
 zr8_stop_xvfb() {
     if [ -n "${ZR8_XVFB_PID:-}" ]; then
         kill "$ZR8_XVFB_PID" 2>/dev/null || true

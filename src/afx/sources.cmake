@@ -42,3 +42,5 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CWindowDC.cpp
     afx/CWnd.cpp)
 list(APPEND AFX_WINDOWS_LIBRARIES comctl32)
+# The per-thread window state and the handle maps of the window layer.
+list(APPEND ZR8_PRIVATE_HEADERS afx/AfxWinState.h afx/AfxHandleMap.h)

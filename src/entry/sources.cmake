@@ -9,3 +9,4 @@ list(APPEND WLIB_WINDOWS_SOURCES
     entry/CFep.cpp
     entry/CListSub.cpp)
 list(APPEND WLIB_WINDOWS_LIBRARIES imm32)
+list(APPEND ZR8_PRIVATE_HEADERS entry/DlgKeys.h)

@@ -10,3 +10,4 @@ list(APPEND WLIB_WINDOWS_SOURCES
     files/DirOpe.cpp)
 # Path tests (PathFileExistsA, PathIsDirectoryA, PathSkipRootA, PathStripToRootA).
 list(APPEND WLIB_WINDOWS_LIBRARIES shlwapi)
+list(APPEND ZR8_PRIVATE_HEADERS files/GlobalBlock.h)

@@ -15,3 +15,4 @@ list(APPEND WLIB_PORTABLE_SOURCES
 list(APPEND WLIB_WINDOWS_SOURCES
     grid/CInterMtrx.cpp
     grid/CMtrxLst.cpp)
+list(APPEND ZR8_PRIVATE_HEADERS grid/GridDlgCode.h)

@@ -1,22 +1,18 @@
-#!/usr/bin/env python3
 """Deliberate faults in the buttons, bars and tooltips: the libraries and the
 faces are rebuilt and the buttons test program that covers the fault runs
-under Wine (the test programs are used as built).
+under Wine (the test programs are used as built)."""
 
-Run it as scripts/lib/faultrun.py describes: scripts/faults-buttons [N...] | check |
-save PREFIX. Not part of scripts/test.
-"""
-import os
-import sys
+# A fault's tests: (preset, targets rebuilt, program, arguments), one a line.
+MAIN = [("windows", ["zr8_button_faces", "zr8afx", "zr8wlib"], "zr8_buttons_tests", [])]
+LEAK = [("windows", ["zr8_button_faces", "zr8afx", "zr8wlib"], "zr8_buttons_leak_tests", [])]
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from faultrun import Fault, Plan, main  # noqa: E402
+FB = "src/buttons/CFlatButton.cpp"
+MB = "src/buttons/CMenuBar.cpp"
+OB = "src/buttons/COwnerBtn.cpp"
+TM = "src/buttons/ClUtyToolTipMgr.cpp"
 
-MAIN, LEAK = "zr8_buttons_tests", "zr8_buttons_leak_tests"
-FB, MB, OB, TM = ("src/buttons/" + n + ".cpp" for n in ("CFlatButton", "CMenuBar", "COwnerBtn", "ClUtyToolTipMgr"))
-
-# (source, text, faulty text, what a host would see, test program)
-_TABLE = [
+# (source, text, faulty text, what a host would see, tests)
+FAULTS = [
     (FB, "if (m_bPressed && m_pCommandTarget != nullptr)", "if (m_pCommandTarget != nullptr)",
      "WM_COMMAND on a release without a press", MAIN),
     (FB, "if (client.PtInRect(point)) {\n            if (m_bPressed", "if (TRUE) {\n            if (m_bPressed",
@@ -88,12 +84,3 @@ _TABLE = [
      "visible slots counted without the spin control's room", MAIN),
     ("src/buttons/CToolTipStatic.cpp", "        m_pToolTip->Update();\n", "", "tip not shown again on a click", MAIN),
 ]
-FAULTS = [Fault(*row) for row in _TABLE]
-
-
-def plan(fault):
-    return Plan([("windows", ["zr8_button_faces", "zr8afx", "zr8wlib"])], [("windows", fault.where, [])])
-
-
-if __name__ == "__main__":
-    sys.exit(main(FAULTS, plan))

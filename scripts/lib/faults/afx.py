@@ -1,23 +1,20 @@
-#!/usr/bin/env python3
 """Deliberate faults in the framework's windows, dialogs, GDI objects and
 files: the framework DLL is rebuilt and the afx test program that covers the
-fault runs under Wine (the test programs are used as built).
+fault runs under Wine (the test programs are used as built)."""
 
-Run it as scripts/lib/faultrun.py describes: scripts/faults-afx [N...] | check |
-save PREFIX. Not part of scripts/test.
-"""
-import os
-import sys
+# A fault's tests: (preset, targets rebuilt, program, arguments), one a line.
+WINDOW = [("windows", ["zr8afx"], "zr8_afx_window_tests", [])]
+FILE = [("windows", ["zr8afx"], "zr8_afx_win_tests", [])]
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from faultrun import Fault, Plan, main  # noqa: E402
+WND = "src/afx/CWnd.cpp"
+DLG = "src/afx/CDialog.cpp"
+GDI = "src/afx/CGdiObject.cpp"
+DC = "src/afx/CDC.cpp"
+FL = "src/afx/CFile.cpp"
+FE = "src/afx/CFileException.cpp"
 
-WINDOW, FILE = "zr8_afx_window_tests", "zr8_afx_win_tests"
-WND, DLG, GDI, DC, FL, FE = ("src/afx/" + n + ".cpp" for n in
-                             ("CWnd", "CDialog", "CGdiObject", "CDC", "CFile", "CFileException"))
-
-# (source, text, faulty text, what a host would see, test program)
-_TABLE = [
+# (source, text, faulty text, what a host would see, tests)
+FAULTS = [
     (WND, "if (hWndNew == nullptr || m_hWnd != nullptr ||", "if (hWndNew == nullptr ||",
      "an object attaches a second window", WINDOW),
     (WND, "    if (owned)\n        ::DestroyWindow(hWnd);\n", "", "an owning object leaves its window behind",
@@ -88,12 +85,3 @@ _TABLE = [
     (FE, "    case ERROR_SHARING_VIOLATION:\n        return sharingViolation;\n", "",
      "a sharing violation reported as generic", FILE),
 ]
-FAULTS = [Fault(*row) for row in _TABLE]
-
-
-def plan(fault):
-    return Plan([("windows", ["zr8afx"])], [("windows", fault.where, [])])
-
-
-if __name__ == "__main__":
-    sys.exit(main(FAULTS, plan))

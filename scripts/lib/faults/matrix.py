@@ -1,22 +1,23 @@
-#!/usr/bin/env python3
 """Deliberate faults in the matrix list and the input matrix. Faults in the
 portable view models rebuild and run the native model tests; faults in the
-window code rebuild zr8wlib.dll and run the matrix window tests under Wine.
+window code rebuild zr8wlib.dll and run the matrix window tests under Wine."""
 
-Run it as scripts/lib/faultrun.py describes: scripts/faults-matrix [N...] | check |
-save PREFIX. Not part of scripts/test.
-"""
-import os
-import sys
+M = "src/grid/CMtrxModel.cpp"
+L = "src/grid/CMtrxLayout.cpp"
+W = "src/grid/CMtrxLst.cpp"
+I = "src/grid/CInterMtrx.cpp"
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from faultrun import Fault, Plan, main  # noqa: E402
-
-M, L, W, I = ("src/grid/CMtrxModel.cpp", "src/grid/CMtrxLayout.cpp", "src/grid/CMtrxLst.cpp",
-              "src/grid/CInterMtrx.cpp")
+# The tests of a fault, by source ("*": any other): (preset, targets rebuilt,
+# program, arguments), one a line.
+MODEL = [("native", ["zr8_grid_model_tests"], "zr8_grid_model_tests", [])]
+TESTS = {
+    "*": [("windows", ["zr8wlib", "zr8_grid_matrix_tests"], "zr8_grid_matrix_tests", [])],
+    M: MODEL,
+    L: MODEL,
+}
 
 # (source, text, faulty text, what a host would see)
-_TABLE = [
+FAULTS = [
     (M, "top_ = static_cast<long>(pos);\n        bottom_ = top_ + visible - 1;",
      "top_ = static_cast<long>(pos);\n        bottom_ = top_ + visible;", "thumb: bottom = top + visible"),
     (M, "if (code == kThumbTrack && thumbTrack_)", "if (false)", "thumb tracking ignored"),
@@ -96,14 +97,3 @@ _TABLE = [
     (I, "        InvalidateRect(&edges, FALSE);\n", "", "a column scroll leaves the frames' old right edges"),
     (W, "DLGC_WANTARROWS | DLGC_WANTCHARS", "DLGC_WANTCHARS", "a dialog takes the list's arrows"),
 ]
-FAULTS = [Fault(*row) for row in _TABLE]
-
-
-def plan(fault):
-    if fault.path in (M, L):
-        return Plan([("native", ["zr8_grid_model_tests"])], [("native", "zr8_grid_model_tests", [])])
-    return Plan([("windows", ["zr8wlib", "zr8_grid_matrix_tests"])], [("windows", "zr8_grid_matrix_tests", [])])
-
-
-if __name__ == "__main__":
-    sys.exit(main(FAULTS, plan))

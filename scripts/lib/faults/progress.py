@@ -1,24 +1,23 @@
-#!/usr/bin/env python3
 """Deliberate faults in the progress dialog and the DIB loader. BMP header
 faults rebuild and run the native header test; the others rebuild
-zr8wlib.dll (zr8afx.dll for CPalette) and run the progress tests under Wine.
-
-Run it as scripts/lib/faultrun.py describes: scripts/faults-progress [N...] | check |
-save PREFIX. Not part of scripts/test.
-"""
-import os
-import sys
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from faultrun import Fault, Plan, main  # noqa: E402
+zr8wlib.dll (zr8afx.dll for CPalette) and run the progress tests under Wine."""
 
 H = "src/progress/CDibHeader.cpp"
 D = "src/progress/CDIB.cpp"
 S = "src/progress/CScaleDlg.cpp"
 P = "src/afx/CPalette.cpp"
 
+# The tests of a fault, by source: (preset, targets rebuilt, program,
+# arguments), one a line.
+TESTS = {
+    H: [("native", ["zr8_progress_header_tests"], "zr8_progress_header_tests", [])],
+    D: [("windows", ["zr8wlib"], "zr8_progress_tests", ["--gtest_filter=DibFiles.*"])],
+    S: [("windows", ["zr8wlib"], "zr8_progress_tests", ["--gtest_filter=ScaleDialog.*"])],
+    P: [("windows", ["zr8afx"], "zr8_progress_tests", ["--gtest_filter=DibFiles.*"])],
+}
+
 # (source, text, faulty text, what a host would see)
-_TABLE = [
+FAULTS = [
     (H, "ReadU16(header) != 0x4D42", "ReadU16(header) != 0x424D", "the BM signature read byte-swapped"),
     (H, "    if (rawWidth > maxSide || rawWidth < 1)\n        return errWidth;",
      "    if (rawWidth > maxSide || rawWidth < 1)\n        return errHeight;", "a bad width reported as a bad height"),
@@ -66,16 +65,3 @@ _TABLE = [
     (S, "        if (m_nPercent != 100)\n            DispScale(100);\n", "", "Term does not fill the bar"),
     (S, "const COLORREF kBarColour = RGB(0, 0, 255);", "const COLORREF kBarColour = RGB(0, 0, 128);", "the bar drawn dark blue"),
 ]
-FAULTS = [Fault(*row) for row in _TABLE]
-
-
-def plan(fault):
-    if fault.path == H:
-        return Plan([("native", ["zr8_progress_header_tests"])], [("native", "zr8_progress_header_tests", [])])
-    group = "ScaleDialog.*" if fault.path == S else "DibFiles.*"
-    return Plan([("windows", ["zr8afx" if fault.path == P else "zr8wlib"])],
-                [("windows", "zr8_progress_tests", ["--gtest_filter=" + group])])
-
-
-if __name__ == "__main__":
-    sys.exit(main(FAULTS, plan))

@@ -1,21 +1,19 @@
-#!/usr/bin/env python3
 """Deliberate faults in the input controls: zr8wlib.dll and the controls
 tests are rebuilt and run under Wine; faults in the era list also run the
-native era tests.
-
-Run it as scripts/lib/faultrun.py describes: scripts/faults-controls [N...] | check |
-save PREFIX. Not part of scripts/test.
-"""
-import os
-import sys
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
-from faultrun import Fault, Plan, main  # noqa: E402
+native era tests."""
 
 C = "src/controls/"
 
+# The tests of a fault, by source ("*": any other): (preset, targets rebuilt,
+# program, arguments), one a line.
+WINDOWS = [("windows", ["zr8wlib", "zr8_controls_tests"], "zr8_controls_tests", [])]
+TESTS = {
+    "*": WINDOWS,
+    C + "CDateEraList.cpp": WINDOWS + [("native", ["zr8_controls_era_tests"], "zr8_controls_era_tests", [])],
+}
+
 # (source, text, faulty text, what a host would see)
-_TABLE = [
+FAULTS = [
     (C + "CEditStr.cpp", "ReadText(text.data(), m_nLimit);", "ReadText(text.data(), m_nLimit + 1);",
      "string commit stores one byte over the limit"),
     (C + "CEditStr.cpp", "CConv().KanjiCopy(out, text.GetBuffer(text.GetLength()), count);",
@@ -81,17 +79,3 @@ _TABLE = [
     (C + "CDateEraList.cpp", "    if (count == 0 || m == 0)", "    if (count == 0)", "month 0 accepted in a date"),
     ("src/afx/CDateTimeCtrl.cpp", "if ((flags & GDTR_MIN) == 0)", "if ((flags & GDTR_MIN) != 0)", "GetRange minimum status inverted"),
 ]
-FAULTS = [Fault(*row) for row in _TABLE]
-
-
-def plan(fault):
-    builds = [("windows", ["zr8wlib", "zr8_controls_tests"])]
-    programs = [("windows", "zr8_controls_tests", [])]
-    if fault.path.endswith("CDateEraList.cpp"):
-        builds.append(("native", ["zr8_controls_era_tests"]))
-        programs.append(("native", "zr8_controls_era_tests", []))
-    return Plan(builds, programs)
-
-
-if __name__ == "__main__":
-    sys.exit(main(FAULTS, plan))
