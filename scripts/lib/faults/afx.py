@@ -37,7 +37,7 @@ FAULTS = [
     (WND, "if (item != nullptr && item->CtlType != ODT_MENU)\n            hWndChild = item->hwndItem;",
      "if (item != nullptr && item->CtlType == ODT_MENU)\n            hWndChild = item->hwndItem;",
      "an owner-drawn control never draws itself", WINDOW),
-    (WND, "if (m_nLeadByte == 0 && ::IsDBCSLeadByte(byte))", "if (m_nLeadByte == 0 && byte == 0)",
+    (WND, "if (m_nLeadByte == 0 && sjis::IsLeadByte(byte))", "if (m_nLeadByte == 0 && byte == 0)",
      "a typed double-byte character split in two", WINDOW),
     (WND, "return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();", "return GetParent();",
      "SetOwner ignored", WINDOW),
