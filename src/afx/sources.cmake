@@ -40,7 +40,9 @@ list(APPEND AFX_WINDOWS_SOURCES
     afx/CStatic.cpp
     afx/CToolTipCtrl.cpp
     afx/CWindowDC.cpp
-    afx/CWnd.cpp)
+    afx/CWnd.cpp
+    afx/CWndDefaults.cpp
+    afx/CWndWrappers.cpp)
 list(APPEND AFX_WINDOWS_LIBRARIES comctl32)
 # The per-thread window state and the handle maps of the window layer.
 list(APPEND ZR8_PRIVATE_HEADERS afx/AfxWinState.h afx/AfxHandleMap.h)

@@ -7,9 +7,13 @@
 #include <limits>
 
 #include "afx/ShiftJis.h"
+#include "text/ConvText.h"
 #include "text/CFixDecimal.h"
 
 namespace {
+
+using conv_text::HelperTextLength;
+using conv_text::kMaxHelperText;
 
 // ---------------------------------------------------------------- parsing
 
@@ -347,16 +351,6 @@ void FormatDecimalInto(CString& out, double value, short decimals, bool commas)
 
 // ---------------------------------------------------------- double-byte
 
-const size_t kMaxHelperText = 255;
-const size_t kPathWorkSize = 260;
-
-using sjis::IsLeadByte;
-
-bool IsLead(char c)
-{
-    return IsLeadByte(static_cast<unsigned char>(c));
-}
-
 // Bytes of the blank starting at p: 1 for 0x20, 2 for 0x81 0x40, else 0.
 size_t BlankWidth(const char* p)
 {
@@ -380,82 +374,6 @@ bool CopyShortText(const CString& text, char (&work)[kMaxHelperText + 1])
         return false;
     std::memcpy(work, static_cast<const char*>(text), static_cast<size_t>(text.GetLength()) + 1);
     return true;
-}
-
-// Where each byte of a path stands, found by one walk from its start: a
-// 0x5C (or any byte) after a lead byte is a trail byte, never a character.
-class ByteLayout {
-public:
-    ByteLayout(const char* text, size_t length)
-    {
-        for (size_t i = 0; i < length; ++i) {
-            if (IsLead(text[i]) && i + 1 < length) {
-                kinds_[i] = lead;
-                kinds_[++i] = trail;
-            } else {
-                kinds_[i] = IsLead(text[i]) ? lead : single;
-            }
-        }
-    }
-    bool IsLeadAt(size_t i) const { return kinds_[i] == lead; }
-    bool IsCharacter(const char* text, size_t i, char c) const { return kinds_[i] == single && text[i] == c; }
-    bool IsBackslash(const char* text, size_t i) const { return IsCharacter(text, i, '\\'); }
-
-private:
-    enum Kind : unsigned char { single, lead, trail };
-    Kind kinds_[kPathWorkSize] = {};
-};
-
-// Length of the directory part of a path as the C library's _splitpath
-// sees it: drive and folders, up to and including the last '\' or '/'.
-size_t DirectoryPartLength(const char* path, size_t length, const ByteLayout& layout)
-{
-    for (size_t i = length; i-- > 0;) {
-        if (layout.IsCharacter(path, i, '\\') || layout.IsCharacter(path, i, '/'))
-            return i + 1;
-    }
-    return length >= 2 && path[1] == ':' ? 2 : 0;
-}
-
-// Copies up to count bytes, taking a byte of 0x80 or above together with the
-// next one (so up to count + 1 bytes); returns the bytes written.
-size_t CopyByWideBytes(char* out, const char* src, long long count)
-{
-    size_t k = 0;
-    while (static_cast<long long>(k) < count && src[k] != '\0') {
-        if (static_cast<unsigned char>(src[k]) >= 0x80 && src[k + 1] != '\0') {
-            out[k] = src[k];
-            ++k;
-        }
-        out[k] = src[k];
-        ++k;
-    }
-    out[k] = '\0';
-    return k;
-}
-
-// A path of at most 255 bytes copied into a work buffer, its trailing
-// single-byte backslash dropped unless the path is 3 bytes long ("C:\").
-struct PathWork {
-    char text[kPathWorkSize];
-    size_t length;
-    size_t directoryLength;
-};
-
-void PreparePath(const char* path, size_t length, PathWork& work)
-{
-    std::memcpy(work.text, path, length + 1);
-    work.length = length;
-    ByteLayout layout(work.text, length);
-    if (length != 3 && length != 0 && layout.IsBackslash(work.text, length - 1))
-        work.text[--work.length] = '\0';
-    work.directoryLength = DirectoryPartLength(work.text, work.length, layout);
-}
-
-// Length of a helper's text; anything over 255 bytes counts as 256.
-size_t HelperTextLength(const char* text)
-{
-    return strnlen(text, kMaxHelperText + 1);
 }
 
 } // namespace
@@ -495,31 +413,6 @@ int CConv::Convert(const char* text, double* out, short decimals)
     return StoreDecimal(Rules::lenient, text, out, decimals);
 }
 
-int CConv::Convert(CString text, char* out)
-{
-    return Convert(static_cast<const char*>(text), out);
-}
-
-int CConv::Convert(CString text, short* out)
-{
-    return Convert(static_cast<const char*>(text), out);
-}
-
-int CConv::Convert(CString text, long* out)
-{
-    return Convert(static_cast<const char*>(text), out);
-}
-
-int CConv::Convert(CString text, float* out, short decimals)
-{
-    return Convert(static_cast<const char*>(text), out, decimals);
-}
-
-int CConv::Convert(CString text, double* out, short decimals)
-{
-    return Convert(static_cast<const char*>(text), out, decimals);
-}
-
 int CConv::Convert2(const char* text, char* out)
 {
     return StoreInteger(Rules::strict, text, out, SCHAR_MIN, SCHAR_MAX);
@@ -545,47 +438,12 @@ int CConv::Convert2(const char* text, double* out, short decimals)
     return StoreDecimal(Rules::strict, text, out, decimals);
 }
 
-int CConv::Convert2(CString text, char* out)
-{
-    return Convert2(static_cast<const char*>(text), out);
-}
-
-int CConv::Convert2(CString text, short* out)
-{
-    return Convert2(static_cast<const char*>(text), out);
-}
-
-int CConv::Convert2(CString text, long* out)
-{
-    return Convert2(static_cast<const char*>(text), out);
-}
-
-int CConv::Convert2(CString text, float* out, short decimals)
-{
-    return Convert2(static_cast<const char*>(text), out, decimals);
-}
-
-int CConv::Convert2(CString text, double* out, short decimals)
-{
-    return Convert2(static_cast<const char*>(text), out, decimals);
-}
-
 // ------------------------------------------------------------- formatting
 
 void CConv::CommaStr(char* out, long value)
 {
     if (out != nullptr)
         FormatLong(out, value, true);
-}
-
-void CConv::CommaStr(char* out, short value)
-{
-    CommaStr(out, static_cast<long>(value));
-}
-
-void CConv::CommaStr(char* out, char value)
-{
-    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
 }
 
 void CConv::CommaStr(char* out, double value, short decimals)
@@ -604,16 +462,6 @@ void CConv::CommaStr(CString& out, long value)
     FormatLongInto(out, value, true);
 }
 
-void CConv::CommaStr(CString& out, short value)
-{
-    CommaStr(out, static_cast<long>(value));
-}
-
-void CConv::CommaStr(CString& out, char value)
-{
-    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
-}
-
 void CConv::CommaStr(CString& out, double value, short decimals)
 {
     FormatDecimalInto(out, value, decimals, true);
@@ -630,16 +478,6 @@ void CConv::NotCommaStr(char* out, long value)
         FormatLong(out, value, false);
 }
 
-void CConv::NotCommaStr(char* out, short value)
-{
-    NotCommaStr(out, static_cast<long>(value));
-}
-
-void CConv::NotCommaStr(char* out, char value)
-{
-    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
-}
-
 void CConv::NotCommaStr(char* out, double value, short decimals)
 {
     if (out != nullptr)
@@ -654,16 +492,6 @@ void CConv::NotCommaStr(char* out, float value, short decimals)
 void CConv::NotCommaStr(CString& out, long value)
 {
     FormatLongInto(out, value, false);
-}
-
-void CConv::NotCommaStr(CString& out, short value)
-{
-    NotCommaStr(out, static_cast<long>(value));
-}
-
-void CConv::NotCommaStr(CString& out, char value)
-{
-    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
 }
 
 void CConv::NotCommaStr(CString& out, double value, short decimals)
@@ -782,140 +610,4 @@ void CConv::ConvIkey(CString& out, CString text)
     if (text.GetLength() <= static_cast<int>(kMaxHelperText))
         ConvIkey(work, static_cast<const char*>(text));
     out = work;
-}
-
-// Head (drive, first folder) + "..." + "\" + last part. The room reserved
-// while copying the head is not charged for the "..." and "\" added after
-// it, so the text can reach width + 3 bytes.
-void CConv::ConvDirName(char* out, char* path, short width)
-{
-    if (out == nullptr)
-        return;
-    out[0] = '\0';
-    if (width <= 0 || path == nullptr || path[0] == '\0')
-        return;
-    size_t length = HelperTextLength(path);
-    if (length > kMaxHelperText)
-        return;
-    if (static_cast<long>(length) <= width - 1) {
-        std::memcpy(out, path, length + 1);
-        return;
-    }
-    ByteLayout layout(path, length);
-    long room = width;
-    size_t copied = 0;
-    if (path[1] == ':') {
-        if (room <= 4) {
-            std::memcpy(out, "...", 4);
-            return;
-        }
-        // The drive part is cut where the room ends, even after a lead byte.
-        for (;;) {
-            out[copied] = path[copied];
-            ++copied;
-            --room;
-            if (layout.IsBackslash(path, copied - 1))
-                break;
-            if (room <= 4) {
-                std::memcpy(out + copied, "...", 4);
-                return;
-            }
-        }
-    }
-    for (;;) {
-        if (room <= 4) {
-            // A lead byte whose trail byte did not fit is taken back.
-            if (copied != 0 && layout.IsLeadAt(copied - 1))
-                --copied;
-            std::memcpy(out + copied, "...", 4);
-            return;
-        }
-        out[copied] = path[copied];
-        ++copied;
-        --room;
-        if (layout.IsBackslash(path, copied - 1))
-            break;
-    }
-    std::memcpy(out + copied, "...", 4);
-
-    // The head ended on a backslash well before the end of the path, so the
-    // backwards search always finds one.
-    size_t last = length - 1;
-    if (layout.IsBackslash(path, last))
-        --last;
-    size_t separator = last;
-    while (!layout.IsBackslash(path, separator))
-        --separator;
-    size_t partLength = length - separator - 1;
-    if (static_cast<long>(partLength) > room - 1)
-        return;
-    size_t end = copied + 3;
-    out[end++] = '\\';
-    std::memcpy(out + end, path + separator + 1, partLength + 1);
-}
-
-// Directory prefix + "...\" + last name, width - 1 bytes.
-void CConv::ConvDirName2(char* path, char* out, int width)
-{
-    if (out == nullptr)
-        return;
-    if (width > 0)
-        std::memset(out, 0, static_cast<size_t>(width));
-    out[0] = '\0';
-    if (path == nullptr)
-        return;
-    size_t length = HelperTextLength(path);
-    if (length > kMaxHelperText)
-        return;
-    PathWork work;
-    PreparePath(path, length, work);
-    if (static_cast<long long>(work.length) < width) {
-        std::memcpy(out, path, length + 1);
-        return;
-    }
-    const char* name = work.text + work.directoryLength;
-    long long nameLength = static_cast<long long>(work.length - work.directoryLength);
-    if (nameLength > static_cast<long long>(width) - 7) {
-        CopyByWideBytes(out, name, width);
-        return;
-    }
-    size_t prefix = CopyByWideBytes(out, work.text, width - 5 - nameLength);
-    std::memcpy(out + prefix, "...\\", 4);
-    std::memcpy(out + prefix + 4, name, static_cast<size_t>(nameLength) + 1);
-}
-
-// Directory prefix + "...\" + last name + "\", width bytes.
-void CConv::ConvDirName3(char* path, char* out, int width)
-{
-    if (out == nullptr)
-        return;
-    if (width >= 0)
-        std::memset(out, 0, static_cast<size_t>(width) + 1);
-    out[0] = '\0';
-    if (path == nullptr)
-        return;
-    size_t length = HelperTextLength(path);
-    if (length > kMaxHelperText)
-        return;
-    if (static_cast<long long>(length) <= width) {
-        std::memcpy(out, path, length + 1);
-        return;
-    }
-    // From here width < length <= 255, so every count fits a short.
-    PathWork work;
-    PreparePath(path, length, work);
-    const char* name = work.text + work.directoryLength;
-    size_t nameLength = work.length - work.directoryLength;
-    if (static_cast<long long>(nameLength) <= static_cast<long long>(width) - 8) {
-        KanjiCopy(out, work.text, static_cast<short>(width - 5 - static_cast<int>(nameLength)));
-        size_t prefix = std::strlen(out);
-        std::memcpy(out + prefix, "...\\", 4);
-        std::memcpy(out + prefix + 4, name, nameLength);
-        std::memcpy(out + prefix + 4 + nameLength, "\\", 2);
-    } else if (width >= 5) {
-        KanjiCopy(out, work.text, static_cast<short>(width - 4));
-        std::strcat(out, "...\\");
-    } else {
-        KanjiCopy(out, work.text, static_cast<short>(width < 0 ? 0 : width));
-    }
 }

@@ -92,3 +92,95 @@ public:
     void ConvDirName2(char* path, char* out, int width);
     void ConvDirName3(char* path, char* out, int width);
 };
+
+// Forwarding forms: a CString read as its text, a short or char widened.
+
+inline int CConv::Convert(CString text, char* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert(CString text, short* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert(CString text, long* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert(CString text, float* out, short decimals)
+{
+    return Convert(static_cast<const char*>(text), out, decimals);
+}
+
+inline int CConv::Convert(CString text, double* out, short decimals)
+{
+    return Convert(static_cast<const char*>(text), out, decimals);
+}
+
+inline int CConv::Convert2(CString text, char* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert2(CString text, short* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert2(CString text, long* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert2(CString text, float* out, short decimals)
+{
+    return Convert2(static_cast<const char*>(text), out, decimals);
+}
+
+inline int CConv::Convert2(CString text, double* out, short decimals)
+{
+    return Convert2(static_cast<const char*>(text), out, decimals);
+}
+
+inline void CConv::CommaStr(char* out, short value)
+{
+    CommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::CommaStr(char* out, char value)
+{
+    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+inline void CConv::CommaStr(CString& out, short value)
+{
+    CommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::CommaStr(CString& out, char value)
+{
+    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+inline void CConv::NotCommaStr(char* out, short value)
+{
+    NotCommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::NotCommaStr(char* out, char value)
+{
+    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+inline void CConv::NotCommaStr(CString& out, short value)
+{
+    NotCommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::NotCommaStr(CString& out, char value)
+{
+    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
