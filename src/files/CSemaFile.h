@@ -32,7 +32,9 @@ public:
     int LockFile(const char* path);
     // Empties the held lock file and forgets it; 0 when none is held.
     int UnlockFile();
-    // Creates path as an empty file, or empties it.
+    // Creates path as an empty file, or empties it. The name is the one
+    // hosts call: it was written where <windows.h> maps CreateFile to
+    // CreateFileA, so the exported member carries the A.
     int CreateFileA(const char* path);
     CString GetLockedPath();
     // NULL or empty forgets the path without touching any file.

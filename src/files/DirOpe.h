@@ -25,6 +25,10 @@ public:
     short CheckDrive(CString& path);
 
 private:
+    // The folder to put back is read into a fixed 257-byte buffer: a current
+    // folder longer than 256 bytes is not recorded (the read fails), and
+    // then nothing is put back on destruction. The size is the record's and
+    // stays.
     int m_savedDrive;           // 1 = A, 2 = B, ...
     char m_savedDirectory[257];
     int m_changedDrive;         // drive named by the last change, else 0
