@@ -37,12 +37,12 @@ inline bool IsListed(const short* pKeys, short nKeys, UINT nKey)
 // What a numeric field types: digits, '.', '-', ',' and backspace.
 inline bool IsNumberChar(UINT nChar)
 {
-    return (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '-' || nChar == ',' || nChar == 8;
+    return (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '-' || nChar == ',' || nChar == VK_BACK;
 }
 
 inline bool IsCtrlQ(UINT nKey)
 {
-    return nKey == 0x51 || nKey == 0x71;
+    return nKey == 'Q' || nKey == VK_F2;
 }
 
 // Follows a control's Ctrl flag: Ctrl sets it and the next key clears it;

@@ -35,34 +35,34 @@ CSemaFile::~CSemaFile()
 int CSemaFile::ReadRecord(const char* path, Record* record)
 {
     if (path == nullptr || path[0] == '\0')
-        return -1;
+        return badPath;
     std::memset(record, 0, sizeof *record);
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyRead | CFile::typeBinary))
-        return -3;
+        return cannotOpen;
     ULONGLONG length = 0;
     try {
         length = file.GetLength();
     } catch (CFileException* error) {
         error->Delete();
-        return -4;
+        return shortRead;
     }
     if (length == 0)
         return 0;
     if (length > 0x7FFFFFFF)
-        return -2;
+        return noMemory;
     GlobalBlock block(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(length));
     if (block.Data() == nullptr)
-        return -2;
+        return noMemory;
     UINT read = 0;
     try {
         read = file.Read(block.Data(), static_cast<UINT>(length));
     } catch (CFileException* error) {
         error->Delete();
-        return -4;
+        return shortRead;
     }
     if (read < length)
-        return -4;
+        return shortRead;
 
     const char* data = block.Data();
     const char* colon = static_cast<const char*>(std::memchr(data, ':', static_cast<size_t>(length)));
@@ -71,7 +71,7 @@ int CSemaFile::ReadRecord(const char* path, Record* record)
     size_t computerLength = static_cast<size_t>(colon - data);
     size_t userLength = static_cast<size_t>(length) - computerLength - 1;
     if (computerLength > kMaxComputer || userLength > kMaxUser)
-        return -6;
+        return badRecord;
     std::memcpy(record->computer, data, computerLength);
     std::memcpy(record->user, colon + 1, userLength);
     return 0;
@@ -80,10 +80,10 @@ int CSemaFile::ReadRecord(const char* path, Record* record)
 int CSemaFile::WriteRecord(const char* path, bool withRecord)
 {
     if (path == nullptr || path[0] == '\0')
-        return -1;
+        return badPath;
     CFile file;
     if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyNone | CFile::typeBinary))
-        return -5;
+        return cannotWrite;
     if (!withRecord)
         return 0;
     size_t computerLength = std::strlen(m_computer);
@@ -91,7 +91,7 @@ int CSemaFile::WriteRecord(const char* path, bool withRecord)
     size_t length = computerLength + 1 + userLength;
     GlobalBlock block(GMEM_MOVEABLE | GMEM_ZEROINIT, length);
     if (block.Data() == nullptr)
-        return -2;
+        return noMemory;
     std::memcpy(block.Data(), m_computer, computerLength);
     block.Data()[computerLength] = ':';
     std::memcpy(block.Data() + computerLength + 1, m_user, userLength);
@@ -100,7 +100,7 @@ int CSemaFile::WriteRecord(const char* path, bool withRecord)
         file.Close();
     } catch (CFileException* error) {
         error->Delete();
-        return -5;
+        return cannotWrite;
     }
     return 0;
 }
@@ -114,7 +114,7 @@ int CSemaFile::CheckFile(const char* path)
     if (record.computer[0] == '\0' || record.user[0] == '\0')
         return 0;
     if (std::strcmp(record.computer, m_computer) != 0 || std::strcmp(record.user, m_user) != 0)
-        return -7;
+        return heldByOther;
     return 0;
 }
 

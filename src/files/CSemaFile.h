@@ -18,6 +18,18 @@
 
 class ZR8WLIB_API CSemaFile {
 public:
+    // The results above, by name (the values are the interface).
+    enum Result {
+        ok = 0,
+        badPath = -1,
+        noMemory = -2,
+        cannotOpen = -3,
+        shortRead = -4,
+        cannotWrite = -5,
+        badRecord = -6,
+        heldByOther = -7,
+    };
+
     // Reads this computer's and user's names (both or neither).
     CSemaFile();
     CSemaFile(const CSemaFile&) = delete;

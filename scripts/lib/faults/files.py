@@ -61,7 +61,7 @@ FAULTS = [
      "std::strcmp(record.computer, m_computer) != 0 || std::strcmp(record.user, m_user) != 0",
      "std::strcmp(record.computer, m_computer) != 0 && std::strcmp(record.user, m_user) != 0",
      "another user on the same computer is not seen"),
-    ("src/files/CSemaFile.cpp", "        return -7;", "        return -4;",
+    ("src/files/CSemaFile.cpp", "        return heldByOther;", "        return shortRead;",
      "a foreign lock reported as a read error"),
     ("src/files/CSemaFile.cpp", "    if (result == 0)\n        m_lockedPath.Empty();", "",
      "an unlocked file stays recorded as locked"),
