@@ -32,7 +32,7 @@ FAULTS = [
     (C + "ControlMsgs.h", "if (hWndParent != nullptr)\n        ::PostMessageA", "if (hWndParent == nullptr)\n        ::PostMessageA",
      "wheel not forwarded"),
     (C + "ControlMsgs.h", "pFrame->SendMessage(WM_ZR8_CTRLQ", "pParent->SendMessage(WM_ZR8_CTRLQ", "Ctrl+Q sent to the parent, not the frame"),
-    (C + "ControlMsgs.h", "nChar == ',' || nChar == 8;", "nChar == ',' || nChar == 8 || nChar == '+';",
+    (C + "ControlMsgs.h", "nChar == ',' || nChar == VK_BACK;", "nChar == ',' || nChar == VK_BACK || nChar == '+';",
      "filter types a filtered character"),
     (C + "ControlMsgs.h", "static_cast<UINT>(static_cast<int>(nMsg));", "static_cast<UINT>(static_cast<unsigned short>(nMsg));",
      "message number widened without its sign"),
