@@ -7,6 +7,7 @@ WINDOW = [("windows", ["zr8afx"], "zr8_afx_window_tests", [])]
 FILE = [("windows", ["zr8afx"], "zr8_afx_win_tests", [])]
 
 WND = "src/afx/CWnd.cpp"
+WRAP = "src/afx/CWndWrappers.cpp"
 DLG = "src/afx/CDialog.cpp"
 GDI = "src/afx/CGdiObject.cpp"
 DC = "src/afx/CDC.cpp"
@@ -39,13 +40,13 @@ FAULTS = [
      "an owner-drawn control never draws itself", WINDOW),
     (WND, "if (m_nLeadByte == 0 && sjis::IsLeadByte(byte))", "if (m_nLeadByte == 0 && byte == 0)",
      "a typed double-byte character split in two", WINDOW),
-    (WND, "return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();", "return GetParent();",
+    (WRAP, "return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();", "return GetParent();",
      "SetOwner ignored", WINDOW),
-    (WND, "    if (style == newStyle)\n        return FALSE;\n", "", "ModifyStyle reports a change that was none",
+    (WRAP, "    if (style == newStyle)\n        return FALSE;\n", "", "ModifyStyle reports a change that was none",
      WINDOW),
-    (WND, "        if (pWnd->IsFrameWnd())\n            return dynamic_cast<CFrameWnd*>(pWnd);",
+    (WRAP, "        if (pWnd->IsFrameWnd())\n            return dynamic_cast<CFrameWnd*>(pWnd);",
      "        return dynamic_cast<CFrameWnd*>(pWnd);", "a control in a dialog finds no frame", WINDOW),
-    (WND, "::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);", "::GetScrollRange(m_hWnd, nBar, lpMaxPos, lpMinPos);",
+    (WRAP, "::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);", "::GetScrollRange(m_hWnd, nBar, lpMaxPos, lpMinPos);",
      "scroll range read back reversed", WINDOW),
     (DLG, "    if (lpTemplate == nullptr)\n        return -1;", "    if (lpTemplate == nullptr)\n        return 0;",
      "a missing template looks like a cancelled dialog", WINDOW),
