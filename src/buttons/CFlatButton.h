@@ -56,7 +56,9 @@ public:
 
     // A text that fits in nWidth pixels on pDC: unchanged when narrower, else
     // the longest prefix of whole characters that fits followed by "...", or
-    // empty when none does.
+    // empty when none does. "Fits" is strictly narrower than nWidth; the menu
+    // bar's ShortenCaption also takes a caption exactly nWidth wide. Each is
+    // its control's own rule, and hosts lay out their texts by it.
     static CString ShortenText(CDC* pDC, const CString& text, int nWidth);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;

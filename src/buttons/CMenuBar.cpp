@@ -540,6 +540,10 @@ void CMenuBar::OnMouseMove(UINT nFlags, CPoint point)
     }
     int slot = GetBtnNo(point);
     if ((slot != -1 || (nFlags & MK_LBUTTON)) && !m_bKeyRelease && InActiveWindow()) {
+        // Hover takes the capture, to see the cursor leave, and the focus, so
+        // that the keys pass through the bar on their way to the owner (the
+        // menu-bar key message); leaving posts WM_SETFOCUS to the owner,
+        // which takes the focus back.
         if (CWnd::GetCapture() != this)
             SetCapture();
         if (CWnd::GetFocus() != this)

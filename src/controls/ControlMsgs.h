@@ -83,6 +83,10 @@ inline void ReportRightClick(HWND hWndCtl, CWnd* pParent, short nMsg, UINT nFlag
 }
 
 // The wheel goes on to the window the control lives in.
+// The control then lets the default handling run, and DefWindowProc hands an
+// unhandled wheel of a child to its parent again: the parent sees each turn
+// twice, once posted and once sent. That is the controls' documented
+// behaviour, and hosts scroll by it.
 inline void ForwardWheel(HWND hWndCtl, UINT nFlags, short zDelta, CPoint pt)
 {
     HWND hWndParent = ::GetParent(hWndCtl);
