@@ -86,7 +86,7 @@ long ProductNo()
 bool IsVistaOrLater()
 {
     CValueMgr* values = CValueMgr::Instance();
-    return values != nullptr && values->GetOSType() >= 3;
+    return values != nullptr && values->GetOSType() >= CValueMgr::osVistaOrLater;
 }
 
 bool FileExists(const char* path)

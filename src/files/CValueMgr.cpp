@@ -99,8 +99,8 @@ short CValueMgr::GetOSType()
     version.dwOSVersionInfoSize = sizeof version;
     ::GetVersionExA(&version);
     if (version.dwPlatformId != VER_PLATFORM_WIN32_NT)
-        return 1;
-    return version.dwMajorVersion < 6 ? 2 : 3;
+        return osNotNT;
+    return version.dwMajorVersion < 6 ? osNTBeforeVista : osVistaOrLater;
 }
 
 int CValueMgr::GetFolderName(short kind, char* buffer)
@@ -108,7 +108,7 @@ int CValueMgr::GetFolderName(short kind, char* buffer)
     if (buffer == nullptr)
         return 0;
     buffer[0] = '\0';
-    int perUser = GetOSType() >= 3;
+    int perUser = GetOSType() >= osVistaOrLater;
     switch (kind) {
     case 1: return GetDataFolder(buffer, perUser);
     case 2: return GetDtListFolder(buffer, perUser);

@@ -37,7 +37,9 @@ public:
     char* GetName();
     void SetMode(short mode);  // 1 = demo mode
 
-    // 1 = not Windows NT, 2 = NT before Vista, 3 = Vista and later.
+    // The Windows generations GetOSType tells apart (the values are the
+    // interface): the documents folders belong to Vista and later.
+    enum OSType { osNotNT = 1, osNTBeforeVista = 2, osVistaOrLater = 3 };
     short GetOSType();
 
     // Folder of the given kind (1-21) into buffer; 1 on success, 0 on
