@@ -89,6 +89,17 @@ public:
     bool Uniform() const { return uniform_; }
 
 private:
+    // Pixels between a band's text height and the band (title, footer rows).
+    static constexpr int kBandPadding = 2;
+
+    void PlaceBands(const Metrics& m);
+    void ChooseScrolledColumns(int available);
+    void ChooseAllColumns();
+    void PlaceColumns(int line, int available, int clientWidth);
+    void PlaceScrollBar(const Metrics& m);
+    // A column whose alignment code carries the stretch flag shares the room
+    // left by the fixed ones.
+    bool Stretched(int line, int column) const;
     int TitleLength(int line, int column) const;
 
     short lines_ = 0;

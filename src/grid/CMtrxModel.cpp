@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "grid/MtrxRecords.h"
+
 namespace {
 
 const unsigned kKeySpace = 0x20;
@@ -97,7 +99,7 @@ void CMtrxModel::SetColumnLayout(short nLines, const short* positionCounts, cons
         if (alignments[line] != nullptr) {
             for (int column = 0; column < aligned; ++column) {
                 short code = alignments[line][column];
-                alignments_[line][column] = static_cast<short>(code >= 16 ? code - 16 : code);
+                alignments_[line][column] = static_cast<short>(code >= MTRX_LINE::kStretchFlag ? code - MTRX_LINE::kStretchFlag : code);
             }
         }
     }

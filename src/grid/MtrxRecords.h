@@ -23,6 +23,9 @@ struct MTRX_COLOR {
 // 2 right, plus 16 for a column that stretches) and their titles, whose
 // byte lengths decide the column widths.
 struct MTRX_LINE {
+    // Added to an alignment code: the column stretches.
+    static constexpr short kStretchFlag = 16;
+
     short nColumns;  // at most 512
     short* pCodes;
     char** pTitles;
