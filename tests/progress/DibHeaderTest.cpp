@@ -31,7 +31,7 @@ TEST(DibHeader, EachFileGivesItsCodeAndLayout)
         {"top-down 1 x 32001, cut", {24, 1, -32001}, [](BmpFile& s) { s.extraBytes = -4; }, {-44, 0, 0, 0, 0, 0, 0}},
         {"a row short by 1 byte", {}, [](BmpFile& s) { s.extraBytes = -1; }, {-44, 0, 0, 0, 0, 0, 0}},
         {"colour table cut", {8, 4, 3, 256}, [](BmpFile& s) { s.extraBytes = -600; }, {-44, 0, 0, 0, 0, 0, 0}},
-        {"257 colours, no table", {}, [](BmpFile& s) { s.coloursUsed = 257; }, {-44, 0, 0, 0, 0, 0, 0}},
+        {"10 colours, a table past the end", {}, [](BmpFile& s) { s.coloursUsed = 10; }, {-44, 0, 0, 0, 0, 0, 0}},
         {"bits before the header", {}, [](BmpFile& s) { s.bitsOffset = 4; }, {-44, 0, 0, 0, 0, 0, 0}},
         {"bits beyond the file", {}, [](BmpFile& s) { s.bitsOffset = 0xFFFFFFF0u; }, {-44, 0, 0, 0, 0, 0, 0}},
         {"32000 x 32000, cut", {24, 1, 32000}, [](BmpFile& s) { s.headerWidth = 32000; }, {-44, 0, 0, 0, 0, 0, 0}},
