@@ -174,7 +174,8 @@ class ScaleDlgRandomInput : public ScaleDialog {};
 
 // Each type under random input and host calls: the window stays, the main
 // window enabled as the type says, the abort flag 0 or 1 (only 0 without the
-// button), the message line as last set, no GDI object left.
+// button), the message line as last set; no GDI object left once it is
+// destroyed (without Term). No key closes it: Enter and Esc do nothing.
 TEST_F(ScaleDlgRandomInput, EachTypeStaysAsItsTypeSays)
 {
     for (short type = 0; type < 4; ++type) {
