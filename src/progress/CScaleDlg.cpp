@@ -59,7 +59,8 @@ void CALLBACK ScaleDlgTimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
 }
 
 CScaleDlg::CScaleDlg(CWnd*)
-    : m_nSubScale(0), m_nType(0), m_bAbort(0), m_nPercent(-1), m_bPump(0), m_pGdi(nullptr)
+    : m_nSubScale(0), m_nType(0), m_bAbort(0), m_nPercent(-1), m_bPump(0), m_pGdi(nullptr),
+      m_bMainDisabled(false)
 {
     m_dlgSub.ChangeHelp(IDD_ZR8_SCALE, &m_nIDHelp);
     if (g_timerId != 0)
@@ -77,6 +78,9 @@ CScaleDlg::~CScaleDlg()
         g_timerDialog = nullptr;
     }
     delete m_pGdi;
+    // Before the window goes, so that activation can pass to the main window.
+    if (m_bMainDisabled)
+        EnableMainWindow(TRUE);
     DestroyWindow();
 }
 
@@ -87,6 +91,7 @@ void CScaleDlg::Init(short type, int subScale)
     m_bAbort = 0;
     if (type < 2)
         EnableMainWindow(FALSE);
+    m_bMainDisabled = type < 2;
     m_bPump = type >= 1 && type <= 3 ? 1 : 0;
     PumpFor(kInitWait);
 }
@@ -198,6 +203,7 @@ void CScaleDlg::Term()
             DispScale(100);
         PumpFor(kTermWait);
     }
+    m_bMainDisabled = false;
     if (m_nType < 2)
         EnableMainWindow(TRUE);
     StopTimer();

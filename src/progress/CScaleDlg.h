@@ -59,7 +59,9 @@ public:
     // Gives the dialog the focus and restarts the walking sub bar (mode 1).
     void SubScaleRestart();
     // Shows 100 and waits 300 ms (unless aborted), enables the host's main
-    // window again, stops the timer. The window stays until destruction.
+    // window again, stops the timer. The window stays until destruction;
+    // destroyed without Term, it still enables the main window that Init
+    // disabled: that window is disabled only while this one is shown.
     void Term();
 
 protected:
@@ -89,4 +91,5 @@ private:
     short m_nPercent;     // last percent drawn on the main bar; -1 none yet
     int m_bPump;          // 1: the wait loops and CheckMessage pass messages on
     CGdi* m_pGdi;         // created by Create when a sub bar is used
+    bool m_bMainDisabled; // Init disabled the host's main window, Term not yet run
 };

@@ -15,8 +15,8 @@ struct BmpFile {
         for (int i = 0; i < tableEntries; ++i)
             colours.push_back(static_cast<uint32_t>((i * 37 % 256) << 16 | ((255 - i) & 0xFF) << 8 | (i * 11 % 256)));
     }
-    int32_t width;
-    int32_t height;  // negative: rows stored top-down
+    // A negative height: rows stored top-down.
+    int32_t width, height;
     uint16_t bitCount;
     uint32_t compression = 0, coloursUsed = 0, infoSize = 40;
     // Colour table entries as 0x00RRGGBB; written as RGBQUAD (blue first).
@@ -26,11 +26,9 @@ struct BmpFile {
     std::function<uint32_t(int, int)> pixel = [](int, int) { return 0u; };
     // Bytes added to (or, negative, cut from) the end of the file.
     long extraBytes = 0;
-    // Bytes between the colour table and the bits.
-    uint32_t gapBytes = 0;
-    // Overrides the file header's bits offset when non-zero (the bits stay
-    // where they are).
-    uint32_t bitsOffset = 0;
+    // Bytes between the colour table and the bits; the file header's bits
+    // offset when non-zero (the bits stay where they are).
+    uint32_t gapBytes = 0, bitsOffset = 0;
     // Overrides the width written in the information header when non-zero
     // (the rows are built for width).
     int32_t headerWidth = 0;

@@ -1,115 +1,97 @@
-// CDIB under Wine: the loader's codes for bad files and the state they
-// leave, pixels drawn at their point, and the GDI objects it leaves (seen
-// through gdi32 imports).
+// CDIB under Wine: the loader's codes and the state they leave, every depth
+// drawn on one sheet against a reference image, the palette selected while
+// drawing (read back through the gdi32 imports) and the GDI objects left.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "BmpBuilder.h"
 #include "progress/CDIB.h"
 #include "support/GdiObjectCount.h"
+#include "support/Golden.h"
 #include "support/TempFolder.h"
+#include "support/WindowImage.h"
 
 namespace {
 
-const uint32_t kMarker = 0xEFCDAB;  // 0xRRGGBB
+// Per SelectPalette call: the background flag, then the entries of the
+// palette selected (none for the stock one) as 0xRRGGBB, flags above.
+std::vector<uint32_t> g_selected;
 
-// Draws dib at (3, 2) of a 20 x 12 surface filled with the marker and
-// returns its pixels (0xRRGGBB, top row first).
-std::vector<uint32_t> Draw(CDIB& dib)
+HPALETTE WINAPI RecordSelectPalette(HDC dc, HPALETTE palette, BOOL background)
 {
-    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), 20, -12, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    uint32_t* bits = nullptr;
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    ::SelectObject(dc, bitmap);
-    std::fill(bits, bits + 240, kMarker);
-    dib.DispDIB(dc, 3, 2);
-    EXPECT_EQ(::GetCurrentObject(dc, OBJ_PAL), ::GetStockObject(DEFAULT_PALETTE)) << "the previous palette put back";
-    ::GdiFlush();
-    std::vector<uint32_t> pixels;
-    for (int i = 0; i < 240; ++i)
-        pixels.push_back(bits[i] & 0xFFFFFF);
-    // Deleting the DC lets go of the bitmap.
-    ::DeleteDC(dc);
-    ::DeleteObject(bitmap);
-    return pixels;
+    PALETTEENTRY entries[256];
+    UINT count = palette != ::GetStockObject(DEFAULT_PALETTE) ? ::GetPaletteEntries(palette, 0, 256, entries) : 0;
+    g_selected.push_back(static_cast<uint32_t>(background));
+    for (const PALETTEENTRY* e = entries; e < entries + count; ++e)
+        g_selected.push_back(static_cast<uint32_t>(e->peFlags << 24 | e->peRed << 16 | e->peGreen << 8 | e->peBlue));
+    return ::SelectPalette(dc, palette, background);
 }
 
-// Loads the bytes as a file; no file when there are none.
-short Load(CDIB& dib, const std::string& bytes, short* bitCount = nullptr)
+// Each file loaded over a good one and drawn at its slot of a sheet: its
+// code, bit count and size, the palette selected as background while it is
+// drawn and put back, one palette object made for a colour table and none
+// left. A failed load leaves nothing to draw; -42 keeps the size. A
+// top-down image keeps its negative height, which goes to the system as it
+// is: the system then draws no row.
+TEST(DibFiles, EachFileDrawnAtItsSlotOfOneSheet)
 {
     TempFolder folder;
-    std::string path = folder.File("image.bmp");
-    if (!bytes.empty())
-        WriteBytes(path, bytes);
-    return dib.LoadDIB(&path[0], bitCount);
-}
-
-// Each failure after a good load: its code, no image left, nothing drawn;
-// a palette that cannot be made keeps the size.
-TEST(DibFiles, EachFailureGivesItsCodeAndLeavesNoImage)
-{
-    std::string cut = MakeBmp(BmpFile(24, 40, 30)), good = MakeBmp(BmpFile());
-    cut.resize(cut.size() - 100);
+    std::string good = MakeBmp(BmpFile()), goodPath = folder.File("good.bmp");
+    WriteBytes(goodPath, good);
     BmpFile huge(8, 4, 3, 65536);
     huge.coloursUsed = 65536;
-    // what, file (empty: none), code, width after
-    const std::tuple<const char*, std::string, short, short> cases[] = {
-        {"missing", "", -30, 0},
-        {"not BM", "MB" + good.substr(2), -31, 0},
-        {"pixel rows cut short", cut, -44, 0},
-        {"65536 colours", MakeBmp(huge), -42, 4},
-    };
-    for (const auto& [what, bytes, expected, width] : cases) {
-        CDIB dib;
-        ASSERT_EQ(Load(dib, good), 0) << what;
-        short bitCount = 77;
-        short code = Load(dib, bytes, &bitCount);
-        EXPECT_EQ(std::make_tuple(code, bitCount, dib.GetDIBWidth()), std::make_tuple(expected, short{77}, width))
-            << what;
-        EXPECT_EQ(Draw(dib), std::vector<uint32_t>(240, kMarker)) << what << ": drew after a failed load";
-    }
-}
-
-// Every depth drawn pixel for pixel at its point, its bit count reported,
-// one palette made for a colour table (no other GDI object) and none left
-// once the image goes. A top-down image keeps its negative height, which
-// goes to the system as it is: the system then draws no row.
-TEST(DibFiles, DrawsEachDepthAndLeavesNoGdiObjects)
-{
-    // bits, height, colours used, table entries (= palette entries), gap before the bits
-    const int table[][5] = {{1, 6, 0, 2, 0},  {4, 6, 0, 16, 8}, {8, 6, 0, 256, 0}, {8, 6, 20, 20, 0},
-                            {24, 6, 0, 0, 12}, {24, 6, 3, 3, 0}, {32, 6, 0, 0, 0}, {8, -6, 20, 20, 0}};
-    for (const auto& e : table) {
-        GdiObjectCount gdi;
-        BmpFile bmp(static_cast<uint16_t>(e[0]), 11, e[1], e[3]);
-        bmp.coloursUsed = static_cast<uint32_t>(e[2]);
-        bmp.gapBytes = static_cast<uint32_t>(e[4]);
-        bmp.pixel = [&e](int x, int y) {
-            return e[0] <= 8 ? static_cast<uint32_t>(x * 5 + y * 3) % e[3]
-                             : static_cast<uint32_t>(x * 20 << 16 | y * 40 << 8 | (x + y) * 7);
+    // file (empty: none), colour table, code, bit count, width, height: missing, not "BM", a pixel row cut short,
+    // 65536 colours; then the depths below
+    std::vector<std::tuple<std::string, std::vector<uint32_t>, short, short, short, short>> rows = {
+        {"", {}, -30, 77, 0, 0}, {"MB" + good.substr(2), {}, -31, 77, 0, 0},
+        {good.substr(0, good.size() - 1), {}, -44, 77, 0, 0}, {MakeBmp(huge), {}, -42, 77, 4, 3}};
+    // bits, height, colours used, table entries, gap before the bits
+    for (auto [bits, height, used, entries, gap] : {std::array{1, 8, 0, 2, 0}, {4, 8, 0, 16, 8}, {8, 8, 0, 256, 0},
+                                                     {8, 8, 20, 20, 0}, {8, -8, 20, 20, 0}, {24, 8, 0, 0, 12},
+                                                     {24, 8, 3, 3, 0}, {32, 8, 0, 0, 0}}) {
+        BmpFile bmp(static_cast<uint16_t>(bits), 12, height, entries);
+        bmp.coloursUsed = static_cast<uint32_t>(used);
+        bmp.gapBytes = static_cast<uint32_t>(gap);
+        bmp.pixel = [=](int x, int y) {
+            return static_cast<uint32_t>(bits <= 8 ? (x * 5 + y * 3) % entries
+                                                   : x * 20 << 16 | y * 30 << 8 | (x + y) * 9);
         };
-        std::vector<uint32_t> expected(240, kMarker);
-        for (int i = 0; i < 66 && e[1] > 0; ++i)
-            expected[(i / 11 + 2) * 20 + i % 11 + 3] =
-                e[0] <= 8 ? bmp.colours[bmp.pixel(i % 11, i / 11)] : bmp.pixel(i % 11, i / 11);
+        rows.emplace_back(MakeBmp(bmp), bmp.colours, 0, bits, 12, height);
+    }
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), 170, -10, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    uint32_t* pixels = nullptr;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP sheet = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+    ::SelectObject(dc, sheet);
+    std::fill(pixels, pixels + 1700, 0xEFCDAB);
+    ImportPatch palettes(::GetModuleHandleA("zr8wlib.dll"), "gdi32.dll", "SelectPalette",
+                         reinterpret_cast<void*>(RecordSelectPalette));
+    for (short slot = 0; slot < static_cast<short>(rows.size()); ++slot) {
+        SCOPED_TRACE(slot);
+        const auto& [file, colours, code, bitCount, width, height] = rows[slot];
+        std::string path = folder.File(std::to_string(slot) + ".bmp");
+        if (!file.empty())
+            WriteBytes(path, file);
+        GdiObjectCount gdi;
+        g_selected.clear();
         {
             CDIB dib;
-            short bitCount = 0;
-            ASSERT_EQ(Load(dib, MakeBmp(bmp), &bitCount), 0) << e[0];
-            auto size = std::make_tuple(bitCount, dib.GetDIBWidth(), dib.GetDIBHeight());
-            EXPECT_EQ(size, std::make_tuple(e[0], 11, e[1]));
-            EXPECT_EQ(Draw(dib), expected) << e[0] << " bits, height " << e[1];
+            ASSERT_EQ(dib.LoadDIB(&goodPath[0], nullptr), 0);
+            short count = 77, loaded = dib.LoadDIB(&path[0], &count);
+            EXPECT_EQ(std::make_tuple(loaded, count, dib.GetDIBWidth(), dib.GetDIBHeight()),
+                      std::make_tuple(code, bitCount, width, height));
+            dib.DispDIB(dc, static_cast<short>(1 + slot * 14), 1);
         }
-        EXPECT_EQ(gdi.Created(), e[3] != 0 ? 1u : 0u) << e[0] << " bits: a palette for each colour table";
-        EXPECT_EQ(gdi.Outstanding(), 0u) << e[0] << " bits: the palette deleted with the image";
+        std::vector<uint32_t> selected(colours.size() + 2, 1);
+        std::copy(colours.begin(), colours.end(), selected.begin() + 1);
+        EXPECT_EQ(g_selected, colours.empty() ? std::vector<uint32_t>() : selected);
+        EXPECT_EQ(std::make_pair(gdi.Created(), gdi.Outstanding()), (std::pair<size_t, size_t>(!colours.empty(), 0)));
     }
+    EXPECT_EQ(::GetStretchBltMode(dc), COLORONCOLOR);
+    EXPECT_TRUE(MatchesGolden("progress", "dib-sheet", CaptureDcArea(dc, 0, 0, 170, 10)));
+    ::DeleteDC(dc);
+    ::DeleteObject(sheet);
 }
 
 } // namespace

@@ -1,43 +1,32 @@
-// CScaleDlg under Wine: the library's template, each dialog type, the bars'
-// pixels, the sub bar's walk on its timer, message pumping, a real click on
-// "中止" during a long loop, and Term.
+// CScaleDlg under Wine: the library's template, each dialog type, the sub
+// bar's walk on its timer, message pumping, a real click on "中止" during a
+// long loop, Term and destruction without it, the window against reference
+// images, and random real input.
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <utility>
-#include <vector>
 
 #include "afx/CWinApp.h"
 #include "frame/InitWinLibDLL.h"
 #include "progress/CScaleDlg.h"
 #include "resources/resource.h"
-#include "support/ImportPatch.h"
+#include "support/GdiObjectCount.h"
+#include "support/Golden.h"
+#include "support/RandomInput.h"
 #include "support/RealInput.h"
+#include "support/WindowImage.h"
 
 namespace {
 
-const UINT kProbe = WM_USER + 77;
-
-int Width(HWND hwnd)
+// What a window's client area shows.
+RgbImage Client(HWND hwnd)
 {
     RECT client = {};
     ::GetClientRect(hwnd, &client);
-    return client.right;
-}
-
-// The first and last column in the bar colour on a bar's top inner row,
-// above the text; -1 for none.
-std::pair<int, int> BlueSpan(HWND bar)
-{
-    HDC dc = ::GetDC(bar);
-    std::pair<int, int> span(-1, -1);
-    for (int x = 0; x < Width(bar); ++x)
-        if (::GetPixel(dc, x, 1) == RGB(0, 0, 255))
-            span = {span.first < 0 ? x : span.first, x};
-    ::ReleaseDC(bar, dc);
-    return span;
+    HDC dc = ::GetDC(hwnd);
+    RgbImage image = CaptureDcArea(dc, 0, 0, client.right, client.bottom);
+    ::ReleaseDC(hwnd, dc);
+    return image;
 }
 
 // The timers the library asks for (id and period), the last one's
@@ -76,10 +65,10 @@ protected:
     static int ProbesPassedOn(int count, Work&& work)
     {
         for (int i = 0; i < count; ++i)
-            ::PostThreadMessageA(::GetCurrentThreadId(), kProbe, 0, 0);
+            ::PostThreadMessageA(::GetCurrentThreadId(), WM_USER + 77, 0, 0);
         work();
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, kProbe, kProbe, PM_REMOVE))
+        while (::PeekMessageA(&msg, nullptr, WM_USER + 77, WM_USER + 77, PM_REMOVE))
             --count;
         return count;
     }
@@ -91,42 +80,33 @@ protected:
                          reinterpret_cast<void*>(RecordSetTimer)};
 };
 
-TEST_F(ScaleDialog, EachTypeDisablesShowsPumpsAndDrawsAsListed)
+// Each type, then destroyed without Term: the main window enabled again
+// and the timer stopped with the window.
+TEST_F(ScaleDialog, EachTypeDisablesShowsAndPumpsAsListed)
 {
-    // type, main window disabled, abort button, messages passed on, sub scale (0 none, 2 driven by the job)
-    const int table[][5] = {{0, 1, 0, 0, 0},  {1, 1, 1, 1, 0}, {2, 0, 0, 1, 2},
-                            {3, 0, 1, 1, 0},  {-1, 1, 1, 0, 0}, {4, 0, 1, 0, 2}};
+    // type, main window disabled, abort button, messages passed on, sub scale (0 none, 1 timer, 2 driven by the job)
+    const int table[][5] = {{0, 1, 0, 0, 0}, {1, 1, 1, 1, 0},  {2, 0, 0, 1, 2},
+                            {3, 0, 1, 1, 0}, {4, 0, 1, 0, 2}, {-1, 1, 1, 0, 1}};
     for (const auto& row : table) {
         SCOPED_TRACE(row[0]);
-        m_main.EnableWindow(TRUE);
-        CScaleDlg dialog;
-        EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Init(static_cast<short>(row[0]), row[4]); }), 2 * row[3]) << "Init";
-        EXPECT_EQ(!m_main.IsWindowEnabled(), row[1] == 1);
-        ASSERT_EQ(dialog.Create(), 1) << "from the library's template";
-        HWND button = Item(dialog, IDC_ZR8_SCALE_ABORT), bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
-        HWND sub = Item(dialog, IDC_ZR8_SCALE_SUB);
-        EXPECT_EQ(::IsWindowVisible(button) != 0 && ::IsWindowEnabled(button) != 0, row[2] == 1);
-        EXPECT_EQ(ProbesPassedOn(3, [&] { dialog.CheckMessage(); }), row[3]);
-        EXPECT_EQ(ProbesPassedOn(3, [&] { dialog.CheckMessage_W(); }), 3 * row[3]);
-        // A key for the dialog stops CheckMessage_W; what follows waits.
-        ::PostMessageA(dialog.GetSafeHwnd(), WM_KEYDOWN, VK_TAB, 0);
-        EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.CheckMessage_W(); }), 0);
-
-        PumpPending();
-        for (short percent : {7, 37, 60, 100}) {
-            dialog.DispScale(percent);
-            EXPECT_EQ(BlueSpan(bar), std::make_pair(1, (Width(bar) - 2) * percent / 100)) << percent;
+        {
+            CScaleDlg dialog;
+            EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Init(static_cast<short>(row[0]), row[4]); }), 2 * row[3]);
+            EXPECT_EQ(!m_main.IsWindowEnabled(), row[1] == 1);
+            ASSERT_EQ(dialog.Create(), 1) << "from the library's template";
+            HWND button = Item(dialog, IDC_ZR8_SCALE_ABORT), sub = Item(dialog, IDC_ZR8_SCALE_SUB);
+            EXPECT_EQ(std::vector<BOOL>({::IsWindowVisible(button), ::IsWindowEnabled(button), ::IsWindowVisible(sub),
+                                         ::IsWindowEnabled(sub)}),
+                      std::vector<BOOL>({row[2], row[2], row[4] != 0, row[4] != 0}));
+            EXPECT_EQ(ProbesPassedOn(3, [&] { dialog.CheckMessage(); }), row[3]);
+            EXPECT_EQ(ProbesPassedOn(3, [&] { dialog.CheckMessage_W(); }), 3 * row[3]);
+            // A key for the dialog stops CheckMessage_W; what follows waits.
+            ::PostMessageA(dialog.GetSafeHwnd(), WM_KEYDOWN, VK_TAB, 0);
+            EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.CheckMessage_W(); }), 0);
+            dialog.SubScaleRestart();
+            EXPECT_EQ(g_setTimers.size(), row[4] == 1 ? 2u : 0u) << "timers for the walking sub bar only";
         }
-        int right = Width(sub) - 1, unit = (right - 1) / 20;
-        for (short position = 0; row[4] != 0 && position < 100; position += 19) {
-            dialog.DispSubScale(position);
-            int left = position * 20 / 100 * unit + 1;
-            EXPECT_EQ(BlueSpan(sub), std::make_pair(left, std::min(left + 2 * unit, right))) << position;
-        }
-        dialog.DispScale(60);
-        EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 2 * row[3]) << "Term's wait";
-        EXPECT_EQ(BlueSpan(bar).second, Width(bar) - 2) << "drawn at 100 by Term";
-        EXPECT_TRUE(m_main.IsWindowEnabled()) << "enabled again by Term";
+        EXPECT_EQ(std::make_pair(m_main.IsWindowEnabled(), ::KillTimer(nullptr, g_timer)), std::make_pair(TRUE, FALSE));
     }
 }
 
@@ -138,11 +118,13 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10AndARealClickAborts)
     dialog.Init(1, 1);
     ASSERT_EQ(dialog.Create(), 1);
     ASSERT_EQ(g_setTimers, (std::vector<std::pair<UINT_PTR, UINT>>{{10, 500}}));
-    // Ticks: from 0, 5 on each, past 100 and back to 0 twice.
-    HWND sub = Item(dialog, IDC_ZR8_SCALE_SUB), bar = Item(dialog, IDC_ZR8_SCALE_MAIN);
+    // Ticks: from 0, 5 on each, past 100 and back to 0 twice, each as the
+    // job would draw that position.
     for (int tick = 0; tick < 44; ++tick) {
         g_tick(nullptr, WM_TIMER, g_timer, 0);
-        EXPECT_EQ(BlueSpan(sub).first, 1 + tick % 21 * ((Width(sub) - 2) / 20)) << tick;
+        RgbImage walked = Client(Item(dialog, IDC_ZR8_SCALE_SUB));
+        dialog.DispSubScale(static_cast<short>(tick % 21 * 5));
+        EXPECT_EQ(walked.rgb, Client(Item(dialog, IDC_ZR8_SCALE_SUB)).rgb) << tick;
     }
 
     dialog.DispScale(50);
@@ -151,14 +133,84 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10AndARealClickAborts)
     for (DWORD start = ::GetTickCount(); dialog.CheckAbort() == 0 && ::GetTickCount() - start < 5000; ::Sleep(2))
         dialog.CheckMessage();
     ASSERT_EQ(dialog.CheckAbort(), 1) << "the job's loop saw the click";
+    EXPECT_FALSE(::KillTimer(nullptr, g_timer)) << "the abort stops the timer";
     // After an abort Term neither draws 100 nor waits (its wait would pass
     // the probes on).
+    RgbImage at50 = Client(Item(dialog, IDC_ZR8_SCALE_MAIN));
     EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 0);
-    EXPECT_EQ(BlueSpan(bar).second, (Width(bar) - 2) / 2) << "still at 50%";
+    EXPECT_EQ(Client(Item(dialog, IDC_ZR8_SCALE_MAIN)).rgb, at50.rgb) << "still at 50%";
     dialog.AbortReset();
     dialog.SubScaleRestart();
+    EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 2) << "Term's wait";
+    EXPECT_EQ(g_setTimers, (std::vector<std::pair<UINT_PTR, UINT>>(2, {10, 500})));
+    EXPECT_EQ(std::make_pair(m_main.IsWindowEnabled(), ::KillTimer(nullptr, g_timer)), std::make_pair(TRUE, FALSE))
+        << "Term enables the main window and stops the timer";
+}
+
+// The window as the user sees it: the message, the main bar at 0, 37 and
+// 50 % (its text across the fill's edge) with the sub bar's block, and 100 %
+// drawn by Term after 60 and again by the paint handler.
+TEST_F(ScaleDialog, ShowsTheReferenceImages)
+{
+    CScaleDlg dialog;
+    dialog.Init(3, 2);
+    ASSERT_EQ(dialog.Create(), 1);
+    char message[] = "\x8F\x57\x8C\x76\x92\x86 ...";  // "集計中 ..."
+    dialog.DispMessage(message);
+    for (auto [percent, position, name] : {std::tuple<short, short, const char*>{0, 0, "scale-0"}, {37, 40, "scale-37"},
+                                           {50, 95, "scale-50"}}) {
+        dialog.DispScale(percent);
+        dialog.DispSubScale(position);
+        PumpPending();
+        EXPECT_TRUE(MatchesGolden("progress", name, Client(dialog.GetSafeHwnd())));
+    }
+    dialog.DispScale(60);
     dialog.Term();
-    EXPECT_FALSE(::KillTimer(nullptr, g_timer)) << "Term stops the timer";
+    ::RedrawWindow(dialog.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_TRUE(MatchesGolden("progress", "scale-100", Client(dialog.GetSafeHwnd())));
+}
+
+class ScaleDlgRandomInput : public ScaleDialog {};
+
+// Each type under random input and host calls: the window stays, the main
+// window enabled as the type says, the abort flag 0 or 1 (only 0 without the
+// button), the message line as last set; no GDI object left once it is
+// destroyed (without Term). No key closes it: Enter and Esc do nothing.
+TEST_F(ScaleDlgRandomInput, EachTypeStaysAsItsTypeSays)
+{
+    for (short type = 0; type < 4; ++type) {
+        GdiObjectCount gdi;
+        {
+            CScaleDlg dialog;
+            dialog.Init(type, type % 3);
+            ASSERT_EQ(dialog.Create(), 1);
+            // Input around the main bar: a drag from the caption would start a move loop.
+            RandomInput input(("scale type " + std::to_string(type)).c_str(), Item(dialog, IDC_ZR8_SCALE_MAIN),
+                              Item(dialog, IDC_ZR8_SCALE_ABORT));
+            std::string shown;
+            const std::function<void(short)> calls[] = {
+                [&](short value) { dialog.DispScale(value); },
+                [&](short value) { dialog.DispSubScale(value); },
+                [&](short value) { dialog.DispMessage(&(shown = std::string(std::max(0, 2 * value), '\x8F'))[0]); },
+                [&](short) { dialog.CheckMessage(); },
+                [&](short) { dialog.CheckMessage_W(); },
+                [&](short) { dialog.AbortReset(); },
+                [&](short) { dialog.SubScaleStop(); },
+                [&](short) { dialog.SubScaleRestart(); },
+            };
+            input.hostCall = [&](std::mt19937& random) {
+                calls[random() % 8](static_cast<short>(std::uniform_int_distribution<int>(-30, 130)(random)));
+            };
+            input.invariants = [&] {
+                auto seen = std::make_tuple(dialog.CheckAbort() >= 0 && dialog.CheckAbort() <= type % 2,
+                                            m_main.IsWindowEnabled() != 0, TextOf(Item(dialog, IDC_ZR8_SCALE_MESSAGE)));
+                ::testing::AssertionResult held(seen == std::make_tuple(true, type >= 2, shown));
+                return held << "abort flag " << dialog.CheckAbort() << ", seen " << ::testing::PrintToString(seen);
+            };
+            EXPECT_TRUE(input.Run()) << "type " << type;
+        }
+        EXPECT_EQ(gdi.Outstanding(), 0u) << "type " << type;
+    }
 }
 
 } // namespace
