@@ -82,7 +82,7 @@ TEST_F(FlatButtonTest, HoverWithItsTimerAndStatusPrompt)
                                    nullptr, nullptr);
     ::SetForegroundWindow(other);
     MouseMove(hWnd, 40, 10);
-    EXPECT_EQ(std::make_pair(button.GetFrameState(), TextOf(statusBar.GetSafeHwnd())), std::make_pair(0, std::string()));
+    EXPECT_EQ(std::make_pair(button.GetFrameState(), TextOf(statusBar.GetSafeHwnd())), std::pair(0, std::string()));
     ::DestroyWindow(other);
     AfxGetApp()->m_pMainWnd = nullptr;
 }

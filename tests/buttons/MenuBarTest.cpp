@@ -158,7 +158,7 @@ TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
     // Scrolled by 2, slot 0 is button 2; the owner destroys the bar on its message: nothing after it.
     ::SetForegroundWindow(host);
     bar.SetFocus();
-    bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2), reinterpret_cast<LPARAM>(bar.GetSpinCtrl()->GetSafeHwnd()));
+    bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2), LPARAM(bar.GetSpinCtrl()->GetSafeHwnd()));
     frame->destroyOnMessage = &bar;
     EXPECT_EQ(click(0).first, (std::vector<ReceivedMessage>{{kButtonMessage, kBarId, 2}}));
     EXPECT_FALSE(::IsWindow(hWnd));

@@ -26,8 +26,8 @@ TEST_F(ToolTipMgrTest, RegistersTheTableSubclassesTheStaticsAndShowsThePicture)
     HWND text = windows[1], picture = windows[2];
     char editTip[16] = "入力欄", textTip[16] = "見出し", pictureTip[16] = "絵";
     // The second names no control: skipped.
-    TOOLTIPMSG_TABLE table[4] = {
-        {IDC_TIP_EDIT, editTip, 0}, {IDC_TIP_MISSING, editTip, 0}, {IDC_TIP_TEXT, textTip, 0}, {IDC_TIP_PICTURE, pictureTip, 1}};
+    TOOLTIPMSG_TABLE table[4] = {{IDC_TIP_EDIT, editTip, 0}, {IDC_TIP_MISSING, editTip, 0}, {IDC_TIP_TEXT, textTip, 0},
+                                 {IDC_TIP_PICTURE, pictureTip, 1}};
     {
         ClUtyToolTipMgr manager;
         ASSERT_EQ(manager.Init(frame, table, 4), 1);
