@@ -1,7 +1,7 @@
 // Shared by the button tests: the process as a host, an active host frame
 // that records the commands and messages it gets, real mouse input, a
 // message pump that walks PreTranslateMessage as the framework's loops do,
-// bounded waits, pixels.
+// bounded waits, reference images.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +17,9 @@
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
 #include "frame/InitWinLibDLL.h"
+#include "support/Golden.h"
 #include "support/RealInput.h"
+#include "support/WindowImage.h"
 
 // An application object and the library's resources in the chain.
 class ButtonsEnvironment : public ::testing::Environment {
@@ -35,12 +37,15 @@ using ReceivedMessage = std::tuple<UINT, WPARAM, LPARAM>;
 class HostFrame : public CFrameWnd {
 public:
     std::vector<ReceivedMessage> received;
+    CWnd* destroyOnMessage = nullptr;  // destroyed when the menu bar message comes
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND || message == WM_USER + 23001 || message == WM_KEYDOWN ||
             message == WM_SYSKEYDOWN || message == kButtonMessage)
             received.push_back({message, wParam, lParam});
+        if (message == kButtonMessage && destroyOnMessage != nullptr)
+            destroyOnMessage->DestroyWindow();
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -56,22 +61,16 @@ inline void Pump()
     }
 }
 
-inline void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms, Pump);
-}
+inline void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms, Pump); }
 
 // Real mouse input at a client point of hWnd.
 inline void MouseEvent(HWND hWnd, int x, int y, DWORD flags)
 {
-    POINT screen = {x, y};
-    ::ClientToScreen(hWnd, &screen);
+    POINT at = {x, y};
+    ::ClientToScreen(hWnd, &at);
     int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (screen.x * 65536 + width / 2) / width;
-    input.mi.dy = (screen.y * 65536 + height / 2) / height;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    INPUT input = {INPUT_MOUSE, {{(at.x * 65536 + width / 2) / width, (at.y * 65536 + height / 2) / height, 0,
+                                  MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
     ::SendInput(1, &input, sizeof input);
     Pump();
 }
@@ -79,23 +78,15 @@ inline void MouseMove(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, 0); }
 inline void MouseDown(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENTF_LEFTDOWN); }
 inline void MouseUp(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENTF_LEFTUP); }
 
-// Pixels (row-major) of a window's client area after it painted, or of a
-// bitmap when one is given.
-inline std::vector<COLORREF> Pixels(HWND hWnd, int width, int height, HBITMAP hBitmap = nullptr)
+// The first width x height pixels of hWnd's client area, once it and its
+// children painted, against the reference image name.
+inline ::testing::AssertionResult Shows(HWND hWnd, const char* name, int width, int height)
 {
-    ::UpdateWindow(hWnd);
-    HDC hdc = hBitmap != nullptr ? ::CreateCompatibleDC(nullptr) : ::GetDC(hWnd);
-    if (hBitmap != nullptr)
-        ::SelectObject(hdc, hBitmap);
-    std::vector<COLORREF> pixels;
-    for (int i = 0; i < width * height; ++i)
-        pixels.push_back(::GetPixel(hdc, i % width, i / width));
-    // Deleting the memory DC lets go of the bitmap.
-    if (hBitmap != nullptr)
-        ::DeleteDC(hdc);
-    else
-        ::ReleaseDC(hWnd, hdc);
-    return pixels;
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = ::GetDC(hWnd);
+    RgbImage image = CaptureDcArea(dc, 0, 0, width, height);
+    ::ReleaseDC(hWnd, dc);
+    return MatchesGolden("buttons", name, image);
 }
 
 // A solid 32-bit bitmap of one colour, and a square opaque icon of one colour.

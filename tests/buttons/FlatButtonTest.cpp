@@ -1,18 +1,13 @@
 // CFlatButton in an active frame with real mouse input: clicks and drags,
-// hover with its timer, the status prompt, image placement and disabled
-// images, the shortened caption and the tooltip text.
+// hover with its timer, the status prompt, each state with text, icon or
+// bitmap against a reference image, the tooltip text.
 #include "ButtonsHarness.h"
-#include "afx/CClientDC.h"
 #include "afx/CStatic.h"
 #include "buttons/CFlatButton.h"
 #include "support/ImportPatch.h"
 #include "support/RealInput.h"
 
-#include <cstring>
-
 namespace {
-
-const int kWidth = 100, kHeight = 30;
 
 // The timers the framework starts: window, id and period of each.
 std::vector<UINT_PTR> g_timers;
@@ -27,8 +22,7 @@ protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        ASSERT_TRUE(button.Create("印刷", WS_VISIBLE, CRect(20, 20, 20 + kWidth, 20 + kHeight), frame,
-                                  IDC_FLAT_PROMPTED));
+        ASSERT_TRUE(button.Create("印刷", WS_VISIBLE, CRect(20, 20, 120, 50), frame, IDC_FLAT_PROMPTED));
         hWnd = button.GetSafeHwnd();
         Pump();
     }
@@ -82,48 +76,55 @@ TEST_F(FlatButtonTest, HoverWithItsTimerAndStatusPrompt)
     MouseMove(host, -30, -30);
     ASSERT_TRUE(WaitState(0));
     EXPECT_FALSE(::KillTimer(hWnd, CFlatButton::HoverTimerId)) << "the hover timer still runs";
+    // Over the button while another window is active: no frame, no prompt.
+    statusBar.SetWindowText("");
+    HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 50, 50, nullptr, nullptr,
+                                   nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    MouseMove(hWnd, 40, 10);
+    EXPECT_EQ(std::make_pair(button.GetFrameState(), TextOf(statusBar.GetSafeHwnd())), std::pair(0, std::string()));
+    ::DestroyWindow(other);
     AfxGetApp()->m_pMainWnd = nullptr;
 }
 
-TEST_F(FlatButtonTest, ImagesAreCentredOrAlignedAndDisabledImagesReplaceThem)
+TEST_F(FlatButtonTest, RaisedSunkenAndDisabledWithTextIconOrBitmapAsTheReferenceShows)
 {
-    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    HICON redIcon = SolidIcon(16, red);
-    HBITMAP greenBitmap = SolidBitmap(11, 6, green), blueBitmap = SolidBitmap(11, 6, blue);
-    CFlatButton left, bitmap;
-    ASSERT_TRUE(left.Create(redIcon, WS_VISIBLE | BS_ICON | BS_LEFT, CRect(250, 100, 280, 130), frame, 2));
-    ASSERT_TRUE(bitmap.Create(greenBitmap, WS_VISIBLE | BS_BITMAP, CRect(300, 100, 330, 130), frame, 3));
-    HWND l = left.GetSafeHwnd(), b = bitmap.GetSafeHwnd();
-    // In (3,3)-(27,27): the 16 x 16 icon at (3,7)-(19,23); the 11 x 6 bitmap centred at (9,12)-(20,18).
-    const std::tuple<HWND, int, int, COLORREF> probes[] = {
-        {l, 3, 7, red}, {l, 19, 7, face}, {b, 9, 12, green}, {b, 8, 12, face}, {b, 19, 17, green}, {b, 20, 17, face}};
-    for (const auto& [window, x, y, color] : probes)
-        EXPECT_EQ(Pixels(window, x + 1, y + 1).back(), color) << x << "," << y;
-    // Disabled: the disabled image given.
-    bitmap.EnableButton(0);
-    bitmap.SetDisBitmap(blueBitmap);
-    EXPECT_EQ(Pixels(b, 13, 15).back(), blue);
+    HICON red = SolidIcon(16, RGB(255, 0, 0)), blue = SolidIcon(16, RGB(0, 0, 255));
+    HBITMAP green = SolidBitmap(11, 6, RGB(0, 255, 0)), yellow = SolidBitmap(11, 6, RGB(255, 255, 0));
+    // style (the content: a red icon, a green bitmap, else the caption), caption, state: 1 hovered,
+    // 2 pressed, 3 disabled with a blue icon or yellow bitmap for it, 4 disabled
+    const std::tuple<DWORD, const char*, int> rows[] = {
+        {0, "印刷", 1}, {0, "印刷", 2}, {0, "印刷", 3}, {BS_RIGHT | BS_BOTTOM, "印", 0}, {BS_LEFT | BS_TOP, "印", 0},
+        {0, "仕訳入力と検索", 0}, {BS_ICON, "", 2}, {BS_ICON | BS_LEFT, "", 1}, {BS_ICON, "", 3}, {BS_ICON, "", 4},
+        {BS_BITMAP, "", 0}, {BS_BITMAP | BS_RIGHT | BS_TOP, "", 0}, {BS_BITMAP | BS_LEFT | BS_BOTTOM, "", 0},
+        {BS_BITMAP, "", 3}};
+    CFlatButton buttons[std::size(rows)];
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const auto& [style, caption, state] = rows[i];
+        int x = 10 + static_cast<int>(i % 7) * 55, y = 60 + static_cast<int>(i / 7) * 35;
+        ASSERT_TRUE(buttons[i].Create(caption, WS_VISIBLE | style, CRect(x, y, x + 50, y + 30), frame, 10 + i));
+        buttons[i].SetDisIcon(state == 3 ? blue : nullptr);
+        buttons[i].SetDisBitmap(state == 3 ? yellow : nullptr);
+        buttons[i].SetIcon(red);
+        buttons[i].SetBitmap(green);
+        buttons[i].EnableButton(state < 3);
+    }
+    Pump();
+    // Captured before the hover timer can run: no message is handled in between.
+    for (size_t i = 0; i < std::size(rows); ++i)
+        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN})
+            if (std::get<2>(rows[i]) > (message == WM_MOUSEMOVE ? 0 : 1))
+                buttons[i].SendMessage(message, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(Shows(host, "flat-button", 400, 130));
     // No paint reaches the buttons before they go with the test.
-    ::DestroyIcon(redIcon);
-    for (HBITMAP image : {greenBitmap, blueBitmap})
-        ::DeleteObject(image);
+    ::DestroyIcon(red);
+    ::DestroyIcon(blue);
+    ::DeleteObject(green);
+    ::DeleteObject(yellow);
 }
 
-TEST_F(FlatButtonTest, CaptionAndToolTipTextAreCutWithoutSplittingACharacter)
+TEST_F(FlatButtonTest, ToolTipTextIsCutWithoutSplittingACharacter)
 {
-    CClientDC dc(&button);
-    HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(SYSTEM_FONT));
-    auto width = [&](const char* text) { return dc.GetTextExtent(text, static_cast<int>(std::strlen(text))).cx; };
-    // {text, width of, result in that width + 1, result in exactly that width}
-    const char* cases[][4] = {{"AB", "ABCDEFGHIJ", "AB", "AB"}, {"ABCDEFGHIJ", "ABCDE...", "ABCDE...", "ABCD..."},
-                              {"印刷印刷印刷", "印刷...", "印刷...", "印..."}, {"ABCDEFGHIJ", "", "", ""}};
-    for (auto& c : cases) {
-        EXPECT_STREQ(CFlatButton::ShortenText(&dc, c[0], width(c[1]) + 1), c[2]);
-        EXPECT_STREQ(CFlatButton::ShortenText(&dc, c[0], width(c[1])), c[3]);
-    }
-    ::SelectObject(dc, old);
-
     // The tooltip's text asked for by the tooltip, cut to its field. Two
     // ASCII bytes then double-byte characters: byte 79 would split one.
     std::string split = "ab" + std::string("印刷印刷印刷印刷印刷印刷印刷印刷印刷印刷") +

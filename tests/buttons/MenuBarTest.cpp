@@ -1,12 +1,10 @@
 // CMenuBar in an active frame: slots, the spin control and the places a host
-// reads back, captions and repaints, hot and pressed slots under real mouse
-// input, what a click fires (a new document of the template, the command, the
-// message), keys forwarded to the owner, tooltips.
+// reads back, buttons inserted and removed, hot and pressed slots under real
+// mouse input against reference images, what a click fires (a new document of
+// the template, the command, the message), keys forwarded to the owner,
+// tooltips, a bar its owner destroys on a click.
 #include "ButtonsHarness.h"
 
-#include <algorithm>
-
-#include "afx/CClientDC.h"
 #include "afx/CDocument.h"
 #include "afx/CMultiDocTemplate.h"
 #include "buttons/CMenuBar.h"
@@ -29,7 +27,6 @@ protected:
     void TearDown() override
     {
         HostTest::TearDown();
-        bar.DestroyWindow();
         for (HICON icon : icons)
             ::DestroyIcon(icon);
     }
@@ -43,138 +40,110 @@ protected:
 TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
 {
     // Slots are the icon + 3 pixels square: captions, a width or a height set change nothing.
-    struct Row {
-        int icon;
-        const char* caption;
-        CSize set;
-        int height, slot, visible, upper;  // upper: last spin position, -1 all fit
-    };
-    const Row rows[] = {{32, "", {0, 0}, 150, 35, 3, 2}, {32, "仕訳入力と検索", {90, 60}, 150, 35, 3, 2},
-                        {16, "印刷", {0, 0}, 99, 19, 5, -1}, {16, "", {0, 0}, 98, 19, 2, 3}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.height);
+    // icon, caption, button size set, bar height, slot, visible slots, last spin position (-1: all fit)
+    const std::tuple<int, const char*, CSize, int, int, int, int> rows[] = {
+        {32, "", {0, 0}, 150, 35, 3, 2}, {32, "仕訳入力と検索", {90, 60}, 150, 35, 3, 2},
+        {16, "印刷", {0, 0}, 99, 19, 5, -1}, {16, "", {0, 0}, 98, 19, 2, 3}};
+    for (const auto& [size, caption, set, height, slot, visible, last] : rows) {
+        SCOPED_TRACE(height);
         CMenuBar sized;
-        ASSERT_EQ(sized.Create(WS_VISIBLE, CRect(0, 0, 60, r.height), frame, kBarId, kButtonMessage, 1), 1);
-        sized.SetIconSize(CSize(r.icon, r.icon));
+        ASSERT_EQ(sized.Create(WS_VISIBLE, CRect(0, 0, 60, height), frame, kBarId, kButtonMessage, 1), 1);
+        sized.SetIconSize(CSize(size, size));
         for (HICON icon : icons)
-            sized.AddBtn(icon, r.caption, 0, nullptr);
-        EXPECT_EQ(sized.SetButtonSize(r.set), r.set.cx > 0 ? 1 : 0);
-        EXPECT_EQ(sized.GetButtonSize(), CSize(r.slot, r.slot));
-        EXPECT_EQ(sized.GetMiniBarSize(), CSize(r.slot + 4, 5 * r.slot + 4));
+            sized.AddBtn(icon, caption, 0, nullptr);
+        EXPECT_EQ(sized.SetButtonSize(set), set.cx > 0 ? 1 : 0);
+        EXPECT_EQ(sized.GetButtonSize(), CSize(slot, slot));
+        EXPECT_EQ(sized.GetMiniBarSize(), CSize(slot + 4, 5 * slot + 4));
         int lower = 0, upper = -1;
         if (sized.IsScrollMode())
             sized.GetSpinCtrl()->GetRange(lower, upper);
-        EXPECT_EQ(std::make_tuple(sized.GetVisibleCount(), lower, upper), std::make_tuple(r.visible, 0, r.upper));
-        for (const auto& [x, y, slot] : {std::tuple{r.slot - 1, 2 * r.slot - 1, 1}, {0, r.slot, 1}, {r.slot, 1, -1}})
-            EXPECT_EQ(sized.GetBtnNo(CPoint(x, y)), slot) << x << "," << y;
+        EXPECT_EQ(std::make_tuple(sized.GetVisibleCount(), lower, upper), std::make_tuple(visible, 0, last));
+        for (const auto& [x, y, at] : {std::tuple{slot - 1, 2 * slot - 1, 1}, {0, slot, 1}, {slot, 1, -1}})
+            EXPECT_EQ(sized.GetBtnNo(CPoint(x, y)), at) << x << "," << y;
         sized.SetToolTip(1, "仕訳");
         TOOLINFOA info;
         ASSERT_TRUE(sized.GetToolTipCtrl()->GetToolInfo(info, &sized, CMenuBar::ToolIdBase + 1));
-        const RECT& tip = info.rect;
-        EXPECT_EQ(std::tie(tip.left, tip.top, tip.right, tip.bottom), std::make_tuple(0, r.slot, r.slot, 2 * r.slot));
+        EXPECT_EQ(CRect(info.rect), CRect(0, slot, slot, 2 * slot));
     }
 
     for (HICON icon : icons)
         bar.AddBtn(icon, "", 0, nullptr);
-    CSpinButtonCtrl* spin = bar.GetSpinCtrl();
-    // Lower: (148 - 44) / 35 = 2 slots, range 0 ... 3.
-    bar.MoveWindow(0, 0, 60, 148);
-    EXPECT_EQ(bar.GetVisibleCount(), 2);
-    bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), reinterpret_cast<LPARAM>(spin->GetSafeHwnd()));
-    EXPECT_EQ(bar.GetFirstVisible(), 3);
-    // One button fewer: 4 x 35 + 4 <= 148, all fit, no spin control.
+    // One button fewer: 4 x 35 + 4 <= 150, all fit, no spin control.
     bar.RemoveBtn(3, 1);
-    EXPECT_FALSE(bar.IsScrollMode() || spin->IsWindowVisible());
+    EXPECT_FALSE(bar.IsScrollMode() || bar.GetSpinCtrl()->IsWindowVisible());
 
     bar.SetFocus();
-    // Real key strokes, and what the owner gets for each (0: nothing).
-    const std::pair<BYTE, UINT> keys[] = {{VK_F5, WM_MENUBAR_KEY}, {VK_RETURN, WM_MENUBAR_KEY},
-                                          {VK_DOWN, WM_MENUBAR_KEY}, {VK_F11, WM_MENUBAR_KEY}, {VK_LEFT, 0}, {'A', 0}};
-    for (const auto& [key, message] : keys) {
+    // Real key strokes with up to two modifiers held, and what the owner gets for each (0: nothing).
+    const std::tuple<BYTE, BYTE, BYTE, UINT> keys[] = {
+        {0, 0, VK_F5, WM_MENUBAR_KEY}, {0, 0, VK_RETURN, WM_MENUBAR_KEY}, {0, 0, VK_DOWN, WM_MENUBAR_KEY},
+        {0, 0, VK_F11, WM_MENUBAR_KEY}, {0, 0, VK_TAB, WM_MENUBAR_KEY}, {0, 0, VK_LEFT, 0}, {0, 0, 'A', 0},
+        {VK_SHIFT, 0, VK_F5, WM_MENUBAR_KEY}, {VK_SHIFT, 0, VK_RETURN, 0}, {VK_SHIFT, 0, VK_UP, 0},
+        {VK_CONTROL, 0, 'S', WM_KEYDOWN}, {VK_CONTROL, 0, VK_F5, WM_KEYDOWN}, {VK_CONTROL, 0, VK_RETURN, WM_KEYDOWN},
+        {VK_MENU, 0, VK_F5, WM_SYSKEYDOWN}, {VK_MENU, 0, VK_DOWN, WM_SYSKEYDOWN}, {VK_MENU, 0, 'A', WM_SYSKEYDOWN},
+        {VK_CONTROL, VK_SHIFT, VK_F5, WM_MENUBAR_KEY}, {VK_CONTROL, VK_SHIFT, 'S', 0},
+        {VK_CONTROL, VK_MENU, VK_F5, WM_MENUBAR_KEY}, {VK_CONTROL, VK_MENU, VK_DOWN, 0}};
+    for (const auto& [first, second, key, message] : keys) {
         frame->received.clear();
-        ::keybd_event(key, 0, 0, 0);
-        ::keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        for (auto [vk, up] : {std::pair{first, 0}, {second, 0}, {key, 0}, {key, 1}, {second, 1}, {first, 1}})
+            if (vk != 0)
+                ::keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0);
         PumpFor(60);
         std::vector<UINT> got;
         for (const auto& [sent, wParam, lParam] : frame->received)
             if (wParam == key)
                 got.push_back((HIWORD(lParam) & KF_UP) != 0 ? 0 : sent);  // a release: 0
-        EXPECT_EQ(got, message != 0 ? std::vector<UINT>{message} : std::vector<UINT>{}) << int{key};
+        EXPECT_EQ(got, message != 0 ? std::vector<UINT>{message} : std::vector<UINT>{}) << int{first} << int{key};
     }
-}
-
-TEST_F(MenuBarTest, CaptionsTravelWithTheirButtonsAndShowPrefixes)
-{
-    CClientDC dc(&bar);
-    HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-    int ampersand = dc.GetTextExtent("&", 1).cx;
-    ::SelectObject(dc, old);
-    bar.AddBtn(icons[0], "印刷", 101, nullptr);
-    bar.AddBtn(icons[1], "仕訳入力と検索", 102, nullptr);
-    bar.InsertBtn(1, icons[2], "挿入", 103, &doc);
-    bar.RemoveBtn(0, 1);
-    ASSERT_EQ(bar.GetBtnCount(), 2);
-    EXPECT_STREQ(bar.GetBtnString(0), "挿入");
-    EXPECT_EQ(bar.GetBtnTemplate(0), &doc);
-
-    // "&&" on slot 2 (inside its frame: rows 71 ... 103) without an icon: one ampersand inked.
-    bar.AddBtn(nullptr, "&&", 0, nullptr);
-    std::vector<COLORREF> pixels = Pixels(hWnd, 35, 105);
-    std::vector<int> inked;
-    for (int i = 71 * 35; i < 104 * 35; ++i) {
-        if (i % 35 > 0 && pixels[i] != ::GetSysColor(COLOR_BTNFACE))
-            inked.push_back(i % 35);
-    }
-    ASSERT_FALSE(inked.empty());
-    auto [first, last] = std::minmax_element(inked.begin(), inked.end());
-    EXPECT_LT(*last - *first, ampersand);
-    bar.SetUnderText(0);
-    EXPECT_TRUE(::GetUpdateRect(hWnd, nullptr, FALSE)) << "not repainted";
-
-    // Shortening keeps whole characters and fits.
-    int dots = dc.GetTextExtent("印刷...", 7).cx;
-    EXPECT_STREQ(CMenuBar::ShortenCaption(&dc, "印刷印刷印刷", dots), "印刷...");
-    EXPECT_STREQ(CMenuBar::ShortenCaption(&dc, "印刷印刷印刷", dots - 1), "印...");
-    EXPECT_STREQ(CMenuBar::ShortenCaption(&dc, "AB", 1000), "AB");
 }
 
 TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
 {
-    bar.MoveWindow(0, 0, 60, 300);
-    bar.AddBtn(icons[0], "", 201, &doc);     // template and command: the template
-    bar.AddBtn(icons[1], "", 202, nullptr);  // command
-    bar.AddBtn(icons[2], "", 0, nullptr);    // neither: the message
+    // Added, inserted and removed out of order: icons, captions, commands and templates travel together.
+    bar.AddBtn(icons[2], "&&", 0, nullptr);                   // neither: the message
+    bar.InsertBtn(0, icons[1], "&P", 202, nullptr);           // command
+    bar.InsertBtn(0, icons[4], "挿入", 203, &doc);
+    bar.InsertBtn(1, icons[0], "12月集計", 201, &doc);        // template and command: the template
+    bar.RemoveBtn(0, 1);
+    bar.AddBtn(icons[3], "印刷", 0, nullptr);
+    bar.AddBtn(icons[4], "", 0, nullptr);
     bar.SetFocus();
-    // Pressed on slot 1, released over slot 2; pressed on it, released
-    // outside the bar: nothing fired, the capture let go.
+    EXPECT_TRUE(Shows(hWnd, "menu-bar", 60, 150));
+    // Hot slot 1, then sunken; SetUnderText repaints it flat. Pressed on slot 1,
+    // released over slot 2; pressed on it, released outside the bar:
+    // nothing fired, the capture let go.
     MouseMove(hWnd, 10, 45);
-    // A repaint draws the hovered slot flat: its left edge in the shadow colour, not black.
     ASSERT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotRaised}));
-    bar.Invalidate();
-    EXPECT_EQ(Pixels(hWnd, 1, 46).back(), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_TRUE(Shows(hWnd, "menu-bar-hot", 60, 150));
     MouseDown(hWnd, 11, 45);
     EXPECT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotSunken}));
+    EXPECT_TRUE(Shows(hWnd, "menu-bar-pressed", 60, 150));
+    bar.SetUnderText(0);
+    EXPECT_TRUE(::GetUpdateRect(hWnd, nullptr, FALSE)) << "not repainted";
+    EXPECT_TRUE(Shows(hWnd, "menu-bar", 60, 150));
     MouseMove(hWnd, 11, 2 * 35 + 10);
     MouseUp(hWnd, 11, 2 * 35 + 10);
     MouseDown(hWnd, 11, 2 * 35 + 10);
     MouseMove(hWnd, 200, 45);
     MouseUp(hWnd, 200, 45);
-    EXPECT_TRUE(frame->received.empty());
-    EXPECT_NE(::GetCapture(), hWnd);
-    EXPECT_EQ(doc.GetDocumentCount(), 0);
+    EXPECT_EQ(std::make_tuple(frame->received.size(), ::GetCapture(), doc.GetDocumentCount()),
+              std::make_tuple(size_t{0}, HWND{nullptr}, 0));
 
+    // What the owner got for a click on a slot; the slot is hot after it.
+    auto click = [&](int slot) {
+        frame->received.clear();
+        MouseMove(hWnd, 32, slot * 35 + 17);
+        for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+            MouseEvent(hWnd, 33, slot * 35 + 17, flags);
+        PumpFor(30);
+        return std::make_pair(frame->received, bar.GetHotButton());
+    };
     // slot, send the command, messages fired; the template's slot last, as its frame may cover the bar
     const std::tuple<int, BOOL, std::vector<ReceivedMessage>> cases[] = {
         {1, TRUE, {{WM_COMMAND, 202, reinterpret_cast<LPARAM>(hWnd)}}}, {1, FALSE, {{kButtonMessage, kBarId, 1}}},
         {2, TRUE, {{kButtonMessage, kBarId, 2}}}, {0, TRUE, {}}};
     for (const auto& [slot, sendCommand, fired] : cases) {
         bar.SetSendComID(sendCommand);
-        frame->received.clear();
-        MouseMove(hWnd, 32, slot * 35 + 17);
-        for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
-            MouseEvent(hWnd, 33, slot * 35 + 17, flags);
-        PumpFor(30);
-        EXPECT_EQ(frame->received, fired) << slot << sendCommand;
+        EXPECT_EQ(click(slot), std::make_pair(fired, slot)) << slot << sendCommand;
     }
     // The template's new document, shown and numbered from 1; the next one 2.
     ASSERT_EQ(doc.GetDocumentCount(), 1);
@@ -185,6 +154,14 @@ TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
     EXPECT_STREQ(second->GetTitle(), "伝票2");
     ::DestroyWindow(::FindWindowA(nullptr, "伝票2"));
     ::DestroyWindow(first);
+
+    // Scrolled by 2, slot 0 is button 2; the owner destroys the bar on its message: nothing after it.
+    ::SetForegroundWindow(host);
+    bar.SetFocus();
+    bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2), LPARAM(bar.GetSpinCtrl()->GetSafeHwnd()));
+    frame->destroyOnMessage = &bar;
+    EXPECT_EQ(click(0).first, (std::vector<ReceivedMessage>{{kButtonMessage, kBarId, 2}}));
+    EXPECT_FALSE(::IsWindow(hWnd));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // COwnerBtn: the 240 stock faces in the library (looked up there first), the
 // size rule of fixed-size creation, the face drawn in each state and the
-// stretching of pull-down buttons.
+// stretching of pull-down buttons, against a reference image.
 #include "ButtonsHarness.h"
-#include "afx/CBitmap.h"
+#include "afx/CClientDC.h"
 #include "buttons/COwnerBtn.h"
 
 namespace {
@@ -11,20 +11,10 @@ namespace {
 // 23 x 21, the others 46 x 21.
 BOOL CALLBACK CheckFace(HMODULE, LPCSTR, LPSTR name, LONG_PTR count)
 {
-    std::string face = name;
-    bool narrow = face.rfind("BNEXT_", 0) == 0 || face.rfind("BPREV_", 0) == 0;
-    EXPECT_EQ(COwnerBtn().GetBitmapSize(name), CSize(narrow ? 23 : 46, 21)) << face;
+    bool narrow = std::string(name).rfind("BNEXT_", 0) == 0 || std::string(name).rfind("BPREV_", 0) == 0;
+    EXPECT_EQ(COwnerBtn().GetBitmapSize(name), CSize(narrow ? 23 : 46, 21)) << name;
     ++*reinterpret_cast<int*>(count);
     return TRUE;
-}
-
-// A stock face as LoadBitmap gives it from the library's module.
-std::vector<COLORREF> FacePixels(const char* name)
-{
-    HBITMAP bitmap = ::LoadBitmapA(::GetModuleHandleA("zr8wlib.dll"), name);
-    std::vector<COLORREF> pixels = Pixels(nullptr, 46, 21, bitmap);
-    ::DeleteObject(bitmap);
-    return pixels;
 }
 
 class OwnerBtnTest : public HostTest {};
@@ -48,36 +38,26 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereAtItsSizeAndShowsInItsStateStretchedOnPullD
         EXPECT_EQ(button.GetSafeHwnd() != nullptr, result != 0);
     }
 
-    std::vector<COLORREF> up = FacePixels("BPRN_UP"), down = FacePixels("BPRN_DOWN"), mask = FacePixels("BPRN_MASK");
-    ASSERT_TRUE(up != down && up != mask);
-    COwnerBtn three;
-    ASSERT_EQ(three.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 56, 31), frame, 81, "BPRN_DOWN", "BPRN_UP",
-                           "BPRN_MASK"), -1);
-    HWND h3 = three.GetSafeHwnd();
+    // Pressed and disabled faces; the focus face of a four-image set, the normal face of a
+    // three-image set drawn again on the focus; a narrow face; a pull-down face stretched to 92 x 42.
+    const long style = WS_CHILD | WS_VISIBLE;
+    COwnerBtn pressed, disabled, focus, three, narrow, pullDown;
+    ASSERT_EQ(pressed.Create(style, CRect(60, 10, 106, 31), frame, 82, "BPRN_DOWN", "BPRN_UP", "BPRN_MASK"), -1);
+    ASSERT_EQ(disabled.Create(style, CRect(110, 10, 156, 31), frame, 83, "BPRN_DOWN", "BPRN_UP", "BPRN_MASK"), -1);
+    ASSERT_EQ(focus.Create(style, CRect(160, 10, 206, 31), frame, 84, "BALL_DOWN", "BALL_UP", "BEND_UP", "BALL_MASK"),
+              -1);
+    ASSERT_EQ(three.Create(style, CRect(210, 10, 256, 31), frame, 85, "BDEL_DOWN", "BDEL_UP", "BDEL_MASK"), -1);
+    ASSERT_EQ(narrow.Create(style, CRect(260, 10, 283, 31), frame, 86, "BNEXT_DOWN", "BNEXT_UP", "BNEXT_MASK"), -1);
+    ASSERT_EQ(pullDown.CreatePullDownButton(style, {10, 40, 102, 82}, frame, 87, "BSUM_DOWN", "BSUM_UP", "BSUM_MASK"),
+              -1);
     Pump();
-    three.SetState(TRUE);
-    EXPECT_EQ(Pixels(h3, 46, 21), down);
-    three.SetState(FALSE);
-    three.EnableWindow(FALSE);
-    EXPECT_EQ(Pixels(h3, 46, 21), mask);
-    three.EnableWindow(TRUE);
-    // Focus: a three-image set shows its normal face.
-    HDC hdc = ::GetDC(h3);
-    ::PatBlt(hdc, 0, 0, 46, 21, BLACKNESS);
-    ::ReleaseDC(h3, hdc);
+    pressed.SetState(TRUE);
+    disabled.EnableWindow(FALSE);
+    CClientDC(&three).PatBlt(0, 0, 46, 21, BLACKNESS);
     three.SetFocus();
-    Pump();
-    EXPECT_EQ(Pixels(h3, 46, 21), up);
-
-    // Pull-down: each face pixel drawn as two by two.
-    up = FacePixels("BSUM_UP");
-    std::vector<COLORREF> stretched;
-    for (size_t i = 0; i < 92 * 42; ++i)
-        stretched.push_back(up[i / 92 / 2 * 46 + i % 92 / 2]);
-    COwnerBtn pullDown;
-    ASSERT_EQ(pullDown.CreatePullDownButton(WS_CHILD | WS_VISIBLE, {10, 40, 102, 82}, frame, 83, "BSUM_DOWN",
-                                            "BSUM_UP", "BSUM_MASK"), -1);
-    EXPECT_TRUE(Pixels(pullDown.GetSafeHwnd(), 92, 42) == stretched);
+    focus.SetFocus();
+    ::ValidateRect(three.GetSafeHwnd(), nullptr);  // its repaint on losing the focus would hide what the focus drew
+    EXPECT_TRUE(Shows(host, "owner-button", 290, 90));
 }
 
 } // namespace
