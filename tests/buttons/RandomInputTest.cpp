@@ -25,6 +25,7 @@ protected:
              std::function<::testing::AssertionResult()> holds = ::testing::AssertionSuccess)
     {
         RandomInput input(name, hWnd, other);
+        input.preTranslate = [](MSG* msg) { return CWnd::WalkPreTranslateTree(nullptr, msg) != FALSE; };
         input.maxSize = maxSize;  // at most 360 x 260: the points stay inside the host frame
         input.hostCall = [&](std::mt19937& random) { calls[random() % calls.size()](random); };
         input.invariants = [&] {

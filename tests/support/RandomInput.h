@@ -41,6 +41,9 @@ public:
     std::function<::testing::AssertionResult()> invariants = [] { return ::testing::AssertionSuccess(); };
     // Keys to leave out (those that would end the test's window, say).
     std::function<bool(WORD)> keyAllowed = [](WORD) { return true; };
+    // The host's message loop step before the dialog manager's (a framework
+    // host walks PreTranslateMessage); true when it took the message.
+    std::function<bool(MSG*)> preTranslate = [](MSG*) { return false; };
     // Largest size a resize picks.
     SIZE maxSize = {400, 300};
 
@@ -87,11 +90,11 @@ private:
         return hash;
     }
 
-    static void Pump()
+    void Pump()
     {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!::IsDialogMessageA(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
+            if (!preTranslate(&msg) && !::IsDialogMessageA(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageA(&msg);
             }
