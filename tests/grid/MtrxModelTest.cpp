@@ -29,7 +29,13 @@ struct Fixture : CMtrxModelSink {
     Log log;
     CMtrxModel model{this};
 
-    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Add("send " + kNames[m - kRowMsg], w, l); }
+    std::function<void()> more;  // the owner's answer to the more-data message
+    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override
+    {
+        Add("send " + kNames[m - kRowMsg], w, l);
+        if (m == kMoreMsg && more)
+            more();
+    }
     void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Add("post " + kNames[m - kRowMsg], w, l); }
     void SendCtrlQ() override { log.push_back("ctrlq"); }
     void SetScrollRange(long maxPos) override { Add("range", maxPos); }
@@ -51,16 +57,13 @@ struct Fixture : CMtrxModelSink {
             entry += " " + std::to_string(value);
         log.push_back(entry);
     }
-
     // The log since the last call: all of it, or the entries that start with one of the words.
     Log Take(std::initializer_list<const char*> words = {})
     {
         Log kept;
-        for (const std::string& entry : log) {
-            auto starts = [&](const char* word) { return entry.rfind(word, 0) == 0; };
-            if (words.size() == 0 || std::any_of(words.begin(), words.end(), starts))
-                kept.push_back(entry);
-        }
+        for (const std::string& e : log)
+            if (words.size() == 0 || std::any_of(words.begin(), words.end(), [&](auto w) { return !e.rfind(w, 0); }))
+                kept.push_back(e);
         log.clear();
         return kept;
     }
@@ -138,14 +141,9 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
     // From the end the last row moves up to the second-to-last visible row;
     // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
     // An empty list sized from the end has its cursor on row -1.
-    const struct {
-        long count;
-        short startAtEnd;
-        int height;
-        View view;
-        long range;
-    } cases[] = {{100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
-                 {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
+    const struct { long count; short startAtEnd; int height; View view; long range; } cases[] = {
+        {100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
+        {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
     for (const auto& c : cases) {
         Fixture f;
         f.model.Init(f.Args(c.count, c.startAtEnd));
@@ -208,11 +206,7 @@ TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
 {
-    struct Step {
-        unsigned code;
-        unsigned long pos;
-        View view;
-    };
+    struct Step { unsigned code; unsigned long pos; View view; };
     auto run = [](short thumbTrack, std::initializer_list<Step> steps) {
         Fixture f(100, 0, [&](MtrxInitArgs& a) { a.thumbTrack = thumbTrack; });
         for (const Step& s : steps) {
@@ -266,11 +260,8 @@ TEST(MtrxModelMouse, CellRectangles)
     f.model.SetScrollColumn(2, 3);
     EXPECT_EQ(f.model.GetCurRow(), 2);
     // Column 1, scrolled off, lands on display column 0; column 4 on the last position (3 of 4).
-    const struct {
-        short column;
-        bool got;
-        int left;
-    } cases[] = {{2, true, 102}, {1, true, 2}, {0, true, 2}, {4, true, 301}, {5, false, 0}};
+    const struct { short column; bool got; int left; } cases[] = {
+        {2, true, 102}, {1, true, 2}, {0, true, 2}, {4, true, 301}, {5, false, 0}};
     for (const auto& c : cases) {
         l = 0;
         EXPECT_EQ(f.model.GetRowLineRect(0, c.column, &l, &t, &r, &b), c.got) << c.column;
@@ -294,11 +285,16 @@ TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
     EXPECT_EQ(f.Pos(), (View{5, 14, 7}));
     f.model.LButtonUp();
     EXPECT_EQ(f.Take({"timer", "capture"}), (Log{"timer 0", "capture 0"}));
+    f.model.LButtonDown(150, 65);
+    f.model.MouseMove(150, -5, true);  // above the window: scroll up, timer on; losing the focus stops it
+    f.model.KillFocus();
+    EXPECT_EQ(f.Take({"timer"}), (Log{"timer 1", "timer 0"}));
 }
 
-TEST(MtrxModelData, AddDeleteUpdateAndExchange)
+TEST(MtrxModelData, AddDeleteAndUpdateRepaintFromTheRowOnAndLeaveCursorViewAndSelection)
 {
     Fixture f(100);
+    f.Select(3, {12});
     f.model.VScroll(M::kThumbPosition, 10);
     f.log.clear();
     f.model.AddData(13);
@@ -306,19 +302,39 @@ TEST(MtrxModelData, AddDeleteUpdateAndExchange)
     f.model.AddData(30);  // below the view: no repaint
     f.model.UpdateDraw(12);
     f.model.DeleteData(19);
+    f.model.DeleteData(99);
     EXPECT_EQ(f.Take(), (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
                              "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
-                             "band 0 180 300 200"}));
-    EXPECT_EQ(f.model.Count(), 102);
-    // Shrinking leaves the cursor, the view and the owner's selection where they were.
-    f.Select(3, {12});
-    f.log.clear();
-    f.model.ExchangeDataCount(5, 1);
-    EXPECT_EQ(f.Take(), (Log{"rangekeep 5", "invalidate 1"}));
-    f.model.DeleteData(4);
+                             "band 0 180 300 200", "range 92", "pos 10"}));
+    EXPECT_EQ(f.model.Count(), 101);
     EXPECT_EQ(f.Pos(), (View{10, 19, 12}));
     EXPECT_EQ(f.List(), (std::vector<long>{12, -1, -1}));
-    EXPECT_EQ(f.Take({"send"}), Log{});
+}
+
+// The owner answers the more-data message with ten rows more, and with no
+// more once it has 30: the bar gets the new range and keeps its position,
+// and only the end of the new data asks again.
+TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndAShrinkLeavesTheView)
+{
+    Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
+    f.more = [&] { f.model.ExchangeDataCount(f.model.Count() + 10, f.model.Count() >= 30); };
+    // Page after page: what the owner is asked for and does, and the view after.
+    const std::pair<Log, View> pages[] = {
+        {{}, {9, 18, 9}}, {{"send more 0 0", "rangekeep 30", "invalidate 1"}, {11, 20, 11}}, {{}, {20, 29, 20}},
+        {{"send more 0 0", "rangekeep 40", "invalidate 1"}, {21, 30, 21}}, {{}, {30, 39, 30}}, {{}, {31, 40, 31}}};
+    for (const auto& page : pages) {
+        f.model.KeyDown(0x22);
+        EXPECT_EQ(f.Take({"send more", "rangekeep", "invalidate"}), page.first) << &page - pages;
+        EXPECT_EQ(f.Pos(), page.second) << &page - pages;
+    }
+    EXPECT_EQ(f.model.NoMoreData(), 1);
+    // Shrinking: cursor and view stay; an exchange without no-more leaves no-more on.
+    f.model.ExchangeDataCount(25, 0);
+    EXPECT_EQ(f.Take(), (Log{"rangekeep 25", "invalidate 1"}));
+    EXPECT_EQ(f.Pos(), (View{31, 40, 31}));
+    f.model.VScroll(M::kThumbPosition, 16);
+    EXPECT_EQ(f.Take({"send more"}), Log{});
+    EXPECT_EQ(f.Pos(), (View{16, 25, 31}));
 }
 
 TEST(MtrxModelCursor, SetCurSelRules)
@@ -335,8 +351,10 @@ TEST(MtrxModelFocus, FocusCursorMode)
 {
     Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
     EXPECT_EQ(f.Keys({0x28}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
+    f.model.SetFocus(false);  // NaSetFocus: no focus message
+    f.model.KillFocus();
     f.model.SetFocus(true);
-    EXPECT_EQ(f.log, (Log{"send focus 0 0", "draw 1"}));
+    EXPECT_EQ(f.log, (Log{"draw 1", "erase 1", "send focus 0 0", "draw 1"}));
 }
 
 // Select mode, capacity 3: two rows selected by Space, then a click in the
