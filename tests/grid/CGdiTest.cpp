@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "afx/CClientDC.h"
@@ -20,7 +21,8 @@ const COLORREF kGreen = RGB(0, 128, 0), kGrey = RGB(128, 128, 128), kBack = RGB(
 const char* const kTexts[] = {"Ab", "\x8C\x88\x8E\x5A"};  // "決算"
 const short kWidths[] = {4, 6}, kAlignments[] = {2, 0};
 
-// The helper draws in its own font (20 pixels); the DC holds a smaller one.
+// The helper draws in its own font (20 pixels); the DC holds a smaller one,
+// and keeps it, its pen, brush, text colour and background mode throughout.
 TEST(GdiDraw, EveryOperationAsTheReferenceLeavingTheDcAsFoundAndNoGdiObject)
 {
     CFont small, large;
@@ -79,13 +81,10 @@ TEST(GdiDraw, EveryOperationAsTheReferenceLeavingTheDcAsFoundAndNoGdiObject)
     for (const auto& draw : operations) {
         draw(dc);
         draw(nullptr);  // no DC: nothing drawn, nothing thrown
-        const HGDIOBJ selected[] = {::GetCurrentObject(hdc, OBJ_FONT), ::GetCurrentObject(hdc, OBJ_PEN),
-                                    ::GetCurrentObject(hdc, OBJ_BRUSH)};
-        EXPECT_EQ(std::vector<HGDIOBJ>(selected, selected + 3), (std::vector<HGDIOBJ>{small.m_hObject, pen, brush}))
-            << "operation " << &draw - operations;
-        EXPECT_EQ(std::make_pair(::GetTextColor(hdc), ::GetBkMode(hdc)), std::make_pair(RGB(7, 8, 9), OPAQUE))
-            << "operation " << &draw - operations;
     }
+    EXPECT_EQ(std::make_tuple(::GetCurrentObject(hdc, OBJ_FONT), ::GetCurrentObject(hdc, OBJ_PEN),
+                              ::GetCurrentObject(hdc, OBJ_BRUSH), ::GetTextColor(hdc), ::GetBkMode(hdc)),
+              std::make_tuple(small.m_hObject, HGDIOBJ(pen), HGDIOBJ(brush), RGB(7, 8, 9), OPAQUE));
     EXPECT_TRUE(MatchesGolden("grid", "gdi-operations", CaptureDcArea(hdc, 0, 0, 320, 250)));
     EXPECT_GT(count.Created(), 20u);
     EXPECT_EQ(count.Outstanding(), 0u);

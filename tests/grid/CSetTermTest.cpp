@@ -26,13 +26,10 @@ namespace {
 const UINT kDone = WM_USER + 77;
 
 // A plain window that paints its bars and labels and logs what it receives.
-class Parent : public CWnd {
-public:
+struct Parent : CWnd {
     MessageLog log;
     std::vector<std::unique_ptr<CSetTerm>> bars;
     std::vector<std::unique_ptr<CStaticDisp>> labels;
-
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         log.Add(m_hWnd, message, wParam, lParam);
@@ -48,8 +45,7 @@ protected:
     }
 };
 
-class TermBar : public ::testing::Test {
-protected:
+struct TermBar : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(MakeGothic(font, 12));
@@ -201,8 +197,7 @@ TEST_F(CSetTermRandomInput, CellsStayInTheirModesRangeAndCompletionsCarryNothing
     EXPECT_EQ(count.Outstanding(), 0u);
 }
 
-class StaticProbe : public CStaticDisp {
-public:
+struct StaticProbe : CStaticDisp {
     using CStaticDisp::CStaticDisp;
     std::string Text() const { return m_szText; }
 };

@@ -79,18 +79,17 @@ struct Fixture : CMtrxModelSink {
 
     static MtrxInitArgs Args(long count, short startAtEnd = 0)
     {
-        MtrxInitArgs args;
-        args.count = count;
-        args.startAtEnd = startAtEnd;
-        args.maxColumns = 3;
-        args.charHeight = 14;
-        args.aveCharWidth = 8;
-        unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
-                                &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
+        MtrxInitArgs a;
+        a.count = count;
+        a.startAtEnd = startAtEnd;
+        a.maxColumns = 3;
+        a.charHeight = 14;
+        a.aveCharWidth = 8;
+        unsigned* messages[] = {&a.rowMsg, &a.enterMsg, &a.keyMsg, &a.selMsg, &a.rButtonMsg, &a.cellMsg, &a.focusMsg,
+                                &a.appendMsg, &a.moreDataMsg, &a.shiftUpMsg};
         for (unsigned i = 0; i < 10; ++i)
-            *messages[i] = kRowMsg + i;
-        args.cellMsg = 0;  // clicks drag unless told
-        return args;
+            *messages[i] = i == 5 ? 0 : kRowMsg + i;  // clicks drag unless told to report cells
+        return a;
     }
     // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
     // one line of three columns.
@@ -104,8 +103,7 @@ struct Fixture : CMtrxModelSink {
         model.Init(args);
         model.Size(300, 199);
         short counts[4] = {4}, alignCounts[4] = {3}, xs[4] = {0, 100, 200, 299}, aligns[3] = {1, 2, 0};
-        const short* positions[4] = {xs};
-        const short* alignments[4] = {aligns};
+        const short *positions[4] = {xs}, *alignments[4] = {aligns};
         model.SetColumnLayout(1, counts, positions, alignCounts, alignments);
         log.clear();
     }
@@ -191,7 +189,7 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
     EXPECT_EQ(f.Pos(), (View{91, 100, 100}));
 }
 
-TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
+TEST(MtrxModelKeys, EnterCtrlShiftOtherKeysAndSetCurSel)
 {
     Fixture f(100);
     f.model.SetCurSel(4, 0, 0, 1);
@@ -202,6 +200,13 @@ TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
                    "send shift 0 0", "send key 32 0"}));
     Fixture empty(0);
     EXPECT_EQ(empty.Keys({0x0D}), (Log{"send enter 0 0"}));
+
+    Fixture g(100);
+    g.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
+    EXPECT_EQ(g.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
+    g.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
+    EXPECT_EQ(g.Pos(), (View{5, 14, 5}));
+    EXPECT_EQ(g.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
 }
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
@@ -233,7 +238,7 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
     EXPECT_EQ(f.model.Top(), 11);
 }
 
-TEST(MtrxModelMouse, ClicksDoubleClicksAndTheAppendRow)
+TEST(MtrxModelMouse, ClicksDoubleClicksTheAppendRowAndCellRectangles)
 {
     Fixture f(100);
     // The partly visible last row: one row scrolls, the clicked row is current.
@@ -246,12 +251,9 @@ TEST(MtrxModelMouse, ClicksDoubleClicksAndTheAppendRow)
     cells.model.LButtonDown(10, 105);  // the row after the data
     EXPECT_EQ(cells.log, (Log{"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2",
                               "draw 3", "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0"}));
-}
 
-TEST(MtrxModelMouse, CellRectangles)
-{
-    Fixture f(100);
-    f.model.SetCurSel(2, 0, 0, 1);
+    // Cell rectangles of the current row.
+    f.model.SetCurSel(3, 0, 0, 1);
     int l, t, r, b;
     ASSERT_TRUE(f.model.GetRowLineRect(0, 2, &l, &t, &r, &b));
     EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{202, 43, 299, 58}));
@@ -314,7 +316,7 @@ TEST(MtrxModelData, AddDeleteAndUpdateRepaintFromTheRowOnAndLeaveCursorViewAndSe
 // The owner answers the more-data message with ten rows more, and with no
 // more once it has 30: the bar gets the new range and keeps its position,
 // and only the end of the new data asks again.
-TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndAShrinkLeavesTheView)
+TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndExchangesLeaveTheView)
 {
     Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
     f.more = [&] { f.model.ExchangeDataCount(f.model.Count() + 10, f.model.Count() >= 30); };
@@ -328,23 +330,16 @@ TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndAShrinkLeavesTheV
         EXPECT_EQ(f.Pos(), page.second) << &page - pages;
     }
     EXPECT_EQ(f.model.NoMoreData(), 1);
-    // Shrinking: cursor and view stay; an exchange without no-more leaves no-more on.
-    f.model.ExchangeDataCount(25, 0);
-    EXPECT_EQ(f.Take(), (Log{"rangekeep 25", "invalidate 1"}));
-    EXPECT_EQ(f.Pos(), (View{31, 40, 31}));
-    f.model.VScroll(M::kThumbPosition, 16);
-    EXPECT_EQ(f.Take({"send more"}), Log{});
-    EXPECT_EQ(f.Pos(), (View{16, 25, 31}));
-}
-
-TEST(MtrxModelCursor, SetCurSelRules)
-{
-    Fixture f(100);
-    f.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
-    EXPECT_EQ(f.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
-    f.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
-    EXPECT_EQ(f.Pos(), (View{5, 14, 5}));
-    EXPECT_EQ(f.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
+    // More data off from the start, its message given: an exchange without
+    // no-more leaves it off; a shrink leaves cursor and view where they were.
+    Fixture off(40);
+    off.model.VScroll(M::kThumbPosition, 31);
+    off.model.ExchangeDataCount(25, 0);
+    EXPECT_EQ(off.Take({"rangekeep", "invalidate"}), (Log{"rangekeep 25", "invalidate 1"}));
+    EXPECT_EQ(off.Pos(), (View{31, 40, 0}));
+    off.model.VScroll(M::kThumbPosition, 16);
+    EXPECT_EQ(off.Take({"send more"}), Log{});
+    EXPECT_EQ(off.Pos(), (View{16, 25, 0}));
 }
 
 TEST(MtrxModelFocus, FocusCursorMode)
