@@ -126,17 +126,6 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     EXPECT_EQ(l.layout.VisibleScrolled(), 0);
 }
 
-TEST(MtrxLayout, SettingLinesKeepsTheLineAfterTheLastAndZeroesThePositions)
-{
-    Layout l({{"A", "BB", "CCC"}, {"DD", "E"}, {"F"}});
-    l.layout.SetLines(1, l.lines);
-    EXPECT_EQ(std::make_pair(l.layout.Line(1).nColumns, l.layout.Line(2).nColumns), (std::pair<short, short>(2, 0)));
-    EXPECT_EQ(l.Positions(665, 1), (std::vector<short>{0, 432, 649}));
-    l.layout.SetLines(1, l.lines);
-    const short* p = l.layout.Positions(0);
-    EXPECT_EQ((std::vector<short>(p, p + 4)), (std::vector<short>{0, 0, 0, 649}));
-}
-
 TEST(MtrxLayout, TitlesCompactedInNarrowCells)
 {
     EXPECT_EQ(CMtrxLayout::CompactTitle("A B", 24, 8), "A B");
