@@ -1,33 +1,35 @@
-// The term bar on a plain parent window: size from the font, keys and mouse
-// in every mode, the completion message and the focus hand-back, painting,
-// GDI balance; and the static display's frame.
+// The term bar on a plain parent window: keys and mouse in every mode, the
+// completion message and the focus hand-back, size from the font, painting
+// (with the static display's frames) against a reference image, random real
+// input, GDI balance.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afx/CClientDC.h"
 #include "afx/CPaintDC.h"
 #include "grid/CSetTerm.h"
 #include "grid/CStaticDisp.h"
-#include "grid/Canvas.h"
+#include "grid/Gothic.h"
 #include "support/GdiObjectCount.h"
+#include "support/Golden.h"
 #include "support/MessageLog.h"
+#include "support/RandomInput.h"
 #include "support/RealInput.h"
+#include "support/WindowImage.h"
 
 namespace {
 
 const UINT kDone = WM_USER + 77;
-const COLORREF kBlack = RGB(0, 0, 0), kRed = RGB(255, 0, 0);
 
-// A plain window that paints the bar and logs what it receives.
-class Parent : public CWnd {
-public:
+// A plain window that paints its bars and labels and logs what it receives.
+struct Parent : CWnd {
     MessageLog log;
-    CSetTerm* bar = nullptr;
-
-protected:
+    std::vector<std::unique_ptr<CSetTerm>> bars;
+    std::vector<std::unique_ptr<CStaticDisp>> labels;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         log.Add(m_hWnd, message, wParam, lParam);
@@ -36,34 +38,39 @@ protected:
     void OnPaint() override
     {
         CPaintDC dc(this);
-        if (bar != nullptr)
+        for (auto& bar : bars)
             bar->ShowWindow(&dc);
+        for (auto& label : labels)
+            label->Disp(&dc);
     }
 };
 
-class TermBar : public ::testing::Test {
-protected:
+struct StaticProbe : CStaticDisp {
+    using CStaticDisp::CStaticDisp;
+    std::string Text() const { return m_szText; }
+};
+
+struct TermBar : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(MakeGothic(font, 12));
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "term", WS_POPUP | WS_VISIBLE, 40, 40, 420, 100, nullptr, nullptr));
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "term", WS_POPUP | WS_VISIBLE, 40, 40, 420, 130, nullptr, nullptr));
         parent.SetForegroundWindow();
-        TEXTMETRICA tm = MetricsOf(CClientDC(nullptr).m_hDC, font);
-        unit = tm.tmAveCharWidth + 1;
-        height = tm.tmHeight;
     }
     void TearDown() override
     {
-        parent.bar = nullptr;
-        bar.reset();
+        parent.bars.clear();
         parent.DestroyWindow();
         PumpPending();
     }
-    void Make(short mode, short start, short end, UINT message = kDone)
+    // A bar at (10, top); the last one made takes the keys and clicks. Unless kept, the others go.
+    void Make(short mode, short start, short end, int top = 20, bool keep = false)
     {
-        bar.reset(new CSetTerm(&font));
-        parent.bar = bar.get();
-        ASSERT_TRUE(bar->Create(&parent, CRect(10, 20, 11, 21), mode, 4, start, end, message));
+        if (!keep)
+            parent.bars.clear();
+        parent.bars.emplace_back(new CSetTerm(&font));
+        bar = parent.bars.back().get();
+        ASSERT_TRUE(bar->Create(&parent, CRect(10, top, 11, top + 1), mode, 4, start, end, kDone));
         PumpPending();
         parent.log.Clear();
     }
@@ -73,121 +80,111 @@ protected:
         LPARAM at = MAKELPARAM(static_cast<WORD>(2 + (2 * arg + 1) * unit), 5);
         ::SendMessageA(bar->m_hWnd, message, message == WM_KEYDOWN ? arg : keys, message == WM_KEYDOWN ? 0 : at);
     }
-    // The underline's colour under a cell: red when chosen, else the face.
-    COLORREF Underline(CDC* dc, int cell) { return dc->GetPixel(12 + 2 * unit * cell + unit, 20 + height + 2); }
 
     CFont font;
     Parent parent;
-    std::unique_ptr<CSetTerm> bar;
-    int unit = 0, height = 0;
+    CSetTerm* bar = nullptr;
+    const int unit = 7, height = 13;  // average width + 1 and character height of the font
 };
 
 TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBack)
 {
-    struct Op {
-        UINT message;
-        int arg;
-        WPARAM keys;
-    };
+    struct Op { UINT message; int arg; WPARAM keys; };
     const Op R{WM_KEYDOWN, VK_RIGHT, 0}, L{WM_KEYDOWN, VK_LEFT, 0}, Enter{WM_KEYDOWN, VK_RETURN, 0},
         Esc{WM_KEYDOWN, VK_ESCAPE, 0}, Up{WM_LBUTTONUP, 0, 0}, Focus{WM_SETFOCUS, 0, 0};
     auto Down = [](int cell) { return Op{WM_LBUTTONDOWN, cell, MK_LBUTTON}; };
     auto Move = [](int cell) { return Op{WM_MOUSEMOVE, cell, MK_LBUTTON}; };
-    const struct {
-        short mode, start, end;
-        std::vector<Op> ops;
-        int cells, reports, captured;  // cells: start × 100 + end
-    } cases[] = {  // creation holds the cells by mode; gaining the focus collapses all but mode 2
-        {1, 3, 7, {}, 303, 0, 0}, {2, 3, 7, {Focus}, 7, 0, 0}, {0, 3, 3, {Enter, R, R, Focus}, 505, 0, 0},
-        {0, 3, 3, {R}, 404, 0, 0}, {0, 3, 3, {L}, 202, 0, 0}, {0, 3, 3, {Enter, L}, 303, 0, 0},  // anchored
-        {0, 3, 3, {Enter, R, R, L}, 304, 0, 0}, {0, 3, 3, {Enter, R, Esc, R}, 505, 0, 0}, {1, 3, 3, {R, R}, 505, 0, 0},
-        {1, 3, 3, {L, Enter}, 202, 1, 0}, {1, 3, 3, {Enter}, 303, 1, 0}, {2, 0, 5, {Esc, R}, 6, 0, 0},
-        {2, 0, 11, {R, R, Enter}, 12, 1, 0}, {0, 3, 3, {Down(5), Move(8), Move(2)}, 508, 0, 1},
-        {0, 3, 3, {Down(5), Move(8), Up}, 508, 1, 0}, {2, 0, 3, {Down(9), Up}, 9, 1, 0},
-        {1, 12, 12, {Down(40), Up}, 1212, 0, 0},  // unchanged: no completion
+    // Mode, start, end; the operations; start and end after, completions reported, mouse captured.
+    using After = std::tuple<short, short, size_t, bool>;
+    const struct { short mode, start, end; std::vector<Op> ops; After after; } cases[] = {
+        // Creation holds the cells by mode; gaining the focus collapses all but mode 2.
+        {1, 3, 7, {}, {3, 3, 0, false}}, {2, 3, 7, {Focus}, {0, 7, 0, false}},
+        {0, 3, 3, {Enter, R, R, Focus}, {5, 5, 0, false}}, {0, 3, 3, {R}, {4, 4, 0, false}},
+        {0, 3, 3, {L}, {2, 2, 0, false}}, {0, 3, 3, {Enter, L}, {3, 3, 0, false}},  // anchored
+        {0, 3, 3, {Enter, R, R, L}, {3, 4, 0, false}}, {0, 3, 3, {Enter, R, Esc, R}, {5, 5, 0, false}},
+        {1, 3, 3, {R, R}, {5, 5, 0, false}}, {1, 3, 3, {L, Enter}, {2, 2, 1, false}},
+        {1, 3, 3, {Enter}, {3, 3, 1, false}},
+        {2, 0, 5, {Esc, R}, {0, 6, 0, false}}, {2, 0, 11, {R, R, Enter}, {0, 12, 1, false}},
+        {0, 3, 3, {Down(5), Move(8), Move(2)}, {5, 8, 0, true}}, {0, 3, 3, {Down(5), Move(8), Up}, {5, 8, 1, false}},
+        {2, 0, 3, {Down(9), Up}, {0, 9, 1, false}}, {1, 12, 12, {Down(40), Up}, {12, 12, 0, false}},  // unchanged
     };
     for (const auto& c : cases) {
         Make(c.mode, c.start, c.end);
         for (const Op& op : c.ops)
             Send(op.message, op.arg, op.keys);
-        EXPECT_EQ(bar->GetStart() * 100 + bar->GetEnd(), c.cells) << "case " << &c - cases;
-        EXPECT_EQ(parent.log.Only({kDone}).size() * 10 + (::GetCapture() == bar->m_hWnd), c.reports * 10u + c.captured)
-            << "case " << &c - cases;
+        EXPECT_EQ(std::make_tuple(bar->GetStart(), bar->GetEnd(), parent.log.Only({kDone}).size(),
+                                  ::GetCapture() == bar->m_hWnd), c.after) << "case " << &c - cases;
     }
-    // Through the dialog manager, as in a dialog: Enter presses the default
-    // button and a letter the button it is the mnemonic of; the bar keeps its cells.
-    Make(0, 3, 3);
-    HWND ok = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 300, 60, 50, 20,
-                                parent.m_hWnd, reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
-    HWND apply = ::CreateWindowExA(0, "BUTTON", "&Apply", WS_CHILD | WS_VISIBLE, 240, 60, 50, 20, parent.m_hWnd,
-                                   reinterpret_cast<HMENU>(101), nullptr, nullptr);
-    bar->SetFocus();
-    PumpPending();
-    parent.log.Clear();
-    for (MSG msg : {MSG{bar->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}}, MSG{bar->m_hWnd, WM_CHAR, 'a', 0, 0, {}}})
-        ::IsDialogMessageA(parent.m_hWnd, &msg);
-    EXPECT_TRUE(SequenceIs(parent.log.Only({kDone, WM_COMMAND}),
-                           {{WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(ok)},
-                            {WM_COMMAND, 101, reinterpret_cast<LPARAM>(apply)}}));
-    EXPECT_EQ(bar->GetStart() * 100 + bar->GetEnd(), 303);
+    // In a dialog the bar asks for no key: Enter presses the default button, letters are mnemonics.
+    MSG enter = {bar->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_EQ(bar->SendMessage(WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)), 0);
 }
 
-TEST_F(TermBar, IsSizedFromTheFontPaintsChosenCellsOnTheParentRestoresTheDcAndKeepsNoGdiObject)
+// Bars in the three modes, one that lost the focus and one that has it with
+// an anchored range made by keys (each repainting itself on the parent); the
+// static display sunken and left-aligned, raised and centred, frameless and
+// right-aligned; the bars sized from the font. Painting leaves the DC as it
+// was. The static display keeps at most 255 bytes, in whole characters.
+TEST_F(TermBar, ModesFocusAndStaticDisplaysAsTheReference)
 {
-    GdiObjectCount count;
-    Make(0, 2, 4);
-    CRect rect;
-    ::GetWindowRect(bar->m_hWnd, &rect);
-    parent.ScreenToClient(&rect);
-    EXPECT_EQ(rect, CRect(10, 20, 10 + 26 * unit + 4, 20 + height + 5));
-    EXPECT_EQ(bar->GetHeight() * 1000 + bar->GetDlgCtrlID(), (height + 7) * 1000 + 800);
-    Canvas canvas(420, 80);
-    HDC dc = canvas.Hdc();
+    const short bars[][3] = {{0, 2, 4}, {1, 7, 7}, {2, 3, 9}, {1, 5, 5}, {0, 3, 3}};
+    for (const auto& b : bars)
+        Make(b[0], b[1], b[2], 6 + 24 * static_cast<int>(&b - bars), true);
+    const char* texts[] = {"\x8C\x88\x8E\x5A left", "Centre", "\x89\x45 right"};  // 決算, 右
+    const short alignments[] = {1, 0, 2};
+    for (short frame = 0; frame < 3; ++frame) {
+        parent.labels.emplace_back(
+            new CStaticDisp(frame, &font, CRect(230, 6 + 34 * frame, 410, 32 + 34 * frame), alignments[frame]));
+        parent.labels.back()->SetText(texts[frame], nullptr);
+    }
+    parent.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    parent.bars[3]->SetFocus();
+    bar->SetFocus();
+    for (int key : {VK_RETURN, VK_RIGHT, VK_RIGHT})
+        Send(WM_KEYDOWN, key);
+    PumpPending();
+    EXPECT_TRUE(MatchesGolden("grid", "term-bars", CaptureDcArea(CClientDC(&parent).m_hDC, 0, 0, 420, 130)));
+    EXPECT_EQ((std::pair<int, int>(bar->GetHeight(), bar->GetDlgCtrlID())), std::make_pair(height + 7, 800));
+
+    CClientDC probe(&parent);
+    HDC dc = probe.m_hDC;
     HGDIOBJ dcFont = ::GetCurrentObject(dc, OBJ_FONT);
     ::SetTextColor(dc, RGB(1, 2, 3));
     ::SetBkColor(dc, RGB(4, 5, 6));
-    bar->ShowWindow(canvas.Dc());
-    EXPECT_EQ(::GetTextColor(dc) * 10 + (::GetBkColor(dc) == RGB(4, 5, 6)), RGB(1, 2, 3) * 10 + 1);
-    EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), dcFont);
-    for (int c = 0; c < 13; ++c) {
-        bool chosen = c >= 2 && c <= 4;
-        CRect cell(12 + 2 * unit * c, 22, 12 + 2 * unit * (c + 1), 22 + height);
-        EXPECT_EQ(canvas.Count(RGB(255, 255, 0), cell) > 0, chosen) << "cell " << c;
-        EXPECT_EQ(Underline(canvas.Dc(), c), chosen ? kRed : kBlack) << "cell " << c;
-    }
-    bar->SetFocus();  // collapses the cells to the end
-
-    CClientDC screen(&parent);  // state changes repaint on the parent
-    Send(WM_KEYDOWN, VK_RIGHT);
-    EXPECT_EQ(Underline(&screen, 5), kRed);
-
-    // The static display: a raised frame, light at the top left.
-    CStaticDisp label(1, &font, CRect(10, 5, 150, 35), 1);
-    label.SetText("\x8C\x88\x8E\x5A", canvas.Dc());
-    EXPECT_EQ(canvas.Pixel(10, 5), RGB(255, 255, 255));
-    // The bar's window and the paints of both leave no pen, brush, font or DC behind.
-    label.Disp(canvas.Dc());
-    parent.bar = nullptr;
-    bar.reset();
-    EXPECT_EQ(count.Outstanding(), 0u);
-}
-
-class StaticProbe : public CStaticDisp {
-public:
-    using CStaticDisp::CStaticDisp;
-    std::string Text() const { return m_szText; }
-};
-
-// The static display keeps at most 255 bytes, in whole characters.
-TEST(StaticDisp, SetTextKeepsAtMost255BytesOfWholeCharacters)
-{
-    StaticProbe label(1, nullptr, CRect(10, 5, 150, 35), 0);
-    label.SetText(std::string(300, 'x').c_str(), nullptr);
-    EXPECT_EQ(label.Text(), std::string(255, 'x'));
+    bar->ShowWindow(&probe);
+    parent.labels[1]->Disp(&probe);
+    EXPECT_EQ(std::make_tuple(::GetTextColor(dc), ::GetBkColor(dc), ::GetCurrentObject(dc, OBJ_FONT)),
+              std::make_tuple(RGB(1, 2, 3), RGB(4, 5, 6), dcFont));
+    StaticProbe label(1, nullptr, CRect(), 0);
     label.SetText((std::string(254, 'x') + "\x8C\x88").c_str(), nullptr);  // 決 across byte 255
     EXPECT_EQ(label.Text(), std::string(254, 'x'));
-    label.SetText(nullptr, nullptr);
-    EXPECT_EQ(label.Text(), "");
+}
+
+// Keys reach the bar as host calls: in a window that is no dialog the
+// dialog manager of the input pump would take the arrows, Enter and Esc.
+using CSetTermRandomInput = TermBar;
+TEST_F(CSetTermRandomInput, CellsStayInTheirModesRangeAndCompletionsCarryNothing)
+{
+    GdiObjectCount count;
+    for (short mode = 0; mode < 3; ++mode) {
+        Make(mode, 3, 6);
+        RandomInput input(("term bar mode " + std::to_string(mode)).c_str(), bar->m_hWnd, parent.m_hWnd);
+        input.hostCall = [&](std::mt19937& random) {
+            const int keys[] = {VK_LEFT, VK_RIGHT, VK_RETURN, VK_ESCAPE};
+            Send(WM_KEYDOWN, keys[random() % 4]);
+        };
+        input.invariants = [&]() -> ::testing::AssertionResult {
+            short start = bar->GetStart(), end = bar->GetEnd();
+            std::vector<LoggedMessage> done = parent.log.Only({kDone});
+            parent.log.Clear();
+            if (start < 0 || start > end || end > 12 || (mode == 1 && start != end) || (mode == 2 && start != 0))
+                return ::testing::AssertionFailure() << "cells " << start << " to " << end;
+            return SequenceIs(done, std::vector<ExpectedMessage>(done.size(), {kDone, 0, 0}));
+        };
+        EXPECT_TRUE(input.Run());
+    }
+    parent.bars.clear();
+    EXPECT_EQ(count.Outstanding(), 0u);
 }
 
 } // namespace

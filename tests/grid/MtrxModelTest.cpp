@@ -29,7 +29,13 @@ struct Fixture : CMtrxModelSink {
     Log log;
     CMtrxModel model{this};
 
-    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Add("send " + kNames[m - kRowMsg], w, l); }
+    std::function<void()> more;  // the owner's answer to the more-data message
+    void SendOwner(unsigned m, uintptr_t w, intptr_t l) override
+    {
+        Add("send " + kNames[m - kRowMsg], w, l);
+        if (m == kMoreMsg && more)
+            more();
+    }
     void PostOwner(unsigned m, uintptr_t w, intptr_t l) override { Add("post " + kNames[m - kRowMsg], w, l); }
     void SendCtrlQ() override { log.push_back("ctrlq"); }
     void SetScrollRange(long maxPos) override { Add("range", maxPos); }
@@ -51,16 +57,13 @@ struct Fixture : CMtrxModelSink {
             entry += " " + std::to_string(value);
         log.push_back(entry);
     }
-
     // The log since the last call: all of it, or the entries that start with one of the words.
     Log Take(std::initializer_list<const char*> words = {})
     {
         Log kept;
-        for (const std::string& entry : log) {
-            auto starts = [&](const char* word) { return entry.rfind(word, 0) == 0; };
-            if (words.size() == 0 || std::any_of(words.begin(), words.end(), starts))
-                kept.push_back(entry);
-        }
+        for (const std::string& e : log)
+            if (words.size() == 0 || std::any_of(words.begin(), words.end(), [&](auto w) { return !e.rfind(w, 0); }))
+                kept.push_back(e);
         log.clear();
         return kept;
     }
@@ -76,18 +79,17 @@ struct Fixture : CMtrxModelSink {
 
     static MtrxInitArgs Args(long count, short startAtEnd = 0)
     {
-        MtrxInitArgs args;
-        args.count = count;
-        args.startAtEnd = startAtEnd;
-        args.maxColumns = 3;
-        args.charHeight = 14;
-        args.aveCharWidth = 8;
-        unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
-                                &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
+        MtrxInitArgs a;
+        a.count = count;
+        a.startAtEnd = startAtEnd;
+        a.maxColumns = 3;
+        a.charHeight = 14;
+        a.aveCharWidth = 8;
+        unsigned* messages[] = {&a.rowMsg, &a.enterMsg, &a.keyMsg, &a.selMsg, &a.rButtonMsg, &a.cellMsg, &a.focusMsg,
+                                &a.appendMsg, &a.moreDataMsg, &a.shiftUpMsg};
         for (unsigned i = 0; i < 10; ++i)
-            *messages[i] = kRowMsg + i;
-        args.cellMsg = 0;  // clicks drag unless told
-        return args;
+            *messages[i] = i == 5 ? 0 : kRowMsg + i;  // clicks drag unless told to report cells
+        return a;
     }
     // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
     // one line of three columns.
@@ -101,8 +103,7 @@ struct Fixture : CMtrxModelSink {
         model.Init(args);
         model.Size(300, 199);
         short counts[4] = {4}, alignCounts[4] = {3}, xs[4] = {0, 100, 200, 299}, aligns[3] = {1, 2, 0};
-        const short* positions[4] = {xs};
-        const short* alignments[4] = {aligns};
+        const short *positions[4] = {xs}, *alignments[4] = {aligns};
         model.SetColumnLayout(1, counts, positions, alignCounts, alignments);
         log.clear();
     }
@@ -138,14 +139,9 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
     // From the end the last row moves up to the second-to-last visible row;
     // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
     // An empty list sized from the end has its cursor on row -1.
-    const struct {
-        long count;
-        short startAtEnd;
-        int height;
-        View view;
-        long range;
-    } cases[] = {{100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
-                 {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
+    const struct { long count; short startAtEnd; int height; View view; long range; } cases[] = {
+        {100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
+        {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
     for (const auto& c : cases) {
         Fixture f;
         f.model.Init(f.Args(c.count, c.startAtEnd));
@@ -153,13 +149,6 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
         EXPECT_EQ(f.Pos(), c.view) << c.count;
         EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
     }
-    // Init on a window that has its size: no data puts the whole view on row 0.
-    Fixture empty;
-    MtrxInitArgs args = empty.Args(0, 1);
-    args.clientWidth = 300;
-    args.clientHeight = 199;
-    empty.model.Init(args);
-    EXPECT_EQ(empty.Pos(), (View{0, 0, 0}));
 }
 
 TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
@@ -193,7 +182,7 @@ TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
     EXPECT_EQ(f.Pos(), (View{91, 100, 100}));
 }
 
-TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
+TEST(MtrxModelKeys, EnterCtrlShiftOtherKeysAndSetCurSel)
 {
     Fixture f(100);
     f.model.SetCurSel(4, 0, 0, 1);
@@ -202,17 +191,18 @@ TEST(MtrxModelKeys, EnterCtrlShiftAndOtherKeys)
     EXPECT_EQ(f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20}),
               (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
                    "send shift 0 0", "send key 32 0"}));
-    Fixture empty(0);
-    EXPECT_EQ(empty.Keys({0x0D}), (Log{"send enter 0 0"}));
+
+    Fixture g(100);
+    g.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
+    EXPECT_EQ(g.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
+    g.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
+    EXPECT_EQ(g.Pos(), (View{5, 14, 5}));
+    EXPECT_EQ(g.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
 }
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
 {
-    struct Step {
-        unsigned code;
-        unsigned long pos;
-        View view;
-    };
+    struct Step { unsigned code; unsigned long pos; View view; };
     auto run = [](short thumbTrack, std::initializer_list<Step> steps) {
         Fixture f(100, 0, [&](MtrxInitArgs& a) { a.thumbTrack = thumbTrack; });
         for (const Step& s : steps) {
@@ -239,7 +229,7 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
     EXPECT_EQ(f.model.Top(), 11);
 }
 
-TEST(MtrxModelMouse, ClicksDoubleClicksAndTheAppendRow)
+TEST(MtrxModelMouse, ClicksDoubleClicksTheAppendRowAndCellRectangles)
 {
     Fixture f(100);
     // The partly visible last row: one row scrolls, the clicked row is current.
@@ -252,12 +242,9 @@ TEST(MtrxModelMouse, ClicksDoubleClicksAndTheAppendRow)
     cells.model.LButtonDown(10, 105);  // the row after the data
     EXPECT_EQ(cells.log, (Log{"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2",
                               "draw 3", "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0"}));
-}
 
-TEST(MtrxModelMouse, CellRectangles)
-{
-    Fixture f(100);
-    f.model.SetCurSel(2, 0, 0, 1);
+    // Cell rectangles of the current row.
+    f.model.SetCurSel(3, 0, 0, 1);
     int l, t, r, b;
     ASSERT_TRUE(f.model.GetRowLineRect(0, 2, &l, &t, &r, &b));
     EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{202, 43, 299, 58}));
@@ -266,11 +253,8 @@ TEST(MtrxModelMouse, CellRectangles)
     f.model.SetScrollColumn(2, 3);
     EXPECT_EQ(f.model.GetCurRow(), 2);
     // Column 1, scrolled off, lands on display column 0; column 4 on the last position (3 of 4).
-    const struct {
-        short column;
-        bool got;
-        int left;
-    } cases[] = {{2, true, 102}, {1, true, 2}, {0, true, 2}, {4, true, 301}, {5, false, 0}};
+    const struct { short column; bool got; int left; } cases[] = {
+        {2, true, 102}, {1, true, 2}, {0, true, 2}, {4, true, 301}, {5, false, 0}};
     for (const auto& c : cases) {
         l = 0;
         EXPECT_EQ(f.model.GetRowLineRect(0, c.column, &l, &t, &r, &b), c.got) << c.column;
@@ -282,7 +266,6 @@ TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
 {
     Fixture f(14);
     f.model.LButtonDown(150, 65);
-    f.log.clear();
     f.model.MouseMove(150, 195, true);  // on the partly visible row: scroll down, timer on
     EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
     EXPECT_EQ(f.Take({"timer", "scroll"}), (Log{"scroll 1", "timer 1"}));
@@ -294,11 +277,16 @@ TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
     EXPECT_EQ(f.Pos(), (View{5, 14, 7}));
     f.model.LButtonUp();
     EXPECT_EQ(f.Take({"timer", "capture"}), (Log{"timer 0", "capture 0"}));
+    f.model.LButtonDown(150, 65);
+    f.model.MouseMove(150, -5, true);  // above the window: scroll up, timer on; losing the focus stops it
+    f.model.KillFocus();
+    EXPECT_EQ(f.Take({"timer"}), (Log{"timer 1", "timer 0"}));
 }
 
-TEST(MtrxModelData, AddDeleteUpdateAndExchange)
+TEST(MtrxModelData, AddDeleteAndUpdateRepaintFromTheRowOnAndLeaveCursorViewAndSelection)
 {
     Fixture f(100);
+    f.Select(3, {12});
     f.model.VScroll(M::kThumbPosition, 10);
     f.log.clear();
     f.model.AddData(13);
@@ -306,37 +294,52 @@ TEST(MtrxModelData, AddDeleteUpdateAndExchange)
     f.model.AddData(30);  // below the view: no repaint
     f.model.UpdateDraw(12);
     f.model.DeleteData(19);
+    f.model.DeleteData(99);
     EXPECT_EQ(f.Take(), (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
                              "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
-                             "band 0 180 300 200"}));
-    EXPECT_EQ(f.model.Count(), 102);
-    // Shrinking leaves the cursor, the view and the owner's selection where they were.
-    f.Select(3, {12});
-    f.log.clear();
-    f.model.ExchangeDataCount(5, 1);
-    EXPECT_EQ(f.Take(), (Log{"rangekeep 5", "invalidate 1"}));
-    f.model.DeleteData(4);
+                             "band 0 180 300 200", "range 92", "pos 10"}));
+    EXPECT_EQ(f.model.Count(), 101);
     EXPECT_EQ(f.Pos(), (View{10, 19, 12}));
     EXPECT_EQ(f.List(), (std::vector<long>{12, -1, -1}));
-    EXPECT_EQ(f.Take({"send"}), Log{});
 }
 
-TEST(MtrxModelCursor, SetCurSelRules)
+// The owner answers the more-data message with ten rows more, and with no
+// more once it has 30: the bar gets the new range and keeps its position,
+// and only the end of the new data asks again.
+TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndExchangesLeaveTheView)
 {
-    Fixture f(100);
-    f.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
-    EXPECT_EQ(f.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
-    f.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
-    EXPECT_EQ(f.Pos(), (View{5, 14, 5}));
-    EXPECT_EQ(f.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
+    Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
+    f.more = [&] { f.model.ExchangeDataCount(f.model.Count() + 10, f.model.Count() >= 30); };
+    // Page after page: what the owner is asked for and does, and the view after.
+    const std::pair<Log, View> pages[] = {
+        {{}, {9, 18, 9}}, {{"send more 0 0", "rangekeep 30", "invalidate 1"}, {11, 20, 11}}, {{}, {20, 29, 20}},
+        {{"send more 0 0", "rangekeep 40", "invalidate 1"}, {21, 30, 21}}, {{}, {30, 39, 30}}, {{}, {31, 40, 31}}};
+    for (const auto& page : pages) {
+        f.model.KeyDown(0x22);
+        EXPECT_EQ(f.Take({"send more", "rangekeep", "invalidate"}), page.first) << &page - pages;
+        EXPECT_EQ(f.Pos(), page.second) << &page - pages;
+    }
+    EXPECT_EQ(f.model.NoMoreData(), 1);
+    // More data off from the start, its message given: an exchange without
+    // no-more leaves it off; a shrink leaves cursor and view where they were.
+    Fixture off(40);
+    off.model.VScroll(M::kThumbPosition, 31);
+    off.model.ExchangeDataCount(25, 0);
+    EXPECT_EQ(off.Take({"rangekeep", "invalidate"}), (Log{"rangekeep 25", "invalidate 1"}));
+    EXPECT_EQ(off.Pos(), (View{31, 40, 0}));
+    off.model.VScroll(M::kThumbPosition, 16);
+    EXPECT_EQ(off.Take({"send more"}), Log{});
+    EXPECT_EQ(off.Pos(), (View{16, 25, 0}));
 }
 
 TEST(MtrxModelFocus, FocusCursorMode)
 {
     Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
     EXPECT_EQ(f.Keys({0x28}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
+    f.model.SetFocus(false);  // NaSetFocus: no focus message
+    f.model.KillFocus();
     f.model.SetFocus(true);
-    EXPECT_EQ(f.log, (Log{"send focus 0 0", "draw 1"}));
+    EXPECT_EQ(f.log, (Log{"draw 1", "erase 1", "send focus 0 0", "draw 1"}));
 }
 
 // Select mode, capacity 3: two rows selected by Space, then a click in the
@@ -354,13 +357,6 @@ TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
     f.Space(5);
     EXPECT_EQ(f.Space(6, {"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
     EXPECT_FALSE(f.model.Marking());
-    // No slot (a capacity of 0, or no list): select mode all the same, and nothing to mark.
-    for (long* list : {f.list, static_cast<long*>(nullptr)}) {
-        f.model.InitSelect(list != nullptr ? 0 : 3, list, kAddedMsg, kEmptiedMsg);
-        EXPECT_EQ(f.Keys({0x20}), Log{});
-        f.model.LButtonDown(5, 45);
-        EXPECT_EQ(f.Take(), Log{});
-    }
 }
 
 TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)

@@ -10,5 +10,11 @@ zr8_add_windows_test(zr8_grid_draw_tests grid/CGdiTest.cpp grid/CSetTermTest.cpp
 zr8_add_portable_test(zr8_grid_model_tests grid/MtrxModelTest.cpp grid/MtrxLayoutTest.cpp)
 
 # The matrix list and input matrix as windows: owner messages under real
-# input, painted pixels, scrolling cost, bitmaps, GDI objects.
+# input, reference images, the auto-scroll timer, bitmaps, GDI objects.
 zr8_add_windows_test(zr8_grid_matrix_tests grid/MatrixWindowTest.cpp grid/MatrixBitmaps.rc)
+
+# The random input switches the IME.
+if(WIN32)
+    target_link_libraries(zr8_grid_draw_tests PRIVATE imm32)
+    target_link_libraries(zr8_grid_matrix_tests PRIVATE imm32)
+endif()
