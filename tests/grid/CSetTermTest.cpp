@@ -115,6 +115,10 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
         EXPECT_EQ(std::make_tuple(bar->GetStart(), bar->GetEnd(), parent.log.Only({kDone}).size(),
                                   ::GetCapture() == bar->m_hWnd), c.after) << "case " << &c - cases;
     }
+    // A completion hands the focus back to the parent.
+    bar->SetFocus();
+    Send(WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(::GetFocus(), parent.m_hWnd);
     // In a dialog the bar asks for no key: Enter presses the default button, letters are mnemonics.
     MSG enter = {bar->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_EQ(bar->SendMessage(WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)), 0);

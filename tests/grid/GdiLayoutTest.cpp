@@ -32,13 +32,13 @@ TEST(GdiLayout, SlackIsSharedTruncatedTowardZeroInSixteenBitsAndRoomNeverGoesBel
 // The labels are seen in the term bar's reference image.
 TEST(TermBarLayout, ClicksOutsideTheCellsTakeAnEndCell)
 {
-    using TermBarLayout::ClampCell;
     // Clicks outside the cells take the first or the closing cell.
     const int width = 26 * 7 + 4;  // unit 7: cells 14 pixels wide
     const int xs[][2] = {{-50, 0}, {15, 0}, {16, 1}, {128, 9}, {169, 11}, {170, 12}, {999, 12}};
     for (const auto& x : xs)
         EXPECT_EQ(TermBarLayout::CellAt(x[0], width, 7), x[1]) << "x " << x[0];
-    EXPECT_EQ(std::make_pair(ClampCell(-1), ClampCell(13)), (std::make_pair<short, short>(0, 12)));
+    EXPECT_EQ(std::make_pair(TermBarLayout::ClampCell(-1), TermBarLayout::ClampCell(13)),
+              (std::make_pair<short, short>(0, 12)));
 }
 
 } // namespace

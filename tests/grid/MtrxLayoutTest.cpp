@@ -49,9 +49,8 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
         {"wide", 665, {0, 0, 0}, {0, 108, 324, 649}}, {"narrow, stretch", 55, {0, 16, 0}, {0, 8, 16, 39}},
         {"two stretch", 55, {16, 16, 1}, {0, 5, 15, 39}}, {"narrow, no stretch", 55, {0, 1, 2}, {0, 8, 24, 39}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         Layout l({{"A", "BB", "CCC"}}, c.codes);
-        EXPECT_EQ(l.Positions(c.parentWidth), c.positions);
+        EXPECT_EQ(l.Positions(c.parentWidth), c.positions) << c.what;
     }
 }
 

@@ -319,7 +319,6 @@ TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndExchangesLeaveThe
         EXPECT_EQ(f.Take({"send more", "rangekeep", "invalidate"}), page.first) << &page - pages;
         EXPECT_EQ(f.Pos(), page.second) << &page - pages;
     }
-    EXPECT_EQ(f.model.NoMoreData(), 1);
     // More data off from the start, its message given: an exchange without
     // no-more leaves it off; a shrink leaves cursor and view where they were.
     Fixture off(40);
