@@ -3,6 +3,7 @@
 // scrolling with frozen columns, title compaction and footer cells.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -62,6 +63,15 @@ TEST(MtrxLayout, UniformLinesKeepTheFraction)
     Layout differ({line, line, line, {"ab", "abcd", "a"}});
     EXPECT_EQ(differ.Positions(668), (std::vector<short>{0, 216, 540, 652}));
     EXPECT_EQ(differ.Positions(668, 3), (std::vector<short>{0, 186, 558, 652}));
+}
+
+TEST(MtrxLayout, SettingLinesKeepsTheLineAfterTheLastClearsTheRestAndZeroesPositions)
+{
+    Layout l({{"AB", "CD"}, {"EF", "GH"}, {"IJ"}});
+    EXPECT_NE(l.Positions(300)[1], 0);
+    l.layout.SetLines(1, l.lines);
+    EXPECT_EQ(std::make_tuple(l.layout.Line(1).nColumns, l.layout.Line(2).nColumns, l.layout.Positions(0)[1]),
+              std::make_tuple(short{2}, short{0}, short{0}));
 }
 
 TEST(MtrxLayout, BandsMarginsAndSelectButton)

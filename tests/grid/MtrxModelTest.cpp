@@ -192,6 +192,16 @@ TEST(MtrxModelKeys, EnterCtrlShiftOtherKeysAndSetCurSel)
               (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
                    "send shift 0 0", "send key 32 0"}));
 
+    Fixture e(0);  // Enter activates with no rows too
+    EXPECT_EQ(e.Keys({0x0D}), (Log{"send enter 0 0"}));
+    MtrxInitArgs sized = e.Args(0, 0);  // Init of a sized, empty list: cursor, top and bottom 0
+    sized.clientWidth = 300;
+    sized.clientHeight = 199;
+    e.model.Init(sized);
+    EXPECT_EQ(e.Pos(), (View{0, 0, 0}));
+    e.model.InitSelect(0, nullptr, kAddedMsg, kEmptiedMsg);  // no slots: Space marks nothing
+    EXPECT_EQ(e.Keys({0x20}), Log{});
+
     Fixture g(100);
     g.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
     EXPECT_EQ(g.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
