@@ -56,7 +56,7 @@ TEST_F(EditTest, NumericFilterAndCommitsByTypeInAndOutOfRange)
     } cases[] = {
         {kShort, 0, 0, -10, 10, 3, "3", "10", 10, "10", kChanged},  // the bounds are in the range
         {kShort, 0, 0, -10, 10, 3, "3", "1-2", 3, "3", kKept},      // no number: thrown away
-        {kShort, 0, 0, -10, 10, 3, "3", "-9.9", -9, "-9.9", kGotData},  // toward zero
+        {kShort, 0, 0, -10, 10, 3, "3", "-10.5", -10, "-10.5", kGotData},  // the fraction dropped: the minimum
         {kLong, 1, 0, 0, 9999999, 12345, "12,345", "2,000", 2000, "2,000", kChanged, "numeric-comma", ES_RIGHT},
         {kLong, 0, 0, 0, 100, 42, "42", "101", 42, "42", kKept},  // out of range: thrown away
         {kFloat, 0, 6, 0, 100, 1, "1.000500", "1.000009", 1.000009, "1.000009", kKept},  // within the tolerance
