@@ -1,12 +1,14 @@
 // A frame holding a host window in which the controls live, both recording
-// into one log; input posted and handled as a framework message loop does.
-// The entry tests share the recorder and the IME helpers.
+// into one log; input posted and handled as a framework message loop (or a
+// dialog's) does. No GDI object of the library may outlive a test. The
+// entry tests share the recorder and the IME helpers.
 #pragma once
 
 #include <set>
 
 #include "controls/ControlMsgs.h"
 #include "entry/CFep.h"
+#include "support/GdiObjectCount.h"
 #include "support/MessageLog.h"
 #include "support/RealInput.h"
 
@@ -16,37 +18,40 @@ const short kKeyMsg = 0x7001, kChangeMsg = 0x7002, kShiftUpMsg = 0x7003, kRClick
 const UINT kKey = 0x7001, kChange = 0x7002, kShiftUp = 0x7003, kRClick = 0x7004, kFocus = 0x7005,
            kChar = 0x7006, kCloseUp = 0xFFFF8FF9;
 
-inline void Pump()
+// With a dialog, the dialog manager sees each message first, as in a modeless dialog's loop.
+inline void Pump(HWND dialog = nullptr)
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
+        if (dialog != nullptr ? !::IsDialogMessageA(dialog, &msg) : !CWnd::WalkPreTranslateTree(nullptr, &msg))
             ::DispatchMessageA(&msg);
     }
 }
 
 // Key-down, the characters, key-up, as TranslateMessage delivers them; the characters alone for vk 0.
-inline void Key(HWND hwnd, UINT vk, const std::string& chars = "")
+inline void Key(HWND hwnd, UINT vk, const std::string& chars = "", HWND dialog = nullptr)
 {
     ::PostMessageA(hwnd, vk != 0 ? WM_KEYDOWN : WM_NULL, vk, 1);
     for (char ch : chars)
         ::PostMessageA(hwnd, WM_CHAR, static_cast<BYTE>(ch), 1);
     ::PostMessageA(hwnd, vk != 0 ? WM_KEYUP : WM_NULL, vk, 0xC0000001);
-    Pump();
+    Pump(dialog);
 }
 
-// Records the messages in recorded (a right click's point as lParam) and the
-// WM_NOTIFY codes in notices as the host's handler sees them.
+// Records the messages in recorded (a right click's point as lParam), their
+// numbers plus tag, and the WM_NOTIFY codes in notices as the host's handler
+// sees them.
 template <class Base> class Recorder : public Base {
 public:
     MessageLog* out = nullptr;
     std::set<UINT> recorded, notices;
+    UINT tag = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (recorded.count(message) != 0)
-            out->Add(this->m_hWnd, message, wParam,
+            out->Add(this->m_hWnd, message + tag, wParam,
                      message == kRClick ? MAKELPARAM(((POINT*)lParam)->x, ((POINT*)lParam)->y) : lParam);
         return Base::WindowProc(message, wParam, lParam);
     }
@@ -71,14 +76,12 @@ inline void SetIme(HWND hwnd, BOOL open, DWORD conversion)
 inline ::testing::AssertionResult ImeIs(HWND hwnd, BOOL open, DWORD conversion)
 {
     HIMC himc = ::ImmGetContext(hwnd);
-    DWORD gotConversion = 0, sentence = 0;
+    DWORD got[2] = {};  // conversion, sentence
     BOOL gotOpen = ::ImmGetOpenStatus(himc);
-    ::ImmGetConversionStatus(himc, &gotConversion, &sentence);
+    ::ImmGetConversionStatus(himc, &got[0], &got[1]);
     ::ImmReleaseContext(hwnd, himc);
-    if (!gotOpen == !open && gotConversion == conversion && sentence == IME_SMODE_AUTOMATIC)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "open " << gotOpen << " conversion " << gotConversion << " sentence "
-                                         << sentence;
+    return ::testing::AssertionResult(!gotOpen == !open && got[0] == conversion && got[1] == IME_SMODE_AUTOMATIC)
+           << "open " << gotOpen << " conversion " << got[0] << " sentence " << got[1];
 }
 
 // The frame at (100, 100), the host inside it at (20, 30) of the frame's client area.
@@ -98,6 +101,7 @@ protected:
     {
         ::DestroyWindow(frame->m_hWnd);
         Pump();
+        EXPECT_EQ(gdi.Outstanding(), 0u);
     }
     HWND Child(int x, int y, DWORD style = WS_BORDER | ES_AUTOHSCROLL)
     {
@@ -119,6 +123,7 @@ protected:
         return same;
     }
 
+    GdiObjectCount gdi;
     MessageLog log;
     Recorder<CFrameWnd>* frame = new Recorder<CFrameWnd>;  // deletes itself with its window
     Recorder<CWnd> host;

@@ -1,16 +1,25 @@
 // The input controls in a host window, the parent's messages recorded.
 //
-// The numeric and string edits: filters, commits, the change message's repetition (string),
-// the messages to the parent (focus, keys, Shift up, right click, wheel, Ctrl+Q), the IME.
+// The numeric and string edits: filters, commits by type in and out of the
+// range (float included), the host's GetData with the focus in the field,
+// the change message's repetition, the messages to the parent (focus, keys,
+// Shift up, right click, wheel, Ctrl+Q), the IME.
 //
 // The return combo: Enter, Escape and listed keys reported to the parent
 // and the second receiver, in their order, with the list open and closed;
-// the close-up mode; Space, Ctrl+Q, Shift release.
+// the close-up mode; Space, Ctrl+Q, Shift release; under the dialog manager.
 //
-// The date control: its year field, typed years, the keys that reach the parent.
-// Wine 8's picker sends none of the callback field's notifications, so the
-// tests send them as the Windows picker sends them to an ANSI parent;
-// DTM_GETMONTHCAL gives the calendar even while it is closed (hidden).
+// The date control: its year field, typed years, a date the picker refuses,
+// the keys that reach the parent. Wine 8's picker sends none of the callback
+// field's notifications, so the tests send them as the Windows picker sends
+// them to an ANSI parent; DTM_GETMONTHCAL gives the calendar even while it
+// is closed (hidden).
+//
+// Reference images (golden/): the numeric edit right-aligned with commas and
+// disabled with a negative value, the string edits, the combo closed with
+// the focus and its open list, the date control. Wine 8's picker draws the
+// year field empty and its text row then 2 pixels high, so the date image
+// guards only the frame, the size and the drop button.
 #include <gtest/gtest.h>
 
 #include "ControlsHarness.h"
@@ -18,62 +27,74 @@
 #include "controls/CEditNum.h"
 #include "controls/CEditStrEx.h"
 #include "controls/CRetCombo.h"
+#include "support/Golden.h"
+#include "support/WindowImage.h"
 
 // Notifications are written with their fields in order; the rest are zero.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
 
-class EditTest : public HostFixture {};
+using EditTest = HostFixture;
 
 // Only digits, '.', '-', ',' and backspace are typed, but every listed
-// character is reported; a listed key commits, then reports.
+// character is reported; a listed key commits, then reports. The host's
+// GetData (the focus still in the field) stores silently and leaves the
+// text; it clears the change flag, so the focus loss then reports nothing.
 TEST_F(EditTest, NumericFilterAndCommitsByTypeInAndOutOfRange)
 {
-    enum { kShort, kLong, kDouble };
+    enum { kShort, kLong, kFloat, kDouble, kKept = 0, kChanged, kGotData };  // the type; what the parent hears
     const struct {
         int type, comma, decimals;
-        double min, max, initial;
+        double min, max, value;  // the variable's first value
         const char *shownFirst, *typed;
         double stored;
         const char* shown;  // after the commit
-        bool change;
+        int heard;
+        const char* image;  // of the field before typing
+        DWORD style;
     } cases[] = {
-        {kShort, 0, 0, -10, 10, 3, "3", "10", 10, "10", true},      // the bounds are in the range
-        {kShort, 0, 0, -10, 10, 3, "3", "1-2", 3, "3", false},      // no number: thrown away
-        {kLong, 1, 0, 0, 9999999, 1234567, "1,234,567", "2,000", 2000, "2,000", true},
-        {kLong, 0, 0, 0, 100, 42, "42", "101", 42, "42", false},  // out of range: thrown away
-        {kDouble, 0, 6, 0, 100, 1, "1.000000", "1.00002", 1.00002, "1.00002", true},  // beyond the tolerance
-        {kDouble, 0, 2, 0, 10, 1, "1.00", "10.009", 10, "10.009", true},
+        {kShort, 0, 0, -10, 10, 3, "3", "10", 10, "10", kChanged},  // the bounds are in the range
+        {kShort, 0, 0, -10, 10, 3, "3", "1-2", 3, "3", kKept},      // no number: thrown away
+        {kShort, 0, 0, -10, 10, 3, "3", "-10.5", -10, "-10.5", kGotData},  // the fraction dropped: the minimum
+        {kLong, 1, 0, 0, 9999999, 12345, "12,345", "2,000", 2000, "2,000", kChanged, "numeric-comma", ES_RIGHT},
+        {kLong, 0, 0, 0, 100, 42, "42", "101", 42, "42", kKept},  // out of range: thrown away
+        {kFloat, 0, 6, 0, 100, 1, "1.000500", "1.000009", 1.000009, "1.000009", kKept},  // within the tolerance
+        {kFloat, 0, 2, -5, 5, -2.5, "-2.50", "-5", -5, "-5", kChanged, "numeric-disabled", ES_RIGHT | WS_DISABLED},
+        {kFloat, 0, 1, -5, 5, 1, "1.0", "5.1", 1, "1.0", kKept},
+        {kFloat, 0, 1, -5, 5, 1, "1.0", "-5.1", 1, "-5.1", kGotData},  // out of range: neither stored nor shown
+        {kDouble, 0, 6, 0, 100, 1, "1.000000", "1.00002", 1.00002, "1.00002", kChanged},  // beyond the tolerance
+        {kDouble, 0, 2, 0, 10, 1, "1.00", "10.009", 10, "10.009", kChanged},
     };
+    const std::vector<ExpectedMessage> heard[] = {
+        {{kChar, '+'}, {kKey, VK_RETURN}}, {{kChar, '+'}, kChange, {kKey, VK_RETURN}}, {{kChar, '+'}}};
     short keys[] = {VK_RETURN};
     UINT chars[] = {'+'};
     for (const auto& c : cases) {
-        HWND edit = Child(10, 10);
+        HWND edit = Child(10, 10, WS_BORDER | ES_AUTOHSCROLL | c.style);
         CEditNum num;
         ASSERT_EQ(num.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 1, 0, c.comma, 0, 0, 1), 1);
         num.SetExpandMsg(chars, 1, kCharMsg);
-        short s = static_cast<short>(c.initial);
-        long l = static_cast<long>(c.initial);
-        double d = c.initial;
-        if (c.type == kShort)
-            num.SetText(&s, static_cast<short>(c.min), static_cast<short>(c.max));
-        else if (c.type == kLong)
-            num.SetText(&l, static_cast<long>(c.min), static_cast<long>(c.max));
-        else
-            num.SetText(&d, static_cast<short>(c.decimals), c.min, c.max);
+        struct { short s; long l; float f; double d; } v = {short(c.value), long(c.value), float(c.value), c.value};
+        const std::function<void()> bind[] = {[&] { num.SetText(&v.s, short(c.min), short(c.max)); },
+                                              [&] { num.SetText(&v.l, long(c.min), long(c.max)); },
+                                              [&] { num.SetText(&v.f, short(c.decimals), float(c.min), float(c.max)); },
+                                              [&] { num.SetText(&v.d, short(c.decimals), c.min, c.max); }};
+        bind[c.type]();
         EXPECT_EQ(TextOf(edit), c.shownFirst) << c.typed;
+        Pump();
+        EXPECT_TRUE(c.image == nullptr ? ::testing::AssertionSuccess()
+                                       : MatchesGolden("controls", c.image, CaptureWindow(edit)));
         num.SetFocus();
         num.SetSel();
         Key(edit, 0, std::string("\b+x") + c.typed);
-        Key(edit, VK_RETURN);
-        const double stored[] = {double(s), double(l), d};
-        EXPECT_EQ(stored[c.type], c.stored) << c.typed;
+        c.heard == kGotData ? num.GetData() : Key(edit, VK_RETURN);
+        EXPECT_FLOAT_EQ((std::vector<double>{double(v.s), double(v.l), v.f, v.d}[c.type]), c.stored) << c.typed;
         EXPECT_EQ(TextOf(edit), c.shown) << c.typed;
-        EXPECT_TRUE(Logged(c.change ? std::vector<ExpectedMessage>{{kChar, '+'}, kChange, {kKey, VK_RETURN}}
-                                    : std::vector<ExpectedMessage>{{kChar, '+'}, {kKey, VK_RETURN}}));
+        EXPECT_TRUE(Logged(heard[c.heard])) << c.typed;
+        num.GetData();
         ::DestroyWindow(edit);
-        log.Clear();  // (its focus loss commits again)
+        EXPECT_TRUE(Logged({})) << c.typed;
     }
 }
 
@@ -140,66 +161,72 @@ TEST_F(EditTest, StringLimitsFilterCommitAndIme)
     strEx.LimitText(2000);
     strEx.SetText(buffer);
     ::SetFocus(multi);
-    strEx.SetSel();
-    Key(multi, 0, "a\r\tb");
-    Visit(multi);
-    EXPECT_EQ(std::string(buffer), "a\r\nb");
+    Key(multi, 0, "a\r\tb");  // before the bound text
+    strEx.GetData();  // the host's commit, the focus still in the field: silent
+    EXPECT_EQ(std::string(buffer), "a\r\nb\x82\xA0");
+    EXPECT_TRUE(Logged({kChange, kChange}));  // the two focus losses above: the flag stays set
     ::SetWindowTextA(multi, std::string(1100, 'y').c_str());
     Visit(multi);
     EXPECT_EQ(std::string(buffer), std::string(1000, 'y'));
+    EXPECT_TRUE(MatchesGolden("controls", "string", CaptureWindow(edit)));
+    EXPECT_TRUE(MatchesGolden("controls", "string-long", CaptureWindow(multi)));
 }
 
 using RetComboTest = HostFixture;
 
-TEST_F(RetComboTest, ReportsWithTheListOpenAndClosed)
+// Each report with its receiver (the second one's messages are logged plus
+// 0x10000); in a dialog, Enter and Escape are the dialog's, the list open
+// or closed, and the arrows the combo's.
+TEST_F(RetComboTest, ReportsWithTheListOpenAndClosedAndInADialog)
 {
     CRetCombo combo;
     Recorder<CWnd> second;
-    // The log is the sequence, each message with its receiver.
-    auto sent = [this](const std::vector<ExpectedMessage>& expected, std::vector<HWND> receivers) {
-        std::vector<HWND> got;
-        for (const LoggedMessage& m : log.Messages())
-            got.push_back(m.hwnd);
-        return got == receivers ? Logged(expected) : ::testing::AssertionFailure() << "receivers differ";
-    };
     ASSERT_TRUE(second.CreateEx(0, nullptr, "", WS_CHILD, 0, 0, 10, 10, host.m_hWnd, nullptr));
     second.out = &log;
     second.recorded = {kKey, kShiftUp, kCloseUp};
-    short keys[] = {VK_DOWN, VK_F3, VK_RETURN};
+    const UINT s = second.tag = 0x10000;
+    short keys[] = {VK_DOWN, VK_F3, VK_RETURN};  // Down reported with the list closed, second receiver first
     ASSERT_EQ(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CRect(10, 20, 109, 219), &host, 50,
                            kKeyMsg, keys, 3, &second, 7, kShiftUpMsg, 8), 1);
     for (const char* item : {"a", "b", "c"})
         combo.AddString(item);
     combo.SetCurSel(0);
-    HWND h = combo.m_hWnd, p = host.m_hWnd, s = second.m_hWnd;
+    HWND h = combo.m_hWnd;
     ::SetFocus(h);
     Pump();
+    EXPECT_TRUE(MatchesGolden("controls", "combo-closed", CaptureWindow(h)));
     Key(h, VK_ESCAPE);
-    EXPECT_TRUE(sent({{kKey, 1, 0}, {kKey, 1, 0}}, {p, s})) << "Escape, closed";
-    Key(h, VK_DOWN);  // listed: reported, second receiver first; the selection stays
-    Key(h, VK_F3);
-    EXPECT_EQ(combo.GetCurSel(), 0);
-    EXPECT_TRUE(sent({{kKey, 0, VK_DOWN}, {kKey, 0, VK_DOWN}, {kKey, 0, VK_F3}, {kKey, 0, VK_F3}}, {s, p, s, p}));
-    Key(h, VK_F2);
+    EXPECT_TRUE(Logged({{kKey, 1, 0}, {s + kKey, 1, 0}})) << "Escape, closed";
     Key(h, VK_CONTROL);
     Key(h, VK_F2);
-    EXPECT_TRUE(sent({{WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)}}, {frame->m_hWnd})) << "F2, Ctrl+F2";
+    EXPECT_TRUE(Logged({{WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)}})) << "Ctrl+F2";
     Key(h, VK_SPACE, " ");
-    EXPECT_TRUE(combo.GetDroppedState());
+    EXPECT_TRUE(MatchesGolden("controls", "combo-open", CaptureWindow(::FindWindowA("ComboLBox", nullptr))));
     Key(h, VK_DOWN);  // open: moves, not reported
     EXPECT_EQ(combo.GetCurSel(), 1);
     Key(h, VK_RETURN);
     EXPECT_FALSE(combo.GetDroppedState());
-    EXPECT_TRUE(sent({{kKey, 0, 0}, {kKey, 0, 0}}, {p, s})) << "Enter, open";
+    EXPECT_TRUE(Logged({{kKey, 0, 0}, {s + kKey, 0, 0}})) << "Enter, open";
     ::PostMessageA(h, WM_KEYUP, VK_SHIFT, 0xC0000001);
     Pump();
-    EXPECT_TRUE(sent({{kShiftUp, 0}, {kShiftUp, 0}}, {p, s}));
-
+    EXPECT_TRUE(Logged({{kShiftUp, 0}, {s + kShiftUp, 0}}));
     // Close-up mode: Escape closes the list, the closing is reported, Escape no longer is.
     combo.CloseUp(&second, kCloseUpMsg);
     Key(h, VK_SPACE, " ");
     Key(h, VK_ESCAPE);
-    EXPECT_TRUE(sent({{kCloseUp, 0, 0}}, {s}));
+    EXPECT_TRUE(Logged({{s + kCloseUp, 0, 0}}));
+    // Under the dialog manager, the host being the dialog: F3 is reported open or closed, F4 neither reported
+    // nor processed (the list stays as it is).
+    host.recorded.insert(WM_COMMAND);
+    for (bool open : {false, true}) {
+        combo.ShowDropDown(open);
+        for (UINT key : {VK_RETURN, VK_ESCAPE, VK_DOWN, VK_F3, VK_F4})
+            Key(h, key, "", host.m_hWnd);
+    }
+    const ExpectedMessage ok(WM_COMMAND, IDOK), cancel(WM_COMMAND, IDCANCEL), f3(kKey, 0, VK_F3);
+    EXPECT_TRUE(Logged({ok, cancel, {s + kKey, 0, VK_DOWN}, {kKey, 0, VK_DOWN}, {s + kKey, 0, VK_F3}, f3,
+                        {WM_COMMAND, MAKEWPARAM(50, CBN_DROPDOWN), LPARAM(h)}, ok, cancel,
+                        {WM_COMMAND, MAKEWPARAM(50, CBN_SELCHANGE), LPARAM(h)}, {s + kKey, 0, VK_F3}, f3}));
 }
 
 class DateCtrlTest : public HostFixture {
@@ -208,12 +235,11 @@ protected:
     {
         HostFixture::SetUp();
         ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 170, 34), &host, 60));
-        h = date.m_hWnd;
     }
     // A notification as the Windows picker sends it to its parent for the field "XXXX".
     template <class Notification> Notification& Send(Notification&& n)
     {
-        n.nmhdr = {h, 60, n.nmhdr.code};
+        n.nmhdr = {date.m_hWnd, 60, n.nmhdr.code};
         ::SendMessageA(host.m_hWnd, WM_NOTIFY, 60, reinterpret_cast<LPARAM>(&n));
         return n;
     }
@@ -221,8 +247,7 @@ protected:
     {
         NMDATETIMEFORMATA format = {{0, 0, DTN_FORMATA}, "XXXX"};
         date.GetTime(&format.st);
-        Send(format);
-        return format.pszDisplay != nullptr ? format.pszDisplay : "(none)";
+        return Send(format).pszDisplay != nullptr ? format.pszDisplay : "(none)";
     }
     // Keys in the year field; the picker then takes the date left in the notification.
     void YearKeys(std::initializer_list<int> keys)
@@ -235,10 +260,9 @@ protected:
     }
 
     CDateCtrlEx date;
-    HWND h = nullptr;
 };
 
-TEST_F(DateCtrlTest, YearFieldAndTypedYears)
+TEST_F(DateCtrlTest, YearFieldTypedYearsAndKeysForTheParent)
 {
     // The field's width: of the widest text, "5555" for digits, "M.55" for era years.
     date.SetType(1);
@@ -246,22 +270,26 @@ TEST_F(DateCtrlTest, YearFieldAndTypedYears)
     date.SetType(2);  // era years, which shows today again; the texts themselves are the era list's
     EXPECT_NE(Send(NMDATETIMEFORMATQUERYA{{0, 0, DTN_FORMATQUERYA}, "XXXX"}).szMax.cx, digits.cx);
     EXPECT_EQ(date.SetDateByValue(20240315), 0);
+    Pump();
+    EXPECT_TRUE(MatchesGolden("controls", "date", CaptureWindow(date.m_hWnd)));
 
     // Typed years: committed by Left, Right, the focus loss; rejected out of the range.
     host.notices = {NM_KILLFOCUS};
-    ::SetFocus(h);
+    ::SetFocus(date.m_hWnd);
     YearKeys({'2', '0', '0', '9'});
     EXPECT_EQ(YearText(), "2009");  // the typed text while typing
     EXPECT_EQ(date.GetDateByValue(), 20090315u);  // pending text counts
-    Key(h, VK_RIGHT);
+    Key(date.m_hWnd, VK_RIGHT);
     EXPECT_EQ(date.GetDateByValue(), 20090315u);
     // A fifth character starts again: "1" is no year, which the picker refuses.
     YearKeys({'2', '0', '0', '9', '1'});
     EXPECT_EQ(YearText(), "1");
-    Key(h, VK_RIGHT);
+    Key(date.m_hWnd, VK_RIGHT);
     EXPECT_EQ(date.GetDateByValue(), 20140315u);
-    // SetDateByDate ends the typing; Up and Down change the year at once.
+    // A date SetDateByDate sets ends the typing; Up and Down change the year at once.
     YearKeys({VK_NUMPAD1, '9', '9', '9'});
+    EXPECT_EQ(date.SetDateByDate(2023, 2, 29), 0);  // refused: the typing goes on
+    EXPECT_EQ(YearText(), "1999");
     EXPECT_EQ(date.SetDateByDate(2024, 2, 28), 1);
     YearKeys({VK_UP, VK_UP, VK_SUBTRACT});
     EXPECT_EQ(YearText(), "H.37");
@@ -279,43 +307,41 @@ TEST_F(DateCtrlTest, YearFieldAndTypedYears)
                                 {"2030", 20300228}, {"H22", 20100228}, {"2031", 20100228}}) {
         for (char c : typed)
             YearKeys({c});
-        Key(h, VK_LEFT);
+        Key(date.m_hWnd, VK_LEFT);
         EXPECT_EQ(date.GetDateByValue(), shown) << typed;
     }
-}
 
-TEST_F(DateCtrlTest, KeysThatReachTheParent)
-{
-    ::SetFocus(h);
+    // The keys that reach the parent.
+    ::SetFocus(date.m_hWnd);
     for (UINT key : {VK_RETURN, VK_TAB, VK_ESCAPE, VK_F5, VK_UP, VK_DOWN, VK_F10, VK_F24})
-        Key(h, key);
+        Key(date.m_hWnd, key);
     BYTE keys[256];
     ::GetKeyboardState(keys);
     keys[VK_SHIFT] = 0x80;  // Shift+Up is the picker's; F5 and Tab still go
     ::SetKeyboardState(keys);
     for (UINT key : {VK_UP, VK_F5, VK_TAB})
-        Key(h, key);
+        Key(date.m_hWnd, key);
     keys[VK_SHIFT] = 0;
     ::SetKeyboardState(keys);
     const UINT k = WM_ZR8_DATEKEY;
     EXPECT_TRUE(Logged({{k, VK_RETURN, 1}, {k, VK_TAB, 1}, {k, VK_ESCAPE, 1}, {k, VK_F5, 1}, {k, VK_UP, 1},
                         {k, VK_DOWN, 1}, {k, VK_F24, 1}, {k, VK_F5, 1}, {k, VK_TAB, 1}}));
     // Space is kept and becomes Alt+Down posted to the control itself.
-    MSG space = {h, WM_KEYDOWN, VK_SPACE, 1, 0, {0, 0}}, posted = {};
+    MSG space = {date.m_hWnd, WM_KEYDOWN, VK_SPACE, 1, 0, {0, 0}}, posted = {};
     EXPECT_TRUE(date.PreTranslateMessage(&space));
-    EXPECT_TRUE(::PeekMessageA(&posted, h, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE));
+    EXPECT_TRUE(::PeekMessageA(&posted, date.m_hWnd, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE));
     EXPECT_TRUE(posted.wParam == VK_DOWN && posted.lParam == CDateCtrlEx::kSelfPosted);
     EXPECT_FALSE(date.PreTranslateMessage(&posted));
     // With the calendar open every key is the calendar's (a hidden one, as Wine gives, is closed).
-    HWND calendar = reinterpret_cast<HWND>(::SendMessageA(h, DTM_GETMONTHCAL, 0, 0));
+    HWND calendar = reinterpret_cast<HWND>(::SendMessageA(date.m_hWnd, DTM_GETMONTHCAL, 0, 0));
     ::ShowWindow(calendar, SW_SHOWNA);
-    Key(h, VK_RETURN);
+    Key(date.m_hWnd, VK_RETURN);
     ::ShowWindow(calendar, SW_HIDE);
     // After the calendar closes the control moves to the next field; the parent hears of the closing.
     host.notices = {DTN_CLOSEUP};
     Send(NMDATETIMESTRINGA{{0, 0, DTN_CLOSEUP}});  // (only its header counts)
     EXPECT_TRUE(Logged({{WM_NOTIFY, static_cast<WPARAM>(DTN_CLOSEUP)}}));
-    EXPECT_TRUE(::PeekMessageA(&posted, h, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    EXPECT_TRUE(::PeekMessageA(&posted, date.m_hWnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
     EXPECT_TRUE(posted.wParam == VK_RIGHT && posted.lParam == CDateCtrlEx::kSelfPosted);
 }
 
