@@ -1,7 +1,7 @@
 // A frame holding a host window in which the controls live, both recording
 // into one log; input posted and handled as a framework message loop (or a
-// dialog's) does. No GDI object of the library may outlive a test. The
-// entry tests share the recorder and the IME helpers.
+// dialog's) does, or real random input. No GDI object of the library may
+// outlive a test. The entry tests share the recorder and the IME helpers.
 #pragma once
 
 #include <set>
@@ -10,6 +10,7 @@
 #include "entry/CFep.h"
 #include "support/GdiObjectCount.h"
 #include "support/MessageLog.h"
+#include "support/RandomInput.h"
 #include "support/RealInput.h"
 
 // The host's message numbers as shorts and as they arrive; the last one is negative.
@@ -39,8 +40,8 @@ inline void Key(HWND hwnd, UINT vk, const std::string& chars = "", HWND dialog =
 }
 
 // Records the messages in recorded (a right click's point as lParam), their
-// numbers plus tag, and the WM_NOTIFY codes in notices as the host's handler
-// sees them.
+// numbers plus tag, and the WM_NOTIFY codes in notices (lParam the sender's
+// id) as the host's handler sees them.
 template <class Base> class Recorder : public Base {
 public:
     MessageLog* out = nullptr;
@@ -57,8 +58,9 @@ protected:
     }
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT*) override
     {
-        if (notices.count(reinterpret_cast<NMHDR*>(lParam)->code) != 0)
-            out->Add(this->m_hWnd, WM_NOTIFY, reinterpret_cast<NMHDR*>(lParam)->code, 0);
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (notices.count(header->code) != 0)
+            out->Add(this->m_hWnd, WM_NOTIFY, header->code, header->idFrom);
         return FALSE;
     }
 };
@@ -123,9 +125,56 @@ protected:
         return same;
     }
 
+    // Real random input into target, a host call being one of calls (with a
+    // number below 1000); after every event each message logged must be
+    // well-formed and holds() true. Escape is left out: in a multi-line edit
+    // it closes the host, as the dialog it takes the host for.
+    ::testing::AssertionResult Random(const char* name, HWND target, std::vector<std::function<void(int)>> calls,
+                                      std::function<bool()> holds)
+    {
+        RandomInput input(name, target, other);
+        input.hostCall = [&](std::mt19937& random) { calls[random() % calls.size()](random() % 1000); };
+        input.keyAllowed = [](WORD vk) { return vk != VK_ESCAPE; };
+        input.invariants = [&] {
+            for (const LoggedMessage& m : log.Messages()) {
+                if (!WellFormed(m))
+                    return ::testing::AssertionFailure() << "message " << m.message << "(" << m.wParam << ", "
+                                                         << m.lParam << ")";
+            }
+            log.Clear();
+            return ::testing::AssertionResult(holds()) << "the control shows " << TextOf(target);
+        };
+        return input.Run();
+    }
+    // Listed keys (Space, F5; an edit's as key, 0 unless stopped; the combo's
+    // as 0, key, its return as 0 or 1, 0), right clicks on a control under
+    // test, the date control's keys for the parent and its notices (id 60),
+    // Ctrl+Q to the frame with the host, wheels; the rest carry (0, 0).
+    bool WellFormed(const LoggedMessage& m)
+    {
+        HWND clicked = ::ChildWindowFromPoint(host.m_hWnd, {LOWORD(m.lParam), HIWORD(m.lParam)});
+        bool listed = m.lParam == VK_SPACE || m.lParam == VK_F5, dateKey = m.wParam >= VK_F1 && m.wParam <= VK_F24;
+        switch (m.message) {
+        case kKey:
+            return m.lParam == 0 ? m.wParam <= 1 || ((m.wParam == VK_SPACE || m.wParam == VK_F5) && m.wParam != stopped)
+                                 : m.wParam == 0 && listed;
+        case kRClick:
+            return clicked != nullptr && clicked != host.m_hWnd && clicked != other;
+        case WM_ZR8_DATEKEY:
+            return (dateKey && m.wParam != VK_F10) || m.wParam == VK_RETURN || m.wParam == VK_TAB ||
+                   m.wParam == VK_ESCAPE || m.wParam == VK_UP || m.wParam == VK_DOWN;
+        case WM_ZR8_CTRLQ:
+            return m.hwnd == frame->m_hWnd && m.lParam == reinterpret_cast<LPARAM>(&host);
+        default:
+            return m.message == WM_MOUSEWHEEL ||
+                   (m.message == WM_NOTIFY ? m.lParam == 60 : m.wParam == 0 && m.lParam == 0);
+        }
+    }
+
     GdiObjectCount gdi;
     MessageLog log;
     Recorder<CFrameWnd>* frame = new Recorder<CFrameWnd>;  // deletes itself with its window
     Recorder<CWnd> host;
     HWND other = nullptr;
+    WPARAM stopped = 0;  // the key an edit under random input must not report
 };

@@ -22,6 +22,8 @@
 // guards only the frame, the size and the drop button.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ControlsHarness.h"
 #include "controls/CDateCtrlEx.h"
 #include "controls/CEditNum.h"
@@ -298,7 +300,7 @@ TEST_F(DateCtrlTest, YearFieldTypedYearsAndKeysForTheParent)
     ::SetFocus(other);
     Pump();
     EXPECT_EQ(YearText(), "H.01");  // 1989-02-28, no longer the typed text
-    EXPECT_TRUE(Logged({{WM_NOTIFY, static_cast<WPARAM>(NM_KILLFOCUS)}}));
+    EXPECT_TRUE(Logged({{WM_NOTIFY, static_cast<WPARAM>(NM_KILLFOCUS), 60}}));
     // Outside the range the year shown before typing comes back; the limits are in the range.
     COleDateTime low(2000, 1, 1, 0, 0, 0), high(2030, 12, 31, 0, 0, 0);
     ASSERT_TRUE(date.SetRange(&low, &high));
@@ -340,9 +342,111 @@ TEST_F(DateCtrlTest, YearFieldTypedYearsAndKeysForTheParent)
     // After the calendar closes the control moves to the next field; the parent hears of the closing.
     host.notices = {DTN_CLOSEUP};
     Send(NMDATETIMESTRINGA{{0, 0, DTN_CLOSEUP}});  // (only its header counts)
-    EXPECT_TRUE(Logged({{WM_NOTIFY, static_cast<WPARAM>(DTN_CLOSEUP)}}));
+    EXPECT_TRUE(Logged({{WM_NOTIFY, static_cast<WPARAM>(DTN_CLOSEUP), 60}}));
     EXPECT_TRUE(::PeekMessageA(&posted, date.m_hWnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
     EXPECT_TRUE(posted.wParam == VK_RIGHT && posted.lParam == CDateCtrlEx::kSelfPosted);
+}
+
+// Real random input with the host's calls, each control in the host window;
+// the messages are checked by HostFixture::WellFormed.
+using CEditNumRandomInput = HostFixture;
+
+// The text stays a number, each bound variable inside its range.
+TEST_F(CEditNumRandomInput, TextStaysANumberAndValuesInTheirRanges)
+{
+    HWND edit = Child(10, 10);
+    CEditNum num;
+    short keys[] = {VK_SPACE, VK_F5}, s = 0;
+    long l = 0;
+    double d = 0;
+    ASSERT_EQ(num.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 2, kShiftUpMsg, 1, kRClickMsg, kFocusMsg, 1),
+              1);
+    num.SetText(&s, -50, 500);
+    EXPECT_TRUE(Random("CEditNum", edit,
+                       {[&](int v) { num.SetText(&(s = short(v / 2 - 50)), -50, 500); },
+                        [&](int v) { num.SetText(&(l = v * 100L), 0L, 99900L); },
+                        [&](int v) { num.SetText(&(d = v / 8.0), 2, 0.0, 124.875); }, [&](int) { num.GetData(); },
+                        [&](int v) { num.EnableWindow(v % 2); }},
+                       [&] {
+                           return TextOf(edit).find_first_not_of("0123456789.-,") == std::string::npos && s >= -50 &&
+                                  s <= 500 && l >= 0 && l <= 99900 && d >= 0 && d <= 124.875;
+                       }));
+}
+
+using CEditStrRandomInput = HostFixture;
+
+// The buffer holds at most the class's limit and never half a double-byte
+// character; a stopped key is not reported; Tab is never typed.
+TEST_F(CEditStrRandomInput, BuffersKeepTheLimitAndWholeCharacters)
+{
+    CEditStr str;
+    CEditStrEx strEx;
+    short keys[] = {VK_SPACE, VK_F5};
+    char buffer[1001] = "";
+    const char kana[] = "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD\x82\xAF\x82\xB1";
+    for (CEditStr* field : {&str, static_cast<CEditStr*>(&strEx)}) {
+        // (Without ES_AUTOHSCROLL, Wine 8 reads outside the text on Delete when the text is wider than the field.)
+        DWORD style = field == &str ? ES_AUTOHSCROLL : ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+        HWND edit = Child(10, 10, WS_BORDER | style);
+        ASSERT_EQ(field == &str ? str.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 2, kShiftUpMsg,
+                                           kRClickMsg, 1, kFocusMsg, 1)
+                                : strEx.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 2, kShiftUpMsg,
+                                             kRClickMsg, 0, kFocusMsg, 0, 1),
+                  1);
+        EXPECT_TRUE(Random(field == &str ? "CEditStr" : "CEditStrEx", edit,
+                           {[&](int v) { field->LimitText(short(v % 90 - 5)); },
+                            [&](int v) { field->SetText(std::strcpy(buffer, kana + v % 10 * 2)); },
+                            [&](int) { field->GetData(); }, [&](int v) { field->EnableWindow(v % 2); },
+                            [&](int v) { field->OffStop(short(stopped = v % 2 ? VK_SPACE : 0)); },
+                            [&](int) { field->SetFocus(); }},
+                           [&] {
+                               size_t at = 0, length = std::strlen(buffer);
+                               while (at < length)
+                                   at += ::IsDBCSLeadByte(BYTE(buffer[at])) ? 2 : 1;
+                               return at == length && length <= 80 && TextOf(edit).find('\t') == std::string::npos;
+                           }));
+        ::DestroyWindow(edit);
+    }
+}
+
+using CRetComboRandomInput = HostFixture;
+
+// The selection stays inside the list.
+TEST_F(CRetComboRandomInput, SelectionStaysInTheList)
+{
+    CRetCombo combo;
+    short keys[] = {VK_SPACE, VK_F5};
+    // No scroll bar: a drag on one would wait for a button release that never comes.
+    ASSERT_EQ(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 20, 109, 219), &host, 50, kKeyMsg, keys,
+                           2, nullptr, 0, kShiftUpMsg, 0), 1);
+    EXPECT_TRUE(Random("CRetCombo", combo.m_hWnd,
+                       {[&](int) { combo.AddString("item"); }, [&](int) { combo.ResetContent(); },
+                        [&](int v) { combo.SetCurSel(v % 8 - 2); }, [&](int v) { combo.EnableWindow(v % 2); },
+                        [&](int v) { combo.CloseUp(v % 2 ? &host : nullptr, kCloseUpMsg); },
+                        [&](int v) { combo.SendMessage(WM_KEYDOWN, v % 2 ? VK_RETURN : VK_ESCAPE, 1); }},
+                       [&] { return combo.GetCurSel() >= -1 && combo.GetCurSel() < combo.GetCount(); }));
+}
+
+using CDateCtrlExRandomInput = DateCtrlTest;
+
+// The date is a real date inside the range, whatever the year typed.
+TEST_F(CDateCtrlExRandomInput, DateStaysRealAndInsideTheRange)
+{
+    COleDateTime low(1990, 1, 1, 0, 0, 0), high(2030, 12, 31, 0, 0, 0);
+    ASSERT_TRUE(date.SetRange(&low, &high));
+    host.notices = {NM_KILLFOCUS, NM_SETFOCUS, DTN_DATETIMECHANGE, DTN_DROPDOWN, DTN_CLOSEUP};
+    EXPECT_TRUE(Random("CDateCtrlEx", date.m_hWnd,
+                       {[&](int v) { date.SetDateByValue(20000000 + v * 7919 % 310000); },
+                        [&](int v) { date.SetDateByDate(2000 + v % 35, v % 14, v % 33); },
+                        [&](int v) { date.SetRange(&(low = COleDateTime(1980 + v % 20, 1, 1, 0, 0, 0)), &high); },
+                        [&](int v) { date.SetType(v % 3); }, [&](int v) { date.EnableWindow(v % 2); },
+                        [&](int v) { YearKeys({"0123456789HST.\x26\x28\x6B\x6D"[v % 18]}); }},
+                       [&] {
+                           unsigned long ymd = date.GetDateByValue();
+                           COleDateTime shown(ymd / 10000, ymd / 100 % 100, ymd % 100, 0, 0, 0);
+                           return shown.GetStatus() == COleDateTime::valid && shown.m_dt >= low.m_dt &&
+                                  shown.m_dt <= high.m_dt;
+                       }));
 }
 
 } // namespace
