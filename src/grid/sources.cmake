@@ -15,4 +15,3 @@ list(APPEND WLIB_PORTABLE_SOURCES
 list(APPEND WLIB_WINDOWS_SOURCES
     grid/CInterMtrx.cpp
     grid/CMtrxLst.cpp)
-list(APPEND ZR8_PRIVATE_HEADERS grid/GridDlgCode.h)
