@@ -82,7 +82,10 @@ void CheckInvariants(const CMtrxModel& m)
     }
 }
 
-const unsigned kKeys[] = {0x0D, 0x10, 0x11, 0x20, 0x21, 0x22, 0x26, 0x28, 0x41, 0x51, 0x71, 0x09};
+using M = CMtrxModel;
+// The keys the model acts on, a letter and Tab.
+const unsigned kKeys[] = {M::kKeyEnter, M::kKeyShift, M::kKeyCtrl, M::kKeySpace, M::kKeyPageUp, M::kKeyPageDown,
+                          M::kKeyUp, M::kKeyDown, 'A', M::kKeyQ, M::kKeyF2, '\t'};
 unsigned Key(int a)
 {
     return kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])];

@@ -19,6 +19,7 @@
 #include "frame/InitWinLibDLL.h"
 #include "grid/CMtrxLayout.h"
 #include "grid/CMtrxModel.h"
+#include "grid/CMtrxSelection.h"
 #include "grid/GdiLayout.h"
 #include "grid/MtrxRecords.h"
 #include "grid/TermBarLayout.h"

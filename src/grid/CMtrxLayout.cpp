@@ -308,7 +308,7 @@ bool CMtrxLayout::FooterCellBox(const MTRX_FOOTCELL& cell, MtrxBox* box) const
     last = std::min(last, shown_[line] - 1);
     if (first < 0 || first > last)
         return false;
-    int band = charHeight_ + 2;
+    int band = charHeight_ + kBandPadding;
     box->top = footer_.top + 1 + cell.nRow * band;
     box->bottom = box->top + band;
     box->left = positions_[line][first] - 1;

@@ -6,16 +6,9 @@
 
 namespace {
 
-const unsigned kKeySpace = 0x20;
-const unsigned kKeyEnter = 0x0D;
-const unsigned kKeyShift = 0x10;
-const unsigned kKeyCtrl = 0x11;
-const unsigned kKeyPageUp = 0x21;
-const unsigned kKeyPageDown = 0x22;
-const unsigned kKeyUp = 0x26;
-const unsigned kKeyDown = 0x28;
-const unsigned kKeyQ = 0x51;
-const unsigned kKeyF2 = 0x71;
+// A thumb track taken as a thumb position (thumb tracking on): the view
+// moves, but the more-data message stops it as it stops a track.
+const unsigned kThumbTrackMoving = CMtrxModel::kThumbPosition + 100;
 
 // Row of a y coordinate, rounding toward minus infinity (above the window
 // is a negative row, not row 0).
@@ -26,7 +19,7 @@ long RowOf(int y, int rowHeight)
 
 } // namespace
 
-CMtrxModel::CMtrxModel(CMtrxModelSink* sink) : sink_(sink)
+CMtrxModel::CMtrxModel(CMtrxModelSink* sink) : sink_(sink), selection_(*this, sink)
 {
     for (int line = 0; line < kMaxLines; ++line) {
         positions_[line].assign(kMaxColumns, 0);
@@ -65,7 +58,7 @@ void CMtrxModel::Init(const MtrxInitArgs& args)
     moreDataMsg_ = args.moreDataMsg;
     shiftUpMsg_ = args.shiftUpMsg;
     current_ = 0;
-    rowHeight_ = static_cast<short>(std::clamp(args.charHeight + 6, 6, 8000) * lines_);
+    rowHeight_ = static_cast<short>(std::clamp(args.charHeight + kRowPadding, kRowPadding, 8000) * lines_);
     selectButtonWidth_ = static_cast<short>(std::clamp(2 * args.aveCharWidth, 0, 8000));
     if (args.clientWidth > 0 && args.clientHeight > 0) {
         areaRight_ = args.clientWidth;
@@ -76,7 +69,7 @@ void CMtrxModel::Init(const MtrxInitArgs& args)
         SetScrollBar();
         sink_->InvalidateAll(false);
     }
-    selectMode_ = 0;
+    selection_.SetOff();
 }
 
 void CMtrxModel::SetLineTextCount(int line, short count)
@@ -116,23 +109,6 @@ void CMtrxModel::SetHScroll(short nFrozen)
     hscroll_ = 1;
     frozen_ = nFrozen;
     firstScrolled_ = nFrozen;
-}
-
-void CMtrxModel::InitSelect(short nCapacity, long* list, int addedMsg, int emptiedMsg)
-{
-    selectMode_ = 1;
-    selectCapacity_ = list != nullptr ? std::max<short>(nCapacity, 0) : 0;
-    selectList_ = list;
-    std::fill(list, list + selectCapacity_, -1L);
-    addedMsg_ = addedMsg;
-    emptiedMsg_ = emptiedMsg;
-    selectMarks_.assign(selectCapacity_, 0);
-    pending_.assign(selectCapacity_, -1L);
-    pendingMarks_.assign(selectCapacity_, 0);
-    pendingCapacity_ = 0;
-    anchor_ = rangeEnd_ = -1;
-    marking_ = false;
-    ctrl_ = false;
 }
 
 void CMtrxModel::InitialPosition()
@@ -199,7 +175,7 @@ void CMtrxModel::VScroll(unsigned code, unsigned long pos)
     long oldTop = top_;
     long visible = visibleRows_;
     if (code == kThumbTrack && thumbTrack_)
-        code = kThumbPosition + 100;  // as a thumb position, but it stops like a track
+        code = kThumbTrackMoving;
     switch (code) {
     case kLineUp:
         if (top_ > 0) {
@@ -236,7 +212,7 @@ void CMtrxModel::VScroll(unsigned code, unsigned long pos)
         }
         break;
     case kThumbPosition:
-    case kThumbPosition + 100:
+    case kThumbTrackMoving:
         // Compared without wrapping: a huge position is never taken.
         if (static_cast<unsigned long long>(pos) + static_cast<unsigned long long>(visible) - 1 >
             static_cast<unsigned long long>(count_))
@@ -285,36 +261,47 @@ void CMtrxModel::MoveCursor(long oldIndex, long newIndex)
         SendIf(selMsg_, 0, oldIndex);
 }
 
+// The view anew from row top, painted whole.
+void CMtrxModel::ShowRows(long top)
+{
+    top_ = top;
+    bottom_ = top_ + visibleRows_ - 1;
+    ApplyScrollPos();
+    sink_->InvalidateAll(true);
+}
+
+// Up or Down with the cursor outside the view: the view comes back with the
+// new cursor row on its top row (from above) or its second-to-last row.
+void CMtrxModel::JumpCursor(long index)
+{
+    long previous = current_;
+    current_ = index;
+    if (selMsg_ != 0)
+        sink_->PostOwner(selMsg_, 0, previous);
+    ShowRows(index < top_ ? index : index - visibleRows_ + 2);
+}
+
+// Up on the top row, Down near the bottom: one row scrolls with the cursor.
+void CMtrxModel::ScrollCursor(long index, unsigned code)
+{
+    long previous = current_;
+    current_ = index;
+    VScroll(code, 0);
+    if (IsVisible(previous))
+        sink_->EraseCursor(previous);
+    DrawCursorIfShown(current_);
+}
+
 bool CMtrxModel::RowUp()
 {
     if (current_ <= 0)
         return false;
-    long previous = current_;
-    if (current_ < top_) {
-        --current_;
-        if (selMsg_ != 0)
-            sink_->PostOwner(selMsg_, 0, previous);
-        top_ = current_;
-        bottom_ = top_ + visibleRows_ - 1;
-        ApplyScrollPos();
-        sink_->InvalidateAll(true);
-    } else if (current_ > bottom_) {
-        --current_;
-        if (selMsg_ != 0)
-            sink_->PostOwner(selMsg_, 0, previous);
-        bottom_ = current_ + 1;
-        top_ = current_ - visibleRows_ + 2;
-        ApplyScrollPos();
-        sink_->InvalidateAll(true);
-    } else if (current_ == top_) {
-        --current_;
-        VScroll(kLineUp, 0);
-        if (IsVisible(previous))
-            sink_->EraseCursor(previous);
-        DrawCursorIfShown(current_);
-    } else {
+    if (current_ < top_ || current_ > bottom_)
+        JumpCursor(current_ - 1);
+    else if (current_ == top_)
+        ScrollCursor(current_ - 1, kLineUp);
+    else
         MoveCursor(current_, current_ - 1);
-    }
     return true;
 }
 
@@ -322,32 +309,12 @@ bool CMtrxModel::RowDown()
 {
     if (current_ >= count_ - 1)
         return false;
-    long previous = current_;
-    if (current_ < top_ - 1) {
-        ++current_;
-        if (selMsg_ != 0)
-            sink_->PostOwner(selMsg_, 0, previous);
-        top_ = current_;
-        bottom_ = top_ + visibleRows_ - 1;
-        ApplyScrollPos();
-        sink_->InvalidateAll(true);
-    } else if (current_ > bottom_) {
-        ++current_;
-        if (selMsg_ != 0)
-            sink_->PostOwner(selMsg_, 0, previous);
-        bottom_ = current_ + 1;
-        top_ = current_ - visibleRows_ + 2;
-        ApplyScrollPos();
-        sink_->InvalidateAll(true);
-    } else if (current_ == bottom_ || current_ == bottom_ - 1) {
-        ++current_;
-        VScroll(kLineDown, 0);
-        if (IsVisible(previous))
-            sink_->EraseCursor(previous);
-        DrawCursorIfShown(current_);
-    } else {
+    if (current_ < top_ - 1 || current_ > bottom_)
+        JumpCursor(current_ + 1);
+    else if (current_ == bottom_ || current_ == bottom_ - 1)
+        ScrollCursor(current_ + 1, kLineDown);
+    else
         MoveCursor(current_, current_ + 1);
-    }
     return true;
 }
 
@@ -378,21 +345,14 @@ void CMtrxModel::SetCurSel(long index, int notify, short toTop, int show)
     if (notify == 0)
         selMsg_ = 0;
     long previous = current_;
+    bool onTopRow = index < top_ || (toTop == 1 && index != top_);
     if (show == 0 && !IsVisible(index)) {
         current_ = index;
         MoveCursor(previous, index);
-    } else if (index < top_ || (toTop == 1 && index != top_)) {
-        current_ = top_ = index;
-        bottom_ = top_ + visibleRows_ - 1;
-        ApplyScrollPos();
-        sink_->InvalidateAll(true);
-        MoveCursor(previous, index);
-    } else if (index > bottom_) {
+    } else if (onTopRow || index > bottom_) {
+        // Shown on the top row, or from below on the second-to-last row.
         current_ = index;
-        top_ = index - visibleRows_ + 2;
-        bottom_ = index + 1;
-        ApplyScrollPos();
-        sink_->InvalidateAll(true);
+        ShowRows(onTopRow ? index : index - visibleRows_ + 2);
         MoveCursor(previous, index);
     } else if (index == bottom_) {
         unsigned keep = selMsg_;
@@ -409,16 +369,22 @@ void CMtrxModel::SetCurSel(long index, int notify, short toTop, int show)
 // ---------------------------------------------------------------------------
 // Data changes
 
+// Rows from index to the end of the view are painted anew.
+void CMtrxModel::RepaintFrom(long index)
+{
+    if (index > bottom_)
+        return;
+    int from = index < top_ ? 0 : static_cast<int>((index - top_) * rowHeight_);
+    sink_->InvalidateBand(0, from, areaRight_, visibleRows_ * rowHeight_);
+}
+
 void CMtrxModel::AddData(long index)
 {
     if (count_ >= kMaxCount)
         return;
     ++count_;
     SetScrollBar();
-    if (index <= bottom_) {
-        int from = index < top_ ? 0 : static_cast<int>((index - top_) * rowHeight_);
-        sink_->InvalidateBand(0, from, areaRight_, visibleRows_ * rowHeight_);
-    }
+    RepaintFrom(index);
 }
 
 void CMtrxModel::DeleteData(long index)
@@ -427,10 +393,7 @@ void CMtrxModel::DeleteData(long index)
         return;
     --count_;
     SetScrollBar();
-    if (index <= bottom_) {
-        int from = index < top_ ? 0 : static_cast<int>((index - top_) * rowHeight_);
-        sink_->InvalidateBand(0, from, areaRight_, visibleRows_ * rowHeight_);
-    }
+    RepaintFrom(index);
 }
 
 void CMtrxModel::UpdateDraw(long index)
@@ -492,7 +455,7 @@ int CMtrxModel::CellHit(int x, int y) const
             break;
         }
     }
-    return line * 100 + column;
+    return line * kCellLineStep + column;
 }
 
 // ---------------------------------------------------------------------------
@@ -506,44 +469,43 @@ void CMtrxModel::SendMoreDataIfAtEnd()
 
 void CMtrxModel::KeyDown(unsigned key)
 {
-    if (selectMode_ && key == kKeySpace) {
-        ToggleMark();
+    if (selection_.On() && key == kKeySpace) {
+        selection_.ToggleMark();
+        return;
+    }
+    bool down = key == kKeyPageDown || key == kKeyDown;
+    if (keyThrough_ == 1 && (down || key == kKeyEnter || key == kKeyPageUp || key == kKeyUp)) {
+        sink_->SendOwner(keyMsg_, key, 0);
+        if (down)
+            SendMoreDataIfAtEnd();
         return;
     }
     switch (key) {
     case kKeyEnter:
-        if (keyThrough_ == 1)
-            sink_->SendOwner(keyMsg_, key, 0);
-        else
-            sink_->SendOwner(enterMsg_, 0, current_);
+        sink_->SendOwner(enterMsg_, 0, current_);
         return;
     case kKeyCtrl:
-        ctrl_ = true;
+        selection_.SetCtrl(true);
         return;
     case kKeyPageUp:
+        PagePrev();
+        return;
     case kKeyUp:
-        if (keyThrough_ == 1)
-            sink_->SendOwner(keyMsg_, key, 0);
-        else if (key == kKeyPageUp)
-            PagePrev();
-        else
-            RowUp();
+        RowUp();
         return;
     case kKeyPageDown:
+        PageNext();
+        SendMoreDataIfAtEnd();
+        return;
     case kKeyDown:
-        if (keyThrough_ == 1)
-            sink_->SendOwner(keyMsg_, key, 0);
-        else if (key == kKeyPageDown)
-            PageNext();
-        else
-            RowDown();
+        RowDown();
         SendMoreDataIfAtEnd();
         return;
     default:
         break;
     }
-    if (ctrl_) {
-        ctrl_ = false;
+    if (selection_.Ctrl()) {
+        selection_.SetCtrl(false);
         if (key == kKeyQ || key == kKeyF2) {
             sink_->SendCtrlQ();
             return;
@@ -555,7 +517,7 @@ void CMtrxModel::KeyDown(unsigned key)
 void CMtrxModel::KeyUp(unsigned key)
 {
     if (key == kKeyCtrl)
-        ctrl_ = false;
+        selection_.SetCtrl(false);
     else if (key == kKeyShift)
         SendIf(shiftUpMsg_, 0, 0);
 }
@@ -597,11 +559,11 @@ void CMtrxModel::LButtonDown(int x, int y)
     long row = ClickedRow(y);
     if (row < 0)
         return;
-    if (selectMode_ && !MarkOnClick(x, top_ + row))
+    if (selection_.On() && !selection_.MarkOnClick(x, top_ + row))
         return;
     bool wasCurrent = current_ == top_ + row;
     MoveCursorToClicked(row);
-    if (selectMode_ && x > selectButtonWidth_ && wasCurrent)
+    if (selection_.On() && x > selectButtonWidth_ && wasCurrent)
         DrawCursorIfShown(current_);
     if (cellMsg_ != 0) {
         sink_->SendOwner(cellMsg_, static_cast<uintptr_t>(CellHit(x, y)), current_);
@@ -621,77 +583,80 @@ void CMtrxModel::LButtonDblClk(int x, int y)
     sink_->SendOwner(enterMsg_, 1, current_);
 }
 
+// One step of auto-scrolling: the view moves a row, the cursor goes with
+// its edge and a dragged range grows to it. False at the end of the data.
+bool CMtrxModel::AutoScrollStep(short direction)
+{
+    if (direction == kAutoScrollUp) {
+        if (top_ == 0)
+            return false;
+        selection_.ExtendRange(top_ - 1);
+        VScroll(kLineUp, 0);
+        MoveCursor(current_, top_);
+        selection_.RefreshMark(top_, 1);
+    } else {
+        if (bottom_ - 1 >= count_ - 1)
+            return false;
+        selection_.ExtendRange(bottom_ + 1);
+        VScroll(kLineDown, 0);
+        MoveCursor(current_, bottom_ - 1);
+        selection_.RefreshMark(bottom_ - 1, 1);
+    }
+    return true;
+}
+
+void CMtrxModel::StopAutoScroll()
+{
+    if (autoScroll_ != kAutoScrollOff) {
+        sink_->SetAutoScrollTimer(false);
+        autoScroll_ = kAutoScrollOff;
+    }
+}
+
+void CMtrxModel::EndDrag()
+{
+    dragging_ = false;
+    sink_->SetCapture(false);
+}
+
 void CMtrxModel::MouseMove(int /*x*/, int y, bool leftDown)
 {
     if (!dragging_)
         return;
     if (!leftDown) {
-        dragging_ = false;
-        sink_->SetCapture(false);
+        EndDrag();
         return;
     }
     long row = RowOf(y, rowHeight_);
-    if (row < 0) {
-        if (autoScroll_ != 1 && top_ != 0) {
-            ExtendRange(top_ - 1);
-            VScroll(kLineUp, 0);
-            MoveCursor(current_, top_);
-            RefreshMark(top_, 1);
-            autoScroll_ = 1;
+    // Above the window or on the partly visible last row: scroll that way.
+    short direction = row < 0 ? kAutoScrollUp : row >= visibleRows_ - 1 ? kAutoScrollDown : kAutoScrollOff;
+    if (direction != kAutoScrollOff) {
+        if (autoScroll_ != direction && AutoScrollStep(direction)) {
+            autoScroll_ = direction;
             sink_->SetAutoScrollTimer(true);
         }
-    } else if (row >= visibleRows_ - 1) {
-        if (autoScroll_ != 2 && !(bottom_ - 1 >= count_ - 1)) {
-            ExtendRange(bottom_ + 1);
-            VScroll(kLineDown, 0);
-            MoveCursor(current_, bottom_ - 1);
-            RefreshMark(bottom_ - 1, 1);
-            autoScroll_ = 2;
-            sink_->SetAutoScrollTimer(true);
-        }
-    } else {
-        if (autoScroll_ != 0) {
-            sink_->SetAutoScrollTimer(false);
-            autoScroll_ = 0;
-        }
-        if (top_ + row < count_) {
-            ExtendRange(top_ + row);
-            MoveCursor(current_, top_ + row);
-        }
+        return;
+    }
+    StopAutoScroll();
+    if (top_ + row < count_) {
+        selection_.ExtendRange(top_ + row);
+        MoveCursor(current_, top_ + row);
     }
 }
 
 void CMtrxModel::Timer()
 {
-    if (autoScroll_ == 1) {
-        if (top_ != 0) {
-            ExtendRange(top_ - 1);
-            VScroll(kLineUp, 0);
-            MoveCursor(current_, top_);
-            RefreshMark(top_, 1);
-        }
-    } else if (autoScroll_ == 2) {
-        if (!(bottom_ - 1 >= count_ - 1)) {
-            ExtendRange(bottom_ + 1);
-            VScroll(kLineDown, 0);
-            MoveCursor(current_, bottom_ - 1);
-            RefreshMark(bottom_ - 1, 1);
-        }
-    }
+    if (autoScroll_ != kAutoScrollOff)
+        AutoScrollStep(autoScroll_);
     ApplyScrollPos();
 }
 
 void CMtrxModel::LButtonUp()
 {
-    if (autoScroll_ != 0) {
-        sink_->SetAutoScrollTimer(false);
-        autoScroll_ = 0;
-    }
-    CommitPending();
-    if (dragging_) {
-        dragging_ = false;
-        sink_->SetCapture(false);
-    }
+    StopAutoScroll();
+    selection_.CommitPending();
+    if (dragging_)
+        EndDrag();
 }
 
 // ---------------------------------------------------------------------------
@@ -700,10 +665,7 @@ void CMtrxModel::LButtonUp()
 void CMtrxModel::SetFocus(bool notify)
 {
     dragging_ = false;
-    if (autoScroll_ != 0) {
-        sink_->SetAutoScrollTimer(false);
-        autoScroll_ = 0;
-    }
+    StopAutoScroll();
     if (notify)
         SendIf(focusMsg_, 0, 0);
     if (focusCursor_) {
@@ -714,10 +676,7 @@ void CMtrxModel::SetFocus(bool notify)
 
 void CMtrxModel::KillFocus()
 {
-    if (autoScroll_ != 0) {
-        sink_->SetAutoScrollTimer(false);
-        autoScroll_ = 0;
-    }
+    StopAutoScroll();
     if (focusCursor_) {
         if (IsVisible(current_))
             sink_->EraseCursor(current_);
@@ -728,257 +687,22 @@ void CMtrxModel::KillFocus()
 // ---------------------------------------------------------------------------
 // Select mode
 
-int CMtrxModel::FindSelected(long index) const
+void CMtrxModel::InitSelect(short nCapacity, long* list, int addedMsg, int emptiedMsg)
 {
-    for (int slot = 0; slot < selectCapacity_ && selectList_[slot] != -1; ++slot) {
-        if (selectList_[slot] == index)
-            return slot;
-    }
-    return -1;
-}
-
-int CMtrxModel::FindSelectedAny(long index) const
-{
-    for (int slot = 0; slot < selectCapacity_; ++slot) {
-        if (selectList_[slot] == index)
-            return slot;
-    }
-    return -1;
-}
-
-int CMtrxModel::FindPending(long index) const
-{
-    for (size_t slot = 0; slot < pending_.size(); ++slot) {
-        if (pending_[slot] == index)
-            return static_cast<int>(slot);
-    }
-    return -1;
-}
-
-int CMtrxModel::FirstEmptySelected() const
-{
-    for (int slot = 0; slot < selectCapacity_; ++slot) {
-        if (selectList_[slot] == -1)
-            return slot;
-    }
-    return -1;
+    selection_.Init(nCapacity, list, addedMsg, emptiedMsg);
 }
 
 bool CMtrxModel::IsMarked(long index) const
 {
-    return selectMode_ && index >= 0 && (FindSelectedAny(index) >= 0 || FindPending(index) >= 0);
+    return selection_.IsMarked(index);
 }
 
 bool CMtrxModel::IsShownInverted(long index) const
 {
-    if (!selectMode_ || index < 0)
-        return false;
-    int slot = FindSelectedAny(index);
-    if (slot >= 0)
-        return selectMarks_[slot] != 0;
-    slot = FindPending(index);
-    return slot >= 0 && pendingMarks_[slot] != 0;
+    return selection_.IsShownInverted(index);
 }
 
 void CMtrxModel::RefreshMark(long index, int state)
 {
-    if (!selectMode_ || index < 0)
-        return;
-    int selected = FindSelectedAny(index);
-    int pending = FindPending(index);
-    if (selected < 0 && pending < 0)
-        return;
-    unsigned char flag = static_cast<unsigned char>(state != 0);
-    if (IsVisible(index)) {
-        unsigned char shown = selected >= 0 ? selectMarks_[selected] : pendingMarks_[pending];
-        if (shown == flag)
-            return;
-        sink_->InvertRow(index - top_);
-    } else {
-        flag = 0;
-    }
-    if (selected >= 0)
-        selectMarks_[selected] = flag;
-    if (pending >= 0)
-        pendingMarks_[pending] = flag;
-}
-
-// Removes one entry of the selection list: later entries move up one place
-// with their mark flags, and the last slot becomes empty.
-void CMtrxModel::RemoveSelected(int slot)
-{
-    RefreshMark(selectList_[slot], 0);
-    for (int next = slot; next + 1 < selectCapacity_; ++next) {
-        selectList_[next] = selectList_[next + 1];
-        selectMarks_[next] = selectMarks_[next + 1];
-    }
-    selectList_[selectCapacity_ - 1] = -1;
-    selectMarks_[selectCapacity_ - 1] = 0;
-    if (selectList_[0] == -1) {
-        marking_ = false;
-        SendIf(emptiedMsg_, 0, 0);
-    }
-}
-
-void CMtrxModel::ToggleMark()
-{
-    if (count_ == 0)
-        return;
-    int slot = FindSelected(current_);
-    if (slot >= 0) {
-        RemoveSelected(slot);
-        return;
-    }
-    int empty = FirstEmptySelected();
-    if (empty < 0)
-        return;
-    if (IsVisible(current_))
-        sink_->EraseCursor(current_);
-    selectList_[empty] = current_;
-    selectMarks_[empty] = 0;
-    marking_ = true;
-    RefreshMark(current_, 1);
-    SendIf(addedMsg_, 0, 0);
-}
-
-void CMtrxModel::ClearMarks()
-{
-    for (int slot = 0; slot < selectCapacity_; ++slot) {
-        if (selectList_[slot] != -1)
-            RefreshMark(selectList_[slot], 0);
-    }
-    for (long row : pending_) {
-        if (row != -1)
-            RefreshMark(row, 0);
-    }
-    std::fill(selectList_, selectList_ + selectCapacity_, -1L);
-    std::fill(selectMarks_.begin(), selectMarks_.end(), 0);
-    std::fill(pending_.begin(), pending_.end(), -1L);
-    std::fill(pendingMarks_.begin(), pendingMarks_.end(), 0);
-    anchor_ = rangeEnd_ = -1;
-    marking_ = false;
-    SendIf(emptiedMsg_, 0, 0);
-}
-
-bool CMtrxModel::MarkOnClick(int x, long row)
-{
-    bool inButton = x <= selectButtonWidth_;
-    if (marking_ && (!inButton || !ctrl_))
-        ClearMarks();
-    if (!inButton)
-        return true;
-    int slot = FindSelected(row);
-    if (slot >= 0) {
-        RemoveSelected(slot);
-        return false;
-    }
-    if (FirstEmptySelected() < 0)
-        return false;
-    if (row == current_)
-        sink_->EraseCursor(row);
-    pendingCapacity_ = 0;
-    for (int s = 0; s < selectCapacity_; ++s) {
-        if (selectList_[s] == -1)
-            ++pendingCapacity_;
-    }
-    std::fill(pending_.begin(), pending_.end(), -1L);
-    std::fill(pendingMarks_.begin(), pendingMarks_.end(), 0);
-    marking_ = true;
-    anchor_ = rangeEnd_ = row;
-    pending_[0] = row;
-    RefreshMark(row, 1);
-    return true;
-}
-
-void CMtrxModel::ExtendRange(long target)
-{
-    if (!selectMode_ || !marking_ || anchor_ < 0 || count_ == 0)
-        return;
-    target = std::clamp(target, 0L, count_ - 1);
-    if (target == rangeEnd_)
-        return;
-    long anchor = anchor_;
-    long end = rangeEnd_;
-    bool between = (end > anchor && target >= anchor && target < end) ||
-                   (end < anchor && target <= anchor && target > end);
-    bool otherSide = (end > anchor && target < anchor) || (end < anchor && target > anchor);
-    if (between || otherSide) {
-        // Pending rows from the old end back toward the target, never the anchor.
-        long low, high;
-        if (end > anchor) {
-            low = between ? target + 1 : anchor + 1;
-            high = end;
-        } else {
-            low = end;
-            high = between ? target - 1 : anchor - 1;
-        }
-        for (size_t slot = 0; slot < pending_.size(); ++slot) {
-            long row = pending_[slot];
-            if (row != -1 && row != anchor && row >= low && row <= high) {
-                RefreshMark(row, 0);
-                pending_[slot] = -1;
-                pendingMarks_[slot] = 0;
-            }
-        }
-        if (between) {
-            rangeEnd_ = target;
-            return;
-        }
-    }
-    int usable = std::min<int>(pendingCapacity_, static_cast<int>(pending_.size()));
-    int free = 0;
-    for (int slot = 0; slot < usable; ++slot) {
-        if (pending_[slot] == -1)
-            ++free;
-    }
-    if (free == 0)
-        return;
-    rangeEnd_ = target;
-    // Rows already in either list, for quick membership tests.
-    std::vector<long> listed;
-    for (int slot = 0; slot < selectCapacity_; ++slot) {
-        if (selectList_[slot] != -1)
-            listed.push_back(selectList_[slot]);
-    }
-    for (long row : pending_) {
-        if (row != -1)
-            listed.push_back(row);
-    }
-    std::sort(listed.begin(), listed.end());
-    long step = target < anchor ? -1 : 1;
-    int slot = 0;
-    for (long row = anchor + step; free > 0 && row != target + step; row += step) {
-        if (std::binary_search(listed.begin(), listed.end(), row))
-            continue;
-        while (pending_[slot] != -1)
-            ++slot;
-        pending_[slot] = row;
-        pendingMarks_[slot] = 0;
-        --free;
-    }
-    for (long row : pending_) {
-        if (row != -1)
-            RefreshMark(row, 1);
-    }
-}
-
-void CMtrxModel::CommitPending()
-{
-    if (!selectMode_)
-        return;
-    for (size_t slot = 0; slot < pending_.size(); ++slot) {
-        long row = pending_[slot];
-        if (row == -1)
-            continue;
-        int empty = FirstEmptySelected();
-        if (empty < 0 || row >= count_ || FindSelectedAny(row) >= 0)
-            continue;
-        selectList_[empty] = row;
-        selectMarks_[empty] = pendingMarks_[slot];
-        SendIf(addedMsg_, 0, 0);
-    }
-    std::fill(pending_.begin(), pending_.end(), -1L);
-    std::fill(pendingMarks_.begin(), pendingMarks_.end(), 0);
-    pendingCapacity_ = 0;
-    anchor_ = rangeEnd_ = -1;
+    selection_.RefreshMark(index, state);
 }

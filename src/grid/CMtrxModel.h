@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "frame/WinLibApi.h"
+#include "grid/CMtrxSelection.h"
 
 // What the model asks of its window.
 class ZR8WLIB_API CMtrxModelSink {
@@ -79,8 +80,19 @@ public:
     // overflows a 32-bit long.
     static constexpr long kMaxCount = 0x7FFF0000L;
 
-    // Scroll codes (the SB_ values) and key codes the model acts on.
+    // Pixels each line of a row adds to the font's character height.
+    static constexpr int kRowPadding = 6;
+    // CellHit: line x kCellLineStep + column.
+    static constexpr int kCellLineStep = 100;
+
+    // Scroll codes (the SB_ values) and key codes (the VK_ values) the model acts on.
     enum ScrollCode { kLineUp = 0, kLineDown = 1, kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kThumbTrack = 5 };
+    enum KeyCode : unsigned {
+        kKeyEnter = 0x0D, kKeyShift = 0x10, kKeyCtrl = 0x11, kKeySpace = 0x20, kKeyPageUp = 0x21, kKeyPageDown = 0x22,
+        kKeyUp = 0x26, kKeyDown = 0x28, kKeyQ = 0x51, kKeyF2 = 0x71
+    };
+    // AutoScroll(): the direction of auto-scrolling while dragging.
+    enum AutoScrollState : short { kAutoScrollOff = 0, kAutoScrollUp = 1, kAutoScrollDown = 2 };
 
     explicit CMtrxModel(CMtrxModelSink* sink);
     CMtrxModel(const CMtrxModel&) = delete;
@@ -127,7 +139,7 @@ public:
     // Inner rectangle of a cell of the current row; false when not available,
     // and also when the column would lie outside the 512 column positions.
     bool GetRowLineRect(short nLine, short nColumn, int* left, int* top, int* right, int* bottom) const;
-    // line x 100 + column of the cell under (x, y).
+    // line x kCellLineStep + column of the cell under (x, y).
     int CellHit(int x, int y) const;
 
     // State for painting and for tests
@@ -141,9 +153,9 @@ public:
     int LineHeight() const { return lines_ > 0 ? rowHeight_ / lines_ : rowHeight_; }
     int AreaRight() const { return areaRight_; }
     short SelectButtonWidth() const { return selectButtonWidth_; }
-    bool SelectMode() const { return selectMode_ != 0; }
-    bool Marking() const { return marking_; }
-    bool CtrlFlag() const { return ctrl_; }
+    bool SelectMode() const { return selection_.On(); }
+    bool Marking() const { return selection_.Marking(); }
+    bool CtrlFlag() const { return selection_.Ctrl(); }
     bool Dragging() const { return dragging_; }
     short AutoScroll() const { return autoScroll_; }
     bool HScrollOn() const { return hscroll_ != 0; }
@@ -162,12 +174,12 @@ public:
     short PositionCount(int line) const { return line >= 0 && line < kMaxLines ? positionCounts_[line] : 0; }
     const short* Positions(int line) const { return positions_[line].data(); }
     const short* Alignments(int line) const { return alignments_[line].data(); }
-    short SelectCapacity() const { return selectCapacity_; }
-    const long* SelectList() const { return selectList_; }
-    const std::vector<long>& Pending() const { return pending_; }
-    short PendingCapacity() const { return pendingCapacity_; }
-    long Anchor() const { return anchor_; }
-    long RangeEnd() const { return rangeEnd_; }
+    short SelectCapacity() const { return selection_.Capacity(); }
+    const long* SelectList() const { return selection_.List(); }
+    const std::vector<long>& Pending() const { return selection_.Pending(); }
+    short PendingCapacity() const { return selection_.PendingCapacity(); }
+    long Anchor() const { return selection_.Anchor(); }
+    long RangeEnd() const { return selection_.RangeEnd(); }
     bool IsVisible(long index) const { return index >= top_ && index <= bottom_; }
     // In the selection list or the pending list (select mode only).
     bool IsMarked(long index) const;
@@ -175,7 +187,7 @@ public:
     bool IsShownInverted(long index) const;
     // Whether the cursor frame belongs on screen now (focus-cursor rule).
     bool CursorShown() const { return !focusCursor_ || hasFocus_; }
-    // Mark display of a row: 0 plain, 1 inverted (Part of painting).
+    // Mark display of a row: 0 plain, 1 inverted (painting restores it).
     void RefreshMark(long index, int state);
 
 private:
@@ -189,18 +201,13 @@ private:
     void DrawCursorIfShown(long index);
     void PageMove(bool down);
     void SendMoreDataIfAtEnd();
-
-    // Selection
-    int FindSelected(long index) const;    // up to the first empty slot; -1 when absent
-    int FindSelectedAny(long index) const; // every slot
-    int FindPending(long index) const;
-    int FirstEmptySelected() const;
-    void ToggleMark();
-    void RemoveSelected(int slot);
-    bool MarkOnClick(int x, long row);
-    void ClearMarks();
-    void ExtendRange(long target);
-    void CommitPending();
+    void ShowRows(long top);
+    void JumpCursor(long index);
+    void ScrollCursor(long index, unsigned code);
+    void RepaintFrom(long index);
+    bool AutoScrollStep(short direction);
+    void StopAutoScroll();
+    void EndDrag();
 
     CMtrxModelSink* sink_;
 
@@ -224,21 +231,9 @@ private:
     std::vector<short> alignments_[kMaxLines];
     bool sized_ = false;
     bool dragging_ = false;
-    short autoScroll_ = 0;
-    short selectMode_ = 0;
-    short selectCapacity_ = 0;
-    long* selectList_ = nullptr;
-    std::vector<unsigned char> selectMarks_;
-    std::vector<long> pending_;
-    std::vector<unsigned char> pendingMarks_;
-    short pendingCapacity_ = 0;
-    int addedMsg_ = 0;
-    int emptiedMsg_ = 0;
+    short autoScroll_ = kAutoScrollOff;
+    CMtrxSelection selection_;
     short selectButtonWidth_ = 0;
-    bool marking_ = false;
-    long anchor_ = -1;
-    long rangeEnd_ = -1;
-    bool ctrl_ = false;
     int hscroll_ = 0;
     short frozen_ = 0;
     short firstScrolled_ = 0;

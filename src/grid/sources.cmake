@@ -11,7 +11,8 @@ list(APPEND WLIB_WINDOWS_SOURCES
 # arithmetic are portable, the windows are not.
 list(APPEND WLIB_PORTABLE_SOURCES
     grid/CMtrxLayout.cpp
-    grid/CMtrxModel.cpp)
+    grid/CMtrxModel.cpp
+    grid/CMtrxSelection.cpp)
 list(APPEND WLIB_WINDOWS_SOURCES
     grid/CInterMtrx.cpp
     grid/CMtrxLst.cpp)
