@@ -96,18 +96,18 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
     auto Move = [](int cell) { return Op{WM_MOUSEMOVE, cell, MK_LBUTTON}; };
     // Mode, start, end; the operations; start and end after, completions reported, mouse captured.
     using After = std::tuple<short, short, size_t, bool>;
+    // Creation holds the cells by mode; gaining the focus collapses all but mode 2; Enter anchors a range in
+    // mode 0; a click outside the cells leaves them unchanged.
     const struct { short mode, start, end; std::vector<Op> ops; After after; } cases[] = {
-        // Creation holds the cells by mode; gaining the focus collapses all but mode 2.
-        {1, 3, 7, {}, {3, 3, 0, false}}, {2, 3, 7, {Focus}, {0, 7, 0, false}},
-        {0, 3, 3, {Enter, R, R, Focus}, {5, 5, 0, false}}, {0, 3, 3, {R}, {4, 4, 0, false}},
-        {0, 3, 3, {L}, {2, 2, 0, false}}, {0, 3, 3, {Enter, L}, {3, 3, 0, false}},  // anchored
-        {0, 3, 3, {Enter, R, R, L}, {3, 4, 0, false}}, {0, 3, 3, {Enter, R, Esc, R}, {5, 5, 0, false}},
-        {1, 3, 3, {R, R}, {5, 5, 0, false}}, {1, 3, 3, {L, Enter}, {2, 2, 1, false}},
-        {1, 3, 3, {Enter}, {3, 3, 1, false}},
+        {1, 3, 7, {}, {3, 3, 0, false}}, {2, 3, 7, {Focus}, {0, 7, 0, false}}, {0, 3, 3, {R}, {4, 4, 0, false}},
+        {0, 3, 3, {Enter, R, R, Focus}, {5, 5, 0, false}}, {0, 3, 3, {L}, {2, 2, 0, false}},
+        {0, 3, 3, {Enter, L}, {3, 3, 0, false}}, {0, 3, 3, {Enter, R, R, L}, {3, 4, 0, false}},
+        {0, 3, 3, {Enter, R, Esc, R}, {5, 5, 0, false}}, {1, 3, 3, {R, R}, {5, 5, 0, false}},
+        {1, 3, 3, {L, Enter}, {2, 2, 1, false}}, {1, 3, 3, {Enter}, {3, 3, 1, false}},
         {2, 0, 5, {Esc, R}, {0, 6, 0, false}}, {2, 0, 11, {R, R, Enter}, {0, 12, 1, false}},
-        {0, 3, 3, {Down(5), Move(8), Move(2)}, {5, 8, 0, true}}, {0, 3, 3, {Down(5), Move(8), Up}, {5, 8, 1, false}},
-        {2, 0, 3, {Down(9), Up}, {0, 9, 1, false}}, {1, 12, 12, {Down(40), Up}, {12, 12, 0, false}},  // unchanged
-    };
+        {0, 3, 3, {Down(5), Move(8), Move(2)}, {5, 8, 0, true}},
+        {0, 3, 3, {Down(5), Move(8), Up}, {5, 8, 1, false}}, {2, 0, 3, {Down(9), Up}, {0, 9, 1, false}},
+        {1, 12, 12, {Down(40), Up}, {12, 12, 0, false}}};
     for (const auto& c : cases) {
         Make(c.mode, c.start, c.end);
         for (const Op& op : c.ops)
@@ -128,7 +128,9 @@ TEST_F(TermBar, KeysAndMouseMoveCellsByModeAndCompletionsReportAndHandTheFocusBa
 // an anchored range made by keys (each repainting itself on the parent); the
 // static display sunken and left-aligned, raised and centred, frameless and
 // right-aligned; the bars sized from the font. Painting leaves the DC as it
-// was. The static display keeps at most 255 bytes, in whole characters.
+// was. The static display keeps at most 255 bytes, in whole characters (a
+// character across byte 255 goes, a 300-byte text is cut at a character's
+// end), and a null text as an empty one.
 TEST_F(TermBar, ModesFocusAndStaticDisplaysAsTheReference)
 {
     const short bars[][3] = {{0, 2, 4}, {1, 7, 7}, {2, 3, 9}, {1, 5, 5}, {0, 3, 3}};
@@ -160,8 +162,14 @@ TEST_F(TermBar, ModesFocusAndStaticDisplaysAsTheReference)
     EXPECT_EQ(std::make_tuple(::GetTextColor(dc), ::GetBkColor(dc), ::GetCurrentObject(dc, OBJ_FONT)),
               std::make_tuple(RGB(1, 2, 3), RGB(4, 5, 6), dcFont));
     StaticProbe label(1, nullptr, CRect(), 0);
-    label.SetText((std::string(254, 'x') + "\x8C\x88").c_str(), nullptr);  // 決 across byte 255
-    EXPECT_EQ(label.Text(), std::string(254, 'x'));
+    // 決 across byte 255; 150 double-byte characters.
+    const std::string across = std::string(254, 'x') + "\x8C\x88", doubleBytes(300, '\x8C');
+    std::vector<std::string> kept;
+    for (const char* text : {across.c_str(), doubleBytes.c_str(), static_cast<const char*>(nullptr)}) {
+        label.SetText(text, nullptr);
+        kept.push_back(label.Text());
+    }
+    EXPECT_EQ(kept, (std::vector<std::string>{std::string(254, 'x'), std::string(254, '\x8C'), ""}));
 }
 
 // Keys reach the bar as host calls: in a window that is no dialog the

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -161,7 +162,6 @@ struct MatrixHost {
     }
     HWND Hwnd() const { return list->m_hWnd; }
     const CMtrxModel& Model() const { return list->GetModel(); }
-    void Repaint() { list->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
     // The owner's client area as the user sees it: bands, list, scroll bars.
     RgbImage Shot()
     {
@@ -259,7 +259,7 @@ TEST(MatrixWindow, PageAsTheReferenceAfterAColumnScrollAndAfterARepaint)
     }
     host.list->SetCurSel(2, 0, 0, 1);
     host.list->ExchangeDataCount(4, 1);
-    host.Repaint();
+    host.list->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     host.list->HScroll(SB_LINERIGHT, 0, nullptr);
     host.list->SendMessage(WM_VSCROLL, SB_LINEUP);
     EXPECT_TRUE(MatchesGolden("grid", "matrix-page-scrolled", host.Shot()));
@@ -270,8 +270,10 @@ TEST(MatrixWindow, PageAsTheReferenceAfterAColumnScrollAndAfterARepaint)
 }
 
 // A bitmap stamps a cell until the next repaint and stays loaded until
-// TermBitMap, also after the list is gone.
-TEST(MatrixWindow, BitmapsStayLoadedUntilTermBitMap)
+// TermBitMap, also after the list is gone. A host (a dialog's) makes the list
+// by its run-time class name and gives it a window of the framework's default
+// class: "CMtrxLst" names no window class.
+TEST(MatrixWindow, BitmapsStayLoadedUntilTermBitMapAndTheListMadeByItsClassName)
 {
     GdiObjectCount count;
     {
@@ -283,6 +285,18 @@ TEST(MatrixWindow, BitmapsStayLoadedUntilTermBitMap)
         EXPECT_EQ(CClientDC(host.list).GetPixel(x, y), 0u);
         host.list->TermBitMap();
         ASSERT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1);
+
+        std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CMtrxLst"));
+        ASSERT_TRUE(made != nullptr && made->IsKindOf(RUNTIME_CLASS(CMtrxLst)));
+        auto* named = static_cast<CMtrxLst*>(made.get());
+        CRect box(0, 0, 90, 60);
+        ASSERT_TRUE(named->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, box, &host.owner, 9));
+        named->SendMessage(WM_KEYDOWN, VK_DOWN);  // before Init: no rows, nothing to do
+        named->UpdateWindow();
+        EXPECT_EQ(std::make_tuple(named->GetCurSel(), named->GetTopIndex()), std::make_tuple(0L, 0L));
+        named->DestroyWindow();
+        EXPECT_EQ(::CreateWindowExA(0, "CMtrxLst", nullptr, WS_CHILD, 0, 0, 9, 9, host.owner.m_hWnd, nullptr, nullptr,
+                                    nullptr), nullptr);
     }
     EXPECT_EQ(count.Outstanding(), 1u);
 }

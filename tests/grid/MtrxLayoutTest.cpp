@@ -55,7 +55,9 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
     }
 }
 
-TEST(MtrxLayout, UniformLinesKeepTheFraction)
+// Uniform lines keep the fraction of the scale. Setting lines keeps the line
+// after the last, clears the rest and zeroes the positions.
+TEST(MtrxLayout, UniformLinesSettingLinesAndTitlesCompactedInNarrowCells)
 {
     const std::vector<const char*> line = {"ab", "abc", "a"};
     Layout four({line, line, line, line});  // W = 653, scale 108.83
@@ -63,15 +65,18 @@ TEST(MtrxLayout, UniformLinesKeepTheFraction)
     Layout differ({line, line, line, {"ab", "abcd", "a"}});
     EXPECT_EQ(differ.Positions(668), (std::vector<short>{0, 216, 540, 652}));
     EXPECT_EQ(differ.Positions(668, 3), (std::vector<short>{0, 186, 558, 652}));
-}
 
-TEST(MtrxLayout, SettingLinesKeepsTheLineAfterTheLastClearsTheRestAndZeroesPositions)
-{
     Layout l({{"AB", "CD"}, {"EF", "GH"}, {"IJ"}});
     EXPECT_NE(l.Positions(300)[1], 0);
     l.layout.SetLines(1, l.lines);
     EXPECT_EQ(std::make_tuple(l.layout.Line(1).nColumns, l.layout.Line(2).nColumns, l.layout.Positions(0)[1]),
               std::make_tuple(short{2}, short{0}, short{0}));
+
+    EXPECT_EQ(CMtrxLayout::CompactTitle("A B", 24, 8), "A B");
+    EXPECT_EQ(CMtrxLayout::CompactTitle("A B", 23, 8), "AB");
+    // 日　付 -> 日付, padded to 5; 0x81 0x40 inside "\x82\x81" + "@" is no full-width space.
+    EXPECT_EQ(CMtrxLayout::CompactTitle("\x93\xFA\x81\x40\x95\x74", 40, 8), "\x93\xFA\x95\x74 ");
+    EXPECT_EQ(CMtrxLayout::CompactTitle("\x82\x81\x40 ", 16, 8), "\x82\x81\x40");
 }
 
 TEST(MtrxLayout, BandsMarginsAndSelectButton)
@@ -80,12 +85,11 @@ TEST(MtrxLayout, BandsMarginsAndSelectButton)
     l.layout.SetMargins(10, 20, 5, 4, 2);
     l.layout.SetSelectButton(true);
     l.layout.Compute({500, 400, 8, 16, 16, 16});
-    const MtrxBox& list = l.layout.ListBox();
-    EXPECT_EQ((std::vector<int>{list.left, list.top, list.right, list.bottom}),
-              (std::vector<int>{10, 5 + 2 * 18, 480, 400 - 2 * 18}));
-    const MtrxBox &title = l.layout.TitleBand(), &footer = l.layout.FooterBand();
-    EXPECT_EQ((std::vector<int>{title.top, title.bottom, footer.top, footer.bottom}),
-              (std::vector<int>{5, 41, 364, 400}));
+    // List box, then the title and footer bands' tops and bottoms.
+    const MtrxBox &list = l.layout.ListBox(), &title = l.layout.TitleBand(), &footer = l.layout.FooterBand();
+    EXPECT_EQ((std::vector<int>{list.left, list.top, list.right, list.bottom, title.top, title.bottom, footer.top,
+                                footer.bottom}),
+              (std::vector<int>{10, 5 + 2 * 18, 480, 400 - 2 * 18, 5, 41, 364, 400}));
     // W = 471 - 16 - 16 = 439, scale 73.2: k = 73; the select button leads.
     const short* p = l.layout.ListPositions(0);
     EXPECT_EQ((std::vector<short>{p[0], p[1], p[2], p[3]}), (std::vector<short>{16, 89, 235, 454}));
@@ -133,15 +137,6 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     // W = 85: no room for a scrolled column, only the frozen one is shown.
     EXPECT_EQ(l.Positions(100), (std::vector<short>{0, 84}));
     EXPECT_EQ(l.layout.VisibleScrolled(), 0);
-}
-
-TEST(MtrxLayout, TitlesCompactedInNarrowCells)
-{
-    EXPECT_EQ(CMtrxLayout::CompactTitle("A B", 24, 8), "A B");
-    EXPECT_EQ(CMtrxLayout::CompactTitle("A B", 23, 8), "AB");
-    // 日　付 -> 日付, padded to 5; 0x81 0x40 inside "\x82\x81" + "@" is no full-width space.
-    EXPECT_EQ(CMtrxLayout::CompactTitle("\x93\xFA\x81\x40\x95\x74", 40, 8), "\x93\xFA\x95\x74 ");
-    EXPECT_EQ(CMtrxLayout::CompactTitle("\x82\x81\x40 ", 16, 8), "\x82\x81\x40");
 }
 
 } // namespace

@@ -6,12 +6,14 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "grid/CMtrxModel.h"
 
 namespace {
 
+using M = CMtrxModel;
 enum : unsigned {
     kRowMsg = 0x500, kEnterMsg, kKeyMsg, kSelMsg, kRButtonMsg, kCellMsg, kFocusMsg, kAppendMsg, kMoreMsg,
     kShiftMsg, kAddedMsg, kEmptiedMsg
@@ -19,12 +21,12 @@ enum : unsigned {
 const std::string kNames[] = {"row", "enter", "key", "sel", "rbutton", "cell", "focus", "append", "more", "shift",
                               "added", "emptied"};
 const unsigned kUp = 0x1000;  // in a key sequence: the key's release
+const int kCharHeight = 14, kRow = kCharHeight + M::kRowPadding;  // rows 20 pixels high
 using Log = std::vector<std::string>;
 using View = std::vector<long>;  // top, bottom, current
 
 // The model, and the sink that writes down everything the model asks of its
-// window as short texts ("send sel 0 5", "scroll 1"). Rows are 20 pixels
-// high (character height 14).
+// window as short texts ("send sel 0 5", "scroll 1").
 struct Fixture : CMtrxModelSink {
     Log log;
     CMtrxModel model{this};
@@ -77,18 +79,19 @@ struct Fixture : CMtrxModelSink {
         return Take();
     }
 
+    // Clicks drag unless told to report cells (no cell message).
     static MtrxInitArgs Args(long count, short startAtEnd = 0)
     {
         MtrxInitArgs a;
         a.count = count;
         a.startAtEnd = startAtEnd;
         a.maxColumns = 3;
-        a.charHeight = 14;
+        a.charHeight = kCharHeight;
         a.aveCharWidth = 8;
         unsigned* messages[] = {&a.rowMsg, &a.enterMsg, &a.keyMsg, &a.selMsg, &a.rButtonMsg, &a.cellMsg, &a.focusMsg,
                                 &a.appendMsg, &a.moreDataMsg, &a.shiftUpMsg};
         for (unsigned i = 0; i < 10; ++i)
-            *messages[i] = i == 5 ? 0 : kRowMsg + i;  // clicks drag unless told to report cells
+            *messages[i] = i == 5 ? 0 : kRowMsg + i;
         return a;
     }
     // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
@@ -121,18 +124,17 @@ struct Fixture : CMtrxModelSink {
     {
         log.clear();
         model.SetCurSel(row, 0, 0, 1);
-        model.KeyDown(0x20);
+        model.KeyDown(M::kKeySpace);
         return Take(words);
     }
+    // A press on row fromRow, then moves over the rows down to toRow.
     void Drag(int x, long fromRow, long toRow)
     {
-        model.LButtonDown(x, static_cast<int>(fromRow * 20 + 5));
-        for (long r = fromRow + 1; r <= toRow; ++r)
-            model.MouseMove(x, static_cast<int>(r * 20 + 5), true);
+        for (long r = fromRow; r <= toRow; ++r)
+            r == fromRow ? model.LButtonDown(x, static_cast<int>(r * kRow + 5))
+                         : model.MouseMove(x, static_cast<int>(r * kRow + 5), true);
     }
 };
-
-using M = CMtrxModel;
 
 TEST(MtrxModelStart, FirstPositionAndScrollBar)
 {
@@ -151,63 +153,61 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
     }
 }
 
-TEST(MtrxModelKeys, UpDownAndPagesAtTheEdgesOfTheViewAndFromOutsideIt)
+// Up and Down at the edges of the view and from outside it, pages; Enter,
+// Ctrl, Shift, other keys; SetCurSel.
+TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
 {
     Fixture f(100);
-    f.Keys({0x28, 0x28, 0x28, 0x28, 0x28, 0x28, 0x28});
-    EXPECT_EQ(f.Keys({0x28}), (Log{"erase 7", "draw 8", "send sel 0 7"}));  // 7 -> 8: the cursor moves
+    f.model.SetCurSel(7, 0, 0, 1);
+    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"erase 7", "draw 8", "send sel 0 7"}));  // 7 -> 8: the cursor moves
     // On the second-to-last visible row: one row scrolls.
-    EXPECT_EQ(f.Keys({0x28}), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
-    f.Keys({0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26, 0x26});  // the cursor moves up to the top row
-    // On the top row: one row scrolls back; on row 0 nothing.
-    EXPECT_EQ(f.Keys({0x26}), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
+    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
+    f.model.SetCurSel(1, 0, 0, 1);  // the cursor on the top row: one row scrolls back; on row 0 nothing
+    EXPECT_EQ(f.Keys({M::kKeyUp, M::kKeyUp}), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
 
-    // A cursor below the view comes back with the view.
+    // A cursor below the view comes back with the view: 40 > 9, the row above shows in the second-to-last row.
     f.model.SetCurSel(40, 0, 0, 0);  // not shown: nothing scrolls
-    // 40 > 9: the row above shows in the second-to-last row.
-    EXPECT_EQ(f.Keys({0x26}), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
+    EXPECT_EQ(f.Keys({M::kKeyUp}), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
     EXPECT_EQ(f.Pos(), (View{31, 40, 39}));
 
     // Pages keep the cursor's row in the view.
     f.model.VScroll(M::kThumbPosition, 0);
     f.model.SetCurSel(3, 0, 0, 1);
-    EXPECT_EQ(f.Keys({0x22}), (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
+    EXPECT_EQ(f.Keys({M::kKeyPageDown}), (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
     EXPECT_EQ(f.Pos(), (View{9, 18, 12}));
-    f.model.KeyDown(0x21);
+    f.model.KeyDown(M::kKeyPageUp);
     EXPECT_EQ(f.Pos(), (View{0, 9, 3}));
     // From below the view to the last page: the cursor lands on the empty row after the data.
     f.model.VScroll(M::kThumbPosition, 85);
     f.model.SetCurSel(98, 0, 0, 0);
-    f.model.KeyDown(0x22);
+    f.model.KeyDown(M::kKeyPageDown);
     EXPECT_EQ(f.Pos(), (View{91, 100, 100}));
-}
 
-TEST(MtrxModelKeys, EnterCtrlShiftOtherKeysAndSetCurSel)
-{
-    Fixture f(100);
-    f.model.SetCurSel(4, 0, 0, 1);
+    Fixture g(100);
+    g.model.SetCurSel(4, 0, 0, 1);
     // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
     // Q after Ctrl's release; Shift's release; Space outside select mode (a key).
-    EXPECT_EQ(f.Keys({0x0D, 0x11, 0x41, 0x11, 0x51, 0x11, 0x71, 0x51, 0x11, kUp | 0x11, 0x51, kUp | 0x10, 0x20}),
+    EXPECT_EQ(g.Keys({M::kKeyEnter, M::kKeyCtrl, 'A', M::kKeyCtrl, M::kKeyQ, M::kKeyCtrl, M::kKeyF2, M::kKeyQ,
+                      M::kKeyCtrl, kUp | M::kKeyCtrl, M::kKeyQ, kUp | M::kKeyShift, M::kKeySpace}),
               (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
                    "send shift 0 0", "send key 32 0"}));
 
     Fixture e(0);  // Enter activates with no rows too
-    EXPECT_EQ(e.Keys({0x0D}), (Log{"send enter 0 0"}));
+    EXPECT_EQ(e.Keys({M::kKeyEnter}), (Log{"send enter 0 0"}));
     MtrxInitArgs sized = e.Args(0, 0);  // Init of a sized, empty list: cursor, top and bottom 0
     sized.clientWidth = 300;
     sized.clientHeight = 199;
     e.model.Init(sized);
     EXPECT_EQ(e.Pos(), (View{0, 0, 0}));
     e.model.InitSelect(0, nullptr, kAddedMsg, kEmptiedMsg);  // no slots: Space marks nothing
-    EXPECT_EQ(e.Keys({0x20}), Log{});
+    EXPECT_EQ(e.Keys({M::kKeySpace}), Log{});
 
-    Fixture g(100);
-    g.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
-    EXPECT_EQ(g.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
-    g.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
-    EXPECT_EQ(g.Pos(), (View{5, 14, 5}));
-    EXPECT_EQ(g.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
+    Fixture h(100);
+    h.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
+    EXPECT_EQ(h.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
+    h.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
+    EXPECT_EQ(h.Pos(), (View{5, 14, 5}));
+    EXPECT_EQ(h.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
 }
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
@@ -232,24 +232,26 @@ TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
     Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
     f.model.VScroll(M::kThumbPosition, 11);
     EXPECT_EQ(f.Take(), (Log{"send more 0 0", "scroll 11", "pos 11", "send sel 1 0"}));
-    // The wheel: one row per message.
+    // The wheel: one row per message; the bottom row is the empty one after the data: no further.
     f.model.Wheel(120);
     EXPECT_EQ(f.model.Top(), 10);
-    f.model.Wheel(-240);  // the bottom row is the empty one after the data: no further
+    f.model.Wheel(-240);
     EXPECT_EQ(f.model.Top(), 11);
 }
 
-TEST(MtrxModelMouse, ClicksDoubleClicksTheAppendRowAndCellRectangles)
+// Clicks, double clicks, the append row and cell rectangles; dragging that
+// scrolls with the timer.
+TEST(MtrxModelMouse, ClicksCellRectanglesAndDraggingWithTheTimer)
 {
     Fixture f(100);
     // The partly visible last row: one row scrolls, the clicked row is current.
-    f.model.LButtonDown(50, 185);
+    f.model.LButtonDown(50, 9 * kRow + 5);
     EXPECT_EQ(f.log, (Log{"focus", "scroll 1", "pos 1", "send sel 1 0", "draw 9", "send sel 0 0", "capture 1"}));
 
     Fixture cells(5, 0, [](MtrxInitArgs& a) { a.cellMsg = kCellMsg; });  // clicks on cells do not drag
-    cells.model.LButtonDown(150, 45);  // row 2, cell 1
-    cells.model.LButtonDblClk(250, 65);
-    cells.model.LButtonDown(10, 105);  // the row after the data
+    cells.model.LButtonDown(150, 2 * kRow + 5);                           // row 2, cell 1
+    cells.model.LButtonDblClk(250, 3 * kRow + 5);
+    cells.model.LButtonDown(10, 5 * kRow + 5);  // the row after the data
     EXPECT_EQ(cells.log, (Log{"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2",
                               "draw 3", "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0"}));
 
@@ -270,64 +272,56 @@ TEST(MtrxModelMouse, ClicksDoubleClicksTheAppendRowAndCellRectangles)
         EXPECT_EQ(f.model.GetRowLineRect(0, c.column, &l, &t, &r, &b), c.got) << c.column;
         EXPECT_EQ(l, c.left) << c.column;
     }
-}
 
-TEST(MtrxModelMouse, DraggingScrollsWithTheTimer)
-{
-    Fixture f(14);
-    f.model.LButtonDown(150, 65);
-    f.model.MouseMove(150, 195, true);  // on the partly visible row: scroll down, timer on
-    EXPECT_EQ(f.Pos(), (View{1, 10, 9}));
-    EXPECT_EQ(f.Take({"timer", "scroll"}), (Log{"scroll 1", "timer 1"}));
-    f.model.MouseMove(150, 199, true);  // still down there: the timer does the rest
+    Fixture d(14);
+    d.model.LButtonDown(150, 3 * kRow + 5);
+    d.model.MouseMove(150, 9 * kRow + 15, true);  // on the partly visible row: scroll down, timer on
+    EXPECT_EQ(d.Pos(), (View{1, 10, 9}));
+    EXPECT_EQ(d.Take({"timer", "scroll"}), (Log{"scroll 1", "timer 1"}));
+    d.model.MouseMove(150, 199, true);  // still down there: the timer does the rest
     for (int i = 0; i < 8; ++i)
-        f.model.Timer();
-    EXPECT_EQ(f.Pos(), (View{5, 14, 13}));  // the last view ends with the empty row after the data
-    f.model.MouseMove(150, 50, true);       // back inside: timer off, cursor follows
-    EXPECT_EQ(f.Pos(), (View{5, 14, 7}));
-    f.model.LButtonUp();
-    EXPECT_EQ(f.Take({"timer", "capture"}), (Log{"timer 0", "capture 0"}));
-    f.model.LButtonDown(150, 65);
-    f.model.MouseMove(150, -5, true);  // above the window: scroll up, timer on; losing the focus stops it
-    f.model.KillFocus();
-    EXPECT_EQ(f.Take({"timer"}), (Log{"timer 1", "timer 0"}));
+        d.model.Timer();
+    EXPECT_EQ(d.Pos(), (View{5, 14, 13}));  // the last view ends with the empty row after the data
+    d.model.MouseMove(150, 50, true);       // back inside: timer off, cursor follows
+    EXPECT_EQ(d.Pos(), (View{5, 14, 7}));
+    d.model.LButtonUp();
+    EXPECT_EQ(d.Take({"timer", "capture"}), (Log{"timer 0", "capture 0"}));
+    d.model.LButtonDown(150, 65);
+    d.model.MouseMove(150, -5, true);  // above the window: scroll up, timer on; losing the focus stops it
+    d.model.KillFocus();
+    EXPECT_EQ(d.Take({"timer"}), (Log{"timer 1", "timer 0"}));
 }
 
-TEST(MtrxModelData, AddDeleteAndUpdateRepaintFromTheRowOnAndLeaveCursorViewAndSelection)
+// Add, delete and update repaint from the row on and leave cursor, view and
+// selection; the owner answers the more-data message with ten rows more, and
+// with no more once it has 30: the bar gets the new range and keeps its
+// position, and only the end of the new data asks again.
+TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore)
 {
     Fixture f(100);
     f.Select(3, {12});
     f.model.VScroll(M::kThumbPosition, 10);
     f.log.clear();
-    f.model.AddData(13);
-    f.model.AddData(5);
-    f.model.AddData(30);  // below the view: no repaint
+    for (long added : {13, 5, 30})  // 30, below the view: no repaint
+        f.model.AddData(added);
     f.model.UpdateDraw(12);
     f.model.DeleteData(19);
     f.model.DeleteData(99);
     EXPECT_EQ(f.Take(), (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
                              "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
                              "band 0 180 300 200", "range 92", "pos 10"}));
-    EXPECT_EQ(f.model.Count(), 101);
-    EXPECT_EQ(f.Pos(), (View{10, 19, 12}));
-    EXPECT_EQ(f.List(), (std::vector<long>{12, -1, -1}));
-}
+    EXPECT_EQ(std::make_tuple(f.model.Count(), f.Pos(), f.List()),
+              std::make_tuple(101L, View{10, 19, 12}, View{12, -1, -1}));
 
-// The owner answers the more-data message with ten rows more, and with no
-// more once it has 30: the bar gets the new range and keeps its position,
-// and only the end of the new data asks again.
-TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndExchangesLeaveTheView)
-{
-    Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
-    f.more = [&] { f.model.ExchangeDataCount(f.model.Count() + 10, f.model.Count() >= 30); };
+    Fixture m(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
+    m.more = [&] { m.model.ExchangeDataCount(m.model.Count() + 10, m.model.Count() >= 30); };
     // Page after page: what the owner is asked for and does, and the view after.
     const std::pair<Log, View> pages[] = {
         {{}, {9, 18, 9}}, {{"send more 0 0", "rangekeep 30", "invalidate 1"}, {11, 20, 11}}, {{}, {20, 29, 20}},
         {{"send more 0 0", "rangekeep 40", "invalidate 1"}, {21, 30, 21}}, {{}, {30, 39, 30}}, {{}, {31, 40, 31}}};
     for (const auto& page : pages) {
-        f.model.KeyDown(0x22);
-        EXPECT_EQ(f.Take({"send more", "rangekeep", "invalidate"}), page.first) << &page - pages;
-        EXPECT_EQ(f.Pos(), page.second) << &page - pages;
+        m.model.KeyDown(M::kKeyPageDown);
+        EXPECT_EQ(std::make_pair(m.Take({"send more", "rangekeep", "invalidate"}), m.Pos()), page) << &page - pages;
     }
     // More data off from the start, its message given: an exchange without
     // no-more leaves it off; a shrink leaves cursor and view where they were.
@@ -337,48 +331,44 @@ TEST(MtrxModelData, MoreDataRoundTripGrowsTheDataUntilNoMoreAndExchangesLeaveThe
     EXPECT_EQ(off.Take({"rangekeep", "invalidate"}), (Log{"rangekeep 25", "invalidate 1"}));
     EXPECT_EQ(off.Pos(), (View{31, 40, 0}));
     off.model.VScroll(M::kThumbPosition, 16);
-    EXPECT_EQ(off.Take({"send more"}), Log{});
-    EXPECT_EQ(off.Pos(), (View{16, 25, 0}));
+    EXPECT_EQ(std::make_pair(off.Take({"send more"}), off.Pos()), std::make_pair(Log{}, View{16, 25, 0}));
 }
 
 TEST(MtrxModelFocus, FocusCursorMode)
 {
     Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
-    EXPECT_EQ(f.Keys({0x28}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
-    f.model.SetFocus(false);  // NaSetFocus: no focus message
+    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
+    f.model.SetFocus(false);                                            // NaSetFocus: no focus message
     f.model.KillFocus();
     f.model.SetFocus(true);
     EXPECT_EQ(f.log, (Log{"draw 1", "erase 1", "send focus 0 0", "draw 1"}));
 }
 
-// Select mode, capacity 3: two rows selected by Space, then a click in the
-// select-button column and a drag over five rows, with and without Ctrl.
-TEST(MtrxModelSelect, SpaceMarksAndUnmarks)
+// Select mode, capacity 3: rows marked and unmarked by Space, then a click in
+// the select-button column and a drag over five rows, with and without Ctrl.
+TEST(MtrxModelSelect, SpaceClickAndDragAtCapacityWithAndWithoutCtrl)
 {
     Fixture f(100);
     f.Select(3, {2});
-    EXPECT_EQ(f.List(), (std::vector<long>{2, -1, -1}));
+    EXPECT_EQ(f.List(), (View{2, -1, -1}));
     EXPECT_EQ(f.Space(5), (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
     f.Space(6);
     // Marked: unmarked, later entries move up.
     EXPECT_EQ(f.Space(2, {"invert", "send"}), (Log{"invert 2"}));
-    EXPECT_EQ(f.List(), (std::vector<long>{5, 6, -1}));
+    EXPECT_EQ(f.List(), (View{5, 6, -1}));
     f.Space(5);
     EXPECT_EQ(f.Space(6, {"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
     EXPECT_FALSE(f.model.Marking());
-}
 
-TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
-{
     Fixture withCtrl(100);
     withCtrl.Select(3, {7, 8});
-    withCtrl.Keys({0x11});
+    withCtrl.Keys({M::kKeyCtrl});
     withCtrl.Drag(5, 0, 4);
     EXPECT_EQ(withCtrl.Take({"invert", "send emptied"}), (Log{"invert 0"}));  // only the clicked row is marked
     withCtrl.model.LButtonUp();
-    EXPECT_EQ(withCtrl.List(), (std::vector<long>{7, 8, 0}));
+    EXPECT_EQ(withCtrl.List(), (View{7, 8, 0}));
     EXPECT_EQ(withCtrl.Take({"send added"}), (Log{"send added 0 0"}));
-    withCtrl.model.LButtonDown(5, 45);  // full: a click in the column marks nothing
+    withCtrl.model.LButtonDown(5, 2 * kRow + 5);  // full: a click in the column marks nothing
     EXPECT_EQ(withCtrl.Take({"invert"}), Log{});
 
     Fixture without(100);
@@ -388,13 +378,12 @@ TEST(MtrxModelSelect, ClickAndDragAtCapacityWithAndWithoutCtrl)
     EXPECT_EQ(without.Take({"invert", "send"}),
               (Log{"invert 7", "invert 8", "send emptied 0 0", "invert 0", "send sel 0 8", "invert 1",
                    "send sel 0 0", "invert 2", "send sel 0 1", "send sel 0 2", "send sel 0 3"}));
-    without.model.MouseMove(5, 25, true);  // back up one row: the end row leaves the range
+    without.model.MouseMove(5, kRow + 5, true);  // back up one row: the end row leaves the range
     without.model.LButtonUp();
-    EXPECT_EQ(without.List(), (std::vector<long>{0, 1, -1}));
-
+    EXPECT_EQ(without.List(), (View{0, 1, -1}));
     // A click right of the button column clears the marks and moves on.
     without.log.clear();
-    without.model.LButtonDown(100, 65);
+    without.model.LButtonDown(100, 3 * kRow + 5);
     EXPECT_EQ(without.Take({"invert", "send"}), (Log{"invert 0", "invert 1", "send emptied 0 0", "send sel 0 1"}));
     EXPECT_EQ(without.list[0], -1);
 }
