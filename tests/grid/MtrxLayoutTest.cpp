@@ -110,9 +110,8 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     l.layout.SetHScroll(1);
     // W = 300: frozen 32 pixels, columns of 80: three scrolled columns.
     EXPECT_EQ(l.Positions(315), (std::vector<short>{0, 35, 123, 211, 299}));
-    EXPECT_EQ(l.layout.VisibleScrolled(), 3);
-    EXPECT_EQ(l.layout.HScrollMax(), 2);
-    EXPECT_EQ(l.layout.ListBox().bottom, 400 - 18 - 18);
+    EXPECT_EQ(std::make_tuple(l.layout.VisibleScrolled(), l.layout.HScrollMax(), l.layout.ListBox().bottom),
+              std::make_tuple(3, 2, 400 - 18 - 18));
     struct Step { unsigned code, pos; bool moved; short first; } steps[] = {
         {CMtrxLayout::kLineRight, 0, true, 2},  {CMtrxLayout::kLineRight, 0, true, 3},
         {CMtrxLayout::kLineRight, 0, false, 3}, {CMtrxLayout::kPageLeft, 0, true, 1},
