@@ -126,7 +126,14 @@ struct MatrixHost {
         record.nMoreDataMsg = kMoreMsg;
         record.bNoMoreData = 1;
     }
-    ~MatrixHost() { Close(); frame->DestroyWindow(); }
+    ~MatrixHost()
+    {
+        if (list != nullptr)
+            list->DestroyWindow();
+        delete list;
+        owner.list = nullptr;  // the owner outlives the list until the frame goes
+        frame->DestroyWindow();
+    }
 
     // Creates and lays out the list from the record; a page of rows has two
     // lines, a total line, select buttons and a frozen column.
@@ -152,13 +159,6 @@ struct MatrixHost {
         list->ReSize(0, 0);
         owner.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         return true;
-    }
-    void Close()
-    {
-        if (owner.list != nullptr)
-            list->DestroyWindow();
-        delete list;
-        owner.list = list = nullptr;
     }
     HWND Hwnd() const { return list->m_hWnd; }
     const CMtrxModel& Model() const { return list->GetModel(); }
@@ -358,7 +358,6 @@ TEST(CInterMtrxRandomInput, RowsAskedAndMessagesStayInsideTheDataAndTheViewInIts
         };
         EXPECT_TRUE(input.Run());
         ::UnhookWindowsHookEx(hook);
-        host.Close();
     }
     EXPECT_EQ(count.Outstanding(), 0u);
 }
