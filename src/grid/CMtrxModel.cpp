@@ -706,3 +706,14 @@ void CMtrxModel::RefreshMark(long index, int state)
 {
     selection_.RefreshMark(index, state);
 }
+
+int CMtrxModel::FindSelected(long index) const { return selection_.FindSelected(index); }
+int CMtrxModel::FindSelectedAny(long index) const { return selection_.FindSelectedAny(index); }
+int CMtrxModel::FindPending(long index) const { return selection_.FindPending(index); }
+int CMtrxModel::FirstEmptySelected() const { return selection_.FirstEmptySelected(); }
+void CMtrxModel::ToggleMark() { selection_.ToggleMark(); }
+void CMtrxModel::RemoveSelected(int slot) { selection_.RemoveSelected(slot); }
+bool CMtrxModel::MarkOnClick(int x, long row) { return selection_.MarkOnClick(x, row); }
+void CMtrxModel::ClearMarks() { selection_.ClearMarks(); }
+void CMtrxModel::ExtendRange(long target) { selection_.ExtendRange(target); }
+void CMtrxModel::CommitPending() { selection_.CommitPending(); }

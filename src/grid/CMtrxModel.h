@@ -208,6 +208,18 @@ private:
     bool AutoScrollStep(short direction);
     void StopAutoScroll();
     void EndDrag();
+    // Select mode lives in CMtrxSelection; these forward to it so that the
+    // DLL keeps exporting the names it exported before.
+    int FindSelected(long index) const;
+    int FindSelectedAny(long index) const;
+    int FindPending(long index) const;
+    int FirstEmptySelected() const;
+    void ToggleMark();
+    void RemoveSelected(int slot);
+    bool MarkOnClick(int x, long row);
+    void ClearMarks();
+    void ExtendRange(long target);
+    void CommitPending();
 
     CMtrxModelSink* sink_;
 

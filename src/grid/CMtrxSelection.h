@@ -54,6 +54,7 @@ public:
     bool IsShownInverted(long index) const;
 
 private:
+    friend class CMtrxModel;  // its exported forwarders
     int FindSelected(long index) const;     // up to the first empty slot; -1 when absent
     int FindSelectedAny(long index) const;  // every slot
     int FindPending(long index) const;
