@@ -261,9 +261,8 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
         unsigned char pair[] = {static_cast<unsigned char>(byte), ' ', '1', '\0'};
         CConv().KanjiCopy(copied, one, 1);
         codes.DeleteSpace(pair);
-        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])), std::make_tuple(lead ? '\0' : one[0], byte == ' ' ? 0
-                                                                                                  : lead      ? ' '
-                                                                                                              : '1'))
+        const int after = byte == ' ' ? 0 : lead ? ' ' : '1';
+        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])), std::make_tuple(lead ? '\0' : one[0], after))
             << std::hex << byte;
     }
 }
