@@ -360,8 +360,10 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
     As(4, VER_PLATFORM_WIN32_WINDOWS);
     path = root + "\\Open98\\";
     EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, nullptr, 0), IsFolder(path),
-                          files.SetFileSecurityByOwnerFolder(&file[0]), ::GetFileAttributesA(file.c_str()) & 1,
-                          WaitForText(install + "cacls-log.txt", 1500)}), std::tuple(1, true, 1, DWORD(0), ""));
+                          files.SetFileSecurityByOwnerFolder(&file[0]),
+                          ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
+                          WaitForText(install + "cacls-log.txt", 1500)}),
+              std::tuple(1, true, 1, DWORD(0), ""));
     As(6);
     path = root + "\\Open\\" + kHyou + "\\";
     const std::string cacls = "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n";
