@@ -10,10 +10,7 @@ namespace {
 const double kMark = -12345.678;
 
 template <typename T>
-struct Parsed {
-    int ok;
-    T value;
-};
+struct Parsed { int ok; T value; };
 
 // One family's conversion into T; the output starts at mark and keeps it on failure.
 template <typename T, typename... Decimals>
@@ -26,13 +23,7 @@ Parsed<T> Parse(bool strict, const char* text, T mark, Decimals... decimals)
     return r;
 }
 
-struct Results {
-    Parsed<char> c;
-    Parsed<short> s;
-    Parsed<long> l;
-    Parsed<float> f;
-    Parsed<double> d, dZero, dMore;
-};
+struct Results { Parsed<char> c; Parsed<short> s; Parsed<long> l; Parsed<float> f; Parsed<double> d, dZero, dMore; };
 
 // Every overload of one family, and the rules that hold between them.
 Results ConvertAll(bool strict, const char* text, short decimals)
@@ -44,10 +35,8 @@ Results ConvertAll(bool strict, const char* text, short decimals)
                  Parse(strict, text, kMark, more)};
     Require(r.c.ok == (r.l.ok && r.l.value >= -128 && r.l.value <= 127), "char accepts exactly the long range", text);
     Require(r.s.ok == (r.l.ok && r.l.value >= -32768 && r.l.value <= 32767), "short accepts the long range", text);
-    Require(!r.c.ok || r.c.value == r.l.value, "char value equals the long value", text);
-    Require(!r.s.ok || r.s.value == r.l.value, "short value equals the long value", text);
-    Require(r.f.ok == r.d.ok, "float and double accept the same texts", text);
-    Require(!r.f.ok || r.f.value == static_cast<float>(r.d.value), "float is the double rounded", text);
+    Require((!r.c.ok || r.c.value == r.l.value) && (!r.s.ok || r.s.value == r.l.value), "char or short not long", text);
+    Require(r.f.ok == r.d.ok && (!r.f.ok || r.f.value == static_cast<float>(r.d.value)), "float not double", text);
     // The integer forms read the same digits as a double without decimals.
     Require(r.l.ok == r.dZero.ok, "long and double with 0 decimals accept the same texts", text);
     if (r.l.ok && std::fabs(r.dZero.value) < 9007199254740992.0)

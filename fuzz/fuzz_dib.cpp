@@ -2,10 +2,7 @@
 // checks accept it, every byte a draw would read (colour table and pixel
 // rows) is read from a copy of exactly the block's size, so the sanitizers
 // catch any promise the checks failed to keep.
-#include <cstdint>
-#include <cstdlib>
-#include <vector>
-
+#include "FuzzInput.h"
 #include "progress/CDibHeader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -2,9 +2,6 @@
 // walks single items from an offset the input chooses. The sanitizers catch
 // any read past the data; the checks below catch tables that break the
 // reader's promises.
-#include <cstdint>
-#include <string>
-
 #include "FuzzInput.h"
 #include "entry/CDlgTemplateReader.h"
 
@@ -12,8 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using Reader = CDlgTemplateReader;
     const std::string input(reinterpret_cast<const char*>(data), size);
-    UINT count = 0;
-    UINT* ids = nullptr;
+    UINT count = 0, *ids = nullptr;
     BYTE* itemTypes = nullptr;
     short* groups = nullptr;
     if (Reader::ReadTable(data, size, &count, &ids, &itemTypes, &groups)) {

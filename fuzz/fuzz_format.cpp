@@ -25,10 +25,9 @@ void CheckDecimal(double value, short decimals)
         return;
     }
     double commaValue = 0, plainValue = 0;
-    Require(conv.Convert2(comma.data(), &commaValue, static_cast<short>(kept)) == 1, "CommaStr unreadable", what);
-    Require(conv.Convert2(plain.data(), &plainValue, static_cast<short>(kept)) == 1, "NotCommaStr unreadable", what);
-    Require(commaValue == plainValue, "the two texts differ in value", what);
-    Require(std::strchr(plain.data(), ',') == nullptr, "NotCommaStr wrote a comma", what);
+    Require(conv.Convert2(comma.data(), &commaValue, static_cast<short>(kept)) == 1 &&
+                conv.Convert2(plain.data(), &plainValue, static_cast<short>(kept)) == 1, "a text is unreadable", what);
+    Require(commaValue == plainValue && std::strchr(plain.data(), ',') == nullptr, "NotCommaStr is not CommaStr", what);
     // Fixed to four digits half up, then cut: never more than one unit of
     // the last printed digit away (plus the double's own spacing).
     double unit = std::pow(10.0, -(kept < 4 ? static_cast<int>(kept) : 4));

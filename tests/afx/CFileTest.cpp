@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "afx/CFile.h"
@@ -14,12 +15,12 @@ TEST(CFile, ErrorsCarryTheirCauseAndTheFileNameAndShareModesAreEnforced)
     std::string name = folder.File("missing.dat");
     CFile file;
     CFileException error;
-    EXPECT_FALSE(file.Open(name.c_str(), CFile::modeRead | CFile::typeBinary, &error));
-    EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
-    EXPECT_EQ(error.m_lOsError, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(error.m_strFileName, name.c_str());
-    EXPECT_FALSE(file.Open(folder.File("no\\such\\folder.dat").c_str(), CFile::modeRead, &error));
-    EXPECT_EQ(error.m_cause, CFileException::badPath);
+    EXPECT_EQ((std::tuple{file.Open(name.c_str(), CFile::modeRead | CFile::typeBinary, &error), error.m_cause,
+                          long(error.m_lOsError), std::string(error.m_strFileName)}),
+              std::tuple(FALSE, int(CFileException::fileNotFound), long(ERROR_FILE_NOT_FOUND), name));
+    EXPECT_EQ(
+        (std::tuple{file.Open(folder.File("no\\such\\folder.dat").c_str(), CFile::modeRead, &error), error.m_cause}),
+        std::tuple(FALSE, int(CFileException::badPath)));
 
     // The throwing constructor carries the same cause.
     try {
@@ -37,8 +38,8 @@ TEST(CFile, ErrorsCarryTheirCauseAndTheFileNameAndShareModesAreEnforced)
         readOnly.Write("x", 1);
         ADD_FAILURE() << "no exception";
     } catch (CFileException* e) {
-        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
-        EXPECT_EQ(e->m_strFileName, name.c_str());
+        EXPECT_EQ((std::tuple{e->m_cause, std::string(e->m_strFileName)}),
+                  std::tuple(int(CFileException::accessDenied), name));
         e->Delete();
     }
     readOnly.Close();
@@ -46,13 +47,13 @@ TEST(CFile, ErrorsCarryTheirCauseAndTheFileNameAndShareModesAreEnforced)
 
     // Share modes are enforced.
     CFile owner(name.c_str(), CFile::modeWrite | CFile::shareExclusive);
-    EXPECT_FALSE(file.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
-    EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
+    EXPECT_EQ((std::tuple{file.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone, &error), error.m_cause}),
+              std::tuple(FALSE, int(CFileException::sharingViolation)));
     owner.Close();
     CFile reader(name.c_str(), CFile::modeRead | CFile::shareDenyWrite);
-    EXPECT_FALSE(file.Open(name.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
-    EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
-    EXPECT_TRUE(file.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone));
+    EXPECT_EQ((std::tuple{file.Open(name.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error), error.m_cause,
+                          file.Open(name.c_str(), CFile::modeRead | CFile::shareDenyNone)}),
+              std::tuple(FALSE, int(CFileException::sharingViolation), TRUE));
 }
 
 TEST(CFile, WriteReadRoundTripWithSeekAndLength)
@@ -77,17 +78,16 @@ TEST(CFile, WriteReadRoundTripWithSeekAndLength)
         total += got;
     back.resize(total);
     EXPECT_EQ(back, bytes);
-    EXPECT_EQ(in.Seek(-10, CFile::end), 69990u);
     unsigned char tail[10];
-    EXPECT_EQ(in.Read(tail, 20), 10u);
-    EXPECT_EQ(tail[9], bytes[69999]);
+    EXPECT_EQ((std::tuple{in.Seek(-10, CFile::end), in.Read(tail, 20), tail[9]}),
+              std::tuple(69990ull, 10u, bytes[69999]));
     in.Close();
 
     // modeCreate | modeNoTruncate keeps the content; modeCreate alone empties it.
     CFile keep(name.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
-    EXPECT_EQ(keep.GetLength(), 70000u);
+    const ULONGLONG length = keep.GetLength();
     keep.SetLength(5);
-    EXPECT_EQ(keep.GetLength(), 5u);
+    EXPECT_EQ(std::make_pair(length, keep.GetLength()), std::make_pair(70000ull, 5ull));
     keep.Close();
     EXPECT_EQ(CFile(name.c_str(), CFile::modeCreate | CFile::modeWrite).GetLength(), 0u);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "afx/COleDateTime.h"
 
@@ -10,10 +11,8 @@ namespace {
 // time of day counting away from it), and the value gives the fields back.
 TEST(COleDateTime, FieldsAndValuesOfKnownAndInvalidDates)
 {
-    struct Row {
-        int fields[6], dayOfWeek, dayOfYear;  // Sunday is day 1
-        double value;
-    };
+    // Sunday is day 1.
+    struct Row { int fields[6], dayOfWeek, dayOfYear; double value; };
     const Row rows[] = {
         {{2026, 12, 5, 17, 30, 45}, 7, 339, 46361.7296875},
         {{1899, 12, 30, 0, 0, 0}, 7, 364, 0.0},
@@ -27,15 +26,13 @@ TEST(COleDateTime, FieldsAndValuesOfKnownAndInvalidDates)
         EXPECT_DOUBLE_EQ(made.m_dt, r.value) << f[0];
         COleDateTime t(r.value);
         const int got[] = {t.GetYear(), t.GetMonth(), t.GetDay(), t.GetHour(), t.GetMinute(), t.GetSecond()};
-        EXPECT_TRUE(std::equal(got, got + 6, f)) << r.value;
-        EXPECT_EQ(t.GetDayOfWeek(), r.dayOfWeek) << r.value;
-        EXPECT_EQ(t.GetDayOfYear(), r.dayOfYear) << r.value;
+        EXPECT_EQ((std::tuple{std::equal(got, got + 6, f), t.GetDayOfWeek(), t.GetDayOfYear()}),
+                  std::tuple(true, r.dayOfWeek, r.dayOfYear)) << r.value;
     }
     COleDateTime bad(2023, 2, 29, 0, 0, 0);
-    EXPECT_EQ(bad.GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ(bad.GetYear(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ(COleDateTime(2026, 1, 1, 24, 0, 0).GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ(COleDateTime(1e12).GetDay(), -1);
+    EXPECT_EQ((std::tuple{bad.GetStatus(), bad.GetYear(), COleDateTime(2026, 1, 1, 24, 0, 0).GetStatus(),
+                          COleDateTime(1e12).GetDay()}),
+              std::tuple(COleDateTime::invalid, int(AFX_OLE_DATETIME_ERROR), COleDateTime::invalid, -1));
 }
 
 } // namespace

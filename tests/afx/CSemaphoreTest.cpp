@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 #include "afx/CSemaphore.h"
 #include "afx/CSingleLock.h"
@@ -13,23 +14,18 @@ TEST(CSemaphore, OneHolderAtATimeAndAWaiterWakesWhenReleased)
     BOOL acquired = FALSE;
     std::thread waiter([&] { acquired = semaphore.Lock(INFINITE); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_TRUE(semaphore.Unlock());
+    const BOOL released = semaphore.Unlock();
     waiter.join();
-    EXPECT_TRUE(acquired);
-    EXPECT_TRUE(semaphore.Unlock());
+    EXPECT_TRUE(released && acquired && semaphore.Unlock());
     {
         CSingleLock lock(&semaphore, TRUE);
-        EXPECT_TRUE(lock.IsLocked());
-        EXPECT_FALSE(semaphore.Lock(0));
-        EXPECT_TRUE(lock.Unlock());
-        EXPECT_TRUE(lock.Lock());
+        EXPECT_EQ((std::tuple{lock.IsLocked(), semaphore.Lock(0), lock.Unlock(), lock.Lock()}),
+                  std::tuple(TRUE, FALSE, TRUE, TRUE));
     }
     // The lock's destruction released it, and no more than the maximum count is released.
     LONG previous = -1;
-    EXPECT_FALSE(semaphore.Unlock(1, &previous));
-    EXPECT_TRUE(semaphore.Lock(0));
-    EXPECT_TRUE(semaphore.Unlock(1, &previous));
-    EXPECT_EQ(previous, 0);
+    EXPECT_EQ((std::tuple{semaphore.Unlock(1, &previous), semaphore.Lock(0), semaphore.Unlock(1, &previous), previous}),
+              std::tuple(FALSE, TRUE, TRUE, 0L));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "afx/CString.h"
 
@@ -50,22 +51,19 @@ TEST(CString, FormatOfAnyLengthAndBufferAccess)
 TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLettersAndTrimmingTakesWholeCharacters)
 {
     CString path = CString("C:\\") + kHyo + "\\" + kSo;
-    EXPECT_EQ(path.Find('\\'), 2);
-    EXPECT_EQ(path.Find('\\', 3), 5);  // not the trail byte at 4
-    EXPECT_EQ(path.ReverseFind('\\'), 5);
-    EXPECT_EQ(CString(kHyoji).Find("\\"), -1);
-    EXPECT_EQ(CString(kHyoji).Find("\x5C\x8E"), -1);  // would straddle two characters
+    // Not the trail byte at 4; "\x5C\x8E" would straddle two characters.
+    EXPECT_EQ((std::vector<int>{path.Find('\\'), path.Find('\\', 3), path.ReverseFind('\\'), CString(kHyoji).Find("\\"),
+                                CString(kHyoji).Find("\x5C\x8E")}),
+              (std::vector<int>{2, 5, 5, -1, -1}));
 
     CString trimmed = CString("x") + kHyo;
+    CString withBlank = CString("x") + kWideBlank, mixed = CString("ab") + kA + kXya + "cd";
     trimmed.TrimRight('\\');
-    EXPECT_EQ(Bytes(trimmed), std::string("x") + kHyo);
-    CString withBlank = CString("x") + kWideBlank;
     withBlank.TrimRight('@');
-    EXPECT_EQ(Bytes(withBlank), std::string("x") + kWideBlank);
-
-    CString mixed = CString("ab") + kA + kXya + "cd";
     mixed.MakeUpper();
-    EXPECT_EQ(Bytes(mixed), std::string("AB") + kA + kXya + "CD");
+    EXPECT_EQ(
+        std::make_tuple(Bytes(trimmed), Bytes(withBlank), Bytes(mixed)),
+        std::make_tuple(std::string("x") + kHyo, std::string("x") + kWideBlank, std::string("AB") + kA + kXya + "CD"));
 
     // Trimming removes only whole target characters.
     CString s(" \t ab c\r\n ");
@@ -90,32 +88,27 @@ TEST(CString, ConstructionCopyConcatenationAndExtractionKeepShiftJisAndClamp)
     CString copy = s;
     copy += kSo;
     copy = copy + '\\' + CString(kHyo);
-    EXPECT_EQ(Bytes(copy), std::string(kHyoji) + kSo + "\\" + kHyo);
-    EXPECT_EQ(Bytes(copy.Left(2)), kHyo);
-    EXPECT_EQ(Bytes(copy.Mid(4, 2)), kSo);
-    EXPECT_EQ(Bytes(copy.Right(2)), kHyo);
-    EXPECT_EQ(Bytes(s), kHyoji);  // the source is untouched
+    // The source is untouched.
+    EXPECT_EQ((std::vector<std::string>{Bytes(copy), Bytes(copy.Left(2)), Bytes(copy.Mid(4, 2)), Bytes(copy.Right(2)),
+                                        Bytes(s)}),
+              (std::vector<std::string>{std::string(kHyoji) + kSo + "\\" + kHyo, kHyo, kSo, kHyo, kHyoji}));
 
     // Indexes and counts are clamped.
     CString t("abcdef");
-    EXPECT_EQ(t.Mid(-3, 2), "ab");
-    EXPECT_EQ(t.Mid(4, 100), "ef");
-    EXPECT_EQ(t.Left(-1), "");
-    EXPECT_EQ(t.Right(-5), "");
-    EXPECT_EQ(t[-1], '\0');
+    EXPECT_EQ(
+        (std::vector<std::string>{Bytes(t.Mid(-3, 2)), Bytes(t.Mid(4, 100)), Bytes(t.Left(-1)), Bytes(t.Right(-5))}),
+        (std::vector<std::string>{"ab", "ef", "", ""}));
     t.SetAt(99, 'z');
-    EXPECT_EQ(t, "abcdef");
+    EXPECT_EQ(std::make_tuple(t[-1], Bytes(t)), std::make_tuple('\0', std::string("abcdef")));
 
     // Construction and moves.
-    EXPECT_EQ(CString('-', 3), "---");
-    EXPECT_EQ(CString("abcdef", 3), "abc");
-    EXPECT_EQ(CString(static_cast<const char*>(nullptr)), "");
+    EXPECT_EQ((std::vector<std::string>{Bytes(CString('-', 3)), Bytes(CString("abcdef", 3)),
+                                        Bytes(CString(static_cast<const char*>(nullptr)))}),
+              (std::vector<std::string>{"---", "abc", ""}));
     CString moved(CString("xyz"));
     CString target;
     target = static_cast<CString&&>(moved);
-    EXPECT_EQ(target, "xyz");
-    EXPECT_TRUE(moved.IsEmpty());
-    EXPECT_EQ(sizeof(CString), sizeof(char*));
+    EXPECT_TRUE(target == "xyz" && moved.IsEmpty() && sizeof(CString) == sizeof(char*));
 
     // Operations on the string's own text.
     CString self("abc");
@@ -137,18 +130,15 @@ TEST(CString, ComparisonsAreBytewiseAndUnsigned)
         const bool both[] = {x == y, x != y, x < y, x > y, x <= y, x >= y};
         const bool left[] = {a == y, a != y, a < y, a > y, a <= y, a >= y};
         const bool right[] = {x == b, x != b, x < b, x > b, x <= b, x >= b};
-        for (int op = 0; op < 6; ++op) {
-            EXPECT_EQ(both[op], expected[op]) << a << " " << b << " operator " << op;
-            EXPECT_EQ(left[op], expected[op]) << a << " " << b << " operator " << op;
-            EXPECT_EQ(right[op], expected[op]) << a << " " << b << " operator " << op;
-        }
+        for (int op = 0; op < 6; ++op)
+            EXPECT_EQ(std::make_tuple(both[op], left[op], right[op]),
+                      std::make_tuple(expected[op], expected[op], expected[op])) << a << " " << b << " operator " << op;
     }
-    EXPECT_TRUE(CString(kHyo) > "z");  // 0x95 is above every ASCII byte
-    EXPECT_TRUE(CString("\xB1") > CString(kWideBlank));  // half-width katakana byte vs 0x81
-    EXPECT_GT(CString(kSo).Compare(kA), 0);
-    EXPECT_NE(CString(kA).CompareNoCase("\x83\x61"), 0);  // trail bytes are not folded
-    EXPECT_LT(CString("a").CompareNoCase("B"), 0);
-    EXPECT_EQ(CString().Compare(nullptr), 0);
+    // 0x95 is above every ASCII byte, a half-width katakana byte above 0x81; trail bytes are not folded.
+    EXPECT_EQ((std::vector<bool>{CString(kHyo) > "z", CString("\xB1") > CString(kWideBlank),
+                                 CString(kSo).Compare(kA) > 0, CString(kA).CompareNoCase("\x83\x61") != 0,
+                                 CString("a").CompareNoCase("B") < 0, CString().Compare(nullptr) == 0}),
+              std::vector<bool>(6, true));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "AfxTestIds.h"
 #include "afx/CEdit.h"
@@ -41,14 +42,11 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
         },
         [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
     };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.oks, 1);
-    EXPECT_EQ(dialog.stepsRun, 3);
+    EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.oks, dialog.stepsRun, dialog.m_hWnd, CDialog(4242).DoModal()}),
+              std::tuple(INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
     // The dialog object is attached from the window's first message on.
     EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
     EXPECT_FALSE(::IsWindow(dialog.log.Messages().front().hwnd));
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-    EXPECT_EQ(CDialog(4242).DoModal(), -1);
 }
 
 // Records the key-downs it is offered in g_walk, and eats X when told to.
@@ -116,8 +114,7 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
             SendKey(VK_ESCAPE);
         },
     };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.stepsRun, 3);
+    EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.stepsRun}), std::tuple(INT_PTR(IDCANCEL), 3));
 }
 
 class SelfDeletingFrame : public CFrameWnd {
@@ -142,16 +139,14 @@ TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
     dialog.steps = {[frame](ScriptedDialog& d) {
         CWnd* edit = d.GetDlgItem(IDC_AFX_FIRST);
         ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(edit->GetParentFrame(), frame);
-        EXPECT_EQ(d.GetOwner(), frame);
-        EXPECT_EQ(edit->GetTopLevelFrame(), frame);
-        EXPECT_EQ(frame->GetParentFrame(), nullptr);
+        EXPECT_EQ((std::vector<CWnd*>{edit->GetParentFrame(), d.GetOwner(), edit->GetTopLevelFrame(),
+                                      frame->GetParentFrame()}),
+                  (std::vector<CWnd*>{frame, frame, frame, nullptr}));
         SendKey(VK_RETURN);
     }};
     EXPECT_EQ(dialog.DoModal(), IDOK);
     frame->DestroyWindow();
-    EXPECT_TRUE(deleted);
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_TRUE(deleted && app.m_pMainWnd == nullptr);
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     EXPECT_FALSE(app.PumpMessage());  // WM_QUIT

@@ -3,6 +3,9 @@
 // previous object.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "afx/CBitmap.h"
 #include "afx/CBrush.h"
 #include "afx/CClientDC.h"
@@ -43,15 +46,14 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeve
         EXPECT_EQ(::GetObjectType(given), 0u);
         first = brush.Detach();
     }
-    EXPECT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_BRUSH));  // detached: still ours
-    ::DeleteObject(first);
-
+    // Detached: still ours. A pen is not a font.
     HPEN foreign = ::CreatePen(PS_SOLID, 1, 0);
-    CPen* wrapper = CPen::FromHandle(foreign);
-    ASSERT_NE(wrapper, nullptr);
-    EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(foreign)), nullptr);  // not a font
+    EXPECT_EQ((std::tuple{::GetObjectType(first), CPen::FromHandle(foreign) != nullptr,
+                          CFont::FromHandle(reinterpret_cast<HFONT>(foreign))}),
+              std::tuple(DWORD(OBJ_BRUSH), true, static_cast<CFont*>(nullptr)));
     CGdiObject::DeleteTempMap();
     EXPECT_EQ(::GetObjectType(foreign), static_cast<DWORD>(OBJ_PEN));
+    ::DeleteObject(first);
     ::DeleteObject(foreign);
 }
 
@@ -81,16 +83,15 @@ TEST(DeviceContexts, SelectionsHandBackThePreviousObjectDcsAreDeletedAndPaintVal
         HGDIOBJ original = ::GetCurrentObject(memory, OBJ_BITMAP);
         CBitmap* previous = dc.SelectObject(&bitmap);
         ASSERT_NE(previous, nullptr);
-        EXPECT_EQ(previous->m_hObject, original);
         dc.SetBkColor(RGB(1, 1, 1));
         dc.FillSolidRect(1, 1, 1, 1, RGB(200, 0, 0));
-        EXPECT_EQ(dc.GetBkColor(), RGB(1, 1, 1));  // restored
-        EXPECT_EQ(dc.GetPixel(1, 1), RGB(200, 0, 0));
         dc.Draw3dRect(CRect(0, 0, 4, 4), RGB(255, 255, 255), RGB(128, 128, 128));
-        EXPECT_EQ(dc.GetPixel(0, 0), RGB(255, 255, 255));
-        EXPECT_EQ(dc.GetPixel(3, 3), RGB(128, 128, 128));
+        // The background colour is restored after the fill.
+        EXPECT_EQ((std::vector<COLORREF>{dc.GetBkColor(), dc.GetPixel(1, 1), dc.GetPixel(0, 0), dc.GetPixel(3, 3)}),
+                  (std::vector<COLORREF>{RGB(1, 1, 1), RGB(200, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128)}));
         dc.SelectObject(previous);
-        EXPECT_EQ(::GetCurrentObject(memory, OBJ_BITMAP), original);
+        EXPECT_EQ(std::make_pair(previous->m_hObject, ::GetCurrentObject(memory, OBJ_BITMAP)),
+                  std::make_pair(original, original));
 
         CFont font;
         ASSERT_TRUE(font.CreatePointFont(100, "Arial"));
@@ -107,11 +108,10 @@ TEST(DeviceContexts, SelectionsHandBackThePreviousObjectDcsAreDeletedAndPaintVal
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 100, 100, 60, 40, nullptr, nullptr));
     wnd.Invalidate(FALSE);
     wnd.UpdateWindow();
-    EXPECT_EQ(wnd.paints, 1);
     RECT update;
-    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, &update, FALSE));
     CClientDC dc(&wnd);
-    EXPECT_EQ(dc.GetPixel(10, 10), RGB(0, 128, 0));
+    EXPECT_EQ((std::tuple{wnd.paints, ::GetUpdateRect(wnd.m_hWnd, &update, FALSE), dc.GetPixel(10, 10)}),
+              std::tuple(1, FALSE, RGB(0, 128, 0)));
 }
 
 } // namespace

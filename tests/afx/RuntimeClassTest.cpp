@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <tuple>
 
 #include "afx/CObject.h"
 
@@ -24,12 +26,10 @@ TEST(RuntimeClass, RecordsIsKindOfAndCreationByName)
 {
     Square square;
     CRuntimeClass* record = square.GetRuntimeClass();
-    EXPECT_STREQ("Square", record->m_lpszClassName);
-    EXPECT_EQ(static_cast<int>(sizeof(Square)), record->m_nObjectSize);
-    EXPECT_EQ(RUNTIME_CLASS(Shape), record->m_pBaseClass);
-    EXPECT_TRUE(square.IsKindOf(RUNTIME_CLASS(Shape)));
     std::unique_ptr<CObject> shape(new Shape);
-    EXPECT_FALSE(shape->IsKindOf(RUNTIME_CLASS(Square)));
+    EXPECT_EQ((std::tuple{std::string(record->m_lpszClassName), record->m_nObjectSize, record->m_pBaseClass,
+                          square.IsKindOf(RUNTIME_CLASS(Shape)), shape->IsKindOf(RUNTIME_CLASS(Square))}),
+              std::tuple("Square", static_cast<int>(sizeof(Square)), RUNTIME_CLASS(Shape), TRUE, FALSE));
     // Only what is dynamically creatable is made by name.
     EXPECT_EQ(RUNTIME_CLASS(Square), CRuntimeClass::FromName("Square"));
     std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("Square"));

@@ -36,6 +36,17 @@ std::pair<int, int> Found(CDlgSb& table, int (CDlgSb::*search)(short*))
 }
 const auto kNext = &CDlgSb::CheckNextEnableItem, kPage = &CDlgSb::CheckPageEnableItem;
 
+// The selection of the combo or the list box; the push button type of a button.
+int CurSel(EntryDialog& d, int nID)
+{
+    UINT message = nID == IDC_FORM_LIST ? LB_GETCURSEL : CB_GETCURSEL;
+    return static_cast<int>(::SendDlgItemMessageA(d.m_hWnd, nID, message, 0, 0));
+}
+LONG Look(EntryDialog& d, int nID)
+{
+    return ::GetWindowLongA(d.Item(nID), GWL_STYLE) & 0x0F;
+}
+
 TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
 {
     EntryDialog dialog(IDD_FORM);
@@ -91,19 +102,16 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         {Keys({VK_DOWN}), IDC_FORM_COMBO, {}, dropped(true)},
         {Keys({VK_RETURN}), IDC_FORM_LIST, {},
          [](EntryDialog& d) {
-             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-             EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_COMBO), CB_GETCURSEL, 0, 0), 1);
+             EXPECT_EQ(std::make_pair(d.Dropped(IDC_FORM_COMBO), CurSel(d, IDC_FORM_COMBO)), std::make_pair(false, 1));
          }},
         // Up and Down stay in a list box; Right moves on.
-        {Keys({VK_DOWN}), IDC_FORM_LIST, {},
-         [](EntryDialog& d) { EXPECT_EQ(::SendMessageA(d.Item(IDC_FORM_LIST), LB_GETCURSEL, 0, 0), 1); }},
-        {Keys({VK_RIGHT}), IDOK, {},
-         [](EntryDialog& d) { EXPECT_EQ(::GetWindowLongA(d.Item(IDOK), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON); }},
+        {Keys({VK_DOWN}), IDC_FORM_LIST, {}, [](EntryDialog& d) { EXPECT_EQ(CurSel(d, IDC_FORM_LIST), 1); }},
+        {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(Look(d, IDOK), BS_DEFPUSHBUTTON); }},
         // The push button left behind loses the default look.
         {Keys({VK_DOWN}), IDCANCEL, {},
          [](EntryDialog& d) {
-             EXPECT_EQ(::GetWindowLongA(d.Item(IDOK), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
-             EXPECT_EQ(::GetWindowLongA(d.Item(IDCANCEL), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
+             EXPECT_EQ(std::make_pair(Look(d, IDOK), Look(d, IDCANCEL)),
+                       std::make_pair(BS_PUSHBUTTON, BS_DEFPUSHBUTTON));
          }},
         {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
     }), IDCANCEL);
@@ -114,11 +122,7 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
 TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
 {
     // The flags, where Down, Up and Enter leave the focus, and the notices of each.
-    struct Case {
-        short wrap, sheet, stop;
-        int downFocus, upFocus, enterFocus;
-        std::vector<UINT> down, up, enter;
-    };
+    struct Case { short wrap, sheet, stop; int downFocus, upFocus, enterFocus; std::vector<UINT> down, up, enter; };
     const int edit = IDC_END_EDIT, a = IDC_END_RADIO_A, b = IDC_END_RADIO_B, c = IDC_END_RADIO_C;
     const Case cases[] = {
         {0, 0, 0, edit, c, edit, {}, {}, {}},
@@ -171,10 +175,9 @@ TEST(TableKeys, TheMouseAndDisabledItems)
         {[](EntryDialog& d) {
              for (int id : {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK})
                  ::EnableWindow(d.Item(id), FALSE);
-             EXPECT_EQ(Found(d.table, kNext), std::make_pair(0, 0));
-             EXPECT_EQ(d.table.DialogKeyDown(VK_DOWN), 1);
-             EXPECT_EQ(d.table.DialogKeyDown(VK_RETURN), 1);
-             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+             EXPECT_EQ((std::tuple{Found(d.table, kNext), d.table.DialogKeyDown(VK_DOWN),
+                                   d.table.DialogKeyDown(VK_RETURN), d.table.ResetFocusPos()}),
+                       std::tuple(std::make_pair(0, 0), 1, 1, 1));
          },
          0},
     }), IDABORT);
@@ -203,9 +206,10 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
              for (const LoggedMessage& m : d.log.Messages())
                  EXPECT_TRUE(m.wParam == MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE) && m.lParam == LPARAM(multi));
              // The notification itself stops at the edit; the others pass.
-             auto has = [&d](WPARAM w) { return std::count(d.commands.begin(), d.commands.end(), w) != 0; };
-             EXPECT_FALSE(has(MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE)));
-             EXPECT_TRUE(has(MAKEWPARAM(IDC_READING_MULTI, EN_UPDATE)));
+             auto has = [&d](WORD code) {
+                 return std::count(d.commands.begin(), d.commands.end(), MAKEWPARAM(IDC_READING_MULTI, code)) != 0;
+             };
+             EXPECT_EQ(std::make_pair(has(EN_CHANGE), has(EN_UPDATE)), std::make_pair(false, true));
          }},
         {Keys({VK_F5}), IDC_READING_MULTI, {{kFuncKeyMsg, VK_F5}}},
         {Keys({VK_ESCAPE}), 0},  // the dialog manager cancels
@@ -226,8 +230,8 @@ TEST(Table, GetItemWalksATemplate)
         kinds.push_back(0xEEEE);
         item = TableProbe().GetItem(item, &kinds.back());
     }
-    EXPECT_EQ(kinds, (std::vector<WORD>{2, 1, 0, 0, 0, 0}));
-    EXPECT_EQ(reinterpret_cast<uint8_t*>(item), bytes.data() + bytes.size());
+    EXPECT_EQ(std::make_pair(kinds, reinterpret_cast<uint8_t*>(item)),
+              std::make_pair(std::vector<WORD>{2, 1, 0, 0, 0, 0}, bytes.data() + bytes.size()));
 }
 
 TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
@@ -239,8 +243,9 @@ TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
         {[](EntryDialog& d) {
              ::SetFocus(d.Item(IDC_FIRST_EDIT));
              d.table.SetFocusID(IDC_FIRST_RADIO_A);
-             EXPECT_EQ(d.table.ResetFocusPos(), 1);  // on the group's checked button
-             EXPECT_EQ(Found(d.table, kPage), std::make_pair(1, IDC_FIRST_RADIO_C));
+             // On the group's checked button.
+             EXPECT_EQ((std::tuple{d.table.ResetFocusPos(), Found(d.table, kPage)}),
+                       std::tuple(1, std::make_pair(1, IDC_FIRST_RADIO_C)));
          },
          IDC_FIRST_RADIO_C,
          Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
@@ -286,18 +291,19 @@ TEST(Table, InitTheEndHostOperationsTheMessageBoxAndDialogCodes)
     dialog.beforeInit = [](EntryDialog& d) {
         HWND edit = d.Item(IDC_FORM_NAME);
         LONG_PTR editProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
-        EXPECT_EQ(CDlgSb().Init(&d, 4242, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
-        EXPECT_EQ(CDlgSb().Init(&d, IDD_RADIO_END, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);  // its controls are not here
+        // The controls of IDD_RADIO_END are not here.
+        EXPECT_EQ((std::tuple{CDlgSb().Init(&d, 4242, kFuncKeyMsg, 0, 0, 0, 0, 0),
+                              CDlgSb().Init(&d, IDD_RADIO_END, kFuncKeyMsg, 0, 0, 0, 0, 0)}), std::tuple(0, 0));
         {
             CDlgSb table;
-            EXPECT_EQ(table.InitDll(&d, ::GetModuleHandleA(nullptr), IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 1);
-            EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AfxWndProc));
-            EXPECT_EQ(::GetFocus(), edit);
             // A second table cannot attach to controls that are taken.
-            EXPECT_EQ(CDlgSb().Init(&d, IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0), 0);
+            EXPECT_EQ((std::tuple{table.InitDll(&d, ::GetModuleHandleA(nullptr), IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0),
+                                  ::GetWindowLongPtrA(edit, GWLP_WNDPROC), ::GetFocus(),
+                                  CDlgSb().Init(&d, IDD_FORM, kFuncKeyMsg, 0, 0, 0, 0, 0)}),
+                      std::tuple(1, reinterpret_cast<LONG_PTR>(AfxWndProc), edit, 0));
         }
-        EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
-        EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), editProc);
+        EXPECT_EQ(std::make_pair(CWnd::FromHandlePermanent(edit), ::GetWindowLongPtrA(edit, GWLP_WNDPROC)),
+                  std::make_pair(static_cast<CWnd*>(nullptr), editProc));
     };
     EXPECT_EQ(dialog.Play({
         {[](EntryDialog& d) {
@@ -306,36 +312,37 @@ TEST(Table, InitTheEndHostOperationsTheMessageBoxAndDialogCodes)
              // The group does not begin the table: the box comes at once, titled
              // "確認", saying "ｵｰﾄﾗｼﾞｵﾎﾞﾀﾝにON項目が設定されていません。", unowned, with an icon and OK.
              d.table.SetFocusID(IDC_FORM_RADIO_B);
-             EXPECT_EQ(d.table.ResetFocusPos(), 0);
+             const int reset = d.table.ResetFocusPos();
              const std::string box = "\x8A\x6D\x94\x46|\xB5\xB0\xC4\xD7\xBC\xDE\xB5\xCE\xDE\xC0\xDD\x82\xC9\x4F\x4E"
                                      "\x8D\x80\x96\xDA\x82\xAA\x90\xDD\x92\xE8\x82\xB3\x82\xEA\x82\xC4\x82\xA2"
                                      "\x82\xDC\x82\xB9\x82\xF1\x81\x42 icon";
-             EXPECT_EQ(g_boxes, std::vector<std::string>{box});
              // The first enabled item is the edit: no question arises.
-             EXPECT_EQ(Found(d.table, kPage), std::make_pair(1, IDC_FORM_NAME));
+             EXPECT_EQ((std::tuple{reset, g_boxes, Found(d.table, kPage)}),
+                       std::tuple(0, std::vector<std::string>{box}, std::make_pair(1, IDC_FORM_NAME)));
              // With the edit disabled the group comes first, and none is checked.
              // (The focus leaves first: the dialog would hand it to a radio button.)
              ::SetFocus(d.Item(IDOK));
              ::EnableWindow(d.Item(IDC_FORM_NAME), FALSE);
-             EXPECT_EQ(Found(d.table, kPage), std::make_pair(0, 0));
+             const std::pair<int, int> none = Found(d.table, kPage);
              ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
-             EXPECT_EQ(Found(d.table, kPage), std::make_pair(1, IDC_FORM_RADIO_C));
-             EXPECT_EQ(g_boxes, std::vector<std::string>(2, box));
+             EXPECT_EQ((std::tuple{none, Found(d.table, kPage), g_boxes}),
+                       std::tuple(std::make_pair(0, 0), std::make_pair(1, IDC_FORM_RADIO_C),
+                                  std::vector<std::string>(2, box)));
              ::UnhookWindowsHookEx(hook);
          },
          IDOK},
         {[](EntryDialog& d) {
-             EXPECT_EQ(d.table.CheckPullDown(), 0);
+             const int closed = d.table.CheckPullDown();
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
-             EXPECT_EQ(d.table.CheckPullDown(), 1);
-             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-             EXPECT_EQ(Found(d.table, kNext), std::make_pair(1, IDC_FORM_LIST));  // the combo box is current now
+             // The combo box is current now.
+             EXPECT_EQ((std::tuple{closed, d.table.CheckPullDown(), d.Dropped(IDC_FORM_COMBO), Found(d.table, kNext)}),
+                       std::tuple(0, 1, false, std::make_pair(1, IDC_FORM_LIST)));
              d.table.ClosePull(5);
              d.table.ClosePull(99);  // out of the table: nothing
              d.table.SetFocusID(IDCANCEL);
-             EXPECT_EQ(Found(d.table, kNext), std::make_pair(0, 0));
+             const std::pair<int, int> afterCancel = Found(d.table, kNext);
              d.table.SetFocusID(999);  // unknown: the current item stays
-             EXPECT_EQ(d.table.ResetFocusPos(), 1);
+             EXPECT_EQ((std::tuple{afterCancel, d.table.ResetFocusPos()}), std::tuple(std::make_pair(0, 0), 1));
          },
          IDCANCEL, {{kCloseMsg, IDC_FORM_COMBO}}},
         // For a key message the subclass asks for exactly the keys the table

@@ -24,12 +24,7 @@ typedef std::function<void(EntryDialog&)> Act;
 // An action (keys, clicks, calls); once the dialog has handled all it
 // caused, the focus must be on item focus (0: not checked), the log must
 // hold exactly log, and check runs.
-struct Beat {
-    Act act;
-    int focus;
-    std::vector<ExpectedMessage> log = {};
-    Act check = nullptr;
-};
+struct Beat { Act act; int focus; std::vector<ExpectedMessage> log = {}; Act check = nullptr; };
 
 inline Act Keys(std::initializer_list<WORD> list)
 {

@@ -37,8 +37,7 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     // A second FepOn leaves the IME alone but forgets the saved bits.
     SetIme(edit.m_hWnd, FALSE, kHiraganaFull);
     CFep fep;
-    EXPECT_EQ(fep.KanaOn(&edit, 0, 0), 1);
-    EXPECT_EQ(fep.FepOn(&edit, 0, 0, 0), 0);
+    EXPECT_EQ((std::tuple{fep.KanaOn(&edit, 0, 0), fep.FepOn(&edit, 0, 0, 0)}), std::tuple(1, 0));
     EXPECT_TRUE(ImeIs(edit.m_hWnd, TRUE, kHalfKatakana));
     fep.FepOff();
     EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHalfKatakana));
@@ -91,11 +90,12 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
     dialog.beforeInit = [](EntryDialog& d) { SetIme(d.m_hWnd, TRUE, 0); };
     dialog.afterInit = [](EntryDialog& d) {
         EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));  // Init closed it
-        EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0), 1);
-        EXPECT_EQ(d.table.SetKana(IDC_READING_KANA, 0, 0), 1);
-        EXPECT_EQ(d.table.SetFep(IDOK, 0, 0, 0, 0, 0), 0);                 // not an edit
-        EXPECT_EQ(d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0), 0);  // no such reading field
-        EXPECT_EQ(d.table.SetFep(999, 0, 0, 0, 0, 0), 0);
+        // OK is not an edit, nor a reading field.
+        EXPECT_EQ((std::vector<int>{d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0),
+                                    d.table.SetKana(IDC_READING_KANA, 0, 0), d.table.SetFep(IDOK, 0, 0, 0, 0, 0),
+                                    d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0),
+                                    d.table.SetFep(999, 0, 0, 0, 0, 0)}),
+                  (std::vector<int>{1, 1, 0, 0, 0}));
         // The first item had the focus before SetFep: it switches on by its own message.
         EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));
     };
@@ -123,8 +123,8 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
              Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB6\xB7");
              EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_COMPREADSTR, "\xB8"), "\xB6\xB7\xB8");
              // lParam 0: the base text alone (the composition was cancelled).
-             EXPECT_EQ(Ime(d, WM_IME_COMPOSITION), "\xB6\xB7");
-             EXPECT_EQ(Ime(d, WM_IME_ENDCOMPOSITION), "\xB6\xB7");
+             EXPECT_EQ((std::vector<std::string>{Ime(d, WM_IME_COMPOSITION), Ime(d, WM_IME_ENDCOMPOSITION)}),
+                       std::vector<std::string>(2, "\xB6\xB7"));
              // A field without a limit reports one beyond 16 bits, which reads
              // as negative: nothing is appended.
              ::SendMessageA(field, EM_LIMITTEXT, 0, 0);

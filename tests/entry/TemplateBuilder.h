@@ -59,11 +59,8 @@ struct TemplateBuilder {
     {
         return TemplateBuilder{extended, {}}
             .Header(kSetFont | 0x80C80000, 6)
-            .Item(kChild | kGroup, 0xFFFF, 0x82)
-            .Item(kChild | 0x80, 101, 0x81, {1, 2, 3, 4, 5, 6})
-            .Item(kChild | kGroup | 9, 102, 0x80)
-            .Item(kChild | 9, 103, 0x80)
-            .Item(kChild | 9, 104, 0x80)
+            .Item(kChild | kGroup, 0xFFFF, 0x82).Item(kChild | 0x80, 101, 0x81, {1, 2, 3, 4, 5, 6})
+            .Item(kChild | kGroup | 9, 102, 0x80).Item(kChild | 9, 103, 0x80).Item(kChild | 9, 104, 0x80)
             .Item(kChild | 1, 1, 0x80)
             .bytes;
     }

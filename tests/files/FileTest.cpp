@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include <direct.h>
 
@@ -36,16 +37,16 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
     TempFolder temp;
     CLocalFile local;
     std::string name = temp.File(kHyou + ".dat"), data = Pattern(100000);
-    EXPECT_EQ(local.WriteFile(name.c_str(), 1000, reinterpret_cast<unsigned char*>(&data[0])), 1);
-    EXPECT_EQ(ReadBytes(name), data.substr(0, 1000));
-    EXPECT_EQ(local.CheckFileExist(temp.File("*.dat").c_str()), 1);
-    EXPECT_EQ(local.CheckFileExist(temp.File("*.txt").c_str()), 0);
+    EXPECT_EQ((std::tuple{local.WriteFile(name.c_str(), 1000, reinterpret_cast<unsigned char*>(&data[0])),
+                          ReadBytes(name), local.CheckFileExist(temp.File("*.dat").c_str()),
+                          local.CheckFileExist(temp.File("*.txt").c_str())}),
+              std::tuple(1, data.substr(0, 1000), 1, 0));
     std::vector<unsigned char> buffer(4000, 0xEE);
     long read = -1;
-    ASSERT_EQ(local.ReadFile(name.c_str(), 4000, buffer.data(), &read), 1);
-    EXPECT_EQ(read, 1000);
-    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 1001), data.substr(0, 1000) + "\xEE");
-    EXPECT_EQ(local.ReadFile(temp.File("missing").c_str(), 10, buffer.data(), &read), 0);
+    EXPECT_EQ((std::tuple{local.ReadFile(name.c_str(), 4000, buffer.data(), &read), read,
+                          std::string(buffer.begin(), buffer.begin() + 1001),
+                          local.ReadFile(temp.File("missing").c_str(), 10, buffer.data(), &read)}),
+              std::tuple(1, 1000L, data.substr(0, 1000) + "\xEE", 0));
 
     // The one failure that reaches the caller as an exception: a full disk.
     std::string big = kScratchDrive + "big.dat";
@@ -74,14 +75,10 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
         ImportPatch writes(::GetModuleHandleA("zr8afx.dll"), "kernel32.dll", "WriteFile",
                            reinterpret_cast<void*>(&RecordingWriteFile));
         g_writes.clear();
-        EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), 0);
-        EXPECT_EQ(g_writes, copy.second);
-        EXPECT_EQ(ReadBytes(destination), data.substr(0, copy.first));
+        EXPECT_EQ((std::tuple{copier.CopyFileA(&destination[0], &source[0]), g_writes, ReadBytes(destination)}),
+                  std::tuple(0, copy.second, data.substr(0, copy.first)));
     }
-    const struct {
-        std::string from, to, heldOpen;
-        short result;
-    } rows[] = {
+    const struct { std::string from, to, heldOpen; short result; } rows[] = {
         {temp.File("missing.dat"), destination, "", -1231},
         {source, destination, source, -1230},
         {temp.Path().string(), destination, "", -1232},  // a folder is no file
@@ -100,9 +97,7 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
     destination = kScratchDrive + "large.dat";
     EXPECT_EQ(copier.CopyFileA(&destination[0], &source[0]), -1050);
     std::string written = ReadBytes(destination);
-    EXPECT_GE(written.size(), 32000u);
-    EXPECT_LT(written.size(), data.size());
-    EXPECT_EQ(written, data.substr(0, written.size()));
+    EXPECT_TRUE(written.size() >= 32000u && written.size() < data.size() && written == data.substr(0, written.size()));
     EXPECT_TRUE(::DeleteFileA(destination.c_str())) << "run through CTest: the scratch drive is mounted for it";
 }
 
@@ -119,19 +114,15 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
         // {path, result, drive after, get() after ("" to skip)}: a drive root
         // keeps its backslash, a bare or missing drive only switches the
         // drive, and 表 ends in a 0x5C trail byte but still gets a backslash.
-        const struct {
-            std::string path;
-            int result, drive;
-            std::string after;
-        } rows[] = {
+        const struct { std::string path; int result, drive; std::string after; } rows[] = {
             {lower, 1, 3, folder}, {"C:\\", 1, 3, "C:\\"}, {"z:", 1, 26, ""}, {hyou, 1, 3, hyou},
             {folder + "missing", 0, 3, hyou}, {"Q:", 1, 3, hyou}, {"Q:\\DATA", 0, 3, hyou},
         };
         for (auto row : rows) {
             CString path(row.path.c_str());
-            EXPECT_EQ(directory.change(path), row.result) << row.path;
-            EXPECT_STREQ(path, row.path.c_str());  // the caller's text is left alone
-            EXPECT_EQ(_getdrive(), row.drive) << row.path;
+            // The caller's text is left alone.
+            EXPECT_EQ((std::tuple{directory.change(path), std::string(path), _getdrive()}),
+                      std::tuple(row.result, row.path, row.drive));
             EXPECT_TRUE(row.after.empty() || directory.get().CompareNoCase(row.after.c_str()) == 0) << row.path;
         }
     }
@@ -141,11 +132,8 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
 // Besides C: and Z: (the Unix root), the drives of the CTest fixture.
 TEST(CGetDriveType, EveryKindOfDrive)
 {
-    const struct {
-        char letter;
-        UINT system;
-        short kind, check;  // check: of DirOpe, 0 for a floppy without a medium
-    } drives[] = {
+    // check: of DirOpe, 0 for a floppy without a medium.
+    const struct { char letter; UINT system; short kind, check; } drives[] = {
         {'C', DRIVE_FIXED, 2, 1}, {'Z', DRIVE_FIXED, 2, 1}, {'Q', DRIVE_NO_ROOT_DIR, 4, 1},
         {'F', DRIVE_REMOVABLE, 1, 1}, {'G', DRIVE_REMOVABLE, 1, 0}, {'N', DRIVE_REMOTE, 3, 1},
         {'O', DRIVE_CDROM, 4, 1},
@@ -155,13 +143,15 @@ TEST(CGetDriveType, EveryKindOfDrive)
     for (const auto& drive : drives) {
         std::string lower = std::string(1, static_cast<char>(drive.letter - 'A' + 'a')) + ":\\data";
         ASSERT_EQ(::GetDriveTypeA((drive.letter + std::string(":\\")).c_str()), drive.system) << drive.letter;
-        EXPECT_EQ(types.GetDriveTypeA(static_cast<short>(drive.letter)), drive.kind) << drive.letter;
-        EXPECT_EQ(types.GetDriveTypeA(lower.c_str()), drive.kind) << drive.letter;
         CString path(lower.c_str());
-        EXPECT_EQ(directory.CheckDrive(path), drive.check) << drive.letter;
+        EXPECT_EQ(std::make_tuple(types.GetDriveTypeA(static_cast<short>(drive.letter)),
+                                  types.GetDriveTypeA(lower.c_str()), directory.CheckDrive(path)),
+                  std::make_tuple(drive.kind, drive.kind, drive.check)) << drive.letter;
     }
-    EXPECT_EQ(types.GetDriveTypeA(kHyou.c_str()), 4);  // a lead byte is no drive letter
-    EXPECT_EQ(types.GetDriveTypeA(static_cast<const char*>(nullptr)), 4);
+    // A lead byte is no drive letter.
+    EXPECT_EQ(
+        std::make_pair(types.GetDriveTypeA(kHyou.c_str()), types.GetDriveTypeA(static_cast<const char*>(nullptr))),
+        std::make_pair(short(4), short(4)));
     CString root("C:\\");
     ASSERT_EQ(directory.change(root), 1);
     EXPECT_EQ(types.GetCurrentDriveType(), 2);
@@ -184,9 +174,9 @@ TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
     const std::string computer = computerName, user = userName, own = computer + ":" + user;
     {
         CSemaFile semaphore;
-        EXPECT_EQ(semaphore.CheckFile(lock.c_str()), -3);  // missing
-        EXPECT_FALSE(IsFile(lock));
-        EXPECT_EQ(semaphore.CheckFile(""), -1);
+        // A missing file.
+        EXPECT_EQ((std::tuple{semaphore.CheckFile(lock.c_str()), IsFile(lock), semaphore.CheckFile("")}),
+                  std::tuple(-3, false, -1));
         // 15 bytes of computer name are a name, 16 are not a record; no user is free.
         const std::pair<std::string, int> records[] = {
             {"", 0}, {"no colon at all", 0}, {own, 0}, {computer + ":someone-else", -7}, {"OTHERPC:" + user, -7},
@@ -197,31 +187,23 @@ TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
             WriteBytes(lock, record.first);
             EXPECT_EQ(semaphore.CheckFile(lock.c_str()), record.second) << record.first;
         }
-        EXPECT_EQ(semaphore.UnlockFile(), 0);  // holds nothing
-        ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
-        EXPECT_EQ(ReadBytes(lock), own);
-        EXPECT_STREQ(semaphore.GetLockedPath(), lock.c_str());
-        // A second lock releases the first, even when it fails.
-        ASSERT_EQ(semaphore.LockFile(second.c_str()), 0);
-        EXPECT_EQ(ReadBytes(lock), "");
-        EXPECT_EQ(ReadBytes(second), own);
-        EXPECT_EQ(semaphore.LockFile(nowhere.c_str()), -5);
-        EXPECT_EQ(ReadBytes(second), "");
-        EXPECT_STREQ(semaphore.GetLockedPath(), "");
-        ASSERT_EQ(semaphore.LockFile(second.c_str()), 0);
-        ASSERT_EQ(semaphore.UnlockFile(), 0);
-        EXPECT_EQ(ReadBytes(second), "");
-        EXPECT_STREQ(semaphore.GetLockedPath(), "");
-        EXPECT_EQ(semaphore.LockFile(nullptr), -1);
+        // Unlocking holds nothing yet; a second lock releases the first, even when it fails.
+        EXPECT_EQ((std::tuple{semaphore.UnlockFile(), semaphore.LockFile(lock.c_str()), ReadBytes(lock),
+                              std::string(semaphore.GetLockedPath())}), std::tuple(0, 0, own, lock));
+        EXPECT_EQ((std::tuple{semaphore.LockFile(second.c_str()), ReadBytes(lock), ReadBytes(second)}),
+                  std::tuple(0, "", own));
+        EXPECT_EQ((std::tuple{semaphore.LockFile(nowhere.c_str()), ReadBytes(second),
+                              std::string(semaphore.GetLockedPath())}), std::tuple(-5, "", ""));
+        EXPECT_EQ((std::tuple{semaphore.LockFile(second.c_str()), semaphore.UnlockFile(), ReadBytes(second),
+                              std::string(semaphore.GetLockedPath()), semaphore.LockFile(nullptr)}),
+                  std::tuple(0, 0, "", "", -1));
         // Creating a lock file empties it.
         WriteBytes(lock, own);
-        EXPECT_EQ(semaphore.CreateFileA(lock.c_str()), 0);
-        EXPECT_EQ(ReadBytes(lock), "");
-        ASSERT_EQ(semaphore.LockFile(lock.c_str()), 0);
+        EXPECT_EQ((std::tuple{semaphore.CreateFileA(lock.c_str()), ReadBytes(lock), semaphore.LockFile(lock.c_str())}),
+                  std::tuple(0, "", 0));
     }
     // Destroyed while holding: released, the files stay.
-    EXPECT_TRUE(IsFile(lock) && IsFile(second));
-    EXPECT_EQ(ReadBytes(lock), "");
+    EXPECT_TRUE(IsFile(lock) && IsFile(second) && ReadBytes(lock).empty());
 }
 
 } // namespace

@@ -162,13 +162,12 @@ TEST_F(CValueMgrTest, ValuesAndFolderKindsOnVistaAndLater)
     std::string fifty(50, 'N'), fiftyOne(51, 'X');
     values->Set(&fifty[0], 7);
     values->Set(&fiftyOne[0], 10);
-    EXPECT_EQ(std::string(values->GetName()), fifty);  // too long: kept
-    EXPECT_EQ(values->GetNo(), 10);                    // number stored anyway
+    // Too long: the name is kept, the number stored anyway.
+    EXPECT_EQ(std::make_tuple(std::string(values->GetName()), values->GetNo()), std::make_tuple(fifty, 10L));
     values->SetMode(1);
     values->Release();
     values = CValueMgr::Instance();
-    EXPECT_STREQ(values->GetName(), "");
-    EXPECT_EQ(values->GetNo(), 0);
+    EXPECT_EQ(std::make_tuple(std::string(values->GetName()), values->GetNo()), std::make_tuple(std::string(), 0L));
 
     ASSERT_EQ(values->GetOSType(), 3);  // Wine reports Windows 7 by default
     // Kinds 0-22 (mode 0 again): none for 0 and 22 (and -1), an empty Excel folder (15).
@@ -179,23 +178,21 @@ TEST_F(CValueMgrTest, ValuesAndFolderKindsOnVistaAndLater)
         EXPECT_EQ(FolderName(kind), "1 " + expected[kind < 0 ? 0 : kind]) << "kind " << kind;
 
     values->SetMode(1);
-    EXPECT_EQ(FolderName(1), "1 " + commonDocuments + "Velmora\\ZR8Demo\\");
-    EXPECT_EQ(FolderName(4), "1 " + personal + "Velmora\\ZR8Demo\\");
-    EXPECT_EQ(FolderName(11), "1 " + personal);  // no product folder
-    EXPECT_EQ(FolderName(5), "1 " + commonDocuments + "Velmora\\ZR8Demo\\DMenu\\");
+    // Kind 11 has no product folder.
+    const std::string demo = "Velmora\\ZR8Demo\\";
+    EXPECT_EQ((std::vector<std::string>{FolderName(1), FolderName(4), FolderName(11), FolderName(5)}),
+              (std::vector<std::string>{"1 " + commonDocuments + demo, "1 " + personal + demo, "1 " + personal,
+                                        "1 " + commonDocuments + demo + "DMenu\\"}));
 
     // Failures of the shell are reported; the per-user product folder keeps
     // only its sub-folder, the executable's does not depend on the shell.
     Point("Common Documents", root + "\\missing\\");
     Point("Personal", root + "\\missing\\");
     char buffer[MAX_PATH] = "before";
-    EXPECT_EQ(values->GetCmnDocFld(buffer), 0);
-    EXPECT_EQ(values->GetMyDocFolder(buffer), 0);
-    EXPECT_STREQ(buffer, "before");
-    EXPECT_EQ(FolderName(1), "0 ");
-    EXPECT_EQ(FolderName(5), "0 ");
-    EXPECT_EQ(FolderName(2), "0 Velmora\\ZR8Demo\\");
-    EXPECT_EQ(FolderName(18), "1 " + BinFolder());
+    EXPECT_EQ((std::tuple{values->GetCmnDocFld(buffer), values->GetMyDocFolder(buffer), std::string(buffer)}),
+              std::make_tuple(0, 0, std::string("before")));
+    EXPECT_EQ((std::vector<std::string>{FolderName(1), FolderName(5), FolderName(2), FolderName(18)}),
+              (std::vector<std::string>{"0 ", "0 ", "0 " + demo, "1 " + BinFolder()}));
 }
 
 // Earlier systems: before Vista everything lies beside the executable,
@@ -216,9 +213,8 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
         {5, exe + "DMenu\\"}, {6, product}, {12, exe.substr(0, 3)}, {15, ""}, {22, ""}};
     for (const auto& generation : generations) {
         As(generation.major, generation.platform, exe);
-        EXPECT_EQ(values->GetOSType(), generation.type);
-        EXPECT_EQ(SpFolder(3), generation.sp3);
-        EXPECT_EQ(SpFolder(7), generation.sp7);
+        EXPECT_EQ(std::make_tuple(values->GetOSType(), SpFolder(3), SpFolder(7)),
+                  std::make_tuple(generation.type, generation.sp3, generation.sp7));
         for (short kind = 1; kind <= 22; ++kind)
             EXPECT_EQ(FolderName(kind), "1 " + (apart.count(kind) != 0 ? apart.at(kind) : exe)) << kind;
     }
@@ -228,20 +224,15 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
 {
     // Application files by location ("" when it fails); where 6 is accepted
     // but no single code: the bare name.
-    const struct {
-        unsigned short kind;
-        long where;
-        std::string path;
-        long size = MAX_PATH;
-    } paths[] = {
+    const struct { unsigned short kind; long where; std::string path; long size = MAX_PATH; } paths[] = {
         {4, 8, BinFolder() + "CHOHYO.INI"}, {1, 4, product + "SYSTEM.RM6"}, {10, 2, shared + "PRI_MODE_C.INI"},
         {3, 6, "SYOUHIZEI.XML"}, {0, 8, ""}, {11, 8, ""}, {1, 1, ""}, {1, 16, ""}, {1, 6, "", 10},
         {1, 6, "SYSTEM.RM6", 11},
     };
     for (const auto& row : paths) {
         char buffer[MAX_PATH] = "old";
-        EXPECT_EQ(files.GetFilePath(row.kind, buffer, row.size, row.where), row.path.empty() ? 0 : 1) << row.kind;
-        EXPECT_EQ(std::string(buffer), row.path) << row.kind << " " << row.where;
+        EXPECT_EQ((std::tuple{files.GetFilePath(row.kind, buffer, row.size, row.where), std::string(buffer)}),
+                  std::tuple(row.path.empty() ? 0 : 1, row.path)) << row.kind << " " << row.where;
     }
     char name[] = "EsMode.acd";
     const std::pair<long, std::string> namedPaths[] = {
@@ -249,21 +240,16 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
         {4, ""}};
     for (const auto& row : namedPaths) {
         char buffer[MAX_PATH] = "";
-        EXPECT_EQ(files.GetFilePath2(name, buffer, MAX_PATH, row.first), row.second.empty() ? 0 : 1);
-        EXPECT_EQ(std::string(buffer), row.second);
+        EXPECT_EQ((std::tuple{files.GetFilePath2(name, buffer, MAX_PATH, row.first), std::string(buffer)}),
+                  std::tuple(row.second.empty() ? 0 : 1, row.second));
     }
 
     const std::string forms = product + "PForm\\", fail = "(failed)";
     const long exact = static_cast<long>(product.size() + 1), formsExact = static_cast<long>(forms.size() + 1);
     const SpGetter sp = &CUtyFile::GetSpFolderPath, qv6 = &CUtyFile::GetSpFolderPathForQV6,
                    qv7 = &CUtyFile::GetSpFolderPathForQV7;
-    const struct {
-        long product;
-        SpGetter get;
-        unsigned short kind;
-        std::string folder;
-        long size = MAX_PATH;
-    } rows[] = {
+    const struct { long product; SpGetter get; unsigned short kind; std::string folder; long size = MAX_PATH; }
+        rows[] = {
         // Kind 1 has one backslash, though Wine's shell already ends in one.
         {0, sp, 1, personal}, {0, sp, 2, product}, {0, sp, 3, shared}, {0, sp, 4, BinFolder()},
         {0, sp, 5, BinFolder() + "PForm\\"}, {0, sp, 6, forms}, {0, sp, 7, commonAppData + "Velmora\\ZR8\\"},
@@ -284,25 +270,24 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
         EXPECT_EQ(SpFolder(row.kind, row.size, row.get), row.folder) << row.product << " " << row.kind;
     }
     char buffer[MAX_PATH] = "old";
-    EXPECT_EQ(files.GetSpFolderPath(1, buffer, 0), 0);
-    EXPECT_STREQ(buffer, "old");
-    EXPECT_EQ(files.GetSpFolderPath(1, nullptr, 10), 0);
+    EXPECT_EQ(
+        (std::tuple{files.GetSpFolderPath(1, buffer, 0), files.GetSpFolderPath(1, nullptr, 10), std::string(buffer)}),
+        std::tuple(0, 0, "old"));
 
     // When the shell cannot locate a folder, three of them are read from the
     // "Shell Folders" key; Wine has copied the unusable setting there by then,
     // which is what the fallback must return (the last row left product 0).
     const std::string missing = root + "\\missing\\";
     Point("Common Documents", missing);
-    ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_COMMON_DOCUMENTS, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), missing);
-    EXPECT_EQ(SpFolder(3), missing + "Velmora\\ZR8\\");
+    EXPECT_EQ((std::tuple{files.GetSpecialFolderPath(CSIDL_COMMON_DOCUMENTS, buffer, MAX_PATH), std::string(buffer),
+                          SpFolder(3)}), std::tuple(1, missing, missing + "Velmora\\ZR8\\"));
     // Identifier 26 falls back on the all-users "Common AppData" value.
     Point("AppData", missing);
-    ASSERT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), 1);
-    EXPECT_EQ(std::string(buffer), commonAppData);
     char small[8];
-    EXPECT_EQ(files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), 0);
-    EXPECT_EQ(std::string(small, sizeof small), std::string(sizeof small, '\0'));
+    EXPECT_EQ(
+        (std::tuple{files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), std::string(buffer),
+                    files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), std::string(small, sizeof small)}),
+        std::tuple(1, commonAppData, 0, std::string(sizeof small, '\0')));
 }
 
 // Every missing level is made, 0x5C trail bytes included; when a level
@@ -319,52 +304,47 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
 
     std::string a = MakeFolder("A"), path = a + "B\\C\\";
     char existing[MAX_PATH] = "";
-    ASSERT_EQ(files.CreateFolder(&path[0], 0, existing, sizeof existing), 1);
-    EXPECT_TRUE(IsFolder(path));
-    EXPECT_EQ(std::string(existing), a);
-    ASSERT_EQ(files.CreateFolder(&path[0], 0, existing, sizeof existing), 1);
-    EXPECT_EQ(std::string(existing), path);
+    const int created = files.CreateFolder(&path[0], 0, existing, sizeof existing);
+    EXPECT_EQ((std::tuple{created, IsFolder(path), std::string(existing)}), std::tuple(1, true, a));
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, existing, sizeof existing), std::string(existing)}),
+              std::tuple(1, path));
     // A last component without a backslash is a file name.
     std::string file = a + "D\\E\\name.txt";
     char small[4] = "old";
-    ASSERT_EQ(files.CreateFolder(&file[0], 0, small, sizeof small), 1);
-    EXPECT_TRUE(IsFolder(a + "D\\E"));
-    EXPECT_FALSE(IsFolder(file));
-    EXPECT_STREQ(small, "old");  // "existing" did not fit
+    // "existing" does not fit.
+    EXPECT_EQ((std::tuple{files.CreateFolder(&file[0], 0, small, sizeof small), IsFolder(a + "D\\E"), IsFolder(file),
+                          std::string(small)}), std::tuple(1, true, false, "old"));
     // Only the folder 表 is added at the top: none named by its lead byte.
     path = root + "\\" + kHyou + "\\" + kSo + "\\";
-    ASSERT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 1);
-    EXPECT_TRUE(IsFolder(path));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 7);  // with the fixture's five
+    // Seven entries with the fixture's five.
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), IsFolder(path),
+                          std::distance(std::filesystem::directory_iterator(temp.Path()), {})}),
+              std::tuple(1, true, 7L));
     {
         CurrentFolder inside(a);
         char relative[] = "X\\Y\\";
-        EXPECT_EQ(files.CreateFolder(relative, 0, nullptr, 0), 0);
-        EXPECT_FALSE(IsFolder(a + "X"));
+        EXPECT_EQ((std::tuple{files.CreateFolder(relative, 0, nullptr, 0), IsFolder(a + "X")}), std::tuple(0, false));
     }
     EXPECT_EQ(files.CreateFolder(nullptr, 0, nullptr, 0), 0);
 
     WriteBytes(a + "X", "user data");
     path = a + "X\\Y\\Z\\";
-    EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 0);
-    EXPECT_EQ(ReadBytes(a + "X"), "user data");
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), ReadBytes(a + "X")}),
+              std::tuple(0, "user data"));
     path = a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\";
     std::strcpy(existing, "unchanged");
-    EXPECT_EQ(files.CreateFolder(&path[0], 1, existing, sizeof existing), 0);
-    EXPECT_FALSE(IsFolder(a + kHyou));
-    EXPECT_TRUE(IsFolder(a));
-    EXPECT_STREQ(existing, "unchanged");
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, existing, sizeof existing), IsFolder(a + kHyou), IsFolder(a),
+                          std::string(existing)}), std::tuple(0, false, true, "unchanged"));
 
     // Drive R: has room for two entries: one new level, not two.
     std::string scratch = kScratchDrive + "A";
     ASSERT_TRUE(::CreateDirectoryA(scratch.c_str(), nullptr)) << "run through CTest: R: is mounted for it";
     path = scratch + "\\B\\C\\";
-    EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 0);
-    EXPECT_FALSE(IsFolder(scratch + "\\B"));
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), IsFolder(scratch + "\\B")}),
+              std::tuple(0, false));
     path = scratch + "\\B\\";
-    EXPECT_EQ(files.CreateFolder(&path[0], 0, nullptr, 0), 1);
-    EXPECT_TRUE(::RemoveDirectoryA(path.c_str()));
-    EXPECT_TRUE(::RemoveDirectoryA(scratch.c_str()));
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), ::RemoveDirectoryA(path.c_str()),
+                          ::RemoveDirectoryA(scratch.c_str())}), std::tuple(1, TRUE, TRUE));
 
     // On NT systems open access starts "cacls.exe" for the new tree (a recorder
     // of that name beside the program shows its command line), and a file takes
@@ -379,20 +359,19 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
     As(4, VER_PLATFORM_WIN32_WINDOWS);
     path = root + "\\Open98\\";
-    EXPECT_EQ(files.CreateFolder(&path[0], 1, nullptr, 0), 1);
-    EXPECT_TRUE(IsFolder(path));
-    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(&file[0]), 1);
-    EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
-    EXPECT_EQ(WaitForText(install + "cacls-log.txt", 1500), "");
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, nullptr, 0), IsFolder(path),
+                          files.SetFileSecurityByOwnerFolder(&file[0]),
+                          ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
+                          WaitForText(install + "cacls-log.txt", 1500)}),
+              std::tuple(1, true, 1, DWORD(0), ""));
     As(6);
     path = root + "\\Open\\" + kHyou + "\\";
-    EXPECT_EQ(files.CreateFolder(&path[0], 1, nullptr, 0), 1);
-    EXPECT_TRUE(IsFolder(path));
-    EXPECT_EQ(WaitForText(install + "cacls-log.txt", 15000),
-              "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n");
-    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(&file[0]), 1);
-    EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(files.SetFileSecurityByOwnerFolder(nullptr), 0);
+    const std::string cacls = "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n";
+    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, nullptr, 0), IsFolder(path),
+                          WaitForText(install + "cacls-log.txt", 15000), files.SetFileSecurityByOwnerFolder(&file[0]),
+                          ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
+                          files.SetFileSecurityByOwnerFolder(nullptr)}),
+              std::tuple(1, true, cacls, 1, DWORD(FILE_ATTRIBUTE_READONLY), 0));
     SetDacl(folder, "D:(A;OICI;FA;;;WD)");  // so that the tree can be removed
     SetDacl(file, "D:(A;;FA;;;WD)");
 }
@@ -409,11 +388,9 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     As(6);
     std::string empty = MakeFolder("empty");
     int existed = -1;
-    EXPECT_EQ(files.MakeAppEnvFile(), 1);
-    EXPECT_EQ(files.MakeBaseFolderFile(&empty[0], &existed), 0);
-    EXPECT_EQ(existed, -1);
-    EXPECT_FALSE(IsFile(commonAppData + "Velmora\\ZR8\\EsMode.acd"));
-    EXPECT_FALSE(IsFile(root + "\\empty\\TAIOU.REN"));
+    EXPECT_EQ((std::tuple{files.MakeAppEnvFile(), files.MakeBaseFolderFile(&empty[0], &existed), existed,
+                          IsFile(commonAppData + "Velmora\\ZR8\\EsMode.acd"), IsFile(root + "\\empty\\TAIOU.REN")}),
+              std::tuple(1, 0, -1, false, false));
 
     Ship();
     // A host's start-up calls: their results in order, and whether TAIOU.INI was there.
@@ -424,14 +401,12 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
         results += std::to_string(files.MakeBaseFolderFile(&shared[0], &existed));
         return results + " " + std::to_string(existed);
     };
-    EXPECT_EQ(start(), "1111 0");
-    EXPECT_TRUE(IsFolder(product + "PForm"));
-    EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
+    EXPECT_EQ((std::tuple{start(), IsFolder(product + "PForm"), ReadBytes(product + "SYSTEM.RM6")}),
+              std::tuple("1111 0", true, "shipped SYSTEM.RM6"));
     // This product's list leaves out ENV.ACD, CTRLTBL.INI and SYOUHIZEI.XML.
     for (const char* name : kSettingsFiles)
         EXPECT_EQ(ReadBytes(product + name), std::strcmp(name, "CTRLTBL.INI") ? Stamped("2.00", name) : "") << name;
-    EXPECT_FALSE(IsFile(product + "ENV.ACD"));
-    EXPECT_FALSE(IsFile(product + "SYOUHIZEI.XML"));
+    EXPECT_FALSE(IsFile(product + "ENV.ACD") || IsFile(product + "SYOUHIZEI.XML"));
     for (const char* demo : {"AO\\", "SIRO\\"})
         for (const char* name : kDemoFiles)
             EXPECT_EQ(ReadBytes(shared + "demo\\" + demo + name), demo + std::string(name));
@@ -446,11 +421,11 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     }
 
     // A second start copies nothing over the user's files.
-    for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
+    const std::string users[] = {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"};
+    for (const std::string& file : users)
         WriteBytes(file, "user");
-    EXPECT_EQ(start(), "1111 1");
-    for (const std::string& file : {product + "SYSTEM.RM6", shared + "demo\\AO\\DATA.RM8", shared + "TAIOU.INI"})
-        EXPECT_EQ(ReadBytes(file), "user") << file;
+    EXPECT_EQ((std::tuple{start(), ReadBytes(users[0]), ReadBytes(users[1]), ReadBytes(users[2])}),
+              std::tuple("1111 1", "user", "user", "user"));
 
     // The installed version, and whether the shipped 2.00 replaces it.
     const std::tuple<const char*, const char*, bool> installed[] = {{"CHOHYO.INI", "1.10", true},
@@ -461,8 +436,9 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     EXPECT_EQ(files.MakeAppFile(), 1);
     for (const auto& [name, version, replaced] : installed)
         EXPECT_EQ(ReadBytes(product + name), replaced ? Stamped("2.00", name) : Stamped(version, "installed"));
-    EXPECT_EQ(ReadBytes(product + "CTRLTBL.INI"), Stamped("2.00", "CTRLTBL.INI"));
-    EXPECT_EQ(ReadBytes(product + "ENV.ACD"), "shipped ENV.ACD");  // in this list
+    // ENV.ACD is in this list.
+    EXPECT_EQ(std::make_tuple(ReadBytes(product + "CTRLTBL.INI"), ReadBytes(product + "ENV.ACD")),
+              std::make_tuple(Stamped("2.00", "CTRLTBL.INI"), "shipped ENV.ACD"));
 
     WriteBytes(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
     EXPECT_EQ(files.MakeAppFile(), 0);
@@ -471,8 +447,7 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     WriteBytes(install + "PRI_MODE.INI", Stamped("2.00", "PRI_MODE.INI"));
     ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
     std::filesystem::remove_all(shared + "demo");
-    EXPECT_EQ(files.MakeAppFile_ZR(), 0);
-    EXPECT_TRUE(IsFile(shared + "demo\\AO\\CLSDATA.ACC"));
+    EXPECT_EQ((std::tuple{files.MakeAppFile_ZR(), IsFile(shared + "demo\\AO\\CLSDATA.ACC")}), std::tuple(0, true));
 }
 
 // Before Vista this product gets only its per-user folder and no demo data
@@ -484,12 +459,10 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
     Ship();
     std::filesystem::remove_all(install + "demo");
     As(5);
-    EXPECT_EQ(files.MakeAppFolder(), 1);
-    EXPECT_EQ(files.MakeAppFile_ZR(), 1);
-    EXPECT_EQ(ReadBytes(product + "SYSTEM.RM6"), "shipped SYSTEM.RM6");
-    EXPECT_FALSE(IsFolder(product + "PForm"));
-    EXPECT_FALSE(IsFolder(commonDocuments + "Velmora"));
-    EXPECT_FALSE(IsFolder(commonAppData + "Velmora"));
+    EXPECT_EQ((std::tuple{files.MakeAppFolder(), files.MakeAppFile_ZR(), ReadBytes(product + "SYSTEM.RM6"),
+                          IsFolder(product + "PForm"), IsFolder(commonDocuments + "Velmora"),
+                          IsFolder(commonAppData + "Velmora")}),
+              std::tuple(1, 1, "shipped SYSTEM.RM6", false, false, false));
 
     char name[] = "QV";
     values->Set(name, 10);
@@ -497,11 +470,11 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
         As(major);
         for (const std::string& base : {personal, commonAppData, commonDocuments})
             std::filesystem::remove_all(base + "Velmora");
-        EXPECT_EQ(files.MakeAppFolder(), 1) << major;
-        EXPECT_TRUE(IsFolder(personal + "Velmora\\QV8\\PForm")) << major;
-        EXPECT_TRUE(IsFolder(commonAppData + "Velmora\\QV8")) << major;
-        EXPECT_TRUE(IsFolder(commonDocuments + "Velmora\\QV8")) << major;
-        EXPECT_FALSE(IsFolder(commonDocuments + "Velmora\\ZR8")) << major;
+        EXPECT_EQ((std::tuple{files.MakeAppFolder(), IsFolder(personal + "Velmora\\QV8\\PForm"),
+                              IsFolder(commonAppData + "Velmora\\QV8"), IsFolder(commonDocuments + "Velmora\\QV8"),
+                              IsFolder(commonDocuments + "Velmora\\ZR8")}),
+                  std::tuple(1, true, true, true, false))
+            << major;
     }
 }
 
@@ -523,43 +496,32 @@ TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
     std::memset(&ext, 0x22, sizeof ext);
     std::memset(&option, 0x33, sizeof option);
     std::snprintf(env.DATAFOLDER, sizeof env.DATAFOLDER, "%s", folder.c_str());
-    EXPECT_EQ(files.ReadTaiouToEnv(&env), -1);
-    EXPECT_EQ(files.WriteEnvToTaiou(&env, &folder[0]), -1);
-    EXPECT_EQ(files.ReadTaiouOption(&env, &option), -1);
-    EXPECT_EQ(files.WriteTaiouOption(&env, &option), -1);
-    EXPECT_EQ(files.ReadTaiouToExtEnv(&env, &ext), -1);
-    EXPECT_EQ(files.WriteExtEnvToTaiou(&env, &ext, &folder[0]), -1);
-    EXPECT_FALSE(IsFile(taiou));
+    EXPECT_EQ((std::tuple{files.ReadTaiouToEnv(&env), files.WriteEnvToTaiou(&env, &folder[0]),
+                          files.ReadTaiouOption(&env, &option), files.WriteTaiouOption(&env, &option),
+                          files.ReadTaiouToExtEnv(&env, &ext), files.WriteExtEnvToTaiou(&env, &ext, &folder[0]),
+                          IsFile(taiou)}),
+              std::tuple(-1, -1, -1, -1, -1, -1, false));
 
     WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\nKUMI_KETA=2\r\n");
-    EXPECT_EQ(files.ReadTaiouToEnv(nullptr), -1);
-    EXPECT_EQ(files.ReadTaiouToExtEnv(&env, nullptr), -1);
+    EXPECT_EQ(std::make_tuple(files.ReadTaiouToEnv(nullptr), files.ReadTaiouToExtEnv(&env, nullptr)),
+              std::make_tuple(-1, -1));
 
     // Values are truncated into their fields.
     WriteBytes(taiou, "; \x91\xCE\x89\x9E\x90\xDD\x92\xE8\r\n"  // ; 対応設定
                       "[TAIOU_INFORMATION]\r\nEINOU=300\r\nFORMAT=-3\r\nFUSEN=12abc\r\nKUMI_CODE=70000\r\n"
                       "DIRFOLDER=" + kDirFolder + "\r\nHIDUKE=x\r\nKUMI_KETA=6\r\nSI_B_HCODE=-123\r\n"
                       "HO_B_BCODE=32767\r\n[FILE_INFORMATION]\r\nVER=1.00\r\nDELETE_MODE=1\r\n");
+    // EINOU is 300 in 8 bits, DELETE_MODE absent from its section, FUSEN the leading digits, KUMI_CODE 70000 in
+    // 16 bits; the host's blocks and the data folder are not touched.
     ASSERT_EQ(files.ReadTaiouToEnv(&env), 0);
-    EXPECT_EQ(env.EINOU, 44);  // 300 in 8 bits
-    EXPECT_EQ(env.FORMAT, -3);
-    EXPECT_EQ(env.DELETE_MODE, 0);  // absent from its section
-    EXPECT_EQ(env.FUSEN, 12);        // leading digits
-    EXPECT_EQ(env.KUMI_CODE, 4464);  // 70000 in 16 bits
-    EXPECT_EQ(std::string(env.DIRFOLDER), kDirFolder);
-    EXPECT_EQ(env.HIDUKE, 0);
-    // The host's blocks and the data folder are not touched.
-    EXPECT_EQ(env.RESERVED[0], 0x11);
-    EXPECT_EQ(env.RESERVED[sizeof env.RESERVED - 1], 0x11);
-    EXPECT_EQ(std::string(env.DATAFOLDER), folder);
-    ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
-    EXPECT_EQ(option.KUMI_KETA, 6);
-    EXPECT_EQ(option.RESERVED[0], 0x33);
-    ASSERT_EQ(files.ReadTaiouToExtEnv(&env, &ext), 0);
-    EXPECT_EQ(ext.SI_B_HCODE, -123);
-    EXPECT_EQ(ext.HO_B_BCODE, 32767);
-    EXPECT_EQ(ext.AO_U_KCODE, 0);
-    EXPECT_EQ(ext.RESERVED[0], 0x22);
+    EXPECT_EQ((std::tuple{int(env.EINOU), int(env.FORMAT), int(env.DELETE_MODE), int(env.FUSEN), int(env.KUMI_CODE),
+                          std::string(env.DIRFOLDER), int(env.HIDUKE), int(env.RESERVED[0]),
+                          int(env.RESERVED[sizeof env.RESERVED - 1]), std::string(env.DATAFOLDER)}),
+              std::tuple(44, -3, 0, 12, 4464, kDirFolder, 0, 0x11, 0x11, folder));
+    EXPECT_EQ((std::tuple{files.ReadTaiouOption(&env, &option), int(option.KUMI_KETA), int(option.RESERVED[0]),
+                          files.ReadTaiouToExtEnv(&env, &ext), int(ext.SI_B_HCODE), int(ext.HO_B_BCODE),
+                          int(ext.AO_U_KCODE), int(ext.RESERVED[0])}),
+              std::tuple(0, 6, 0x33, 0, -123, 32767, 0, 0x22));
 
     // Values are written as signed text, new keys in order after the ones
     // already there; the rest of the file stays. A folder argument overrides
@@ -598,12 +560,10 @@ TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
     ASSERT_EQ(files.WriteTaiouOption(&env, &option, &other[0]), 0);
     EXPECT_EQ(ReadBytes(taiou), expected);
     EXPECT_NE(ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\nKUMI_KETA=4\r\n"), std::string::npos);
-    ASSERT_EQ(files.ReadTaiouOption(&env, &option), 0);
-    EXPECT_EQ(option.KUMI_KETA, -2);
+    EXPECT_EQ((std::tuple{files.ReadTaiouOption(&env, &option), int(option.KUMI_KETA)}), std::tuple(0, -2));
     // The code settings read from the given folder, even without a record.
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
-    ASSERT_EQ(files.ReadTaiouToExtEnv(nullptr, &ext, &other[0]), 0);
-    EXPECT_EQ(ext.SI_U_BCODE, 77);
+    EXPECT_EQ((std::tuple{files.ReadTaiouToExtEnv(nullptr, &ext, &other[0]), int(ext.SI_U_BCODE)}), std::tuple(0, 77));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "files/SjisPath.h"
 
@@ -22,18 +23,13 @@ TEST(SjisPath, ByteRangesTrailBytesAndCase)
     for (size_t i = 0; i < 6; ++i)
         EXPECT_EQ(SjisPath::IsTrailByteAt(text, i), trail[i]) << i;
     // A lead byte followed by a byte that cannot trail stands alone.
-    EXPECT_FALSE(SjisPath::IsTrailByteAt("\x95\x0A\\", 1));
-    EXPECT_FALSE(SjisPath::IsTrailByteAt("\x95\x0A\\", 2));
+    EXPECT_FALSE(SjisPath::IsTrailByteAt("\x95\x0A\\", 1) || SjisPath::IsTrailByteAt("\x95\x0A\\", 2));
 
     // The trail bytes of 0x83 0x61 and 0x82 0xE1 must not change.
     char upper[] = "c:\\temp\\\x83\x61x\x82\xE1z";
     SjisPath::MakeUpperAscii(upper);
     EXPECT_STREQ(upper, "C:\\TEMP\\\x83\x61X\x82\xE1Z");
-    const struct {
-        const char *a, *b;
-        size_t count;
-        bool equal;
-    } rows[] = {
+    const struct { const char *a, *b; size_t count; bool equal; } rows[] = {
         {"C:\\Work\\", "c:\\WORK\\", 8, true}, {"abX", "ABy", 2, true}, {"abX", "ABy", 3, false},
         {"az", "AZ", 2, true}, {"AZ", "az", 2, true},  // both ends of the alphabet, either side
         {"\x83\x61", "\x83\x41", 2, false}, {"\x83\x61", "\x83\x61", 2, true},  // different characters, the same
@@ -41,19 +37,13 @@ TEST(SjisPath, ByteRangesTrailBytesAndCase)
     for (const auto& row : rows)
         EXPECT_EQ(SjisPath::EqualNoCase(row.a, row.b, row.count), row.equal) << row.a << " " << row.count;
     // Version stamps compare byte-wise.
-    EXPECT_TRUE(SjisPath::IsNewerStamp("2.00", "10.0"));
-    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.00"));
-    EXPECT_FALSE(SjisPath::IsNewerStamp("2.00", "2.10"));
+    EXPECT_EQ(std::make_tuple(SjisPath::IsNewerStamp("2.00", "10.0"), SjisPath::IsNewerStamp("2.00", "2.00"),
+                              SjisPath::IsNewerStamp("2.00", "2.10")), std::make_tuple(true, false, false));
 }
 
 TEST(SjisPath, BackSlashesAndFolderPart)
 {
-    const struct {
-        const char* path;
-        long size;
-        int result;
-        const char* after;
-    } rows[] = {
+    const struct { const char* path; long size; int result; const char* after; } rows[] = {
         {"C:\\\x95\x5C", 16, 1, "C:\\\x95\x5C\\"}, {"C:\\\x95\x5C\\", 16, 1, "C:\\\x95\x5C\\"},
         {"\x83\x5C", 4, 1, "\x83\x5C\\"}, {"C:\\AB", 7, 1, "C:\\AB\\"},
         {"C:\\AB", 6, 0, "C:\\AB"},  // no room for the backslash and the terminator
@@ -62,20 +52,15 @@ TEST(SjisPath, BackSlashesAndFolderPart)
     for (const auto& row : rows) {
         char buffer[16];
         std::strcpy(buffer, row.path);
-        EXPECT_EQ(SjisPath::AddBackSlash(buffer, row.size), row.result) << row.path;
-        EXPECT_STREQ(buffer, row.after) << row.path;
         // Removing takes a real backslash only.
-        EXPECT_EQ(SjisPath::RemoveBackSlash(buffer), row.result == 1) << row.path;
-        EXPECT_EQ(std::strlen(buffer) + (row.result == 1 ? 1 : 0), std::strlen(row.after)) << row.path;
+        EXPECT_EQ((std::tuple{SjisPath::AddBackSlash(buffer, row.size), std::string(buffer),
+                              SjisPath::RemoveBackSlash(buffer), std::strlen(buffer) + (row.result == 1 ? 1 : 0)}),
+                  std::tuple(row.result, row.after, row.result == 1, std::strlen(row.after))) << row.path;
     }
-    EXPECT_EQ(SjisPath::AddBackSlash(nullptr, 10), 0);
-    EXPECT_FALSE(SjisPath::RemoveBackSlash(nullptr));
+    EXPECT_FALSE(SjisPath::AddBackSlash(nullptr, 10) != 0 || SjisPath::RemoveBackSlash(nullptr));
 
-    const struct {
-        const char* path;
-        const char* folder;  // nullptr: no folder part
-        size_t size = 32;
-    } folders[] = {
+    // folder nullptr: no folder part.
+    const struct { const char* path; const char* folder; size_t size = 32; } folders[] = {
         {"C:\\A\\B", "C:\\A\\"}, {"C:\\A\\B\\", "C:\\A\\B\\"}, {"C:\\Windows", "C:\\"}, {"C:", "C:\\"},
         {"\\\\server\\share\\f.txt", "\\\\server\\share\\"}, {"file.txt", nullptr}, {"", nullptr},
         {"C:\\\x95\x5C\\x", "C:\\\x95\x5C\\"},  // 表 ends the folder name
@@ -85,12 +70,12 @@ TEST(SjisPath, BackSlashesAndFolderPart)
     };
     for (const auto& row : folders) {
         char folder[32] = "";
-        ASSERT_EQ(SjisPath::GetFolderPart(row.path, folder, row.size), row.folder != nullptr) << row.path;
-        EXPECT_STREQ(folder, row.folder != nullptr ? row.folder : "") << row.path;
+        EXPECT_EQ((std::tuple{SjisPath::GetFolderPart(row.path, folder, row.size), std::string(folder)}),
+                  std::tuple(row.folder != nullptr, row.folder != nullptr ? row.folder : "")) << row.path;
     }
     char folder[32];
-    EXPECT_FALSE(SjisPath::GetFolderPart(nullptr, folder, sizeof folder));
-    EXPECT_FALSE(SjisPath::GetFolderPart("C:\\AB\\f", nullptr, sizeof folder));
+    EXPECT_FALSE(SjisPath::GetFolderPart(nullptr, folder, sizeof folder) ||
+                 SjisPath::GetFolderPart("C:\\AB\\f", nullptr, sizeof folder));
 }
 
 } // namespace

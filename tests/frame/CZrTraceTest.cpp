@@ -56,13 +56,8 @@ TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
     CZrTrace::WriteLog("\x95\x5C\x8E\xA6", "\x83\x5C", 1);
     CZrTrace::WriteLog(3, "%s\\%s", "\x83\x5C", "\x95\x5C");
     EXPECT_EQ(ClosedLogText(folder.File("trace.log")),
-              "DEBUG level - 0\n"
-              "INFO level - 1\n"
-              "WARN level - 2\n"
-              "ERROR level - 3\n"
-              "WARN n=-42;003.1\n"
-              "INFO  - \n"
-              "DEBUG named\n"
+              "DEBUG level - 0\nINFO level - 1\nWARN level - 2\nERROR level - 3\n"
+              "WARN n=-42;003.1\nINFO  - \nDEBUG named\n"
               "INFO \xE8\xA1\xA8\xE7\xA4\xBA - \xE3\x82\xBD\n"
               "ERROR \xE3\x82\xBD\\\xE8\xA1\xA8\n");
 }

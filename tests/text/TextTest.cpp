@@ -49,8 +49,9 @@ void ExpectText(const std::string& expected, T value, Decimals... decimals)
             conv.NotCommaStr(out, value, decimals...);
             conv.NotCommaStr(text, value, decimals...);
         }
-        EXPECT_EQ(out, commas ? expected : plain) << value;
-        EXPECT_EQ(std::string(text), std::string(out).substr(0, sizeof...(decimals) != 0 ? 23 : 64)) << value;
+        EXPECT_EQ(std::make_tuple(std::string(out), std::string(text)),
+                  std::make_tuple(commas ? expected : plain, std::string(out).substr(0, sizeof...(decimals) ? 23 : 64)))
+            << value;
     }
 }
 
@@ -111,11 +112,10 @@ TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFi
         CDlgSub().CommaStr(out, value, decimals...);
         return std::string(out);
     };
-    EXPECT_EQ(text(-1234567L), "-1,234,567");
-    EXPECT_EQ(text(static_cast<short>(-1000)), "-1,000");
-    EXPECT_EQ(text(1234.5, 2), "1,234");
-    EXPECT_EQ(text(0.1285f, 3), "0");  // no float adjustment either
-    EXPECT_EQ(text(-2.7f, 1), "-2");
+    // No float adjustment either.
+    EXPECT_EQ((std::vector<std::string>{text(-1234567L), text(short(-1000)), text(1234.5, 2), text(0.1285f, 3),
+                                        text(-2.7f, 1)}),
+              (std::vector<std::string>{"-1,234,567", "-1,000", "1,234", "0", "-2"}));
 }
 
 // Convert (lenient) and Convert2 (strict), each through const char* and
@@ -136,8 +136,8 @@ void Expect(const std::string& text, int lenient, int strict, T value, short dec
         T out = T(7);
         int result = (form & 2) != 0 ? parse(isStrict, CString(text.c_str()), &out)
                                      : parse(isStrict, text.c_str(), &out);
-        EXPECT_EQ(result, expected) << (isStrict ? "Convert2 of \"" : "Convert of \"") << text << '"';
-        EXPECT_EQ(out, expected != 0 ? value : T(7)) << text << " decimals " << decimals;
+        EXPECT_EQ(std::make_tuple(result, out), std::make_tuple(expected, expected != 0 ? value : T(7)))
+            << (isStrict ? "Convert2 of \"" : "Convert of \"") << text << "\" decimals " << decimals;
     }
 }
 
@@ -177,8 +177,7 @@ TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
     Expect("16,777,217", 1, 1, 16777216.0f);  // the double result rounded to float
     Expect("0.1", 1, 1, 0.1f, 1);
     double value = -1;
-    EXPECT_EQ(CConv().Convert(static_cast<const char*>(nullptr), &value, 0), 0);
-    EXPECT_EQ(value, -1);
+    EXPECT_EQ((std::tuple{CConv().Convert(static_cast<const char*>(nullptr), &value, 0), value}), std::tuple(0, -1.0));
 
     // Type (L: a long of 32 bits only), text, whether it fits, the value:
     // long saturates like the C library; the most negative one is exact.
@@ -207,10 +206,9 @@ void ExpectInside(Bound low, Bound high, std::initializer_list<std::pair<const c
     CCheck check;
     CDlgSub sub;
     for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(check.DataCheck(text, low, high), expected) << text;
-        EXPECT_EQ(check.DataCheck(CString(text), low, high), expected) << text;
-        EXPECT_EQ(sub.ValueCheck(text, low, high), expected) << text;
-        EXPECT_EQ(sub.ValueCheck(CString(text), low, high), expected) << text;
+        EXPECT_EQ(std::make_tuple(check.DataCheck(text, low, high), check.DataCheck(CString(text), low, high),
+                                  sub.ValueCheck(text, low, high), sub.ValueCheck(CString(text), low, high)),
+                  std::make_tuple(expected, expected, expected, expected)) << text;
     }
 }
 
@@ -243,8 +241,9 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
         std::vector<char> dest(c.count > 0 ? c.count + 2 : 2, '#');
         std::string src(c.src);
         CConv().KanjiCopy(dest.data(), &src[0], c.count);
-        EXPECT_STREQ(dest.data(), c.copied) << c.src << " count " << c.count;
-        EXPECT_EQ(dest.back(), '#') << "wrote past count + 1";
+        // Nothing is written past count + 1.
+        EXPECT_EQ(std::make_tuple(std::string(dest.data()), dest.back()), std::make_tuple(c.copied, '#'))
+            << c.src << " count " << c.count;
     }
     // src need not be terminated; NUL bytes inside the count are copied.
     unsigned char src[3] = {'A', 0, 'B'}, dest[4] = {'#', '#', '#', '#'};
@@ -262,8 +261,9 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
         unsigned char pair[] = {static_cast<unsigned char>(byte), ' ', '1', '\0'};
         CConv().KanjiCopy(copied, one, 1);
         codes.DeleteSpace(pair);
-        EXPECT_EQ(copied[0], lead ? '\0' : one[0]) << std::hex << byte;
-        EXPECT_EQ(pair[1], byte == ' ' ? '\0' : lead ? ' ' : '1') << std::hex << byte;
+        const int after = byte == ' ' ? 0 : lead ? ' ' : '1';
+        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])), std::make_tuple(lead ? '\0' : one[0], after))
+            << std::hex << byte;
     }
 }
 
@@ -296,12 +296,11 @@ TEST(BlankTrimming, TrailingAndLeadingBlanksAndTheUpperCasedFirstWord)
         CConv().DelBeforeSpace(beforeText);
         CConv().ConvIkey(out, c.text.c_str());
         CConv().ConvIkey(key, CString(c.text.c_str()));
-        EXPECT_STREQ(after.c_str(), c.after.c_str()) << c.text;
-        EXPECT_STREQ(before.c_str(), c.before.c_str()) << c.text;
-        EXPECT_EQ(std::string(afterText), c.text.size() > 255 ? "" : c.after.c_str()) << c.text;
-        EXPECT_EQ(std::string(beforeText), c.text.size() > 255 ? "" : c.before.c_str()) << c.text;
-        EXPECT_EQ(std::string(out), c.key) << c.text;
-        EXPECT_EQ(std::string(key), c.key) << c.text;
+        const bool tooLong = c.text.size() > 255;
+        EXPECT_EQ((std::vector<std::string>{after.c_str(), before.c_str(), std::string(afterText),
+                                            std::string(beforeText), out, std::string(key)}),
+                  (std::vector<std::string>{c.after, c.before, tooLong ? "" : c.after, tooLong ? "" : c.before, c.key,
+                                            c.key})) << c.text;
     }
 }
 
@@ -392,8 +391,7 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
     };
     CEveryValue twelve(12);
     for (const auto& c : cases) {
-        EXPECT_EQ(Check(twelve, c.list), 0) << c.list;
-        EXPECT_EQ(Walk(twelve), c.codes) << c.list;
+        EXPECT_EQ((std::tuple{Check(twelve, c.list), Walk(twelve)}), std::tuple(short(0), c.codes)) << c.list;
     }
     DefaultCodes all;
     EXPECT_EQ(all.GetFirstCode(), -1);  // a new set is empty
@@ -403,8 +401,7 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
         expected.push_back(code);
     expected.insert(expected.end(), {99998, 99999});
     EXPECT_EQ(Walk(all), expected);
-    EXPECT_EQ(Check(all, "-"), 0);
-    EXPECT_EQ(Walk(all).size(), 100000u);
+    EXPECT_EQ((std::tuple{Check(all, "-"), Walk(all).size()}), std::tuple(short(0), size_t(100000)));
     // The walk stops only at the last code itself.
     CEveryValue five(5);
     EXPECT_EQ(Check(five, "3,8,9"), 0);
@@ -425,23 +422,21 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
         EXPECT_EQ(Check(codes, c.list), c.code) << c.list;
     }
     CEveryValue wide(100000);
-    EXPECT_EQ(Check(wide, "5-"), 10);  // an open range needs a last code up to 99999
-    EXPECT_EQ(Check(wide, "5-7"), 0);
+    // An open range needs a last code up to 99999.
+    EXPECT_EQ((std::tuple{Check(wide, "5-"), Check(wide, "5-7")}), std::tuple(short(10), short(0)));
 
     // Codes added before an error stay; errors 1 and 2 come before the set is cleared.
     CEveryValue codes(99999);
-    EXPECT_EQ(Check(codes, "1,2,5-3"), 6);
-    EXPECT_EQ(Check(codes, ",9"), 1);
-    EXPECT_EQ(Check(codes, "9x"), 2);
-    EXPECT_EQ(Walk(codes), (std::vector<long> {1, 2}));
+    EXPECT_EQ((std::tuple{Check(codes, "1,2,5-3"), Check(codes, ",9"), Check(codes, "9x"), Walk(codes)}),
+              std::tuple(short(6), short(1), short(2), std::vector<long>{1, 2}));
 
     // 0x81 0x40 after a lead byte is a character's trail byte and '@'.
     unsigned char text[] = " 1\x81\x40," "\x81\x81\x40" " 2";
-    codes.DeleteSpace(text);
-    EXPECT_STREQ(reinterpret_cast<char*>(text), "1," "\x81\x81\x40" "2");
     unsigned char last[] = "1\x93 ";  // the last character's trail byte is kept too
+    codes.DeleteSpace(text);
     codes.DeleteSpace(last);
-    EXPECT_STREQ(reinterpret_cast<char*>(last), "1\x93 ");
+    EXPECT_EQ(std::make_tuple(std::string(reinterpret_cast<char*>(text)), std::string(reinterpret_cast<char*>(last))),
+              std::make_tuple("1," "\x81\x81\x40" "2", "1\x93 "));
 }
 
 } // namespace

@@ -48,8 +48,7 @@ TEST(CDlgSub, ChangeHelpLastsForTheObjectsLifetime)
         EXPECT_EQ(helpId, 0x5678u);  // the low 16 bits
         application.m_pszHelpFilePath = "OTHER.HLP";
     }
-    EXPECT_EQ(helpId, 7u);
-    EXPECT_EQ(application.m_pszHelpFilePath, helpFile);
+    EXPECT_EQ(std::make_pair(helpId, application.m_pszHelpFilePath), std::make_pair(7u, helpFile));
     {
         CDlgSub unused, ignored, sub;  // unused is destroyed last: objects without a change restore nothing
         ignored.ChangeHelp(5, nullptr);
@@ -57,8 +56,7 @@ TEST(CDlgSub, ChangeHelpLastsForTheObjectsLifetime)
         sub.ChangeHelp(2, &helpId);  // remembers 1, the value before this call
         EXPECT_EQ(helpId, 2u);
     }
-    EXPECT_EQ(helpId, 1u);
-    EXPECT_EQ(application.m_pszHelpFilePath, helpFile);
+    EXPECT_EQ(std::make_pair(helpId, application.m_pszHelpFilePath), std::make_pair(1u, helpFile));
 }
 
 // A real file that also records the size of every Write call.
