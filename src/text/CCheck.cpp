@@ -49,6 +49,26 @@ int CCheck::DataCheck(const char* text, float low, float high)
     return DataCheck(text, static_cast<double>(low), static_cast<double>(high));
 }
 
+int CCheck::DataCheck(CString text, long low, long high)
+{
+    return DataCheck(static_cast<const char*>(text), low, high);
+}
+
+int CCheck::DataCheck(CString text, short low, short high)
+{
+    return DataCheck(static_cast<const char*>(text), low, high);
+}
+
+int CCheck::DataCheck(CString text, double low, double high)
+{
+    return DataCheck(static_cast<const char*>(text), low, high);
+}
+
+int CCheck::DataCheck(CString text, float low, float high)
+{
+    return DataCheck(static_cast<const char*>(text), low, high);
+}
+
 int CCheck::CheckSpace(const char* text)
 {
     if (text == nullptr)

@@ -17,13 +17,10 @@ public:
     int DataCheck(const char* text, short low, short high);
     int DataCheck(const char* text, double low, double high);
     int DataCheck(const char* text, float low, float high);
-    int DataCheck(CString text, long low, long high) { return DataCheck(static_cast<const char*>(text), low, high); }
-    int DataCheck(CString text, short low, short high) { return DataCheck(static_cast<const char*>(text), low, high); }
-    int DataCheck(CString text, double low, double high)
-    {
-        return DataCheck(static_cast<const char*>(text), low, high);
-    }
-    int DataCheck(CString text, float low, float high) { return DataCheck(static_cast<const char*>(text), low, high); }
+    int DataCheck(CString text, long low, long high);
+    int DataCheck(CString text, short low, short high);
+    int DataCheck(CString text, double low, double high);
+    int DataCheck(CString text, float low, float high);
 
     // 1 for an empty text or one made only of 0x20 and 0x81 0x40 blanks.
     int CheckSpace(const char* text);

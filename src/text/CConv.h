@@ -19,7 +19,6 @@
 #include "afx/CString.h"
 #include "frame/WinLibApi.h"
 
-// The CString forms read the text; short and char values are widened.
 class ZR8WLIB_API CConv {
 public:
     CConv();
@@ -30,54 +29,42 @@ public:
     int Convert(const char* text, long* out);
     int Convert(const char* text, float* out, short decimals);
     int Convert(const char* text, double* out, short decimals);
-    int Convert(CString text, char* out) { return Convert(static_cast<const char*>(text), out); }
-    int Convert(CString text, short* out) { return Convert(static_cast<const char*>(text), out); }
-    int Convert(CString text, long* out) { return Convert(static_cast<const char*>(text), out); }
-    int Convert(CString text, float* out, short decimals)
-    {
-        return Convert(static_cast<const char*>(text), out, decimals);
-    }
-    int Convert(CString text, double* out, short decimals)
-    {
-        return Convert(static_cast<const char*>(text), out, decimals);
-    }
+    int Convert(CString text, char* out);
+    int Convert(CString text, short* out);
+    int Convert(CString text, long* out);
+    int Convert(CString text, float* out, short decimals);
+    int Convert(CString text, double* out, short decimals);
 
     int Convert2(const char* text, char* out);
     int Convert2(const char* text, short* out);
     int Convert2(const char* text, long* out);
     int Convert2(const char* text, float* out, short decimals);
     int Convert2(const char* text, double* out, short decimals);
-    int Convert2(CString text, char* out) { return Convert2(static_cast<const char*>(text), out); }
-    int Convert2(CString text, short* out) { return Convert2(static_cast<const char*>(text), out); }
-    int Convert2(CString text, long* out) { return Convert2(static_cast<const char*>(text), out); }
-    int Convert2(CString text, float* out, short decimals)
-    {
-        return Convert2(static_cast<const char*>(text), out, decimals);
-    }
-    int Convert2(CString text, double* out, short decimals)
-    {
-        return Convert2(static_cast<const char*>(text), out, decimals);
-    }
+    int Convert2(CString text, char* out);
+    int Convert2(CString text, short* out);
+    int Convert2(CString text, long* out);
+    int Convert2(CString text, float* out, short decimals);
+    int Convert2(CString text, double* out, short decimals);
 
     void CommaStr(char* out, long value);
-    void CommaStr(char* out, short value) { CommaStr(out, static_cast<long>(value)); }
-    void CommaStr(char* out, char value) { CommaStr(out, static_cast<long>(static_cast<signed char>(value))); }
+    void CommaStr(char* out, short value);
+    void CommaStr(char* out, char value);
     void CommaStr(char* out, double value, short decimals);
     void CommaStr(char* out, float value, short decimals);
     void CommaStr(CString& out, long value);
-    void CommaStr(CString& out, short value) { CommaStr(out, static_cast<long>(value)); }
-    void CommaStr(CString& out, char value) { CommaStr(out, static_cast<long>(static_cast<signed char>(value))); }
+    void CommaStr(CString& out, short value);
+    void CommaStr(CString& out, char value);
     void CommaStr(CString& out, double value, short decimals);
     void CommaStr(CString& out, float value, short decimals);
 
     void NotCommaStr(char* out, long value);
-    void NotCommaStr(char* out, short value) { NotCommaStr(out, static_cast<long>(value)); }
-    void NotCommaStr(char* out, char value) { NotCommaStr(out, static_cast<long>(static_cast<signed char>(value))); }
+    void NotCommaStr(char* out, short value);
+    void NotCommaStr(char* out, char value);
     void NotCommaStr(char* out, double value, short decimals);
     void NotCommaStr(char* out, float value, short decimals);
     void NotCommaStr(CString& out, long value);
-    void NotCommaStr(CString& out, short value) { NotCommaStr(out, static_cast<long>(value)); }
-    void NotCommaStr(CString& out, char value) { NotCommaStr(out, static_cast<long>(static_cast<signed char>(value))); }
+    void NotCommaStr(CString& out, short value);
+    void NotCommaStr(CString& out, char value);
     void NotCommaStr(CString& out, double value, short decimals);
     void NotCommaStr(CString& out, float value, short decimals);
 
@@ -105,3 +92,95 @@ public:
     void ConvDirName2(char* path, char* out, int width);
     void ConvDirName3(char* path, char* out, int width);
 };
+
+// Forwarding forms: a CString read as its text, a short or char widened.
+
+inline int CConv::Convert(CString text, char* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert(CString text, short* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert(CString text, long* out)
+{
+    return Convert(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert(CString text, float* out, short decimals)
+{
+    return Convert(static_cast<const char*>(text), out, decimals);
+}
+
+inline int CConv::Convert(CString text, double* out, short decimals)
+{
+    return Convert(static_cast<const char*>(text), out, decimals);
+}
+
+inline int CConv::Convert2(CString text, char* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert2(CString text, short* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert2(CString text, long* out)
+{
+    return Convert2(static_cast<const char*>(text), out);
+}
+
+inline int CConv::Convert2(CString text, float* out, short decimals)
+{
+    return Convert2(static_cast<const char*>(text), out, decimals);
+}
+
+inline int CConv::Convert2(CString text, double* out, short decimals)
+{
+    return Convert2(static_cast<const char*>(text), out, decimals);
+}
+
+inline void CConv::CommaStr(char* out, short value)
+{
+    CommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::CommaStr(char* out, char value)
+{
+    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+inline void CConv::CommaStr(CString& out, short value)
+{
+    CommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::CommaStr(CString& out, char value)
+{
+    CommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+inline void CConv::NotCommaStr(char* out, short value)
+{
+    NotCommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::NotCommaStr(char* out, char value)
+{
+    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}
+
+inline void CConv::NotCommaStr(CString& out, short value)
+{
+    NotCommaStr(out, static_cast<long>(value));
+}
+
+inline void CConv::NotCommaStr(CString& out, char value)
+{
+    NotCommaStr(out, static_cast<long>(static_cast<signed char>(value)));
+}

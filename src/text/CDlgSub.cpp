@@ -98,6 +98,26 @@ int CDlgSub::ValueCheck(const char* text, float low, float high)
     return CheckWithNewCCheck(text, static_cast<double>(low), static_cast<double>(high));
 }
 
+int CDlgSub::ValueCheck(CString text, long low, long high)
+{
+    return ValueCheck(static_cast<const char*>(text), low, high);
+}
+
+int CDlgSub::ValueCheck(CString text, short low, short high)
+{
+    return ValueCheck(static_cast<const char*>(text), low, high);
+}
+
+int CDlgSub::ValueCheck(CString text, double low, double high)
+{
+    return ValueCheck(static_cast<const char*>(text), low, high);
+}
+
+int CDlgSub::ValueCheck(CString text, float low, float high)
+{
+    return ValueCheck(static_cast<const char*>(text), low, high);
+}
+
 #ifdef _WIN32
 void CDlgSub::CenteringDialog(CDialog* dialog)
 {

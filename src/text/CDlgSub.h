@@ -32,19 +32,10 @@ public:
     int ValueCheck(const char* text, short low, short high);
     int ValueCheck(const char* text, double low, double high);
     int ValueCheck(const char* text, float low, float high);
-    int ValueCheck(CString text, long low, long high) { return ValueCheck(static_cast<const char*>(text), low, high); }
-    int ValueCheck(CString text, short low, short high)
-    {
-        return ValueCheck(static_cast<const char*>(text), low, high);
-    }
-    int ValueCheck(CString text, double low, double high)
-    {
-        return ValueCheck(static_cast<const char*>(text), low, high);
-    }
-    int ValueCheck(CString text, float low, float high)
-    {
-        return ValueCheck(static_cast<const char*>(text), low, high);
-    }
+    int ValueCheck(CString text, long low, long high);
+    int ValueCheck(CString text, short low, short high);
+    int ValueCheck(CString text, double low, double high);
+    int ValueCheck(CString text, float low, float high);
 
 #ifdef _WIN32
     // Centres the dialog on the primary screen (not the work area, not the
