@@ -6,20 +6,23 @@
 // objects made by FromHandle for handles that no object has attached; they
 // live until the next idle time (DeleteTemp), or until the map itself ends.
 // There is one wrapper per handle, so the temporary map grows only with the
-// number of distinct foreign handles seen between two idle times.
+// number of distinct foreign handles seen between two idle times. A wrapper
+// holds its handle in the member Held and never destroys what it wraps.
 #pragma once
 
+#include <new>
 #include <unordered_map>
 
 #include "AfxTypes.h"
 
-template <class Handle, class Object>
+template <class Handle, class Object, Handle Object::*Held>
 class AfxHandleMap {
 public:
+    // A new wrapper object of the class that fits the handle (NULL when it
+    // cannot be allocated); by default an Object.
     typedef Object* (*MakeTemp)(Handle);
-    typedef void (*FreeTemp)(Object*);
 
-    AfxHandleMap(MakeTemp makeTemp, FreeTemp freeTemp) : m_makeTemp(makeTemp), m_freeTemp(freeTemp)
+    explicit AfxHandleMap(MakeTemp makeTemp = MakeObject) : m_makeTemp(makeTemp)
     {
         ::InitializeCriticalSection(&m_lock);
     }
@@ -45,8 +48,10 @@ public:
         if (temp != m_temporary.end())
             return temp->second;
         Object* wrapper = m_makeTemp(h);
-        if (wrapper != nullptr)
+        if (wrapper != nullptr) {
+            wrapper->*Held = h;
             m_temporary.emplace(h, wrapper);
+        }
         return wrapper;
     }
 
@@ -82,8 +87,10 @@ public:
             Hold hold(m_lock);
             doomed.swap(m_temporary);
         }
-        for (auto& entry : doomed)
-            m_freeTemp(entry.second);
+        for (auto& entry : doomed) {
+            entry.second->*Held = nullptr;
+            delete entry.second;
+        }
     }
 
     size_t TempCount()
@@ -93,6 +100,8 @@ public:
     }
 
 private:
+    static Object* MakeObject(Handle) { return new (std::nothrow) Object; }
+
     class Hold {
     public:
         explicit Hold(CRITICAL_SECTION& lock) : m_lock(lock) { ::EnterCriticalSection(&m_lock); }
@@ -106,5 +115,4 @@ private:
     std::unordered_map<Handle, Object*> m_permanent;
     std::unordered_map<Handle, Object*> m_temporary;
     MakeTemp m_makeTemp;
-    FreeTemp m_freeTemp;
 };

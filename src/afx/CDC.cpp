@@ -10,29 +10,24 @@
 
 namespace {
 
-CDC* MakeTemp(HDC hDC)
+AfxHandleMap<HDC, CDC, &CDC::m_hDC>& Map()
 {
-    CDC* wrapper = new (std::nothrow) CDC;
-    if (wrapper != nullptr)
-        wrapper->m_hDC = hDC;
-    return wrapper;
-}
-
-void FreeTemp(CDC* wrapper)
-{
-    wrapper->m_hDC = nullptr;  // a wrapper never deletes what it wraps
-    delete wrapper;
-}
-
-AfxHandleMap<HDC, CDC>& Map()
-{
-    static AfxHandleMap<HDC, CDC> map(MakeTemp, FreeTemp);
+    static AfxHandleMap<HDC, CDC, &CDC::m_hDC> map;
     return map;
 }
 
 HGDIOBJ Handle(const CGdiObject* pObject)
 {
     return pObject != nullptr ? pObject->m_hObject : nullptr;
+}
+
+// Selects pObject into hDC; the object it replaced, NULL without a DC or
+// an object.
+template <class T>
+T* Select(HDC hDC, T* pObject)
+{
+    HGDIOBJ h = Handle(pObject);
+    return hDC != nullptr && h != nullptr ? dynamic_cast<T*>(CGdiObject::FromHandle(::SelectObject(hDC, h))) : nullptr;
 }
 
 } // namespace
@@ -98,26 +93,22 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 
 CFont* CDC::SelectObject(CFont* pFont)
 {
-    HGDIOBJ h = Handle(pFont);
-    return m_hDC != nullptr && h != nullptr ? CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, h))) : nullptr;
+    return Select(m_hDC, pFont);
 }
 
 CPen* CDC::SelectObject(CPen* pPen)
 {
-    HGDIOBJ h = Handle(pPen);
-    return m_hDC != nullptr && h != nullptr ? CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, h))) : nullptr;
+    return Select(m_hDC, pPen);
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush)
 {
-    HGDIOBJ h = Handle(pBrush);
-    return m_hDC != nullptr && h != nullptr ? CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, h))) : nullptr;
+    return Select(m_hDC, pBrush);
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 {
-    HGDIOBJ h = Handle(pBitmap);
-    return m_hDC != nullptr && h != nullptr ? CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, h))) : nullptr;
+    return Select(m_hDC, pBitmap);
 }
 
 int CDC::SaveDC()

@@ -37,20 +37,12 @@ CGdiObject* MakeTemp(HGDIOBJ hObject)
         wrapper = new (std::nothrow) CGdiObject;
         break;
     }
-    if (wrapper != nullptr)
-        wrapper->m_hObject = hObject;
     return wrapper;
 }
 
-void FreeTemp(CGdiObject* wrapper)
+AfxHandleMap<HGDIOBJ, CGdiObject, &CGdiObject::m_hObject>& Map()
 {
-    wrapper->m_hObject = nullptr;  // a wrapper never deletes what it wraps
-    delete wrapper;
-}
-
-AfxHandleMap<HGDIOBJ, CGdiObject>& Map()
-{
-    static AfxHandleMap<HGDIOBJ, CGdiObject> map(MakeTemp, FreeTemp);
+    static AfxHandleMap<HGDIOBJ, CGdiObject, &CGdiObject::m_hObject> map(MakeTemp);
     return map;
 }
 

@@ -7,6 +7,21 @@
 IMPLEMENT_DYNAMIC(CDocTemplate, CObject)
 IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 
+namespace {
+
+// A new object of pClass when it is a kind of pBase (a T), else NULL.
+template <class T>
+T* CreateKindOf(CRuntimeClass* pClass, CRuntimeClass* pBase)
+{
+    CObject* object = pClass != nullptr ? pClass->CreateObject() : nullptr;
+    if (object == nullptr || object->IsKindOf(pBase))
+        return static_cast<T*>(object);
+    delete object;
+    return nullptr;
+}
+
+} // namespace
+
 CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                            CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
@@ -22,32 +37,16 @@ CDocTemplate::~CDocTemplate()
 
 CDocument* CDocTemplate::CreateNewDocument()
 {
-    if (m_pDocClass == nullptr)
-        return nullptr;
-    CObject* object = m_pDocClass->CreateObject();
-    if (object == nullptr)
-        return nullptr;
-    if (!object->IsKindOf(RUNTIME_CLASS(CDocument))) {
-        delete object;
-        return nullptr;
-    }
-    auto* pDoc = static_cast<CDocument*>(object);
+    CDocument* pDoc = CreateKindOf<CDocument>(m_pDocClass, RUNTIME_CLASS(CDocument));
     AddDocument(pDoc);
     return pDoc;
 }
 
 CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd*)
 {
-    if (pDoc == nullptr || m_pFrameClass == nullptr)
+    CFrameWnd* pFrame = pDoc != nullptr ? CreateKindOf<CFrameWnd>(m_pFrameClass, RUNTIME_CLASS(CFrameWnd)) : nullptr;
+    if (pFrame == nullptr)
         return nullptr;
-    CObject* object = m_pFrameClass->CreateObject();
-    if (object == nullptr)
-        return nullptr;
-    if (!object->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
-        delete object;
-        return nullptr;
-    }
-    auto* pFrame = static_cast<CFrameWnd*>(object);
     CWinApp* app = AfxGetApp();
     CWnd* pOwner = app != nullptr ? app->m_pMainWnd : nullptr;
     // A frame deletes itself when its window goes, so after a failed

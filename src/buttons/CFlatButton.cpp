@@ -60,6 +60,28 @@ void CopyCut(char* field, size_t nSize, const char* text)
     field[length] = '\0';
 }
 
+// Lets the mouse go if the window holds it.
+void ReleaseMouse(const CWnd* pWnd)
+{
+    if (CWnd::GetCapture() == pWnd)
+        ::ReleaseCapture();
+}
+
+// Puts hNew in place of *pImage and gives the old image. A follower (the
+// disabled image) that is unset or the same as the old image becomes hNew
+// too. The button repaints when the image is the one its state shows.
+template <class Handle>
+Handle ReplaceImage(CWnd* pButton, bool bShown, Handle* pImage, Handle hNew, Handle* pFollower = nullptr)
+{
+    Handle previous = *pImage;
+    if (pFollower != nullptr && (*pFollower == nullptr || *pFollower == previous))
+        *pFollower = hNew;
+    *pImage = hNew;
+    if (bShown && pButton->m_hWnd != nullptr)
+        pButton->Invalidate();
+    return previous;
+}
+
 } // namespace
 
 CFlatButton::CFlatButton()
@@ -121,42 +143,22 @@ BOOL CFlatButton::PreCreateWindow(CREATESTRUCTA& cs)
 
 HICON CFlatButton::SetIcon(HICON hIcon)
 {
-    HICON previous = m_hIcon;
-    if (m_hDisIcon == nullptr || m_hDisIcon == previous)
-        m_hDisIcon = hIcon;
-    m_hIcon = hIcon;
-    if (m_bEnabled && m_hWnd != nullptr)
-        Invalidate();
-    return previous;
+    return ReplaceImage(this, m_bEnabled != FALSE, &m_hIcon, hIcon, &m_hDisIcon);
 }
 
 HBITMAP CFlatButton::SetBitmap(HBITMAP hBitmap)
 {
-    HBITMAP previous = m_hBitmap;
-    if (m_hDisBitmap == nullptr || m_hDisBitmap == previous)
-        m_hDisBitmap = hBitmap;
-    m_hBitmap = hBitmap;
-    if (m_bEnabled && m_hWnd != nullptr)
-        Invalidate();
-    return previous;
+    return ReplaceImage(this, m_bEnabled != FALSE, &m_hBitmap, hBitmap, &m_hDisBitmap);
 }
 
 HICON CFlatButton::SetDisIcon(HICON hIcon)
 {
-    HICON previous = m_hDisIcon;
-    m_hDisIcon = hIcon;
-    if (!m_bEnabled && m_hWnd != nullptr)
-        Invalidate();
-    return previous;
+    return ReplaceImage(this, m_bEnabled == FALSE, &m_hDisIcon, hIcon);
 }
 
 HBITMAP CFlatButton::SetDisBitmap(HBITMAP hBitmap)
 {
-    HBITMAP previous = m_hDisBitmap;
-    m_hDisBitmap = hBitmap;
-    if (!m_bEnabled && m_hWnd != nullptr)
-        Invalidate();
-    return previous;
+    return ReplaceImage(this, m_bEnabled == FALSE, &m_hDisBitmap, hBitmap);
 }
 
 HICON CFlatButton::GetIcon() const { return m_hIcon; }
@@ -442,8 +444,7 @@ void CFlatButton::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (!m_bEnabled) {
         StopHoverTimer();
-        if (CWnd::GetCapture() == this)
-            ::ReleaseCapture();
+        ReleaseMouse(this);
     } else if (m_nTimer != 0) {
         ChangeFrame(FrameSunken);
         m_bPressed = TRUE;
@@ -456,13 +457,11 @@ void CFlatButton::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (!m_bEnabled) {
         StopHoverTimer();
-        if (CWnd::GetCapture() == this)
-            ::ReleaseCapture();
+        ReleaseMouse(this);
         CWnd::OnLButtonUp(nFlags, point);
         return;
     }
-    if (CWnd::GetCapture() == this)
-        ::ReleaseCapture();
+    ReleaseMouse(this);
     if (m_nTimer != 0) {
         CRect client;
         GetClientRect(&client);

@@ -240,7 +240,7 @@ CSize CMenuBar::GetButtonSize() const { return m_rcButton.Size(); }
 
 CSize CMenuBar::GetMiniBarSize() const
 {
-    return CSize(m_rcButton.Width() + 4, m_rcButton.Height() * GetBtnCount() + 4);
+    return CSize(m_rcButton.Width() + Margin, m_rcButton.Height() * GetBtnCount() + Margin);
 }
 
 int CMenuBar::GetBtnNo(const POINT& point)
@@ -311,7 +311,7 @@ void CMenuBar::UpdateScroll()
     GetClientRect(&client);
     int count = GetBtnCount();
     int height = m_rcButton.Height();
-    if (height <= 0 || client.Height() >= height * count + 4) {
+    if (height <= 0 || client.Height() >= height * count + Margin) {
         m_nVisible = count;
         m_nFirst = 0;
         m_bScroll = FALSE;
@@ -319,7 +319,7 @@ void CMenuBar::UpdateScroll()
             m_spin.ShowWindow(SW_HIDE);
         return;
     }
-    m_nVisible = (client.Height() - 44) / height;
+    m_nVisible = (client.Height() - SpinHeight - Margin) / height;
     if (m_nVisible < 0)
         m_nVisible = 0;
     int last = count - m_nVisible;

@@ -28,7 +28,8 @@ class CMultiDocTemplate;
 
 class ZR8WLIB_API CMenuBar : public CWnd {
 public:
-    enum { SpinId = 2000, ToolIdBase = 9000, SpinHeight = 40 };
+    // Margin is the room the bar keeps around its column of slots.
+    enum { SpinId = 2000, ToolIdBase = 9000, SpinHeight = 40, Margin = 4 };
     enum HotState { HotFlat = 0, HotRaised = 1, HotSunken = 2 };
 
     CMenuBar();

@@ -8,6 +8,8 @@
 namespace {
 
 const size_t kWorkBufferSize = 24;
+const size_t kHourMinute = 5;        // "hh:mm"
+const size_t kHourMinuteSecond = 8;  // "hh:mm:ss"
 
 // One reading as "hh:mm:ss", of which the first length bytes go to out
 // ("hh:mm" is its first five).
@@ -19,6 +21,13 @@ void WriteClock(CConvTime& clock, char* out, size_t length)
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
     std::memcpy(out, text, length);
     out[length] = '\0';
+}
+
+void WriteClock(CConvTime& clock, CString& out, size_t length)
+{
+    char text[kWorkBufferSize];
+    WriteClock(clock, text, length);
+    out = text;
 }
 
 } // namespace
@@ -37,24 +46,20 @@ void CConvTime::GetTime(short* hour, short* minute, short* second)
 
 void CConvTime::GetHHMMTime(char* out)
 {
-    WriteClock(*this, out, 5);
+    WriteClock(*this, out, kHourMinute);
 }
 
 void CConvTime::GetHHMMTime(CString& out)
 {
-    char text[kWorkBufferSize];
-    GetHHMMTime(text);
-    out = text;
+    WriteClock(*this, out, kHourMinute);
 }
 
 void CConvTime::GetHHMMSSTime(char* out)
 {
-    WriteClock(*this, out, 8);
+    WriteClock(*this, out, kHourMinuteSecond);
 }
 
 void CConvTime::GetHHMMSSTime(CString& out)
 {
-    char text[kWorkBufferSize];
-    GetHHMMSSTime(text);
-    out = text;
+    WriteClock(*this, out, kHourMinuteSecond);
 }

@@ -1,5 +1,6 @@
 #include "CDateEraList.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -39,10 +40,13 @@ size_t BlankAt(const char* p, const char* end)
     return end - p >= 2 && static_cast<unsigned char>(p[0]) == 0x81 && p[1] == 0x40 ? 2 : 0;
 }
 
-// The text without leading and trailing blanks, as [begin, end). Walked
-// from the front so that a trail byte 0x40 is never taken for a blank.
-void Trim(const char* text, const char** begin, const char** end)
+// The text without leading and trailing blanks, as [begin, end), when it
+// has at least minLength bytes left. Walked from the front so that a trail
+// byte 0x40 is never taken for a blank.
+bool Trim(const char* text, std::ptrdiff_t minLength, const char** begin, const char** end)
 {
+    if (text == nullptr)
+        return false;
     const char* p = text;
     const char* stop = text + std::strlen(text);
     for (size_t width; (width = BlankAt(p, stop)) != 0;)
@@ -58,6 +62,7 @@ void Trim(const char* text, const char** begin, const char** end)
         p += width;
     }
     *end = last;
+    return last - *begin >= minLength;
 }
 
 // Up to maxDigits digits at p; their value, with p moved past them.
@@ -69,6 +74,28 @@ long Digits(const char*& p, const char* end, int maxDigits, int* count)
         value = value * 10 + (*p - '0');
     *count = n;
     return value;
+}
+
+// A separator that may stand between the fields.
+void SkipSeparator(const char*& p, const char* end, const char* separators)
+{
+    if (p < end && *p != '\0' && std::strchr(separators, *p) != nullptr)
+        ++p;
+}
+
+// An era letter, an optional '.' and the era year (one or two digits, 1 up
+// to the era's last): the Gregorian year, 0 when there is none.
+long EraYear(const CDateEraList& eras, const char*& p, const char* end)
+{
+    const DATE_ERA* era = eras.FindLetter(*p++);
+    if (era == nullptr)
+        return 0;
+    SkipSeparator(p, end, ".");
+    int count = 0;
+    long eraYear = Digits(p, end, 2, &count);
+    if (count == 0 || eraYear < 1 || eraYear > era->lastEraYear)
+        return 0;
+    return era->firstYear + eraYear - 1;
 }
 
 } // namespace
@@ -151,60 +178,32 @@ void CDateEraList::YearText(char* out, size_t size, unsigned long displayType, l
 
 long CDateEraList::ParseYear(const char* text) const
 {
-    if (text == nullptr)
-        return 0;
     const char* p;
     const char* end;
-    Trim(text, &p, &end);
-    if (end - p < 2)
+    if (!Trim(text, 2, &p, &end))
         return 0;
     int count = 0;
     if (IsDigit(*p))
         return Digits(p, end, 4, &count);  // what follows the digits does not count
-    const DATE_ERA* era = FindLetter(*p++);
-    if (era == nullptr)
-        return 0;
-    if (p < end && *p == '.')
-        ++p;
-    long eraYear = Digits(p, end, 2, &count);
-    if (count == 0 || p != end || eraYear < 1 || eraYear > era->lastEraYear)
-        return 0;
-    return era->firstYear + eraYear - 1;
+    long year = EraYear(*this, p, end);
+    return p == end ? year : 0;
 }
 
 int CDateEraList::ParseDate(const char* text, long* year, long* month, long* day) const
 {
-    if (text == nullptr)
-        return 0;
     const char* p;
     const char* end;
-    Trim(text, &p, &end);
-    if (end - p < 5)
+    if (!Trim(text, 5, &p, &end))
         return 0;
     int count = 0;
-    long y;
-    if (IsDigit(*p)) {
-        y = Digits(p, end, 4, &count);
-    } else {
-        const DATE_ERA* era = FindLetter(*p++);
-        if (era == nullptr)
-            return 0;
-        if (p < end && *p == '.')
-            ++p;
-        long eraYear = Digits(p, end, 2, &count);
-        if (count == 0 || eraYear < 1 || eraYear > era->lastEraYear)
-            return 0;
-        y = era->firstYear + eraYear - 1;
-    }
+    long y = IsDigit(*p) ? Digits(p, end, 4, &count) : EraYear(*this, p, end);
     if (y == 0)
         return 0;
-    if (p < end && (*p == '/' || *p == '.'))
-        ++p;
+    SkipSeparator(p, end, "/.");
     long m = Digits(p, end, 2, &count);
     if (count == 0 || m == 0)
         return 0;
-    if (p < end && (*p == '/' || *p == '.'))
-        ++p;
+    SkipSeparator(p, end, "/.");
     long d = Digits(p, end, 2, &count);
     if (count == 0 || d == 0)
         return 0;

@@ -1,6 +1,8 @@
 #include "CEditNum.h"
 
 #include <cstdio>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "text/CConv.h"
@@ -12,10 +14,52 @@ const double kTolerance = 0.00001;    // float and double changes smaller than t
 
 enum ValueType { kShort = 0, kLong = 1, kFloat = 2, kDouble = 3 };
 
-// Room for CConv::CommaStr with this many decimals.
-size_t DecimalRoom(short nDecimals)
+// The text of a bound integer, with thousands commas or plain; empty
+// without a variable.
+template <class T>
+std::string IntegerText(const T* pValue, bool bComma)
 {
-    return 32 + static_cast<size_t>(nDecimals > 0 ? nDecimals : 0);
+    char text[32] = "";
+    if (pValue != nullptr && bComma)
+        CConv().CommaStr(text, static_cast<long>(*pValue));
+    else if (pValue != nullptr)
+        std::snprintf(text, sizeof text, "%ld", static_cast<long>(*pValue));
+    return text;
+}
+
+// The text of a bound decimal number with its decimals and thousands commas
+// (room for CConv::CommaStr with that many decimals).
+template <class T>
+std::string DecimalText(const T* pValue, short nDecimals)
+{
+    std::vector<char> text(32 + static_cast<size_t>(nDecimals > 0 ? nDecimals : 0), '\0');
+    if (pValue != nullptr)
+        CConv().CommaStr(text.data(), *pValue, nDecimals);
+    return text.data();
+}
+
+// Whether a stored entry differs from the value held: integers as stored,
+// decimal numbers by more than the tolerance.
+template <class T>
+bool Differs(T held, T stored, double entry)
+{
+    if (std::is_integral<T>::value)
+        return stored != held;
+    return entry - held < -kTolerance || entry - held > kTolerance;
+}
+
+// Stores an entry that is a number within [low, high] in *pValue (an
+// integer toward zero): true, with *pChanged set when it differs from the
+// value held. False when it is no number or out of range.
+template <class T>
+bool StoreInRange(T* pValue, T low, T high, bool number, double entry, int* pChanged)
+{
+    if (!number || entry < low || entry > high)
+        return false;
+    if (Differs(*pValue, static_cast<T>(entry), entry))
+        *pChanged = 1;
+    *pValue = static_cast<T>(entry);
+    return true;
 }
 
 } // namespace
@@ -71,14 +115,7 @@ void CEditNum::SetText(short* pValue, short nMin, short nMax)
     m_pShort = pValue;
     m_nShortMin = nMin;
     m_nShortMax = nMax;
-    char text[32] = "";
-    if (pValue != nullptr) {
-        if (m_bComma == 1)
-            CConv().CommaStr(text, *pValue);
-        else
-            std::snprintf(text, sizeof text, "%d", *pValue);
-    }
-    ShowText(text);
+    ShowText(IntegerText(pValue, m_bComma == 1).c_str());
 }
 
 void CEditNum::SetText(long* pValue, long nMin, long nMax)
@@ -88,14 +125,7 @@ void CEditNum::SetText(long* pValue, long nMin, long nMax)
     m_pLong = pValue;
     m_nLongMin = nMin;
     m_nLongMax = nMax;
-    char text[32] = "";
-    if (pValue != nullptr) {
-        if (m_bComma == 1)
-            CConv().CommaStr(text, *pValue);
-        else
-            std::snprintf(text, sizeof text, "%ld", *pValue);
-    }
-    ShowText(text);
+    ShowText(IntegerText(pValue, m_bComma == 1).c_str());
 }
 
 void CEditNum::SetText(float* pValue, short nDecimals, float fMin, float fMax)
@@ -105,10 +135,7 @@ void CEditNum::SetText(float* pValue, short nDecimals, float fMin, float fMax)
     m_pFloat = pValue;
     m_fFloatMin = fMin;
     m_fFloatMax = fMax;
-    std::vector<char> text(DecimalRoom(nDecimals), '\0');
-    if (pValue != nullptr)
-        CConv().CommaStr(text.data(), *pValue, nDecimals);
-    ShowText(text.data());
+    ShowText(DecimalText(pValue, nDecimals).c_str());
 }
 
 void CEditNum::SetText(double* pValue, short nDecimals, double fMin, double fMax)
@@ -118,10 +145,7 @@ void CEditNum::SetText(double* pValue, short nDecimals, double fMin, double fMax
     m_pDouble = pValue;
     m_fDoubleMin = fMin;
     m_fDoubleMax = fMax;
-    std::vector<char> text(DecimalRoom(nDecimals), '\0');
-    if (pValue != nullptr)
-        CConv().CommaStr(text.data(), *pValue, nDecimals);
-    ShowText(text.data());
+    ShowText(DecimalText(pValue, nDecimals).c_str());
 }
 
 bool CEditNum::ReadValue(double* pValue)
@@ -142,50 +166,26 @@ void CEditNum::Commit()
     case kShort:
         if (m_pShort == nullptr)
             return;
-        if (!number || value < m_nShortMin || value > m_nShortMax) {
+        if (!StoreInRange(m_pShort, m_nShortMin, m_nShortMax, number, value, &m_bChanged))
             SetText(m_pShort, m_nShortMin, m_nShortMax);
-        } else {
-            short stored = static_cast<short>(value);  // toward zero
-            if (stored != *m_pShort)
-                m_bChanged = 1;
-            *m_pShort = stored;
-        }
         break;
     case kLong:
         if (m_pLong == nullptr)
             return;
-        if (!number || value < m_nLongMin || value > m_nLongMax) {
+        if (!StoreInRange(m_pLong, m_nLongMin, m_nLongMax, number, value, &m_bChanged))
             SetText(m_pLong, m_nLongMin, m_nLongMax);
-        } else {
-            long stored = static_cast<long>(value);
-            if (stored != *m_pLong)
-                m_bChanged = 1;
-            *m_pLong = stored;
-        }
         break;
     case kFloat:
         if (m_pFloat == nullptr)
             return;
-        if (!number || m_fFloatMin > value || m_fFloatMax < value) {
+        if (!StoreInRange(m_pFloat, m_fFloatMin, m_fFloatMax, number, value, &m_bChanged))
             SetText(m_pFloat, m_nDecimals, m_fFloatMin, m_fFloatMax);
-        } else {
-            double difference = value - *m_pFloat;
-            if (difference < -kTolerance || difference > kTolerance)
-                m_bChanged = 1;
-            *m_pFloat = static_cast<float>(value);
-        }
         break;
     case kDouble:
         if (m_pDouble == nullptr)
             return;
-        if (!number || m_fDoubleMin > value || m_fDoubleMax < value) {
+        if (!StoreInRange(m_pDouble, m_fDoubleMin, m_fDoubleMax, number, value, &m_bChanged))
             SetText(m_pDouble, m_nDecimals, m_fDoubleMin, m_fDoubleMax);
-        } else {
-            double difference = value - *m_pDouble;
-            if (difference < -kTolerance || difference > kTolerance)
-                m_bChanged = 1;
-            *m_pDouble = value;
-        }
         break;
     default:
         return;
@@ -198,28 +198,16 @@ void CEditNum::Commit()
 void CEditNum::GetData()
 {
     double value = 0.0;
-    if (ReadValue(&value)) {
-        switch (m_nType) {
-        case kShort:
-            if (m_pShort != nullptr && value >= m_nShortMin && value <= m_nShortMax)
-                *m_pShort = static_cast<short>(value);
-            break;
-        case kLong:
-            if (m_pLong != nullptr && value >= m_nLongMin && value <= m_nLongMax)
-                *m_pLong = static_cast<long>(value);
-            break;
-        case kFloat:
-            if (m_pFloat != nullptr && value >= m_fFloatMin && value <= m_fFloatMax)
-                *m_pFloat = static_cast<float>(value);
-            break;
-        case kDouble:
-            if (m_pDouble != nullptr && value >= m_fDoubleMin && value <= m_fDoubleMax)
-                *m_pDouble = value;
-            break;
-        default:
-            break;
-        }
-    }
+    bool number = ReadValue(&value);
+    int changed = 0;  // GetData is silent
+    if (m_nType == kShort && m_pShort != nullptr)
+        StoreInRange(m_pShort, m_nShortMin, m_nShortMax, number, value, &changed);
+    else if (m_nType == kLong && m_pLong != nullptr)
+        StoreInRange(m_pLong, m_nLongMin, m_nLongMax, number, value, &changed);
+    else if (m_nType == kFloat && m_pFloat != nullptr)
+        StoreInRange(m_pFloat, m_fFloatMin, m_fFloatMax, number, value, &changed);
+    else if (m_nType == kDouble && m_pDouble != nullptr)
+        StoreInRange(m_pDouble, m_fDoubleMin, m_fDoubleMax, number, value, &changed);
     m_bChanged = 0;
 }
 

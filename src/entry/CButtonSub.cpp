@@ -58,10 +58,7 @@ void CButtonSub::OnSetFocus(CWnd* pOldWnd)
 UINT CButtonSub::OnGetDlgCode()
 {
     UINT code = m_nKind == kPushButton ? CButton::OnGetDlgCode() | DLGC_WANTARROWS : DLGC_WANTARROWS;
-    UINT key = zr8entry::QueriedKeyDown();
-    if (key != 0 && RoutesToTable(key))
-        code |= DLGC_WANTMESSAGE;
-    return code;
+    return zr8entry::DlgCode(code, [this](UINT key) { return RoutesToTable(key); });
 }
 
 int CButtonSub::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)

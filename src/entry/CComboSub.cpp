@@ -47,9 +47,6 @@ void CComboSub::OnSetFocus(CWnd* pOldWnd)
 // box, which closes the list, instead of cancelling the dialog.
 UINT CComboSub::OnGetDlgCode()
 {
-    UINT code = DLGC_WANTARROWS;
-    UINT key = zr8entry::QueriedKeyDown();
-    if (key != 0 && (RoutesToTable(key) || (key == VK_ESCAPE && IsDropped())))
-        code |= DLGC_WANTMESSAGE;
-    return code;
+    return zr8entry::DlgCode(DLGC_WANTARROWS,
+                             [this](UINT key) { return RoutesToTable(key) || (key == VK_ESCAPE && IsDropped()); });
 }

@@ -101,11 +101,7 @@ void CEditSub::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 // The edit's own code; the dialog manager hands over the keys the table takes.
 UINT CEditSub::OnGetDlgCode()
 {
-    UINT code = CEdit::OnGetDlgCode();
-    UINT key = zr8entry::QueriedKeyDown();
-    if (key != 0 && RoutesToTable(key))
-        code |= DLGC_WANTMESSAGE;
-    return code;
+    return zr8entry::DlgCode(CEdit::OnGetDlgCode(), [this](UINT key) { return RoutesToTable(key); });
 }
 
 void CEditSub::OnSetFocus(CWnd* pOldWnd)

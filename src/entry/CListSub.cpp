@@ -38,9 +38,5 @@ void CListSub::OnSetFocus(CWnd* pOldWnd)
 
 UINT CListSub::OnGetDlgCode()
 {
-    UINT code = DLGC_WANTARROWS;
-    UINT key = zr8entry::QueriedKeyDown();
-    if (key != 0 && RoutesToTable(key))
-        code |= DLGC_WANTMESSAGE;
-    return code;
+    return zr8entry::DlgCode(DLGC_WANTARROWS, RoutesToTable);
 }

@@ -33,4 +33,13 @@ inline UINT QueriedKeyDown()
     return query->message == WM_KEYDOWN ? static_cast<UINT>(query->wParam) : 0;
 }
 
+// A subclass's dialog code: nCode, with DLGC_WANTMESSAGE added when the
+// query is for a key-down that the subclass takes (wants(key) is true).
+template <class Wants>
+UINT DlgCode(UINT nCode, Wants wants)
+{
+    UINT key = QueriedKeyDown();
+    return key != 0 && wants(key) ? nCode | DLGC_WANTMESSAGE : nCode;
+}
+
 } // namespace zr8entry

@@ -140,6 +140,13 @@ short* ExtEnvFields(S_EXTENV* ext)
     return &ext->AO_U_KCODE;
 }
 
+// Copies the shipped file over the destination, making its folders first.
+int CopyWithFolders(CUtyFile& files, const char* destination, const char* source)
+{
+    std::vector<char> folder(destination, destination + std::strlen(destination) + 1);
+    return files.CreateFolder(folder.data(), 0, nullptr, 0) && ::CopyFileA(source, destination, FALSE) ? 1 : 0;
+}
+
 } // namespace
 
 // One row of the settings-file copy tables.
@@ -723,9 +730,7 @@ int CUtyFile::CopyIfMissing(const char* destination, const char* source)
         return 0;
     if (FileExists(destination))
         return 1;
-    char folder[MAX_PATH];
-    std::strcpy(folder, destination);
-    return CreateFolder(folder, 0, nullptr, 0) && ::CopyFileA(source, destination, FALSE) ? 1 : 0;
+    return CopyWithFolders(*this, destination, source);
 }
 
 int CUtyFile::CopyIfNewer(const char* destination, const char* source)
@@ -738,9 +743,7 @@ int CUtyFile::CopyIfNewer(const char* destination, const char* source)
         return 0;
     if (!SjisPath::IsNewerStamp(shipped.c_str(), installed.c_str()))
         return 1;
-    char folder[MAX_PATH];
-    std::strcpy(folder, destination);
-    return CreateFolder(folder, 0, nullptr, 0) && ::CopyFileA(source, destination, FALSE) ? 1 : 0;
+    return CopyWithFolders(*this, destination, source);
 }
 
 int CUtyFile::CopyIfMissingLenient(const char* destination, const char* source)

@@ -74,22 +74,11 @@ void Emit(const CString& message, int level)
     if (g_configured == 0)
         return;
     try {
-        switch (level) {
-        case 0:
-            TraceLogger()->debug(WidenShiftJis(message));
-            break;
-        case 1:
-            TraceLogger()->info(WidenShiftJis(message));
-            break;
-        case 2:
-            TraceLogger()->warn(WidenShiftJis(message));
-            break;
-        case 3:
-            TraceLogger()->error(WidenShiftJis(message));
-            break;
-        default:
-            break;
-        }
+        // By CZrTrace::Level, levelDebug first.
+        static const log4cxx::LevelPtr levels[] = {log4cxx::Level::getDebug(), log4cxx::Level::getInfo(),
+                                                   log4cxx::Level::getWarn(), log4cxx::Level::getError()};
+        if (level >= CZrTrace::levelDebug && level <= CZrTrace::levelError)
+            TraceLogger()->log(levels[level], WidenShiftJis(message));
     } catch (...) {
         // The trace log never reports its own failures to the host.
     }

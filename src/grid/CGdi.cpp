@@ -55,6 +55,21 @@ private:
     int m_mode;
 };
 
+// The font selected, the text colour set and the background transparent
+// for the guard's life.
+class TextScope {
+public:
+    TextScope(CDC* pDC, CFont* pFont, COLORREF colour) : m_font(pDC, pFont), m_saved(pDC)
+    {
+        pDC->SetTextColor(colour);
+        pDC->SetBkMode(TRANSPARENT);
+    }
+
+private:
+    ScopedSelect<CFont> m_font;
+    SavedTextState m_saved;
+};
+
 TEXTMETRICA Metrics(CDC* pDC)
 {
     TEXTMETRICA tm = {};
@@ -83,10 +98,7 @@ void CGdi::DispString(CDC* pDC, CPoint point, const char* text, unsigned long co
 {
     if (pDC == nullptr || text == nullptr)
         return;
-    ScopedSelect<CFont> font(pDC, m_pFont);
-    SavedTextState saved(pDC);
-    pDC->SetTextColor(colour);
-    pDC->SetBkMode(TRANSPARENT);
+    TextScope scope(pDC, m_pFont, colour);
     pDC->TextOut(point.x, point.y, text, ::lstrlenA(text));
 }
 
@@ -101,11 +113,7 @@ void CGdi::DispRectString(CDC* pDC, CRect box, const char* text, short alignment
 {
     if (pDC == nullptr || text == nullptr)
         return;
-    ScopedSelect<CFont> font(pDC, m_pFont);
-    SavedTextState saved(pDC);
-    pDC->SetTextColor(colour);
-    pDC->SetBkMode(TRANSPARENT);
-
+    TextScope scope(pDC, m_pFont, colour);
     short innerLeft = S16(box.left + 1), innerTop = S16(box.top + 1);
     short innerWidth = S16(S16(box.right - 1) - innerLeft);
     short innerHeight = S16(S16(box.bottom - 1) - innerTop);

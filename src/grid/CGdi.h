@@ -8,7 +8,7 @@
 // keeps its font, text colour, background mode, pen and brush. Nothing is
 // cached between calls. A null device context, text or array draws nothing.
 //
-// Alignment codes: 0 centred, 1 left, 2 right, any other value left.
+// Alignment codes: alignCentre, alignLeft, alignRight; any other value left.
 // Colours are COLORREF values (0x00BBGGRR); coordinates are device pixels.
 #pragma once
 
@@ -16,11 +16,18 @@
 #include "afx/CFont.h"
 #include "afx/CRect.h"
 #include "frame/WinLibApi.h"
+#include "grid/GdiLayout.h"
 
 class ZR8WLIB_API CGdi {
 public:
     // Style bits of DispRectFrameString.
     enum { styleEmbossed = 1, styleFrame3D = 2 };
+    // Alignment codes, the layout's own.
+    enum {
+        alignCentre = GdiLayout::alignCentre,
+        alignLeft = GdiLayout::alignLeft,
+        alignRight = GdiLayout::alignRight
+    };
 
     CGdi();
     ~CGdi();

@@ -8,29 +8,9 @@
 #include "afx/CException.h"
 #include "afx/CFile.h"
 #include "afx/CPalette.h"
+#include "files/GlobalBlock.h"
 
 namespace {
-
-// The locked bytes of a global block for the life of the object.
-class BlockLock {
-public:
-    explicit BlockLock(HGLOBAL handle)
-        : m_handle(handle), m_data(handle != nullptr ? static_cast<BYTE*>(::GlobalLock(handle)) : nullptr)
-    {
-    }
-    BlockLock(const BlockLock&) = delete;
-    BlockLock& operator=(const BlockLock&) = delete;
-    ~BlockLock()
-    {
-        if (m_data != nullptr)
-            ::GlobalUnlock(m_handle);
-    }
-    BYTE* Data() const { return m_data; }
-
-private:
-    HGLOBAL m_handle;
-    BYTE* m_data;
-};
 
 // Reads until count bytes came or the file ends; CFile's exceptions count
 // as the end.
@@ -131,7 +111,7 @@ short CDIB::ReadFile(const char* path, short* bitCount)
     m_hDIB = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, blockSize);
     if (m_hDIB == nullptr)
         return CDibHeader::errMemory;
-    BlockLock lock(m_hDIB);
+    GlobalBlockLock<BYTE> lock(m_hDIB);
     if (lock.Data() == nullptr)
         return CDibHeader::errMemory;
     if (!CopyThroughView(file.m_hFile, path, CDibHeader::fileHeaderSize, lock.Data(), blockSize) &&
@@ -199,7 +179,7 @@ short CDIB::MakePalette(const BYTE* block, uint32_t colourCount)
 
 void CDIB::DispDIB(HDC dc, short x, short y)
 {
-    BlockLock lock(m_hDIB);
+    GlobalBlockLock<BYTE> lock(m_hDIB);
     if (lock.Data() == nullptr || dc == nullptr)
         return;
     HPALETTE previous = nullptr;

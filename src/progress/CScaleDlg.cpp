@@ -89,10 +89,10 @@ void CScaleDlg::Init(short type, int subScale)
     m_nType = type;
     m_nSubScale = subScale;
     m_bAbort = 0;
-    if (type < 2)
+    if (type < TypeEnabled)
         EnableMainWindow(FALSE);
-    m_bMainDisabled = type < 2;
-    m_bPump = type >= 1 && type <= 3 ? 1 : 0;
+    m_bMainDisabled = type < TypeEnabled;
+    m_bPump = type >= TypeDisablingAbort && type <= TypeEnabledAbort ? 1 : 0;
     PumpFor(kInitWait);
 }
 
@@ -105,14 +105,14 @@ int CScaleDlg::Create()
     AfxSetResourceHandle(hostResources);
     if (!created)
         return 0;
-    if (m_nType == 0 || m_nType == 2) {
+    if (m_nType == TypeDisabling || m_nType == TypeEnabled) {
         CWnd* button = GetDlgItem(IDC_ZR8_SCALE_ABORT);
         if (button != nullptr) {
             button->ShowWindow(SW_HIDE);
             button->EnableWindow(FALSE);
         }
     }
-    if (m_nSubScale != 0) {
+    if (m_nSubScale != SubScaleNone) {
         m_pGdi = new (std::nothrow) CGdi;
         if (m_pGdi == nullptr)
             return 0;
@@ -124,7 +124,7 @@ int CScaleDlg::Create()
         }
     }
     g_timerDialog = this;
-    if (m_nSubScale == 1 && !StartTimer()) {
+    if (m_nSubScale == SubScaleWalking && !StartTimer()) {
         MessageBox("timer error", nullptr, MB_OK);
         return 0;
     }
@@ -192,7 +192,7 @@ void CScaleDlg::SubScaleStop()
 void CScaleDlg::SubScaleRestart()
 {
     SetFocus();
-    if (m_nSubScale == 1 && !StartTimer())
+    if (m_nSubScale == SubScaleWalking && !StartTimer())
         MessageBox("timer error", nullptr, MB_OK);
 }
 
@@ -204,7 +204,7 @@ void CScaleDlg::Term()
         PumpFor(kTermWait);
     }
     m_bMainDisabled = false;
-    if (m_nType < 2)
+    if (m_nType < TypeEnabled)
         EnableMainWindow(TRUE);
     StopTimer();
     delete m_pGdi;

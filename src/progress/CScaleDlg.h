@@ -5,14 +5,6 @@
 // CheckMessage or CheckMessage_W now and then so that the window repaints
 // and the button can be pressed; CheckAbort then tells it to stop.
 //
-// Dialog types (Init's first argument):
-//   0  host's main window disabled, no abort button, no message pumping
-//   1  host's main window disabled, abort button, pumping
-//   2  main window left enabled, no abort button, pumping
-//   3  main window left enabled, abort button, pumping
-// Sub-bar modes: 0 none (the bar is hidden), 1 a block that walks across
-// the bar every 500 ms (timer 10), any other value drawn by DispSubScale.
-//
 // Lifecycle: construct, Init, Create, updates and checks, Term, destroy.
 // One progress dialog at a time: the timer state is process-wide.
 #pragma once
@@ -25,12 +17,28 @@ class CGdi;
 
 class ZR8WLIB_API CScaleDlg : public CDialog {
 public:
+    // Dialog types (Init's first argument): whether the host's main window
+    // is disabled, whether there is an abort button; every type but the
+    // first passes messages on while the job runs.
+    enum {
+        TypeDisabling = 0,       // no abort button, no message pumping
+        TypeDisablingAbort = 1,
+        TypeEnabled = 2,         // the main window left enabled, no abort button
+        TypeEnabledAbort = 3
+    };
+    // Sub-bar modes (Init's second argument); any other value: a bar the
+    // caller draws with DispSubScale.
+    enum {
+        SubScaleNone = 0,     // the sub bar is hidden
+        SubScaleWalking = 1   // a block walks across the bar every 500 ms (timer 10)
+    };
+
     // parent is not used: the window has no parent or owner.
     explicit CScaleDlg(CWnd* parent = nullptr);
     ~CScaleDlg() override;
 
-    // Before Create. Disables the host's main window for types below 2,
-    // then lets messages through (types 1 to 3) for 500 ms.
+    // Before Create. Disables the host's main window for the disabling
+    // types, then lets messages through (all but TypeDisabling) for 500 ms.
     void Init(short type, int subScale);
     // The window from the library's template 1572. 0 when the window, the
     // drawing object or the sub-bar timer cannot be made (the last after a
@@ -46,17 +54,17 @@ public:
     void DispSubScale(short position);
 
     // One waiting message, unless it belongs to the dialog's keyboard
-    // handling; nothing for type 0.
+    // handling; nothing for TypeDisabling.
     void CheckMessage();
     // Every waiting message, up to the first one the dialog's keyboard
-    // handling takes; nothing for type 0.
+    // handling takes; nothing for TypeDisabling.
     void CheckMessage_W();
     // 1 after the abort button was pressed.
     int CheckAbort();
     void AbortReset();
 
     void SubScaleStop();
-    // Gives the dialog the focus and restarts the walking sub bar (mode 1).
+    // Gives the dialog the focus and restarts the walking sub bar.
     void SubScaleRestart();
     // Shows 100 and waits 300 ms (unless aborted), enables the host's main
     // window again, stops the timer. The window stays until destruction;
@@ -85,8 +93,8 @@ private:
     void EnableMainWindow(BOOL enable);
 
     CDlgSub m_dlgSub;     // centring; keeps the help file and help id to put back
-    int m_nSubScale;      // 0 none, 1 timer, other: caller-driven
-    short m_nType;        // 0 ... 3, see above
+    int m_nSubScale;      // SubScale mode
+    short m_nType;        // Type*
     int m_bAbort;         // 1 after the abort button
     short m_nPercent;     // last percent drawn on the main bar; -1 none yet
     int m_bPump;          // 1: the wait loops and CheckMessage pass messages on

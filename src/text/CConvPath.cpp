@@ -93,6 +93,19 @@ void PreparePath(const char* path, size_t length, PathWork& work)
     work.directoryLength = DirectoryPartLength(work.text, work.length, layout);
 }
 
+// Clears the first room bytes of out (its first byte always) and measures
+// the path; false when there is none or it is longer than the helpers take.
+bool StartPath(char* out, long long room, const char* path, size_t* length)
+{
+    if (room > 0)
+        std::memset(out, 0, static_cast<size_t>(room));
+    out[0] = '\0';
+    if (path == nullptr)
+        return false;
+    *length = HelperTextLength(path);
+    return *length <= kMaxHelperText;
+}
+
 } // namespace
 
 // Head (drive, first folder) + "..." + "\" + last part. The room reserved
@@ -100,13 +113,8 @@ void PreparePath(const char* path, size_t length, PathWork& work)
 // it, so the text can reach width + 3 bytes.
 void CConv::ConvDirName(char* out, char* path, short width)
 {
-    if (out == nullptr)
-        return;
-    out[0] = '\0';
-    if (width <= 0 || path == nullptr || path[0] == '\0')
-        return;
-    size_t length = HelperTextLength(path);
-    if (length > kMaxHelperText)
+    size_t length = 0;
+    if (out == nullptr || !StartPath(out, 0, path, &length) || width <= 0 || length == 0)
         return;
     if (static_cast<long>(length) <= width - 1) {
         std::memcpy(out, path, length + 1);
@@ -168,15 +176,8 @@ void CConv::ConvDirName(char* out, char* path, short width)
 // Directory prefix + "...\" + last name, width - 1 bytes.
 void CConv::ConvDirName2(char* path, char* out, int width)
 {
-    if (out == nullptr)
-        return;
-    if (width > 0)
-        std::memset(out, 0, static_cast<size_t>(width));
-    out[0] = '\0';
-    if (path == nullptr)
-        return;
-    size_t length = HelperTextLength(path);
-    if (length > kMaxHelperText)
+    size_t length = 0;
+    if (out == nullptr || !StartPath(out, width, path, &length))
         return;
     PathWork work;
     PreparePath(path, length, work);
@@ -198,15 +199,8 @@ void CConv::ConvDirName2(char* path, char* out, int width)
 // Directory prefix + "...\" + last name + "\", width bytes.
 void CConv::ConvDirName3(char* path, char* out, int width)
 {
-    if (out == nullptr)
-        return;
-    if (width >= 0)
-        std::memset(out, 0, static_cast<size_t>(width) + 1);
-    out[0] = '\0';
-    if (path == nullptr)
-        return;
-    size_t length = HelperTextLength(path);
-    if (length > kMaxHelperText)
+    size_t length = 0;
+    if (out == nullptr || !StartPath(out, static_cast<long long>(width) + 1, path, &length))
         return;
     if (static_cast<long long>(length) <= width) {
         std::memcpy(out, path, length + 1);
