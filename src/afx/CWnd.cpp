@@ -327,15 +327,6 @@ void CWnd::PostNcDestroy() {}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The keyboard messages (key, repeat count, flags) from WM_KEYDOWN on and
-    // the mouse messages (flags, point) from WM_MOUSEMOVE on, by number;
-    // WM_DEADCHAR has no handler.
-    static void (CWnd::*const keyHandlers[])(UINT, UINT, UINT) = {
-        &CWnd::OnKeyDown, &CWnd::OnKeyUp, &CWnd::OnChar, nullptr, &CWnd::OnSysKeyDown, &CWnd::OnSysKeyUp,
-        &CWnd::OnSysChar};
-    static void (CWnd::*const mouseHandlers[])(UINT, CPoint) = {
-        &CWnd::OnMouseMove, &CWnd::OnLButtonDown, &CWnd::OnLButtonUp, &CWnd::OnLButtonDblClk, &CWnd::OnRButtonDown,
-        &CWnd::OnRButtonUp};
     LRESULT result = 0;
     if (ReflectToChild(message, wParam, lParam, &result))
         return result;
@@ -385,12 +376,22 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnTimer(wParam);
         return 0;
     case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_KEYUP:
+        OnKeyUp(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_CHAR:
+        OnChar(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_SYSKEYDOWN:
+        OnSysKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_SYSKEYUP:
+        OnSysKeyUp(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_SYSCHAR:
-        (this->*keyHandlers[message - WM_KEYDOWN])(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        OnSysChar(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_SETFOCUS:
         OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
@@ -405,12 +406,22 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:
         return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
     case WM_MOUSEMOVE:
+        OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
     case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
     case WM_LBUTTONUP:
+        OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
     case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
     case WM_RBUTTONDOWN:
+        OnRButtonDown(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
     case WM_RBUTTONUP:
-        (this->*mouseHandlers[message - WM_MOUSEMOVE])(static_cast<UINT>(wParam), CPoint(lParam));
+        OnRButtonUp(static_cast<UINT>(wParam), CPoint(lParam));
         return 0;
     case WM_MOUSEWHEEL:
         return OnMouseWheel(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), CPoint(lParam));
