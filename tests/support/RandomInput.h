@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
@@ -52,8 +53,8 @@ public:
         std::printf("random input %s: seed %u, %d events\n", m_name.c_str(), m_seed, m_events);
         std::fflush(stdout);
         std::mt19937 random(m_seed);
-        // A right click or Alt opens a menu whose modal loop would wait for
-        // input that only this thread sends: a timer closes it.
+        // A right click or Alt opens a menu, a press on a frame border or a
+        // scroll bar starts the system's tracking: a timer ends them.
         UINT_PTR closer = ::SetTimer(nullptr, 0, 100, CloseMenus);
         ::testing::AssertionResult result = Events(random);
         ::KillTimer(nullptr, closer);
@@ -80,7 +81,26 @@ private:
         return ::testing::AssertionSuccess();
     }
 
-    static void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
+    // Runs only from a loop other than Pump's (a menu's, the system's move,
+    // size or scroll-bar tracking, a host call's pump): that loop waits for
+    // input only this thread sends. Escape ends a move or size loop, the
+    // capture's loss a scroll bar's.
+    static void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EndMenu();
+        HWND capture = ::GetCapture();
+        if (capture == nullptr)
+            return;
+        ::PostThreadMessageA(::GetCurrentThreadId(), WM_KEYDOWN, VK_ESCAPE, 0);
+        ::SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        ::ReleaseCapture();
+    }
+
+    static bool IsDialog(HWND hwnd)
+    {
+        char name[8] = "";
+        return hwnd != nullptr && ::GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, "#32770") == 0;
+    }
 
     static uint32_t DefaultSeed(const std::string& name)
     {
@@ -94,7 +114,12 @@ private:
     {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!preTranslate(&msg) && !::IsDialogMessageA(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
+            // The closing timer and its Escape are for other loops only.
+            if (msg.hwnd == nullptr && (msg.message == WM_KEYDOWN || msg.lParam == LPARAM(&CloseMenus)))
+                continue;
+            // Only a dialog's loop has the dialog manager: elsewhere arrows and Enter reach the control.
+            HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+            if (!preTranslate(&msg) && !(IsDialog(root) && ::IsDialogMessageA(root, &msg))) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageA(&msg);
             }
