@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RealInput.h"
+
 class RandomInput {
 public:
     // target gets the input; other is a focusable window of the same top-level
@@ -126,27 +128,7 @@ private:
         }
     }
 
-    static void Key(WORD vk, bool up)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        ::SendInput(1, &input, sizeof input);
-    }
-
-    void Mouse(POINT client, DWORD flags, DWORD data = 0)
-    {
-        ::ClientToScreen(m_target, &client);
-        int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = (client.x * 65536 + width / 2) / width;
-        input.mi.dy = (client.y * 65536 + height / 2) / height;
-        input.mi.mouseData = data;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-        ::SendInput(1, &input, sizeof input);
-    }
+    void Mouse(POINT client, DWORD flags, DWORD data = 0) { SendMouse(m_target, client, flags, data); }
 
     // A point in or a little around the client area.
     POINT Point(std::mt19937& random)
@@ -173,12 +155,11 @@ private:
             bool alt = modifiers == 3 && keyAllowed(VK_MENU);
             for (auto [down, modifier] : {std::pair{shift, VK_SHIFT}, {control, VK_CONTROL}, {alt, VK_MENU}})
                 if (down)
-                    Key(modifier, false);
-            Key(vk, false);
-            Key(vk, true);
+                    KeyEvent(modifier, false);
+            SendKey(vk);
             for (auto [down, modifier] : {std::pair{alt, VK_MENU}, {control, VK_CONTROL}, {shift, VK_SHIFT}})
                 if (down)
-                    Key(modifier, true);
+                    KeyEvent(modifier, true);
             return "key";
         }
         case 4: {
@@ -239,7 +220,7 @@ private:
     void ReleaseEverything()
     {
         for (WORD modifier : {VK_SHIFT, VK_CONTROL, VK_MENU})
-            Key(modifier, true);
+            KeyEvent(modifier, true);
         Mouse({0, 0}, MOUSEEVENTF_LEFTUP);
         if (::GetCapture() != nullptr)
             ::ReleaseCapture();
