@@ -178,15 +178,11 @@ TEST_F(ScaleDlgRandomInput, EachTypeStaysAsItsTypeSays)
                               Item(dialog, IDC_ZR8_SCALE_ABORT));
             std::string shown;
             const std::function<void(short)> calls[] = {
-                [&](short value) { dialog.DispScale(value); },
-                [&](short value) { dialog.DispSubScale(value); },
+                [&](short value) { dialog.DispScale(value); }, [&](short value) { dialog.DispSubScale(value); },
                 [&](short value) { dialog.DispMessage(&(shown = std::string(std::max(0, 2 * value), '\x8F'))[0]); },
-                [&](short) { dialog.CheckMessage(); },
-                [&](short) { dialog.CheckMessage_W(); },
-                [&](short) { dialog.AbortReset(); },
-                [&](short) { dialog.SubScaleStop(); },
-                [&](short) { dialog.SubScaleRestart(); },
-            };
+                [&](short) { dialog.CheckMessage(); }, [&](short) { dialog.CheckMessage_W(); },
+                [&](short) { dialog.AbortReset(); }, [&](short) { dialog.SubScaleStop(); },
+                [&](short) { dialog.SubScaleRestart(); }};
             input.hostCall = [&](std::mt19937& random) {
                 calls[random() % 8](static_cast<short>(std::uniform_int_distribution<int>(-30, 130)(random)));
             };
