@@ -66,12 +66,7 @@ inline void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms, Pump); }
 // Real mouse input at a client point of hWnd.
 inline void MouseEvent(HWND hWnd, int x, int y, DWORD flags)
 {
-    POINT at = {x, y};
-    ::ClientToScreen(hWnd, &at);
-    int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {INPUT_MOUSE, {{(at.x * 65536 + width / 2) / width, (at.y * 65536 + height / 2) / height, 0,
-                                  MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
-    ::SendInput(1, &input, sizeof input);
+    SendMouse(hWnd, {x, y}, flags);
     Pump();
 }
 inline void MouseMove(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, 0); }
@@ -83,10 +78,7 @@ inline void MouseUp(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENT
 inline ::testing::AssertionResult Shows(HWND hWnd, const char* name, int width, int height)
 {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = ::GetDC(hWnd);
-    RgbImage image = CaptureDcArea(dc, 0, 0, width, height);
-    ::ReleaseDC(hWnd, dc);
-    return MatchesGolden("buttons", name, image);
+    return MatchesGolden("buttons", name, CaptureClient(hWnd, width, height));
 }
 
 // A solid 32-bit bitmap of one colour, and a square opaque icon of one colour.

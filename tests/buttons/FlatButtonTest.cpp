@@ -1,9 +1,12 @@
 // CFlatButton in an active frame with real mouse input: clicks and drags,
 // hover with its timer, the status prompt, each state with text, icon or
-// bitmap against a reference image, the tooltip text.
+// bitmap against a reference image, the caption shortened at the width
+// limits (and the menu bar's), the tooltip text.
 #include "ButtonsHarness.h"
+#include "afx/CClientDC.h"
 #include "afx/CStatic.h"
 #include "buttons/CFlatButton.h"
+#include "buttons/CMenuBar.h"
 #include "support/ImportPatch.h"
 #include "support/RealInput.h"
 
@@ -123,8 +126,22 @@ TEST_F(FlatButtonTest, RaisedSunkenAndDisabledWithTextIconOrBitmapAsTheReference
     ::DeleteObject(yellow);
 }
 
-TEST_F(FlatButtonTest, ToolTipTextIsCutWithoutSplittingACharacter)
+TEST_F(FlatButtonTest, CaptionsAndToolTipTextsAreCutWithoutSplittingACharacter)
 {
+    // At the width limits: the button keeps only what is strictly narrower; the bar's prefix may fill the width
+    // less the dots. {the menu bar's rule, text, width of, plus pixels, result}
+    CClientDC dc(&button);
+    const std::tuple<bool, const char*, const char*, int, const char*> shortened[] = {
+        {false, "印刷", "印刷", 1, "印刷"}, {false, "AB", "AB", 0, ""}, {false, "ABCDEFGHIJ", "ABCDE...", 1, "ABCDE..."},
+        {false, "ABCDEFGHIJ", "ABCDE...", 0, "ABCD..."}, {false, "印刷印刷印刷", "印刷...", 1, "印刷..."},
+        {false, "印刷印刷印刷", "印刷...", 0, "印..."}, {false, "ABCDEFGHIJ", "", 0, ""}, {true, "印刷", "印刷", 1, "印刷"},
+        {true, "印刷", "印刷", 0, "印..."}, {true, "印刷印刷印刷", "印刷...", 0, "印刷..."},
+        {true, "印刷印刷印刷", "印刷...", -1, "印..."}};
+    for (const auto& [bar, text, measured, plus, result] : shortened) {
+        int width = dc.GetTextExtent(measured, lstrlenA(measured)).cx + plus;
+        EXPECT_STREQ(bar ? CMenuBar::ShortenCaption(&dc, text, width) : CFlatButton::ShortenText(&dc, text, width),
+                     result) << bar << text << width;
+    }
     // The tooltip's text asked for by the tooltip, cut to its field. Two
     // ASCII bytes then double-byte characters: byte 79 would split one.
     std::string split = "ab" + std::string("印刷印刷印刷印刷印刷印刷印刷印刷印刷印刷") +

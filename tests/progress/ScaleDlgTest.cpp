@@ -18,17 +18,6 @@
 
 namespace {
 
-// What a window's client area shows.
-RgbImage Client(HWND hwnd)
-{
-    RECT client = {};
-    ::GetClientRect(hwnd, &client);
-    HDC dc = ::GetDC(hwnd);
-    RgbImage image = CaptureDcArea(dc, 0, 0, client.right, client.bottom);
-    ::ReleaseDC(hwnd, dc);
-    return image;
-}
-
 // The timers the library asks for (id and period), the last one's
 // procedure and the id it got.
 std::vector<std::pair<UINT_PTR, UINT>> g_setTimers;
@@ -122,9 +111,9 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10AndARealClickAborts)
     // job would draw that position.
     for (int tick = 0; tick < 44; ++tick) {
         g_tick(nullptr, WM_TIMER, g_timer, 0);
-        RgbImage walked = Client(Item(dialog, IDC_ZR8_SCALE_SUB));
+        RgbImage walked = CaptureClient(Item(dialog, IDC_ZR8_SCALE_SUB));
         dialog.DispSubScale(static_cast<short>(tick % 21 * 5));
-        EXPECT_EQ(walked.rgb, Client(Item(dialog, IDC_ZR8_SCALE_SUB)).rgb) << tick;
+        EXPECT_EQ(walked.rgb, CaptureClient(Item(dialog, IDC_ZR8_SCALE_SUB)).rgb) << tick;
     }
 
     dialog.DispScale(50);
@@ -136,9 +125,9 @@ TEST_F(ScaleDialog, SubBarWalksOnTimer10AndARealClickAborts)
     EXPECT_FALSE(::KillTimer(nullptr, g_timer)) << "the abort stops the timer";
     // After an abort Term neither draws 100 nor waits (its wait would pass
     // the probes on).
-    RgbImage at50 = Client(Item(dialog, IDC_ZR8_SCALE_MAIN));
+    RgbImage at50 = CaptureClient(Item(dialog, IDC_ZR8_SCALE_MAIN));
     EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 0);
-    EXPECT_EQ(Client(Item(dialog, IDC_ZR8_SCALE_MAIN)).rgb, at50.rgb) << "still at 50%";
+    EXPECT_EQ(CaptureClient(Item(dialog, IDC_ZR8_SCALE_MAIN)).rgb, at50.rgb) << "still at 50%";
     dialog.AbortReset();
     dialog.SubScaleRestart();
     EXPECT_EQ(ProbesPassedOn(2, [&] { dialog.Term(); }), 2) << "Term's wait";
@@ -162,12 +151,12 @@ TEST_F(ScaleDialog, ShowsTheReferenceImages)
         dialog.DispScale(percent);
         dialog.DispSubScale(position);
         PumpPending();
-        EXPECT_TRUE(MatchesGolden("progress", name, Client(dialog.GetSafeHwnd())));
+        EXPECT_TRUE(MatchesGolden("progress", name, CaptureClient(dialog.GetSafeHwnd())));
     }
     dialog.DispScale(60);
     dialog.Term();
     ::RedrawWindow(dialog.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_TRUE(MatchesGolden("progress", "scale-100", Client(dialog.GetSafeHwnd())));
+    EXPECT_TRUE(MatchesGolden("progress", "scale-100", CaptureClient(dialog.GetSafeHwnd())));
 }
 
 class ScaleDlgRandomInput : public ScaleDialog {};
@@ -189,15 +178,11 @@ TEST_F(ScaleDlgRandomInput, EachTypeStaysAsItsTypeSays)
                               Item(dialog, IDC_ZR8_SCALE_ABORT));
             std::string shown;
             const std::function<void(short)> calls[] = {
-                [&](short value) { dialog.DispScale(value); },
-                [&](short value) { dialog.DispSubScale(value); },
+                [&](short value) { dialog.DispScale(value); }, [&](short value) { dialog.DispSubScale(value); },
                 [&](short value) { dialog.DispMessage(&(shown = std::string(std::max(0, 2 * value), '\x8F'))[0]); },
-                [&](short) { dialog.CheckMessage(); },
-                [&](short) { dialog.CheckMessage_W(); },
-                [&](short) { dialog.AbortReset(); },
-                [&](short) { dialog.SubScaleStop(); },
-                [&](short) { dialog.SubScaleRestart(); },
-            };
+                [&](short) { dialog.CheckMessage(); }, [&](short) { dialog.CheckMessage_W(); },
+                [&](short) { dialog.AbortReset(); }, [&](short) { dialog.SubScaleStop(); },
+                [&](short) { dialog.SubScaleRestart(); }};
             input.hostCall = [&](std::mt19937& random) {
                 calls[random() % 8](static_cast<short>(std::uniform_int_distribution<int>(-30, 130)(random)));
             };

@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "ImportPatch.h"
@@ -86,11 +87,7 @@ private:
 
     void PatchModule(HMODULE module)
     {
-        struct Entry {
-            const char* dll;
-            const char* name;
-            void* replacement;
-        };
+        using Entry = std::tuple<const char*, const char*, void*>;  // DLL, function, replacement
 #define ZR8_TRACKED(dll, name) {dll, #name, reinterpret_cast<void*>(Tracked<::name>::Call)}
 #define ZR8_GDI(name) ZR8_TRACKED("gdi32.dll", name)
         const Entry entries[] = {
@@ -106,8 +103,8 @@ private:
         };
 #undef ZR8_GDI
 #undef ZR8_TRACKED
-        for (const Entry& entry : entries) {
-            auto patch = std::make_unique<ImportPatch>(module, entry.dll, entry.name, entry.replacement);
+        for (const auto& [dll, name, replacement] : entries) {
+            auto patch = std::make_unique<ImportPatch>(module, dll, name, replacement);
             if (patch->Ok())
                 m_patches.push_back(std::move(patch));
         }

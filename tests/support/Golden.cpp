@@ -26,14 +26,10 @@ RgbImage Difference(const RgbImage& expected, const RgbImage& actual)
     for (int y = 0; y < actual.height; ++y)
         for (int x = 0; x < actual.width; ++x) {
             uint8_t* p = &diff.rgb[(static_cast<size_t>(y) * actual.width + x) * 3];
-            bool inside = x < expected.width && y < expected.height;
-            if (inside && expected.Pixel(x, y) == actual.Pixel(x, y)) {
-                uint8_t grey = static_cast<uint8_t>(192 + (p[0] + p[1] + p[2]) / 12);
-                p[0] = p[1] = p[2] = grey;
-            } else {
-                p[0] = 255;
-                p[1] = p[2] = 0;
-            }
+            bool same = x < expected.width && y < expected.height && expected.Pixel(x, y) == actual.Pixel(x, y);
+            uint8_t grey = static_cast<uint8_t>(192 + (p[0] + p[1] + p[2]) / 12);
+            p[0] = same ? grey : 255;
+            p[1] = p[2] = same ? grey : 0;
         }
     return diff;
 }

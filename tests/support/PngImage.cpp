@@ -1,8 +1,9 @@
 #include "PngImage.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include <zlib.h>
 
@@ -33,46 +34,10 @@ void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uin
     PutBigEndian(out, static_cast<uint32_t>(crc32(0, &out[typeAt], static_cast<uInt>(data.size() + 4))));
 }
 
-bool ReadFile(const std::string& fileName, std::vector<uint8_t>* bytes)
+std::vector<uint8_t> ReadFile(const std::string& fileName)
 {
-    FILE* in = std::fopen(fileName.c_str(), "rb");
-    if (in == nullptr)
-        return false;
-    uint8_t block[65536];
-    size_t got;
-    while ((got = std::fread(block, 1, sizeof block, in)) > 0)
-        bytes->insert(bytes->end(), block, block + got);
-    std::fclose(in);
-    return true;
-}
-
-int Paeth(int a, int b, int c)
-{
-    int p = a + b - c;
-    int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    if (pa <= pb && pa <= pc)
-        return a;
-    return pb <= pc ? b : c;
-}
-
-// Undoes one row's filter in place; previous is the row above (zeros for the first).
-bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t length)
-{
-    const size_t bpp = 3;
-    for (size_t i = 0; i < length; ++i) {
-        int left = i >= bpp ? row[i - bpp] : 0;
-        int up = previous[i];
-        int upLeft = i >= bpp ? previous[i - bpp] : 0;
-        switch (type) {
-        case 0: break;
-        case 1: row[i] = static_cast<uint8_t>(row[i] + left); break;
-        case 2: row[i] = static_cast<uint8_t>(row[i] + up); break;
-        case 3: row[i] = static_cast<uint8_t>(row[i] + (left + up) / 2); break;
-        case 4: row[i] = static_cast<uint8_t>(row[i] + Paeth(left, up, upLeft)); break;
-        default: return false;
-        }
-    }
-    return true;
+    std::ifstream in(fileName, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 } // namespace
@@ -123,8 +88,8 @@ bool WritePng(const std::string& fileName, const RgbImage& image)
 
 bool ReadPng(const std::string& fileName, RgbImage* image)
 {
-    std::vector<uint8_t> file;
-    if (!ReadFile(fileName, &file) || file.size() < 8 || std::memcmp(file.data(), kSignature, 8) != 0)
+    std::vector<uint8_t> file = ReadFile(fileName);
+    if (file.size() < 8 || std::memcmp(file.data(), kSignature, 8) != 0)
         return false;
     uint32_t width = 0, height = 0;
     std::vector<uint8_t> packed;
@@ -157,14 +122,12 @@ bool ReadPng(const std::string& fileName, RgbImage* image)
 
     image->width = static_cast<int>(width);
     image->height = static_cast<int>(height);
-    image->rgb.assign(stride * height, 0);
-    std::vector<uint8_t> zeros(stride, 0);
+    image->rgb.clear();
     for (uint32_t y = 0; y < height; ++y) {
-        uint8_t* row = &raw[y * (stride + 1) + 1];
-        const uint8_t* previous = y == 0 ? zeros.data() : &image->rgb[(y - 1) * stride];
-        if (!Unfilter(row[-1], row, previous, stride))
+        const uint8_t* row = &raw[y * (stride + 1)];
+        if (row[0] != 0)  // WritePng filters no row
             return false;
-        std::memcpy(&image->rgb[y * stride], row, stride);
+        image->rgb.insert(image->rgb.end(), row + 1, row + 1 + stride);
     }
     return true;
 }

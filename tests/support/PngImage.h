@@ -17,6 +17,6 @@ struct RgbImage {
 
 // 8-bit RGB, not interlaced.
 bool WritePng(const std::string& fileName, const RgbImage& image);
-// Reads what WritePng writes (any row filter); false for other kinds of PNG,
-// a damaged file or one that is missing.
+// Reads what WritePng writes (rows unfiltered); false for other kinds of
+// PNG, a damaged file or one that is missing.
 bool ReadPng(const std::string& fileName, RgbImage* image);

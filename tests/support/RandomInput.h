@@ -19,11 +19,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "RealInput.h"
 
 class RandomInput {
 public:
@@ -52,8 +55,8 @@ public:
         std::printf("random input %s: seed %u, %d events\n", m_name.c_str(), m_seed, m_events);
         std::fflush(stdout);
         std::mt19937 random(m_seed);
-        // A right click or Alt opens a menu whose modal loop would wait for
-        // input that only this thread sends: a timer closes it.
+        // A right click or Alt opens a menu, a press on a frame border or a
+        // scroll bar starts the system's tracking: a timer ends them.
         UINT_PTR closer = ::SetTimer(nullptr, 0, 100, CloseMenus);
         ::testing::AssertionResult result = Events(random);
         ::KillTimer(nullptr, closer);
@@ -68,19 +71,36 @@ private:
             const char* kind = Step(random);
             Pump();
             ::testing::AssertionResult held = invariants();
-            if (!held) {
+            if (held && !::IsWindow(m_target))
+                held = ::testing::AssertionFailure() << "the window is gone";
+            if (!held)
                 return ::testing::AssertionFailure() << m_name << " seed " << m_seed << ", event " << event << " ("
                                                      << kind << "): " << held.message()
                                                      << " (replay: ZR8_RANDOM_SEED=" << m_seed << ")";
-            }
-            if (!::IsWindow(m_target))
-                return ::testing::AssertionFailure() << m_name << " seed " << m_seed << ": window gone at event "
-                                                     << event << " (" << kind << ")";
         }
         return ::testing::AssertionSuccess();
     }
 
-    static void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
+    // Runs only from a loop other than Pump's (a menu's, the system's move,
+    // size or scroll-bar tracking, a host call's pump): that loop waits for
+    // input only this thread sends. Escape ends a move or size loop, the
+    // capture's loss a scroll bar's.
+    static void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EndMenu();
+        HWND capture = ::GetCapture();
+        if (capture == nullptr)
+            return;
+        ::PostThreadMessageA(::GetCurrentThreadId(), WM_KEYDOWN, VK_ESCAPE, 0);
+        ::SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        ::ReleaseCapture();
+    }
+
+    static bool IsDialog(HWND hwnd)
+    {
+        char name[8] = "";
+        return hwnd != nullptr && ::GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, "#32770") == 0;
+    }
 
     static uint32_t DefaultSeed(const std::string& name)
     {
@@ -94,34 +114,19 @@ private:
     {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!preTranslate(&msg) && !::IsDialogMessageA(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
+            // The closing timer and its Escape are for other loops only.
+            if (msg.hwnd == nullptr && (msg.message == WM_KEYDOWN || msg.lParam == LPARAM(&CloseMenus)))
+                continue;
+            // Only a dialog's loop has the dialog manager: elsewhere arrows and Enter reach the control.
+            HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+            if (!preTranslate(&msg) && !(IsDialog(root) && ::IsDialogMessageA(root, &msg))) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageA(&msg);
             }
         }
     }
 
-    static void Key(WORD vk, bool up)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        ::SendInput(1, &input, sizeof input);
-    }
-
-    void Mouse(POINT client, DWORD flags, DWORD data = 0)
-    {
-        ::ClientToScreen(m_target, &client);
-        int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = (client.x * 65536 + width / 2) / width;
-        input.mi.dy = (client.y * 65536 + height / 2) / height;
-        input.mi.mouseData = data;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-        ::SendInput(1, &input, sizeof input);
-    }
+    void Mouse(POINT client, DWORD flags, DWORD data = 0) { SendMouse(m_target, client, flags, data); }
 
     // A point in or a little around the client area.
     POINT Point(std::mt19937& random)
@@ -148,12 +153,11 @@ private:
             bool alt = modifiers == 3 && keyAllowed(VK_MENU);
             for (auto [down, modifier] : {std::pair{shift, VK_SHIFT}, {control, VK_CONTROL}, {alt, VK_MENU}})
                 if (down)
-                    Key(modifier, false);
-            Key(vk, false);
-            Key(vk, true);
+                    KeyEvent(modifier, false);
+            SendKey(vk);
             for (auto [down, modifier] : {std::pair{alt, VK_MENU}, {control, VK_CONTROL}, {shift, VK_SHIFT}})
                 if (down)
-                    Key(modifier, true);
+                    KeyEvent(modifier, true);
             return "key";
         }
         case 4: {
@@ -191,8 +195,7 @@ private:
             Mouse(Point(random), MOUSEEVENTF_WHEEL, std::uniform_int_distribution<int>(0, 1)(random) ? 120 : -120);
             return "wheel";
         case 11:
-            if (::GetCapture() != nullptr)
-                ::ReleaseCapture();
+            ::ReleaseCapture();
             return "capture lost";
         case 12: {
             // Sizes of 0 and 1 pixel come up often: they are where layouts divide.
@@ -214,10 +217,9 @@ private:
     void ReleaseEverything()
     {
         for (WORD modifier : {VK_SHIFT, VK_CONTROL, VK_MENU})
-            Key(modifier, true);
+            KeyEvent(modifier, true);
         Mouse({0, 0}, MOUSEEVENTF_LEFTUP);
-        if (::GetCapture() != nullptr)
-            ::ReleaseCapture();
+        ::ReleaseCapture();
         Pump();
     }
 

@@ -9,14 +9,26 @@
 
 #include <string>
 
+inline void KeyEvent(WORD vk, bool up)
+{
+    INPUT input = {INPUT_KEYBOARD, {}};
+    input.ki = {vk, 0, DWORD(up ? KEYEVENTF_KEYUP : 0), 0, 0};
+    ::SendInput(1, &input, sizeof input);
+}
 inline void SendKey(WORD vk)
 {
-    INPUT input[2] = {};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = vk;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
+    KeyEvent(vk, false);
+    KeyEvent(vk, true);
+}
+
+// One mouse event (flags with the move) at a client point of hwnd.
+inline void SendMouse(HWND hwnd, POINT client, DWORD flags, DWORD data = 0)
+{
+    ::ClientToScreen(hwnd, &client);
+    int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {INPUT_MOUSE, {{(client.x * 65536 + width / 2) / width, (client.y * 65536 + height / 2) / height,
+                                  data, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
+    ::SendInput(1, &input, sizeof input);
 }
 
 // A click of the left (or right) button at the centre of hwnd's client area.
@@ -24,20 +36,9 @@ inline void SendClick(HWND hwnd, bool right = false)
 {
     RECT rect;
     ::GetClientRect(hwnd, &rect);
-    POINT screen = {rect.right / 2, rect.bottom / 2};
-    ::ClientToScreen(hwnd, &screen);
-    int width = ::GetSystemMetrics(SM_CXSCREEN);
-    int height = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[3] = {};
-    for (INPUT& one : input) {
-        one.type = INPUT_MOUSE;
-        one.mi.dx = (screen.x * 65536 + width / 2) / width;
-        one.mi.dy = (screen.y * 65536 + height / 2) / height;
-    }
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-    input[2].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-    ::SendInput(3, input, sizeof(INPUT));
+    for (DWORD flags : {0, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+                        right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP})
+        SendMouse(hwnd, {rect.right / 2, rect.bottom / 2}, flags);
 }
 
 // Handles every message that is waiting (and posted ones they cause).

@@ -10,3 +10,5 @@ RgbImage CaptureDcArea(HDC source, int x, int y, int width, int height);
 // The whole window, frame included, from its window DC (children and all:
 // PrintWindow paints only a dialog's background under Wine).
 RgbImage CaptureWindow(HWND hwnd);
+// The client area (or its first width x height pixels), from the window's DC.
+RgbImage CaptureClient(HWND hwnd, int width = -1, int height = -1);

@@ -131,4 +131,13 @@ FAULTS = [
     (TM, "        m_toolTip.SetMaxTipWidth(MaxTipWidth);\n", "", "long tips never wrap", MAIN),
     ("src/buttons/CToolTipPictureStatic.cpp", "    pParent->ScreenToClient(&rect);\n", "",
      "picture static moved by its screen position", MAIN),
+    (FB, "if (pDC->GetTextExtent(start, length).cx < nWidth)", "if (pDC->GetTextExtent(start, length).cx <= nWidth)",
+     "a caption exactly as wide as the button kept whole", MAIN),
+    (FB, "if (pDC->GetTextExtent(candidate, candidate.GetLength()).cx < nWidth)",
+     "if (pDC->GetTextExtent(candidate, candidate.GetLength()).cx <= nWidth)",
+     "a shortened caption exactly as wide as the button", MAIN),
+    (MB, "if (TextWidth(pDC, start, length) < nWidth)", "if (TextWidth(pDC, start, length) <= nWidth)",
+     "a bar caption exactly as wide as its rectangle kept whole", MAIN),
+    (MB, "if (TextWidth(pDC, start, i + step) > room)", "if (TextWidth(pDC, start, i + step) >= room)",
+     "a bar caption's prefix that fits exactly loses a character", MAIN),
 ]
