@@ -57,10 +57,9 @@ public:
 // A list's entries other than -1 are rows, each listed once.
 void CheckRows(const long* list, size_t size, const char* what)
 {
-    std::vector<long> rows;
-    for (const long* row = list; row != list + size; ++row)
-        Require(*row >= -1, what, input);
-    std::copy_if(list, list + size, std::back_inserter(rows), [](long row) { return row != -1; });
+    std::vector<long> rows(list, list + size);
+    Require(std::all_of(rows.begin(), rows.end(), [](long row) { return row >= -1; }), what, input);
+    rows.erase(std::remove(rows.begin(), rows.end(), -1L), rows.end());
     std::sort(rows.begin(), rows.end());
     Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), what, input);
 }
@@ -99,17 +98,13 @@ const Event kVScroll = [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
     m.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint16_t>(b) | (high ? 0xFFFF0000u : 0u));
 };
 const Event kEvents[] = {
-    kKeyDown,
-    kKeyDown,
-    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
+    kKeyDown, kKeyDown, [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDown(a % 320, b % 260); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDblClk(a % 320, b % 260); },
     [](CMtrxModel& m, bool high, int16_t a, int16_t b) { m.MouseMove(a % 320, b % 300, !high); },
     [](CMtrxModel& m, bool, int16_t, int16_t) { m.LButtonUp(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t) { m.Wheel(a); },
-    kVScroll,
-    kVScroll,
-    [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
+    kVScroll, kVScroll, [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.Size(uint16_t(a) % 2000, uint16_t(b) % 2000); },
     [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
         m.ExchangeDataCount(high ? static_cast<uint32_t>(a) * 65537u : static_cast<uint16_t>(a) % 400, b & 1);
@@ -141,8 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sink.model = &model;
 
     MtrxInitArgs args;
-    uint32_t rawCount = in.Take<uint32_t>();
-    // Mostly small data sets, sometimes huge ones.
+    uint32_t rawCount = in.Take<uint32_t>();  // mostly small data sets, sometimes huge ones
     args.count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
     uint8_t shape = in.Take<uint8_t>();
     args.lines = static_cast<short>(shape % 6);  // 0 and 5 are bad input

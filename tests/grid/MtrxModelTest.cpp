@@ -71,28 +71,37 @@ struct Fixture : CMtrxModelSink {
     }
     View Pos() const { return {model.Top(), model.Bottom(), model.Current()}; }
     // Key presses in order; the log of them alone.
-    Log Keys(std::initializer_list<unsigned> keys)
+    Log Keys(const std::vector<unsigned>& keys)
     {
         log.clear();
         for (unsigned key : keys)
             (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key);
         return Take();
     }
+    // One step a row: the box released at a position (if >= 0), the cursor put by SetCurSel(row, notify, to
+    // the top, show) if given, keys; the log of cursor and keys and the view after.
+    struct Step { long thumb; std::vector<long> cur; std::vector<unsigned> keys; Log log; View view; };
+    void Run(const std::vector<Step>& steps)
+    {
+        for (const Step& s : steps) {
+            if (s.thumb >= 0)
+                model.VScroll(M::kThumbPosition, static_cast<unsigned long>(s.thumb));
+            log.clear();
+            if (!s.cur.empty())
+                model.SetCurSel(s.cur[0], s.cur[1], static_cast<short>(s.cur[2]), s.cur[3]);
+            Log got = log;
+            for (const std::string& e : Keys(s.keys))
+                got.push_back(e);
+            EXPECT_EQ(std::make_pair(got, Pos()), std::make_pair(s.log, s.view)) << "step " << &s - steps.data();
+        }
+    }
 
-    // Clicks drag unless told to report cells (no cell message).
+    // Clicks drag unless told to report cells (no cell message): focus cursor, count, lines, start at end, the
+    // messages, key through, columns, more data, thumb tracking, more-data and shift messages, character size.
     static MtrxInitArgs Args(long count, short startAtEnd = 0)
     {
-        MtrxInitArgs a;
-        a.count = count;
-        a.startAtEnd = startAtEnd;
-        a.maxColumns = 3;
-        a.charHeight = kCharHeight;
-        a.aveCharWidth = 8;
-        unsigned* messages[] = {&a.rowMsg, &a.enterMsg, &a.keyMsg, &a.selMsg, &a.rButtonMsg, &a.cellMsg, &a.focusMsg,
-                                &a.appendMsg, &a.moreDataMsg, &a.shiftUpMsg};
-        for (unsigned i = 0; i < 10; ++i)
-            *messages[i] = i == 5 ? 0 : kRowMsg + i;
-        return a;
+        return {0, count, 1, startAtEnd, kRowMsg, kEnterMsg, kKeyMsg, kSelMsg, kRButtonMsg, 0, kFocusMsg, kAppendMsg,
+                0, 3, 0, 0, kMoreMsg, kShiftMsg, kCharHeight, 8};
     }
     // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
     // one line of three columns.
@@ -158,39 +167,26 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
 TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
 {
     Fixture f(100);
-    f.model.SetCurSel(7, 0, 0, 1);
-    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"erase 7", "draw 8", "send sel 0 7"}));  // 7 -> 8: the cursor moves
-    // On the second-to-last visible row: one row scrolls.
-    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
-    f.model.SetCurSel(1, 0, 0, 1);  // the cursor on the top row: one row scrolls back; on row 0 nothing
-    EXPECT_EQ(f.Keys({M::kKeyUp, M::kKeyUp}), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
-
-    // A cursor below the view comes back with the view: 40 > 9, the row above shows in the second-to-last row.
-    f.model.SetCurSel(40, 0, 0, 0);  // not shown: nothing scrolls
-    EXPECT_EQ(f.Keys({M::kKeyUp}), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
-    EXPECT_EQ(f.Pos(), (View{31, 40, 39}));
-
-    // Pages keep the cursor's row in the view.
-    f.model.VScroll(M::kThumbPosition, 0);
-    f.model.SetCurSel(3, 0, 0, 1);
-    EXPECT_EQ(f.Keys({M::kKeyPageDown}), (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
-    EXPECT_EQ(f.Pos(), (View{9, 18, 12}));
-    f.model.KeyDown(M::kKeyPageUp);
-    EXPECT_EQ(f.Pos(), (View{0, 9, 3}));
-    // From below the view to the last page: the cursor lands on the empty row after the data.
-    f.model.VScroll(M::kThumbPosition, 85);
-    f.model.SetCurSel(98, 0, 0, 0);
-    f.model.KeyDown(M::kKeyPageDown);
-    EXPECT_EQ(f.Pos(), (View{91, 100, 100}));
-
-    Fixture g(100);
-    g.model.SetCurSel(4, 0, 0, 1);
-    // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
-    // Q after Ctrl's release; Shift's release; Space outside select mode (a key).
-    EXPECT_EQ(g.Keys({M::kKeyEnter, M::kKeyCtrl, 'A', M::kKeyCtrl, M::kKeyQ, M::kKeyCtrl, M::kKeyF2, M::kKeyQ,
-                      M::kKeyCtrl, kUp | M::kKeyCtrl, M::kKeyQ, kUp | M::kKeyShift, M::kKeySpace}),
-              (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
-                   "send shift 0 0", "send key 32 0"}));
+    // 7 -> 8: the cursor moves; on the second-to-last visible row one row scrolls; the cursor on the top row:
+    // one row scrolls back, on row 0 nothing. A cursor below the view (not shown: nothing scrolls) comes back
+    // with the view: 40 > 9, the row above shows in the second-to-last row. Pages keep the cursor's row in the
+    // view; from below the view to the last page the cursor lands on the empty row after the data.
+    f.Run({{-1, {7, 0, 0, 1}, {M::kKeyDown}, {"erase 0", "draw 7", "erase 7", "draw 8", "send sel 0 7"}, {0, 9, 8}},
+           {-1, {}, {M::kKeyDown}, {"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}, {1, 10, 9}},
+           {-1, {1, 0, 0, 1}, {M::kKeyUp, M::kKeyUp},
+            {"erase 9", "draw 1", "scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}, {0, 9, 0}},
+           {-1, {40, 0, 0, 0}, {M::kKeyUp}, {"erase 0", "post sel 0 40", "pos 31", "invalidate 1"}, {31, 40, 39}},
+           {0, {3, 0, 0, 1}, {M::kKeyPageDown}, {"draw 3", "scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"},
+            {9, 18, 12}},
+           {-1, {}, {M::kKeyPageUp}, {"scroll -9", "pos 0", "send sel 1 12", "draw 3", "send sel 0 12"}, {0, 9, 3}},
+           {85, {98, 0, 0, 0}, {M::kKeyPageDown},
+            {"scroll 6", "pos 91", "send sel 1 98", "erase 98", "draw 100", "send sel 0 98"}, {91, 100, 100}},
+           // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
+           // Q after Ctrl's release; Shift's release; Space outside select mode (a key).
+           {0, {4, 0, 0, 1}, {M::kKeyEnter, M::kKeyCtrl, 'A', M::kKeyCtrl, M::kKeyQ, M::kKeyCtrl, M::kKeyF2, M::kKeyQ,
+                              M::kKeyCtrl, kUp | M::kKeyCtrl, M::kKeyQ, kUp | M::kKeyShift, M::kKeySpace},
+            {"draw 4", "send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
+             "send shift 0 0", "send key 32 0"}, {0, 9, 4}}});
 
     Fixture e(0);  // Enter activates with no rows too
     EXPECT_EQ(e.Keys({M::kKeyEnter}), (Log{"send enter 0 0"}));
@@ -198,16 +194,13 @@ TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
     sized.clientWidth = 300;
     sized.clientHeight = 199;
     e.model.Init(sized);
-    EXPECT_EQ(e.Pos(), (View{0, 0, 0}));
     e.model.InitSelect(0, nullptr, kAddedMsg, kEmptiedMsg);  // no slots: Space marks nothing
-    EXPECT_EQ(e.Keys({M::kKeySpace}), Log{});
+    e.Run({{-1, {}, {M::kKeySpace}, {}, {0, 0, 0}}});
 
+    // The partly visible row: one row scrolls, quietly; to the top, without the message.
     Fixture h(100);
-    h.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
-    EXPECT_EQ(h.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
-    h.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
-    EXPECT_EQ(h.Pos(), (View{5, 14, 5}));
-    EXPECT_EQ(h.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
+    h.Run({{-1, {9, 1, 0, 1}, {}, {"scroll 1", "pos 1", "draw 9", "send sel 0 0"}, {1, 10, 9}},
+           {-1, {5, 0, 1, 1}, {}, {"pos 5", "invalidate 1", "erase 9", "draw 5"}, {5, 14, 5}}});
 }
 
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
