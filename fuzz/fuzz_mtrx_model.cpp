@@ -135,26 +135,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CMtrxModel model(&sink);
     sink.model = &model;
 
-    MtrxInitArgs args;
     uint32_t rawCount = in.Take<uint32_t>();  // mostly small data sets, sometimes huge ones
-    args.count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
+    long count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
     uint8_t shape = in.Take<uint8_t>();
-    args.lines = static_cast<short>(shape % 6);  // 0 and 5 are bad input
-    args.startAtEnd = (shape >> 3) & 1;
-    args.thumbTrack = (shape >> 4) & 1;
-    args.keyThrough = (shape >> 5) & 1;
-    args.focusCursor = (shape >> 6) & 1;
-    args.moreData = (shape >> 7) & 1;
-    unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
-                            &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
-    for (unsigned i = 0; i < 10; ++i)
-        *messages[i] = kRow + i;
-    args.cellMsg = (shape & 0x04) ? kCell : 0;
-    args.maxColumns = 4;
-    args.charHeight = in.Take<uint8_t>() % 40;
-    args.aveCharWidth = 8;
-    args.clientWidth = in.Take<uint8_t>() * 4;
-    args.clientHeight = in.Take<uint8_t>() * 4;
+    // Focus cursor, count, lines (0 and 5 are bad input), start at end, the messages (cell clicks reported or
+    // not), key through, columns, more data, thumb tracking, the more-data and shift messages, character height
+    // and width, client size.
+    MtrxInitArgs args{(shape >> 6) & 1, count, static_cast<short>(shape % 6), static_cast<short>((shape >> 3) & 1),
+                      kRow, kEnter, kKey, kSel, kRButton, (shape & 0x04) ? kCell : 0u, kFocus, kAppend,
+                      (shape >> 5) & 1, 4, static_cast<short>(shape >> 7), static_cast<short>((shape >> 4) & 1),
+                      kMore, kShift, in.Take<uint8_t>() % 40, 8, in.Take<uint8_t>() * 4, in.Take<uint8_t>() * 4};
     model.Init(args);
 
     short positionCounts[4] = {5, 3}, alignCounts[4] = {4, 2};
