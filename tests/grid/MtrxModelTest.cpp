@@ -27,7 +27,8 @@ using View = std::vector<long>;  // top, bottom, current
 
 // An event: 'k' key a down (with kUp: its release); at (a, b) 'd' a press, 'c' a double click, 'm' a move with
 // the button down; 'u' the button's release; 't' a timer tick; 'w' the wheel by a; 's' scroll code a at position
-// b; 'r' SetCurSel(a, notify b, to the top c, show d); 'f' the focus gained (a: notify); 'l' the focus lost.
+// b; 'r' SetCurSel(a, notify b, to the top c, show d); 'f' the focus gained (a: notify); 'l' the focus lost;
+// row a 'a' added, 'x' deleted, 'p' updated; 'e' the data count exchanged for a (no more data: b).
 struct Ev { char kind; long a = 0, b = 0, c = 0, d = 0; };
 
 // The model, and the sink that writes down everything the model asks of its
@@ -90,6 +91,10 @@ struct Fixture : CMtrxModelSink {
         case 's': model.VScroll(key, static_cast<unsigned long>(e.b)); break;
         case 'r': model.SetCurSel(e.a, y, static_cast<short>(e.c), static_cast<int>(e.d)); break;
         case 'f': model.SetFocus(e.a != 0); break;
+        case 'a': model.AddData(e.a); break;
+        case 'x': model.DeleteData(e.a); break;
+        case 'p': model.UpdateDraw(e.a); break;
+        case 'e': model.ExchangeDataCount(e.a, y); break;
         default: model.KillFocus(); break;
         }
     }
@@ -282,17 +287,11 @@ TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore
     Fixture f(100);
     f.Select(3, {12});
     f.model.VScroll(M::kThumbPosition, 10);
-    f.log.clear();
-    for (long added : {13, 5, 30})  // 30, below the view: no repaint
-        f.model.AddData(added);
-    f.model.UpdateDraw(12);
-    f.model.DeleteData(19);
-    f.model.DeleteData(99);
-    EXPECT_EQ(f.Take(), (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
-                             "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
-                             "band 0 180 300 200", "range 92", "pos 10"}));
-    EXPECT_EQ(std::make_tuple(f.model.Count(), f.Pos(), f.List()),
-              std::make_tuple(101L, View{10, 19, 12}, View{12, -1, -1}));
+    f.Run({{{{'a', 13}, {'a', 5}, {'a', 30}, {'p', 12}, {'x', 19}, {'x', 99}},  // 30, below the view: no repaint
+            {"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200", "range 94", "pos 10",
+             "pos 10", "band 0 40 300 60", "range 93", "pos 10", "band 0 180 300 200", "range 92", "pos 10"},
+            {12, -1, -1}}});
+    EXPECT_EQ(std::make_pair(f.model.Count(), f.Pos()), std::make_pair(101L, View{10, 19, 12}));
 
     Fixture m(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
     m.more = [&] { m.model.ExchangeDataCount(m.model.Count() + 10, m.model.Count() >= 30); };
@@ -307,12 +306,9 @@ TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore
     // More data off from the start, its message given: an exchange without
     // no-more leaves it off; a shrink leaves cursor and view where they were.
     Fixture off(40);
-    off.model.VScroll(M::kThumbPosition, 31);
-    off.model.ExchangeDataCount(25, 0);
-    EXPECT_EQ(off.Take({"rangekeep", "invalidate"}), (Log{"rangekeep 25", "invalidate 1"}));
-    EXPECT_EQ(off.Pos(), (View{31, 40, 0}));
-    off.model.VScroll(M::kThumbPosition, 16);
-    EXPECT_EQ(std::make_pair(off.Take({"send more"}), off.Pos()), std::make_pair(Log{}, View{16, 25, 0}));
+    off.Run({{{{'s', M::kThumbPosition, 31}, {'e', 25, 0}}, {"rangekeep 25", "invalidate 1"}, {31, 40, 0},
+              {"rangekeep", "invalidate"}},
+             {{{'s', M::kThumbPosition, 16}}, {}, {16, 25, 0}, {"send more"}}});
 }
 
 TEST(MtrxModelFocus, FocusCursorMode)
