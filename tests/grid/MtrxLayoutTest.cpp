@@ -13,22 +13,19 @@ namespace {
 
 // Holds the arrays a layout points to; the codes are the first line's.
 struct Layout {
-    std::vector<std::vector<char*>> titles;
+    std::vector<std::vector<const char*>> titles;
     std::vector<std::vector<short>> codes;
     MTRX_LINE lines[4] = {};
     CMtrxLayout layout;
 
     Layout(std::initializer_list<std::vector<const char*>> described, std::vector<short> firstCodes = {})
+        : titles(described), codes(described.size())
     {
-        for (const std::vector<const char*>& line : described) {
-            titles.emplace_back();
-            for (const char* t : line)
-                titles.back().push_back(const_cast<char*>(t));
-            codes.push_back(codes.empty() ? firstCodes : std::vector<short>());
-            codes.back().resize(line.size(), 0);
+        codes[0] = std::move(firstCodes);
+        for (size_t j = 0; j < titles.size(); ++j) {
+            codes[j].resize(titles[j].size(), 0);
+            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), const_cast<char**>(titles[j].data())};
         }
-        for (size_t j = 0; j < titles.size(); ++j)
-            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), titles[j].data()};
         layout.SetLines(static_cast<short>(titles.size()), lines);
     }
 
