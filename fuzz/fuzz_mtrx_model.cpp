@@ -66,9 +66,8 @@ void CheckRows(const long* list, size_t size, const char* what)
 
 void CheckInvariants(const CMtrxModel& m)
 {
-    long count = m.Count();
     bool select = m.SelectMode();
-    Require(count >= 0 && count <= CMtrxModel::kMaxCount, "count in range", input);
+    Require(m.Count() >= 0 && m.Count() <= CMtrxModel::kMaxCount, "count in range", input);
     Require(m.Top() >= 0, "top a row", input);
     Require(m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1", input);
     Require(m.Current() >= -1, "current a row or -1", input);
@@ -149,8 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     short positionCounts[4] = {5, 3}, alignCounts[4] = {4, 2};
     const short line0[5] = {0, 40, 120, 200, 300}, line1[3] = {0, 150, 300}, aligns[4] = {0, 1, 2, 17};
-    const short* positions[4] = {line0, line1};
-    const short* alignments[4] = {aligns, aligns};
+    const short *positions[4] = {line0, line1}, *alignments[4] = {aligns, aligns};
     model.SetColumnLayout(2, positionCounts, positions, alignCounts, alignments);
 
     // Exactly as long as the capacity, so that AddressSanitizer sees a read past it.
@@ -169,8 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         uint8_t op = in.Take<uint8_t>();
         if (op == 0 && events > 0)
             break;  // input exhausted
-        int16_t a = in.Take<int16_t>();
-        int16_t b = in.Take<int16_t>();
+        int16_t a = in.Take<int16_t>(), b = in.Take<int16_t>();
         kEvents[op % 20](model, (op & 0x80) != 0, a, b);
         CheckInvariants(model);
     }
