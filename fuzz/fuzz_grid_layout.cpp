@@ -2,6 +2,7 @@
 // numbers. Input: count, average width, total width, column, alignment,
 // text width (int16 each, little-endian), x and width of a click (int32),
 // then the column widths (int16 each, as many as there are).
+#include <algorithm>
 #include <vector>
 
 #include "FuzzInput.h"
@@ -16,11 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int x = input.Take<int32_t>(), width = input.Take<int32_t>();
     std::string rest = input.Rest();
     std::vector<short> widths(rest.size() / 2);
-    for (size_t i = 0; i < widths.size(); ++i)
-        widths[i] = static_cast<short>(static_cast<uint8_t>(rest[2 * i]) | static_cast<uint8_t>(rest[2 * i + 1]) << 8);
+    for (short& w : widths)
+        w = input.Take<int16_t>();
     // The row never reads past the widths it is given.
-    if (count > static_cast<short>(widths.size()))
-        count = static_cast<short>(widths.size());
+    count = std::min(count, static_cast<short>(widths.size()));
 
     GdiLayout::Row row(count, widths.empty() ? nullptr : widths.data(), ave, total);
     short left = -1, right = -1;

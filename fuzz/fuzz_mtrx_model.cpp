@@ -57,19 +57,17 @@ public:
 // A list's entries other than -1 are rows, each listed once.
 void CheckRows(const long* list, size_t size, const char* what)
 {
-    std::vector<long> rows;
-    for (const long* row = list; row != list + size; ++row)
-        Require(*row >= -1, what, input);
-    std::copy_if(list, list + size, std::back_inserter(rows), [](long row) { return row != -1; });
+    std::vector<long> rows(list, list + size);
+    Require(std::all_of(rows.begin(), rows.end(), [](long row) { return row >= -1; }), what, input);
+    rows.erase(std::remove(rows.begin(), rows.end(), -1L), rows.end());
     std::sort(rows.begin(), rows.end());
     Require(std::adjacent_find(rows.begin(), rows.end()) == rows.end(), what, input);
 }
 
 void CheckInvariants(const CMtrxModel& m)
 {
-    long count = m.Count();
     bool select = m.SelectMode();
-    Require(count >= 0 && count <= CMtrxModel::kMaxCount, "count in range", input);
+    Require(m.Count() >= 0 && m.Count() <= CMtrxModel::kMaxCount, "count in range", input);
     Require(m.Top() >= 0, "top a row", input);
     Require(m.VisibleRows() <= 0 || m.Bottom() == m.Top() + m.VisibleRows() - 1, "bottom = top + visible - 1", input);
     Require(m.Current() >= -1, "current a row or -1", input);
@@ -99,17 +97,13 @@ const Event kVScroll = [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
     m.VScroll(static_cast<uint16_t>(a) % 9, static_cast<uint16_t>(b) | (high ? 0xFFFF0000u : 0u));
 };
 const Event kEvents[] = {
-    kKeyDown,
-    kKeyDown,
-    [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
+    kKeyDown, kKeyDown, [](CMtrxModel& m, bool, int16_t a, int16_t) { m.KeyUp(Key(a)); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDown(a % 320, b % 260); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.LButtonDblClk(a % 320, b % 260); },
     [](CMtrxModel& m, bool high, int16_t a, int16_t b) { m.MouseMove(a % 320, b % 300, !high); },
     [](CMtrxModel& m, bool, int16_t, int16_t) { m.LButtonUp(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t) { m.Wheel(a); },
-    kVScroll,
-    kVScroll,
-    [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
+    kVScroll, kVScroll, [](CMtrxModel& m, bool, int16_t, int16_t) { m.Timer(); },
     [](CMtrxModel& m, bool, int16_t a, int16_t b) { m.Size(uint16_t(a) % 2000, uint16_t(b) % 2000); },
     [](CMtrxModel& m, bool high, int16_t a, int16_t b) {
         m.ExchangeDataCount(high ? static_cast<uint32_t>(a) * 65537u : static_cast<uint16_t>(a) % 400, b & 1);
@@ -140,33 +134,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CMtrxModel model(&sink);
     sink.model = &model;
 
-    MtrxInitArgs args;
-    uint32_t rawCount = in.Take<uint32_t>();
-    // Mostly small data sets, sometimes huge ones.
-    args.count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
+    uint32_t rawCount = in.Take<uint32_t>();  // mostly small data sets, sometimes huge ones
+    long count = static_cast<long>((rawCount & 0x80000000u) ? rawCount & 0x7FFFFFFF : rawCount % 300);
     uint8_t shape = in.Take<uint8_t>();
-    args.lines = static_cast<short>(shape % 6);  // 0 and 5 are bad input
-    args.startAtEnd = (shape >> 3) & 1;
-    args.thumbTrack = (shape >> 4) & 1;
-    args.keyThrough = (shape >> 5) & 1;
-    args.focusCursor = (shape >> 6) & 1;
-    args.moreData = (shape >> 7) & 1;
-    unsigned* messages[] = {&args.rowMsg,  &args.enterMsg, &args.keyMsg,    &args.selMsg,      &args.rButtonMsg,
-                            &args.cellMsg, &args.focusMsg, &args.appendMsg, &args.moreDataMsg, &args.shiftUpMsg};
-    for (unsigned i = 0; i < 10; ++i)
-        *messages[i] = kRow + i;
-    args.cellMsg = (shape & 0x04) ? kCell : 0;
-    args.maxColumns = 4;
-    args.charHeight = in.Take<uint8_t>() % 40;
-    args.aveCharWidth = 8;
-    args.clientWidth = in.Take<uint8_t>() * 4;
-    args.clientHeight = in.Take<uint8_t>() * 4;
+    // Focus cursor, count, lines (0 and 5 are bad input), start at end, the messages (cell clicks reported or
+    // not), key through, columns, more data, thumb tracking, the more-data and shift messages, character height
+    // and width, client size.
+    MtrxInitArgs args{(shape >> 6) & 1, count, static_cast<short>(shape % 6), static_cast<short>((shape >> 3) & 1),
+                      kRow, kEnter, kKey, kSel, kRButton, (shape & 0x04) ? kCell : 0u, kFocus, kAppend,
+                      (shape >> 5) & 1, 4, static_cast<short>(shape >> 7), static_cast<short>((shape >> 4) & 1),
+                      kMore, kShift, in.Take<uint8_t>() % 40, 8, in.Take<uint8_t>() * 4, in.Take<uint8_t>() * 4};
     model.Init(args);
 
     short positionCounts[4] = {5, 3}, alignCounts[4] = {4, 2};
     const short line0[5] = {0, 40, 120, 200, 300}, line1[3] = {0, 150, 300}, aligns[4] = {0, 1, 2, 17};
-    const short* positions[4] = {line0, line1};
-    const short* alignments[4] = {aligns, aligns};
+    const short *positions[4] = {line0, line1}, *alignments[4] = {aligns, aligns};
     model.SetColumnLayout(2, positionCounts, positions, alignCounts, alignments);
 
     // Exactly as long as the capacity, so that AddressSanitizer sees a read past it.
@@ -185,8 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         uint8_t op = in.Take<uint8_t>();
         if (op == 0 && events > 0)
             break;  // input exhausted
-        int16_t a = in.Take<int16_t>();
-        int16_t b = in.Take<int16_t>();
+        int16_t a = in.Take<int16_t>(), b = in.Take<int16_t>();
         kEvents[op % 20](model, (op & 0x80) != 0, a, b);
         CheckInvariants(model);
     }

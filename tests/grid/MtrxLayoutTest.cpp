@@ -13,22 +13,19 @@ namespace {
 
 // Holds the arrays a layout points to; the codes are the first line's.
 struct Layout {
-    std::vector<std::vector<char*>> titles;
+    std::vector<std::vector<const char*>> titles;
     std::vector<std::vector<short>> codes;
     MTRX_LINE lines[4] = {};
     CMtrxLayout layout;
 
     Layout(std::initializer_list<std::vector<const char*>> described, std::vector<short> firstCodes = {})
+        : titles(described), codes(described.size())
     {
-        for (const std::vector<const char*>& line : described) {
-            titles.emplace_back();
-            for (const char* t : line)
-                titles.back().push_back(const_cast<char*>(t));
-            codes.push_back(codes.empty() ? firstCodes : std::vector<short>());
-            codes.back().resize(line.size(), 0);
+        codes[0] = std::move(firstCodes);
+        for (size_t j = 0; j < titles.size(); ++j) {
+            codes[j].resize(titles[j].size(), 0);
+            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), const_cast<char**>(titles[j].data())};
         }
-        for (size_t j = 0; j < titles.size(); ++j)
-            lines[j] = {static_cast<short>(titles[j].size()), codes[j].data(), titles[j].data()};
         layout.SetLines(static_cast<short>(titles.size()), lines);
     }
 
@@ -91,10 +88,10 @@ TEST(MtrxLayout, BandsMarginsAndSelectButton)
                                 footer.bottom}),
               (std::vector<int>{10, 5 + 2 * 18, 480, 400 - 2 * 18, 5, 41, 364, 400}));
     // W = 471 - 16 - 16 = 439, scale 73.2: k = 73; the select button leads.
-    const short* p = l.layout.ListPositions(0);
-    EXPECT_EQ((std::vector<short>{p[0], p[1], p[2], p[3]}), (std::vector<short>{16, 89, 235, 454}));
     // Parent coordinates carry the left margin.
-    EXPECT_EQ(l.layout.Positions(0)[1], 99);
+    const short* p = l.layout.ListPositions(0);
+    EXPECT_EQ(std::make_pair(std::vector<short>(p, p + 4), l.layout.Positions(0)[1]),
+              std::make_pair(std::vector<short>{16, 89, 235, 454}, short{99}));
 
     MTRX_FOOTCELL cell = {1, 0, 1, 2, 2, const_cast<char*>("1,234")};
     MtrxBox box;
@@ -124,13 +121,11 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
     }
     // Titles and footer cells of scrolled columns follow the scroll.
     l.layout.HScrollStep(CMtrxLayout::kLineRight, 0);
-    EXPECT_EQ(l.layout.TitleColumn(0, 1), 2);
-    MTRX_FOOTCELL total = {0, 0, 3, 3, 2, const_cast<char*>("9")};
-    MtrxBox box;
+    MTRX_FOOTCELL total = {0, 0, 3, 3, 2, const_cast<char*>("9")}, off = {0, 0, 1, 1, 2, total.pText};
+    MtrxBox box, none;  // column 1 scrolled off to the left
     ASSERT_TRUE(l.layout.FooterCellBox(total, &box));
-    EXPECT_EQ(box.left, 123 - 1);
-    total.nFirst = total.nLast = 1;  // scrolled off to the left
-    EXPECT_FALSE(l.layout.FooterCellBox(total, &box));
+    EXPECT_EQ(std::make_tuple(l.layout.TitleColumn(0, 1), box.left, l.layout.FooterCellBox(off, &none)),
+              std::make_tuple(2, 123 - 1, false));
     l.Positions(715);  // wide enough for every column: the first scrolled one comes back, frozen ones stay
     EXPECT_EQ(l.layout.FirstScrolled(), 1);
     // W = 85: no room for a scrolled column, only the frozen one is shown.

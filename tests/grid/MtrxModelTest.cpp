@@ -25,6 +25,12 @@ const int kCharHeight = 14, kRow = kCharHeight + M::kRowPadding;  // rows 20 pix
 using Log = std::vector<std::string>;
 using View = std::vector<long>;  // top, bottom, current
 
+// An event: 'k' key a down (with kUp: its release); at (a, b) 'd' a press, 'c' a double click, 'm' a move with
+// the button down; 'u' the button's release; 't' a timer tick; 'w' the wheel by a; 's' scroll code a at position
+// b; 'r' SetCurSel(a, notify b, to the top c, show d); 'f' the focus gained (a: notify); 'l' the focus lost;
+// row a 'a' added, 'x' deleted, 'p' updated; 'e' the data count exchanged for a (no more data: b).
+struct Ev { char kind; long a = 0, b = 0, c = 0, d = 0; };
+
 // The model, and the sink that writes down everything the model asks of its
 // window as short texts ("send sel 0 5", "scroll 1").
 struct Fixture : CMtrxModelSink {
@@ -60,39 +66,60 @@ struct Fixture : CMtrxModelSink {
         log.push_back(entry);
     }
     // The log since the last call: all of it, or the entries that start with one of the words.
-    Log Take(std::initializer_list<const char*> words = {})
+    Log Take(const std::vector<const char*>& words = {})
     {
         Log kept;
         for (const std::string& e : log)
-            if (words.size() == 0 || std::any_of(words.begin(), words.end(), [&](auto w) { return !e.rfind(w, 0); }))
+            if (words.empty() || std::any_of(words.begin(), words.end(), [&](auto w) { return !e.rfind(w, 0); }))
                 kept.push_back(e);
         log.clear();
         return kept;
     }
     View Pos() const { return {model.Top(), model.Bottom(), model.Current()}; }
-    // Key presses in order; the log of them alone.
-    Log Keys(std::initializer_list<unsigned> keys)
+    void Do(const Ev& e)
     {
-        log.clear();
-        for (unsigned key : keys)
-            (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key);
-        return Take();
+        int x = static_cast<int>(e.a), y = static_cast<int>(e.b);
+        unsigned key = static_cast<unsigned>(e.a);
+        switch (e.kind) {
+        case 'k': (key & kUp) != 0 ? model.KeyUp(key & ~kUp) : model.KeyDown(key); break;
+        case 'd': model.LButtonDown(x, y); break;
+        case 'c': model.LButtonDblClk(x, y); break;
+        case 'm': model.MouseMove(x, y, true); break;
+        case 'u': model.LButtonUp(); break;
+        case 't': model.Timer(); break;
+        case 'w': model.Wheel(x); break;
+        case 's': model.VScroll(key, static_cast<unsigned long>(e.b)); break;
+        case 'r': model.SetCurSel(e.a, y, static_cast<short>(e.c), static_cast<int>(e.d)); break;
+        case 'f': model.SetFocus(e.a != 0); break;
+        case 'a': model.AddData(e.a); break;
+        case 'x': model.DeleteData(e.a); break;
+        case 'p': model.UpdateDraw(e.a); break;
+        case 'e': model.ExchangeDataCount(e.a, y); break;
+        default: model.KillFocus(); break;
+        }
+    }
+    // One step a row: its events; the log they leave (only the entries that start with one of the words, if
+    // any) and the view after (unless none is given).
+    struct Step { std::vector<Ev> events; Log log; View view = {}; std::vector<const char*> words = {}; };
+    void Run(const std::vector<Step>& steps)
+    {
+        for (const Step& s : steps) {
+            log.clear();
+            for (const Ev& e : s.events)
+                Do(e);
+            EXPECT_EQ(Take(s.words), s.log) << "step " << &s - steps.data();
+            if (!s.view.empty()) {
+                EXPECT_EQ(lists ? List() : Pos(), s.view) << "step " << &s - steps.data();
+            }
+        }
     }
 
-    // Clicks drag unless told to report cells (no cell message).
+    // Clicks drag unless told to report cells (no cell message): focus cursor, count, lines, start at end, the
+    // messages, key through, columns, more data, thumb tracking, more-data and shift messages, character size.
     static MtrxInitArgs Args(long count, short startAtEnd = 0)
     {
-        MtrxInitArgs a;
-        a.count = count;
-        a.startAtEnd = startAtEnd;
-        a.maxColumns = 3;
-        a.charHeight = kCharHeight;
-        a.aveCharWidth = 8;
-        unsigned* messages[] = {&a.rowMsg, &a.enterMsg, &a.keyMsg, &a.selMsg, &a.rButtonMsg, &a.cellMsg, &a.focusMsg,
-                                &a.appendMsg, &a.moreDataMsg, &a.shiftUpMsg};
-        for (unsigned i = 0; i < 10; ++i)
-            *messages[i] = i == 5 ? 0 : kRowMsg + i;
-        return a;
+        return {0, count, 1, startAtEnd, kRowMsg, kEnterMsg, kKeyMsg, kSelMsg, kRButtonMsg, 0, kFocusMsg, kAppendMsg,
+                0, 3, 0, 0, kMoreMsg, kShiftMsg, kCharHeight, 8};
     }
     // With a count: Init, the first sizing to 300 x 199 (10 visible rows) and
     // one line of three columns.
@@ -111,29 +138,19 @@ struct Fixture : CMtrxModelSink {
         log.clear();
     }
 
-    // Select mode: the owner's list, rows marked by Space, drags over rows.
+    // Select mode: the owner's list (which Run then compares instead of the view), rows marked by Space.
     long list[8] = {7, 7, 7, 7, 7, 7, 7, 7};
+    bool lists = false;
     void Select(short capacity, std::initializer_list<long> marked = {})
     {
         model.InitSelect(capacity, list, kAddedMsg, kEmptiedMsg);
-        for (long row : marked)
-            Space(row);
+        lists = true;
+        for (long row : marked) {
+            Do({'r', row, 0, 0, 1});
+            Do({'k', M::kKeySpace});
+        }
     }
-    std::vector<long> List(int n = 3) const { return std::vector<long>(list, list + n); }
-    Log Space(long row, std::initializer_list<const char*> words = {})
-    {
-        log.clear();
-        model.SetCurSel(row, 0, 0, 1);
-        model.KeyDown(M::kKeySpace);
-        return Take(words);
-    }
-    // A press on row fromRow, then moves over the rows down to toRow.
-    void Drag(int x, long fromRow, long toRow)
-    {
-        for (long r = fromRow; r <= toRow; ++r)
-            r == fromRow ? model.LButtonDown(x, static_cast<int>(r * kRow + 5))
-                         : model.MouseMove(x, static_cast<int>(r * kRow + 5), true);
-    }
+    View List(int n = 3) const { return View(list, list + n); }
 };
 
 TEST(MtrxModelStart, FirstPositionAndScrollBar)
@@ -158,85 +175,65 @@ TEST(MtrxModelStart, FirstPositionAndScrollBar)
 TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
 {
     Fixture f(100);
-    f.model.SetCurSel(7, 0, 0, 1);
-    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"erase 7", "draw 8", "send sel 0 7"}));  // 7 -> 8: the cursor moves
-    // On the second-to-last visible row: one row scrolls.
-    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}));
-    f.model.SetCurSel(1, 0, 0, 1);  // the cursor on the top row: one row scrolls back; on row 0 nothing
-    EXPECT_EQ(f.Keys({M::kKeyUp, M::kKeyUp}), (Log{"scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}));
+    const Ev down{'k', M::kKeyDown}, up{'k', M::kKeyUp}, pageDown{'k', M::kKeyPageDown}, ctrl{'k', M::kKeyCtrl},
+        q{'k', M::kKeyQ};
+    // 7 -> 8: the cursor moves; on the second-to-last visible row one row scrolls; the cursor on the top row:
+    // one row scrolls back, on row 0 nothing. A cursor below the view (not shown: nothing scrolls) comes back
+    // with the view: 40 > 9, the row above shows in the second-to-last row. Pages keep the cursor's row in the
+    // view; from below the view to the last page the cursor lands on the empty row after the data.
+    // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone; Q after Ctrl's release;
+    // Shift's release; Space outside select mode (a key). SetCurSel on the partly visible row: one row
+    // scrolls, quietly; to the top, without the message.
+    f.Run({{{{'r', 7, 0, 0, 1}, down}, {"erase 0", "draw 7", "erase 7", "draw 8", "send sel 0 7"}, {0, 9, 8}},
+           {{down}, {"scroll 1", "pos 1", "send sel 1 9", "erase 8", "draw 9"}, {1, 10, 9}},
+           {{{'r', 1, 0, 0, 1}, up, up},
+            {"erase 9", "draw 1", "scroll -1", "pos 0", "send sel 1 0", "erase 1", "draw 0"}, {0, 9, 0}},
+           {{{'r', 40, 0, 0, 0}, up}, {"erase 0", "post sel 0 40", "pos 31", "invalidate 1"}, {31, 40, 39}},
+           {{{'s', M::kThumbPosition, 0}, {'r', 3, 0, 0, 1}, pageDown},
+            {"scroll -31", "pos 0", "send sel 1 39", "draw 3", "scroll 9", "pos 9", "send sel 1 3", "draw 12",
+             "send sel 0 3"}, {9, 18, 12}},
+           {{{'k', M::kKeyPageUp}}, {"scroll -9", "pos 0", "send sel 1 12", "draw 3", "send sel 0 12"}, {0, 9, 3}},
+           {{{'s', M::kThumbPosition, 85}, {'r', 98, 0, 0, 0}, pageDown},
+            {"scroll 85", "pos 85", "send sel 1 3", "scroll 6", "pos 91", "send sel 1 98", "erase 98", "draw 100",
+             "send sel 0 98"}, {91, 100, 100}},
+           {{{'s', M::kThumbPosition, 0}, {'r', 4, 0, 0, 1}, {'k', M::kKeyEnter}, ctrl, {'k', 'A'}, ctrl, q, ctrl,
+             {'k', M::kKeyF2}, q, ctrl, {'k', kUp | M::kKeyCtrl}, q, {'k', kUp | M::kKeyShift}, {'k', M::kKeySpace}},
+            {"scroll -91", "pos 0", "send sel 1 100", "draw 4", "send enter 0 4", "send key 65 0", "ctrlq", "ctrlq",
+             "send key 81 0", "send key 81 0", "send shift 0 0", "send key 32 0"}, {0, 9, 4}},
+           {{{'r', 9, 1, 0, 1}}, {"scroll 1", "pos 1", "erase 4", "draw 9", "send sel 0 4"}, {1, 10, 9}},
+           {{{'r', 5, 0, 1, 1}}, {"pos 5", "invalidate 1", "erase 9", "draw 5"}, {5, 14, 5}}});
 
-    // A cursor below the view comes back with the view: 40 > 9, the row above shows in the second-to-last row.
-    f.model.SetCurSel(40, 0, 0, 0);  // not shown: nothing scrolls
-    EXPECT_EQ(f.Keys({M::kKeyUp}), (Log{"post sel 0 40", "pos 31", "invalidate 1"}));
-    EXPECT_EQ(f.Pos(), (View{31, 40, 39}));
-
-    // Pages keep the cursor's row in the view.
-    f.model.VScroll(M::kThumbPosition, 0);
-    f.model.SetCurSel(3, 0, 0, 1);
-    EXPECT_EQ(f.Keys({M::kKeyPageDown}), (Log{"scroll 9", "pos 9", "send sel 1 3", "draw 12", "send sel 0 3"}));
-    EXPECT_EQ(f.Pos(), (View{9, 18, 12}));
-    f.model.KeyDown(M::kKeyPageUp);
-    EXPECT_EQ(f.Pos(), (View{0, 9, 3}));
-    // From below the view to the last page: the cursor lands on the empty row after the data.
-    f.model.VScroll(M::kThumbPosition, 85);
-    f.model.SetCurSel(98, 0, 0, 0);
-    f.model.KeyDown(M::kKeyPageDown);
-    EXPECT_EQ(f.Pos(), (View{91, 100, 100}));
-
-    Fixture g(100);
-    g.model.SetCurSel(4, 0, 0, 1);
-    // Enter; Ctrl+A (A to the owner); Ctrl+Q and Ctrl+F2 (the frame message); Q alone;
-    // Q after Ctrl's release; Shift's release; Space outside select mode (a key).
-    EXPECT_EQ(g.Keys({M::kKeyEnter, M::kKeyCtrl, 'A', M::kKeyCtrl, M::kKeyQ, M::kKeyCtrl, M::kKeyF2, M::kKeyQ,
-                      M::kKeyCtrl, kUp | M::kKeyCtrl, M::kKeyQ, kUp | M::kKeyShift, M::kKeySpace}),
-              (Log{"send enter 0 4", "send key 65 0", "ctrlq", "ctrlq", "send key 81 0", "send key 81 0",
-                   "send shift 0 0", "send key 32 0"}));
-
-    Fixture e(0);  // Enter activates with no rows too
-    EXPECT_EQ(e.Keys({M::kKeyEnter}), (Log{"send enter 0 0"}));
-    MtrxInitArgs sized = e.Args(0, 0);  // Init of a sized, empty list: cursor, top and bottom 0
+    Fixture e(0);  // Enter activates with no rows too; Init of a sized, empty list: cursor, top and bottom 0
+    e.Run({{{{'k', M::kKeyEnter}}, {"send enter 0 0"}}});
+    MtrxInitArgs sized = e.Args(0, 0);
     sized.clientWidth = 300;
     sized.clientHeight = 199;
     e.model.Init(sized);
-    EXPECT_EQ(e.Pos(), (View{0, 0, 0}));
     e.model.InitSelect(0, nullptr, kAddedMsg, kEmptiedMsg);  // no slots: Space marks nothing
-    EXPECT_EQ(e.Keys({M::kKeySpace}), Log{});
-
-    Fixture h(100);
-    h.model.SetCurSel(9, 1, 0, 1);  // the partly visible row: one row scrolls, quietly
-    EXPECT_EQ(h.Take(), (Log{"scroll 1", "pos 1", "draw 9", "send sel 0 0"}));
-    h.model.SetCurSel(5, 0, 1, 1);  // to the top, without the message
-    EXPECT_EQ(h.Pos(), (View{5, 14, 5}));
-    EXPECT_EQ(h.log, (Log{"pos 5", "invalidate 1", "erase 9", "draw 5"}));
+    e.Run({{{{'k', M::kKeySpace}}, {}, {0, 0, 0}}});
 }
 
+// Tracking off: the box moves, the view waits for its release. The more-data
+// message when the bottom reaches the data count (the owner is expected to
+// add rows); a released box moves the view as well. The wheel: one row per
+// message; the bottom row is the empty one after the data: no further.
 TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
 {
-    struct Step { unsigned code; unsigned long pos; View view; };
-    auto run = [](short thumbTrack, std::initializer_list<Step> steps) {
-        Fixture f(100, 0, [&](MtrxInitArgs& a) { a.thumbTrack = thumbTrack; });
-        for (const Step& s : steps) {
-            f.model.VScroll(s.code, s.pos);
-            EXPECT_EQ(f.Pos(), s.view) << s.code << " " << s.pos;
-        }
-    };
-    // Tracking off: the box moves, the view waits for its release.
-    run(0, {{M::kLineDown, 0, {1, 10, 0}},         {M::kLineUp, 0, {0, 9, 0}},
-            {M::kPageDown, 0, {9, 18, 0}},         {M::kThumbTrack, 40, {9, 18, 0}},
-            {M::kThumbPosition, 40, {40, 49, 0}},  {M::kPageUp, 0, {31, 40, 0}},
-            {M::kThumbPosition, 91, {91, 100, 0}}, {M::kLineDown, 0, {91, 100, 0}}});
-    run(1, {{M::kThumbTrack, 40, {40, 49, 0}}, {M::kThumbTrack, 95, {40, 49, 0}}});
-
-    // The more-data message when the bottom reaches the data count (the
-    // owner is expected to add rows); a released box moves the view as well.
+    Fixture off(100), on(100, 0, [](MtrxInitArgs& a) { a.thumbTrack = 1; });
+    off.Run({{{{'s', M::kLineDown}}, {"scroll 1", "pos 1", "send sel 1 0"}, {1, 10, 0}},
+             {{{'s', M::kLineUp}}, {"scroll -1", "pos 0", "send sel 1 0"}, {0, 9, 0}},
+             {{{'s', M::kPageDown}}, {"scroll 9", "pos 9", "send sel 1 0"}, {9, 18, 0}},
+             {{{'s', M::kThumbTrack, 40}}, {}, {9, 18, 0}},
+             {{{'s', M::kThumbPosition, 40}}, {"scroll 31", "pos 40", "send sel 1 0"}, {40, 49, 0}},
+             {{{'s', M::kPageUp}}, {"scroll -9", "pos 31", "send sel 1 0"}, {31, 40, 0}},
+             {{{'s', M::kThumbPosition, 91}}, {"scroll 60", "pos 91", "send sel 1 0"}, {91, 100, 0}},
+             {{{'s', M::kLineDown}}, {}, {91, 100, 0}}});
+    on.Run({{{{'s', M::kThumbTrack, 40}}, {"scroll 40", "pos 40", "send sel 1 0"}, {40, 49, 0}},
+            {{{'s', M::kThumbTrack, 95}}, {}, {40, 49, 0}}});
     Fixture f(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
-    f.model.VScroll(M::kThumbPosition, 11);
-    EXPECT_EQ(f.Take(), (Log{"send more 0 0", "scroll 11", "pos 11", "send sel 1 0"}));
-    // The wheel: one row per message; the bottom row is the empty one after the data: no further.
-    f.model.Wheel(120);
-    EXPECT_EQ(f.model.Top(), 10);
-    f.model.Wheel(-240);
-    EXPECT_EQ(f.model.Top(), 11);
+    f.Run({{{{'s', M::kThumbPosition, 11}}, {"send more 0 0", "scroll 11", "pos 11", "send sel 1 0"}, {11, 20, 0}},
+           {{{'w', 120}}, {"scroll -1", "pos 10", "send sel 1 0"}, {10, 19, 0}},
+           {{{'w', -240}}, {"send more 0 0"}, {11, 20, 0}}});
 }
 
 // Clicks, double clicks, the append row and cell rectangles; dragging that
@@ -245,15 +242,14 @@ TEST(MtrxModelMouse, ClicksCellRectanglesAndDraggingWithTheTimer)
 {
     Fixture f(100);
     // The partly visible last row: one row scrolls, the clicked row is current.
-    f.model.LButtonDown(50, 9 * kRow + 5);
-    EXPECT_EQ(f.log, (Log{"focus", "scroll 1", "pos 1", "send sel 1 0", "draw 9", "send sel 0 0", "capture 1"}));
+    f.Run({{{{'d', 50, 9 * kRow + 5}}, {"focus", "scroll 1", "pos 1", "send sel 1 0", "draw 9", "send sel 0 0",
+                                      "capture 1"}, {1, 10, 9}}});
 
     Fixture cells(5, 0, [](MtrxInitArgs& a) { a.cellMsg = kCellMsg; });  // clicks on cells do not drag
-    cells.model.LButtonDown(150, 2 * kRow + 5);                           // row 2, cell 1
-    cells.model.LButtonDblClk(250, 3 * kRow + 5);
-    cells.model.LButtonDown(10, 5 * kRow + 5);  // the row after the data
-    EXPECT_EQ(cells.log, (Log{"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2",
-                              "draw 3", "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0"}));
+    // Row 2, cell 1; a double click; the row after the data.
+    cells.Run({{{{'d', 150, 2 * kRow + 5}, {'c', 250, 3 * kRow + 5}, {'d', 10, 5 * kRow + 5}},
+                {"focus", "erase 0", "draw 2", "send sel 0 0", "send cell 1 2", "focus", "erase 2", "draw 3",
+                 "send sel 0 2", "send cell 2 3", "send enter 1 3", "send append 0 0"}}});
 
     // Cell rectangles of the current row.
     f.model.SetCurSel(3, 0, 0, 1);
@@ -273,45 +269,29 @@ TEST(MtrxModelMouse, ClicksCellRectanglesAndDraggingWithTheTimer)
         EXPECT_EQ(l, c.left) << c.column;
     }
 
+    // On the partly visible row: scroll down, timer on; still down there: the timer does the rest (the last
+    // view ends with the empty row after the data); back inside: timer off, cursor follows. Above the window:
+    // scroll up, timer on; losing the focus stops it.
     Fixture d(14);
-    d.model.LButtonDown(150, 3 * kRow + 5);
-    d.model.MouseMove(150, 9 * kRow + 15, true);  // on the partly visible row: scroll down, timer on
-    EXPECT_EQ(d.Pos(), (View{1, 10, 9}));
-    EXPECT_EQ(d.Take({"timer", "scroll"}), (Log{"scroll 1", "timer 1"}));
-    d.model.MouseMove(150, 199, true);  // still down there: the timer does the rest
-    for (int i = 0; i < 8; ++i)
-        d.model.Timer();
-    EXPECT_EQ(d.Pos(), (View{5, 14, 13}));  // the last view ends with the empty row after the data
-    d.model.MouseMove(150, 50, true);       // back inside: timer off, cursor follows
-    EXPECT_EQ(d.Pos(), (View{5, 14, 7}));
-    d.model.LButtonUp();
-    EXPECT_EQ(d.Take({"timer", "capture"}), (Log{"timer 0", "capture 0"}));
-    d.model.LButtonDown(150, 65);
-    d.model.MouseMove(150, -5, true);  // above the window: scroll up, timer on; losing the focus stops it
-    d.model.KillFocus();
-    EXPECT_EQ(d.Take({"timer"}), (Log{"timer 1", "timer 0"}));
+    const Ev tick{'t'};
+    d.Run({{{{'d', 150, 3 * kRow + 5}, {'m', 150, 9 * kRow + 15}}, {"scroll 1", "timer 1"}, {1, 10, 9},
+            {"timer", "scroll"}},
+           {{{'m', 150, 199}, tick, tick, tick, tick, tick, tick, tick, tick},
+            {"scroll 1", "scroll 1", "scroll 1", "scroll 1"}, {5, 14, 13}, {"timer", "scroll"}},
+           {{{'m', 150, 50}, {'u'}}, {"timer 0", "capture 0"}, {5, 14, 7}, {"timer", "capture"}},
+           {{{'d', 150, 65}, {'m', 150, -5}, {'l'}}, {"timer 1", "timer 0"}, {}, {"timer"}}});
 }
 
-// Add, delete and update repaint from the row on and leave cursor, view and
-// selection; the owner answers the more-data message with ten rows more, and
-// with no more once it has 30: the bar gets the new range and keeps its
-// position, and only the end of the new data asks again.
 TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore)
 {
     Fixture f(100);
     f.Select(3, {12});
     f.model.VScroll(M::kThumbPosition, 10);
-    f.log.clear();
-    for (long added : {13, 5, 30})  // 30, below the view: no repaint
-        f.model.AddData(added);
-    f.model.UpdateDraw(12);
-    f.model.DeleteData(19);
-    f.model.DeleteData(99);
-    EXPECT_EQ(f.Take(), (Log{"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200",
-                             "range 94", "pos 10", "pos 10", "band 0 40 300 60", "range 93", "pos 10",
-                             "band 0 180 300 200", "range 92", "pos 10"}));
-    EXPECT_EQ(std::make_tuple(f.model.Count(), f.Pos(), f.List()),
-              std::make_tuple(101L, View{10, 19, 12}, View{12, -1, -1}));
+    f.Run({{{{'a', 13}, {'a', 5}, {'a', 30}, {'p', 12}, {'x', 19}, {'x', 99}},  // 30, below the view: no repaint
+            {"range 92", "pos 10", "band 0 60 300 200", "range 93", "pos 10", "band 0 0 300 200", "range 94", "pos 10",
+             "pos 10", "band 0 40 300 60", "range 93", "pos 10", "band 0 180 300 200", "range 92", "pos 10"},
+            {12, -1, -1}}});
+    EXPECT_EQ(std::make_pair(f.model.Count(), f.Pos()), std::make_pair(101L, View{10, 19, 12}));
 
     Fixture m(20, 0, [](MtrxInitArgs& a) { a.moreData = 1; });
     m.more = [&] { m.model.ExchangeDataCount(m.model.Count() + 10, m.model.Count() >= 30); };
@@ -326,66 +306,56 @@ TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore
     // More data off from the start, its message given: an exchange without
     // no-more leaves it off; a shrink leaves cursor and view where they were.
     Fixture off(40);
-    off.model.VScroll(M::kThumbPosition, 31);
-    off.model.ExchangeDataCount(25, 0);
-    EXPECT_EQ(off.Take({"rangekeep", "invalidate"}), (Log{"rangekeep 25", "invalidate 1"}));
-    EXPECT_EQ(off.Pos(), (View{31, 40, 0}));
-    off.model.VScroll(M::kThumbPosition, 16);
-    EXPECT_EQ(std::make_pair(off.Take({"send more"}), off.Pos()), std::make_pair(Log{}, View{16, 25, 0}));
+    off.Run({{{{'s', M::kThumbPosition, 31}, {'e', 25, 0}}, {"rangekeep 25", "invalidate 1"}, {31, 40, 0},
+              {"rangekeep", "invalidate"}},
+             {{{'s', M::kThumbPosition, 16}}, {}, {16, 25, 0}, {"send more"}}});
 }
 
 TEST(MtrxModelFocus, FocusCursorMode)
 {
+    // No focus: the frame is not drawn; NaSetFocus: no focus message.
     Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
-    EXPECT_EQ(f.Keys({M::kKeyDown}), (Log{"erase 0", "send sel 0 0"}));  // no focus: the frame is not drawn
-    f.model.SetFocus(false);                                            // NaSetFocus: no focus message
-    f.model.KillFocus();
-    f.model.SetFocus(true);
-    EXPECT_EQ(f.log, (Log{"draw 1", "erase 1", "send focus 0 0", "draw 1"}));
+    f.Run({{{{'k', M::kKeyDown}}, {"erase 0", "send sel 0 0"}},
+           {{{'f', 0}, {'l'}, {'f', 1}}, {"draw 1", "erase 1", "send focus 0 0", "draw 1"}}});
 }
 
-// Select mode, capacity 3: rows marked and unmarked by Space, then a click in
-// the select-button column and a drag over five rows, with and without Ctrl.
+// Select mode, capacity 3: rows marked and unmarked by Space (a marked row
+// unmarked, later entries move up), then a click in the select-button column
+// and a drag over five rows, with and without Ctrl.
 TEST(MtrxModelSelect, SpaceClickAndDragAtCapacityWithAndWithoutCtrl)
 {
+    const Ev space{'k', M::kKeySpace};
+    const std::vector<Ev> drag = {{'d', 5, 5}, {'m', 5, 25}, {'m', 5, 45}, {'m', 5, 65}, {'m', 5, 85}};
     Fixture f(100);
     f.Select(3, {2});
-    EXPECT_EQ(f.List(), (View{2, -1, -1}));
-    EXPECT_EQ(f.Space(5), (Log{"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}));
-    f.Space(6);
-    // Marked: unmarked, later entries move up.
-    EXPECT_EQ(f.Space(2, {"invert", "send"}), (Log{"invert 2"}));
-    EXPECT_EQ(f.List(), (View{5, 6, -1}));
-    f.Space(5);
-    EXPECT_EQ(f.Space(6, {"invert", "send"}), (Log{"invert 6", "send emptied 0 0"}));
+    f.Run({{{}, {}, {2, -1, -1}},
+           {{{'r', 5, 0, 0, 1}, space}, {"erase 2", "draw 5", "erase 5", "invert 5", "send added 0 0"}, {2, 5, -1}},
+           {{{'r', 6, 0, 0, 1}, space, {'r', 2, 0, 0, 1}, space}, {"invert 6", "send added 0 0", "invert 2"},
+            {5, 6, -1}, {"invert", "send"}},
+           {{{'r', 5, 0, 0, 1}, space, {'r', 6, 0, 0, 1}, space}, {"invert 5", "invert 6", "send emptied 0 0"},
+            {-1, -1, -1}, {"invert", "send"}}});
     EXPECT_FALSE(f.model.Marking());
 
+    // With Ctrl only the clicked row is marked; full, a click in the column marks nothing.
     Fixture withCtrl(100);
     withCtrl.Select(3, {7, 8});
-    withCtrl.Keys({M::kKeyCtrl});
-    withCtrl.Drag(5, 0, 4);
-    EXPECT_EQ(withCtrl.Take({"invert", "send emptied"}), (Log{"invert 0"}));  // only the clicked row is marked
-    withCtrl.model.LButtonUp();
-    EXPECT_EQ(withCtrl.List(), (View{7, 8, 0}));
-    EXPECT_EQ(withCtrl.Take({"send added"}), (Log{"send added 0 0"}));
-    withCtrl.model.LButtonDown(5, 2 * kRow + 5);  // full: a click in the column marks nothing
-    EXPECT_EQ(withCtrl.Take({"invert"}), Log{});
+    std::vector<Ev> ctrlDrag = drag;
+    ctrlDrag.insert(ctrlDrag.begin(), {'k', M::kKeyCtrl});
+    withCtrl.Run({{ctrlDrag, {"invert 0"}, {7, 8, -1}, {"invert", "send emptied"}},
+                  {{{'u'}}, {"send added 0 0"}, {7, 8, 0}, {"send added"}},
+                  {{{'d', 5, 2 * kRow + 5}}, {}, {7, 8, 0}, {"invert"}}});
 
+    // Without, the marks go; back up one row, the end row leaves the range. A click right of the button column
+    // clears the marks and moves on.
     Fixture without(100);
     without.Select(3, {7, 8});
-    without.log.clear();
-    without.Drag(5, 0, 4);
-    EXPECT_EQ(without.Take({"invert", "send"}),
-              (Log{"invert 7", "invert 8", "send emptied 0 0", "invert 0", "send sel 0 8", "invert 1",
-                   "send sel 0 0", "invert 2", "send sel 0 1", "send sel 0 2", "send sel 0 3"}));
-    without.model.MouseMove(5, kRow + 5, true);  // back up one row: the end row leaves the range
-    without.model.LButtonUp();
-    EXPECT_EQ(without.List(), (View{0, 1, -1}));
-    // A click right of the button column clears the marks and moves on.
-    without.log.clear();
-    without.model.LButtonDown(100, 3 * kRow + 5);
-    EXPECT_EQ(without.Take({"invert", "send"}), (Log{"invert 0", "invert 1", "send emptied 0 0", "send sel 0 1"}));
-    EXPECT_EQ(without.list[0], -1);
+    without.Run({{drag, {"invert 7", "invert 8", "send emptied 0 0", "invert 0", "send sel 0 8", "invert 1",
+                         "send sel 0 0", "invert 2", "send sel 0 1", "send sel 0 2", "send sel 0 3"}, {-1, -1, -1},
+                  {"invert", "send"}},
+                 {{{'m', 5, kRow + 5}, {'u'}}, {"invert 2", "send sel 0 4", "send added 0 0", "send added 0 0"},
+                  {0, 1, -1}, {"invert", "send"}},
+                 {{{'d', 100, 3 * kRow + 5}}, {"invert 0", "invert 1", "send emptied 0 0", "send sel 0 1"},
+                  {-1, -1, -1}, {"invert", "send"}}});
 }
 
 } // namespace
