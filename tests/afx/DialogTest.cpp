@@ -29,21 +29,19 @@ protected:
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
     KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
-    EXPECT_EQ(dialog.m_nIDHelp, static_cast<UINT>(IDD_AFX_TWO_EDITS));
     dialog.recorded = {WM_NCCREATE, WM_INITDIALOG};
     dialog.steps = {
         [](ScriptedDialog& d) {
             EXPECT_EQ(d.FocusID(), IDC_AFX_FIRST);  // first tab stop, from the dialog manager
             SendKey('Q');
-        },
-        [](ScriptedDialog& d) {
+        }, [](ScriptedDialog& d) {
             EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "q");
             SendKey(VK_RETURN);  // the default button
-        },
-        [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
+        }, [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
     };
-    EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.oks, dialog.stepsRun, dialog.m_hWnd, CDialog(4242).DoModal()}),
-              std::tuple(INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
+    EXPECT_EQ((std::tuple{dialog.m_nIDHelp, dialog.DoModal(), dialog.oks, dialog.stepsRun, dialog.m_hWnd,
+                          CDialog(4242).DoModal()}),
+              std::tuple(UINT(IDD_AFX_TWO_EDITS), INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
     // The dialog object is attached from the window's first message on.
     EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
     EXPECT_FALSE(::IsWindow(dialog.log.Messages().front().hwnd));
@@ -80,15 +78,11 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         modeless.GetDlgItem(IDC_AFX_FIRST)->SetFocus();
         PumpPending();
         SendKey(VK_TAB);
-        MSG msg;
-        for (DWORD start = ::GetTickCount();
-             ::GetDlgCtrlID(::GetFocus()) != IDC_AFX_SECOND && ::GetTickCount() - start < 3000;) {
-            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        auto pump = [&app] {
+            for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);)
                 app.PumpMessage();
-            else
-                ::Sleep(5);
-        }
-        EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_AFX_SECOND);
+        };
+        EXPECT_TRUE(PumpUntil([] { return ::GetDlgCtrlID(::GetFocus()) == IDC_AFX_SECOND; }, 3000, pump));
     }
     EXPECT_FALSE(::IsWindow(hwnd));  // made by the object, ended with it
 
@@ -102,14 +96,12 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         [](ScriptedDialog&) {
             for (WORD key : {'A', 'X', 'B'})
                 SendKey(key);
-        },
-        [](ScriptedDialog& d) {
+        }, [](ScriptedDialog& d) {
             HWND first = d.Item(IDC_AFX_FIRST);
-            EXPECT_EQ(TextOf(first), "ab");
-            EXPECT_EQ(g_walk, (std::vector<HWND>{first, d.m_hWnd, first, first, d.m_hWnd}));
+            EXPECT_EQ(std::make_tuple(TextOf(first), g_walk),
+                      std::make_tuple(std::string("ab"), std::vector<HWND>{first, d.m_hWnd, first, first, d.m_hWnd}));
             SendKey(VK_TAB);  // the dialog manager still works after the filter
-        },
-        [](ScriptedDialog& d) {
+        }, [](ScriptedDialog& d) {
             EXPECT_EQ(d.FocusID(), IDC_AFX_SECOND);
             SendKey(VK_ESCAPE);
         },

@@ -44,8 +44,7 @@ HWND MakeForeignEdit(HWND parent = nullptr)
 TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
 {
     HWND foreign = MakeForeignEdit();
-    ASSERT_NE(CWnd::FromHandle(foreign), nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
+    EXPECT_TRUE(CWnd::FromHandle(foreign) != nullptr && CWnd::FromHandlePermanent(foreign) == nullptr);
     {
         CWnd owner;
         ASSERT_TRUE(owner.Attach(foreign));
@@ -93,8 +92,7 @@ TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
     EXPECT_EQ((std::tuple{failed.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr), failed.m_hWnd,
                           failed.postNcDestroyed,
                           noClass.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr),
-                          noClass.postNcDestroyed}),
-              std::tuple(FALSE, HWND(), 1, FALSE, 1));
+                          noClass.postNcDestroyed}), std::tuple(FALSE, HWND(), 1, FALSE, 1));
 }
 
 // Records the arguments each typed handler is given.

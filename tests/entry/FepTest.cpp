@@ -23,8 +23,7 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     const std::tuple<DWORD, short, DWORD, DWORD> cases[] = {
         {kHiraganaFull | IME_CMODE_ROMAN, 1, kHalfKatakana | IME_CMODE_ROMAN, kHiraganaFull | IME_CMODE_ROMAN},
         {0, 1, kHalfKatakana, kHalfKatakana},  // saved bits 0: nothing to put back
-        {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
-    };
+        {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE}};
     for (const auto& [before, kana, on, after] : cases) {
         SetIme(edit.m_hWnd, FALSE, before);
         CFep fep;
@@ -94,8 +93,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
         EXPECT_EQ((std::vector<int>{d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0),
                                     d.table.SetKana(IDC_READING_KANA, 0, 0), d.table.SetFep(IDOK, 0, 0, 0, 0, 0),
                                     d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0),
-                                    d.table.SetFep(999, 0, 0, 0, 0, 0)}),
-                  (std::vector<int>{1, 1, 0, 0, 0}));
+                                    d.table.SetFep(999, 0, 0, 0, 0, 0)}), (std::vector<int>{1, 1, 0, 0, 0}));
         // The first item had the focus before SetFep: it switches on by its own message.
         EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));
     };
@@ -106,8 +104,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
         {[](EntryDialog& d) {
              SetIme(d.m_hWnd, FALSE, kHiraganaFull);
              SendKey(VK_RETURN);
-         },
-         IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
+         }, IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
         {Keys({VK_UP}), IDC_READING_FIELD, {}, ime(FALSE, kHiraganaFull)},  // the saved bits came back
         {[](EntryDialog& d) {
              HWND field = d.Item(IDC_READING_FIELD);
@@ -134,9 +131,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
              // An edit without a reading field: its IME messages change nothing.
              Ime(d, WM_IME_STARTCOMPOSITION, 0, "", IDC_READING_KANA);
              EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9", IDC_READING_KANA), "\xB6\xB7");
-         },
-         0},
-    }), IDABORT);
+         }, 0}}), IDABORT);
 }
 
 } // namespace
