@@ -15,12 +15,10 @@
 
 namespace {
 
-class KeepOpenDialog : public ScriptedDialog {
-public:
+struct KeepOpenDialog : ScriptedDialog {
     using ScriptedDialog::ScriptedDialog;
     int oks = 0;
 
-protected:
     void OnOK() override { ++oks; }
 };
 
@@ -50,9 +48,7 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 // Records the key-downs it is offered in g_walk, and eats X when told to.
 std::vector<HWND> g_walk;
 
-template <class Base>
-class Walker : public Base {
-public:
+template <class Base> struct Walker : Base {
     using Base::Base;
     bool eatX = false;
 
@@ -109,12 +105,10 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
     EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.stepsRun}), std::tuple(INT_PTR(IDCANCEL), 3));
 }
 
-class SelfDeletingFrame : public CFrameWnd {
-public:
+struct SelfDeletingFrame : CFrameWnd {
     explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
     ~SelfDeletingFrame() override { *m_deleted = true; }
 
-private:
     bool* m_deleted;
 };
 

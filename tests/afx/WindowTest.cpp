@@ -14,13 +14,11 @@
 namespace {
 
 // Records every message it receives, then handles it as a CWnd does.
-class RecordingWnd : public CWnd {
-public:
+struct RecordingWnd : CWnd {
     MessageLog log;
     int postNcDestroyed = 0;  // a second call would delete a self-deleting window twice
     int createResult = 0;
 
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         log.Add(m_hWnd, message, wParam, lParam);
@@ -96,12 +94,10 @@ TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
 }
 
 // Records the arguments each typed handler is given.
-class HandlerWnd : public CWnd {
-public:
+struct HandlerWnd : CWnd {
     std::vector<LONG> key, click;
     CWnd* focusFrom = nullptr;
 
-protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override { key = {LONG(nChar), LONG(nRepCnt), LONG(nFlags)}; }
     void OnLButtonDown(UINT nFlags, CPoint point) override { click = {LONG(nFlags), point.x, point.y}; }
     void OnSetFocus(CWnd* pOldWnd) override { focusFrom = pOldWnd; }
@@ -144,13 +140,11 @@ TEST(Dispatch, EachMessageReachesItsTypedHandlerTheOperationsTheWindowAndTheRest
     sub.DestroyWindow();
 }
 
-class ParentWnd : public CWnd {
-public:
+struct ParentWnd : CWnd {
     std::vector<WPARAM> commands;
     std::vector<UINT> notifies;
     int drawItems = 0;
 
-protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         commands.push_back(wParam);
@@ -167,14 +161,11 @@ protected:
 
 // Takes EN_CHANGE (while takeChange), notification 1234, its colour and
 // its own drawing.
-template <class Base>
-class Reflecting : public Base {
-public:
+template <class Base> struct Reflecting : Base {
     bool takeChange = true;
     HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     int drawn = 0;
 
-protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
         switch (message) {

@@ -16,10 +16,7 @@
 TEST(CYmd, OneSharedBaseLeapYearsAndMonthLengths)
 {
     // Opens the protected base operations to the test.
-    class OpenYmd : public CYmd {
-    public:
-        using CYmdBase::UruuCheck;
-    };
+    struct OpenYmd : CYmd { using CYmdBase::UruuCheck; };
     OpenYmd ymd;
     CYmdBase* viaGet = static_cast<CGetYmd*>(&ymd);
     EXPECT_TRUE(viaGet == static_cast<CYmdBase*>(static_cast<CCheckYmd*>(&ymd)) &&
@@ -76,15 +73,13 @@ TEST(CCheckYmd, CheckDateCodesTheDayRuleAndTheFieldChecks)
         {"2024", "X", "31", 1},  // an unparsable month counts as January
         {"2024", "2", "X", 0},   // an unparsable day fails
         {"junk", "2", "29", 1},  // the year is not read
-        {"2024", "4", "31", 0},  {"2024", "", "15", 0}, {"2024", "4", "", 0},  // empty texts are 0
-    };
-    for (const auto& [year, month, day, ok] : texts) {
+        {"2024", "4", "31", 0},  {"2024", "", "15", 0}, {"2024", "4", "", 0}};  // empty texts are 0
+    for (const auto& [year, month, day, ok] : texts)
         EXPECT_EQ(std::make_tuple(check.DayCheck(year, month, day),
                                   check.DayCheck(CString(year), CString(month), CString(day)),
                                   check.DayCheck(short(2023), month, day),
                                   check.DayCheck(short(2023), CString(month), CString(day))),
                   std::make_tuple(ok, ok, ok, ok)) << year << "/" << month << "/" << day;
-    }
     // The year (1989 to 9999), month and day field checks, as "YMD" flags.
     const std::pair<const char*, const char*> cases[] = {
         {"1989", "100"}, {"9999", "100"}, {"2,024", "100"}, {"1988", "000"}, {"20X4", "000"}, {"", "000"},
