@@ -60,7 +60,16 @@ template <class Base> struct Walker : Base {
     }
 };
 
-TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheModalLoop)
+struct SelfDeletingFrame : CFrameWnd {
+    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
+    ~SelfDeletingFrame() override { *m_deleted = true; }
+
+    bool* m_deleted;
+};
+
+// The dialog keys and PreTranslateMessage in the application loop and inside
+// the modal loop; then the frame a dialog's controls find.
+TEST(Dialog, PreTranslateMessageAndDialogKeysInBothLoopsThenTheFrameThatOwnsTheDialog)
 {
     CWinApp app;
     // A modeless dialog gets the dialog keys through the application loop.
@@ -103,26 +112,15 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         },
     };
     EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.stepsRun}), std::tuple(INT_PTR(IDCANCEL), 3));
-}
 
-struct SelfDeletingFrame : CFrameWnd {
-    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
-    ~SelfDeletingFrame() override { *m_deleted = true; }
-
-    bool* m_deleted;
-};
-
-// A dialog owned by the main frame, ended by Enter through the default
-// OnOK; the frame deletes itself and its destruction ends the application loop.
-TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
-{
-    CWinApp app;
+    // A dialog owned by the main frame, ended by Enter through the default
+    // OnOK; the frame deletes itself and its destruction ends the application loop.
     bool deleted = false;
     auto* frame = new SelfDeletingFrame(&deleted);
     ASSERT_TRUE(frame->Create(nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300)));
     app.m_pMainWnd = frame;
-    ScriptedDialog dialog(IDD_AFX_TWO_EDITS);  // no parent: owned by the main window
-    dialog.steps = {[frame](ScriptedDialog& d) {
+    ScriptedDialog owned(IDD_AFX_TWO_EDITS);  // no parent: owned by the main window
+    owned.steps = {[frame](ScriptedDialog& d) {
         CWnd* edit = d.GetDlgItem(IDC_AFX_FIRST);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ((std::vector<CWnd*>{edit->GetParentFrame(), d.GetOwner(), edit->GetTopLevelFrame(),
@@ -130,7 +128,7 @@ TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
                   (std::vector<CWnd*>{frame, frame, frame, nullptr}));
         SendKey(VK_RETURN);
     }};
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(owned.DoModal(), IDOK);
     frame->DestroyWindow();
     EXPECT_TRUE(deleted && app.m_pMainWnd == nullptr);
     MSG msg;

@@ -103,43 +103,6 @@ struct HandlerWnd : CWnd {
     void OnSetFocus(CWnd* pOldWnd) override { focusFrom = pOldWnd; }
 };
 
-TEST(Dispatch, EachMessageReachesItsTypedHandlerTheOperationsTheWindowAndTheRestTheEdit)
-{
-    HandlerWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
-    CWnd other;
-    ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    wnd.SendMessage(WM_KEYDOWN, 'A', MAKELPARAM(3, 0x401E));
-    wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 7));
-    wnd.SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(other.m_hWnd));
-    EXPECT_EQ(
-        std::make_tuple(wnd.key, wnd.click, wnd.focusFrom),
-        std::make_tuple(std::vector<LONG>{'A', 3, 0x401E}, std::vector<LONG>{MK_LBUTTON | MK_SHIFT, -5, 7}, &other));
-
-    wnd.SetScrollRange(SB_VERT, 0, 40, FALSE);
-    int low = -1, high = -1;
-    wnd.GetScrollRange(SB_VERT, &low, &high);
-    // The second ModifyStyle changes nothing.
-    EXPECT_EQ((std::tuple{low, high, wnd.ModifyStyle(WS_VSCROLL, WS_HSCROLL),
-                          wnd.GetStyle() & (WS_VSCROLL | WS_HSCROLL), wnd.ModifyStyle(0, WS_HSCROLL), wnd.GetOwner()}),
-              std::tuple(0, 40, TRUE, DWORD(WS_HSCROLL), FALSE, static_cast<CWnd*>(nullptr)));
-    wnd.SetOwner(&other);
-    EXPECT_EQ(wnd.GetOwner(), &other);
-
-    // Unhandled messages keep the edit's own behaviour, and a double-byte
-    // character typed in two WM_CHAR messages (lead byte, then trail byte 0x5C
-    // of 表) arrives whole.
-    HWND edit = MakeForeignEdit();
-    CEdit sub;
-    ASSERT_TRUE(sub.SubclassWindow(edit));
-    for (UINT c : {UINT('z'), 0x95u, 0x5Cu, 0xB1u})  // ｱ, a single byte
-        sub.SendMessage(WM_CHAR, c, 1);
-    CString text;
-    sub.GetWindowText(text);
-    EXPECT_EQ(text, "z\x95\x5C\xB1");
-    sub.DestroyWindow();
-}
-
 struct ParentWnd : CWnd {
     std::vector<WPARAM> commands;
     std::vector<UINT> notifies;
@@ -187,8 +150,45 @@ template <class Base> struct Reflecting : Base {
     }
 };
 
-TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
+// Each message reaches its typed handler, the operations act on the window
+// and the rest keeps the edit's behaviour; then the child object sees its
+// notifications first.
+TEST(Dispatch, TypedHandlersTheOperationsTheEditsOwnBehaviourThenReflectionToTheChild)
 {
+    HandlerWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.SendMessage(WM_KEYDOWN, 'A', MAKELPARAM(3, 0x401E));
+    wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 7));
+    wnd.SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(other.m_hWnd));
+    EXPECT_EQ(
+        std::make_tuple(wnd.key, wnd.click, wnd.focusFrom),
+        std::make_tuple(std::vector<LONG>{'A', 3, 0x401E}, std::vector<LONG>{MK_LBUTTON | MK_SHIFT, -5, 7}, &other));
+
+    wnd.SetScrollRange(SB_VERT, 0, 40, FALSE);
+    int low = -1, high = -1;
+    wnd.GetScrollRange(SB_VERT, &low, &high);
+    // The second ModifyStyle changes nothing.
+    EXPECT_EQ((std::tuple{low, high, wnd.ModifyStyle(WS_VSCROLL, WS_HSCROLL),
+                          wnd.GetStyle() & (WS_VSCROLL | WS_HSCROLL), wnd.ModifyStyle(0, WS_HSCROLL), wnd.GetOwner()}),
+              std::tuple(0, 40, TRUE, DWORD(WS_HSCROLL), FALSE, static_cast<CWnd*>(nullptr)));
+    wnd.SetOwner(&other);
+    EXPECT_EQ(wnd.GetOwner(), &other);
+
+    // Unhandled messages keep the edit's own behaviour, and a double-byte
+    // character typed in two WM_CHAR messages (lead byte, then trail byte 0x5C
+    // of 表) arrives whole.
+    HWND edit = MakeForeignEdit();
+    CEdit sub;
+    ASSERT_TRUE(sub.SubclassWindow(edit));
+    for (UINT c : {UINT('z'), 0x95u, 0x5Cu, 0xB1u})  // ｱ, a single byte
+        sub.SendMessage(WM_CHAR, c, 1);
+    CString text;
+    sub.GetWindowText(text);
+    EXPECT_EQ(text, "z\x95\x5C\xB1");
+    sub.DestroyWindow();
+
     ParentWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
     Reflecting<CEdit> child;
@@ -204,9 +204,9 @@ TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
     EXPECT_EQ(heard(MAKEWPARAM(7, EN_CHANGE)), 1);
 
     NMHDR header = {child.m_hWnd, 7, 1234};
-    NMHDR other = {child.m_hWnd, 7, 99};
+    NMHDR unknown = {child.m_hWnd, 7, 99};
     EXPECT_EQ((std::tuple{parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), parent.notifies.empty(),
-                          parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&other)), parent.notifies}),
+                          parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&unknown)), parent.notifies}),
               std::tuple(LRESULT(55), true, LRESULT(11), std::vector<UINT>{99}));
     HDC dc = ::GetDC(parent.m_hWnd);
     EXPECT_EQ(parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child.m_hWnd)),

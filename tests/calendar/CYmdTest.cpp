@@ -13,7 +13,7 @@
 #include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
 
-TEST(CYmd, OneSharedBaseLeapYearsAndMonthLengths)
+TEST(CYmd, OneSharedBaseLeapYearsMonthLengthsAndTheOneYearTermEnd)
 {
     // Opens the protected base operations to the test.
     struct OpenYmd : CYmd { using CYmdBase::UruuCheck; };
@@ -32,19 +32,14 @@ TEST(CYmd, OneSharedBaseLeapYearsAndMonthLengths)
     for (const auto& m : lengths)
         EXPECT_EQ(std::make_pair(ymd.GetMaxDay(m[0]), ymd.GetMaxDay(2023, m[0])),
                   std::make_pair(m[1], short(m[0] == 2 ? 28 : m[1]))) << m[0];
-}
 
-TEST(CYmd, OneYearTermEnd)
-{
     // Year, month and day texts, and the term's end (0: fails, outputs untouched).
     const std::tuple<const char*, const char*, const char*, long> terms[] = {
         {"2023", "1", "1", 20231231}, {"2023", "4", "1", 20240331}, {"2023", "3", "1", 20240229},
         {"2024", "3", "1", 20250228}, {"2023", "5", "15", 20240514}, {"1,999", "12", "31", 20001230},
         {"2023", "X", "1", 0},        {"2023", "4", "1x", 0},        {"2023", "14", "1", 0},
         {"2023", "", "2", 20240001},  // lenient: an empty month is 0
-        {"2023", "0", "1", 0},        // no month before it
-    };
-    CGetYmd ymd;
+        {"2023", "0", "1", 0}};       // no month before it
     for (const auto& [year, month, day, end] : terms) {
         short y = -1, m = -1, d = -1;
         EXPECT_EQ((std::tuple{ymd.GetEndDate(year, month, day, &y, &m, &d), y * 10000L + m * 100 + d,
@@ -208,7 +203,7 @@ void ExpectTyped(std::initializer_list<std::pair<const char*, long>> cases)
 
 // Both sides of each era change, the first day of the oldest era, dates
 // after the last era (which stay in it) and dates before the first.
-TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
+TEST_P(DefaultEras, EraBoundariesEraPartsTheFourStylesAndTheTypedGrammar)
 {
     ExpectEras({
         {19890107, 1, 2, 640107, "S.64/01/07"}, {19890108, 0, 3, 10108, "H.01/01/08"},
@@ -225,8 +220,7 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
     for (const auto& p : parts) {
         long value = -1;
         EXPECT_EQ((std::tuple{ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), value}),
-                  std::tuple(p[4] != 0, p[4] != 0 ? p[4] : -1))
-            << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
+                  std::tuple(p[4] != 0, p[4] != 0 ? p[4] : -1)) << p[0] << "/" << p[1] << "/" << p[2] << " " << p[3];
     }
 
     // The four styles of each kind, byte for byte.
@@ -250,28 +244,22 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
                   std::tuple(!expected.empty(), expected, !expected.empty(), expected.empty() ? "kept" : expected))
             << date << " style " << type;
     }
-}
 
-TEST_P(DefaultEras, TypedDateGrammar)
-{
     // Month and day alone are this year; a trailing separator ends the parts.
     const long thisYear = COleDateTime::GetCurrentTime().GetYear() * 10000L;
     ExpectTyped({
-        {"3/15", thisYear + 315},   {"3/15/", thisYear + 315},  {"H5/3/15", 19930315},      {"h.5.3.15", 19930315},
-        {"S 64/1/7", 19890107},     {"s64/1/7", 19890107},      {"5/3/15", 19930315},       {"64/1/7", 20520107},
-        {"65/1/7", 19650107},       {"70/3/15", 19700315},      {"99/12/31", 19991231},     {"2024/3/15", 20240315},
-        {"2024/ 3/ 15", 20240315},  {"  2024.03.15", 20240315}, {"T15/12/24", 19261224},    {"M45/7/29", 19120729},
-        {"H.2/2/29", 19900229},     {"2023/2/29", 20230229},    {"H99/1/1", 20870101},      {"2100/12/31", 21001231},
-        {"15", 0},                  {"5 /3/15", 0},             {"H3/15", 0},               {"S65/1/1", 0},
-        {"T16/1/1", 0},             {"M46/1/1", 0},             {"2024/3/15/1", 0},         {"100/1/1", 0},
-        {"1867/12/31", 0},          {"2101/1/1", 0},            {"2024/0/15", 0},           {"2024/3/0", 0},
-        {"2024/3/100", 0},          {"2024//15", 0},            {"2024/3/15 ", 0},          {"X2024/3/15", 0},
-        {"H", 0},                   {"", 0},                    {"/3/15", 0},               {"2024-03-15", 0},
-        {"99999999999/1/1", 0},     {"2024/4/31", 0},           {"12345678901234/1", 0},
+        {"3/15", thisYear + 315}, {"3/15/", thisYear + 315}, {"H5/3/15", 19930315}, {"h.5.3.15", 19930315},
+        {"S 64/1/7", 19890107}, {"s64/1/7", 19890107}, {"5/3/15", 19930315}, {"64/1/7", 20520107}, {"65/1/7", 19650107},
+        {"70/3/15", 19700315}, {"99/12/31", 19991231}, {"2024/3/15", 20240315}, {"2024/ 3/ 15", 20240315},
+        {"  2024.03.15", 20240315}, {"T15/12/24", 19261224}, {"M45/7/29", 19120729}, {"H.2/2/29", 19900229},
+        {"2023/2/29", 20230229}, {"H99/1/1", 20870101}, {"2100/12/31", 21001231}, {"15", 0}, {"5 /3/15", 0},
+        {"H3/15", 0}, {"S65/1/1", 0}, {"T16/1/1", 0}, {"M46/1/1", 0}, {"2024/3/15/1", 0}, {"100/1/1", 0},
+        {"1867/12/31", 0}, {"2101/1/1", 0}, {"2024/0/15", 0}, {"2024/3/0", 0}, {"2024/3/100", 0}, {"2024//15", 0},
+        {"2024/3/15 ", 0}, {"X2024/3/15", 0}, {"H", 0}, {"", 0}, {"/3/15", 0}, {"2024-03-15", 0},
+        {"99999999999/1/1", 0}, {"2024/4/31", 0}, {"12345678901234/1", 0},
         // Digits without separators are one part that holds the whole date.
-        {"20240315", 20240315},     {"240315", 20120315},       {"S640107", 19890107},      {"050315", 19930315},
-        {"21010101", 0},            {"123456789", 0},           {"1234567890123456", 0},    {"9999999/99/99", 0}});
-    CYmd ymd;
+        {"20240315", 20240315}, {"240315", 20120315}, {"S640107", 19890107}, {"050315", 19930315}, {"21010101", 0},
+        {"123456789", 0}, {"1234567890123456", 0}, {"9999999/99/99", 0}});
     long value = 20240315;
     char out[32];
     // Over 16 bytes: untouched.

@@ -90,9 +90,8 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         // Space opens it again.
         {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(true)},
         {[](EntryDialog& d) {
-             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 0);
-             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
+             EXPECT_EQ((std::tuple{d.table.DialogKeyDown(VK_ESCAPE), d.Dropped(IDC_FORM_COMBO),
+                                   d.table.DialogKeyDown(VK_ESCAPE)}), std::tuple(0, false, 1));
              SendKey(VK_SPACE);
          }, IDC_FORM_COMBO, {}, dropped(true)},
         // Down moves in the open list; Enter closes it and moves on.
@@ -206,12 +205,11 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
     }), IDCANCEL);
 }
 
-struct TableProbe : CDlgSb {
-    using CDlgSb::GetItem;
-};
+struct TableProbe : CDlgSb { using CDlgSb::GetItem; };
 
-// GetItem walks a template one item at a time, giving each class kind.
-TEST(Table, GetItemWalksATemplate)
+// GetItem walks a template one item at a time, giving each class kind; a
+// dialog that begins with a radio group starts on its checked button.
+TEST(Table, GetItemWalksATemplateAndALeadingRadioGroupStartsOnItsCheckedButton)
 {
     std::vector<uint8_t> bytes = TemplateBuilder::Example();
     auto* item = reinterpret_cast<CDlgSb::ITEM*>(bytes.data() + 40);
@@ -222,10 +220,6 @@ TEST(Table, GetItemWalksATemplate)
     }
     EXPECT_EQ(std::make_pair(kinds, reinterpret_cast<uint8_t*>(item)),
               std::make_pair(std::vector<WORD>{2, 1, 0, 0, 0, 0}, bytes.data() + bytes.size()));
-}
-
-TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
-{
     EntryDialog dialog(IDD_RADIO_FIRST);
     dialog.beforeInit = [](EntryDialog& d) { ::CheckDlgButton(d.m_hWnd, IDC_FIRST_RADIO_C, BST_CHECKED); };
     EXPECT_EQ(dialog.Play({
@@ -262,11 +256,11 @@ LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The dialog code as the dialog manager asks for it on a key-down.
-LRESULT CodeFor(HWND hwnd, UINT key)
+// Whether item nID asks for a key-down, in the dialog code as the dialog manager asks for it.
+bool Wants(EntryDialog& d, int nID, UINT key)
 {
-    MSG query = {hwnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
-    return ::SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query));
+    MSG query = {d.Item(nID), WM_KEYDOWN, key, 0, 0, {0, 0}};
+    return ::SendMessageA(query.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query)) & DLGC_WANTMESSAGE;
 }
 
 // Init attaches every control and the table's end gives them back, so that
@@ -334,12 +328,11 @@ TEST(Table, InitTheEndHostOperationsTheMessageBoxAndDialogCodes)
         // takes from the dialog manager: Enter but on a push button, never
         // Tab, Escape only on an open list.
         {[](EntryDialog& d) {
-             for (int id : {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_CHECK, IDC_FORM_COMBO, IDC_FORM_LIST, IDCANCEL}) {
-                 EXPECT_EQ((CodeFor(d.Item(id), VK_RETURN) & DLGC_WANTMESSAGE) != 0, id != IDCANCEL) << id;
-                 EXPECT_FALSE((CodeFor(d.Item(id), VK_ESCAPE) | CodeFor(d.Item(id), VK_TAB)) & DLGC_WANTMESSAGE);
-             }
+             for (int id : {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_CHECK, IDC_FORM_COMBO, IDC_FORM_LIST, IDCANCEL})
+                 EXPECT_EQ((std::tuple{Wants(d, id, VK_RETURN), Wants(d, id, VK_ESCAPE), Wants(d, id, VK_TAB)}),
+                           std::tuple(id != IDCANCEL, false, false)) << id;
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
-             EXPECT_TRUE(CodeFor(d.Item(IDC_FORM_COMBO), VK_ESCAPE) & DLGC_WANTMESSAGE);
+             EXPECT_TRUE(Wants(d, IDC_FORM_COMBO, VK_ESCAPE));
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
          }, IDCANCEL}}), IDABORT);
 }

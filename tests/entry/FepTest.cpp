@@ -13,9 +13,34 @@ namespace {
 const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
 const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
 
+// The reading a real Japanese IME would report, under its index.
+DWORD g_index;
+std::string g_reading;
+
+LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
+{
+    if (index != g_index)
+        return IMM_ERROR_NODATA;
+    if (buffer != nullptr && size >= g_reading.size())
+        std::memcpy(buffer, g_reading.data(), g_reading.size());
+    return static_cast<LONG>(g_reading.size());
+}
+
+// Sends one IME message to an edit, the IME reporting reading under index
+// (also the message's flags); gives the reading field's text.
+std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
+{
+    g_index = index;
+    g_reading = reading;
+    ::SendMessageA(d.Item(edit), message, 0, index);
+    return TextOf(d.Item(IDC_READING_FIELD));
+}
+
 // FepOn opens the IME in half-width katakana (saving the low four bits) or
 // full width; FepOff puts back what was saved and closes it.
-TEST(Fep, ModeArithmeticReadBackThroughTheIme)
+// Then in a dialog, focus switches the edit items' IME and the reading field
+// fills up to its limit.
+TEST(Fep, ModeArithmeticThenFocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
 {
     CWnd edit;
     ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr));
@@ -54,33 +79,8 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(nullptr);
     EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHiraganaFull));
-}
+    edit.DestroyWindow();
 
-// The reading a real Japanese IME would report, under its index.
-DWORD g_index;
-std::string g_reading;
-
-LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
-{
-    if (index != g_index)
-        return IMM_ERROR_NODATA;
-    if (buffer != nullptr && size >= g_reading.size())
-        std::memcpy(buffer, g_reading.data(), g_reading.size());
-    return static_cast<LONG>(g_reading.size());
-}
-
-// Sends one IME message to an edit, the IME reporting reading under index
-// (also the message's flags); gives the reading field's text.
-std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
-{
-    g_index = index;
-    g_reading = reading;
-    ::SendMessageA(d.Item(edit), message, 0, index);
-    return TextOf(d.Item(IDC_READING_FIELD));
-}
-
-TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
-{
     ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "imm32.dll", "ImmGetCompositionStringA",
                       reinterpret_cast<void*>(FakeGetCompositionString));
     ASSERT_TRUE(patch.Ok());

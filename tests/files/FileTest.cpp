@@ -98,7 +98,9 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
     EXPECT_TRUE(::DeleteFileA(destination.c_str())) << "run through CTest: the scratch drive is mounted for it";
 }
 
-TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
+// DirOpe changes and restores the current folder; then every kind of drive:
+// besides C: and Z: (the Unix root), the drives of the CTest fixture.
+TEST(CGetDriveType, DirOpeChangesAndRestoresTheCurrentFolderThenEveryKindOfDrive)
 {
     TempFolder temp;
     const std::filesystem::path start = std::filesystem::current_path();
@@ -123,11 +125,7 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
         }
     }
     EXPECT_EQ(std::filesystem::current_path(), start);
-}
 
-// Besides C: and Z: (the Unix root), the drives of the CTest fixture.
-TEST(CGetDriveType, EveryKindOfDrive)
-{
     // check: of DirOpe, 0 for a floppy without a medium.
     const struct { char letter; UINT system; short kind, check; } drives[] = {
         {'C', DRIVE_FIXED, 2, 1}, {'Z', DRIVE_FIXED, 2, 1}, {'Q', DRIVE_NO_ROOT_DIR, 4, 1},

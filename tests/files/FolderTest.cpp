@@ -202,12 +202,10 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
 {
     const std::string exe = BinFolder();
     ASSERT_NE(exe.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
-    const struct {
-        DWORD major, platform;
-        short type;
-        std::string sp3, sp7;  // special folders 3 and 7 of CUtyFile
-    } generations[] = {{5, VER_PLATFORM_WIN32_NT, 2, shared, commonAppData + "Velmora\\ZR8\\"},
-                       {4, VER_PLATFORM_WIN32_WINDOWS, 1, exe, exe}};
+    // sp3, sp7: special folders 3 and 7 of CUtyFile.
+    const struct { DWORD major, platform; short type; std::string sp3, sp7; } generations[] = {
+        {5, VER_PLATFORM_WIN32_NT, 2, shared, commonAppData + "Velmora\\ZR8\\"},
+        {4, VER_PLATFORM_WIN32_WINDOWS, 1, exe, exe}};
     const std::map<int, std::string> apart = {
         {5, exe + "DMenu\\"}, {6, product}, {12, exe.substr(0, 3)}, {15, ""}, {22, ""}};
     for (const auto& generation : generations) {
@@ -219,7 +217,7 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
     }
 }
 
-TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
+TEST_F(FolderTest, SpecialFoldersFilePathsTheRegistryFallbackThenCreateFolderAllOrNothingAndAccessRights)
 {
     // Application files by location ("" when it fails); where 6 is accepted
     // but no single code: the bare name.
@@ -284,13 +282,10 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
         (std::tuple{files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), std::string(buffer),
                     files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), std::string(small, sizeof small)}),
         std::tuple(1, commonAppData, 0, std::string(sizeof small, '\0')));
-}
 
-// Every missing level is made, 0x5C trail bytes included; when a level
-// cannot be made (a file in the way, a name the system refuses, a full
-// disk) the levels the call made are removed again and what was there stays.
-TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
-{
+    // Every missing level is made, 0x5C trail bytes included; when a level
+    // cannot be made (a file in the way, a name the system refuses, a full
+    // disk) the levels the call made are removed again and what was there stays.
     const std::pair<std::string, bool> checks[] = {
         {"C:\\Windows", true}, {root + "\\", true}, {root + "\\no-such-file.txt", true}, {root + "\\absent\\", false},
         {root + "\\absent\\file", false}, {"", false}};
@@ -306,10 +301,10 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
               std::tuple(1, path));
     // A last component without a backslash is a file name.
     std::string file = a + "D\\E\\name.txt";
-    char small[4] = "old";
+    char tiny[4] = "old";
     // "existing" does not fit.
-    EXPECT_EQ((std::tuple{files.CreateFolder(&file[0], 0, small, sizeof small), IsFolder(a + "D\\E"), IsFolder(file),
-                          std::string(small)}), std::tuple(1, true, false, "old"));
+    EXPECT_EQ((std::tuple{files.CreateFolder(&file[0], 0, tiny, sizeof tiny), IsFolder(a + "D\\E"), IsFolder(file),
+                          std::string(tiny)}), std::tuple(1, true, false, "old"));
     // Only the folder 表 is added at the top: none named by its lead byte.
     path = root + "\\" + kHyou + "\\" + kSo + "\\";
     // Seven entries with the fixture's five.
@@ -405,14 +400,14 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     for (const char* demo : {"AO\\", "SIRO\\"})
         for (const char* name : kDemoFiles)
             EXPECT_EQ(ReadBytes(shared + "demo\\" + demo + name), demo + std::string(name));
-    EXPECT_EQ(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), "shipped EsMode.acd");
-    for (const char* name : kTaiouFiles)
-        EXPECT_EQ(ReadBytes(shared + name), std::string("shipped ") + name);
-    EXPECT_EQ(files.GetTaiouFileCount(), 5);
+    EXPECT_EQ(std::make_tuple(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), files.GetTaiouFileCount()),
+              std::make_tuple(std::string("shipped EsMode.acd"), 5));
+    // The correspondence files, copied and named by index.
     for (unsigned short i = 0; i < 6; ++i) {
         char buffer[11] = "unchanged";
-        EXPECT_EQ(files.GetTaiouFileName(i, buffer), i < 5 ? 1 : 0);
-        EXPECT_STREQ(buffer, i < 5 ? kTaiouFiles[i] : "unchanged");
+        const std::string name = i < 5 ? kTaiouFiles[i] : "unchanged";
+        EXPECT_EQ((std::tuple{files.GetTaiouFileName(i, buffer), std::string(buffer), ReadBytes(shared + name)}),
+                  std::tuple(i < 5 ? 1 : 0, name, i < 5 ? "shipped " + name : "")) << i;
     }
 
     // A second start copies nothing over the user's files.
