@@ -15,12 +15,10 @@
 
 namespace {
 
-class KeepOpenDialog : public ScriptedDialog {
-public:
+struct KeepOpenDialog : ScriptedDialog {
     using ScriptedDialog::ScriptedDialog;
     int oks = 0;
 
-protected:
     void OnOK() override { ++oks; }
 };
 
@@ -29,21 +27,19 @@ protected:
 TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 {
     KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
-    EXPECT_EQ(dialog.m_nIDHelp, static_cast<UINT>(IDD_AFX_TWO_EDITS));
     dialog.recorded = {WM_NCCREATE, WM_INITDIALOG};
     dialog.steps = {
         [](ScriptedDialog& d) {
             EXPECT_EQ(d.FocusID(), IDC_AFX_FIRST);  // first tab stop, from the dialog manager
             SendKey('Q');
-        },
-        [](ScriptedDialog& d) {
+        }, [](ScriptedDialog& d) {
             EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "q");
             SendKey(VK_RETURN);  // the default button
-        },
-        [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
+        }, [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
     };
-    EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.oks, dialog.stepsRun, dialog.m_hWnd, CDialog(4242).DoModal()}),
-              std::tuple(INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
+    EXPECT_EQ((std::tuple{dialog.m_nIDHelp, dialog.DoModal(), dialog.oks, dialog.stepsRun, dialog.m_hWnd,
+                          CDialog(4242).DoModal()}),
+              std::tuple(UINT(IDD_AFX_TWO_EDITS), INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
     // The dialog object is attached from the window's first message on.
     EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
     EXPECT_FALSE(::IsWindow(dialog.log.Messages().front().hwnd));
@@ -52,9 +48,7 @@ TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
 // Records the key-downs it is offered in g_walk, and eats X when told to.
 std::vector<HWND> g_walk;
 
-template <class Base>
-class Walker : public Base {
-public:
+template <class Base> struct Walker : Base {
     using Base::Base;
     bool eatX = false;
 
@@ -66,7 +60,16 @@ public:
     }
 };
 
-TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheModalLoop)
+struct SelfDeletingFrame : CFrameWnd {
+    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
+    ~SelfDeletingFrame() override { *m_deleted = true; }
+
+    bool* m_deleted;
+};
+
+// The dialog keys and PreTranslateMessage in the application loop and inside
+// the modal loop; then the frame a dialog's controls find.
+TEST(Dialog, PreTranslateMessageAndDialogKeysInBothLoopsThenTheFrameThatOwnsTheDialog)
 {
     CWinApp app;
     // A modeless dialog gets the dialog keys through the application loop.
@@ -80,15 +83,11 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         modeless.GetDlgItem(IDC_AFX_FIRST)->SetFocus();
         PumpPending();
         SendKey(VK_TAB);
-        MSG msg;
-        for (DWORD start = ::GetTickCount();
-             ::GetDlgCtrlID(::GetFocus()) != IDC_AFX_SECOND && ::GetTickCount() - start < 3000;) {
-            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        auto pump = [&app] {
+            for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);)
                 app.PumpMessage();
-            else
-                ::Sleep(5);
-        }
-        EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDC_AFX_SECOND);
+        };
+        EXPECT_TRUE(PumpUntil([] { return ::GetDlgCtrlID(::GetFocus()) == IDC_AFX_SECOND; }, 3000, pump));
     }
     EXPECT_FALSE(::IsWindow(hwnd));  // made by the object, ended with it
 
@@ -102,41 +101,26 @@ TEST(Dialog, PreTranslateMessageAndDialogKeysInTheApplicationLoopAndInsideTheMod
         [](ScriptedDialog&) {
             for (WORD key : {'A', 'X', 'B'})
                 SendKey(key);
-        },
-        [](ScriptedDialog& d) {
+        }, [](ScriptedDialog& d) {
             HWND first = d.Item(IDC_AFX_FIRST);
-            EXPECT_EQ(TextOf(first), "ab");
-            EXPECT_EQ(g_walk, (std::vector<HWND>{first, d.m_hWnd, first, first, d.m_hWnd}));
+            EXPECT_EQ(std::make_tuple(TextOf(first), g_walk),
+                      std::make_tuple(std::string("ab"), std::vector<HWND>{first, d.m_hWnd, first, first, d.m_hWnd}));
             SendKey(VK_TAB);  // the dialog manager still works after the filter
-        },
-        [](ScriptedDialog& d) {
+        }, [](ScriptedDialog& d) {
             EXPECT_EQ(d.FocusID(), IDC_AFX_SECOND);
             SendKey(VK_ESCAPE);
         },
     };
     EXPECT_EQ((std::tuple{dialog.DoModal(), dialog.stepsRun}), std::tuple(INT_PTR(IDCANCEL), 3));
-}
 
-class SelfDeletingFrame : public CFrameWnd {
-public:
-    explicit SelfDeletingFrame(bool* deleted) : m_deleted(deleted) {}
-    ~SelfDeletingFrame() override { *m_deleted = true; }
-
-private:
-    bool* m_deleted;
-};
-
-// A dialog owned by the main frame, ended by Enter through the default
-// OnOK; the frame deletes itself and its destruction ends the application loop.
-TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
-{
-    CWinApp app;
+    // A dialog owned by the main frame, ended by Enter through the default
+    // OnOK; the frame deletes itself and its destruction ends the application loop.
     bool deleted = false;
     auto* frame = new SelfDeletingFrame(&deleted);
     ASSERT_TRUE(frame->Create(nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300)));
     app.m_pMainWnd = frame;
-    ScriptedDialog dialog(IDD_AFX_TWO_EDITS);  // no parent: owned by the main window
-    dialog.steps = {[frame](ScriptedDialog& d) {
+    ScriptedDialog owned(IDD_AFX_TWO_EDITS);  // no parent: owned by the main window
+    owned.steps = {[frame](ScriptedDialog& d) {
         CWnd* edit = d.GetDlgItem(IDC_AFX_FIRST);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ((std::vector<CWnd*>{edit->GetParentFrame(), d.GetOwner(), edit->GetTopLevelFrame(),
@@ -144,7 +128,7 @@ TEST(Dialog, ControlsFindTheFrameThatOwnsTheDialog)
                   (std::vector<CWnd*>{frame, frame, frame, nullptr}));
         SendKey(VK_RETURN);
     }};
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(owned.DoModal(), IDOK);
     frame->DestroyWindow();
     EXPECT_TRUE(deleted && app.m_pMainWnd == nullptr);
     MSG msg;

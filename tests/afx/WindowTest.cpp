@@ -14,13 +14,11 @@
 namespace {
 
 // Records every message it receives, then handles it as a CWnd does.
-class RecordingWnd : public CWnd {
-public:
+struct RecordingWnd : CWnd {
     MessageLog log;
     int postNcDestroyed = 0;  // a second call would delete a self-deleting window twice
     int createResult = 0;
 
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         log.Add(m_hWnd, message, wParam, lParam);
@@ -44,8 +42,7 @@ HWND MakeForeignEdit(HWND parent = nullptr)
 TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
 {
     HWND foreign = MakeForeignEdit();
-    ASSERT_NE(CWnd::FromHandle(foreign), nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(foreign), nullptr);
+    EXPECT_TRUE(CWnd::FromHandle(foreign) != nullptr && CWnd::FromHandlePermanent(foreign) == nullptr);
     {
         CWnd owner;
         ASSERT_TRUE(owner.Attach(foreign));
@@ -93,23 +90,70 @@ TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
     EXPECT_EQ((std::tuple{failed.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr), failed.m_hWnd,
                           failed.postNcDestroyed,
                           noClass.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr),
-                          noClass.postNcDestroyed}),
-              std::tuple(FALSE, HWND(), 1, FALSE, 1));
+                          noClass.postNcDestroyed}), std::tuple(FALSE, HWND(), 1, FALSE, 1));
 }
 
 // Records the arguments each typed handler is given.
-class HandlerWnd : public CWnd {
-public:
+struct HandlerWnd : CWnd {
     std::vector<LONG> key, click;
     CWnd* focusFrom = nullptr;
 
-protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override { key = {LONG(nChar), LONG(nRepCnt), LONG(nFlags)}; }
     void OnLButtonDown(UINT nFlags, CPoint point) override { click = {LONG(nFlags), point.x, point.y}; }
     void OnSetFocus(CWnd* pOldWnd) override { focusFrom = pOldWnd; }
 };
 
-TEST(Dispatch, EachMessageReachesItsTypedHandlerTheOperationsTheWindowAndTheRestTheEdit)
+struct ParentWnd : CWnd {
+    std::vector<WPARAM> commands;
+    std::vector<UINT> notifies;
+    int drawItems = 0;
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        commands.push_back(wParam);
+        return CWnd::OnCommand(wParam, lParam);
+    }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) override
+    {
+        notifies.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
+        *pResult = 11;
+        return TRUE;
+    }
+    void OnDrawItem(int, LPDRAWITEMSTRUCT) override { ++drawItems; }
+};
+
+// Takes EN_CHANGE (while takeChange), notification 1234, its colour and
+// its own drawing.
+template <class Base> struct Reflecting : Base {
+    bool takeChange = true;
+    HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    int drawn = 0;
+
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        switch (message) {
+        case WM_COMMAND:
+            return takeChange && HIWORD(wParam) == EN_CHANGE;
+        case WM_NOTIFY:
+            *pResult = 55;
+            return reinterpret_cast<NMHDR*>(lParam)->code == 1234;
+        case WM_CTLCOLOREDIT:
+            *pResult = reinterpret_cast<LRESULT>(childBrush);
+            return TRUE;
+        case WM_DRAWITEM:
+            drawn += reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID == 9;
+            *pResult = TRUE;
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    }
+};
+
+// Each message reaches its typed handler, the operations act on the window
+// and the rest keeps the edit's behaviour; then the child object sees its
+// notifications first.
+TEST(Dispatch, TypedHandlersTheOperationsTheEditsOwnBehaviourThenReflectionToTheChild)
 {
     HandlerWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr));
@@ -144,62 +188,7 @@ TEST(Dispatch, EachMessageReachesItsTypedHandlerTheOperationsTheWindowAndTheRest
     sub.GetWindowText(text);
     EXPECT_EQ(text, "z\x95\x5C\xB1");
     sub.DestroyWindow();
-}
 
-class ParentWnd : public CWnd {
-public:
-    std::vector<WPARAM> commands;
-    std::vector<UINT> notifies;
-    int drawItems = 0;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        commands.push_back(wParam);
-        return CWnd::OnCommand(wParam, lParam);
-    }
-    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) override
-    {
-        notifies.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
-        *pResult = 11;
-        return TRUE;
-    }
-    void OnDrawItem(int, LPDRAWITEMSTRUCT) override { ++drawItems; }
-};
-
-// Takes EN_CHANGE (while takeChange), notification 1234, its colour and
-// its own drawing.
-template <class Base>
-class Reflecting : public Base {
-public:
-    bool takeChange = true;
-    HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    int drawn = 0;
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
-    {
-        switch (message) {
-        case WM_COMMAND:
-            return takeChange && HIWORD(wParam) == EN_CHANGE;
-        case WM_NOTIFY:
-            *pResult = 55;
-            return reinterpret_cast<NMHDR*>(lParam)->code == 1234;
-        case WM_CTLCOLOREDIT:
-            *pResult = reinterpret_cast<LRESULT>(childBrush);
-            return TRUE;
-        case WM_DRAWITEM:
-            drawn += reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID == 9;
-            *pResult = TRUE;
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    }
-};
-
-TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
-{
     ParentWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
     Reflecting<CEdit> child;
@@ -215,9 +204,9 @@ TEST(Reflection, TheChildObjectSeesItsNotificationsFirst)
     EXPECT_EQ(heard(MAKEWPARAM(7, EN_CHANGE)), 1);
 
     NMHDR header = {child.m_hWnd, 7, 1234};
-    NMHDR other = {child.m_hWnd, 7, 99};
+    NMHDR unknown = {child.m_hWnd, 7, 99};
     EXPECT_EQ((std::tuple{parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), parent.notifies.empty(),
-                          parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&other)), parent.notifies}),
+                          parent.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&unknown)), parent.notifies}),
               std::tuple(LRESULT(55), true, LRESULT(11), std::vector<UINT>{99}));
     HDC dc = ::GetDC(parent.m_hWnd);
     EXPECT_EQ(parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child.m_hWnd)),

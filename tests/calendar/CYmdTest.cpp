@@ -13,43 +13,33 @@
 #include "calendar/CConvTime.h"
 #include "calendar/CYmd.h"
 
-TEST(CYmd, OneSharedBaseLeapYearsAndMonthLengths)
+TEST(CYmd, OneSharedBaseLeapYearsMonthLengthsAndTheOneYearTermEnd)
 {
     // Opens the protected base operations to the test.
-    class OpenYmd : public CYmd {
-    public:
-        using CYmdBase::UruuCheck;
-    };
+    struct OpenYmd : CYmd { using CYmdBase::UruuCheck; };
     OpenYmd ymd;
     CYmdBase* viaGet = static_cast<CGetYmd*>(&ymd);
     EXPECT_TRUE(viaGet == static_cast<CYmdBase*>(static_cast<CCheckYmd*>(&ymd)) &&
                 viaGet == static_cast<CYmdBase*>(static_cast<CConvYmd*>(&ymd)) &&
                 static_cast<CGetYmd*>(&ymd) == static_cast<CGetYmd*>(static_cast<CConvYmd*>(&ymd)));
     const short leap[][2] = {{1900, 0}, {2000, 1}, {2024, 1}, {2023, 0}, {2100, 0}, {-4, 1}};
-    for (const auto& y : leap) {
-        EXPECT_EQ(ymd.UruuCheck(y[0]), y[1]) << y[0];
-        EXPECT_EQ(ymd.GetMaxDay(y[0], 2), 28 + y[1]) << y[0];
-    }
+    for (const auto& y : leap)
+        EXPECT_EQ(std::make_pair(ymd.UruuCheck(y[0]), ymd.GetMaxDay(y[0], 2)),
+                  std::make_pair(int(y[1]), short(28 + y[1]))) << y[0];
     // Any year: February may have 29 days.
     const short lengths[][2] = {{1, 31}, {2, 29}, {3, 31}, {4, 30}, {5, 31},  {6, 30}, {7, 31}, {8, 31},
                                 {9, 30}, {10, 31}, {11, 30}, {12, 31}, {0, 0}, {13, 0}, {-1, 0}};
-    for (const auto& m : lengths) {
-        EXPECT_EQ(ymd.GetMaxDay(m[0]), m[1]) << m[0];
-        EXPECT_EQ(ymd.GetMaxDay(2023, m[0]), m[0] == 2 ? 28 : m[1]) << m[0];
-    }
-}
+    for (const auto& m : lengths)
+        EXPECT_EQ(std::make_pair(ymd.GetMaxDay(m[0]), ymd.GetMaxDay(2023, m[0])),
+                  std::make_pair(m[1], short(m[0] == 2 ? 28 : m[1]))) << m[0];
 
-TEST(CYmd, OneYearTermEnd)
-{
     // Year, month and day texts, and the term's end (0: fails, outputs untouched).
     const std::tuple<const char*, const char*, const char*, long> terms[] = {
         {"2023", "1", "1", 20231231}, {"2023", "4", "1", 20240331}, {"2023", "3", "1", 20240229},
         {"2024", "3", "1", 20250228}, {"2023", "5", "15", 20240514}, {"1,999", "12", "31", 20001230},
         {"2023", "X", "1", 0},        {"2023", "4", "1x", 0},        {"2023", "14", "1", 0},
         {"2023", "", "2", 20240001},  // lenient: an empty month is 0
-        {"2023", "0", "1", 0},        // no month before it
-    };
-    CGetYmd ymd;
+        {"2023", "0", "1", 0}};       // no month before it
     for (const auto& [year, month, day, end] : terms) {
         short y = -1, m = -1, d = -1;
         EXPECT_EQ((std::tuple{ymd.GetEndDate(year, month, day, &y, &m, &d), y * 10000L + m * 100 + d,
@@ -65,36 +55,30 @@ TEST(CCheckYmd, CheckDateCodesTheDayRuleAndTheFieldChecks)
 {
     const std::pair<long, short> dates[] = {
         {20240229, 0}, {20230229, 0}, {18680101, 0}, {21001231, 0}, {20230230, 3}, {20240431, 3}, {20240100, 3},
-        {18671231, 1}, {21010101, 1}, {-20240101, 1}, {2147483647, 1}, {20241301, 2}, {20240015, 2},
-    };
+        {18671231, 1}, {21010101, 1}, {-20240101, 1}, {2147483647, 1}, {20241301, 2}, {20240015, 2}};
     CCheckYmd check;
     for (const auto& [date, code] : dates)
         EXPECT_EQ(check.CheckDate(date), code) << date;
     const short rule[][3] = {{2, 29, 1}, {2, 30, 0}, {12, 31, 1}, {4, 31, 0}, {13, 1, 0}, {1, 0, 0}};
-    for (short year : {2023, 2024, 1900}) {  // the year never counts
+    for (short year : {2023, 2024, 1900})  // the year never counts
         for (const auto& r : rule)
             EXPECT_EQ(check.DayCheck(year, r[0], r[1]), r[2]) << year << "/" << r[0] << "/" << r[1];
-    }
     // Year, month and day texts, and the day rule's answer.
     const std::tuple<const char*, const char*, const char*, int> texts[] = {
         {"2024", "X", "31", 1},  // an unparsable month counts as January
         {"2024", "2", "X", 0},   // an unparsable day fails
         {"junk", "2", "29", 1},  // the year is not read
-        {"2024", "4", "31", 0},  {"2024", "", "15", 0}, {"2024", "4", "", 0},  // empty texts are 0
-    };
-    for (const auto& [year, month, day, ok] : texts) {
+        {"2024", "4", "31", 0},  {"2024", "", "15", 0}, {"2024", "4", "", 0}};  // empty texts are 0
+    for (const auto& [year, month, day, ok] : texts)
         EXPECT_EQ(std::make_tuple(check.DayCheck(year, month, day),
                                   check.DayCheck(CString(year), CString(month), CString(day)),
                                   check.DayCheck(short(2023), month, day),
                                   check.DayCheck(short(2023), CString(month), CString(day))),
-                  std::make_tuple(ok, ok, ok, ok))
-            << year << "/" << month << "/" << day;
-    }
+                  std::make_tuple(ok, ok, ok, ok)) << year << "/" << month << "/" << day;
     // The year (1989 to 9999), month and day field checks, as "YMD" flags.
     const std::pair<const char*, const char*> cases[] = {
         {"1989", "100"}, {"9999", "100"}, {"2,024", "100"}, {"1988", "000"}, {"20X4", "000"}, {"", "000"},
-        {"12.5", "011"} /* the fraction is cut first */, {"13", "001"}, {"31", "001"}, {"32", "000"}, {"0", "000"},
-    };
+        {"12.5", "011"} /* the fraction is cut first */, {"13", "001"}, {"31", "001"}, {"32", "000"}, {"0", "000"}};
     auto flags = [&check](auto text) {
         return std::to_string(check.YearCheck(text)) + std::to_string(check.MonthCheck(text)) +
                std::to_string(check.DayCheck(text));
@@ -130,18 +114,18 @@ TEST(CConvTime, TheClockAndTodayMatchAReadingTakenAroundTheCalls)
             continue;
         // COleDateTime's own clock is the system's local time.
         std::tm local = *std::localtime(&seconds);
-        EXPECT_EQ(today, (local.tm_year + 1900) * 10000L + (local.tm_mon + 1) * 100 + local.tm_mday);
-        EXPECT_EQ(hour * 3600 + minute * 60 + second, local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
-        EXPECT_EQ(before.GetDayOfWeek(), local.tm_wday + 1);
         std::snprintf(full, sizeof full, "%02d:%02d:%02d", before.GetHour(), before.GetMinute(), before.GetSecond());
         const char* frozen = std::getenv("ZR8_FROZEN_CLOCK");
-        EXPECT_STREQ(hhmmss, frozen != nullptr ? frozen : full);
-        EXPECT_TRUE(hour == before.GetHour() && minute == before.GetMinute() && second == before.GetSecond());
-        EXPECT_EQ(std::make_tuple(std::string(hhmmssText), std::string(hhmm), std::string(hhmmText)),
-                  std::make_tuple(std::string(full), std::string(full, 5), std::string(full, 5)));
-        EXPECT_EQ(today, (before.GetYear() * 100L + before.GetMonth()) * 100 + before.GetDay());
         ymd.ConvWareki(today, &y, &m, &d, &c);
-        EXPECT_TRUE(eraYear == y && month == m && day == d && code == c);
+        EXPECT_EQ((std::tuple{today, today, hour * 3600 + minute * 60 + second, std::tuple{hour, minute, second},
+                              before.GetDayOfWeek(), std::string(hhmmss), std::string(hhmmssText), std::string(hhmm),
+                              std::string(hhmmText), std::tuple{eraYear, month, day, code}}),
+                  std::tuple((local.tm_year + 1900) * 10000L + (local.tm_mon + 1) * 100 + local.tm_mday,
+                             (before.GetYear() * 100L + before.GetMonth()) * 100 + before.GetDay(),
+                             local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec,
+                             std::tuple{before.GetHour(), before.GetMinute(), before.GetSecond()}, local.tm_wday + 1,
+                             std::string(frozen != nullptr ? frozen : full), std::string(full), std::string(full, 5),
+                             std::string(full, 5), std::tuple{y, m, d, c}));
         return;
     }
     FAIL() << "the clock never held still for one reading";
@@ -219,15 +203,14 @@ void ExpectTyped(std::initializer_list<std::pair<const char*, long>> cases)
 
 // Both sides of each era change, the first day of the oldest era, dates
 // after the last era (which stay in it) and dates before the first.
-TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
+TEST_P(DefaultEras, EraBoundariesEraPartsTheFourStylesAndTheTypedGrammar)
 {
     ExpectEras({
         {19890107, 1, 2, 640107, "S.64/01/07"}, {19890108, 0, 3, 10108, "H.01/01/08"},
         {19261224, 2, 1, 151224, "T.15/12/24"}, {19261225, 1, 2, 11225, "S.01/12/25"},
         {19120729, 3, 0, 450729, "M.45/07/29"}, {19120730, 2, 1, 10730, "T.01/07/30"},
         {18680101, 3, 0, 10101, "M.01/01/01"},  {20200501, 0, 3, 320501, "H.32/05/01"},
-        {21001231, 0, 3, 1121231, "H.112/12/31"}, {18671231, -1, 0, 0, ""}, {0, -1, 0, 0, ""},
-    });
+        {21001231, 0, 3, 1121231, "H.112/12/31"}, {18671231, -1, 0, 0, ""}, {0, -1, 0, 0, ""}});
     CYmd ymd;
     // Era year, month, day, era code: the date, or 0 when refused (the
     // era's own range is not checked, only its last year).
@@ -237,8 +220,7 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
     for (const auto& p : parts) {
         long value = -1;
         EXPECT_EQ((std::tuple{ymd.ConvWareki(short(p[0]), short(p[1]), short(p[2]), short(p[3]), &value), value}),
-                  std::tuple(p[4] != 0, p[4] != 0 ? p[4] : -1))
-            << p[0] << "/" << p[1] << "/" << p[2] << " code " << p[3];
+                  std::tuple(p[4] != 0, p[4] != 0 ? p[4] : -1)) << p[0] << "/" << p[1] << "/" << p[2] << " " << p[3];
     }
 
     // The four styles of each kind, byte for byte.
@@ -253,8 +235,7 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
         {19120730, 3, 0, kTaisho + " 1" + kNen + " 7" + kGatsu + "30" + kNichi},
         {19111103, 3, 0, kMeiji + "44" + kNen + "11" + kGatsu + " 3" + kNichi},
         {21001231, 3, 0, kHeisei + "112" + kNen + "12" + kGatsu + "31" + kNichi},  // the longest: 17 bytes
-        {21010101, 0, 1, ""}, {18670101, 0, 0, ""}, {20240315, 4, 1, ""}, {20240315, -1, 0, ""},
-    };
+        {21010101, 0, 1, ""}, {18670101, 0, 0, ""}, {20240315, 4, 1, ""}, {20240315, -1, 0, ""}};
     for (const auto& [date, type, seireki, expected] : styles) {
         char out[32] = "junk";
         CString text("kept");
@@ -263,29 +244,22 @@ TEST_P(DefaultEras, EraBoundariesEraPartsAndTheFourStyles)
                   std::tuple(!expected.empty(), expected, !expected.empty(), expected.empty() ? "kept" : expected))
             << date << " style " << type;
     }
-}
 
-TEST_P(DefaultEras, TypedDateGrammar)
-{
     // Month and day alone are this year; a trailing separator ends the parts.
     const long thisYear = COleDateTime::GetCurrentTime().GetYear() * 10000L;
     ExpectTyped({
-        {"3/15", thisYear + 315},   {"3/15/", thisYear + 315},  {"H5/3/15", 19930315},      {"h.5.3.15", 19930315},
-        {"S 64/1/7", 19890107},     {"s64/1/7", 19890107},      {"5/3/15", 19930315},       {"64/1/7", 20520107},
-        {"65/1/7", 19650107},       {"70/3/15", 19700315},      {"99/12/31", 19991231},     {"2024/3/15", 20240315},
-        {"2024/ 3/ 15", 20240315},  {"  2024.03.15", 20240315}, {"T15/12/24", 19261224},    {"M45/7/29", 19120729},
-        {"H.2/2/29", 19900229},     {"2023/2/29", 20230229},    {"H99/1/1", 20870101},      {"2100/12/31", 21001231},
-        {"15", 0},                  {"5 /3/15", 0},             {"H3/15", 0},               {"S65/1/1", 0},
-        {"T16/1/1", 0},             {"M46/1/1", 0},             {"2024/3/15/1", 0},         {"100/1/1", 0},
-        {"1867/12/31", 0},          {"2101/1/1", 0},            {"2024/0/15", 0},           {"2024/3/0", 0},
-        {"2024/3/100", 0},          {"2024//15", 0},            {"2024/3/15 ", 0},          {"X2024/3/15", 0},
-        {"H", 0},                   {"", 0},                    {"/3/15", 0},               {"2024-03-15", 0},
-        {"99999999999/1/1", 0},     {"2024/4/31", 0},           {"12345678901234/1", 0},
+        {"3/15", thisYear + 315}, {"3/15/", thisYear + 315}, {"H5/3/15", 19930315}, {"h.5.3.15", 19930315},
+        {"S 64/1/7", 19890107}, {"s64/1/7", 19890107}, {"5/3/15", 19930315}, {"64/1/7", 20520107}, {"65/1/7", 19650107},
+        {"70/3/15", 19700315}, {"99/12/31", 19991231}, {"2024/3/15", 20240315}, {"2024/ 3/ 15", 20240315},
+        {"  2024.03.15", 20240315}, {"T15/12/24", 19261224}, {"M45/7/29", 19120729}, {"H.2/2/29", 19900229},
+        {"2023/2/29", 20230229}, {"H99/1/1", 20870101}, {"2100/12/31", 21001231}, {"15", 0}, {"5 /3/15", 0},
+        {"H3/15", 0}, {"S65/1/1", 0}, {"T16/1/1", 0}, {"M46/1/1", 0}, {"2024/3/15/1", 0}, {"100/1/1", 0},
+        {"1867/12/31", 0}, {"2101/1/1", 0}, {"2024/0/15", 0}, {"2024/3/0", 0}, {"2024/3/100", 0}, {"2024//15", 0},
+        {"2024/3/15 ", 0}, {"X2024/3/15", 0}, {"H", 0}, {"", 0}, {"/3/15", 0}, {"2024-03-15", 0},
+        {"99999999999/1/1", 0}, {"2024/4/31", 0}, {"12345678901234/1", 0},
         // Digits without separators are one part that holds the whole date.
-        {"20240315", 20240315},     {"240315", 20120315},       {"S640107", 19890107},      {"050315", 19930315},
-        {"21010101", 0},            {"123456789", 0},           {"1234567890123456", 0},    {"9999999/99/99", 0},
-    });
-    CYmd ymd;
+        {"20240315", 20240315}, {"240315", 20120315}, {"S640107", 19890107}, {"050315", 19930315}, {"21010101", 0},
+        {"123456789", 0}, {"1234567890123456", 0}, {"9999999/99/99", 0}});
     long value = 20240315;
     char out[32];
     // Over 16 bytes: untouched.
@@ -329,8 +303,7 @@ TEST_P(DefaultEras, TodaysEraAfterTheFourDefaultsAndBadErasIgnored)
         {2019, 0, 4, 30, 4, 'R', "R"},        {2019, 1000, 4, 30, 4, 'R', "R"},       {2019, 99, 0, 30, 4, 'R', "R"},
         {2019, 99, 13, 30, 4, 'R', "R"},      {2019, 99, 4, 0, 4, 'R', "R"},          {2019, 99, 4, 31, 4, 'R', "R"},
         {2019, 99, 2, 29, 4, 'R', "R"},       {2019, 99, 4, 30, -1, 'R', "R"},        {2019, 99, 4, 30, 3, 'R', "R"},
-        {2019, 99, 4, 30, 4, 'h', "R"},
-    };
+        {2019, 99, 4, 30, 4, 'h', "R"}};
     for (const auto& era : refused) {
         std::apply(CConvYmd::AddEra, era);
         EXPECT_EQ((std::tuple{ymd.ConvWareki(out, 20261206L, 0), std::string(out)}), std::tuple(1, "H.38/12/06"))

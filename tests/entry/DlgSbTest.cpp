@@ -75,13 +75,11 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
              ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A);
              ::EnableWindow(d.Item(IDC_FORM_RADIO_A), FALSE);
-         }),
-         IDC_FORM_CHECK, {}, [](EntryDialog& d) { ::EnableWindow(d.Item(IDC_FORM_RADIO_A), TRUE); }},
+         }), IDC_FORM_CHECK, {}, [](EntryDialog& d) { ::EnableWindow(d.Item(IDC_FORM_RADIO_A), TRUE); }},
         // Enter in an edit skips to the group's checked button.
         {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
              ::CheckRadioButton(d.m_hWnd, IDC_FORM_RADIO_A, IDC_FORM_RADIO_C, IDC_FORM_RADIO_C);
-         }),
-         IDC_FORM_RADIO_C},
+         }), IDC_FORM_RADIO_C},
         // Enter on a radio button: checked, mates unchecked, on past the group
         // to a check box, which a key move leaves alone.
         {Keys({VK_RETURN}), IDC_FORM_CHECK, Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B}),
@@ -92,24 +90,20 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         // Space opens it again.
         {Keys({VK_RETURN}), IDC_FORM_COMBO, {}, dropped(true)},
         {[](EntryDialog& d) {
-             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 0);
-             EXPECT_FALSE(d.Dropped(IDC_FORM_COMBO));
-             EXPECT_EQ(d.table.DialogKeyDown(VK_ESCAPE), 1);
+             EXPECT_EQ((std::tuple{d.table.DialogKeyDown(VK_ESCAPE), d.Dropped(IDC_FORM_COMBO),
+                                   d.table.DialogKeyDown(VK_ESCAPE)}), std::tuple(0, false, 1));
              SendKey(VK_SPACE);
-         },
-         IDC_FORM_COMBO, {}, dropped(true)},
+         }, IDC_FORM_COMBO, {}, dropped(true)},
         // Down moves in the open list; Enter closes it and moves on.
         {Keys({VK_DOWN}), IDC_FORM_COMBO, {}, dropped(true)},
-        {Keys({VK_RETURN}), IDC_FORM_LIST, {},
-         [](EntryDialog& d) {
+        {Keys({VK_RETURN}), IDC_FORM_LIST, {}, [](EntryDialog& d) {
              EXPECT_EQ(std::make_pair(d.Dropped(IDC_FORM_COMBO), CurSel(d, IDC_FORM_COMBO)), std::make_pair(false, 1));
          }},
         // Up and Down stay in a list box; Right moves on.
         {Keys({VK_DOWN}), IDC_FORM_LIST, {}, [](EntryDialog& d) { EXPECT_EQ(CurSel(d, IDC_FORM_LIST), 1); }},
         {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(Look(d, IDOK), BS_DEFPUSHBUTTON); }},
         // The push button left behind loses the default look.
-        {Keys({VK_DOWN}), IDCANCEL, {},
-         [](EntryDialog& d) {
+        {Keys({VK_DOWN}), IDCANCEL, {}, [](EntryDialog& d) {
              EXPECT_EQ(std::make_pair(Look(d, IDOK), Look(d, IDCANCEL)),
                        std::make_pair(BS_PUSHBUTTON, BS_DEFPUSHBUTTON));
          }},
@@ -129,8 +123,7 @@ TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
         {1, 0, 0, edit, c, edit, {kAfterLast}, {kBeforeFirst}, {kAfterLast}},
         {0, 0, 1, c, edit, b, {kAfterLast}, {kBeforeFirst}, {kAfterLast}},
         {0, 1, 0, edit, c, b, {kNextPage}, {kPrevPage}, {kNextPage}},  // the sheet's page request stays put
-        {1, 1, 1, c, edit, b, {kNextPage, kAfterLast}, {kPrevPage, kBeforeFirst}, {kNextPage}},
-    };
+        {1, 1, 1, c, edit, b, {kNextPage, kAfterLast}, {kPrevPage, kBeforeFirst}, {kNextPage}}};
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << "wrap " << k.wrap << " sheet " << k.sheet << " stop " << k.stop);
         EntryDialog dialog(IDD_RADIO_END);
@@ -140,8 +133,7 @@ TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
         EXPECT_EQ(dialog.Play({
             {FocusThen(c, VK_DOWN), k.downFocus, Checks({c, a, b}, k.down)},
             {FocusThen(edit, VK_UP), k.upFocus, Checks({}, k.up)},
-            {FocusThen(b, VK_RETURN), k.enterFocus, Checks({b, a, c, b, a, c}, k.enter)},
-        }), IDABORT);
+            {FocusThen(b, VK_RETURN), k.enterFocus, Checks({b, a, c, b, a, c}, k.enter)}}), IDABORT);
     }
 }
 
@@ -167,8 +159,7 @@ TEST(TableKeys, TheMouseAndDisabledItems)
         {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
              for (int id : {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK})
                  ::EnableWindow(d.Item(id), FALSE);
-         }),
-         IDC_FORM_COMBO},
+         }), IDC_FORM_COMBO},
         // A disabled last item: round to the first.
         {FocusThen(IDOK, VK_DOWN, [](EntryDialog& d) { ::EnableWindow(d.Item(IDCANCEL), FALSE); }), IDC_FORM_NAME},
         // Nothing enabled: every search gives up and the current item stays.
@@ -178,9 +169,7 @@ TEST(TableKeys, TheMouseAndDisabledItems)
              EXPECT_EQ((std::tuple{Found(d.table, kNext), d.table.DialogKeyDown(VK_DOWN),
                                    d.table.DialogKeyDown(VK_RETURN), d.table.ResetFocusPos()}),
                        std::tuple(std::make_pair(0, 0), 1, 1, 1));
-         },
-         0},
-    }), IDABORT);
+         }, 0}}), IDABORT);
 }
 
 // Which keys an edit hands on: a linked edit sends its keys to the dialog as
@@ -202,26 +191,25 @@ TEST(TableKeys, EditsLinkedOrKeepingEnterAndTheChangeRelay)
         {Keys({'A', VK_RETURN, 'B', VK_UP}), IDC_READING_MULTI, {kEditChange, kEditChange, kEditChange},
          [](EntryDialog& d) {
              HWND multi = d.Item(IDC_READING_MULTI);
-             EXPECT_EQ(TextOf(multi), "a\r\nb");  // Up moved the caret only
              for (const LoggedMessage& m : d.log.Messages())
                  EXPECT_TRUE(m.wParam == MAKEWPARAM(IDC_READING_MULTI, EN_CHANGE) && m.lParam == LPARAM(multi));
-             // The notification itself stops at the edit; the others pass.
-             auto has = [&d](WORD code) {
-                 return std::count(d.commands.begin(), d.commands.end(), MAKEWPARAM(IDC_READING_MULTI, code)) != 0;
+             // Up moved the caret only. The notification itself stops at the edit; the others pass.
+             auto count = [&d](WORD code) {
+                 return std::count(d.commands.begin(), d.commands.end(), MAKEWPARAM(IDC_READING_MULTI, code));
              };
-             EXPECT_EQ(std::make_pair(has(EN_CHANGE), has(EN_UPDATE)), std::make_pair(false, true));
+             EXPECT_EQ((std::tuple{TextOf(multi), count(EN_CHANGE), count(EN_UPDATE) != 0}),
+                       std::tuple("a\r\nb", 0, true));
          }},
         {Keys({VK_F5}), IDC_READING_MULTI, {{kFuncKeyMsg, VK_F5}}},
         {Keys({VK_ESCAPE}), 0},  // the dialog manager cancels
     }), IDCANCEL);
 }
 
-struct TableProbe : CDlgSb {
-    using CDlgSb::GetItem;
-};
+struct TableProbe : CDlgSb { using CDlgSb::GetItem; };
 
-// GetItem walks a template one item at a time, giving each class kind.
-TEST(Table, GetItemWalksATemplate)
+// GetItem walks a template one item at a time, giving each class kind; a
+// dialog that begins with a radio group starts on its checked button.
+TEST(Table, GetItemWalksATemplateAndALeadingRadioGroupStartsOnItsCheckedButton)
 {
     std::vector<uint8_t> bytes = TemplateBuilder::Example();
     auto* item = reinterpret_cast<CDlgSb::ITEM*>(bytes.data() + 40);
@@ -232,10 +220,6 @@ TEST(Table, GetItemWalksATemplate)
     }
     EXPECT_EQ(std::make_pair(kinds, reinterpret_cast<uint8_t*>(item)),
               std::make_pair(std::vector<WORD>{2, 1, 0, 0, 0, 0}, bytes.data() + bytes.size()));
-}
-
-TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
-{
     EntryDialog dialog(IDD_RADIO_FIRST);
     dialog.beforeInit = [](EntryDialog& d) { ::CheckDlgButton(d.m_hWnd, IDC_FIRST_RADIO_C, BST_CHECKED); };
     EXPECT_EQ(dialog.Play({
@@ -246,10 +230,7 @@ TEST(Table, ALeadingRadioGroupStartsOnItsCheckedButton)
              // On the group's checked button.
              EXPECT_EQ((std::tuple{d.table.ResetFocusPos(), Found(d.table, kPage)}),
                        std::tuple(1, std::make_pair(1, IDC_FIRST_RADIO_C)));
-         },
-         IDC_FIRST_RADIO_C,
-         Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})},
-    }), IDABORT);
+         }, IDC_FIRST_RADIO_C, Checks({IDC_FIRST_RADIO_C, IDC_FIRST_RADIO_A, IDC_FIRST_RADIO_B})}}), IDABORT);
 }
 
 // Each message box shown while the hook is set: title, text and the marks
@@ -275,11 +256,11 @@ LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The dialog code as the dialog manager asks for it on a key-down.
-LRESULT CodeFor(HWND hwnd, UINT key)
+// Whether item nID asks for a key-down, in the dialog code as the dialog manager asks for it.
+bool Wants(EntryDialog& d, int nID, UINT key)
 {
-    MSG query = {hwnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
-    return ::SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query));
+    MSG query = {d.Item(nID), WM_KEYDOWN, key, 0, 0, {0, 0}};
+    return ::SendMessageA(query.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&query)) & DLGC_WANTMESSAGE;
 }
 
 // Init attaches every control and the table's end gives them back, so that
@@ -329,8 +310,7 @@ TEST(Table, InitTheEndHostOperationsTheMessageBoxAndDialogCodes)
                        std::tuple(std::make_pair(0, 0), std::make_pair(1, IDC_FORM_RADIO_C),
                                   std::vector<std::string>(2, box)));
              ::UnhookWindowsHookEx(hook);
-         },
-         IDOK},
+         }, IDOK},
         {[](EntryDialog& d) {
              const int closed = d.table.CheckPullDown();
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
@@ -343,22 +323,18 @@ TEST(Table, InitTheEndHostOperationsTheMessageBoxAndDialogCodes)
              const std::pair<int, int> afterCancel = Found(d.table, kNext);
              d.table.SetFocusID(999);  // unknown: the current item stays
              EXPECT_EQ((std::tuple{afterCancel, d.table.ResetFocusPos()}), std::tuple(std::make_pair(0, 0), 1));
-         },
-         IDCANCEL, {{kCloseMsg, IDC_FORM_COMBO}}},
+         }, IDCANCEL, {{kCloseMsg, IDC_FORM_COMBO}}},
         // For a key message the subclass asks for exactly the keys the table
         // takes from the dialog manager: Enter but on a push button, never
         // Tab, Escape only on an open list.
         {[](EntryDialog& d) {
-             for (int id : {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_CHECK, IDC_FORM_COMBO, IDC_FORM_LIST, IDCANCEL}) {
-                 EXPECT_EQ((CodeFor(d.Item(id), VK_RETURN) & DLGC_WANTMESSAGE) != 0, id != IDCANCEL) << id;
-                 EXPECT_FALSE((CodeFor(d.Item(id), VK_ESCAPE) | CodeFor(d.Item(id), VK_TAB)) & DLGC_WANTMESSAGE);
-             }
+             for (int id : {IDC_FORM_NAME, IDC_FORM_RADIO_A, IDC_FORM_CHECK, IDC_FORM_COMBO, IDC_FORM_LIST, IDCANCEL})
+                 EXPECT_EQ((std::tuple{Wants(d, id, VK_RETURN), Wants(d, id, VK_ESCAPE), Wants(d, id, VK_TAB)}),
+                           std::tuple(id != IDCANCEL, false, false)) << id;
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, TRUE, 0);
-             EXPECT_TRUE(CodeFor(d.Item(IDC_FORM_COMBO), VK_ESCAPE) & DLGC_WANTMESSAGE);
+             EXPECT_TRUE(Wants(d, IDC_FORM_COMBO, VK_ESCAPE));
              ::SendMessageA(d.Item(IDC_FORM_COMBO), CB_SHOWDROPDOWN, FALSE, 0);
-         },
-         IDCANCEL},
-    }), IDABORT);
+         }, IDCANCEL}}), IDABORT);
 }
 
 } // namespace

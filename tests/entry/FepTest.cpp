@@ -13,9 +13,34 @@ namespace {
 const DWORD kHiraganaFull = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;  // 0x09
 const DWORD kHalfKatakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA;   // 0x03
 
+// The reading a real Japanese IME would report, under its index.
+DWORD g_index;
+std::string g_reading;
+
+LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
+{
+    if (index != g_index)
+        return IMM_ERROR_NODATA;
+    if (buffer != nullptr && size >= g_reading.size())
+        std::memcpy(buffer, g_reading.data(), g_reading.size());
+    return static_cast<LONG>(g_reading.size());
+}
+
+// Sends one IME message to an edit, the IME reporting reading under index
+// (also the message's flags); gives the reading field's text.
+std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
+{
+    g_index = index;
+    g_reading = reading;
+    ::SendMessageA(d.Item(edit), message, 0, index);
+    return TextOf(d.Item(IDC_READING_FIELD));
+}
+
 // FepOn opens the IME in half-width katakana (saving the low four bits) or
 // full width; FepOff puts back what was saved and closes it.
-TEST(Fep, ModeArithmeticReadBackThroughTheIme)
+// Then in a dialog, focus switches the edit items' IME and the reading field
+// fills up to its limit.
+TEST(Fep, ModeArithmeticThenFocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
 {
     CWnd edit;
     ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr));
@@ -23,8 +48,7 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     const std::tuple<DWORD, short, DWORD, DWORD> cases[] = {
         {kHiraganaFull | IME_CMODE_ROMAN, 1, kHalfKatakana | IME_CMODE_ROMAN, kHiraganaFull | IME_CMODE_ROMAN},
         {0, 1, kHalfKatakana, kHalfKatakana},  // saved bits 0: nothing to put back
-        {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE},
-    };
+        {kHalfKatakana, 0, kHalfKatakana | IME_CMODE_FULLSHAPE, kHalfKatakana | IME_CMODE_FULLSHAPE}};
     for (const auto& [before, kana, on, after] : cases) {
         SetIme(edit.m_hWnd, FALSE, before);
         CFep fep;
@@ -55,33 +79,8 @@ TEST(Fep, ModeArithmeticReadBackThroughTheIme)
     CFep().FepAbsOff(&edit);
     CFep().FepAbsOff(nullptr);
     EXPECT_TRUE(ImeIs(edit.m_hWnd, FALSE, kHiraganaFull));
-}
+    edit.DestroyWindow();
 
-// The reading a real Japanese IME would report, under its index.
-DWORD g_index;
-std::string g_reading;
-
-LONG WINAPI FakeGetCompositionString(HIMC, DWORD index, LPVOID buffer, DWORD size)
-{
-    if (index != g_index)
-        return IMM_ERROR_NODATA;
-    if (buffer != nullptr && size >= g_reading.size())
-        std::memcpy(buffer, g_reading.data(), g_reading.size());
-    return static_cast<LONG>(g_reading.size());
-}
-
-// Sends one IME message to an edit, the IME reporting reading under index
-// (also the message's flags); gives the reading field's text.
-std::string Ime(EntryDialog& d, UINT message, DWORD index = 0, const char* reading = "", int edit = IDC_READING_MAIN)
-{
-    g_index = index;
-    g_reading = reading;
-    ::SendMessageA(d.Item(edit), message, 0, index);
-    return TextOf(d.Item(IDC_READING_FIELD));
-}
-
-TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
-{
     ImportPatch patch(::GetModuleHandleA("zr8wlib.dll"), "imm32.dll", "ImmGetCompositionStringA",
                       reinterpret_cast<void*>(FakeGetCompositionString));
     ASSERT_TRUE(patch.Ok());
@@ -94,8 +93,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
         EXPECT_EQ((std::vector<int>{d.table.SetFep(IDC_READING_MAIN, IDC_READING_FIELD, 0, 0, 0, 0),
                                     d.table.SetKana(IDC_READING_KANA, 0, 0), d.table.SetFep(IDOK, 0, 0, 0, 0, 0),
                                     d.table.SetFep(IDC_READING_MAIN, IDOK, 0, 0, 0, 0),
-                                    d.table.SetFep(999, 0, 0, 0, 0, 0)}),
-                  (std::vector<int>{1, 1, 0, 0, 0}));
+                                    d.table.SetFep(999, 0, 0, 0, 0, 0)}), (std::vector<int>{1, 1, 0, 0, 0}));
         // The first item had the focus before SetFep: it switches on by its own message.
         EXPECT_TRUE(ImeIs(d.Item(IDC_READING_MAIN), FALSE, 0));
     };
@@ -106,8 +104,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
         {[](EntryDialog& d) {
              SetIme(d.m_hWnd, FALSE, kHiraganaFull);
              SendKey(VK_RETURN);
-         },
-         IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
+         }, IDC_READING_KANA, {}, ime(TRUE, kHalfKatakana)},
         {Keys({VK_UP}), IDC_READING_FIELD, {}, ime(FALSE, kHiraganaFull)},  // the saved bits came back
         {[](EntryDialog& d) {
              HWND field = d.Item(IDC_READING_FIELD);
@@ -134,9 +131,7 @@ TEST(EditIme, FocusSwitchesTheImeAndTheReadingFieldFillsUpToItsLimit)
              // An edit without a reading field: its IME messages change nothing.
              Ime(d, WM_IME_STARTCOMPOSITION, 0, "", IDC_READING_KANA);
              EXPECT_EQ(Ime(d, WM_IME_COMPOSITION, GCS_RESULTREADSTR, "\xB9", IDC_READING_KANA), "\xB6\xB7");
-         },
-         0},
-    }), IDABORT);
+         }, 0}}), IDABORT);
 }
 
 } // namespace

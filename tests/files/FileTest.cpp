@@ -79,12 +79,9 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
                   std::tuple(0, copy.second, data.substr(0, copy.first)));
     }
     const struct { std::string from, to, heldOpen; short result; } rows[] = {
-        {temp.File("missing.dat"), destination, "", -1231},
-        {source, destination, source, -1230},
+        {temp.File("missing.dat"), destination, "", -1231}, {source, destination, source, -1230},
         {temp.Path().string(), destination, "", -1232},  // a folder is no file
-        {source, destination, destination, -1233},
-        {source, temp.File("no-folder\\copy.dat"), "", -1234},
-    };
+        {source, destination, destination, -1233}, {source, temp.File("no-folder\\copy.dat"), "", -1234}};
     for (auto row : rows) {
         WriteBytes(destination, "old");
         HANDLE held = ::CreateFileA(row.heldOpen.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -101,7 +98,9 @@ TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
     EXPECT_TRUE(::DeleteFileA(destination.c_str())) << "run through CTest: the scratch drive is mounted for it";
 }
 
-TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
+// DirOpe changes and restores the current folder; then every kind of drive:
+// besides C: and Z: (the Unix root), the drives of the CTest fixture.
+TEST(CGetDriveType, DirOpeChangesAndRestoresTheCurrentFolderThenEveryKindOfDrive)
 {
     TempFolder temp;
     const std::filesystem::path start = std::filesystem::current_path();
@@ -116,8 +115,7 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
         // drive, and 表 ends in a 0x5C trail byte but still gets a backslash.
         const struct { std::string path; int result, drive; std::string after; } rows[] = {
             {lower, 1, 3, folder}, {"C:\\", 1, 3, "C:\\"}, {"z:", 1, 26, ""}, {hyou, 1, 3, hyou},
-            {folder + "missing", 0, 3, hyou}, {"Q:", 1, 3, hyou}, {"Q:\\DATA", 0, 3, hyou},
-        };
+            {folder + "missing", 0, 3, hyou}, {"Q:", 1, 3, hyou}, {"Q:\\DATA", 0, 3, hyou}};
         for (auto row : rows) {
             CString path(row.path.c_str());
             // The caller's text is left alone.
@@ -127,17 +125,12 @@ TEST(DirOpe, ChangesAndRestoresTheCurrentFolder)
         }
     }
     EXPECT_EQ(std::filesystem::current_path(), start);
-}
 
-// Besides C: and Z: (the Unix root), the drives of the CTest fixture.
-TEST(CGetDriveType, EveryKindOfDrive)
-{
     // check: of DirOpe, 0 for a floppy without a medium.
     const struct { char letter; UINT system; short kind, check; } drives[] = {
         {'C', DRIVE_FIXED, 2, 1}, {'Z', DRIVE_FIXED, 2, 1}, {'Q', DRIVE_NO_ROOT_DIR, 4, 1},
         {'F', DRIVE_REMOVABLE, 1, 1}, {'G', DRIVE_REMOVABLE, 1, 0}, {'N', DRIVE_REMOTE, 3, 1},
-        {'O', DRIVE_CDROM, 4, 1},
-    };
+        {'O', DRIVE_CDROM, 4, 1}};
     CGetDriveType types;
     DirOpe directory;
     for (const auto& drive : drives) {
@@ -181,8 +174,7 @@ TEST(CSemaFileTest, LockWritesTheRecordCheckReadsIt)
         const std::pair<std::string, int> records[] = {
             {"", 0}, {"no colon at all", 0}, {own, 0}, {computer + ":someone-else", -7}, {"OTHERPC:" + user, -7},
             {computer + ":", 0}, {std::string(15, 'C') + ":" + user, -7}, {std::string(16, 'C') + ":" + user, -6},
-            {"PC:" + std::string(256, 'u'), -7}, {"PC:" + std::string(257, 'u'), -6},
-        };
+            {"PC:" + std::string(256, 'u'), -7}, {"PC:" + std::string(257, 'u'), -6}};
         for (const auto& record : records) {
             WriteBytes(lock, record.first);
             EXPECT_EQ(semaphore.CheckFile(lock.c_str()), record.second) << record.first;

@@ -58,8 +58,7 @@ using SpGetter = int (CUtyFile::*)(unsigned short, char*, long);
 // user's Documents and AppData, the all-users ProgramData and Public), an
 // install folder in it and a fresh folder manager (product 0, normal mode)
 // that is released afterwards.
-class FolderTest : public ::testing::Test {
-protected:
+struct FolderTest : ::testing::Test {
     FolderTest()
     {
         // The shell copies what it finds into "Shell Folders": set and put back both.
@@ -203,12 +202,10 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
 {
     const std::string exe = BinFolder();
     ASSERT_NE(exe.substr(0, 3), root.substr(0, 3)) << "the build tree lies on the test tree's drive";
-    const struct {
-        DWORD major, platform;
-        short type;
-        std::string sp3, sp7;  // special folders 3 and 7 of CUtyFile
-    } generations[] = {{5, VER_PLATFORM_WIN32_NT, 2, shared, commonAppData + "Velmora\\ZR8\\"},
-                       {4, VER_PLATFORM_WIN32_WINDOWS, 1, exe, exe}};
+    // sp3, sp7: special folders 3 and 7 of CUtyFile.
+    const struct { DWORD major, platform; short type; std::string sp3, sp7; } generations[] = {
+        {5, VER_PLATFORM_WIN32_NT, 2, shared, commonAppData + "Velmora\\ZR8\\"},
+        {4, VER_PLATFORM_WIN32_WINDOWS, 1, exe, exe}};
     const std::map<int, std::string> apart = {
         {5, exe + "DMenu\\"}, {6, product}, {12, exe.substr(0, 3)}, {15, ""}, {22, ""}};
     for (const auto& generation : generations) {
@@ -220,15 +217,14 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
     }
 }
 
-TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
+TEST_F(FolderTest, SpecialFoldersFilePathsTheRegistryFallbackThenCreateFolderAllOrNothingAndAccessRights)
 {
     // Application files by location ("" when it fails); where 6 is accepted
     // but no single code: the bare name.
     const struct { unsigned short kind; long where; std::string path; long size = MAX_PATH; } paths[] = {
         {4, 8, BinFolder() + "CHOHYO.INI"}, {1, 4, product + "SYSTEM.RM6"}, {10, 2, shared + "PRI_MODE_C.INI"},
         {3, 6, "SYOUHIZEI.XML"}, {0, 8, ""}, {11, 8, ""}, {1, 1, ""}, {1, 16, ""}, {1, 6, "", 10},
-        {1, 6, "SYSTEM.RM6", 11},
-    };
+        {1, 6, "SYSTEM.RM6", 11}};
     for (const auto& row : paths) {
         char buffer[MAX_PATH] = "old";
         EXPECT_EQ((std::tuple{files.GetFilePath(row.kind, buffer, row.size, row.where), std::string(buffer)}),
@@ -236,8 +232,7 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
     }
     char name[] = "EsMode.acd";
     const std::pair<long, std::string> namedPaths[] = {
-        {32, commonAppData + "Velmora\\ZR8\\EsMode.acd"}, {8, BinFolder() + "EsMode.acd"}, {40, "EsMode.acd"},
-        {4, ""}};
+        {32, commonAppData + "Velmora\\ZR8\\EsMode.acd"}, {8, BinFolder() + "EsMode.acd"}, {40, "EsMode.acd"}, {4, ""}};
     for (const auto& row : namedPaths) {
         char buffer[MAX_PATH] = "";
         EXPECT_EQ((std::tuple{files.GetFilePath2(name, buffer, MAX_PATH, row.first), std::string(buffer)}),
@@ -262,8 +257,7 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
         {10, sp, 7, commonAppData + "Velmora\\QV8\\", 99}, {10, qv6, 2, personal + "Velmora\\QV6\\"},
         {10, qv7, 2, personal + "Velmora\\QV7\\"}, {3, sp, 2, personal + "Velmora\\TD8\\"}, {3, sp, 3, shared},
         {4, qv7, 2, personal + "Velmora\\TD7\\"}, {11, sp, 3, commonDocuments + "Velmora\\QV8\\"},
-        {11, sp, 6, personal + "Velmora\\TD8\\PForm\\"}, {0, sp, 6, fail, formsExact - 1},
-    };
+        {11, sp, 6, personal + "Velmora\\TD8\\PForm\\"}, {0, sp, 6, fail, formsExact - 1}};
     for (const auto& row : rows) {
         char qv[] = "QV";
         values->Set(qv, row.product);
@@ -288,13 +282,10 @@ TEST_F(FolderTest, SpecialFoldersFilePathsAndTheRegistryFallback)
         (std::tuple{files.GetSpecialFolderPath(CSIDL_APPDATA, buffer, MAX_PATH), std::string(buffer),
                     files.GetSpecialFolderPath(CSIDL_APPDATA, small, sizeof small), std::string(small, sizeof small)}),
         std::tuple(1, commonAppData, 0, std::string(sizeof small, '\0')));
-}
 
-// Every missing level is made, 0x5C trail bytes included; when a level
-// cannot be made (a file in the way, a name the system refuses, a full
-// disk) the levels the call made are removed again and what was there stays.
-TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
-{
+    // Every missing level is made, 0x5C trail bytes included; when a level
+    // cannot be made (a file in the way, a name the system refuses, a full
+    // disk) the levels the call made are removed again and what was there stays.
     const std::pair<std::string, bool> checks[] = {
         {"C:\\Windows", true}, {root + "\\", true}, {root + "\\no-such-file.txt", true}, {root + "\\absent\\", false},
         {root + "\\absent\\file", false}, {"", false}};
@@ -310,10 +301,10 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
               std::tuple(1, path));
     // A last component without a backslash is a file name.
     std::string file = a + "D\\E\\name.txt";
-    char small[4] = "old";
+    char tiny[4] = "old";
     // "existing" does not fit.
-    EXPECT_EQ((std::tuple{files.CreateFolder(&file[0], 0, small, sizeof small), IsFolder(a + "D\\E"), IsFolder(file),
-                          std::string(small)}), std::tuple(1, true, false, "old"));
+    EXPECT_EQ((std::tuple{files.CreateFolder(&file[0], 0, tiny, sizeof tiny), IsFolder(a + "D\\E"), IsFolder(file),
+                          std::string(tiny)}), std::tuple(1, true, false, "old"));
     // Only the folder 表 is added at the top: none named by its lead byte.
     path = root + "\\" + kHyou + "\\" + kSo + "\\";
     // Seven entries with the fixture's five.
@@ -323,9 +314,9 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
     {
         CurrentFolder inside(a);
         char relative[] = "X\\Y\\";
-        EXPECT_EQ((std::tuple{files.CreateFolder(relative, 0, nullptr, 0), IsFolder(a + "X")}), std::tuple(0, false));
+        EXPECT_EQ((std::tuple{files.CreateFolder(relative, 0, nullptr, 0), IsFolder(a + "X"),
+                              files.CreateFolder(nullptr, 0, nullptr, 0)}), std::tuple(0, false, 0));
     }
-    EXPECT_EQ(files.CreateFolder(nullptr, 0, nullptr, 0), 0);
 
     WriteBytes(a + "X", "user data");
     path = a + "X\\Y\\Z\\";
@@ -362,8 +353,7 @@ TEST_F(FolderTest, CreateFolderAllOrNothingAndAccessRightsOnNtOnly)
     EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, nullptr, 0), IsFolder(path),
                           files.SetFileSecurityByOwnerFolder(&file[0]),
                           ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
-                          WaitForText(install + "cacls-log.txt", 1500)}),
-              std::tuple(1, true, 1, DWORD(0), ""));
+                          WaitForText(install + "cacls-log.txt", 1500)}), std::tuple(1, true, 1, DWORD(0), ""));
     As(6);
     path = root + "\\Open\\" + kHyou + "\\";
     const std::string cacls = "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n";
@@ -410,14 +400,14 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     for (const char* demo : {"AO\\", "SIRO\\"})
         for (const char* name : kDemoFiles)
             EXPECT_EQ(ReadBytes(shared + "demo\\" + demo + name), demo + std::string(name));
-    EXPECT_EQ(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), "shipped EsMode.acd");
-    for (const char* name : kTaiouFiles)
-        EXPECT_EQ(ReadBytes(shared + name), std::string("shipped ") + name);
-    EXPECT_EQ(files.GetTaiouFileCount(), 5);
+    EXPECT_EQ(std::make_tuple(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), files.GetTaiouFileCount()),
+              std::make_tuple(std::string("shipped EsMode.acd"), 5));
+    // The correspondence files, copied and named by index.
     for (unsigned short i = 0; i < 6; ++i) {
         char buffer[11] = "unchanged";
-        EXPECT_EQ(files.GetTaiouFileName(i, buffer), i < 5 ? 1 : 0);
-        EXPECT_STREQ(buffer, i < 5 ? kTaiouFiles[i] : "unchanged");
+        const std::string name = i < 5 ? kTaiouFiles[i] : "unchanged";
+        EXPECT_EQ((std::tuple{files.GetTaiouFileName(i, buffer), std::string(buffer), ReadBytes(shared + name)}),
+                  std::tuple(i < 5 ? 1 : 0, name, i < 5 ? "shipped " + name : "")) << i;
     }
 
     // A second start copies nothing over the user's files.
@@ -473,8 +463,7 @@ TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
         EXPECT_EQ((std::tuple{files.MakeAppFolder(), IsFolder(personal + "Velmora\\QV8\\PForm"),
                               IsFolder(commonAppData + "Velmora\\QV8"), IsFolder(commonDocuments + "Velmora\\QV8"),
                               IsFolder(commonDocuments + "Velmora\\ZR8")}),
-                  std::tuple(1, true, true, true, false))
-            << major;
+                  std::tuple(1, true, true, true, false)) << major;
     }
 }
 
@@ -499,8 +488,7 @@ TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
     EXPECT_EQ((std::tuple{files.ReadTaiouToEnv(&env), files.WriteEnvToTaiou(&env, &folder[0]),
                           files.ReadTaiouOption(&env, &option), files.WriteTaiouOption(&env, &option),
                           files.ReadTaiouToExtEnv(&env, &ext), files.WriteExtEnvToTaiou(&env, &ext, &folder[0]),
-                          IsFile(taiou)}),
-              std::tuple(-1, -1, -1, -1, -1, -1, false));
+                          IsFile(taiou)}), std::tuple(-1, -1, -1, -1, -1, -1, false));
 
     WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nFORMAT=2\r\nKUMI_KETA=2\r\n");
     EXPECT_EQ(std::make_tuple(files.ReadTaiouToEnv(nullptr), files.ReadTaiouToExtEnv(&env, nullptr)),
@@ -520,27 +508,19 @@ TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
               std::tuple(44, -3, 0, 12, 4464, kDirFolder, 0, 0x11, 0x11, folder));
     EXPECT_EQ((std::tuple{files.ReadTaiouOption(&env, &option), int(option.KUMI_KETA), int(option.RESERVED[0]),
                           files.ReadTaiouToExtEnv(&env, &ext), int(ext.SI_B_HCODE), int(ext.HO_B_BCODE),
-                          int(ext.AO_U_KCODE), int(ext.RESERVED[0])}),
-              std::tuple(0, 6, 0x33, 0, -123, 32767, 0, 0x22));
+                          int(ext.AO_U_KCODE), int(ext.RESERVED[0])}), std::tuple(0, 6, 0x33, 0, -123, 32767, 0, 0x22));
 
     // Values are written as signed text, new keys in order after the ones
     // already there; the rest of the file stays. A folder argument overrides
     // the record's, except for reading options.
     WriteBytes(taiou, "[TAIOU_INFORMATION]\r\nOTHER=keep\r\n[FILE_INFORMATION]\r\nVER=1.00\r\n");
-    env.EINOU = 1;
-    env.FORMAT = static_cast<signed char>(200);  // stored as -56
-    env.DELETE_MODE = 0;
-    env.FUSEN = 127;
-    env.HIDUKE = -128;
-    env.KUMI_CODE = -1;
+    // FORMAT 200 is stored as -56.
+    std::tie(env.EINOU, env.FORMAT, env.DELETE_MODE, env.FUSEN, env.HIDUKE, env.KUMI_CODE, option.KUMI_KETA) =
+        std::make_tuple(1, static_cast<signed char>(200), 0, 127, -128, -1, -2);
     std::snprintf(env.DIRFOLDER, sizeof env.DIRFOLDER, "%s", kDirFolder.c_str());
-    ASSERT_EQ(files.WriteEnvToTaiou(&env), 0);
-    option.KUMI_KETA = -2;
-    ASSERT_EQ(files.WriteTaiouOption(&env, &option), 0);
     short* codes = &ext.AO_U_KCODE;
     for (int i = 0; i < 18; ++i)
         codes[i] = static_cast<short>(i % 2 ? -(i * 100 + 1) : i * 1000 + 7);
-    ASSERT_EQ(files.WriteExtEnvToTaiou(&env, &ext), 0);
     std::string expected = "[TAIOU_INFORMATION]\r\nOTHER=keep\r\nEINOU=1\r\nFORMAT=-56\r\nDELETE_MODE=0\r\n"
                            "FUSEN=127\r\nKUMI_CODE=-1\r\nDIRFOLDER=" + kDirFolder + "\r\nHIDUKE=-128\r\n"
                            "KUMI_KETA=-2\r\n";
@@ -550,16 +530,16 @@ TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
     for (int i = 0; i < 18; ++i)
         expected += std::string(keys[i]) + "=" + std::to_string(codes[i]) + "\r\n";
     expected += "[FILE_INFORMATION]\r\nVER=1.00\r\n";
-    EXPECT_EQ(ReadBytes(taiou), expected);
+    EXPECT_EQ((std::tuple{files.WriteEnvToTaiou(&env), files.WriteTaiouOption(&env, &option),
+                          files.WriteExtEnvToTaiou(&env, &ext), ReadBytes(taiou)}), std::tuple(0, 0, 0, expected));
 
     std::string other = MakeFolder("other");
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
-    env.FORMAT = 5;
-    ASSERT_EQ(files.WriteEnvToTaiou(&env, &other[0]), 0);
-    option.KUMI_KETA = 4;
-    ASSERT_EQ(files.WriteTaiouOption(&env, &option, &other[0]), 0);
-    EXPECT_EQ(ReadBytes(taiou), expected);
-    EXPECT_NE(ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\nKUMI_KETA=4\r\n"), std::string::npos);
+    std::tie(env.FORMAT, option.KUMI_KETA) = std::make_tuple(5, 4);
+    EXPECT_EQ((std::tuple{files.WriteEnvToTaiou(&env, &other[0]), files.WriteTaiouOption(&env, &option, &other[0]),
+                          ReadBytes(taiou),
+                          ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\nKUMI_KETA=4\r\n") != std::string::npos}),
+              std::tuple(0, 0, expected, true));
     EXPECT_EQ((std::tuple{files.ReadTaiouOption(&env, &option), int(option.KUMI_KETA)}), std::tuple(0, -2));
     // The code settings read from the given folder, even without a record.
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
