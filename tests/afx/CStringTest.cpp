@@ -56,30 +56,24 @@ TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLettersAndTrimmingTakesWhole
                                 CString(kHyoji).Find("\x5C\x8E")}),
               (std::vector<int>{2, 5, 5, -1, -1}));
 
-    CString trimmed = CString("x") + kHyo;
+    // Trimming removes only whole target characters.
+    CString trimmed = CString("x") + kHyo, s(" \t ab c\r\n "), zeros("000120");
     CString withBlank = CString("x") + kWideBlank, mixed = CString("ab") + kA + kXya + "cd";
+    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
     trimmed.TrimRight('\\');
     withBlank.TrimRight('@');
     mixed.MakeUpper();
-    EXPECT_EQ(
-        std::make_tuple(Bytes(trimmed), Bytes(withBlank), Bytes(mixed)),
-        std::make_tuple(std::string("x") + kHyo, std::string("x") + kWideBlank, std::string("AB") + kA + kXya + "CD"));
-
-    // Trimming removes only whole target characters.
-    CString s(" \t ab c\r\n ");
     s.TrimLeft();
     s.TrimRight();
-    EXPECT_EQ(s, "ab c");
-
-    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
-    wide.TrimRight(CString(kWideBlank) + " ");
-    EXPECT_EQ(Bytes(wide), std::string(kWideBlank) + "x");
-    wide.TrimLeft(kWideBlank);
-    EXPECT_EQ(wide, "x");
-
-    CString zeros("000120");
     zeros.TrimLeft('0');
-    EXPECT_EQ(zeros, "120");
+    wide.TrimRight(CString(kWideBlank) + " ");
+    const std::string wideRight = Bytes(wide);
+    wide.TrimLeft(kWideBlank);
+    EXPECT_EQ((std::vector<std::string>{Bytes(trimmed), Bytes(withBlank), Bytes(mixed), Bytes(s), Bytes(zeros),
+                                        wideRight, Bytes(wide)}),
+              (std::vector<std::string>{std::string("x") + kHyo, std::string("x") + kWideBlank,
+                                        std::string("AB") + kA + kXya + "CD", "ab c", "120",
+                                        std::string(kWideBlank) + "x", "x"}));
 }
 
 TEST(CString, ConstructionCopyConcatenationAndExtractionKeepShiftJisAndClamp)

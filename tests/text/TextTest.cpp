@@ -38,21 +38,18 @@ void ExpectText(const std::string& expected, T value, Decimals... decimals)
     std::string plain = expected;
     plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
     CConv conv;
-    for (bool commas : {true, false}) {
-        char out[64];
-        std::memset(out, '#', sizeof out);
-        CString text("old");
-        if (commas) {
-            conv.CommaStr(out, value, decimals...);
-            conv.CommaStr(text, value, decimals...);
-        } else {
-            conv.NotCommaStr(out, value, decimals...);
-            conv.NotCommaStr(text, value, decimals...);
-        }
-        EXPECT_EQ(std::make_tuple(std::string(out), std::string(text)),
-                  std::make_tuple(commas ? expected : plain, std::string(out).substr(0, sizeof...(decimals) ? 23 : 64)))
-            << value;
-    }
+    char out[64], plainOut[64];
+    std::memset(out, '#', sizeof out);
+    std::memset(plainOut, '#', sizeof plainOut);
+    CString text("old"), plainText("old");
+    conv.CommaStr(out, value, decimals...);
+    conv.CommaStr(text, value, decimals...);
+    conv.NotCommaStr(plainOut, value, decimals...);
+    conv.NotCommaStr(plainText, value, decimals...);
+    const size_t kept = sizeof...(decimals) ? 23 : 64;
+    EXPECT_EQ((std::vector<std::string>{out, plainOut, std::string(text), std::string(plainText)}),
+              (std::vector<std::string>{expected, plain, std::string(out).substr(0, kept),
+                                        std::string(plainOut).substr(0, kept)})) << value;
 }
 
 TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFifth)
@@ -261,9 +258,8 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
         unsigned char pair[] = {static_cast<unsigned char>(byte), ' ', '1', '\0'};
         CConv().KanjiCopy(copied, one, 1);
         codes.DeleteSpace(pair);
-        const int after = byte == ' ' ? 0 : lead ? ' ' : '1';
-        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])), std::make_tuple(lead ? '\0' : one[0], after))
-            << std::hex << byte;
+        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])),
+                  std::make_tuple(lead ? '\0' : one[0], byte == ' ' ? 0 : lead ? ' ' : '1')) << std::hex << byte;
     }
 }
 
@@ -354,8 +350,8 @@ TEST(ConvDirName, HeadDotsAndLastPart)
             CConv().ConvDirName2(source, out.data(), c.width);
         else
             CConv().ConvDirName3(source, out.data(), c.width);
-        EXPECT_EQ(out.data(), std::string(c.text)) << "form " << c.form << ' ' << c.path << " width " << c.width;
-        EXPECT_EQ(out.back(), '#') << c.path << " width " << c.width;
+        EXPECT_EQ(std::make_tuple(std::string(out.data()), out.back()), std::make_tuple(std::string(c.text), '#'))
+            << "form " << c.form << ' ' << c.path << " width " << c.width;
         // ConvDirName2 clears the first width bytes, ConvDirName3 width + 1.
         for (int i = static_cast<int>(std::strlen(out.data())); i < (c.form == 1 ? 0 : c.width + c.form - 2); ++i)
             EXPECT_EQ(out[i], '\0') << c.path << " width " << c.width << " byte " << i;
@@ -393,14 +389,14 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
     for (const auto& c : cases) {
         EXPECT_EQ((std::tuple{Check(twelve, c.list), Walk(twelve)}), std::tuple(short(0), c.codes)) << c.list;
     }
-    DefaultCodes all;
-    EXPECT_EQ(all.GetFirstCode(), -1);  // a new set is empty
-    EXPECT_EQ(Check(all, "0000000001,63-64,127,128,203-230,99998-"), 0);  // a range across whole bytes
+    // A new set is empty; a range across whole bytes.
     std::vector<long> expected = {1, 63, 64, 127, 128};
     for (long code = 203; code <= 230; ++code)
         expected.push_back(code);
     expected.insert(expected.end(), {99998, 99999});
-    EXPECT_EQ(Walk(all), expected);
+    DefaultCodes all;
+    EXPECT_EQ((std::tuple{all.GetFirstCode(), Check(all, "0000000001,63-64,127,128,203-230,99998-"), Walk(all)}),
+              std::tuple(-1L, short(0), expected));
     EXPECT_EQ((std::tuple{Check(all, "-"), Walk(all).size()}), std::tuple(short(0), size_t(100000)));
     // The walk stops only at the last code itself.
     CEveryValue five(5);
