@@ -365,7 +365,8 @@ std::vector<long> Walk(CEveryValue& codes)
     return found;
 }
 
-short Check(CEveryValue& codes, std::string list)
+template <typename Codes>
+short Check(Codes&& codes, std::string list)
 {
     return codes.CheckCode(reinterpret_cast<unsigned char*>(&list[0]));
 }
@@ -378,9 +379,8 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
         {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}},
     };
     CEveryValue twelve(12);
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ((std::tuple{Check(twelve, c.list), Walk(twelve)}), std::tuple(short(0), c.codes)) << c.list;
-    }
     // A new set is empty; a range across whole bytes.
     std::vector<long> expected = {1, 63, 64, 127, 128};
     for (long code = 203; code <= 230; ++code)
@@ -405,10 +405,8 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
         {"4294967296", 10},  // would wrap to 0 in a 32-bit long
         {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10}, {"0000000001-3", 0}, {"99999-99999", 0},
     };
-    for (const auto& c : errors) {
-        DefaultCodes codes;
-        EXPECT_EQ(Check(codes, c.list), c.code) << c.list;
-    }
+    for (const auto& c : errors)
+        EXPECT_EQ(Check(DefaultCodes(), c.list), c.code) << c.list;
     CEveryValue wide(100000);
     // An open range needs a last code up to 99999.
     EXPECT_EQ((std::tuple{Check(wide, "5-"), Check(wide, "5-7")}), std::tuple(short(10), short(0)));
