@@ -78,8 +78,7 @@ TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLettersAndTrimmingTakesWhole
 
 TEST(CString, ConstructionCopyConcatenationAndExtractionKeepShiftJisAndClamp)
 {
-    CString s(kHyoji);
-    CString copy = s;
+    CString s(kHyoji), copy = s;
     copy += kSo;
     copy = copy + '\\' + CString(kHyo);
     // The source is untouched.
@@ -99,8 +98,7 @@ TEST(CString, ConstructionCopyConcatenationAndExtractionKeepShiftJisAndClamp)
     EXPECT_EQ((std::vector<std::string>{Bytes(CString('-', 3)), Bytes(CString("abcdef", 3)),
                                         Bytes(CString(static_cast<const char*>(nullptr)))}),
               (std::vector<std::string>{"---", "abc", ""}));
-    CString moved(CString("xyz"));
-    CString target;
+    CString moved(CString("xyz")), target;
     target = static_cast<CString&&>(moved);
     EXPECT_TRUE(target == "xyz" && moved.IsEmpty() && sizeof(CString) == sizeof(char*));
 

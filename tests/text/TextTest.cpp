@@ -38,18 +38,16 @@ void ExpectText(const std::string& expected, T value, Decimals... decimals)
     std::string plain = expected;
     plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
     CConv conv;
-    char out[64], plainOut[64];
-    std::memset(out, '#', sizeof out);
-    std::memset(plainOut, '#', sizeof plainOut);
+    std::vector<char> out(64, '#'), plainOut(64, '#');
     CString text("old"), plainText("old");
-    conv.CommaStr(out, value, decimals...);
+    conv.CommaStr(out.data(), value, decimals...);
     conv.CommaStr(text, value, decimals...);
-    conv.NotCommaStr(plainOut, value, decimals...);
+    conv.NotCommaStr(plainOut.data(), value, decimals...);
     conv.NotCommaStr(plainText, value, decimals...);
     const size_t kept = sizeof...(decimals) ? 23 : 64;
-    EXPECT_EQ((std::vector<std::string>{out, plainOut, std::string(text), std::string(plainText)}),
-              (std::vector<std::string>{expected, plain, std::string(out).substr(0, kept),
-                                        std::string(plainOut).substr(0, kept)})) << value;
+    EXPECT_EQ((std::vector<std::string>{out.data(), plainOut.data(), std::string(text), std::string(plainText)}),
+              (std::vector<std::string>{expected, plain, std::string(out.data()).substr(0, kept),
+                                        std::string(plainOut.data()).substr(0, kept)})) << value;
 }
 
 TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFifth)
@@ -417,8 +415,8 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
               std::tuple(short(6), short(1), short(2), std::vector<long>{1, 2}));
 
     // 0x81 0x40 after a lead byte is a character's trail byte and '@'.
-    unsigned char text[] = " 1\x81\x40," "\x81\x81\x40" " 2";
-    unsigned char last[] = "1\x93 ";  // the last character's trail byte is kept too
+    // The last character's trail byte is kept too.
+    unsigned char text[] = " 1\x81\x40," "\x81\x81\x40" " 2", last[] = "1\x93 ";
     codes.DeleteSpace(text);
     codes.DeleteSpace(last);
     EXPECT_EQ(std::make_tuple(std::string(reinterpret_cast<char*>(text)), std::string(reinterpret_cast<char*>(last))),
