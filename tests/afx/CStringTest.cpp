@@ -29,7 +29,7 @@ TEST(CString, FormatOfAnyLengthAndBufferAccess)
     s.Format("[%s|%d|%s]", longText.c_str(), -12345, kHyoji);
     EXPECT_EQ(Bytes(s), "[" + longText + "|-12345|" + kHyoji + "]");
 
-    CString held("ab");
+    CString held("ab"), emptied;
     char* buffer = held.GetBuffer(10);
     EXPECT_EQ(std::string(buffer), "ab");
     std::snprintf(buffer, 11, "%s", "0123456789");
@@ -42,7 +42,6 @@ TEST(CString, FormatOfAnyLengthAndBufferAccess)
     std::memcpy(held.GetBufferSetLength(3), "\x83\x5Cx", 3);
     held.ReleaseBuffer(3);
     EXPECT_EQ(Bytes(held), std::string(kSo) + "x");
-    CString emptied;
     emptied.GetBuffer(5);
     emptied.ReleaseBuffer(1000);  // longer than the buffer: clamped, no overrun
     EXPECT_LE(emptied.GetLength(), 5);

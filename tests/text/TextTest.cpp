@@ -223,8 +223,7 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
 {
     const struct { const char* src; short count; const char* copied; } cases[] = {
         {SJIS_NI "B", 2, SJIS_NI}, {SJIS_NI "B", 1, ""}, {SJIS_NI "B", 3, SJIS_NI "B"},
-        {"AB", 0, ""},             {"AB", -1, ""},
-        {"\x81\x81\x81\x40", 3, "\x81\x81"},  // a trail byte in the lead-byte range
+        {"AB", 0, ""}, {"AB", -1, ""}, {"\x81\x81\x81\x40", 3, "\x81\x81"},  // a trail byte in the lead-byte range
     };
     for (const auto& c : cases) {
         // count bytes and the NUL, then a guard that must stay.
