@@ -29,7 +29,7 @@ TEST(CString, FormatOfAnyLengthAndBufferAccess)
     s.Format("[%s|%d|%s]", longText.c_str(), -12345, kHyoji);
     EXPECT_EQ(Bytes(s), "[" + longText + "|-12345|" + kHyoji + "]");
 
-    CString held("ab");
+    CString held("ab"), emptied;
     char* buffer = held.GetBuffer(10);
     EXPECT_EQ(std::string(buffer), "ab");
     std::snprintf(buffer, 11, "%s", "0123456789");
@@ -42,7 +42,6 @@ TEST(CString, FormatOfAnyLengthAndBufferAccess)
     std::memcpy(held.GetBufferSetLength(3), "\x83\x5Cx", 3);
     held.ReleaseBuffer(3);
     EXPECT_EQ(Bytes(held), std::string(kSo) + "x");
-    CString emptied;
     emptied.GetBuffer(5);
     emptied.ReleaseBuffer(1000);  // longer than the buffer: clamped, no overrun
     EXPECT_LE(emptied.GetLength(), 5);
@@ -56,36 +55,29 @@ TEST(CString, ShiftJisTrailBytesAreNeverSeparatorsOrLettersAndTrimmingTakesWhole
                                 CString(kHyoji).Find("\x5C\x8E")}),
               (std::vector<int>{2, 5, 5, -1, -1}));
 
-    CString trimmed = CString("x") + kHyo;
+    // Trimming removes only whole target characters.
+    CString trimmed = CString("x") + kHyo, s(" \t ab c\r\n "), zeros("000120");
     CString withBlank = CString("x") + kWideBlank, mixed = CString("ab") + kA + kXya + "cd";
+    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
     trimmed.TrimRight('\\');
     withBlank.TrimRight('@');
     mixed.MakeUpper();
-    EXPECT_EQ(
-        std::make_tuple(Bytes(trimmed), Bytes(withBlank), Bytes(mixed)),
-        std::make_tuple(std::string("x") + kHyo, std::string("x") + kWideBlank, std::string("AB") + kA + kXya + "CD"));
-
-    // Trimming removes only whole target characters.
-    CString s(" \t ab c\r\n ");
     s.TrimLeft();
     s.TrimRight();
-    EXPECT_EQ(s, "ab c");
-
-    CString wide = CString(kWideBlank) + "x" + kWideBlank + " " + kWideBlank;
-    wide.TrimRight(CString(kWideBlank) + " ");
-    EXPECT_EQ(Bytes(wide), std::string(kWideBlank) + "x");
-    wide.TrimLeft(kWideBlank);
-    EXPECT_EQ(wide, "x");
-
-    CString zeros("000120");
     zeros.TrimLeft('0');
-    EXPECT_EQ(zeros, "120");
+    wide.TrimRight(CString(kWideBlank) + " ");
+    const std::string wideRight = Bytes(wide);
+    wide.TrimLeft(kWideBlank);
+    EXPECT_EQ((std::vector<std::string>{Bytes(trimmed), Bytes(withBlank), Bytes(mixed), Bytes(s), Bytes(zeros),
+                                        wideRight, Bytes(wide)}),
+              (std::vector<std::string>{std::string("x") + kHyo, std::string("x") + kWideBlank,
+                                        std::string("AB") + kA + kXya + "CD", "ab c", "120",
+                                        std::string(kWideBlank) + "x", "x"}));
 }
 
 TEST(CString, ConstructionCopyConcatenationAndExtractionKeepShiftJisAndClamp)
 {
-    CString s(kHyoji);
-    CString copy = s;
+    CString s(kHyoji), copy = s;
     copy += kSo;
     copy = copy + '\\' + CString(kHyo);
     // The source is untouched.
@@ -105,8 +97,7 @@ TEST(CString, ConstructionCopyConcatenationAndExtractionKeepShiftJisAndClamp)
     EXPECT_EQ((std::vector<std::string>{Bytes(CString('-', 3)), Bytes(CString("abcdef", 3)),
                                         Bytes(CString(static_cast<const char*>(nullptr)))}),
               (std::vector<std::string>{"---", "abc", ""}));
-    CString moved(CString("xyz"));
-    CString target;
+    CString moved(CString("xyz")), target;
     target = static_cast<CString&&>(moved);
     EXPECT_TRUE(target == "xyz" && moved.IsEmpty() && sizeof(CString) == sizeof(char*));
 

@@ -38,29 +38,23 @@ void ExpectText(const std::string& expected, T value, Decimals... decimals)
     std::string plain = expected;
     plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
     CConv conv;
-    for (bool commas : {true, false}) {
-        char out[64];
-        std::memset(out, '#', sizeof out);
-        CString text("old");
-        if (commas) {
-            conv.CommaStr(out, value, decimals...);
-            conv.CommaStr(text, value, decimals...);
-        } else {
-            conv.NotCommaStr(out, value, decimals...);
-            conv.NotCommaStr(text, value, decimals...);
-        }
-        EXPECT_EQ(std::make_tuple(std::string(out), std::string(text)),
-                  std::make_tuple(commas ? expected : plain, std::string(out).substr(0, sizeof...(decimals) ? 23 : 64)))
-            << value;
-    }
+    std::vector<char> out(64, '#'), plainOut(64, '#');
+    CString text("old"), plainText("old");
+    conv.CommaStr(out.data(), value, decimals...);
+    conv.CommaStr(text, value, decimals...);
+    conv.NotCommaStr(plainOut.data(), value, decimals...);
+    conv.NotCommaStr(plainText, value, decimals...);
+    const size_t kept = sizeof...(decimals) ? 23 : 64;
+    EXPECT_EQ((std::vector<std::string>{out.data(), plainOut.data(), std::string(text), std::string(plainText)}),
+              (std::vector<std::string>{expected, plain, std::string(out.data()).substr(0, kept),
+                                        std::string(plainOut.data()).substr(0, kept)})) << value;
 }
 
 TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFifth)
 {
     const struct { long value; const char* text; } integers[] = {
-        {0, "0"},       {999, "999"},         {1000, "1,000"},         {-5, "-5"},
-        {1001, "1,001"}, {1000010, "1,000,010"}, {-1234567, "-1,234,567"},
-        {INT32_MIN, "-2,147,483,648"},  {INT32_MAX, "2,147,483,647"},
+        {0, "0"}, {999, "999"}, {1000, "1,000"}, {-5, "-5"}, {1001, "1,001"}, {1000010, "1,000,010"},
+        {-1234567, "-1,234,567"}, {INT32_MIN, "-2,147,483,648"}, {INT32_MAX, "2,147,483,647"},
     };
     for (const auto& c : integers)
         ExpectText(c.text, c.value);
@@ -80,13 +74,11 @@ TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFi
         {0.00005, 4, "0.0001"},   {0.00004, 4, "0.0000"},    {-1.23456, 4, "-1.2346"},
         {1234567.891, 2, "1,234,567.89"}, {5, 6, "5.000000"}, {2.7, 0, "2"},    {2.7, -3, "2"},
         {1.0, 40, "1." + std::string(40, '0')},  // the CString forms keep 23 characters
-        {99999999999999.5, 2, "99,999,999,999,999.50"},
-        {1e15, 2, "0"},           {-1e15, 2, "0"},
-        {std::numeric_limits<double>::infinity(), 2, "0"}, {std::nan(""), 2, "0"},
+        {99999999999999.5, 2, "99,999,999,999,999.50"}, {1e15, 2, "0"}, {-1e15, 2, "0"}, {std::nan(""), 2, "0"},
+        {std::numeric_limits<double>::infinity(), 2, "0"}, {static_cast<double>(0.1285f), 3, "0.128"},
         // From 1e14 to 9.99e14 the digits are still printed exactly.
         {1e14, 2, "100,000,000,000,000.00"},  {9.99e14, 1, "999,000,000,000,000.0"},
         {-123456789012345.5, 1, "-123,456,789,012,345.5"},
-        {static_cast<double>(0.1285f), 3, "0.128"},
     };
     for (const auto& c : cases)
         ExpectText(c.text, c.value, c.decimals);
@@ -150,10 +142,9 @@ TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
         {"1,2,3", 1, 0, 123},       {",123", 1, 0, 123},      {"1,234", 1, 1, 1234},
         {"12,345,678", 1, 1, 12345678}, {"12,34", 1, 0, 1234}, {"1,234,", 1, 0, 1234},
         {"1234,567", 1, 1, 1234567},  // only the bytes after a comma are counted
-        {",,,", 0, 0, 0},           {"  -1,234", 1, 1, -1234}, {" 5", 1, 1, 5},
-        {"12.9", 1, 1, 12},         {"12.ab", 1, 1, 12},       {"-0", 1, 1, 0},
+        {",,,", 0, 0, 0}, {"  -1,234", 1, 1, -1234}, {" 5", 1, 1, 5}, {"12.9", 1, 1, 12}, {"12.ab", 1, 1, 12},
         {" ,5", 1, 0, 5},  {" ,-5", 1, 0, -5},  {" , 5", 1, 0, 5},  // commas after the leading blanks too
-        {std::string(508, ' ') + "123", 1, 1, 123}, {std::string(509, ' ') + "123", 0, 1, 123},
+        {std::string(508, ' ') + "123", 1, 1, 123}, {std::string(509, ' ') + "123", 0, 1, 123}, {"-0", 1, 1, 0},
     };
     for (const Comma& c : commas)
         Expect(c.text, c.lenient, c.strict, c.value);
@@ -184,10 +175,9 @@ TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
     const struct { char type; const char* text; int ok; long value; } limits[] = {
         {'c', "127", 1, 127},       {'c', "-128", 1, -128},     {'c', "128", 0, 0},       {'c', "-129", 0, 0},
         {'c', "1,000", 0, 0},       {'s', "32,767", 1, 32767},  {'s', "-32768", 1, -32768}, {'s', "32768", 0, 0},
-        {'s', "-32,769", 0, 0},     {'s', "99999999999999999999", 0, 0},
-        {'l', "-2,147,483,648", 1, INT32_MIN}, {'l', "2147483647", 1, INT32_MAX},
+        {'s', "-32,769", 0, 0},     {'s', "99999999999999999999", 0, 0},     {'l', "2147483647", 1, INT32_MAX},
+        {'l', "-2,147,483,648", 1, INT32_MIN}, {'L', "2147483648", 1, LONG_MAX}, {'L', "-2147483649", 1, LONG_MIN},
         {'l', "99999999999999999999999", 1, LONG_MAX}, {'l', "-99999999999999999999999", 1, LONG_MIN},
-        {'L', "2147483648", 1, LONG_MAX},      {'L', "-2147483649", 1, LONG_MIN},
     };
     for (const auto& l : limits) {
         if (l.type == 'c')
@@ -233,8 +223,7 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
 {
     const struct { const char* src; short count; const char* copied; } cases[] = {
         {SJIS_NI "B", 2, SJIS_NI}, {SJIS_NI "B", 1, ""}, {SJIS_NI "B", 3, SJIS_NI "B"},
-        {"AB", 0, ""},             {"AB", -1, ""},
-        {"\x81\x81\x81\x40", 3, "\x81\x81"},  // a trail byte in the lead-byte range
+        {"AB", 0, ""}, {"AB", -1, ""}, {"\x81\x81\x81\x40", 3, "\x81\x81"},  // a trail byte in the lead-byte range
     };
     for (const auto& c : cases) {
         // count bytes and the NUL, then a guard that must stay.
@@ -261,9 +250,8 @@ TEST(LeadBytes, KanjiCopyCopiesCountBytesAndDeleteSpaceKeepsTrailBlanks)
         unsigned char pair[] = {static_cast<unsigned char>(byte), ' ', '1', '\0'};
         CConv().KanjiCopy(copied, one, 1);
         codes.DeleteSpace(pair);
-        const int after = byte == ' ' ? 0 : lead ? ' ' : '1';
-        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])), std::make_tuple(lead ? '\0' : one[0], after))
-            << std::hex << byte;
+        EXPECT_EQ(std::make_tuple(copied[0], int(pair[1])),
+                  std::make_tuple(lead ? '\0' : one[0], byte == ' ' ? 0 : lead ? ' ' : '1')) << std::hex << byte;
     }
 }
 
@@ -276,11 +264,10 @@ TEST(BlankTrimming, TrailingAndLeadingBlanksAndTheUpperCasedFirstWord)
         {"AB  " SJIS_BLANK, "AB", "AB  " SJIS_BLANK, "AB"}, {SJIS_BLANK " AB", SJIS_BLANK " AB", "AB", SJIS_BLANK},
         {"   ", "", "   ", ""},  {" A B ", " A B", "A B ", ""},  {"", "", "", ""},
         {SJIS_BLANK "A" SJIS_BLANK " ", SJIS_BLANK "A", "A" SJIS_BLANK " ", SJIS_BLANK "A" SJIS_BLANK},
-        {SJIS_NI " ", SJIS_NI, SJIS_NI " ", SJIS_NI},
+        {SJIS_NI " ", SJIS_NI, SJIS_NI " ", SJIS_NI}, {A254 + " ", A254, A254 + " ", A254},
         // 0x81 0x40 is a blank wherever it stands, even when the 0x81 is the
         // trail byte of the character before.
         {"A\x81\x81\x40", "A\x81", "A\x81\x81\x40", "A\x81\x81\x40"},
-        {A254 + " ", A254, A254 + " ", A254},
         {std::string(255, ' ') + "A", std::string(255, ' ') + "A", "A", ""},  // the char* forms have no limit
         {"abc def", "abc def", "abc def", "ABC"}, {" abc", " abc", "abc", ""}, {"x1y z", "x1y z", "x1y z", "X1Y"},
         {"\x83\x61" "b", "\x83\x61" "b", "\x83\x61" "b", "\x83\x41" "B"},  // the trail byte 0x61 is upper-cased too
@@ -310,11 +297,10 @@ TEST(ConvDirName, HeadDotsAndLastPart)
     const char* path = "C:\\Data\\Folder\\Sub\\Last\\";
     const struct { int form; const char* path; int width; const char* text; } cases[] = {
         {1, "C:\\Program Files\\Common\\Data\\Book", 30, "C:\\Program Files\\...\\Book"},
-        {1, "C:\\abc\\def", 11, "C:\\abc\\def"},  {1, "C:\\abc\\def", 10, "C:\\abc..."},
-        {1, "C:\\abc\\def", 0, ""},               {1, "", 10, ""},
+        {1, "C:\\abc\\def", 11, "C:\\abc\\def"}, {1, "C:\\abc\\def", 10, "C:\\abc..."}, {1, "C:\\abc\\def", 0, ""},
+        {1, "", 10, ""}, {1, "\\Data\\Sub\\Deep\\File", 10, "\\...\\File"},
         {1, "C:\\AB\\CD\\VeryLongLastName", 12, "C:\\AB\\..."},        // last part too long
         {1, "C:\\AB\\CDEFGHIJ\\Last\\", 16, "C:\\AB\\...\\Last\\"},  // keeps its backslash
-        {1, "\\Data\\Sub\\Deep\\File", 10, "\\...\\File"},
         {2, path, 20, "C:\\Data\\Fol...\\Last"},  {3, path, 20, "C:\\Data\\Fol...\\Last\\"},
         {2, "C:\\", 10, "C:\\"}, {3, "C:\\", 10, "C:\\"}, {2, "C:\\Data\\", 20, "C:\\Data\\"},
         {3, "C:\\Data\\Folder\\Sub\\L", 20, "C:\\Data\\Folder\\Sub\\L"},
@@ -354,8 +340,8 @@ TEST(ConvDirName, HeadDotsAndLastPart)
             CConv().ConvDirName2(source, out.data(), c.width);
         else
             CConv().ConvDirName3(source, out.data(), c.width);
-        EXPECT_EQ(out.data(), std::string(c.text)) << "form " << c.form << ' ' << c.path << " width " << c.width;
-        EXPECT_EQ(out.back(), '#') << c.path << " width " << c.width;
+        EXPECT_EQ(std::make_tuple(std::string(out.data()), out.back()), std::make_tuple(std::string(c.text), '#'))
+            << "form " << c.form << ' ' << c.path << " width " << c.width;
         // ConvDirName2 clears the first width bytes, ConvDirName3 width + 1.
         for (int i = static_cast<int>(std::strlen(out.data())); i < (c.form == 1 ? 0 : c.width + c.form - 2); ++i)
             EXPECT_EQ(out[i], '\0') << c.path << " width " << c.width << " byte " << i;
@@ -376,7 +362,8 @@ std::vector<long> Walk(CEveryValue& codes)
     return found;
 }
 
-short Check(CEveryValue& codes, std::string list)
+template <typename Codes>
+short Check(Codes&& codes, std::string list)
 {
     return codes.CheckCode(reinterpret_cast<unsigned char*>(&list[0]));
 }
@@ -386,21 +373,19 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
     const struct { const char* list; std::vector<long> codes; } cases[] = {
         {"1-5,8,10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},
         {" 1 -\x81\x40" "5 , 8,\x81\x40" "10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},  // blanks are ignored
-        {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
-        {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}},
+        {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}},
     };
     CEveryValue twelve(12);
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ((std::tuple{Check(twelve, c.list), Walk(twelve)}), std::tuple(short(0), c.codes)) << c.list;
-    }
-    DefaultCodes all;
-    EXPECT_EQ(all.GetFirstCode(), -1);  // a new set is empty
-    EXPECT_EQ(Check(all, "0000000001,63-64,127,128,203-230,99998-"), 0);  // a range across whole bytes
+    // A new set is empty; a range across whole bytes.
     std::vector<long> expected = {1, 63, 64, 127, 128};
     for (long code = 203; code <= 230; ++code)
         expected.push_back(code);
     expected.insert(expected.end(), {99998, 99999});
-    EXPECT_EQ(Walk(all), expected);
+    DefaultCodes all;
+    EXPECT_EQ((std::tuple{all.GetFirstCode(), Check(all, "0000000001,63-64,127,128,203-230,99998-"), Walk(all)}),
+              std::tuple(-1L, short(0), expected));
     EXPECT_EQ((std::tuple{Check(all, "-"), Walk(all).size()}), std::tuple(short(0), size_t(100000)));
     // The walk stops only at the last code itself.
     CEveryValue five(5);
@@ -417,10 +402,8 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
         {"4294967296", 10},  // would wrap to 0 in a 32-bit long
         {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10}, {"0000000001-3", 0}, {"99999-99999", 0},
     };
-    for (const auto& c : errors) {
-        DefaultCodes codes;
-        EXPECT_EQ(Check(codes, c.list), c.code) << c.list;
-    }
+    for (const auto& c : errors)
+        EXPECT_EQ(Check(DefaultCodes(), c.list), c.code) << c.list;
     CEveryValue wide(100000);
     // An open range needs a last code up to 99999.
     EXPECT_EQ((std::tuple{Check(wide, "5-"), Check(wide, "5-7")}), std::tuple(short(10), short(0)));
@@ -431,8 +414,8 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
               std::tuple(short(6), short(1), short(2), std::vector<long>{1, 2}));
 
     // 0x81 0x40 after a lead byte is a character's trail byte and '@'.
-    unsigned char text[] = " 1\x81\x40," "\x81\x81\x40" " 2";
-    unsigned char last[] = "1\x93 ";  // the last character's trail byte is kept too
+    // The last character's trail byte is kept too.
+    unsigned char text[] = " 1\x81\x40," "\x81\x81\x40" " 2", last[] = "1\x93 ";
     codes.DeleteSpace(text);
     codes.DeleteSpace(last);
     EXPECT_EQ(std::make_tuple(std::string(reinterpret_cast<char*>(text)), std::string(reinterpret_cast<char*>(last))),

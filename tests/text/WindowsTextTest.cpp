@@ -95,16 +95,15 @@ TEST(ClTxtCnvOut, RecordsNumbersAndWriteErrors)
     writer.PutKoumoku(&file, static_cast<short>(-32768));
     writer.PutKoumoku(&file, static_cast<char>(0xFF));
     const struct { double value; short decimals; } decimals[] = {
-        {0.12345, 4}, {0.12344, 4}, {0.1234, 4}, {0.5, 4}, {0.5, 2}, {-1.2345, 4}, {2.7, 0}};
+        {0.12345, 4}, {0.12344, 4}, {0.1234, 4}, {0.5, 4}, {0.5, 2}, {-1.2345, 4}, {2.7, 0}, {1e15, 2}};
     for (const auto& d : decimals)
         writer.PutKoumoku(&file, d.value, d.decimals);
     writer.PutKoumoku(&file, 0.1285f, static_cast<short>(3));  // widened, no float rounding
-    writer.PutKoumoku(&file, 1e15, static_cast<short>(2));
     file.Close();
     const std::string written = "\"12\",\"a\"b,c\",\"\",\"\x95\x5C\x8E\xA6\",\"1234.50\"\r\n"
                                 "\"-5\"\"1000000\"\"-2147483648\"\"-32768\"\"-1\""
-                                "\"0.1235\"\"0.1235\"\"0.1234\"\"0.5001\"\"0.50\"\"-1.2344\"\"2\""
-                                "\"0.128\"\"0\"";
+                                "\"0.1235\"\"0.1235\"\"0.1234\"\"0.5001\"\"0.50\"\"-1.2344\"\"2\"\"0\""
+                                "\"0.128\"";
     EXPECT_EQ(ReadBytes(name), written);
     CFile reader;
     ASSERT_TRUE(reader.Open(name.c_str(), CFile::modeRead));
