@@ -176,6 +176,7 @@ protected:
     Recorder<CFrameWnd>* frame = new Recorder<CFrameWnd>;  // deletes itself with its window
     Recorder<CWnd> host;
     HWND other = nullptr;
+    short randomKeys[2] = {VK_SPACE, VK_F5};  // the keys an edit or combo under random input reports
     WPARAM stopped = 0;  // the key an edit under random input must not report
     int closings = 0;    // the combo's Enter, Escape and close-up reports under random input
 };

@@ -347,41 +347,35 @@ TEST_F(DateCtrlTest, YearFieldTypedYearsAndKeysForTheParent)
     EXPECT_TRUE(posted.wParam == VK_RIGHT && posted.lParam == CDateCtrlEx::kSelfPosted);
 }
 
-// Real random input with the host's calls, each control in the host window;
-// the messages are checked by HostFixture::WellFormed.
-using CEditNumRandomInput = HostFixture;
+// Real random input with the host's calls, each control in the host window (the *RandomInput* tests); the
+// messages are checked by HostFixture::WellFormed.
 
 // The text stays a number, each bound variable inside its range.
-TEST_F(CEditNumRandomInput, TextStaysANumberAndValuesInTheirRanges)
+TEST_F(EditTest, CEditNumRandomInputKeepsANumberAndValuesInTheirRanges)
 {
     HWND edit = Child(10, 10);
     CEditNum num;
-    short keys[] = {VK_SPACE, VK_F5}, s = 0;
+    short s = 0;
     long l = 0;
     double d = 0;
-    ASSERT_EQ(num.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 2, kShiftUpMsg, 1, kRClickMsg, kFocusMsg, 1),
-              1);
+    ASSERT_EQ(num.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, randomKeys, 2, kShiftUpMsg, 1, kRClickMsg,
+                       kFocusMsg, 1), 1);
     num.SetText(&s, -50, 500);
     EXPECT_TRUE(Random("CEditNum", edit,
                        {[&](int v) { num.SetText(&(s = short(v / 2 - 50)), -50, 500); },
                         [&](int v) { num.SetText(&(l = v * 100L), 0L, 99900L); },
                         [&](int v) { num.SetText(&(d = v / 8.0), 2, 0.0, 124.875); }, [&](int) { num.GetData(); },
                         [&](int v) { num.EnableWindow(v % 2); }},
-                       [&] {
-                           return TextOf(edit).find_first_not_of("0123456789.-,") == std::string::npos && s >= -50 &&
-                                  s <= 500 && l >= 0 && l <= 99900 && d >= 0 && d <= 124.875;
-                       }));
+                       [&] { return TextOf(edit).find_first_not_of("0123456789.-,") == std::string::npos && s >= -50 &&
+                                    s <= 500 && l >= 0 && l <= 99900 && d >= 0 && d <= 124.875; }));
 }
-
-using CEditStrRandomInput = HostFixture;
 
 // The buffer holds at most the class's limit and never half a double-byte
 // character; a stopped key is not reported; Tab is never typed.
-TEST_F(CEditStrRandomInput, BuffersKeepTheLimitAndWholeCharacters)
+TEST_F(EditTest, CEditStrRandomInputKeepsTheLimitAndWholeCharacters)
 {
     CEditStr str;
     CEditStrEx strEx;
-    short keys[] = {VK_SPACE, VK_F5};
     char buffer[1001] = "";
     const char kana[] = "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD\x82\xAF\x82\xB1";
     for (CEditStr* field : {&str, static_cast<CEditStr*>(&strEx)}) {
@@ -389,9 +383,9 @@ TEST_F(CEditStrRandomInput, BuffersKeepTheLimitAndWholeCharacters)
         DWORD style = field == &str ? ES_AUTOHSCROLL : ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
         HWND edit = Child(10, 10, WS_BORDER | style);
         stopped = 0;  // each field starts with no stopped key
-        ASSERT_EQ(field == &str ? str.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 2, kShiftUpMsg,
+        ASSERT_EQ(field == &str ? str.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, randomKeys, 2, kShiftUpMsg,
                                            kRClickMsg, 1, kFocusMsg, 1)
-                                : strEx.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, keys, 2, kShiftUpMsg,
+                                : strEx.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, randomKeys, 2, kShiftUpMsg,
                                              kRClickMsg, 0, kFocusMsg, 0, 1),
                   1);
         EXPECT_TRUE(Random(field == &str ? "CEditStr" : "CEditStrEx", edit,
@@ -410,16 +404,13 @@ TEST_F(CEditStrRandomInput, BuffersKeepTheLimitAndWholeCharacters)
     }
 }
 
-using CRetComboRandomInput = HostFixture;
-
 // The selection stays inside the list.
-TEST_F(CRetComboRandomInput, SelectionStaysInTheList)
+TEST_F(RetComboTest, RandomInputKeepsTheSelectionInTheList)
 {
     CRetCombo combo;
-    short keys[] = {VK_SPACE, VK_F5};
     // No scroll bar: a drag on one would wait for a button release that never comes.
-    ASSERT_EQ(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 20, 109, 219), &host, 50, kKeyMsg, keys,
-                           2, nullptr, 0, kShiftUpMsg, 0), 1);
+    ASSERT_EQ(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 20, 109, 219), &host, 50, kKeyMsg,
+                           randomKeys, 2, nullptr, 0, kShiftUpMsg, 0), 1);
     EXPECT_TRUE(Random("CRetCombo", combo.m_hWnd,
                        {[&](int) { combo.AddString("item"); }, [&](int) { combo.ResetContent(); },
                         [&](int v) { combo.SetCurSel(v % 8 - 2); }, [&](int v) { combo.EnableWindow(v % 2); },
@@ -428,10 +419,8 @@ TEST_F(CRetComboRandomInput, SelectionStaysInTheList)
     EXPECT_GT(closings, 0) << "real Enter never reached the combo";  // the host is no dialog
 }
 
-using CDateCtrlExRandomInput = DateCtrlTest;
-
 // The date is a real date inside the range, whatever the year typed.
-TEST_F(CDateCtrlExRandomInput, DateStaysRealAndInsideTheRange)
+TEST_F(DateCtrlTest, RandomInputKeepsTheDateRealAndInsideTheRange)
 {
     COleDateTime low(1990, 1, 1, 0, 0, 0), high(2030, 12, 31, 0, 0, 0);
     ASSERT_TRUE(date.SetRange(&low, &high));
