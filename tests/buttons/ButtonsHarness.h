@@ -70,8 +70,6 @@ inline void MouseEvent(HWND hWnd, int x, int y, DWORD flags)
     Pump();
 }
 inline void MouseMove(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, 0); }
-inline void MouseDown(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENTF_LEFTDOWN); }
-inline void MouseUp(HWND hWnd, int x, int y) { MouseEvent(hWnd, x, y, MOUSEEVENTF_LEFTUP); }
 
 // The first width x height pixels of hWnd's client area, once it and its
 // children painted, against the reference image name.

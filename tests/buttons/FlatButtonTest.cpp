@@ -8,7 +8,6 @@
 #include "buttons/CFlatButton.h"
 #include "buttons/CMenuBar.h"
 #include "support/ImportPatch.h"
-#include "support/RealInput.h"
 
 namespace {
 
@@ -55,7 +54,7 @@ TEST_F(FlatButtonTest, ReleaseInsideAfterAPressOnTheButtonIsTheOnlyClick)
         EXPECT_EQ(frame->received, std::vector<ReceivedMessage>(commands, click));
         EXPECT_EQ(button.GetFrameState(), stateAfter);
         EXPECT_NE(::GetCapture(), hWnd);
-        MouseUp(host, 390, 290);
+        MouseEvent(host, 390, 290, MOUSEEVENTF_LEFTUP);
         // Disabled, painted under the cursor: raised, with no timer to flatten it.
         EXPECT_TRUE(WaitState(enabled ? 0 : 1));
     }
@@ -153,8 +152,8 @@ TEST_F(FlatButtonTest, CaptionsAndToolTipTextsAreCutWithoutSplittingACharacter)
         NMTTDISPINFOA request = {};
         request.hdr = {nullptr, IDC_FLAT_PROMPTED, TTN_NEEDTEXTA};
         ::SendMessageA(hWnd, WM_NOTIFY, IDC_FLAT_PROMPTED, reinterpret_cast<LPARAM>(&request));
-        EXPECT_EQ(request.lpszText, request.szText);
-        EXPECT_EQ(std::string(request.szText), text.substr(0, shown));
+        EXPECT_EQ(std::make_pair(request.lpszText, std::string(request.szText)),
+                  std::make_pair(static_cast<LPSTR>(request.szText), text.substr(0, shown)));
     }
 }
 

@@ -114,17 +114,15 @@ TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
     MouseMove(hWnd, 10, 45);
     ASSERT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotRaised}));
     EXPECT_TRUE(Shows(hWnd, "menu-bar-hot", 60, 150));
-    MouseDown(hWnd, 11, 45);
+    MouseEvent(hWnd, 11, 45, MOUSEEVENTF_LEFTDOWN);
     EXPECT_EQ(std::make_pair(bar.GetHotButton(), bar.GetHotState()), std::make_pair(1, int{CMenuBar::HotSunken}));
     EXPECT_TRUE(Shows(hWnd, "menu-bar-pressed", 60, 150));
     bar.SetUnderText(0);
     EXPECT_TRUE(::GetUpdateRect(hWnd, nullptr, FALSE)) << "not repainted";
     EXPECT_TRUE(Shows(hWnd, "menu-bar", 60, 150));
-    MouseMove(hWnd, 11, 2 * 35 + 10);
-    MouseUp(hWnd, 11, 2 * 35 + 10);
-    MouseDown(hWnd, 11, 2 * 35 + 10);
-    MouseMove(hWnd, 200, 45);
-    MouseUp(hWnd, 200, 45);
+    for (auto [x, y, flags] : {std::tuple<int, int, DWORD>{11, 80, 0}, {11, 80, MOUSEEVENTF_LEFTUP},
+                               {11, 80, MOUSEEVENTF_LEFTDOWN}, {200, 45, 0}, {200, 45, MOUSEEVENTF_LEFTUP}})
+        MouseEvent(hWnd, x, y, flags);
     EXPECT_EQ(std::make_tuple(frame->received.size(), ::GetCapture(), doc.GetDocumentCount()),
               std::make_tuple(size_t{0}, HWND{nullptr}, 0));
 

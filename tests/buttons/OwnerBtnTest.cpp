@@ -32,10 +32,9 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereAtItsSizeAndShowsInItsStateStretchedOnPullD
     for (const auto& [width, height, face, result] : cases) {
         SCOPED_TRACE(face + std::to_string(width));
         COwnerBtn button;
-        EXPECT_EQ(button.Create(WS_CHILD, CRect(10, 10, 10 + width, 10 + height), frame, 77,
-                                (face + "_DOWN").c_str(), (face + "_UP").c_str(), (face + "_MASK").c_str()),
-                  result);
-        EXPECT_EQ(button.GetSafeHwnd() != nullptr, result != 0);
+        int made = button.Create(WS_CHILD, CRect(10, 10, 10 + width, 10 + height), frame, 77, (face + "_DOWN").c_str(),
+                                 (face + "_UP").c_str(), (face + "_MASK").c_str());
+        EXPECT_EQ(std::make_pair(made, button.GetSafeHwnd() != nullptr), std::make_pair(result, result != 0));
     }
 
     // Pressed and disabled faces; the focus face of a four-image set, the normal face of a

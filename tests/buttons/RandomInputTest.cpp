@@ -44,11 +44,8 @@ protected:
                                    nullptr);
     HICON icon = SolidIcon(16, RGB(200, 0, 0));
 };
-using CFlatButtonRandomInput = RandomInputHost;
-using COwnerBtnRandomInput = RandomInputHost;
-using CMenuBarRandomInput = RandomInputHost;
 
-TEST_F(CFlatButtonRandomInput, TextOrIconEnabledOrNot)
+TEST_F(RandomInputHost, CFlatButtonTextOrIconEnabledOrNot)
 {
     CFlatButton button;
     ASSERT_TRUE(button.Create(icon, WS_VISIBLE | BS_ICON, CRect(20, 20, 120, 50), frame, 40));
@@ -59,7 +56,7 @@ TEST_F(CFlatButtonRandomInput, TextOrIconEnabledOrNot)
         [&] { return ::testing::AssertionResult(button.GetFrameState() >= 0 && button.GetFrameState() <= 2); });
 }
 
-TEST_F(COwnerBtnRandomInput, PressedDisabledAndFocusFaces)
+TEST_F(RandomInputHost, COwnerBtnPressedDisabledAndFocusFaces)
 {
     COwnerBtn button;
     ASSERT_EQ(button.CreatePullDownButton(WS_CHILD | WS_VISIBLE, {20, 20, 112, 62}, frame, 50, "BSUM_DOWN", "BSUM_UP",
@@ -69,7 +66,7 @@ TEST_F(COwnerBtnRandomInput, PressedDisabledAndFocusFaces)
          [&](std::mt19937& r) { button.SetState(r() % 2); }});
 }
 
-TEST_F(CMenuBarRandomInput, ButtonsAddedAndRemovedCaptionsShownOrNot)
+TEST_F(RandomInputHost, CMenuBarButtonsAddedAndRemovedCaptionsShownOrNot)
 {
     CMenuBar bar;
     ASSERT_EQ(bar.Create(WS_VISIBLE, CRect(20, 20, 80, 200), frame, 60, kButtonMessage, 1), 1);

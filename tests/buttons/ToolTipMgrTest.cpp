@@ -43,10 +43,9 @@ TEST_F(ToolTipMgrTest, RegistersTheTableSubclassesTheStaticsAndShowsThePicture)
             EXPECT_STREQ(buffer, table[i].text);
         }
         EXPECT_EQ(std::make_pair(tip->GetDelayTime(TTDT_AUTOPOP), tip->GetMaxTipWidth()), std::make_pair(30000, 800));
-        for (HWND control : {text, picture}) {
-            EXPECT_NE(::GetWindowLongA(control, GWL_STYLE) & SS_NOTIFY, 0);
-            EXPECT_NE(CWnd::FromHandlePermanent(control), nullptr);
-        }
+        for (HWND control : {text, picture})
+            EXPECT_EQ(std::make_pair((::GetWindowLongA(control, GWL_STYLE) & SS_NOTIFY) != 0,
+                                     CWnd::FromHandlePermanent(control) != nullptr), std::make_pair(true, true));
         // The host's 46 x 21 picture: the 50 x 10 static at (10, 90) resized to it around its old middle.
         EXPECT_TRUE(Shows(host, "tooltip-picture", 120, 120));
         // A click on a text static shows its tip again.
