@@ -93,8 +93,8 @@ private:
     void EnableMainWindow(BOOL enable);
 
     CDlgSub m_dlgSub;     // centring; keeps the help file and help id to put back
-    int m_nSubScale;      // SubScale mode
-    short m_nType;        // Type*
+    int m_nSubScale;      // SubScaleNone, SubScaleWalking or caller-drawn
+    short m_nType;        // TypeDisabling ... TypeEnabledAbort
     int m_bAbort;         // 1 after the abort button
     short m_nPercent;     // last percent drawn on the main bar; -1 none yet
     int m_bPump;          // 1: the wait loops and CheckMessage pass messages on

@@ -115,7 +115,8 @@ private:
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             // The closing timer and its Escape are for other loops only.
-            if (msg.hwnd == nullptr && (msg.message == WM_KEYDOWN || msg.lParam == LPARAM(&CloseMenus)))
+            if (msg.hwnd == nullptr &&
+                (msg.message == WM_KEYDOWN || (msg.message == WM_TIMER && msg.lParam == LPARAM(&CloseMenus))))
                 continue;
             // Only a dialog's loop has the dialog manager: elsewhere arrows and Enter reach the control.
             HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
