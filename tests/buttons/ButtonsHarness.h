@@ -19,7 +19,7 @@
 #include "frame/InitWinLibDLL.h"
 #include "support/Golden.h"
 #include "support/RealInput.h"
-#include "support/WindowImage.h"
+#include "WindowImage.h"
 
 // An application object and the library's resources in the chain.
 class ButtonsEnvironment : public ::testing::Environment {

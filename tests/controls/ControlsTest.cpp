@@ -30,7 +30,7 @@
 #include "controls/CEditStrEx.h"
 #include "controls/CRetCombo.h"
 #include "support/Golden.h"
-#include "support/WindowImage.h"
+#include "WindowImage.h"
 
 // Notifications are written with their fields in order; the rest are zero.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"

@@ -11,7 +11,7 @@
 #include "grid/Gothic.h"
 #include "support/GdiObjectCount.h"
 #include "support/Golden.h"
-#include "support/WindowImage.h"
+#include "WindowImage.h"
 
 namespace {
 

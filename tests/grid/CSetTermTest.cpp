@@ -19,7 +19,7 @@
 #include "support/MessageLog.h"
 #include "support/RandomInput.h"
 #include "support/RealInput.h"
-#include "support/WindowImage.h"
+#include "WindowImage.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "support/GdiObjectCount.h"
 #include "support/Golden.h"
 #include "support/TempFolder.h"
-#include "support/WindowImage.h"
+#include "WindowImage.h"
 
 namespace {
 

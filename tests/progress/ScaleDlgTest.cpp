@@ -14,7 +14,7 @@
 #include "support/Golden.h"
 #include "support/RandomInput.h"
 #include "support/RealInput.h"
-#include "support/WindowImage.h"
+#include "WindowImage.h"
 
 namespace {
 
