@@ -7,14 +7,12 @@
 
 void FuzzOne(FuzzInput& input)
 {
-    const uint8_t* data = input.Data();
-    size_t size = input.Size();
     const std::string whole = input.Rest();
     long bitsOffset = 0;
-    size_t headerBytes = size < CDibHeader::fileHeaderSize ? size : CDibHeader::fileHeaderSize;
-    if (CDibHeader::CheckFileHeader(data, headerBytes, size, &bitsOffset) != CDibHeader::ok)
+    size_t headerBytes = input.Size() < CDibHeader::fileHeaderSize ? input.Size() : CDibHeader::fileHeaderSize;
+    if (CDibHeader::CheckFileHeader(input.Data(), headerBytes, input.Size(), &bitsOffset) != CDibHeader::ok)
         return;
-    std::vector<unsigned char> block(data + CDibHeader::fileHeaderSize, data + size);
+    std::vector<unsigned char> block(input.Data() + CDibHeader::fileHeaderSize, input.Data() + input.Size());
     CDibHeader header;
     short result = header.CheckBlock(block.data(), block.size(), bitsOffset);
     if (result == CDibHeader::ok) {

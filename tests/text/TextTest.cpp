@@ -189,11 +189,10 @@ void ExpectInside(Bound low, Bound high, std::initializer_list<std::pair<const c
 {
     CCheck check;
     CDlgSub sub;
-    for (const auto& [text, expected] : cases) {
+    for (const auto& [text, expected] : cases)
         EXPECT_EQ(std::make_tuple(check.DataCheck(text, low, high), check.DataCheck(CString(text), low, high),
                                   sub.ValueCheck(text, low, high), sub.ValueCheck(CString(text), low, high)),
                   std::make_tuple(expected, expected, expected, expected)) << text;
-    }
 }
 
 TEST(RangeCheck, BoundsCutTheFractionOrAtThreeDigitsAndOnlyBlanksAreSpace)
