@@ -1,8 +1,7 @@
 // Shared by the fuzz targets: libFuzzer's entry point, parameters read from
 // the front of an input, the rest taken as text, and a check that stops the
-// run when it fails. It
-// brings the standard headers the targets share (strings, vectors, the C
-// string and integer functions).
+// run when it fails. It brings the standard headers the targets share
+// (strings, vectors, the C string and integer functions).
 #pragma once
 
 #include <cstdint>
