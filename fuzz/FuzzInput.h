@@ -1,7 +1,7 @@
-// Shared by the fuzz targets: parameters read from the front of an input,
-// the rest taken as text, and a check that stops the run when it fails. It
-// brings the standard headers the targets share (strings, vectors, the C
-// string and integer functions).
+// Shared by the fuzz targets: libFuzzer's entry point, parameters read from
+// the front of an input, the rest taken as text, and a check that stops the
+// run when it fails. It brings the standard headers the targets share
+// (strings, vectors, the C string and integer functions).
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,10 @@
 class FuzzInput {
 public:
     FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+    // The bytes not taken yet, where the sanitizers see any read past them.
+    const uint8_t* Data() const { return data_; }
+    size_t Size() const { return size_; }
 
     // A little-endian value; missing bytes read as zero.
     template <typename T>
@@ -35,6 +39,16 @@ private:
     size_t size_;
 };
 
+// What a target checks of one input, handed over by libFuzzer's entry point.
+void FuzzOne(FuzzInput& input);
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzInput input(data, size);
+    FuzzOne(input);
+    return 0;
+}
+
 inline void Require(bool condition, const char* what, const std::string& input)
 {
     if (condition)
@@ -47,10 +61,7 @@ inline void Require(bool condition, const char* what, const std::string& input)
 }
 
 // Shift-JIS lead bytes.
-inline bool IsLead(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+inline bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // A terminated copy of exactly the text's size, so that the sanitizers see
 // any read past its end.

@@ -4,12 +4,11 @@
 #include "FuzzInput.h"
 #include "calendar/CYmd.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    if (size < 1)
-        return 0;
-    short type = static_cast<short>(data[0] % 6) - 1;  // -1 to 4: both sides of the range
-    bool extended = data[0] / 6 % 2 != 0;                 // the default table or today's era added
+    uint8_t mode = input.Take<uint8_t>();
+    short type = static_cast<short>(mode % 6) - 1;  // -1 to 4: both sides of the range
+    bool extended = mode / 6 % 2 != 0;                 // the default table or today's era added
     if (extended) {
         // The four default eras added again, then today's era (code 4, letter R).
         CConvYmd::AddEra(1868, 45, 12, 31, 0, 'M', "\x96\xBE\x8E\xA1");
@@ -18,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CConvYmd::AddEra(1989, 99, 1, 7, 3, 'H', "\x95\xBD\x90\xAC");
         CConvYmd::AddEra(2019, 99, 4, 30, 4, 'R', "\x97\xDF\x98\x61");
     }
-    std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::string text = input.Rest();
     const char* typed = text.c_str();
 
     CYmd ymd;
@@ -65,5 +64,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     short endYear, endMonth, endDay;
     ymd.GetEndDate(a.c_str(), b.c_str(), c.c_str(), &endYear, &endMonth, &endDay);
     CConvYmd::ResetEras();
-    return 0;
 }

@@ -22,9 +22,8 @@ std::vector<long> Walk(CEveryValue& codes, const std::string& text)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    FuzzInput input(data, size);
     long lastCode = input.Take<int32_t>();
     std::string text = input.Rest(), list = text.c_str();  // the list ends at the first NUL
 
@@ -43,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(kept == expected, "DeleteSpace kept the wrong bytes", text);
     if (result == 1 || result == 2) {
         Require(codes.GetFirstCode() == -1, "a rejected first check filled the set", text);
-        return 0;
+        return;
     }
     for (unsigned char c : kept)
         Require((c >= '0' && c <= '9') || c == '-' || c == ',', "accepted a stray character", text);
@@ -74,5 +73,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Checking again gives the same result and the same set.
     auto again = Terminated<unsigned char>(kept);
     Require(codes.CheckCode(again.data()) == result && Walk(codes, text) == walked, "a second check differs", text);
-    return 0;
 }

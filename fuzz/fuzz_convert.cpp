@@ -56,9 +56,8 @@ Results ConvertAll(bool strict, const char* text, short decimals)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    FuzzInput input(data, size);
     short decimals = input.Take<short>();
     std::string text = input.Rest().c_str();  // up to the first NUL
     std::vector<char> exact = Terminated(text);
@@ -76,5 +75,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Require(!strict.d.ok || (lenient.d.ok && lenient.d.value == strict.d.value), "Convert2 double differs", text);
         Require(!strict.c.ok || (lenient.c.ok && lenient.c.value == strict.c.value), "Convert2 char differs", text);
     }
-    return 0;
 }

@@ -1,14 +1,11 @@
 // The date control's year field: era lists from the input (or the
 // defaults), typed year and date texts, and the round trip from the year
 // text shown for a date back to its year.
-#include <memory>
-
 #include "FuzzInput.h"
 #include "controls/CDateEraList.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    FuzzInput input(data, size);
     uint8_t eraCount = input.Take<uint8_t>() % 8;  // 0: the defaults
     CDateEraList eras;
     for (uint8_t i = 0; i < eraCount; ++i) {
@@ -35,10 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The year text fits any room it is given, terminated.
     for (unsigned long type : {1ul, 2ul}) {
-        std::unique_ptr<char[]> small(new char[room + 1]);
-        eras.YearText(small.get(), room, type, year, month, day);
+        std::vector<char> small(room + 1u, '#');
+        eras.YearText(small.data(), room, type, year, month, day);
         if (room > 0)
-            Require(std::strlen(small.get()) < room, "year text within its room", text);
+            Require(std::strlen(small.data()) < room, "year text within its room", text);
         char shown[CDateEraList::kYearTextSize];
         eras.YearText(shown, sizeof shown, type, year, month, day);
         Require(std::strlen(shown) < sizeof shown, "year text terminated", shown);
@@ -59,5 +56,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (readable)
             Require(back == year, "an era year parses back", shown);
     }
-    return 0;
 }

@@ -5,29 +5,28 @@
 #include "FuzzInput.h"
 #include "progress/CDibHeader.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
+    const std::string whole = input.Rest();
     long bitsOffset = 0;
-    size_t headerBytes = size < CDibHeader::fileHeaderSize ? size : CDibHeader::fileHeaderSize;
-    if (CDibHeader::CheckFileHeader(data, headerBytes, size, &bitsOffset) != CDibHeader::ok)
-        return 0;
-    std::vector<unsigned char> block(data + CDibHeader::fileHeaderSize, data + size);
+    size_t headerBytes = input.Size() < CDibHeader::fileHeaderSize ? input.Size() : CDibHeader::fileHeaderSize;
+    if (CDibHeader::CheckFileHeader(input.Data(), headerBytes, input.Size(), &bitsOffset) != CDibHeader::ok)
+        return;
+    std::vector<unsigned char> block(input.Data() + CDibHeader::fileHeaderSize, input.Data() + input.Size());
     CDibHeader header;
     short result = header.CheckBlock(block.data(), block.size(), bitsOffset);
     if (result == CDibHeader::ok) {
-        if (header.width > 32000 || header.height > 32000 || header.rowBytes % 4 != 0 ||
-            (header.width > 0 && header.rowBytes * 8 < static_cast<uint64_t>(header.width) * header.bitCount))
-            std::abort();
+        Require(header.width <= 32000 && header.height <= 32000 && header.rowBytes % 4 == 0 &&
+                    (header.width <= 0 || header.rowBytes * 8 >= static_cast<uint64_t>(header.width) * header.bitCount),
+                "a layout out of bounds", whole);
         unsigned sum = 0;
         for (size_t i = 0; i < 4u * static_cast<size_t>(header.colourCount); ++i)
             sum += block[CDibHeader::infoHeaderSize + i];
         for (uint64_t i = 0; i < header.bitsBytes; ++i)
             sum += block[static_cast<size_t>(bitsOffset) + i];
-        if (sum == 0xFFFFFFFFu)  // keeps the reads
-            std::abort();
-    } else if ((result != CDibHeader::errFormat && result != CDibHeader::errWidth && result != CDibHeader::errHeight &&
-                result != CDibHeader::errOutside) || header.width != 0) {
-        std::abort();  // an unknown code, or a failure that kept a width
+        Require(sum != 0xFFFFFFFFu, "the sum that keeps the reads", whole);
+    } else {
+        Require((result == CDibHeader::errFormat || result == CDibHeader::errWidth || result == CDibHeader::errHeight ||
+                 result == CDibHeader::errOutside) && header.width == 0, "an unknown code, or a width kept", whole);
     }
-    return 0;
 }

@@ -19,9 +19,8 @@ size_t BlankAt(const std::string& text, size_t i)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    FuzzInput input(data, size);
     short count = input.Take<short>(), width = input.Take<short>();
     std::string bytes = input.Rest(), text = bytes.c_str();  // the text ends at the first NUL
 
@@ -85,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const struct { int form; long room, longest, fits; } forms[] = {
         {1, width > 0 ? width + 4 : 1, width > 0 ? width + 3 : 0, width > 0 ? width - 1 : -1},
         {2, width > 0 ? width + 2 : 1, width > 0 ? width + 1 : 0, -1},
-        {3, width >= 0 ? width + 1 : 1, width > 0 ? width : 0, width},
-    };
+        {3, width >= 0 ? width + 1 : 1, width > 0 ? width : 0, width}};
     for (const auto& f : forms) {
         std::vector<char> name(static_cast<size_t>(f.room), '#');
         if (f.form == 1)
@@ -103,5 +101,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Require(length <= static_cast<size_t>(f.longest) || (f.form == 2 && text == name.data()),
                     "ConvDirName too long", text);
     }
-    return 0;
 }

@@ -56,9 +56,8 @@ void CheckLong(long value)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    FuzzInput input(data, size);
     double value = input.Take<double>();
     short decimals = input.Take<int8_t>();
     long integer = static_cast<long>(input.Take<int64_t>());
@@ -66,5 +65,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckDecimal(static_cast<double>(integer) / 10000.0, decimals);
     CheckLong(integer);
     CheckLong(static_cast<long>(static_cast<int32_t>(integer)));
-    return 0;
 }

@@ -3,15 +3,13 @@
 // text width (int16 each, little-endian), x and width of a click (int32),
 // then the column widths (int16 each, as many as there are).
 #include <algorithm>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "grid/GdiLayout.h"
 #include "grid/TermBarLayout.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& input)
 {
-    FuzzInput input(data, size);
     short count = input.Take<int16_t>(), ave = input.Take<int16_t>(), total = input.Take<int16_t>();
     short column = input.Take<int16_t>(), alignment = input.Take<int16_t>(), text = input.Take<int16_t>();
     int x = input.Take<int32_t>(), width = input.Take<int32_t>();
@@ -39,5 +37,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     char labels[TermBarLayout::kLabelBytes + 1];
     TermBarLayout::Labels(count, labels);
     Require(labels[TermBarLayout::kLabelBytes] == '\0' && labels[24] == '\x8C', "labels", rest);
-    return 0;
 }

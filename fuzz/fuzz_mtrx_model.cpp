@@ -11,9 +11,6 @@
 // it is caught by AddressSanitizer, as is a cell rectangle read past the
 // column positions.
 #include <algorithm>
-#include <cstdint>
-#include <string>
-#include <vector>
 
 #include "FuzzInput.h"
 #include "grid/CMtrxModel.h"
@@ -24,8 +21,7 @@ enum : unsigned { kRow = 1, kEnter, kKey, kSel, kRButton, kCell, kFocus, kAppend
 
 std::string input;  // the current run's, for the failure report
 
-class CheckingSink : public CMtrxModelSink {
-public:
+struct CheckingSink : CMtrxModelSink {
     const CMtrxModel* model = nullptr;
 
     void SendOwner(unsigned m, uintptr_t w, intptr_t l) override { Owner(m, w, l); }
@@ -84,10 +80,7 @@ using M = CMtrxModel;
 // The keys the model acts on, a letter and Tab.
 const unsigned kKeys[] = {M::kKeyEnter, M::kKeyShift, M::kKeyCtrl, M::kKeySpace, M::kKeyPageUp, M::kKeyPageDown,
                           M::kKeyUp, M::kKeyDown, 'A', M::kKeyQ, M::kKeyF2, '\t'};
-unsigned Key(int a)
-{
-    return kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])];
-}
+unsigned Key(int a) { return kKeys[static_cast<uint16_t>(a) % (sizeof kKeys / sizeof kKeys[0])]; }
 
 // One event per operation code (key-down and scroll codes twice as likely);
 // the top bit of the code picks a variant.
@@ -126,10 +119,9 @@ const Event kEvents[] = {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzOne(FuzzInput& in)
 {
-    FuzzInput in(data, size);
-    input.assign(reinterpret_cast<const char*>(data), size);
+    input = in.Rest();
     CheckingSink sink;
     CMtrxModel model(&sink);
     sink.model = &model;
@@ -171,5 +163,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         kEvents[op % 20](model, (op & 0x80) != 0, a, b);
         CheckInvariants(model);
     }
-    return 0;
 }

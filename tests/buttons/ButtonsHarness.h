@@ -21,12 +21,8 @@
 #include "support/RealInput.h"
 #include "WindowImage.h"
 
-// An application object and the library's resources in the chain.
-class ButtonsEnvironment : public ::testing::Environment {
-    void SetUp() override { InitWinLibDLL(); }
-};
+// The process's application object.
 inline CWinApp g_application("buttons");
-inline const auto* g_environment = ::testing::AddGlobalTestEnvironment(new ButtonsEnvironment);
 
 // The message the menu bar tests have their bar send its owner.
 const UINT kButtonMessage = WM_USER + 500;
@@ -34,8 +30,7 @@ const UINT kButtonMessage = WM_USER + 500;
 // message, wParam, lParam
 using ReceivedMessage = std::tuple<UINT, WPARAM, LPARAM>;
 
-class HostFrame : public CFrameWnd {
-public:
+struct HostFrame : CFrameWnd {
     std::vector<ReceivedMessage> received;
     CWnd* destroyOnMessage = nullptr;  // destroyed when the menu bar message comes
 
@@ -98,11 +93,12 @@ inline HICON SolidIcon(int size, COLORREF color)
 }
 
 // A test with an active host frame (it deletes itself when destroyed) and
-// the cursor away from its controls.
+// the cursor away from its controls; the library's resources in the chain.
 class HostTest : public ::testing::Test {
 protected:
     HostTest()
     {
+        [[maybe_unused]] static bool linked = (InitWinLibDLL(), true);
         frame->Create(nullptr, "buttons", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 440, 340));
         host = frame->GetSafeHwnd();
         ::SetForegroundWindow(host);

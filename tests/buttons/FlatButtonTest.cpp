@@ -39,8 +39,7 @@ TEST_F(FlatButtonTest, ReleaseInsideAfterAPressOnTheButtonIsTheOnlyClick)
     // enabled, path (m move, d press, u release; 'i' inside the button, 'o' outside), commands, state after
     const std::tuple<bool, const char*, int, int> cases[] = {
         {true, "mi di ui", 1, 1}, {true, "mi di mo uo", 0, 0}, {true, "mi di mo mi ui", 1, 1},
-        {true, "mo do mi ui", 0, 1}, {false, "mi di ui", 0, 1},
-    };
+        {true, "mo do mi ui", 0, 1}, {false, "mi di ui", 0, 1}};
     for (const auto& [enabled, path, commands, stateAfter] : cases) {
         SCOPED_TRACE(path);
         button.EnableButton(enabled);
@@ -89,7 +88,7 @@ TEST_F(FlatButtonTest, HoverWithItsTimerAndStatusPrompt)
     AfxGetApp()->m_pMainWnd = nullptr;
 }
 
-TEST_F(FlatButtonTest, RaisedSunkenAndDisabledWithTextIconOrBitmapAsTheReferenceShows)
+TEST_F(FlatButtonTest, EachStateAsTheReferenceShowsCaptionsAndToolTipTextsCutWithoutSplittingACharacter)
 {
     HICON red = SolidIcon(16, RGB(255, 0, 0)), blue = SolidIcon(16, RGB(0, 0, 255));
     HBITMAP green = SolidBitmap(11, 6, RGB(0, 255, 0)), yellow = SolidBitmap(11, 6, RGB(255, 255, 0));
@@ -118,15 +117,6 @@ TEST_F(FlatButtonTest, RaisedSunkenAndDisabledWithTextIconOrBitmapAsTheReference
             if (std::get<2>(rows[i]) > (message == WM_MOUSEMOVE ? 0 : 1))
                 buttons[i].SendMessage(message, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(Shows(host, "flat-button", 400, 130));
-    // No paint reaches the buttons before they go with the test.
-    ::DestroyIcon(red);
-    ::DestroyIcon(blue);
-    ::DeleteObject(green);
-    ::DeleteObject(yellow);
-}
-
-TEST_F(FlatButtonTest, CaptionsAndToolTipTextsAreCutWithoutSplittingACharacter)
-{
     // At the width limits: the button keeps only what is strictly narrower; the bar's prefix may fill the width
     // less the dots. {the menu bar's rule, text, width of, plus pixels, result}
     CClientDC dc(&button);
@@ -155,6 +145,11 @@ TEST_F(FlatButtonTest, CaptionsAndToolTipTextsAreCutWithoutSplittingACharacter)
         EXPECT_EQ(std::make_pair(request.lpszText, std::string(request.szText)),
                   std::make_pair(static_cast<LPSTR>(request.szText), text.substr(0, shown)));
     }
+    // No paint reaches the buttons before they go with the test.
+    ::DestroyIcon(red);
+    ::DestroyIcon(blue);
+    ::DeleteObject(green);
+    ::DeleteObject(yellow);
 }
 
 } // namespace

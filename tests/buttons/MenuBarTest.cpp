@@ -37,7 +37,7 @@ protected:
     CMultiDocTemplate doc{IDS_TEST_DOCUMENT, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CFrameWnd), nullptr};
 };
 
-TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
+TEST_F(MenuBarTest, SlotsSpinControlToolTipsAClickOpensANewDocumentElseSendsTheCommandElseTheMessageKeysForTheOwner)
 {
     // Slots are the icon + 3 pixels square: captions, a width or a height set change nothing.
     // icon, caption, button size set, bar height, slot, visible slots, last spin position (-1: all fit)
@@ -64,40 +64,11 @@ TEST_F(MenuBarTest, SlotsSpinControlToolTipsAndKeysForTheOwner)
         TOOLINFOA info;
         ASSERT_TRUE(sized.GetToolTipCtrl()->GetToolInfo(info, &sized, CMenuBar::ToolIdBase + 1));
         EXPECT_EQ(CRect(info.rect), CRect(0, slot, slot, 2 * slot));
+        // One button fewer: all fit, no spin control.
+        sized.RemoveBtn(3, 1);
+        EXPECT_FALSE(sized.IsScrollMode() || sized.GetSpinCtrl()->IsWindowVisible());
     }
 
-    for (HICON icon : icons)
-        bar.AddBtn(icon, "", 0, nullptr);
-    // One button fewer: 4 x 35 + 4 <= 150, all fit, no spin control.
-    bar.RemoveBtn(3, 1);
-    EXPECT_FALSE(bar.IsScrollMode() || bar.GetSpinCtrl()->IsWindowVisible());
-
-    bar.SetFocus();
-    // Real key strokes with up to two modifiers held, and what the owner gets for each (0: nothing).
-    const std::tuple<BYTE, BYTE, BYTE, UINT> keys[] = {
-        {0, 0, VK_F5, WM_MENUBAR_KEY}, {0, 0, VK_RETURN, WM_MENUBAR_KEY}, {0, 0, VK_DOWN, WM_MENUBAR_KEY},
-        {0, 0, VK_F11, WM_MENUBAR_KEY}, {0, 0, VK_TAB, WM_MENUBAR_KEY}, {0, 0, VK_LEFT, 0}, {0, 0, 'A', 0},
-        {VK_SHIFT, 0, VK_F5, WM_MENUBAR_KEY}, {VK_SHIFT, 0, VK_RETURN, 0}, {VK_SHIFT, 0, VK_UP, 0},
-        {VK_CONTROL, 0, 'S', WM_KEYDOWN}, {VK_CONTROL, 0, VK_F5, WM_KEYDOWN}, {VK_CONTROL, 0, VK_RETURN, WM_KEYDOWN},
-        {VK_MENU, 0, VK_F5, WM_SYSKEYDOWN}, {VK_MENU, 0, VK_DOWN, WM_SYSKEYDOWN}, {VK_MENU, 0, 'A', WM_SYSKEYDOWN},
-        {VK_CONTROL, VK_SHIFT, VK_F5, WM_MENUBAR_KEY}, {VK_CONTROL, VK_SHIFT, 'S', 0},
-        {VK_CONTROL, VK_MENU, VK_F5, WM_MENUBAR_KEY}, {VK_CONTROL, VK_MENU, VK_DOWN, 0}};
-    for (const auto& [first, second, key, message] : keys) {
-        frame->received.clear();
-        for (auto [vk, up] : {std::pair{first, 0}, {second, 0}, {key, 0}, {key, 1}, {second, 1}, {first, 1}})
-            if (vk != 0)
-                ::keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0);
-        PumpFor(60);
-        std::vector<UINT> got;
-        for (const auto& [sent, wParam, lParam] : frame->received)
-            if (wParam == key)
-                got.push_back((HIWORD(lParam) & KF_UP) != 0 ? 0 : sent);  // a release: 0
-        EXPECT_EQ(got, message != 0 ? std::vector<UINT>{message} : std::vector<UINT>{}) << int{first} << int{key};
-    }
-}
-
-TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
-{
     // Added, inserted and removed out of order: icons, captions, commands and templates travel together.
     bar.AddBtn(icons[2], "&&", 0, nullptr);                   // neither: the message
     bar.InsertBtn(0, icons[1], "&P", 202, nullptr);           // command
@@ -153,9 +124,30 @@ TEST_F(MenuBarTest, AClickOpensANewDocumentElseSendsTheCommandElseTheMessage)
     ::DestroyWindow(::FindWindowA(nullptr, "伝票2"));
     ::DestroyWindow(first);
 
-    // Scrolled by 2, slot 0 is button 2; the owner destroys the bar on its message: nothing after it.
     ::SetForegroundWindow(host);
     bar.SetFocus();
+    // Real key strokes with up to two modifiers held, and what the owner gets for each (0: nothing).
+    const std::tuple<BYTE, BYTE, BYTE, UINT> keys[] = {
+        {0, 0, VK_F5, WM_MENUBAR_KEY}, {0, 0, VK_RETURN, WM_MENUBAR_KEY}, {0, 0, VK_DOWN, WM_MENUBAR_KEY},
+        {0, 0, VK_F11, WM_MENUBAR_KEY}, {0, 0, VK_TAB, WM_MENUBAR_KEY}, {0, 0, VK_LEFT, 0}, {0, 0, 'A', 0},
+        {VK_SHIFT, 0, VK_F5, WM_MENUBAR_KEY}, {VK_SHIFT, 0, VK_RETURN, 0}, {VK_SHIFT, 0, VK_UP, 0},
+        {VK_CONTROL, 0, 'S', WM_KEYDOWN}, {VK_CONTROL, 0, VK_F5, WM_KEYDOWN}, {VK_CONTROL, 0, VK_RETURN, WM_KEYDOWN},
+        {VK_MENU, 0, VK_F5, WM_SYSKEYDOWN}, {VK_MENU, 0, VK_DOWN, WM_SYSKEYDOWN}, {VK_MENU, 0, 'A', WM_SYSKEYDOWN},
+        {VK_CONTROL, VK_SHIFT, VK_F5, WM_MENUBAR_KEY}, {VK_CONTROL, VK_SHIFT, 'S', 0},
+        {VK_CONTROL, VK_MENU, VK_F5, WM_MENUBAR_KEY}, {VK_CONTROL, VK_MENU, VK_DOWN, 0}};
+    for (const auto& [held, alsoHeld, key, message] : keys) {
+        frame->received.clear();
+        for (auto [vk, up] : {std::pair{held, 0}, {alsoHeld, 0}, {key, 0}, {key, 1}, {alsoHeld, 1}, {held, 1}})
+            if (vk != 0)
+                ::keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0);
+        PumpFor(60);
+        std::vector<UINT> got;
+        for (const auto& [sent, wParam, lParam] : frame->received)
+            if (wParam == key)
+                got.push_back((HIWORD(lParam) & KF_UP) != 0 ? 0 : sent);  // a release: 0
+        EXPECT_EQ(got, message != 0 ? std::vector<UINT>{message} : std::vector<UINT>{}) << int{held} << int{key};
+    }
+    // Scrolled by 2, slot 0 is button 2; the owner destroys the bar on its message: nothing after it.
     bar.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2), LPARAM(bar.GetSpinCtrl()->GetSafeHwnd()));
     frame->destroyOnMessage = &bar;
     EXPECT_EQ(click(0).first, (std::vector<ReceivedMessage>{{kButtonMessage, kBarId, 2}}));

@@ -50,17 +50,14 @@ TEST(DibHeader, EachFileGivesItsCodeAndLayout)
         {"width 0", {}, [](BmpFile& s) { s.width = 0; }, {0, 0, 3, 24, 0, 0, 0}},
         {"width -5", {}, [](BmpFile& s) { s.headerWidth = -5; }, {0, -5, 3, 24, 0, 0, 0}},
         {"height 0", {}, [](BmpFile& s) { s.height = 0; }, {0, 4, 0, 24, 0, 12, 0}},
-        {"bits inside the table", {4, 4, 3, 16}, [](BmpFile& s) { s.bitsOffset = 86; }, {0, 4, 3, 4, 16, 4, 12}},
-    };
+        {"bits inside the table", {4, 4, 3, 16}, [](BmpFile& s) { s.bitsOffset = 86; }, {0, 4, 3, 4, 16, 4, 12}}};
     for (const auto& [what, file, change, expected] : cases) {
         BmpFile bmp = file;
         change(bmp);
         CDibHeader header;
         short code = Check(MakeBmp(bmp), &header);
         EXPECT_EQ(Layout(code, header.width, header.height, header.bitCount, header.colourCount, header.rowBytes,
-                         header.bitsBytes),
-                  expected)
-            << what;
+                         header.bitsBytes), expected) << what;
     }
     std::string good = MakeBmp(BmpFile());
     CDibHeader none;

@@ -54,8 +54,7 @@ TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFi
 {
     const struct { long value; const char* text; } integers[] = {
         {0, "0"}, {999, "999"}, {1000, "1,000"}, {-5, "-5"}, {1001, "1,001"}, {1000010, "1,000,010"},
-        {-1234567, "-1,234,567"}, {INT32_MIN, "-2,147,483,648"}, {INT32_MAX, "2,147,483,647"},
-    };
+        {-1234567, "-1,234,567"}, {INT32_MIN, "-2,147,483,648"}, {INT32_MAX, "2,147,483,647"}};
     for (const auto& c : integers)
         ExpectText(c.text, c.value);
     if (sizeof(long) == 8)
@@ -78,14 +77,12 @@ TEST(CommaStr, IntegersInGroupsOfThreeAndFourDigitFixedPointRoundedHalfUpAtTheFi
         {std::numeric_limits<double>::infinity(), 2, "0"}, {static_cast<double>(0.1285f), 3, "0.128"},
         // From 1e14 to 9.99e14 the digits are still printed exactly.
         {1e14, 2, "100,000,000,000,000.00"},  {9.99e14, 1, "999,000,000,000,000.0"},
-        {-123456789012345.5, 1, "-123,456,789,012,345.5"},
-    };
+        {-123456789012345.5, 1, "-123,456,789,012,345.5"}};
     for (const auto& c : cases)
         ExpectText(c.text, c.value, c.decimals);
     const struct { float value; short decimals; const char* text; } floats[] = {
         {0.1285f, 3, "0.129"},   {-0.1285f, 3, "-0.129"}, {0.12345f, 4, "0.1240"},
-        {0.00005f, 4, "0.0000"}, {0.0006f, 4, "0.0011"},  {-0.0006f, 4, "-0.0011"},
-    };
+        {0.00005f, 4, "0.0000"}, {0.0006f, 4, "0.0011"},  {-0.0006f, 4, "-0.0011"}};
     for (const auto& f : floats)
         ExpectText(f.text, f.value, f.decimals);
     // The fixed-point value itself holds four digits exactly below 1e14:
@@ -144,8 +141,7 @@ TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
         {"1234,567", 1, 1, 1234567},  // only the bytes after a comma are counted
         {",,,", 0, 0, 0}, {"  -1,234", 1, 1, -1234}, {" 5", 1, 1, 5}, {"12.9", 1, 1, 12}, {"12.ab", 1, 1, 12},
         {" ,5", 1, 0, 5},  {" ,-5", 1, 0, -5},  {" , 5", 1, 0, 5},  // commas after the leading blanks too
-        {std::string(508, ' ') + "123", 1, 1, 123}, {std::string(509, ' ') + "123", 0, 1, 123}, {"-0", 1, 1, 0},
-    };
+        {std::string(508, ' ') + "123", 1, 1, 123}, {std::string(509, ' ') + "123", 0, 1, 123}, {"-0", 1, 1, 0}};
     for (const Comma& c : commas)
         Expect(c.text, c.lenient, c.strict, c.value);
     Expect("", 1, 0, 0.0, static_cast<short>(2));
@@ -161,8 +157,7 @@ TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
         // Beyond the exact path the value is still correctly rounded.
         {"123456789012345678.5", 1, 1, 123456789012345678.5},
         {"0.12345678901234567890123456789", 29, 1, 0.12345678901234567890123456789},
-        {digits, 0, 1, 1e254},   {digits + "0", 0, 0, 0}, {digits + ".5", 1, 0, 0},
-    };
+        {digits, 0, 1, 1e254},   {digits + "0", 0, 0, 0}, {digits + ".5", 1, 0, 0}};
     for (const Case& c : cases)
         Expect(c.text, c.result, c.result, c.value, c.decimals);
     Expect("16,777,217", 1, 1, 16777216.0f);  // the double result rounded to float
@@ -177,8 +172,7 @@ TEST(Convert, LenientAndStrictCommasFractionsCutAndTypeLimits)
         {'c', "1,000", 0, 0},       {'s', "32,767", 1, 32767},  {'s', "-32768", 1, -32768}, {'s', "32768", 0, 0},
         {'s', "-32,769", 0, 0},     {'s', "99999999999999999999", 0, 0},     {'l', "2147483647", 1, INT32_MAX},
         {'l', "-2,147,483,648", 1, INT32_MIN}, {'L', "2147483648", 1, LONG_MAX}, {'L', "-2147483649", 1, LONG_MIN},
-        {'l', "99999999999999999999999", 1, LONG_MAX}, {'l', "-99999999999999999999999", 1, LONG_MIN},
-    };
+        {'l', "99999999999999999999999", 1, LONG_MAX}, {'l', "-99999999999999999999999", 1, LONG_MIN}};
     for (const auto& l : limits) {
         if (l.type == 'c')
             Expect<char>(l.text, l.ok, l.ok, static_cast<char>(l.value));
@@ -195,11 +189,10 @@ void ExpectInside(Bound low, Bound high, std::initializer_list<std::pair<const c
 {
     CCheck check;
     CDlgSub sub;
-    for (const auto& [text, expected] : cases) {
+    for (const auto& [text, expected] : cases)
         EXPECT_EQ(std::make_tuple(check.DataCheck(text, low, high), check.DataCheck(CString(text), low, high),
                                   sub.ValueCheck(text, low, high), sub.ValueCheck(CString(text), low, high)),
                   std::make_tuple(expected, expected, expected, expected)) << text;
-    }
 }
 
 TEST(RangeCheck, BoundsCutTheFractionOrAtThreeDigitsAndOnlyBlanksAreSpace)
@@ -213,8 +206,7 @@ TEST(RangeCheck, BoundsCutTheFractionOrAtThreeDigitsAndOnlyBlanksAreSpace)
     // CheckSpace accepts only blanks (and no text at all).
     const std::pair<const char*, int> blanks[] = {
         {nullptr, 1}, {"", 1}, {"   ", 1}, {"\x81\x40\x81\x40", 1}, {" \x81\x40 ", 1},
-        {" A", 0},    {"\x81\x41", 0}, {"\t", 0}, {"\x81", 0},
-    };
+        {" A", 0},    {"\x81\x41", 0}, {"\t", 0}, {"\x81", 0}};
     for (const auto& [text, blank] : blanks)
         EXPECT_EQ(CCheck().CheckSpace(text), blank) << (text != nullptr ? text : "(null)");
 }
@@ -271,8 +263,7 @@ TEST(BlankTrimming, TrailingAndLeadingBlanksAndTheUpperCasedFirstWord)
         {std::string(255, ' ') + "A", std::string(255, ' ') + "A", "A", ""},  // the char* forms have no limit
         {"abc def", "abc def", "abc def", "ABC"}, {" abc", " abc", "abc", ""}, {"x1y z", "x1y z", "x1y z", "X1Y"},
         {"\x83\x61" "b", "\x83\x61" "b", "\x83\x61" "b", "\x83\x41" "B"},  // the trail byte 0x61 is upper-cased too
-        {a255, a255, a255, std::string(255, 'A')}, {a256, a256, a256, ""},
-    };
+        {a255, a255, a255, std::string(255, 'A')}, {a256, a256, a256, ""}};
     for (const auto& c : cases) {
         std::string after = c.text, before = c.text;
         CString afterText(c.text.c_str()), beforeText(c.text.c_str()), key("old");
@@ -326,8 +317,7 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {3, "C:\\" SJIS_NI SJIS_HON SJIS_GO "\\LongName", 10, "C:\\" SJIS_NI "...\\"},
         // ...but not in a drive part without a backslash: it is cut where the room ends.
         {1, "C:" SJIS_NI SJIS_HON "\\Name", 7, "C:\x93..."},
-        {1, SJIS_NI SJIS_HON "\\Folder\\Name", 5, "..."}, {1, SJIS_NI SJIS_HON "\\Folder\\Name", 6, SJIS_NI "..."},
-    };
+        {1, SJIS_NI SJIS_HON "\\Folder\\Name", 5, "..."}, {1, SJIS_NI SJIS_HON "\\Folder\\Name", 6, SJIS_NI "..."}};
     for (const auto& c : cases) {
         // ConvDirName writes up to width + 4 bytes, ConvDirName2 width + 2 and
         // ConvDirName3 width + 1; the byte after must stay.
@@ -349,10 +339,7 @@ TEST(ConvDirName, HeadDotsAndLastPart)
 }
 
 // Reaches the protected default constructor (last code 99999).
-class DefaultCodes : public CEveryValue {
-public:
-    DefaultCodes() = default;
-};
+struct DefaultCodes : CEveryValue { DefaultCodes() = default; };
 
 std::vector<long> Walk(CEveryValue& codes)
 {
@@ -363,18 +350,14 @@ std::vector<long> Walk(CEveryValue& codes)
 }
 
 template <typename Codes>
-short Check(Codes&& codes, std::string list)
-{
-    return codes.CheckCode(reinterpret_cast<unsigned char*>(&list[0]));
-}
+short Check(Codes&& codes, std::string list) { return codes.CheckCode(reinterpret_cast<unsigned char*>(&list[0])); }
 
 TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
 {
     const struct { const char* list; std::vector<long> codes; } cases[] = {
         {"1-5,8,10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},
         {" 1 -\x81\x40" "5 , 8,\x81\x40" "10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},  // blanks are ignored
-        {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}},
-    };
+        {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}}};
     CEveryValue twelve(12);
     for (const auto& c : cases)
         EXPECT_EQ((std::tuple{Check(twelve, c.list), Walk(twelve)}), std::tuple(short(0), c.codes)) << c.list;
@@ -400,8 +383,7 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
         {"1-2-3", 3}, {"1-,2", 4},  {"1--2", 5},   {"5,3", 6}, {"5-3", 6}, {"5,3-7", 6},
         {"3,-7", 7},  {"1,", 8},    {"1,,2", 9},   {"100000", 10}, {"99999", 0}, {"12345678901", 10},
         {"4294967296", 10},  // would wrap to 0 in a 32-bit long
-        {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10}, {"0000000001-3", 0}, {"99999-99999", 0},
-    };
+        {"4294967296-", 10}, {"1-4294967297", 10}, {"100000-", 10}, {"0000000001-3", 0}, {"99999-99999", 0}};
     for (const auto& c : errors)
         EXPECT_EQ(Check(DefaultCodes(), c.list), c.code) << c.list;
     CEveryValue wide(100000);

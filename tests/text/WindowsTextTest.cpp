@@ -26,10 +26,9 @@ TEST(CDlgSub, CenteringDialogCentresOnThePrimaryScreenKeepingTheSize)
     for (const auto& size : sizes) {
         dialog.MoveWindow(3, 5, size[0], size[1], TRUE);
         CDlgSub().CenteringDialog(&dialog);
-        RECT bounds;
+        CRect bounds;
         dialog.GetWindowRect(&bounds);
-        EXPECT_EQ(std::vector<long>({bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top}),
-                  std::vector<long>({size[2], size[3], size[0], size[1]}));
+        EXPECT_EQ(bounds, CRect(size[2], size[3], size[2] + size[0], size[3] + size[1]));
     }
     CDlgSub().CenteringDialog(nullptr);  // nothing to move
     dialog.DestroyWindow();
@@ -60,8 +59,7 @@ TEST(CDlgSub, ChangeHelpLastsForTheObjectsLifetime)
 }
 
 // A real file that also records the size of every Write call.
-class RecordingFile : public CFile {
-public:
+struct RecordingFile : CFile {
     void Write(const void* lpBuf, UINT nCount) override
     {
         writes.push_back(nCount);
