@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "afx/CFile.h"
-#include "support/TempFolder.h"
+#include "support/FilesHarness.h"
 
 namespace {
 
@@ -22,26 +22,13 @@ TEST(CFile, ErrorsCarryTheirCauseAndTheFileNameAndShareModesAreEnforced)
         (std::tuple{file.Open(folder.File("no\\such\\folder.dat").c_str(), CFile::modeRead, &error), error.m_cause}),
         std::tuple(FALSE, int(CFileException::badPath)));
 
-    // The throwing constructor carries the same cause.
-    try {
-        CFile thrown(name.c_str(), CFile::modeRead);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
-        e->Delete();
-    }
-
-    // Writing through a read-only handle throws with the file's name.
+    // The throwing constructor carries the same cause; writing through a
+    // read-only handle throws with the file's name.
+    EXPECT_EQ(FileExceptionOf([&] { CFile thrown(name.c_str(), CFile::modeRead); }),
+              std::pair(int(CFileException::fileNotFound), name));
     WriteBytes(name, "abc");
     CFile readOnly(name.c_str(), CFile::modeRead);
-    try {
-        readOnly.Write("x", 1);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        EXPECT_EQ((std::tuple{e->m_cause, std::string(e->m_strFileName)}),
-                  std::tuple(int(CFileException::accessDenied), name));
-        e->Delete();
-    }
+    EXPECT_EQ(FileExceptionOf([&] { readOnly.Write("x", 1); }), std::pair(int(CFileException::accessDenied), name));
     readOnly.Close();
     EXPECT_EQ(ReadBytes(name), "abc");
 

@@ -37,7 +37,8 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
     TempFolder temp;
     CLocalFile local;
     std::string name = temp.File(kHyou + ".dat"), data = Pattern(100000);
-    EXPECT_EQ((std::tuple{local.WriteFile(name.c_str(), 1000, reinterpret_cast<unsigned char*>(&data[0])),
+    auto* bytes = reinterpret_cast<unsigned char*>(&data[0]);
+    EXPECT_EQ((std::tuple{local.WriteFile(name.c_str(), 1000, bytes),
                           ReadBytes(name), local.CheckFileExist(temp.File("*.dat").c_str()),
                           local.CheckFileExist(temp.File("*.txt").c_str())}),
               std::tuple(1, data.substr(0, 1000), 1, 0));
@@ -50,14 +51,8 @@ TEST(CLocalFile, ReadsAndWritesWholeFiles)
 
     // The one failure that reaches the caller as an exception: a full disk.
     std::string big = kScratchDrive + "big.dat";
-    int cause = -1;
-    try {
-        local.WriteFile(big.c_str(), 100000, reinterpret_cast<unsigned char*>(&data[0]));
-    } catch (CFileException* error) {
-        cause = error->m_cause;
-        error->Delete();
-    }
-    EXPECT_EQ(cause, CFileException::diskFull);
+    EXPECT_EQ(FileExceptionOf([&] { local.WriteFile(big.c_str(), 100000, bytes); }),
+              std::pair(int(CFileException::diskFull), big));
     EXPECT_TRUE(::DeleteFileA(big.c_str())) << "run through CTest: the scratch drive is mounted for it";
 }
 

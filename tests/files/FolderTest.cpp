@@ -293,75 +293,57 @@ TEST_F(FolderTest, SpecialFoldersFilePathsTheRegistryFallbackThenCreateFolderAll
         EXPECT_EQ(files.CheckFolderExist(&check.first[0]) != 0, check.second) << check.first;
     EXPECT_EQ(files.CheckFolderExist(nullptr), 0);
 
-    std::string a = MakeFolder("A"), path = a + "B\\C\\";
-    char existing[MAX_PATH] = "";
-    const int created = files.CreateFolder(&path[0], 0, existing, sizeof existing);
-    EXPECT_EQ((std::tuple{created, IsFolder(path), std::string(existing)}), std::tuple(1, true, a));
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, existing, sizeof existing), std::string(existing)}),
-              std::tuple(1, path));
-    // A last component without a backslash is a file name.
-    std::string file = a + "D\\E\\name.txt";
-    char tiny[4] = "old";
-    // "existing" does not fit.
-    EXPECT_EQ((std::tuple{files.CreateFolder(&file[0], 0, tiny, sizeof tiny), IsFolder(a + "D\\E"), IsFolder(file),
-                          std::string(tiny)}), std::tuple(1, true, false, "old"));
-    // Only the folder 表 is added at the top: none named by its lead byte.
-    path = root + "\\" + kHyou + "\\" + kSo + "\\";
-    // Seven entries with the fixture's five.
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), IsFolder(path),
-                          std::distance(std::filesystem::directory_iterator(temp.Path()), {})}),
-              std::tuple(1, true, 7L));
-    {
-        CurrentFolder inside(a);
-        char relative[] = "X\\Y\\";
-        EXPECT_EQ((std::tuple{files.CreateFolder(relative, 0, nullptr, 0), IsFolder(a + "X"),
-                              files.CreateFolder(nullptr, 0, nullptr, 0)}), std::tuple(0, false, 0));
-    }
-
+    // {path, security, room for "existing" (0: none given), result, a folder there afterwards, a name that is no
+    // folder afterwards, "existing" afterwards}: a last component without a backslash is a file name, a relative
+    // path is refused, and drive R: has room for two entries: one new level, not two.
+    std::string a = MakeFolder("A"), hyou = root + "\\" + kHyou + "\\" + kSo + "\\";
+    const std::string scratch = kScratchDrive + "A\\";
     WriteBytes(a + "X", "user data");
-    path = a + "X\\Y\\Z\\";
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), ReadBytes(a + "X")}),
-              std::tuple(0, "user data"));
-    path = a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\";
-    std::strcpy(existing, "unchanged");
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, existing, sizeof existing), IsFolder(a + kHyou), IsFolder(a),
-                          std::string(existing)}), std::tuple(0, false, true, "unchanged"));
-
-    // Drive R: has room for two entries: one new level, not two.
-    std::string scratch = kScratchDrive + "A";
     ASSERT_TRUE(::CreateDirectoryA(scratch.c_str(), nullptr)) << "run through CTest: R: is mounted for it";
-    path = scratch + "\\B\\C\\";
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), IsFolder(scratch + "\\B")}),
-              std::tuple(0, false));
-    path = scratch + "\\B\\";
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 0, nullptr, 0), ::RemoveDirectoryA(path.c_str()),
-                          ::RemoveDirectoryA(scratch.c_str())}), std::tuple(1, TRUE, TRUE));
+    CurrentFolder inA(a);
+    const struct { std::string path; long security; DWORD size; int result; std::string made, absent, existing; }
+        steps[] = {
+        {a + "B\\C\\", 0, MAX_PATH, 1, a + "B\\C", "", a}, {a + "B\\C\\", 0, MAX_PATH, 1, a, "", a + "B\\C\\"},
+        {a + "D\\E\\name.txt", 0, 4, 1, a + "D\\E", a + "D\\E\\name.txt", "old"}, {hyou, 0, 0, 1, hyou, "", "old"},
+        {"W\\Y\\", 0, 0, 0, a, a + "W", "old"}, {a + "X\\Y\\Z\\", 0, 0, 0, a, a + "X", "old"},
+        {a + kHyou + "\\" + kSo + "\\bad|name\\deeper\\", 1, MAX_PATH, 0, a, a + kHyou, "old"},
+        {scratch + "B\\C\\", 0, 0, 0, scratch, scratch + "B", "old"},
+        {scratch + "B\\", 0, 0, 1, scratch + "B", "", "old"}};
+    for (auto row : steps) {
+        char existing[MAX_PATH] = "old";
+        EXPECT_EQ((std::tuple{files.CreateFolder(&row.path[0], row.security, row.size ? existing : nullptr, row.size),
+                              IsFolder(row.made), IsFolder(row.absent), std::string(existing)}),
+                  std::tuple(row.result, true, false, row.existing)) << row.path;
+    }
+    // Only the folder 表 is added at the top, none named by its lead byte: seven entries with the fixture's five.
+    EXPECT_EQ((std::tuple{files.CreateFolder(nullptr, 0, nullptr, 0), ReadBytes(a + "X"),
+                          std::distance(std::filesystem::directory_iterator(temp.Path()), {}),
+                          ::RemoveDirectoryA((scratch + "B").c_str()), ::RemoveDirectoryA(scratch.c_str())}),
+              std::tuple(0, "user data", 7L, TRUE, TRUE));
 
     // On NT systems open access starts "cacls.exe" for the new tree (a recorder
     // of that name beside the program shows its command line), and a file takes
     // the access rights of its folder; Windows 98 has neither.
     CurrentFolder inside(install);
     ::CopyFileA((BinFolder() + "zr8_files_helper.exe").c_str(), (install + "cacls.exe").c_str(), FALSE);
-    std::string folder = MakeFolder("shared");
-    file = folder + "data.txt";
+    std::string folder = MakeFolder("shared"), file = folder + "data.txt", open = root + "\\Open\\" + kHyou;
     WriteBytes(file, "x");
     // Everyone and the owner may only read the folder (Wine keeps this as
     // the folder's Unix mode, which the file then takes over).
     ASSERT_TRUE(SetDacl(folder, "D:P(A;OICI;FR;;;WD)(A;OICI;FR;;;OW)"));
-    As(4, VER_PLATFORM_WIN32_WINDOWS);
-    path = root + "\\Open98\\";
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, nullptr, 0), IsFolder(path),
-                          files.SetFileSecurityByOwnerFolder(&file[0]),
-                          ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
-                          WaitForText(install + "cacls-log.txt", 1500)}), std::tuple(1, true, 1, DWORD(0), ""));
-    As(6);
-    path = root + "\\Open\\" + kHyou + "\\";
-    const std::string cacls = "cacls.exe \"" + root + "\\Open\\" + kHyou + "\" /T /E /G Everyone:F\n";
-    EXPECT_EQ((std::tuple{files.CreateFolder(&path[0], 1, nullptr, 0), IsFolder(path),
-                          WaitForText(install + "cacls-log.txt", 15000), files.SetFileSecurityByOwnerFolder(&file[0]),
-                          ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
-                          files.SetFileSecurityByOwnerFolder(nullptr)}),
-              std::tuple(1, true, cacls, 1, DWORD(FILE_ATTRIBUTE_READONLY), 0));
+    const struct { DWORD major, platform; std::string path, cacls; DWORD wait, readOnly; } systems[] = {
+        {4, VER_PLATFORM_WIN32_WINDOWS, root + "\\Open98\\", "", 1500, 0},
+        {6, VER_PLATFORM_WIN32_NT, open + "\\", "cacls.exe \"" + open + "\" /T /E /G Everyone:F\n", 15000,
+         FILE_ATTRIBUTE_READONLY}};
+    for (auto system : systems) {
+        As(system.major, system.platform);
+        EXPECT_EQ((std::tuple{files.CreateFolder(&system.path[0], 1, nullptr, 0), IsFolder(system.path),
+                              WaitForText(install + "cacls-log.txt", system.wait),
+                              files.SetFileSecurityByOwnerFolder(&file[0]),
+                              ::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
+                              files.SetFileSecurityByOwnerFolder(nullptr)}),
+                  std::tuple(1, true, system.cacls, 1, system.readOnly, 0)) << system.major;
+    }
     SetDacl(folder, "D:(A;OICI;FA;;;WD)");  // so that the tree can be removed
     SetDacl(file, "D:(A;;FA;;;WD)");
 }
@@ -372,8 +354,8 @@ TEST_F(FolderTest, SpecialFoldersFilePathsTheRegistryFallbackThenCreateFolderAll
 // Then settings files are replaced only by newer versions (byte-wise: 2.00
 // is newer than 1.10 and 10.0, not than 2.00 or 2.10); a shipped settings
 // file without a version fails the copy, and so do a missing shipped file
-// and a missing demo file.
-TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
+// and a missing demo file. Then the folders by system and edition.
+TEST_F(StartupFilesTest, FirstStartNewerVersionsThenFoldersBySystemAndEdition)
 {
     As(6);
     std::string empty = MakeFolder("empty");
@@ -438,32 +420,23 @@ TEST_F(StartupFilesTest, FirstStartThenNewerVersions)
     ::DeleteFileA((install + "demo\\SIRO\\CLSDATA.ACC").c_str());
     std::filesystem::remove_all(shared + "demo");
     EXPECT_EQ((std::tuple{files.MakeAppFile_ZR(), IsFile(shared + "demo\\AO\\CLSDATA.ACC")}), std::tuple(0, true));
-}
 
-// Before Vista this product gets only its per-user folder and no demo data
-// (none is shipped here; on Windows 7 a missing demo file fails the start,
-// as the first-start test shows); the sibling edition (product number 10 and more) gets all four folders and no
-// demo folders, on Windows 7 and on XP alike.
-TEST_F(StartupFilesTest, FoldersBySystemAndEdition)
-{
-    Ship();
+    // Before Vista this product gets only its per-user folder and no demo data (none is shipped now); the sibling
+    // edition (product number 10 and more) gets all four folders and no demo folders, on Windows 7 and on XP alike.
     std::filesystem::remove_all(install + "demo");
-    As(5);
-    EXPECT_EQ((std::tuple{files.MakeAppFolder(), files.MakeAppFile_ZR(), ReadBytes(product + "SYSTEM.RM6"),
-                          IsFolder(product + "PForm"), IsFolder(commonDocuments + "Velmora"),
-                          IsFolder(commonAppData + "Velmora")}),
-              std::tuple(1, 1, "shipped SYSTEM.RM6", false, false, false));
-
     char name[] = "QV";
-    values->Set(name, 10);
-    for (DWORD major : {6, 5}) {
+    const std::tuple<long, DWORD, std::string, bool> editions[] = {
+        {0, 5, "Velmora\\ZR8", false}, {10, 6, "Velmora\\QV8", true}, {10, 5, "Velmora\\QV8", true}};
+    for (const auto& [number, major, edition, all] : editions) {
         As(major);
+        values->Set(name, number);
         for (const std::string& base : {personal, commonAppData, commonDocuments})
             std::filesystem::remove_all(base + "Velmora");
-        EXPECT_EQ((std::tuple{files.MakeAppFolder(), IsFolder(personal + "Velmora\\QV8\\PForm"),
-                              IsFolder(commonAppData + "Velmora\\QV8"), IsFolder(commonDocuments + "Velmora\\QV8"),
+        EXPECT_EQ((std::tuple{files.MakeAppFolder(), files.MakeAppFile_ZR(),
+                              ReadBytes(personal + edition + "\\SYSTEM.RM6"), IsFolder(personal + edition + "\\PForm"),
+                              IsFolder(commonAppData + edition), IsFolder(commonDocuments + edition),
                               IsFolder(commonDocuments + "Velmora\\ZR8")}),
-                  std::tuple(1, true, true, true, false)) << major;
+                  std::tuple(1, 1, "shipped SYSTEM.RM6", all, all, all, false)) << number << " " << major;
     }
 }
 

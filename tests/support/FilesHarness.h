@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
 
+#include "afx/CFileException.h"
 #include "support/TempFolder.h"
 
 // 表 and ソ: double-byte characters whose trail byte is 0x5C.
@@ -43,6 +45,19 @@ inline std::string WaitForText(const std::string& path, DWORD timeoutMs)
         ::Sleep(50);
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
+}
+
+// The cause and file name of the CFileException that action throws; {-1, ""} when it throws none.
+template <class Action> std::pair<int, std::string> FileExceptionOf(Action action)
+{
+    try {
+        action();
+    } catch (CFileException* error) {
+        std::pair<int, std::string> caught(error->m_cause, std::string(error->m_strFileName));
+        error->Delete();
+        return caught;
+    }
+    return {-1, ""};
 }
 
 // One registry value set for the lifetime of the object, then put back as
