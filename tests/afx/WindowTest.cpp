@@ -52,13 +52,11 @@ TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
                   std::tuple(&owner, FALSE, FALSE, foreign));
         ::DestroyWindow(other);
     }
-    // Neither the detached object nor freeing the wrappers ends the window.
+    // Neither the detached object nor freeing the wrappers ends the window;
+    // an object that owns it for one statement does.
     CWnd::DeleteTempMap();
     EXPECT_TRUE(::IsWindow(foreign));
-    {
-        CWnd owner;
-        ASSERT_TRUE(owner.Attach(foreign));
-    }
+    EXPECT_TRUE(CWnd().Attach(foreign));
     EXPECT_FALSE(::IsWindow(foreign));
 
     // Subclassing routes the messages through the object and back to the

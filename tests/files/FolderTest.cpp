@@ -219,24 +219,20 @@ TEST_F(CValueMgrTest, OlderWindowsGenerations)
 
 TEST_F(FolderTest, SpecialFoldersFilePathsTheRegistryFallbackThenCreateFolderAllOrNothingAndAccessRights)
 {
-    // Application files by location ("" when it fails); where 6 is accepted
-    // but no single code: the bare name.
+    // Application files by kind, or EsMode.acd by name (kind 99), and location ("" when it fails); where 6 is
+    // accepted but no single code: the bare name.
     const struct { unsigned short kind; long where; std::string path; long size = MAX_PATH; } paths[] = {
         {4, 8, BinFolder() + "CHOHYO.INI"}, {1, 4, product + "SYSTEM.RM6"}, {10, 2, shared + "PRI_MODE_C.INI"},
         {3, 6, "SYOUHIZEI.XML"}, {0, 8, ""}, {11, 8, ""}, {1, 1, ""}, {1, 16, ""}, {1, 6, "", 10},
-        {1, 6, "SYSTEM.RM6", 11}};
+        {1, 6, "SYSTEM.RM6", 11}, {99, 32, commonAppData + "Velmora\\ZR8\\EsMode.acd"},
+        {99, 8, BinFolder() + "EsMode.acd"}, {99, 40, "EsMode.acd"}, {99, 4, ""}};
+    char name[] = "EsMode.acd";
     for (const auto& row : paths) {
         char buffer[MAX_PATH] = "old";
-        EXPECT_EQ((std::tuple{files.GetFilePath(row.kind, buffer, row.size, row.where), std::string(buffer)}),
-                  std::tuple(row.path.empty() ? 0 : 1, row.path)) << row.kind << " " << row.where;
-    }
-    char name[] = "EsMode.acd";
-    const std::pair<long, std::string> namedPaths[] = {
-        {32, commonAppData + "Velmora\\ZR8\\EsMode.acd"}, {8, BinFolder() + "EsMode.acd"}, {40, "EsMode.acd"}, {4, ""}};
-    for (const auto& row : namedPaths) {
-        char buffer[MAX_PATH] = "";
-        EXPECT_EQ((std::tuple{files.GetFilePath2(name, buffer, MAX_PATH, row.first), std::string(buffer)}),
-                  std::tuple(row.second.empty() ? 0 : 1, row.second));
+        const int found = row.kind == 99 ? files.GetFilePath2(name, buffer, row.size, row.where)
+                                         : files.GetFilePath(row.kind, buffer, row.size, row.where);
+        EXPECT_EQ((std::tuple{found, std::string(buffer)}), std::tuple(row.path.empty() ? 0 : 1, row.path))
+            << row.kind << " " << row.where;
     }
 
     const std::string forms = product + "PForm\\", fail = "(failed)";
@@ -510,10 +506,9 @@ TEST_F(TaiouTest, MissingThenReadIntoTheFieldsThenWrittenInKeyOrder)
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nFORMAT=9\r\nKUMI_KETA=9\r\n");
     std::tie(env.FORMAT, option.KUMI_KETA) = std::make_tuple(5, 4);
     EXPECT_EQ((std::tuple{files.WriteEnvToTaiou(&env, &other[0]), files.WriteTaiouOption(&env, &option, &other[0]),
-                          ReadBytes(taiou),
+                          ReadBytes(taiou), files.ReadTaiouOption(&env, &option), int(option.KUMI_KETA),
                           ReadBytes(other + "TAIOU.INI").find("FORMAT=5\r\nKUMI_KETA=4\r\n") != std::string::npos}),
-              std::tuple(0, 0, expected, true));
-    EXPECT_EQ((std::tuple{files.ReadTaiouOption(&env, &option), int(option.KUMI_KETA)}), std::tuple(0, -2));
+              std::tuple(0, 0, expected, 0, -2, true));
     // The code settings read from the given folder, even without a record.
     WriteBytes(other + "TAIOU.INI", "[TAIOU_INFORMATION]\r\nSI_U_BCODE=77\r\n");
     EXPECT_EQ((std::tuple{files.ReadTaiouToExtEnv(nullptr, &ext, &other[0]), int(ext.SI_U_BCODE)}), std::tuple(0, 77));
