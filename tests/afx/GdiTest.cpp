@@ -57,11 +57,9 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeve
     ::DeleteObject(foreign);
 }
 
-class PaintedWnd : public CWnd {
-public:
+struct PaintedWnd : CWnd {
     int paints = 0;
 
-protected:
     void OnPaint() override
     {
         ++paints;

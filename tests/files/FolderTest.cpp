@@ -369,8 +369,9 @@ TEST_F(StartupFilesTest, FirstStartNewerVersionsThenFoldersBySystemAndEdition)
         results += std::to_string(files.MakeBaseFolderFile(&shared[0], &existed));
         return results + " " + std::to_string(existed);
     };
-    EXPECT_EQ((std::tuple{start(), IsFolder(product + "PForm"), ReadBytes(product + "SYSTEM.RM6")}),
-              std::tuple("1111 0", true, "shipped SYSTEM.RM6"));
+    EXPECT_EQ((std::tuple{start(), IsFolder(product + "PForm"), ReadBytes(product + "SYSTEM.RM6"),
+                          ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), files.GetTaiouFileCount()}),
+              std::tuple("1111 0", true, "shipped SYSTEM.RM6", "shipped EsMode.acd", 5));
     // This product's list leaves out ENV.ACD, CTRLTBL.INI and SYOUHIZEI.XML.
     for (const char* name : kSettingsFiles)
         EXPECT_EQ(ReadBytes(product + name), std::strcmp(name, "CTRLTBL.INI") ? Stamped("2.00", name) : "") << name;
@@ -378,8 +379,6 @@ TEST_F(StartupFilesTest, FirstStartNewerVersionsThenFoldersBySystemAndEdition)
     for (const char* demo : {"AO\\", "SIRO\\"})
         for (const char* name : kDemoFiles)
             EXPECT_EQ(ReadBytes(shared + "demo\\" + demo + name), demo + std::string(name));
-    EXPECT_EQ(std::make_tuple(ReadBytes(commonAppData + "Velmora\\ZR8\\EsMode.acd"), files.GetTaiouFileCount()),
-              std::make_tuple(std::string("shipped EsMode.acd"), 5));
     // The correspondence files, copied and named by index.
     for (unsigned short i = 0; i < 6; ++i) {
         char buffer[11] = "unchanged";
@@ -401,12 +400,11 @@ TEST_F(StartupFilesTest, FirstStartNewerVersionsThenFoldersBySystemAndEdition)
     for (const auto& [name, version, replaced] : installed)
         WriteBytes(product + name, Stamped(version, "installed"));
     WriteBytes(product + "CTRLTBL.INI", "[no stamp]\r\n");
-    EXPECT_EQ(files.MakeAppFile(), 1);
+    // ENV.ACD is in this list.
+    EXPECT_EQ((std::tuple{files.MakeAppFile(), ReadBytes(product + "CTRLTBL.INI"), ReadBytes(product + "ENV.ACD")}),
+              std::tuple(1, Stamped("2.00", "CTRLTBL.INI"), "shipped ENV.ACD"));
     for (const auto& [name, version, replaced] : installed)
         EXPECT_EQ(ReadBytes(product + name), replaced ? Stamped("2.00", name) : Stamped(version, "installed"));
-    // ENV.ACD is in this list.
-    EXPECT_EQ(std::make_tuple(ReadBytes(product + "CTRLTBL.INI"), ReadBytes(product + "ENV.ACD")),
-              std::make_tuple(Stamped("2.00", "CTRLTBL.INI"), "shipped ENV.ACD"));
 
     WriteBytes(install + "PRI_MODE.INI", "[FILE_INFORMATION]\r\nNOTE=no version\r\n");
     EXPECT_EQ(files.MakeAppFile(), 0);
