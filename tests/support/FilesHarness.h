@@ -1,9 +1,9 @@
-// The folder and file tests' harness under Wine. The drives come from the
-// CTest fixture tests/support/drives.sh: R: is a 64 KiB tmpfs; F:, G:, N:
-// and O: are a floppy, a floppy without a medium, a network drive and a CD-ROM.
+// The file tests' harness under Wine: the library's folders and files, and
+// the framework's CFile. The drives come from the CTest fixture
+// tests/support/drives.sh: R: is a 64 KiB tmpfs; F:, G:, N: and O: are a
+// floppy, a floppy without a medium, a network drive and a CD-ROM.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,7 +43,6 @@ inline std::string WaitForText(const std::string& path, DWORD timeoutMs)
     std::string text = ReadBytes(path);
     for (DWORD start = ::GetTickCount(); text.empty() && ::GetTickCount() - start < timeoutMs; text = ReadBytes(path))
         ::Sleep(50);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
 }
 
