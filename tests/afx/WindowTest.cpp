@@ -191,9 +191,7 @@ TEST(Dispatch, TypedHandlersTheOperationsTheEditsOwnBehaviourThenReflectionToThe
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
     Reflecting<CEdit> child;
     ASSERT_TRUE(child.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 7));
-    auto heard = [&parent](WPARAM command) {
-        return std::count(parent.commands.begin(), parent.commands.end(), command);
-    };
+    auto heard = [&parent](WPARAM id) { return std::count(parent.commands.begin(), parent.commands.end(), id); };
     // Taken by the child, the parent never hears of EN_CHANGE; left to it when the child returns FALSE.
     child.ReplaceSel("a");
     EXPECT_EQ(std::make_tuple(heard(MAKEWPARAM(7, EN_CHANGE)), heard(MAKEWPARAM(7, EN_UPDATE))), std::make_tuple(0, 1));
