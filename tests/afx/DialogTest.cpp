@@ -22,29 +22,6 @@ struct KeepOpenDialog : ScriptedDialog {
     void OnOK() override { ++oks; }
 };
 
-// Enter goes to OnOK (a host's here, which keeps the dialog open); Escape
-// cancels.
-TEST(Dialog, DoModalRunsTheTemplateAndEndsOnEnterAndEscape)
-{
-    KeepOpenDialog dialog(IDD_AFX_TWO_EDITS);
-    dialog.recorded = {WM_NCCREATE, WM_INITDIALOG};
-    dialog.steps = {
-        [](ScriptedDialog& d) {
-            EXPECT_EQ(d.FocusID(), IDC_AFX_FIRST);  // first tab stop, from the dialog manager
-            SendKey('Q');
-        }, [](ScriptedDialog& d) {
-            EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "q");
-            SendKey(VK_RETURN);  // the default button
-        }, [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
-    };
-    EXPECT_EQ((std::tuple{dialog.m_nIDHelp, dialog.DoModal(), dialog.oks, dialog.stepsRun, dialog.m_hWnd,
-                          CDialog(4242).DoModal()}),
-              std::tuple(UINT(IDD_AFX_TWO_EDITS), INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
-    // The dialog object is attached from the window's first message on.
-    EXPECT_TRUE(SequenceIs(dialog.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
-    EXPECT_FALSE(::IsWindow(dialog.log.Messages().front().hwnd));
-}
-
 // Records the key-downs it is offered in g_walk, and eats X when told to.
 std::vector<HWND> g_walk;
 
@@ -67,10 +44,29 @@ struct SelfDeletingFrame : CFrameWnd {
     bool* m_deleted;
 };
 
-// The dialog keys and PreTranslateMessage in the application loop and inside
-// the modal loop; then the frame a dialog's controls find.
-TEST(Dialog, PreTranslateMessageAndDialogKeysInBothLoopsThenTheFrameThatOwnsTheDialog)
+// Enter goes to OnOK (a host's here, which keeps the dialog open); Escape
+// cancels. Then the dialog keys and PreTranslateMessage in the application
+// loop and inside the modal loop; then the frame a dialog's controls find.
+TEST(Dialog, DoModalEndsOnEnterAndEscapeThenPreTranslateMessageAndDialogKeysInBothLoopsAndTheOwningFrame)
 {
+    KeepOpenDialog keepOpen(IDD_AFX_TWO_EDITS);
+    keepOpen.recorded = {WM_NCCREATE, WM_INITDIALOG};
+    keepOpen.steps = {
+        [](ScriptedDialog& d) {
+            EXPECT_EQ(d.FocusID(), IDC_AFX_FIRST);  // first tab stop, from the dialog manager
+            SendKey('Q');
+        }, [](ScriptedDialog& d) {
+            EXPECT_EQ(TextOf(d.Item(IDC_AFX_FIRST)), "q");
+            SendKey(VK_RETURN);  // the default button
+        }, [](ScriptedDialog&) { SendKey(VK_ESCAPE); },
+    };
+    EXPECT_EQ((std::tuple{keepOpen.m_nIDHelp, keepOpen.DoModal(), keepOpen.oks, keepOpen.stepsRun, keepOpen.m_hWnd,
+                          CDialog(4242).DoModal()}),
+              std::tuple(UINT(IDD_AFX_TWO_EDITS), INT_PTR(IDCANCEL), 1, 3, HWND(), INT_PTR(-1)));
+    // The dialog object is attached from the window's first message on.
+    EXPECT_TRUE(SequenceIs(keepOpen.log.Messages(), {WM_NCCREATE, WM_INITDIALOG}));
+    EXPECT_FALSE(::IsWindow(keepOpen.log.Messages().front().hwnd));
+
     CWinApp app;
     // A modeless dialog gets the dialog keys through the application loop.
     HWND hwnd;

@@ -18,9 +18,22 @@
 
 namespace {
 
+struct PaintedWnd : CWnd {
+    int paints = 0;
+
+    void OnPaint() override
+    {
+        ++paints;
+        CPaintDC dc(this);
+        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
+    }
+};
+
 // The leak counter of the painted classes' tests must see the framework's
-// own creates and deletes, or every leak test would pass unseen.
-TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeverDelete)
+// own creates and deletes, or every leak test would pass unseen. Then the
+// device contexts: selections hand back the previous object, DCs are
+// deleted, and paint validates.
+TEST(Gdi, ObjectsDeleteWhatTheyHoldTheLeakCounterSeesItWrappersNeverDeleteSelectionsHandBackAndPaintValidates)
 {
     GdiObjectCount count;
     ASSERT_GT(count.Patched(), 0u);
@@ -55,23 +68,7 @@ TEST(GdiObjects, EachObjectDeletesWhatItHoldsTheLeakCounterSeesItAndWrappersNeve
     EXPECT_EQ(::GetObjectType(foreign), static_cast<DWORD>(OBJ_PEN));
     ::DeleteObject(first);
     ::DeleteObject(foreign);
-}
 
-class PaintedWnd : public CWnd {
-public:
-    int paints = 0;
-
-protected:
-    void OnPaint() override
-    {
-        ++paints;
-        CPaintDC dc(this);
-        dc.FillSolidRect(&dc.m_ps.rcPaint, RGB(0, 128, 0));
-    }
-};
-
-TEST(DeviceContexts, SelectionsHandBackThePreviousObjectDcsAreDeletedAndPaintValidates)
-{
     HDC memory;
     {
         CDC dc;

@@ -52,13 +52,11 @@ TEST(HandleMap, WrappersAttachDetachSubclassingCreationAndDestruction)
                   std::tuple(&owner, FALSE, FALSE, foreign));
         ::DestroyWindow(other);
     }
-    // Neither the detached object nor freeing the wrappers ends the window.
+    // Neither the detached object nor freeing the wrappers ends the window;
+    // an object that owns it for one statement does.
     CWnd::DeleteTempMap();
     EXPECT_TRUE(::IsWindow(foreign));
-    {
-        CWnd owner;
-        ASSERT_TRUE(owner.Attach(foreign));
-    }
+    EXPECT_TRUE(CWnd().Attach(foreign));
     EXPECT_FALSE(::IsWindow(foreign));
 
     // Subclassing routes the messages through the object and back to the
@@ -193,9 +191,7 @@ TEST(Dispatch, TypedHandlersTheOperationsTheEditsOwnBehaviourThenReflectionToThe
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
     Reflecting<CEdit> child;
     ASSERT_TRUE(child.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 7));
-    auto heard = [&parent](WPARAM command) {
-        return std::count(parent.commands.begin(), parent.commands.end(), command);
-    };
+    auto heard = [&parent](WPARAM id) { return std::count(parent.commands.begin(), parent.commands.end(), id); };
     // Taken by the child, the parent never hears of EN_CHANGE; left to it when the child returns FALSE.
     child.ReplaceSel("a");
     EXPECT_EQ(std::make_tuple(heard(MAKEWPARAM(7, EN_CHANGE)), heard(MAKEWPARAM(7, EN_UPDATE))), std::make_tuple(0, 1));

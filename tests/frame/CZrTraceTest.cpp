@@ -24,15 +24,6 @@ const char* const kConfiguration =
     "  <logger name=\"Zr8Trace.Logger\"><level value=\"debug\"/><appender-ref ref=\"file\"/></logger>\n"
     "</log4j:configuration>\n";
 
-// Closes the appenders so the file is complete, then reads it without CRs.
-std::string ClosedLogText(const std::string& fileName)
-{
-    log4cxx::LogManager::resetConfiguration();
-    std::string text = ReadBytes(fileName);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
-
 // InitLog takes the folder's configuration; levels select the logger call.
 TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
 {
@@ -55,7 +46,11 @@ TEST(CZrTrace, InitLogTakesTheFoldersConfigurationAndLevelsSelectTheLoggerCall)
     // 表示 and ソ (trail bytes 0x5C) arrive intact in the appender's encoding.
     CZrTrace::WriteLog("\x95\x5C\x8E\xA6", "\x83\x5C", 1);
     CZrTrace::WriteLog(3, "%s\\%s", "\x83\x5C", "\x95\x5C");
-    EXPECT_EQ(ClosedLogText(folder.File("trace.log")),
+    // Closing the appenders completes the file; it is read without CRs.
+    log4cxx::LogManager::resetConfiguration();
+    std::string text = ReadBytes(folder.File("trace.log"));
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    EXPECT_EQ(text,
               "DEBUG level - 0\nINFO level - 1\nWARN level - 2\nERROR level - 3\n"
               "WARN n=-42;003.1\nINFO  - \nDEBUG named\n"
               "INFO \xE8\xA1\xA8\xE7\xA4\xBA - \xE3\x82\xBD\n"
