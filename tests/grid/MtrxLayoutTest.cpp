@@ -38,7 +38,10 @@ struct Layout {
     }
 };
 
-TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
+// Column widths from the title lengths; uniform lines keep the fraction of
+// the scale. Setting lines keeps the line after the last, clears the rest and
+// zeroes the positions.
+TEST(MtrxLayout, ColumnWidthsUniformLinesSettingLinesAndTitlesCompactedInNarrowCells)
 {
     struct Case { const char* what; int parentWidth; std::vector<short> codes, positions; } cases[] = {
         // W = 650: scale 108.33, truncated to 108 (one line is never uniform);
@@ -50,12 +53,6 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
         Layout l({{"A", "BB", "CCC"}}, c.codes);
         EXPECT_EQ(l.Positions(c.parentWidth), c.positions) << c.what;
     }
-}
-
-// Uniform lines keep the fraction of the scale. Setting lines keeps the line
-// after the last, clears the rest and zeroes the positions.
-TEST(MtrxLayout, UniformLinesSettingLinesAndTitlesCompactedInNarrowCells)
-{
     const std::vector<const char*> line = {"ab", "abc", "a"};
     Layout four({line, line, line, line});  // W = 653, scale 108.83
     EXPECT_EQ(four.Positions(668), (std::vector<short>{0, 217, 543, 652}));

@@ -153,23 +153,6 @@ struct Fixture : CMtrxModelSink {
     View List(int n = 3) const { return View(list, list + n); }
 };
 
-TEST(MtrxModelStart, FirstPositionAndScrollBar)
-{
-    // From the end the last row moves up to the second-to-last visible row;
-    // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
-    // An empty list sized from the end has its cursor on row -1.
-    const struct { long count; short startAtEnd; int height; View view; long range; } cases[] = {
-        {100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
-        {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
-    for (const auto& c : cases) {
-        Fixture f;
-        f.model.Init(f.Args(c.count, c.startAtEnd));
-        f.model.Size(300, c.height);
-        EXPECT_EQ(f.Pos(), c.view) << c.count;
-        EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
-    }
-}
-
 // Up and Down at the edges of the view and from outside it, pages; Enter,
 // Ctrl, Shift, other keys; SetCurSel.
 TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
@@ -213,12 +196,26 @@ TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
     e.Run({{{{'k', M::kKeySpace}}, {}, {0, 0, 0}}});
 }
 
-// Tracking off: the box moves, the view waits for its release. The more-data
-// message when the bottom reaches the data count (the owner is expected to
-// add rows); a released box moves the view as well. The wheel: one row per
-// message; the bottom row is the empty one after the data: no further.
-TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
+// The first position and the scroll range; then tracking off: the box moves,
+// the view waits for its release. The more-data message when the bottom
+// reaches the data count (the owner is expected to add rows); a released box
+// moves the view as well. The wheel: one row per message; the bottom row is
+// the empty one after the data: no further.
+TEST(MtrxModelScrollBar, FirstPositionCodesThumbTrackingWheelAndMoreData)
 {
+    // From the end the last row moves up to the second-to-last visible row;
+    // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
+    // An empty list sized from the end has its cursor on row -1.
+    const struct { long count; short startAtEnd; int height; View view; long range; } cases[] = {
+        {100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
+        {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.model.Init(f.Args(c.count, c.startAtEnd));
+        f.model.Size(300, c.height);
+        EXPECT_EQ(f.Pos(), c.view) << c.count;
+        EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
+    }
     Fixture off(100), on(100, 0, [](MtrxInitArgs& a) { a.thumbTrack = 1; });
     off.Run({{{{'s', M::kLineDown}}, {"scroll 1", "pos 1", "send sel 1 0"}, {1, 10, 0}},
              {{{'s', M::kLineUp}}, {"scroll -1", "pos 0", "send sel 1 0"}, {0, 9, 0}},
