@@ -244,11 +244,6 @@ TEST_F(RetComboTest, ReportsWithTheListOpenAndClosedAndInADialogAndRandomInputKe
 
 class DateCtrlTest : public HostFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 170, 34), &host, 60));
-    }
     // A notification as the Windows picker sends it to its parent for the field "XXXX".
     template <class Notification> Notification& Send(Notification&& n)
     {
@@ -277,6 +272,7 @@ protected:
 
 TEST_F(DateCtrlTest, YearFieldTypedYearsKeysForTheParentAndRandomInputKeepsTheDateRealAndInRange)
 {
+    ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 170, 34), &host, 60));
     // The field's width: of the widest text, "5555" for digits, "M.55" for era years.
     date.SetType(1);
     SIZE digits = Send(NMDATETIMEFORMATQUERYA{{0, 0, DTN_FORMATQUERYA}, "XXXX"}).szMax;
@@ -374,9 +370,8 @@ TEST_F(DateCtrlTest, YearFieldTypedYearsKeysForTheParentAndRandomInputKeepsTheDa
                        }));
 }
 
-// Real random input with the host's calls, each control in the host window (the *RandomInput* tests); the
-// messages are checked by HostFixture::WellFormed.
-
+// Real random input with the host's calls, each control in the host window (the *RandomInput* tests, here and
+// above); the messages are checked by HostFixture::WellFormed.
 // The numeric edit's text stays a number, each bound variable inside its range. The string edits' buffer holds
 // at most the class's limit and never half a double-byte character; a stopped key is not reported; Tab is never
 // typed.

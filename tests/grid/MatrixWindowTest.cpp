@@ -13,15 +13,12 @@
 #include <tuple>
 #include <vector>
 
-#include "../support/GdiObjectCount.h"
 #include "../support/Golden.h"
 #include "../support/ImportPatch.h"
-#include "../support/MessageLog.h"
-#include "../support/RandomInput.h"
-#include "../support/RealInput.h"
 #include "../support/WindowImage.h"
 #include "Gothic.h"
 #include "MatrixTestIds.h"
+#include "controls/ControlsHarness.h"
 #include "zr8wlib.h"
 
 namespace {
@@ -36,16 +33,6 @@ const UINT kCtrlQMsg = WM_USER + 420;
 // window in it (which logs the list's messages, answers each row-data request
 // with ShowData and each more-data message with ten rows more, and paints the
 // bands) and a CInterMtrx.
-struct LoggingFrame : CFrameWnd {
-    MessageLog* log = nullptr;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kCtrlQMsg)
-            log->Add(m_hWnd, message, wParam, lParam);
-        return CFrameWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 struct OwnerWnd : CWnd {
     MessageLog log;
     CInterMtrx* list = nullptr;
@@ -86,8 +73,8 @@ struct OwnerWnd : CWnd {
 };
 
 struct MatrixHost {
-    LoggingFrame* frame = nullptr;  // deletes itself with its window
-    CWnd panel;                     // between frame and owner: the owner's parent is no frame
+    Recorder<CFrameWnd>* frame = new Recorder<CFrameWnd>;  // deletes itself with its window
+    CWnd panel;  // between frame and owner: the owner's parent is no frame
     OwnerWnd owner;
     CFont font;
     CInterMtrx* list = nullptr;
@@ -106,8 +93,8 @@ struct MatrixHost {
     MatrixHost(int w = 420, int h = 300) : width(w), height(h)
     {
         MakeGothic(font, 16);
-        frame = new LoggingFrame;
-        frame->log = &owner.log;
+        frame->out = &owner.log;
+        frame->recorded = {kCtrlQMsg};
         frame->Create(nullptr, "matrix", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 90 + width, 110 + height));
         panel.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                        CRect(20, 20, 20 + width, 20 + height), frame, 2);
