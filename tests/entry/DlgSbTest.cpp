@@ -90,10 +90,11 @@ TEST(TableKeys, KeysWalkTheFormEachKindDoesItsPartTheMouseAndDisabledItems)
         // Down moves in the open list; Enter closes it and moves on.
         {Keys({VK_DOWN}), IDC_FORM_COMBO, {}, dropped(true)},
         {Keys({VK_RETURN}), IDC_FORM_LIST, {}, [](EntryDialog& d) {
-             EXPECT_EQ(std::make_pair(d.Dropped(IDC_FORM_COMBO), d.CurSel(IDC_FORM_COMBO)), std::make_pair(false, 1));
+             EXPECT_EQ(std::make_pair(d.Dropped(IDC_FORM_COMBO), d.Sel(IDC_FORM_COMBO, CB_GETCURSEL)),
+                       std::make_pair(false, 1));
          }},
         // Up and Down stay in a list box; Right moves on.
-        {Keys({VK_DOWN}), IDC_FORM_LIST, {}, [](EntryDialog& d) { EXPECT_EQ(d.CurSel(IDC_FORM_LIST), 1); }},
+        {Keys({VK_DOWN}), IDC_FORM_LIST, {}, [](EntryDialog& d) { EXPECT_EQ(d.Sel(IDC_FORM_LIST, LB_GETCURSEL), 1); }},
         {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(d.Look(IDOK), BS_DEFPUSHBUTTON); }},
         // The push button left behind loses the default look.
         {Keys({VK_DOWN}), IDCANCEL, {}, [](EntryDialog& d) {

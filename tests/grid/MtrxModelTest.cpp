@@ -154,8 +154,8 @@ struct Fixture : CMtrxModelSink {
 };
 
 // Up and Down at the edges of the view and from outside it, pages; Enter,
-// Ctrl, Shift, other keys; SetCurSel.
-TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
+// Ctrl, Shift, other keys; SetCurSel; the focus cursor mode.
+TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItKeysToTheOwnerAndTheFocusCursor)
 {
     Fixture f(100);
     const Ev down{'k', M::kKeyDown}, up{'k', M::kKeyUp}, pageDown{'k', M::kKeyPageDown}, ctrl{'k', M::kKeyCtrl},
@@ -194,6 +194,11 @@ TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
     e.model.Init(sized);
     e.model.InitSelect(0, nullptr, kAddedMsg, kEmptiedMsg);  // no slots: Space marks nothing
     e.Run({{{{'k', M::kKeySpace}}, {}, {0, 0, 0}}});
+
+    // Focus cursor mode: without the focus the frame is not drawn; NaSetFocus: no focus message.
+    Fixture c(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
+    c.Run({{{{'k', M::kKeyDown}}, {"erase 0", "send sel 0 0"}},
+           {{{'f', 0}, {'l'}, {'f', 1}}, {"draw 1", "erase 1", "send focus 0 0", "draw 1"}}});
 }
 
 // The first position and the scroll range; then tracking off: the box moves,
@@ -306,14 +311,6 @@ TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore
     off.Run({{{{'s', M::kThumbPosition, 31}, {'e', 25, 0}}, {"rangekeep 25", "invalidate 1"}, {31, 40, 0},
               {"rangekeep", "invalidate"}},
              {{{'s', M::kThumbPosition, 16}}, {}, {16, 25, 0}, {"send more"}}});
-}
-
-TEST(MtrxModelFocus, FocusCursorMode)
-{
-    // No focus: the frame is not drawn; NaSetFocus: no focus message.
-    Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
-    f.Run({{{{'k', M::kKeyDown}}, {"erase 0", "send sel 0 0"}},
-           {{{'f', 0}, {'l'}, {'f', 1}}, {"draw 1", "erase 1", "send focus 0 0", "draw 1"}}});
 }
 
 // Select mode, capacity 3: rows marked and unmarked by Space (a marked row
