@@ -372,6 +372,7 @@ TEST_F(DateCtrlTest, YearFieldTypedYearsKeysForTheParentAndRandomInputKeepsTheDa
 
 // Real random input with the host's calls, each control in the host window (the *RandomInput* tests, here and
 // above); the messages are checked by HostFixture::WellFormed.
+
 // The numeric edit's text stays a number, each bound variable inside its range. The string edits' buffer holds
 // at most the class's limit and never half a double-byte character; a stopped key is not reported; Tab is never
 // typed.

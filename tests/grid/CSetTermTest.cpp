@@ -11,8 +11,8 @@
 
 #include "afx/CClientDC.h"
 #include "afx/CPaintDC.h"
-#include "grid/CSetTerm.h"
 #include "controls/ControlsHarness.h"
+#include "grid/CSetTerm.h"
 #include "grid/CStaticDisp.h"
 #include "grid/Gothic.h"
 #include "support/Golden.h"
