@@ -1,7 +1,8 @@
 // A frame holding a host window in which the controls live, both recording
 // into one log; input posted and handled as a framework message loop (or a
 // dialog's) does, or real random input. No GDI object of the library may
-// outlive a test. The entry tests share the recorder and the IME helpers.
+// outlive a test. The entry tests share the recorder and the IME helpers, the
+// grid tests the recorder.
 #pragma once
 
 #include <set>

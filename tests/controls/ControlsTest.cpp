@@ -100,14 +100,15 @@ TEST_F(EditTest, NumericFilterAndCommitsByTypeInAndOutOfRange)
     }
 }
 
-// The same protocol for both kinds of edit.
-TEST_F(EditTest, MessagesToParentAndFrame)
+// The messages to the parent and the frame, the same protocol for both kinds of edit; then the string edit's
+// limits, filter, commits and IME.
+TEST_F(EditTest, MessagesToParentAndFrameThenStringLimitsFilterCommitAndIme)
 {
-    CEditNum num;
-    CEditStr str;  // (the long-text edit has the same handlers)
+    CEditNum numeric;
+    CEditStr string;  // (the long-text edit has the same handlers)
     HWND edits[2] = {Child(10, 10), Child(10, 10)};
-    ASSERT_EQ(num.Init(&host, nullptr, 0, 0, edits[0], nullptr, 0, kShiftUpMsg, 0, kRClickMsg, kFocusMsg, 0), 1);
-    ASSERT_EQ(str.Init(&host, nullptr, 0, 0, edits[1], nullptr, 0, kShiftUpMsg, kRClickMsg, 0, kFocusMsg, 0), 1);
+    ASSERT_EQ(numeric.Init(&host, nullptr, 0, 0, edits[0], nullptr, 0, kShiftUpMsg, 0, kRClickMsg, kFocusMsg, 0), 1);
+    ASSERT_EQ(string.Init(&host, nullptr, 0, 0, edits[1], nullptr, 0, kShiftUpMsg, kRClickMsg, 0, kFocusMsg, 0), 1);
     for (HWND edit : edits) {
         ::SetFocus(edit);
         ::PostMessageA(edit, WM_KEYUP, VK_SHIFT, 0xC0000001);
@@ -122,11 +123,8 @@ TEST_F(EditTest, MessagesToParentAndFrame)
         EXPECT_TRUE(Logged({{kFocus, 0}, {kShiftUp, 0}, {WM_ZR8_CTRLQ, 0, reinterpret_cast<LPARAM>(&host)},
                             {kRClick, 0, MAKELPARAM(13, 14)}, wheel, wheel}));
         EXPECT_EQ(TextOf(edit), edit == edits[0] ? "" : "q");
+        ::DestroyWindow(edit);
     }
-}
-
-TEST_F(EditTest, StringLimitsFilterCommitAndIme)
-{
     HWND edit = Child(10, 10);
     CEditStr str;
     short keys[] = {VK_SPACE};
@@ -179,7 +177,7 @@ using RetComboTest = HostFixture;
 // Each report with its receiver (the second one's messages are logged plus
 // 0x10000); in a dialog, Enter and Escape are the dialog's, the list open
 // or closed, and the arrows the combo's.
-TEST_F(RetComboTest, ReportsWithTheListOpenAndClosedAndInADialog)
+TEST_F(RetComboTest, ReportsWithTheListOpenAndClosedAndInADialogAndRandomInputKeepsTheSelectionInTheList)
 {
     CRetCombo combo;
     Recorder<CWnd> second;
@@ -229,15 +227,23 @@ TEST_F(RetComboTest, ReportsWithTheListOpenAndClosedAndInADialog)
     EXPECT_TRUE(Logged({ok, cancel, {s + kKey, 0, VK_DOWN}, {kKey, 0, VK_DOWN}, {s + kKey, 0, VK_F3}, f3,
                         {WM_COMMAND, MAKEWPARAM(50, CBN_DROPDOWN), LPARAM(h)}, ok, cancel,
                         {WM_COMMAND, MAKEWPARAM(50, CBN_SELCHANGE), LPARAM(h)}, {s + kKey, 0, VK_F3}, f3}));
+    host.recorded.erase(WM_COMMAND);
+    combo.DestroyWindow();
+    // Random input keeps the selection inside the list. No scroll bar: a drag on one would wait for a button
+    // release that never comes.
+    CRetCombo fresh;
+    ASSERT_EQ(fresh.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 20, 109, 219), &host, 50, kKeyMsg,
+                          randomKeys, 2, nullptr, 0, kShiftUpMsg, 0), 1);
+    EXPECT_TRUE(Random("CRetCombo", fresh.m_hWnd,
+                       {[&](int) { fresh.AddString("item"); }, [&](int) { fresh.ResetContent(); },
+                        [&](int v) { fresh.SetCurSel(v % 8 - 2); }, [&](int v) { fresh.EnableWindow(v % 2); },
+                        [&](int v) { fresh.CloseUp(v % 2 ? &host : nullptr, kCloseUpMsg); }},
+                       [&] { return fresh.GetCurSel() >= -1 && fresh.GetCurSel() < fresh.GetCount(); }));
+    EXPECT_GT(closings, 0) << "real Enter never reached the combo";  // the host is no dialog
 }
 
 class DateCtrlTest : public HostFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 170, 34), &host, 60));
-    }
     // A notification as the Windows picker sends it to its parent for the field "XXXX".
     template <class Notification> Notification& Send(Notification&& n)
     {
@@ -264,8 +270,9 @@ protected:
     CDateCtrlEx date;
 };
 
-TEST_F(DateCtrlTest, YearFieldTypedYearsAndKeysForTheParent)
+TEST_F(DateCtrlTest, YearFieldTypedYearsKeysForTheParentAndRandomInputKeepsTheDateRealAndInRange)
 {
+    ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 170, 34), &host, 60));
     // The field's width: of the widest text, "5555" for digits, "M.55" for era years.
     date.SetType(1);
     SIZE digits = Send(NMDATETIMEFORMATQUERYA{{0, 0, DTN_FORMATQUERYA}, "XXXX"}).szMax;
@@ -345,13 +352,31 @@ TEST_F(DateCtrlTest, YearFieldTypedYearsAndKeysForTheParent)
     EXPECT_TRUE(Logged({{WM_NOTIFY, static_cast<WPARAM>(DTN_CLOSEUP), 60}}));
     EXPECT_TRUE(::PeekMessageA(&posted, date.m_hWnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
     EXPECT_TRUE(posted.wParam == VK_RIGHT && posted.lParam == CDateCtrlEx::kSelfPosted);
+    // Random input keeps the date real and inside the range, whatever the year typed.
+    low = COleDateTime(1990, 1, 1, 0, 0, 0);
+    ASSERT_TRUE(date.SetRange(&low, &high));
+    host.notices = {NM_KILLFOCUS, NM_SETFOCUS, DTN_DATETIMECHANGE, DTN_DROPDOWN, DTN_CLOSEUP};
+    EXPECT_TRUE(Random("CDateCtrlEx", date.m_hWnd,
+                       {[&](int v) { date.SetDateByValue(20000000 + v * 7919 % 310000); },
+                        [&](int v) { date.SetDateByDate(2000 + v % 35, v % 14, v % 33); },
+                        [&](int v) { date.SetRange(&(low = COleDateTime(1980 + v % 20, 1, 1, 0, 0, 0)), &high); },
+                        [&](int v) { date.SetType(v % 3); }, [&](int v) { date.EnableWindow(v % 2); },
+                        [&](int v) { YearKeys({"0123456789HST.\x26\x28\x6B\x6D"[v % 18]}); }},
+                       [&] {
+                           unsigned long ymd = date.GetDateByValue();
+                           COleDateTime shown(ymd / 10000, ymd / 100 % 100, ymd % 100, 0, 0, 0);
+                           return shown.GetStatus() == COleDateTime::valid && shown.m_dt >= low.m_dt &&
+                                  shown.m_dt <= high.m_dt;
+                       }));
 }
 
-// Real random input with the host's calls, each control in the host window (the *RandomInput* tests); the
-// messages are checked by HostFixture::WellFormed.
+// Real random input with the host's calls, each control in the host window (the *RandomInput* tests, here and
+// above); the messages are checked by HostFixture::WellFormed.
 
-// The text stays a number, each bound variable inside its range.
-TEST_F(EditTest, CEditNumRandomInputKeepsANumberAndValuesInTheirRanges)
+// The numeric edit's text stays a number, each bound variable inside its range. The string edits' buffer holds
+// at most the class's limit and never half a double-byte character; a stopped key is not reported; Tab is never
+// typed.
+TEST_F(EditTest, CEditNumAndCEditStrRandomInputKeepANumberInRangeTheLimitAndWholeCharacters)
 {
     HWND edit = Child(10, 10);
     CEditNum num;
@@ -368,12 +393,7 @@ TEST_F(EditTest, CEditNumRandomInputKeepsANumberAndValuesInTheirRanges)
                         [&](int v) { num.EnableWindow(v % 2); }},
                        [&] { return TextOf(edit).find_first_not_of("0123456789.-,") == std::string::npos && s >= -50 &&
                                     s <= 500 && l >= 0 && l <= 99900 && d >= 0 && d <= 124.875; }));
-}
-
-// The buffer holds at most the class's limit and never half a double-byte
-// character; a stopped key is not reported; Tab is never typed.
-TEST_F(EditTest, CEditStrRandomInputKeepsTheLimitAndWholeCharacters)
-{
+    ::DestroyWindow(edit);
     CEditStr str;
     CEditStrEx strEx;
     char buffer[1001] = "";
@@ -381,7 +401,7 @@ TEST_F(EditTest, CEditStrRandomInputKeepsTheLimitAndWholeCharacters)
     for (CEditStr* field : {&str, static_cast<CEditStr*>(&strEx)}) {
         // (Without ES_AUTOHSCROLL, Wine 8 reads outside the text on Delete when the text is wider than the field.)
         DWORD style = field == &str ? ES_AUTOHSCROLL : ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
-        HWND edit = Child(10, 10, WS_BORDER | style);
+        edit = Child(10, 10, WS_BORDER | style);
         stopped = 0;  // each field starts with no stopped key
         ASSERT_EQ(field == &str ? str.Init(&host, nullptr, kKeyMsg, kChangeMsg, edit, randomKeys, 2, kShiftUpMsg,
                                            kRClickMsg, 1, kFocusMsg, 1)
@@ -402,41 +422,6 @@ TEST_F(EditTest, CEditStrRandomInputKeepsTheLimitAndWholeCharacters)
                            }));
         ::DestroyWindow(edit);
     }
-}
-
-// The selection stays inside the list.
-TEST_F(RetComboTest, RandomInputKeepsTheSelectionInTheList)
-{
-    CRetCombo combo;
-    // No scroll bar: a drag on one would wait for a button release that never comes.
-    ASSERT_EQ(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 20, 109, 219), &host, 50, kKeyMsg,
-                           randomKeys, 2, nullptr, 0, kShiftUpMsg, 0), 1);
-    EXPECT_TRUE(Random("CRetCombo", combo.m_hWnd,
-                       {[&](int) { combo.AddString("item"); }, [&](int) { combo.ResetContent(); },
-                        [&](int v) { combo.SetCurSel(v % 8 - 2); }, [&](int v) { combo.EnableWindow(v % 2); },
-                        [&](int v) { combo.CloseUp(v % 2 ? &host : nullptr, kCloseUpMsg); }},
-                       [&] { return combo.GetCurSel() >= -1 && combo.GetCurSel() < combo.GetCount(); }));
-    EXPECT_GT(closings, 0) << "real Enter never reached the combo";  // the host is no dialog
-}
-
-// The date is a real date inside the range, whatever the year typed.
-TEST_F(DateCtrlTest, RandomInputKeepsTheDateRealAndInsideTheRange)
-{
-    COleDateTime low(1990, 1, 1, 0, 0, 0), high(2030, 12, 31, 0, 0, 0);
-    ASSERT_TRUE(date.SetRange(&low, &high));
-    host.notices = {NM_KILLFOCUS, NM_SETFOCUS, DTN_DATETIMECHANGE, DTN_DROPDOWN, DTN_CLOSEUP};
-    EXPECT_TRUE(Random("CDateCtrlEx", date.m_hWnd,
-                       {[&](int v) { date.SetDateByValue(20000000 + v * 7919 % 310000); },
-                        [&](int v) { date.SetDateByDate(2000 + v % 35, v % 14, v % 33); },
-                        [&](int v) { date.SetRange(&(low = COleDateTime(1980 + v % 20, 1, 1, 0, 0, 0)), &high); },
-                        [&](int v) { date.SetType(v % 3); }, [&](int v) { date.EnableWindow(v % 2); },
-                        [&](int v) { YearKeys({"0123456789HST.\x26\x28\x6B\x6D"[v % 18]}); }},
-                       [&] {
-                           unsigned long ymd = date.GetDateByValue();
-                           COleDateTime shown(ymd / 10000, ymd / 100 % 100, ymd % 100, 0, 0, 0);
-                           return shown.GetStatus() == COleDateTime::valid && shown.m_dt >= low.m_dt &&
-                                  shown.m_dt <= high.m_dt;
-                       }));
 }
 
 } // namespace

@@ -36,18 +36,9 @@ std::pair<int, int> Found(CDlgSb& table, int (CDlgSb::*search)(short*))
 }
 const auto kNext = &CDlgSb::CheckNextEnableItem, kPage = &CDlgSb::CheckPageEnableItem;
 
-// The selection of the combo or the list box; the push button type of a button.
-int CurSel(EntryDialog& d, int nID)
-{
-    UINT message = nID == IDC_FORM_LIST ? LB_GETCURSEL : CB_GETCURSEL;
-    return static_cast<int>(::SendDlgItemMessageA(d.m_hWnd, nID, message, 0, 0));
-}
-LONG Look(EntryDialog& d, int nID)
-{
-    return ::GetWindowLongA(d.Item(nID), GWL_STYLE) & 0x0F;
-}
-
-TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
+// Then the mouse on a check box toggles it without the table; disabled items
+// are passed over, and a search without a target stays.
+TEST(TableKeys, KeysWalkTheFormEachKindDoesItsPartTheMouseAndDisabledItems)
 {
     EntryDialog dialog(IDD_FORM);
     dialog.beforeInit = [](EntryDialog& d) {
@@ -60,6 +51,8 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         ::CheckDlgButton(d.m_hWnd, IDC_FORM_RADIO_C, BST_CHECKED);
     };
     auto dropped = [](bool open) { return [open](EntryDialog& d) { EXPECT_EQ(d.Dropped(IDC_FORM_COMBO), open); }; };
+    auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
+    auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
     EXPECT_EQ(dialog.Play({
         {nullptr, IDC_FORM_NAME, {}, [](EntryDialog& d) { EXPECT_EQ(d.initResult, 1); }},
         // Down visits every radio button; a key move checks nothing.
@@ -97,17 +90,45 @@ TEST(TableKeys, KeysWalkTheFormAndEachKindDoesItsPart)
         // Down moves in the open list; Enter closes it and moves on.
         {Keys({VK_DOWN}), IDC_FORM_COMBO, {}, dropped(true)},
         {Keys({VK_RETURN}), IDC_FORM_LIST, {}, [](EntryDialog& d) {
-             EXPECT_EQ(std::make_pair(d.Dropped(IDC_FORM_COMBO), CurSel(d, IDC_FORM_COMBO)), std::make_pair(false, 1));
+             EXPECT_EQ(std::make_pair(d.Dropped(IDC_FORM_COMBO), d.Sel(IDC_FORM_COMBO, CB_GETCURSEL)),
+                       std::make_pair(false, 1));
          }},
         // Up and Down stay in a list box; Right moves on.
-        {Keys({VK_DOWN}), IDC_FORM_LIST, {}, [](EntryDialog& d) { EXPECT_EQ(CurSel(d, IDC_FORM_LIST), 1); }},
-        {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(Look(d, IDOK), BS_DEFPUSHBUTTON); }},
+        {Keys({VK_DOWN}), IDC_FORM_LIST, {}, [](EntryDialog& d) { EXPECT_EQ(d.Sel(IDC_FORM_LIST, LB_GETCURSEL), 1); }},
+        {Keys({VK_RIGHT}), IDOK, {}, [](EntryDialog& d) { EXPECT_EQ(d.Look(IDOK), BS_DEFPUSHBUTTON); }},
         // The push button left behind loses the default look.
         {Keys({VK_DOWN}), IDCANCEL, {}, [](EntryDialog& d) {
-             EXPECT_EQ(std::make_pair(Look(d, IDOK), Look(d, IDCANCEL)),
+             EXPECT_EQ(std::make_pair(d.Look(IDOK), d.Look(IDCANCEL)),
                        std::make_pair(BS_PUSHBUTTON, BS_DEFPUSHBUTTON));
          }},
-        {Keys({VK_RETURN}), 0},  // the dialog manager presses the push button
+        // A right click reports no focus: the current item is still Cancel, the last, with no next one.
+        {click(IDC_FORM_CHECK, true), IDCANCEL, {},
+         [](EntryDialog& d) { EXPECT_EQ(Found(d.table, kNext), std::make_pair(0, 0)); }},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
+        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
+        // A radio button reached by the mouse is checked by the table, on the
+        // activation and again on the focus.
+        {click(IDC_FORM_RADIO_C), IDC_FORM_RADIO_C,
+         Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
+                 IDC_FORM_RADIO_B}),
+         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
+        // Disabled items are passed over.
+        {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
+             for (int id : {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK})
+                 ::EnableWindow(d.Item(id), FALSE);
+         }), IDC_FORM_COMBO},
+        // A disabled last item: round to the first.
+        {FocusThen(IDOK, VK_DOWN, [](EntryDialog& d) { ::EnableWindow(d.Item(IDCANCEL), FALSE); }), IDC_FORM_NAME},
+        // Nothing enabled: every search gives up and the current item stays.
+        {[](EntryDialog& d) {
+             for (int id : {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK})
+                 ::EnableWindow(d.Item(id), FALSE);
+             EXPECT_EQ((std::tuple{Found(d.table, kNext), d.table.DialogKeyDown(VK_DOWN),
+                                   d.table.DialogKeyDown(VK_RETURN), d.table.ResetFocusPos()}),
+                       std::tuple(std::make_pair(0, 0), 1, 1, 1));
+         }, 0},
+        // The dialog manager presses the push button.
+        {FocusThen(IDCANCEL, VK_RETURN, [](EntryDialog& d) { ::EnableWindow(d.Item(IDCANCEL), TRUE); }), 0},
     }), IDCANCEL);
 }
 
@@ -135,41 +156,6 @@ TEST(TableKeys, TheEndsOfTheTableUnderEachFlag)
             {FocusThen(edit, VK_UP), k.upFocus, Checks({}, k.up)},
             {FocusThen(b, VK_RETURN), k.enterFocus, Checks({b, a, c, b, a, c}, k.enter)}}), IDABORT);
     }
-}
-
-// The mouse on a check box toggles it without the table; then disabled
-// items are passed over, and a search without a target stays.
-TEST(TableKeys, TheMouseAndDisabledItems)
-{
-    EntryDialog dialog(IDD_FORM);
-    auto click = [](int id, bool right = false) { return [=](EntryDialog& d) { SendClick(d.Item(id), right); }; };
-    auto checked = [](bool on) { return [on](EntryDialog& d) { EXPECT_EQ(d.Checked(IDC_FORM_CHECK), on); }; };
-    EXPECT_EQ(dialog.Play({
-        // A right click reports no focus: the current item is still the edit.
-        {click(IDC_FORM_CHECK, true), IDC_FORM_NAME, {},
-         [](EntryDialog& d) { EXPECT_EQ(Found(d.table, kNext), std::make_pair(1, IDC_FORM_RADIO_A)); }},
-        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(true)},
-        {click(IDC_FORM_CHECK), IDC_FORM_CHECK, {}, checked(false)},
-        // A radio button reached by the mouse is checked by the table, on the
-        // activation and again on the focus.
-        {click(IDC_FORM_RADIO_C), IDC_FORM_RADIO_C,
-         Checks({IDC_FORM_RADIO_C, IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_RADIO_A,
-                 IDC_FORM_RADIO_B}),
-         [](EntryDialog& d) { EXPECT_TRUE(d.Checked(IDC_FORM_RADIO_C)); }},
-        {FocusThen(IDC_FORM_NAME, VK_RETURN, [](EntryDialog& d) {
-             for (int id : {IDC_FORM_RADIO_A, IDC_FORM_RADIO_B, IDC_FORM_RADIO_C, IDC_FORM_CHECK})
-                 ::EnableWindow(d.Item(id), FALSE);
-         }), IDC_FORM_COMBO},
-        // A disabled last item: round to the first.
-        {FocusThen(IDOK, VK_DOWN, [](EntryDialog& d) { ::EnableWindow(d.Item(IDCANCEL), FALSE); }), IDC_FORM_NAME},
-        // Nothing enabled: every search gives up and the current item stays.
-        {[](EntryDialog& d) {
-             for (int id : {IDC_FORM_NAME, IDC_FORM_COMBO, IDC_FORM_LIST, IDOK})
-                 ::EnableWindow(d.Item(id), FALSE);
-             EXPECT_EQ((std::tuple{Found(d.table, kNext), d.table.DialogKeyDown(VK_DOWN),
-                                   d.table.DialogKeyDown(VK_RETURN), d.table.ResetFocusPos()}),
-                       std::tuple(std::make_pair(0, 0), 1, 1, 1));
-         }, 0}}), IDABORT);
 }
 
 // Which keys an edit hands on: a linked edit sends its keys to the dialog as

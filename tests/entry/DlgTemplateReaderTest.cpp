@@ -61,7 +61,7 @@ TEST(TemplateReader, TakesTheNavigableControlsInTemplateOrderAndFailsOnEveryCut)
 
 // The header names a menu and a class and sets a font; only the count's
 // low byte counts.
-TEST(TemplateReader, TypeCodesFollowClassAndStyle)
+TEST(TemplateReader, TypeCodesFollowClassAndStyleAndGroupsAreNumberedByTheNextTakenIndex)
 {
     TemplateBuilder form;
     form.Header(TemplateBuilder::kSetFont, 0x0100 + 30, true);
@@ -88,21 +88,19 @@ TEST(TemplateReader, TypeCodesFollowClassAndStyle)
                               std::vector<int>{0, 0, 1, 1, 2, 2, 2, 2, 0x67, 3, 4, 0x64, 0x64, 5, 3, 2, 1, 3, 4, 5}));
     Table empty = Read(TemplateBuilder().Header(0, 0x0100).bytes);
     EXPECT_TRUE(empty.result == 1 && empty.ids.empty());
-}
 
-TEST(TemplateReader, GroupsAreNumberedByTheNextTakenIndex)
-{
-    TemplateBuilder form;
-    form.Header(0, 8)
-        .Item(kChild | 3, 1, kButton)           // check box before any group: none
-        .Item(kChild | kGroup | 9, 2, kButton)  // group 1
-        .Item(kChild | 9, 3, kButton)
-        .Item(kChild | kGroup, 4, kStatic)      // not taken, still starts group 3
-        .Item(kChild | 9, 5, kButton)
-        .Item(kChild | 3, 6, kButton)           // a check box joins it too
-        .Item(kChild | kGroup, 7, kEdit)        // group 5; edits take none
-        .Item(kChild | 2, 8, kButton);
-    Table table = Read(form.bytes);
+    // Groups are numbered by the next taken index.
+    table = Read(TemplateBuilder()
+                     .Header(0, 8)
+                     .Item(kChild | 3, 1, kButton)           // check box before any group: none
+                     .Item(kChild | kGroup | 9, 2, kButton)  // group 1
+                     .Item(kChild | 9, 3, kButton)
+                     .Item(kChild | kGroup, 4, kStatic)      // not taken, still starts group 3
+                     .Item(kChild | 9, 5, kButton)
+                     .Item(kChild | 3, 6, kButton)           // a check box joins it too
+                     .Item(kChild | kGroup, 7, kEdit)        // group 5; edits take none
+                     .Item(kChild | 2, 8, kButton)
+                     .bytes);
     EXPECT_EQ(std::make_pair(table.result, table.groups), std::make_pair(1, std::vector<int>{-1, 1, 1, 3, 3, -1, 5}));
 }
 

@@ -59,6 +59,9 @@ public:
 
     bool Checked(int nID) const { return ::SendMessageA(Item(nID), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Dropped(int nID) const { return ::SendMessageA(Item(nID), CB_GETDROPPEDSTATE, 0, 0) != 0; }
+    // The selection of a combo or list box (get: CB_GETCURSEL or LB_GETCURSEL); the push button type of a button.
+    int Sel(int nID, UINT get) const { return static_cast<int>(::SendMessageA(Item(nID), get, 0, 0)); }
+    LONG Look(int nID) const { return ::GetWindowLongA(Item(nID), GWL_STYLE) & 0x0F; }
 
     void OwnBySheet()
     {

@@ -11,30 +11,22 @@
 
 #include "afx/CClientDC.h"
 #include "afx/CPaintDC.h"
+#include "controls/ControlsHarness.h"
 #include "grid/CSetTerm.h"
 #include "grid/CStaticDisp.h"
 #include "grid/Gothic.h"
-#include "support/GdiObjectCount.h"
 #include "support/Golden.h"
-#include "support/MessageLog.h"
-#include "support/RandomInput.h"
-#include "support/RealInput.h"
 #include "WindowImage.h"
 
 namespace {
 
 const UINT kDone = WM_USER + 77;
 
-// A plain window that paints its bars and labels and logs what it receives.
-struct Parent : CWnd {
+// A plain window that paints its bars and labels and logs the completions.
+struct Parent : Recorder<CWnd> {
     MessageLog log;
     std::vector<std::unique_ptr<CSetTerm>> bars;
     std::vector<std::unique_ptr<CStaticDisp>> labels;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        log.Add(m_hWnd, message, wParam, lParam);
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
     void OnPaint() override
     {
         CPaintDC dc(this);
@@ -54,6 +46,8 @@ struct TermBar : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(MakeGothic(font, 12));
+        parent.out = &parent.log;
+        parent.recorded = {kDone};
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "term", WS_POPUP | WS_VISIBLE, 40, 40, 420, 130, nullptr, nullptr));
         parent.SetForegroundWindow();
     }

@@ -13,15 +13,12 @@
 #include <tuple>
 #include <vector>
 
-#include "../support/GdiObjectCount.h"
 #include "../support/Golden.h"
 #include "../support/ImportPatch.h"
-#include "../support/MessageLog.h"
-#include "../support/RandomInput.h"
-#include "../support/RealInput.h"
 #include "WindowImage.h"
 #include "Gothic.h"
 #include "MatrixTestIds.h"
+#include "controls/ControlsHarness.h"
 #include "zr8wlib.h"
 
 namespace {
@@ -36,16 +33,6 @@ const UINT kCtrlQMsg = WM_USER + 420;
 // window in it (which logs the list's messages, answers each row-data request
 // with ShowData and each more-data message with ten rows more, and paints the
 // bands) and a CInterMtrx.
-struct LoggingFrame : CFrameWnd {
-    MessageLog* log = nullptr;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kCtrlQMsg)
-            log->Add(m_hWnd, message, wParam, lParam);
-        return CFrameWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 struct OwnerWnd : CWnd {
     MessageLog log;
     CInterMtrx* list = nullptr;
@@ -86,8 +73,8 @@ struct OwnerWnd : CWnd {
 };
 
 struct MatrixHost {
-    LoggingFrame* frame = nullptr;  // deletes itself with its window
-    CWnd panel;                     // between frame and owner: the owner's parent is no frame
+    Recorder<CFrameWnd>* frame = new Recorder<CFrameWnd>;  // deletes itself with its window
+    CWnd panel;  // between frame and owner: the owner's parent is no frame
     OwnerWnd owner;
     CFont font;
     CInterMtrx* list = nullptr;
@@ -106,8 +93,8 @@ struct MatrixHost {
     MatrixHost(int w = 420, int h = 300) : width(w), height(h)
     {
         MakeGothic(font, 16);
-        frame = new LoggingFrame;
-        frame->log = &owner.log;
+        frame->out = &owner.log;
+        frame->recorded = {kCtrlQMsg};
         frame->Create(nullptr, "matrix", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 90 + width, 110 + height));
         panel.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                        CRect(20, 20, 20 + width, 20 + height), frame, 2);
@@ -178,66 +165,91 @@ UINT_PTR WINAPI RecordSetTimer(HWND hWnd, UINT_PTR id, UINT period, TIMERPROC pr
     return ::SetTimer(hWnd, id, period, proc);
 }
 
-TEST(MatrixWindow, RowRequestsOwnerMessagesAndTheAutoScrollTimerForRealInput)
+TEST(MatrixWindow, BitmapsTheListMadeByItsClassNameRowRequestsOwnerMessagesAndTheAutoScrollTimerForRealInput)
 {
-    MatrixHost host;
-    host.record.lDataCount = 10000000;
-    ASSERT_TRUE(host.Open());
-    host.frame->SetForegroundWindow();
-    const std::vector<LoggedMessage>& got = host.owner.log.Messages();
-    // A scroll of one row asks only for the row that came into view and the partly visible one it joins.
-    unsigned long asked = host.list->RowRequests();
-    host.list->SendMessage(WM_VSCROLL, SB_LINEDOWN);
-    host.list->UpdateWindow();
-    EXPECT_TRUE(host.list->RowRequests() - asked >= 1 && host.list->RowRequests() - asked <= 2);
-    EXPECT_EQ(host.owner.lastRow, host.Model().Bottom());
-    host.list->SetCurSel(2, 0, 0, 1);
-    host.list->SetFocus();
-    PumpPending();
-    host.owner.log.Clear();
+    GdiObjectCount count;
+    {
+        MatrixHost host;
+        host.record.lDataCount = 10000000;
+        ASSERT_TRUE(host.Open());
+        // A bitmap stamps a cell until the next repaint and stays loaded until TermBitMap, also after the list
+        // is gone.
+        ASSERT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1);
+        host.list->ShowBitMap(1, IDB_MATRIX_STAMP, 0, 1, 0);  // row 1, cell 1, at the left: the black half darkens
+        int x = host.Model().Positions(0)[1] + 2 + 7, y = host.Model().RowHeight() + 2 + 11;
+        EXPECT_EQ(CClientDC(host.list).GetPixel(x, y), 0u);
+        host.list->TermBitMap();
+        ASSERT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1);
+        host.frame->SetForegroundWindow();
+        const std::vector<LoggedMessage>& got = host.owner.log.Messages();
+        // A scroll of one row asks only for the row that came into view and the partly visible one it joins.
+        unsigned long asked = host.list->RowRequests();
+        host.list->SendMessage(WM_VSCROLL, SB_LINEDOWN);
+        host.list->UpdateWindow();
+        EXPECT_TRUE(host.list->RowRequests() - asked >= 1 && host.list->RowRequests() - asked <= 2);
+        EXPECT_EQ(host.owner.lastRow, host.Model().Bottom());
+        // A host (a dialog's) makes the list by its run-time class name and gives it a window of the framework's
+        // default class: "CMtrxLst" names no window class.
+        std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CMtrxLst"));
+        ASSERT_TRUE(made != nullptr && made->IsKindOf(RUNTIME_CLASS(CMtrxLst)));
+        auto* named = static_cast<CMtrxLst*>(made.get());
+        CRect box(0, 0, 90, 60);
+        ASSERT_TRUE(named->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, box, &host.owner, 9));
+        named->SendMessage(WM_KEYDOWN, VK_DOWN);  // before Init: no rows, nothing to do
+        named->UpdateWindow();
+        EXPECT_EQ(std::make_tuple(named->GetCurSel(), named->GetTopIndex()), std::make_tuple(0L, 0L));
+        named->DestroyWindow();
+        EXPECT_EQ(::CreateWindowExA(0, "CMtrxLst", nullptr, WS_CHILD, 0, 0, 9, 9, host.owner.m_hWnd, nullptr,
+                                    nullptr, nullptr), nullptr);
+        host.list->SetCurSel(2, 0, 0, 1);
+        host.list->SetFocus();
+        PumpPending();
+        host.owner.log.Clear();
 
-    // Keys: Down, Ctrl+Q (to the frame), Shift (a key, then its release).
-    SendKey(VK_DOWN);
-    ::keybd_event(VK_CONTROL, 0, 0, 0);
-    SendKey('Q');
-    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-    SendKey(VK_SHIFT);
-    ASSERT_TRUE(PumpUntil([&] { return got.size() >= 4; }));
-    EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 2}, {kCtrlQMsg, 0, reinterpret_cast<LPARAM>(&host.owner)},
-                                 {kKeyMsg, VK_SHIFT, 0}, {kShiftMsg, 0, 0}}));
-    host.owner.log.Clear();
+        // Keys: Down, Ctrl+Q (to the frame), Shift (a key, then its release).
+        SendKey(VK_DOWN);
+        ::keybd_event(VK_CONTROL, 0, 0, 0);
+        SendKey('Q');
+        ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+        SendKey(VK_SHIFT);
+        ASSERT_TRUE(PumpUntil([&] { return got.size() >= 4; }));
+        EXPECT_TRUE(SequenceIs(got, {{kSelMsg, 0, 2}, {kCtrlQMsg, 0, reinterpret_cast<LPARAM>(&host.owner)},
+                                     {kKeyMsg, VK_SHIFT, 0}, {kShiftMsg, 0, 0}}));
+        host.owner.log.Clear();
 
-    // In a dialog the list asks for no key: arrows and Tab are the dialog's, Enter presses its default button.
-    MSG enter = {host.Hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    EXPECT_EQ(host.list->SendMessage(WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)), 0);
+        // In a dialog the list asks for no key: arrows and Tab are the dialog's, Enter presses its default button.
+        MSG enter = {host.Hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+        EXPECT_EQ(host.list->SendMessage(WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)), 0);
 
-    // A real right click reports the point in client coordinates.
-    SendClick(host.Hwnd(), true);
-    ASSERT_TRUE(PumpUntil([&] { return !got.empty(); }));
-    CRect client;
-    host.list->GetClientRect(&client);
-    EXPECT_TRUE(SequenceIs(got, {{kRButtonMsg, 0, MAKELPARAM(client.right / 2, client.bottom / 2)}}));
+        // A real right click reports the point in client coordinates.
+        SendClick(host.Hwnd(), true);
+        ASSERT_TRUE(PumpUntil([&] { return !got.empty(); }));
+        CRect client;
+        host.list->GetClientRect(&client);
+        EXPECT_TRUE(SequenceIs(got, {{kRButtonMsg, 0, MAKELPARAM(client.right / 2, client.bottom / 2)}}));
 
-    // A drag onto the partly visible row scrolls with timer 1 every 100 ms until the button is up.
-    ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
-                      reinterpret_cast<void*>(&RecordSetTimer));
-    LPARAM partlyVisible = MAKELPARAM(100, (host.Model().VisibleRows() - 1) * host.Model().RowHeight() + 2);
-    host.list->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 5));
-    host.list->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, partlyVisible);
-    EXPECT_EQ(g_timers, (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(host.Hwnd()), 1, 100}));
-    host.list->SendMessage(WM_LBUTTONUP, 0, partlyVisible);
-    EXPECT_FALSE(::KillTimer(host.Hwnd(), 1)) << "the auto-scroll timer still runs";
+        // A drag onto the partly visible row scrolls with timer 1 every 100 ms until the button is up.
+        ImportPatch patch(::GetModuleHandleA("zr8afx.dll"), "user32.dll", "SetTimer",
+                          reinterpret_cast<void*>(&RecordSetTimer));
+        LPARAM partlyVisible = MAKELPARAM(100, (host.Model().VisibleRows() - 1) * host.Model().RowHeight() + 2);
+        host.list->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 5));
+        host.list->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, partlyVisible);
+        EXPECT_EQ(g_timers, (std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(host.Hwnd()), 1, 100}));
+        host.list->SendMessage(WM_LBUTTONUP, 0, partlyVisible);
+        EXPECT_FALSE(::KillTimer(host.Hwnd(), 1)) << "the auto-scroll timer still runs";
 
-    // The box dragged past 65535 by real input: the 32-bit track position counts.
-    SCROLLBARINFO bar = {};
-    bar.cbSize = sizeof bar;
-    ASSERT_TRUE(::GetScrollBarInfo(host.Hwnd(), OBJID_VSCROLL, &bar));
-    int barX = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
-    ::SetCursorPos(barX, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2);
-    ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    ::SetCursorPos(barX, (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2);
-    ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return host.list->GetTopIndex() > 65535; }));
+        // The box dragged past 65535 by real input: the 32-bit track position counts.
+        SCROLLBARINFO bar = {};
+        bar.cbSize = sizeof bar;
+        ASSERT_TRUE(::GetScrollBarInfo(host.Hwnd(), OBJID_VSCROLL, &bar));
+        int barX = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+        ::SetCursorPos(barX, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2);
+        ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        ::SetCursorPos(barX, (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2);
+        ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        ASSERT_TRUE(PumpUntil([&] { return host.list->GetTopIndex() > 65535; }));
+    }
+    EXPECT_EQ(count.Outstanding(), 1u);
 }
 
 // Two-line rows of five columns, the first frozen and one column scrolled;
@@ -264,38 +276,6 @@ TEST(MatrixWindow, PageAsTheReferenceAfterAColumnScrollAndAfterARepaint)
     EXPECT_TRUE(MatchesGolden("grid", "matrix-page", host.Shot()));
     EXPECT_EQ(std::vector<long>(host.selection, host.selection + 3), (std::vector<long>{1, 4, -1}));
     EXPECT_EQ(host.owner.bad, "");
-}
-
-// A bitmap stamps a cell until the next repaint and stays loaded until
-// TermBitMap, also after the list is gone. A host (a dialog's) makes the list
-// by its run-time class name and gives it a window of the framework's default
-// class: "CMtrxLst" names no window class.
-TEST(MatrixWindow, BitmapsStayLoadedUntilTermBitMapAndTheListMadeByItsClassName)
-{
-    GdiObjectCount count;
-    {
-        MatrixHost host(420, 100);
-        ASSERT_TRUE(host.Open());
-        ASSERT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1);
-        host.list->ShowBitMap(1, IDB_MATRIX_STAMP, 0, 1, 0);  // row 1, cell 1, at the left: the black half darkens
-        int x = host.Model().Positions(0)[1] + 2 + 7, y = host.Model().RowHeight() + 2 + 11;
-        EXPECT_EQ(CClientDC(host.list).GetPixel(x, y), 0u);
-        host.list->TermBitMap();
-        ASSERT_EQ(host.list->InitBitMap(IDB_MATRIX_STAMP), 1);
-
-        std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CMtrxLst"));
-        ASSERT_TRUE(made != nullptr && made->IsKindOf(RUNTIME_CLASS(CMtrxLst)));
-        auto* named = static_cast<CMtrxLst*>(made.get());
-        CRect box(0, 0, 90, 60);
-        ASSERT_TRUE(named->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, box, &host.owner, 9));
-        named->SendMessage(WM_KEYDOWN, VK_DOWN);  // before Init: no rows, nothing to do
-        named->UpdateWindow();
-        EXPECT_EQ(std::make_tuple(named->GetCurSel(), named->GetTopIndex()), std::make_tuple(0L, 0L));
-        named->DestroyWindow();
-        EXPECT_EQ(::CreateWindowExA(0, "CMtrxLst", nullptr, WS_CHILD, 0, 0, 9, 9, host.owner.m_hWnd, nullptr, nullptr,
-                                    nullptr), nullptr);
-    }
-    EXPECT_EQ(count.Outstanding(), 1u);
 }
 
 // A drag that starts on the scroll bar enters the bar's tracking loop, which

@@ -38,7 +38,10 @@ struct Layout {
     }
 };
 
-TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
+// Column widths from the title lengths; uniform lines keep the fraction of
+// the scale. Setting lines keeps the line after the last, clears the rest and
+// zeroes the positions.
+TEST(MtrxLayout, ColumnWidthsUniformLinesSettingLinesAndTitlesCompactedInNarrowCells)
 {
     struct Case { const char* what; int parentWidth; std::vector<short> codes, positions; } cases[] = {
         // W = 650: scale 108.33, truncated to 108 (one line is never uniform);
@@ -50,12 +53,6 @@ TEST(MtrxLayout, ColumnWidthsFromTitleLengths)
         Layout l({{"A", "BB", "CCC"}}, c.codes);
         EXPECT_EQ(l.Positions(c.parentWidth), c.positions) << c.what;
     }
-}
-
-// Uniform lines keep the fraction of the scale. Setting lines keeps the line
-// after the last, clears the rest and zeroes the positions.
-TEST(MtrxLayout, UniformLinesSettingLinesAndTitlesCompactedInNarrowCells)
-{
     const std::vector<const char*> line = {"ab", "abc", "a"};
     Layout four({line, line, line, line});  // W = 653, scale 108.83
     EXPECT_EQ(four.Positions(668), (std::vector<short>{0, 217, 543, 652}));
@@ -76,7 +73,7 @@ TEST(MtrxLayout, UniformLinesSettingLinesAndTitlesCompactedInNarrowCells)
     EXPECT_EQ(CMtrxLayout::CompactTitle("\x82\x81\x40 ", 16, 8), "\x82\x81\x40");
 }
 
-TEST(MtrxLayout, BandsMarginsAndSelectButton)
+TEST(MtrxLayout, BandsMarginsSelectButtonAndHorizontalScrollWithFrozenColumns)
 {
     Layout l({{"A", "BB", "CCC"}, {"D", "EE"}});
     l.layout.SetMargins(10, 20, 5, 4, 2);
@@ -98,16 +95,14 @@ TEST(MtrxLayout, BandsMarginsAndSelectButton)
     ASSERT_TRUE(l.layout.FooterCellBox(cell, &box));
     EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}),
               (std::vector<int>{99 - 1, 364 + 1 + 18, 464 - 2, 364 + 1 + 36}));
-}
 
-TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
-{
-    Layout l({{"No..", "Date......", "Amount....", "Tax.......", "Note......", "Code......"}});
-    l.layout.SetMargins(0, 0, 0, 0, 1);
-    l.layout.SetHScroll(1);
+    // Horizontal scrolling with frozen columns.
+    Layout h({{"No..", "Date......", "Amount....", "Tax.......", "Note......", "Code......"}});
+    h.layout.SetMargins(0, 0, 0, 0, 1);
+    h.layout.SetHScroll(1);
     // W = 300: frozen 32 pixels, columns of 80: three scrolled columns.
-    EXPECT_EQ(l.Positions(315), (std::vector<short>{0, 35, 123, 211, 299}));
-    EXPECT_EQ(std::make_tuple(l.layout.VisibleScrolled(), l.layout.HScrollMax(), l.layout.ListBox().bottom),
+    EXPECT_EQ(h.Positions(315), (std::vector<short>{0, 35, 123, 211, 299}));
+    EXPECT_EQ(std::make_tuple(h.layout.VisibleScrolled(), h.layout.HScrollMax(), h.layout.ListBox().bottom),
               std::make_tuple(3, 2, 400 - 18 - 18));
     struct Step { unsigned code, pos; bool moved; short first; } steps[] = {
         {CMtrxLayout::kLineRight, 0, true, 2},  {CMtrxLayout::kLineRight, 0, true, 3},
@@ -116,21 +111,21 @@ TEST(MtrxLayout, HorizontalScrollWithFrozenColumns)
         {CMtrxLayout::kThumbTrack, 90, true, 3}, {CMtrxLayout::kPageLeft, 0, true, 1},
     };
     for (const Step& s : steps) {
-        bool moved = l.layout.HScrollStep(s.code, s.pos);
-        EXPECT_EQ(std::make_pair(moved, l.layout.FirstScrolled()), std::make_pair(s.moved, s.first)) << s.code;
+        bool moved = h.layout.HScrollStep(s.code, s.pos);
+        EXPECT_EQ(std::make_pair(moved, h.layout.FirstScrolled()), std::make_pair(s.moved, s.first)) << s.code;
     }
     // Titles and footer cells of scrolled columns follow the scroll.
-    l.layout.HScrollStep(CMtrxLayout::kLineRight, 0);
+    h.layout.HScrollStep(CMtrxLayout::kLineRight, 0);
     MTRX_FOOTCELL total = {0, 0, 3, 3, 2, const_cast<char*>("9")}, off = {0, 0, 1, 1, 2, total.pText};
-    MtrxBox box, none;  // column 1 scrolled off to the left
-    ASSERT_TRUE(l.layout.FooterCellBox(total, &box));
-    EXPECT_EQ(std::make_tuple(l.layout.TitleColumn(0, 1), box.left, l.layout.FooterCellBox(off, &none)),
+    MtrxBox none;  // column 1 scrolled off to the left
+    ASSERT_TRUE(h.layout.FooterCellBox(total, &box));
+    EXPECT_EQ(std::make_tuple(h.layout.TitleColumn(0, 1), box.left, h.layout.FooterCellBox(off, &none)),
               std::make_tuple(2, 123 - 1, false));
-    l.Positions(715);  // wide enough for every column: the first scrolled one comes back, frozen ones stay
-    EXPECT_EQ(l.layout.FirstScrolled(), 1);
+    h.Positions(715);  // wide enough for every column: the first scrolled one comes back, frozen ones stay
+    EXPECT_EQ(h.layout.FirstScrolled(), 1);
     // W = 85: no room for a scrolled column, only the frozen one is shown.
-    EXPECT_EQ(l.Positions(100), (std::vector<short>{0, 84}));
-    EXPECT_EQ(l.layout.VisibleScrolled(), 0);
+    EXPECT_EQ(h.Positions(100), (std::vector<short>{0, 84}));
+    EXPECT_EQ(h.layout.VisibleScrolled(), 0);
 }
 
 } // namespace

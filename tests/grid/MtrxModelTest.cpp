@@ -153,26 +153,9 @@ struct Fixture : CMtrxModelSink {
     View List(int n = 3) const { return View(list, list + n); }
 };
 
-TEST(MtrxModelStart, FirstPositionAndScrollBar)
-{
-    // From the end the last row moves up to the second-to-last visible row;
-    // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
-    // An empty list sized from the end has its cursor on row -1.
-    const struct { long count; short startAtEnd; int height; View view; long range; } cases[] = {
-        {100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
-        {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
-    for (const auto& c : cases) {
-        Fixture f;
-        f.model.Init(f.Args(c.count, c.startAtEnd));
-        f.model.Size(300, c.height);
-        EXPECT_EQ(f.Pos(), c.view) << c.count;
-        EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
-    }
-}
-
 // Up and Down at the edges of the view and from outside it, pages; Enter,
-// Ctrl, Shift, other keys; SetCurSel.
-TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
+// Ctrl, Shift, other keys; SetCurSel; the focus cursor mode.
+TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItKeysToTheOwnerAndTheFocusCursor)
 {
     Fixture f(100);
     const Ev down{'k', M::kKeyDown}, up{'k', M::kKeyUp}, pageDown{'k', M::kKeyPageDown}, ctrl{'k', M::kKeyCtrl},
@@ -211,14 +194,33 @@ TEST(MtrxModelKeys, MovesAtTheEdgesOfTheViewAndFromOutsideItAndKeysToTheOwner)
     e.model.Init(sized);
     e.model.InitSelect(0, nullptr, kAddedMsg, kEmptiedMsg);  // no slots: Space marks nothing
     e.Run({{{{'k', M::kKeySpace}}, {}, {0, 0, 0}}});
+
+    // Focus cursor mode: without the focus the frame is not drawn; NaSetFocus: no focus message.
+    Fixture c(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
+    c.Run({{{{'k', M::kKeyDown}}, {"erase 0", "send sel 0 0"}},
+           {{{'f', 0}, {'l'}, {'f', 1}}, {"draw 1", "erase 1", "send focus 0 0", "draw 1"}}});
 }
 
-// Tracking off: the box moves, the view waits for its release. The more-data
-// message when the bottom reaches the data count (the owner is expected to
-// add rows); a released box moves the view as well. The wheel: one row per
-// message; the bottom row is the empty one after the data: no further.
-TEST(MtrxModelScrollBar, CodesThumbTrackingWheelAndMoreData)
+// The first position and the scroll range; then tracking off: the box moves,
+// the view waits for its release. The more-data message when the bottom
+// reaches the data count (the owner is expected to add rows); a released box
+// moves the view as well. The wheel: one row per message; the bottom row is
+// the empty one after the data: no further.
+TEST(MtrxModelScrollBar, FirstPositionCodesThumbTrackingWheelAndMoreData)
 {
+    // From the end the last row moves up to the second-to-last visible row;
+    // a range of 0 would hide the scroll box: 1 instead. 60 pixels: (60 + 1) / 20 rounded up = 4 rows.
+    // An empty list sized from the end has its cursor on row -1.
+    const struct { long count; short startAtEnd; int height; View view; long range; } cases[] = {
+        {100, 0, 199, {0, 9, 0}, 91}, {25, 1, 60, {22, 25, 24}, 22}, {5, 1, 199, {0, 9, 4}, -4},
+        {9, 0, 199, {0, 9, 0}, 1}, {0, 1, 199, {0, 9, -1}, -9}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.model.Init(f.Args(c.count, c.startAtEnd));
+        f.model.Size(300, c.height);
+        EXPECT_EQ(f.Pos(), c.view) << c.count;
+        EXPECT_EQ(f.log, (Log{"range " + std::to_string(c.range), "pos " + std::to_string(c.view[0])})) << c.count;
+    }
     Fixture off(100), on(100, 0, [](MtrxInitArgs& a) { a.thumbTrack = 1; });
     off.Run({{{{'s', M::kLineDown}}, {"scroll 1", "pos 1", "send sel 1 0"}, {1, 10, 0}},
              {{{'s', M::kLineUp}}, {"scroll -1", "pos 0", "send sel 1 0"}, {0, 9, 0}},
@@ -309,14 +311,6 @@ TEST(MtrxModelData, ChangesRepaintFromTheRowOnAndMoreDataGrowsTheDataUntilNoMore
     off.Run({{{{'s', M::kThumbPosition, 31}, {'e', 25, 0}}, {"rangekeep 25", "invalidate 1"}, {31, 40, 0},
               {"rangekeep", "invalidate"}},
              {{{'s', M::kThumbPosition, 16}}, {}, {16, 25, 0}, {"send more"}}});
-}
-
-TEST(MtrxModelFocus, FocusCursorMode)
-{
-    // No focus: the frame is not drawn; NaSetFocus: no focus message.
-    Fixture f(100, 0, [](MtrxInitArgs& a) { a.focusCursor = 1; });
-    f.Run({{{{'k', M::kKeyDown}}, {"erase 0", "send sel 0 0"}},
-           {{{'f', 0}, {'l'}, {'f', 1}}, {"draw 1", "erase 1", "send focus 0 0", "draw 1"}}});
 }
 
 // Select mode, capacity 3: rows marked and unmarked by Space (a marked row
