@@ -307,6 +307,11 @@ TEST(ConvDirName, HeadDotsAndLastPart)
         {2, "ABCDEFGHIJKL", 5, "ABCDE"},  // no folder part at all
         {2, nullptr, 0, ""}, {3, nullptr, -1, ""},  // without a path (or room) still the empty text
         {2, "C:\\Data\\Folder\\Name", 10, "Name"}, {2, "C:\\Data\\Folder\\Name", 11, "C:...\\Name"},
+        // The limits: a last part of room - 1 bytes, a last name of width - 8, a drive without a folder, 0x80.
+        {1, "C:\\AB\\CDEFGHIJ\\Last", 11, "C:\\AB\\...\\Last"}, {1, "C:\\AB\\CDEFGHIJ\\Last", 10, "C:\\AB\\..."},
+        {3, "C:\\Data\\Folder\\VeryLongName", 20, "C:\\...\\VeryLongName\\"},
+        {3, "C:\\Data\\Folder\\VeryLongName", 19, "C:\\Data\\Folder\\...\\"},
+        {2, "C:LongFileName", 5, "LongF"}, {2, "C:\\D\\ABCD\x80" "EFG", 5, "ABCD\x80" "E"},
         // A 0x5C trail byte is never a folder separator, nor dropped.
         {1, "C:\\" SJIS_SO SJIS_FU "\\Data\\Last", 14, "C:\\" SJIS_SO SJIS_FU "\\...\\Last"},
         {1, "C:\\AB\\CDEFGH\\X" SJIS_SO, 14, "C:\\AB\\...\\X" SJIS_SO},
@@ -357,7 +362,8 @@ TEST(CodeSet, ListsGiveTheirCodesInOrderOrAnErrorCode)
     const struct { const char* list; std::vector<long> codes; } cases[] = {
         {"1-5,8,10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},
         {" 1 -\x81\x40" "5 , 8,\x81\x40" "10-", {1, 2, 3, 4, 5, 8, 10, 11, 12}},  // blanks are ignored
-        {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {"-3,7", {0, 1, 2, 3, 7}}, {"5,5", {5}}, {"", {}}};
+        {"-", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {"-3,7", {0, 1, 2, 3, 7}}, {"", {}},
+        {"5,5", {5}}, {"5,5-7", {5, 6, 7}}};  // an item may start at the code before it
     CEveryValue twelve(12);
     for (const auto& c : cases)
         EXPECT_EQ((std::tuple{Check(twelve, c.list), Walk(twelve)}), std::tuple(short(0), c.codes)) << c.list;
