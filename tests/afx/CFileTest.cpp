@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "afx/CFile.h"
-#include "support/FilesHarness.h"
+#include "support/CaughtFileException.h"
+#include "support/TempFolder.h"
 
 namespace {
 

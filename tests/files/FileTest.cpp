@@ -32,16 +32,11 @@ BOOL WINAPI RecordingWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD wr
     return ::WriteFile(file, data, size, written, overlapped);
 }
 
-// CLocalFile reads and writes whole files; CFileCopy copies in blocks of
-// 32,000 bytes, each failure to open has its own code and leaves the
-// destination alone, and a full disk keeps what was written.
-TEST(WholeFiles, CLocalFileReadsAndWritesThenCFileCopyCopiesInBlocksAndTellsFailuresApart)
+TEST(CLocalFile, ReadsAndWritesWholeFiles)
 {
     TempFolder temp;
     CLocalFile local;
-    CFileCopy copier;
     std::string name = temp.File(kHyou + ".dat"), data = Pattern(100000);
-    std::string source = temp.File("source.dat"), destination = temp.File("copy.dat");
     auto* bytes = reinterpret_cast<unsigned char*>(&data[0]);
     EXPECT_EQ((std::tuple{local.WriteFile(name.c_str(), 1000, bytes), ReadBytes(name),
                           local.CheckFileExist(temp.File("*.dat").c_str()),
@@ -54,12 +49,20 @@ TEST(WholeFiles, CLocalFileReadsAndWritesThenCFileCopyCopiesInBlocksAndTellsFail
                           local.ReadFile(temp.File("missing").c_str(), 10, buffer.data(), &read)}),
               std::tuple(1, 1000L, data.substr(0, 1000) + "\xEE", 0));
 
-    // The one failure of CLocalFile that reaches the caller as an exception: a full disk.
+    // The one failure that reaches the caller as an exception: a full disk.
     std::string big = kScratchDrive + "big.dat";
     EXPECT_EQ(FileExceptionOf([&] { local.WriteFile(big.c_str(), 100000, bytes); }),
               std::pair(int(CFileException::diskFull), big));
     EXPECT_TRUE(::DeleteFileA(big.c_str())) << "run through CTest: the scratch drive is mounted for it";
+}
 
+// Blocks of 32,000 bytes; each failure to open has its own code and leaves
+// the destination alone; a full disk keeps what was written.
+TEST(CFileCopy, CopiesInBlocksAndTellsFailuresApart)
+{
+    TempFolder temp;
+    CFileCopy copier;
+    std::string source = temp.File("source.dat"), destination = temp.File("copy.dat"), data = Pattern(100000);
     const std::pair<size_t, std::vector<DWORD>> copies[] = {{70000, {32000, 32000, 6000}}, {32000, {32000}}, {0, {}}};
     for (const auto& copy : copies) {
         WriteBytes(source, data.substr(0, copy.first));

@@ -1,16 +1,14 @@
-// The file tests' harness under Wine: the library's folders and files, and
-// the framework's CFile. The drives come from the CTest fixture
-// tests/support/drives.sh: R: is a 64 KiB tmpfs; F:, G:, N: and O: are a
-// floppy, a floppy without a medium, a network drive and a CD-ROM.
+// The folder and file tests' harness under Wine. The drives come from the
+// CTest fixture tests/support/drives.sh: R: is a 64 KiB tmpfs; F:, G:, N:
+// and O: are a floppy, a floppy without a medium, a network drive and a CD-ROM.
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <windows.h>
 
-#include "afx/CFileException.h"
+#include "support/CaughtFileException.h"
 #include "support/TempFolder.h"
 
 // 表 and ソ: double-byte characters whose trail byte is 0x5C.
@@ -44,19 +42,6 @@ inline std::string WaitForText(const std::string& path, DWORD timeoutMs)
     for (DWORD start = ::GetTickCount(); text.empty() && ::GetTickCount() - start < timeoutMs; text = ReadBytes(path))
         ::Sleep(50);
     return text;
-}
-
-// The cause and file name of the CFileException that action throws; {-1, ""} when it throws none.
-template <class Action> std::pair<int, std::string> FileExceptionOf(Action action)
-{
-    try {
-        action();
-    } catch (CFileException* error) {
-        std::pair<int, std::string> caught(error->m_cause, std::string(error->m_strFileName));
-        error->Delete();
-        return caught;
-    }
-    return {-1, ""};
 }
 
 // One registry value set for the lifetime of the object, then put back as

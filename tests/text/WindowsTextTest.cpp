@@ -7,6 +7,7 @@
 #include "afx/CFile.h"
 #include "afx/CWinApp.h"
 #include "frame/InitWinLibDLL.h"
+#include "support/CaughtFileException.h"
 #include "support/TempFolder.h"
 #include "text/CDlgSub.h"
 #include "text/ClTxtCnvOut.h"
@@ -105,12 +106,7 @@ TEST(ClTxtCnvOut, RecordsNumbersAndWriteErrors)
     EXPECT_EQ(ReadBytes(name), written);
     CFile reader;
     ASSERT_TRUE(reader.Open(name.c_str(), CFile::modeRead));
-    try {
-        writer.PutComma(&reader);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        e->Delete();
-    }
+    EXPECT_EQ(FileExceptionOf([&] { writer.PutComma(&reader); }), std::pair(int(CFileException::accessDenied), name));
     reader.Close();
     EXPECT_EQ(ReadBytes(name), written);
 }

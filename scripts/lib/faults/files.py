@@ -9,8 +9,8 @@ F = "src/files/"
 TESTS = {
     F + "CGetDriveType.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=CGetDriveType.*"])],
     F + "DirOpe.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=CGetDriveType.*"])],
-    F + "CFileCopy.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=WholeFiles.*"])],
-    F + "CLocalFile.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=WholeFiles.*"])],
+    F + "CFileCopy.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=CFileCopy.*"])],
+    F + "CLocalFile.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=CLocalFile.*"])],
     F + "CSemaFile.cpp": [("windows", ["zr8wlib"], "zr8_files_tests", ["--gtest_filter=CSemaFileTest.*"])],
     F + "CValueMgr.cpp": [("windows", ["zr8wlib"], "zr8_files_tests",
                            ["--gtest_filter=CValueMgrTest.*:FolderTest.*:StartupFilesTest.*"])],
