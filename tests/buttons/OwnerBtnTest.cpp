@@ -25,27 +25,30 @@ TEST_F(OwnerBtnTest, EveryFaceIsThereAtItsSizeAndShowsInItsStateStretchedOnPullD
     ::EnumResourceNamesA(::GetModuleHandleA("zr8wlib.dll"), RT_BITMAP, CheckFace, reinterpret_cast<LONG_PTR>(&faces));
     EXPECT_EQ(faces, 240);
 
-    // The size rule of fixed-size creation on hidden buttons (0: refused); then shown: pressed and disabled faces;
-    // the focus face of a four-image set, the normal face of a three-image set drawn again on the focus; a narrow
-    // face; a pull-down face stretched to 92 x 42. {left, top, width, height, face, focus face, result}
-    const std::tuple<int, int, int, int, std::string, std::string, int> rows[] = {
-        {10, 10, 46, 21, "BALL", "", -1}, {10, 10, 47, 21, "BALL", "", 0}, {10, 10, 46, 22, "BALL", "", 0},
-        {10, 10, 46, 21, "BNONE", "", 0}, {10, 10, 23, 21, "BNEXT", "", -1}, {10, 10, 46, 21, "BNEXT", "", 0},
-        {60, 10, 46, 21, "BPRN", "", -1}, {110, 10, 46, 21, "BPRN", "", -1}, {160, 10, 46, 21, "BALL", "BEND_UP", -1},
-        {210, 10, 46, 21, "BDEL", "", -1}, {260, 10, 23, 21, "BNEXT", "", -1}, {10, 40, 92, 42, "BSUM", "", -1}};
-    COwnerBtn buttons[std::size(rows)];
-    for (short i = 0; i < static_cast<short>(std::size(rows)); ++i) {
-        const auto& [left, top, width, height, face, focusFace, result] = rows[i];
-        CRect rect(left, top, left + width, top + height);
-        long style = i < 6 ? WS_CHILD : WS_CHILD | WS_VISIBLE;
-        std::string down = face + "_DOWN", up = face + "_UP", mask = face + "_MASK";
-        COwnerBtn& b = buttons[i];
-        int made = i == 11 ? b.CreatePullDownButton(style, rect, frame, 70 + i, down.c_str(), up.c_str(), mask.c_str())
-                   : focusFace.empty() ? b.Create(style, rect, frame, 70 + i, down.c_str(), up.c_str(), mask.c_str())
-                   : b.Create(style, rect, frame, 70 + i, down.c_str(), up.c_str(), focusFace.c_str(), mask.c_str());
-        EXPECT_EQ(std::make_pair(made, b.GetSafeHwnd() != nullptr), std::make_pair(result, result != 0)) << i;
+    // width, height, face, result
+    const std::tuple<int, int, std::string, int> cases[] = {{46, 21, "BALL", -1}, {47, 21, "BALL", 0},
+                                                            {46, 22, "BALL", 0},  {46, 21, "BNONE", 0},
+                                                            {23, 21, "BNEXT", -1}, {46, 21, "BNEXT", 0}};
+    for (const auto& [width, height, face, result] : cases) {
+        SCOPED_TRACE(face + std::to_string(width));
+        COwnerBtn button;
+        int made = button.Create(WS_CHILD, CRect(10, 10, 10 + width, 10 + height), frame, 77, (face + "_DOWN").c_str(),
+                                 (face + "_UP").c_str(), (face + "_MASK").c_str());
+        EXPECT_EQ(std::make_pair(made, button.GetSafeHwnd() != nullptr), std::make_pair(result, result != 0));
     }
-    COwnerBtn &pressed = buttons[6], &disabled = buttons[7], &focus = buttons[8], &three = buttons[9];
+
+    // Pressed and disabled faces; the focus face of a four-image set, the normal face of a
+    // three-image set drawn again on the focus; a narrow face; a pull-down face stretched to 92 x 42.
+    const long style = WS_CHILD | WS_VISIBLE;
+    COwnerBtn pressed, disabled, focus, three, narrow, pullDown;
+    ASSERT_EQ(pressed.Create(style, CRect(60, 10, 106, 31), frame, 82, "BPRN_DOWN", "BPRN_UP", "BPRN_MASK"), -1);
+    ASSERT_EQ(disabled.Create(style, CRect(110, 10, 156, 31), frame, 83, "BPRN_DOWN", "BPRN_UP", "BPRN_MASK"), -1);
+    ASSERT_EQ(focus.Create(style, CRect(160, 10, 206, 31), frame, 84, "BALL_DOWN", "BALL_UP", "BEND_UP", "BALL_MASK"),
+              -1);
+    ASSERT_EQ(three.Create(style, CRect(210, 10, 256, 31), frame, 85, "BDEL_DOWN", "BDEL_UP", "BDEL_MASK"), -1);
+    ASSERT_EQ(narrow.Create(style, CRect(260, 10, 283, 31), frame, 86, "BNEXT_DOWN", "BNEXT_UP", "BNEXT_MASK"), -1);
+    ASSERT_EQ(pullDown.CreatePullDownButton(style, {10, 40, 102, 82}, frame, 87, "BSUM_DOWN", "BSUM_UP", "BSUM_MASK"),
+              -1);
     Pump();
     pressed.SetState(TRUE);
     disabled.EnableWindow(FALSE);
